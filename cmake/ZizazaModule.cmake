@@ -1,0 +1,40 @@
+# One static library per core folder, so that a folder builds and tests on its own.
+# zizaza_core_module(NAME folder DEPENDS other modules...)
+function(zizaza_core_module name)
+  cmake_parse_arguments(M "" "" "DEPENDS;LIBS" ${ARGN})
+  file(GLOB_RECURSE srcs CONFIGURE_DEPENDS
+       ${CMAKE_CURRENT_SOURCE_DIR}/${name}/*.cpp)
+  list(FILTER srcs EXCLUDE REGEX "/ui/")
+  if(srcs)
+    set(kind PUBLIC)
+    add_library(zizaza_${name} STATIC ${srcs})
+  else()
+    # A folder that has no sources yet still takes part in the dependency graph.
+    set(kind INTERFACE)
+    add_library(zizaza_${name} INTERFACE)
+  endif()
+  target_include_directories(zizaza_${name} ${kind} ${PROJECT_SOURCE_DIR}/src)
+  foreach(dep IN LISTS M_DEPENDS)
+    target_link_libraries(zizaza_${name} ${kind} zizaza_${dep})
+  endforeach()
+  if(M_LIBS)
+    target_link_libraries(zizaza_${name} ${kind} ${M_LIBS})
+  endif()
+endfunction()
+
+# zizaza_test(NAME sources-folder LIBS libraries...)
+function(zizaza_test name)
+  cmake_parse_arguments(T "" "" "LIBS;ENV" ${ARGN})
+  file(GLOB_RECURSE srcs CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/${name}/*.cpp)
+  if(NOT srcs)
+    return()
+  endif()
+  add_executable(test_${name} ${srcs})
+  target_link_libraries(test_${name} PRIVATE ${T_LIBS} GTest::gtest GTest::gtest_main)
+  target_include_directories(test_${name} PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
+  target_compile_definitions(test_${name} PRIVATE
+    ZIZAZA_TEST_DATA_DIR="${CMAKE_CURRENT_SOURCE_DIR}/data"
+    ZIZAZA_SOURCE_DIR="${PROJECT_SOURCE_DIR}"
+    ZIZAZA_BIN_DIR="${CMAKE_BINARY_DIR}/bin")
+  gtest_discover_tests(test_${name} DISCOVERY_TIMEOUT 60 PROPERTIES ENVIRONMENT "${T_ENV}")
+endfunction()

@@ -1,0 +1,63 @@
+#include "cli/Commands.h"
+
+#include <algorithm>
+#include <iostream>
+#include <map>
+
+namespace zizaza::cli {
+namespace {
+
+std::map<std::string, CommandInfo>& registry() {
+    static std::map<std::string, CommandInfo> commands;
+    return commands;
+}
+
+void printUsage(std::ostream& out) {
+    out << "Использование: zizaza-cli КОМАНДА [ПАРАМЕТРЫ]\n"
+           "Команды:\n";
+    for (const auto& [name, info] : registry())
+        out << "  " << name << " " << info.usage << "\n";
+    out << "  --help  эта справка\n";
+}
+
+}  // namespace
+
+CommandRegistrar::CommandRegistrar(const CommandInfo& info) { registry().emplace(info.name, info); }
+
+bool TakeOption(Args& args, const std::string& name, std::string& value) {
+    auto it = std::find(args.begin(), args.end(), name);
+    if (it == args.end() || it + 1 == args.end())
+        return false;
+    value = *(it + 1);
+    args.erase(it, it + 2);
+    return true;
+}
+
+bool TakeFlag(Args& args, const std::string& name) {
+    auto it = std::find(args.begin(), args.end(), name);
+    if (it == args.end())
+        return false;
+    args.erase(it);
+    return true;
+}
+
+int Run(const Args& args, std::ostream& out, std::ostream& err) {
+    if (args.empty() || args[0] == "--help" || args[0] == "-h") {
+        printUsage(args.empty() ? err : out);
+        return args.empty() ? kExitFailure : kExitOk;
+    }
+    auto it = registry().find(args[0]);
+    if (it == registry().end()) {
+        err << "Неизвестная команда: " << args[0] << "\n";
+        printUsage(err);
+        return kExitFailure;
+    }
+    return it->second.run(Args(args.begin() + 1, args.end()), out, err);
+}
+
+int Run(int argc, char** argv) {
+    Args args(argv + 1, argv + argc);
+    return Run(args, std::cout, std::cerr);
+}
+
+}  // namespace zizaza::cli

@@ -1,0 +1,74 @@
+#include "storage/Money.h"
+
+#include <cmath>
+#include <limits>
+
+namespace zizaza {
+
+Money Money::FromDouble(double roubles) {
+    return Money(static_cast<int64_t>(std::llround(roubles * kScale)));
+}
+
+std::optional<Money> Money::Parse(std::string_view text, char decimalSeparator) {
+    size_t i = 0;
+    size_t end = text.size();
+    while (i < end && text[i] == ' ')
+        ++i;
+    while (end > i && text[end - 1] == ' ')
+        --end;
+    bool negative = false;
+    if (i < end && (text[i] == '-' || text[i] == '+')) {
+        negative = text[i] == '-';
+        ++i;
+    }
+    constexpr int64_t kLimit = std::numeric_limits<int64_t>::max() / 10 - 1;
+    int64_t whole = 0;
+    int digits = 0;
+    while (i < end && text[i] >= '0' && text[i] <= '9') {
+        if (whole > kLimit / kScale)
+            return std::nullopt;
+        whole = whole * 10 + (text[i] - '0');
+        ++i;
+        ++digits;
+    }
+    int64_t fraction = 0;
+    int fractionDigits = 0;
+    bool roundUp = false;
+    if (i < end && text[i] == decimalSeparator) {
+        ++i;
+        while (i < end && text[i] >= '0' && text[i] <= '9') {
+            if (fractionDigits < 4) {
+                fraction = fraction * 10 + (text[i] - '0');
+            } else if (fractionDigits == 4) {
+                roundUp = text[i] >= '5';
+            }
+            ++fractionDigits;
+            ++i;
+            ++digits;
+        }
+    }
+    if (i != end || digits == 0)
+        return std::nullopt;
+    for (int k = fractionDigits; k < 4; ++k)
+        fraction *= 10;
+    int64_t value = whole * kScale + fraction + (roundUp ? 1 : 0);
+    return Money(negative ? -value : value);
+}
+
+std::string Money::ToText(char decimalSeparator) const {
+    // Work on the unsigned magnitude so that the most negative value has a text too.
+    bool negative = m_value < 0;
+    uint64_t magnitude = negative ? uint64_t(0) - static_cast<uint64_t>(m_value) : static_cast<uint64_t>(m_value);
+    std::string text = std::to_string(magnitude / kScale);
+    auto fraction = static_cast<unsigned>(magnitude % kScale);
+    if (fraction != 0) {
+        std::string digits = std::to_string(fraction + 10000).substr(1);
+        while (digits.back() == '0')
+            digits.pop_back();
+        text += decimalSeparator;
+        text += digits;
+    }
+    return negative ? "-" + text : text;
+}
+
+}  // namespace zizaza

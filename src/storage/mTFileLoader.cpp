@@ -1,0 +1,166 @@
+#include "storage/mTFileLoader.h"
+
+#include "storage/StorageErrors.h"
+
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace zizaza {
+namespace {
+
+mTFileLoader::WriteFunction& writeFunction() {
+    static mTFileLoader::WriteFunction f;
+    return f;
+}
+
+bool writeAll(int fd, const char* data, size_t size) {
+    while (size > 0) {
+        long n = writeFunction() ? writeFunction()(fd, data, size) : ::write(fd, data, size);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            return false;
+        data += n;
+        size -= static_cast<size_t>(n);
+    }
+    return true;
+}
+
+std::string folderOf(const std::string& path) {
+    auto slash = path.find_last_of('/');
+    if (slash == std::string::npos)
+        return ".";
+    return slash == 0 ? "/" : path.substr(0, slash);
+}
+
+}  // namespace
+
+void mTFileLoader::SetWriteFunctionForTesting(WriteFunction f) { writeFunction() = std::move(f); }
+
+mTFileLoader::mTFileLoader(std::string fileName, uint32_t requestedSize, bool readOnly)
+    : m_fileName(std::move(fileName)), m_requestedSize(requestedSize), m_readOnly(readOnly) {
+    MapFile();
+}
+
+mTFileLoader::~mTFileLoader() { Unmap(); }
+
+void mTFileLoader::MapFile() {
+    if (m_mapped)
+        return;
+    if (m_readOnly)
+        mapForReading();
+    else
+        mapForWriting();
+    m_mapped = true;
+}
+
+void mTFileLoader::mapForReading() {
+    // A missing file cannot be opened for reading; it is not created.
+    m_fd = ::open(m_fileName.c_str(), O_RDONLY | O_CLOEXEC);
+    struct stat st {};
+    if (m_fd < 0 || ::fstat(m_fd, &st) != 0 || !S_ISREG(st.st_mode) || ::flock(m_fd, LOCK_EX | LOCK_NB) != 0) {
+        closeHandle();
+        RaiseStorageError(21, m_fileName);
+    }
+    if (st.st_size > 0xFFFFFFFFLL) {
+        closeHandle();
+        RaiseStorageError(26);
+    }
+    uint32_t size = m_requestedSize == 0 ? static_cast<uint32_t>(st.st_size) : m_requestedSize;
+    if (size == 0) {
+        closeHandle();
+        RaiseStorageError(25);
+    }
+    // A requested size beyond the file reads as zero bytes, as a mapping of that size would.
+    m_content.assign(size, '\0');
+    size_t want = std::min<size_t>(size, static_cast<size_t>(st.st_size));
+    size_t done = 0;
+    while (done < want) {
+        long n = ::pread(m_fd, m_content.data() + done, want - done, static_cast<off_t>(done));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0) {
+            closeHandle();
+            m_content.clear();
+            RaiseStorageError(27);
+        }
+        done += static_cast<size_t>(n);
+    }
+}
+
+void mTFileLoader::mapForWriting() {
+    struct stat st {};
+    if (::stat(m_fileName.c_str(), &st) == 0) {
+        // An existing file must be a regular file that is not marked read-only, and no other
+        // instance may hold it.
+        if (!S_ISREG(st.st_mode) || (st.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0)
+            RaiseStorageError(21, m_fileName);
+        m_fd = ::open(m_fileName.c_str(), O_RDONLY | O_CLOEXEC);
+        if (m_fd < 0 || ::flock(m_fd, LOCK_EX | LOCK_NB) != 0) {
+            closeHandle();
+            RaiseStorageError(21, m_fileName);
+        }
+    } else if (errno != ENOENT) {
+        RaiseStorageError(21, m_fileName);
+    }
+    if (m_requestedSize == 0) {
+        closeHandle();
+        RaiseStorageError(25);
+    }
+    m_content.assign(m_requestedSize, '\0');
+}
+
+void mTFileLoader::Commit() {
+    if (m_readOnly || !m_mapped)
+        RaiseStorageError(51);
+    std::string tmpl = m_fileName + ".XXXXXX";
+    int fd = ::mkstemp(tmpl.data());
+    if (fd < 0)
+        RaiseStorageError(21, m_fileName);
+    bool ok = writeAll(fd, m_content.data(), m_content.size()) && ::fsync(fd) == 0;
+    if (ok) {
+        // The new file keeps the permissions of the one it replaces, or the usual ones.
+        struct stat st {};
+        mode_t mode = 0;
+        if (m_fd >= 0 && ::fstat(m_fd, &st) == 0) {
+            mode = st.st_mode & 07777;
+        } else {
+            mode_t mask = ::umask(0);
+            ::umask(mask);
+            mode = 0666 & ~mask;
+        }
+        ok = ::fchmod(fd, mode) == 0;
+    }
+    ok = (::close(fd) == 0) && ok;
+    if (ok)
+        ok = ::rename(tmpl.c_str(), m_fileName.c_str()) == 0;
+    if (!ok) {
+        ::unlink(tmpl.c_str());
+        RaiseStorageError(21, m_fileName);
+    }
+    int dir = ::open(folderOf(m_fileName).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (dir >= 0) {
+        ::fsync(dir);
+        ::close(dir);
+    }
+}
+
+void mTFileLoader::closeHandle() {
+    if (m_fd >= 0) {
+        ::close(m_fd);  // closing releases the lock
+        m_fd = -1;
+    }
+}
+
+void mTFileLoader::Unmap() {
+    closeHandle();
+    m_content.clear();
+    m_content.shrink_to_fit();
+    m_requestedSize = 0;
+    m_mapped = false;
+}
+
+}  // namespace zizaza

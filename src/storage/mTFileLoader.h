@@ -1,0 +1,54 @@
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace zizaza {
+
+// Holds the whole content of a declaration file in memory while it is read or written.
+//
+// Reading: the file is read whole and kept locked (exclusive advisory lock) until Unmap, so a
+// second instance cannot open it meanwhile.
+// Writing: the content is a zero-filled buffer of the requested size. Nothing touches the disk
+// until Commit, which writes a temporary file in the same folder, flushes it and renames it over
+// the target, so a failed save leaves any earlier file exactly as it was.
+class mTFileLoader {
+public:
+    mTFileLoader(std::string fileName, uint32_t requestedSize, bool readOnly);
+    ~mTFileLoader();
+    mTFileLoader(const mTFileLoader&) = delete;
+    mTFileLoader& operator=(const mTFileLoader&) = delete;
+
+    void MapFile();
+    void Unmap();
+    // Writable loaders only: puts the content on disk atomically; raises 21 when it cannot.
+    void Commit();
+
+    const std::string& FileName() const { return m_fileName; }
+    bool ReadOnly() const { return m_readOnly; }
+    bool Mapped() const { return m_mapped; }
+    char* Data() { return m_content.data(); }
+    const char* Data() const { return m_content.data(); }
+    size_t Size() const { return m_content.size(); }
+
+    // Test hook: replaces the system's write(2) during Commit, to simulate a disk that fails
+    // part-way. Empty means the real call.
+    using WriteFunction = std::function<long(int fd, const void* data, size_t size)>;
+    static void SetWriteFunctionForTesting(WriteFunction f);
+
+private:
+    void mapForReading();
+    void mapForWriting();
+    void closeHandle();
+
+    std::string m_fileName;
+    uint32_t m_requestedSize;
+    bool m_readOnly;
+    bool m_mapped = false;
+    int m_fd = -1;  // the locked file: the one read, or the existing file being replaced
+    std::vector<char> m_content;
+};
+
+}  // namespace zizaza
