@@ -1,0 +1,31 @@
+#include "model/mTCBDeduct.h"
+
+#include <stdexcept>
+#include <string>
+
+namespace zizaza {
+
+size_t mTCBDeduct::index(int year, bool derivatives) {
+    size_t base = derivatives ? 10 : 0;
+    if (year >= 2014 && year <= 2016)
+        return base + static_cast<size_t>(year - 2014);
+    if (year >= 2007 && year <= 2013)
+        return base + 3 + static_cast<size_t>(year - 2007);
+    throw std::out_of_range("loss year " + std::to_string(year));
+}
+
+Money mTCBDeduct::LossTotalSecurities() const {
+    Money total;
+    for (size_t i = 0; i < 10; ++i)
+        total += Values[i];
+    return total;
+}
+
+Money mTCBDeduct::LossTotalDerivatives() const {
+    Money total;
+    for (size_t i = 10; i < 20; ++i)
+        total += Values[i];
+    return total;
+}
+
+}  // namespace zizaza

@@ -1,0 +1,67 @@
+#pragma once
+
+#include "storage/Money.h"
+
+#include <array>
+#include <cstdint>
+
+namespace zizaza {
+
+class mTDocumentStorage;
+
+// Standard deductions ("Стандартные налоговые вычеты"). Monthly incomes and expenses are
+// addressed by month number 1 to 12, every other monthly array by index 0 to 11 (January is 0).
+class mTStandartDeduct {
+public:
+    using MonthlyCounts = std::array<int32_t, 12>;
+
+    bool Granted = true;        // "Предоставить стандартные вычеты"
+    int32_t PersonalCode = 103;  // 103 none, 104, 105, 110 changed during the year
+    int32_t ChildStatus = 101;   // 101 child, 102 single parent, 103 changed during the year
+    bool ChildrenConstant = true;
+    int32_t ChildrenCount = 0;
+    MonthlyCounts MonthlyChildren{};
+    bool DisabledConstant = true;
+    int32_t DisabledCount = 0;
+    MonthlyCounts MonthlyDisabled{};
+    bool ThirdConstant = true;  // children from the third on
+    int32_t ThirdCount = 0;
+    MonthlyCounts MonthlyThird{};
+    bool EntrepreneurMonthsPresent = false;
+    std::array<Money, 12> MonthlyIncomes{};
+    std::array<Money, 12> MonthlyExpenses{};
+    std::array<bool, 12> MonthMarks{};
+    bool MonthlyCodesPresent = false;
+    MonthlyCounts MonthlyPersonalCodes{};  // 0 none, 1 code 104, 2 code 105
+    bool MonthlyStatusPresent = false;
+    MonthlyCounts MonthlySingleParentMarks{};  // 0 single parent that month, 1 not
+    bool Guardian = false;
+
+    // Setting a count sets its constant flag; setting one month clears it.
+    void SetChildrenCount(int32_t n);
+    void SetMonthlyChildren(int monthIndex, int32_t n);
+    void SetDisabledCount(int32_t n);
+    void SetMonthlyDisabled(int monthIndex, int32_t n);
+    void SetThirdCount(int32_t n);
+    void SetMonthlyThird(int monthIndex, int32_t n);
+
+    // month 1 to 12.
+    Money MonthlyIncome(int month) const;
+    void SetMonthlyIncome(int month, Money v);
+    Money MonthlyExpense(int month) const;
+    void SetMonthlyExpense(int month, Money v);
+
+    // monthIndex 0 to 11.
+    bool MonthMark(int monthIndex) const;
+    void SetMonthMark(int monthIndex, bool v);
+    int32_t MonthlyPersonalCode(int monthIndex) const;
+    void SetMonthlyPersonalCode(int monthIndex, int32_t v);
+    int32_t MonthlySingleParentMark(int monthIndex) const;
+    void SetMonthlySingleParentMark(int monthIndex, int32_t v);
+
+    void SaveToStorage(mTDocumentStorage& storage) const;
+    void LoadFromStorage(mTDocumentStorage& storage);
+    uint64_t ComputeSize() const;
+};
+
+}  // namespace zizaza
