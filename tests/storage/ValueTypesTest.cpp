@@ -111,8 +111,9 @@ TEST(NumberText, MoneyTexts) {
     EXPECT_EQ(MoneyToText2(Money::Roubles(999999999999)), "999999999999.00");
     EXPECT_EQ(MoneyToText2(Money::Roubles(1234567890123)), "999999999999.99");
     EXPECT_EQ(WholeMoneyToText(Money::Roubles(1500)), "1500");
-    EXPECT_EQ(WholeMoneyToText(Money::Roubles(999999999999999)), "999999999999999");
-    EXPECT_EQ(WholeMoneyToText(Money::Roubles(1000000000000000)), "999999999999999");
+    // The largest amounts the money type holds have 15 whole digits; a sign makes 16 characters.
+    EXPECT_EQ(WholeMoneyToText(Money::Roubles(922337203685477)), "922337203685477");
+    EXPECT_EQ(WholeMoneyToText(Money::Roubles(-100000000000000)), "999999999999999");
     EXPECT_EQ(RealToDotText(1.23456), "1.2346");
     EXPECT_EQ(RealToDotText(3), "3");
     EXPECT_EQ(RealToDotText(-0.00001), "0");
