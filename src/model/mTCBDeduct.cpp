@@ -29,3 +29,39 @@ Money mTCBDeduct::LossTotalDerivatives() const {
 }
 
 }  // namespace zizaza
+
+#include "model/RecordIo.h"
+
+namespace zizaza {
+namespace {
+
+template <class Self, class Io>
+void transfer(Self& r, Io& io) {
+    io.Stream(r.GetKind() == mTCBDeduct::Kind::Iis ? "@IISDeduct" : "@CBDeduct");
+    for (auto& v : r.Values)
+        io.Currency(v);
+}
+
+}  // namespace
+
+void mTCBDeduct::SaveToStorage(mTDocumentStorage& storage) const {
+    recordio::WithCaller(m_kind == Kind::Iis ? 403 : 395, [&] {
+        recordio::Writer io(storage);
+        transfer(*this, io);
+    });
+}
+
+void mTCBDeduct::LoadFromStorage(mTDocumentStorage& storage) {
+    recordio::WithCaller(m_kind == Kind::Iis ? 404 : 396, [&] {
+        recordio::Reader io(storage);
+        transfer(*this, io);
+    });
+}
+
+uint64_t mTCBDeduct::ComputeSize() const {
+    recordio::Sizer io;
+    transfer(*this, io);
+    return io.Total();
+}
+
+}  // namespace zizaza

@@ -34,3 +34,60 @@ void mTCurrencyIncome::SetTaxInCurrency(Money value) {
 }
 
 }  // namespace zizaza
+
+#include "model/RecordIo.h"
+
+namespace zizaza {
+namespace {
+
+template <class Self, class Io>
+void transfer(Self& r, Io& io, uint16_t position) {
+    io.Stream(recordio::Numbered("@CurrencyIncome", position));
+    io.Integer(r.RateCode);
+    io.Integer(r.IncomeCode);
+    io.Text(r.IncomeName);
+    io.Text(r.SourceName);
+    io.Text(r.CountryCode);
+    io.DateTime(r.IncomeDate);
+    io.DateTime(r.TaxPaymentDate);
+    io.Flag(r.AutomaticRate);
+    io.Text(r.CurrencyCode);
+    io.Currency(r.IncomeRate);
+    io.Integer(r.IncomeUnits);
+    io.Currency(r.TaxRate);
+    io.Integer(r.TaxUnits);
+    io.Text(r.CurrencyName);
+    io.Currency(r.IncomeInCurrency);
+    io.Currency(r.IncomeInRoubles);
+    io.Currency(r.TaxInCurrency);
+    io.Currency(r.TaxInRoubles);
+    io.Integer(r.DeductionCode);
+    io.Currency(r.DeductionAmount);
+    io.Integer(r.DeductionPercent);
+    io.Word(r.CfcProfitRule);
+    io.Text(r.CfcNumber);
+}
+
+}  // namespace
+
+void mTCurrencyIncome::SaveToStorage(mTDocumentStorage& storage, uint16_t position) const {
+    recordio::WithCaller(377, [&] {
+        recordio::Writer io(storage);
+        transfer(*this, io, position);
+    });
+}
+
+void mTCurrencyIncome::LoadFromStorage(mTDocumentStorage& storage, uint16_t position) {
+    recordio::WithCaller(378, [&] {
+        recordio::Reader io(storage);
+        transfer(*this, io, position);
+    });
+}
+
+uint64_t mTCurrencyIncome::ComputeSize(uint16_t position) const {
+    recordio::Sizer io;
+    transfer(*this, io, position);
+    return io.Total();
+}
+
+}  // namespace zizaza

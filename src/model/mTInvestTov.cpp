@@ -21,3 +21,72 @@ void mTInvestTov::ReplaceLine(size_t index, const mTInvestTovIncome* line) {
 }
 
 }  // namespace zizaza
+
+#include "model/RecordIo.h"
+
+namespace zizaza {
+namespace {
+
+template <class Self, class Io>
+void transferLine(Self& l, Io& io) {
+    io.Integer(l.OperationKind);
+    io.Currency(l.Income);
+    io.Currency(l.ExpenseShare);
+    io.Currency(l.ManagementExpenses);
+    io.Currency(l.PastLosses);
+    io.Currency(l.SixthValue);
+}
+
+template <class Self, class Io>
+void transferHead(Self& r, Io& io, uint16_t position) {
+    io.Stream(recordio::Numbered("@InvestTov", position));
+    io.Text(r.Inn);
+    io.Text(r.Kpp);
+    io.Text(r.Oktmo);
+    io.Text(r.Name);
+    io.Currency(r.TaxWithheld);
+    io.Currency(r.TaxableAmount);
+    io.Currency(r.TaxComputed);
+}
+
+template <class Io>
+void writeOrCount(const mTInvestTov& r, Io& io, uint16_t position) {
+    transferHead(r, io, position);
+    io.Integer(static_cast<int32_t>(r.LineCount()));
+    for (size_t i = 0; i < r.LineCount(); ++i) {
+        io.Stream(recordio::Numbered("@InvestTovIncome", position, static_cast<unsigned>(i)));
+        transferLine(r.Line(i), io);
+    }
+}
+
+}  // namespace
+
+void mTInvestTov::SaveToStorage(mTDocumentStorage& storage, uint16_t position, bool) const {
+    recordio::WithCaller(399, [&] {
+        recordio::Writer io(storage);
+        writeOrCount(*this, io, position);
+    });
+}
+
+void mTInvestTov::LoadFromStorage(mTDocumentStorage& storage, uint16_t position, bool) {
+    recordio::WithCaller(400, [&] {
+        recordio::Reader io(storage);
+        transferHead(*this, io, position);
+        int32_t count = 0;
+        io.Integer(count);
+        for (int32_t i = 0; i < count; ++i) {
+            auto line = std::make_unique<mTInvestTovIncome>();
+            io.Stream(recordio::Numbered("@InvestTovIncome", position, static_cast<unsigned>(i)));
+            transferLine(*line, io);
+            AddLine(std::move(line));
+        }
+    });
+}
+
+uint64_t mTInvestTov::ComputeSize(uint16_t position) const {
+    recordio::Sizer io;
+    writeOrCount(*this, io, position);
+    return io.Total();
+}
+
+}  // namespace zizaza

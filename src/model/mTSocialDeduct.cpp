@@ -47,3 +47,83 @@ Money mTSocialDeduct::ChildEducationTotal() const {
 size_t mTSocialDeduct::AddContract() { return m_contracts.Add(); }
 
 }  // namespace zizaza
+
+#include "model/RecordIo.h"
+
+namespace zizaza {
+namespace {
+
+template <class Self, class Io>
+void transferTail(Self& r, Io& io) {
+    io.Currency(r.Medical);
+    io.Currency(r.ExpensiveMedical);
+    io.Currency(r.VoluntaryInsurance);
+    io.Currency(r.AdditionalPensionContributions);
+    io.Currency(r.AgentSocialDeductions);
+    io.Currency(r.QualificationAssessment);
+}
+
+template <class Io>
+void writeOrCount(const mTSocialDeduct& r, Io& io) {
+    io.Stream("@SocialDeduct");
+    io.Flag(r.Granted);
+    if (!r.Granted)
+        return;
+    io.Currency(r.Charity);
+    io.Currency(r.OwnEducation);
+    io.Integer(static_cast<int32_t>(r.ChildEducationCount()));
+    for (size_t i = 0; i < r.ChildEducationCount(); ++i)
+        io.Currency(r.ChildEducation(i));
+    transferTail(r, io);
+    io.Stream("@Pens");
+    io.Word(recordio::WordCount(r.ContractCount()));
+}
+
+}  // namespace
+
+void mTSocialDeduct::SaveToStorage(mTDocumentStorage& storage) const {
+    recordio::WithCaller(383, [&] {
+        recordio::Writer io(storage);
+        writeOrCount(*this, io);
+        if (Granted) {
+            for (size_t i = 0; i < m_contracts.Count(); ++i)
+                m_contracts.At(i).SaveToStorage(storage, static_cast<uint16_t>(i));
+        }
+    });
+}
+
+void mTSocialDeduct::LoadFromStorage(mTDocumentStorage& storage) {
+    recordio::WithCaller(384, [&] {
+        recordio::Reader io(storage);
+        io.Stream("@SocialDeduct");
+        io.Flag(Granted);
+        if (!Granted)
+            return;
+        io.Currency(Charity);
+        io.Currency(OwnEducation);
+        int32_t count = 0;
+        io.Integer(count);
+        std::vector<Money> amounts;
+        for (int32_t i = 0; i < count; ++i)
+            io.Currency(amounts.emplace_back());
+        m_childEducation = std::move(amounts);
+        transferTail(*this, io);
+        io.Stream("@Pens");
+        uint16_t contracts = 0;
+        io.Word(contracts);
+        for (uint16_t i = 0; i < contracts; ++i)
+            m_contracts.At(m_contracts.Add()).LoadFromStorage(storage, i);
+    });
+}
+
+uint64_t mTSocialDeduct::ComputeSize() const {
+    recordio::Sizer io;
+    writeOrCount(*this, io);
+    if (Granted) {
+        for (size_t i = 0; i < m_contracts.Count(); ++i)
+            io.Add(m_contracts.At(i).ComputeSize(static_cast<uint16_t>(i)));
+    }
+    return io.Total();
+}
+
+}  // namespace zizaza

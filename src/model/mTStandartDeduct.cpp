@@ -63,3 +63,77 @@ int32_t mTStandartDeduct::MonthlySingleParentMark(int i) const { return MonthlyS
 void mTStandartDeduct::SetMonthlySingleParentMark(int i, int32_t v) { MonthlySingleParentMarks[monthIndex(i)] = v; }
 
 }  // namespace zizaza
+
+#include "model/RecordIo.h"
+
+namespace zizaza {
+namespace {
+
+// A constant flag, then its count when set or the twelve monthly values when not.
+template <class Io, class Flag, class Count, class Months>
+void transferCount(Io& io, Flag& constant, Count& count, Months& months) {
+    io.Flag(constant);
+    if (constant) {
+        io.Integer(count);
+    } else {
+        for (auto& m : months)
+            io.Integer(m);
+    }
+}
+
+template <class Self, class Io>
+void transfer(Self& r, Io& io) {
+    io.Stream("@StandartDeduct");
+    io.Flag(r.Granted);
+    if (!r.Granted)
+        return;
+    io.Integer(r.PersonalCode);
+    io.Integer(r.ChildStatus);
+    transferCount(io, r.ChildrenConstant, r.ChildrenCount, r.MonthlyChildren);
+    transferCount(io, r.DisabledConstant, r.DisabledCount, r.MonthlyDisabled);
+    io.ProtectedFlag(r.EntrepreneurMonthsPresent);
+    if (r.EntrepreneurMonthsPresent) {
+        for (auto& v : r.MonthlyIncomes)
+            io.Currency(v);
+        for (auto& v : r.MonthlyExpenses)
+            io.Currency(v);
+        for (auto& v : r.MonthMarks)
+            io.Flag(v);
+    }
+    io.ProtectedFlag(r.MonthlyCodesPresent);
+    if (r.MonthlyCodesPresent) {
+        for (auto& v : r.MonthlyPersonalCodes)
+            io.Integer(v);
+    }
+    io.ProtectedFlag(r.MonthlyStatusPresent);
+    if (r.MonthlyStatusPresent) {
+        for (auto& v : r.MonthlySingleParentMarks)
+            io.Integer(v);
+    }
+    transferCount(io, r.ThirdConstant, r.ThirdCount, r.MonthlyThird);
+    io.Flag(r.Guardian);
+}
+
+}  // namespace
+
+void mTStandartDeduct::SaveToStorage(mTDocumentStorage& storage) const {
+    recordio::WithCaller(381, [&] {
+        recordio::Writer io(storage);
+        transfer(*this, io);
+    });
+}
+
+void mTStandartDeduct::LoadFromStorage(mTDocumentStorage& storage) {
+    recordio::WithCaller(382, [&] {
+        recordio::Reader io(storage);
+        transfer(*this, io);
+    });
+}
+
+uint64_t mTStandartDeduct::ComputeSize() const {
+    recordio::Sizer io;
+    transfer(*this, io);
+    return io.Total();
+}
+
+}  // namespace zizaza

@@ -1,0 +1,260 @@
+// Saving and loading of the declaration document: the streams of the document itself, each
+// record writing and reading its own.
+#include "model/RecordIo.h"
+#include "model/mTDeclaration.h"
+#include "storage/mTFileLoader.h"
+
+#include <limits>
+
+namespace zizaza {
+namespace {
+
+constexpr uint64_t kHeaderSize = 60;
+
+template <class Self, class Io>
+void transferInfo(Self& d, Io& io) {
+    io.Stream("@TavoInfo");
+    io.Text(d.InspectionCode);
+    io.Text(d.InspectionName);
+    io.Byte(d.ReservedByte);
+    io.Integer(d.CorrectionNumber);
+    io.DateTime(d.DocumentDate);
+    io.Word(d.SignerKind);
+    io.Word(d.TaxpayerCategory);
+    io.Word(d.DeclarationForm);
+    if constexpr (Io::kLoading) {
+        uint16_t flags = 0;
+        io.Word(flags);
+        d.SetIncomeFlags(flags);  // creates the lists of the bits
+    } else {
+        io.Word(d.IncomeFlags());
+    }
+    io.Byte(d.AppendixCountLocked);
+    io.Integer(d.AppendixCount);
+    io.Integer(d.ForeignAppendixValue);
+    io.Integer(d.ReservedNumber1);
+    io.Integer(d.MonthsWorked);
+    io.Integer(d.ReservedNumber2);
+    io.Integer(d.ReservedNumber3);
+    io.Integer(d.ReservedNumber4);
+    io.Integer(d.ReservedNumber5);
+    io.Integer(d.ReservedNumber6);
+    io.Integer(d.ReservedNumber7);
+    io.Text(d.RepresentativeDocument);
+    io.Currency(d.EstimatedIncome);
+    io.Text(d.RepresentativeName);
+    io.Text(d.RepresentativeOrganization);
+    io.Currency(d.ForeignerFixedPayments);
+    io.Currency(d.InvestmentDeductionE2);
+    io.Currency(d.InvestmentDeductionReturn);
+    io.Currency(d.InvestmentDeductionZ);
+    io.Currency(d.InvestmentDeductionI);
+}
+
+// The twelve entrepreneur values behind the last business record.
+template <class Self, class Io>
+void transferBusinessTail(Self& d, Io& io) {
+    io.Currency(d.ActualPrepayments);
+    io.Currency(d.EstimatedIncome);
+    io.Currency(d.ReservedMoney);
+    io.Currency(d.AccruedPrepayments);
+    io.Text(d.RepresentativeDocument);
+    io.Byte(d.IsFarm);
+    io.DateTime(d.FarmRegistrationDate);
+    io.Currency(d.FarmExemptIncome);
+    io.Currency(d.CorrectedBase);
+    io.Currency(d.CorrectedTax);
+    io.Currency(d.TradeFee);
+    io.Currency(d.PatentPayments);
+}
+
+// A list: its count as a word, then each element with its position.
+template <class T, class F>
+void writeList(mTDocumentStorage& s, const OwnedList<T>& list, F save) {
+    s.WriteWord(recordio::WordCount(list.Count()));
+    for (size_t i = 0; i < list.Count(); ++i)
+        save(list.At(i), static_cast<uint16_t>(i));
+}
+
+template <class T, class F>
+void readList(mTDocumentStorage& s, OwnedList<T>& list, F load) {
+    uint16_t count = s.ReadWord();
+    for (uint16_t i = 0; i < count; ++i)
+        load(list.At(list.Add()), i);
+}
+
+template <class T, class F>
+uint64_t listSize(const OwnedList<T>& list, F size) {
+    uint64_t total = mTDocumentStorage::WordFieldSize(static_cast<uint16_t>(list.Count()));
+    for (size_t i = 0; i < list.Count(); ++i)
+        total += size(list.At(i), static_cast<uint16_t>(i));
+    return total;
+}
+
+}  // namespace
+
+uint64_t mTDeclaration::ComputeFileSize() const {
+    recordio::Sizer io;
+    io.Add(kHeaderSize);
+    transferInfo(*this, io);
+    io.Add(Person.ComputeSize());
+    if (HasIncome(kIncomeRussia)) {
+        io.Stream("@TavoInquiry");
+        io.Add(listSize(m_residentIncomes13, [](auto& e, uint16_t i) { return e.ComputeSize(i, false); }));
+        io.Add(listSize(m_nonResidentIncomes13, [](auto& e, uint16_t i) { return e.ComputeSize(i, true); }));
+        io.Add(listSize(m_incomes35, [](auto& e, uint16_t i) { return e.ComputeSize(i); }));
+        io.Add(listSize(m_incomes30, [](auto& e, uint16_t i) { return e.ComputeSize(i, true); }));
+        io.Add(listSize(m_incomes9, [](auto& e, uint16_t i) { return e.ComputeSize(i, false); }));
+    }
+    if (HasIncome(kIncomeInvestTov)) {
+        io.Stream("@TavoInvestTov");
+        io.Add(listSize(m_investPartnershipIncomes, [](auto& e, uint16_t i) { return e.ComputeSize(i); }));
+    }
+    if (HasIncome(kIncomeForeign)) {
+        io.Stream("@TavoForeign");
+        io.Add(listSize(m_currencyIncomes, [](auto& e, uint16_t i) { return e.ComputeSize(i); }));
+    }
+    if (HasIncome(kIncomeBusiness)) {
+        io.Stream("@TavoBusiness");
+        io.Add(listSize(m_businessIncomes, [](auto& e, uint16_t i) { return e.ComputeSize(i); }));
+        transferBusinessTail(*this, io);
+    }
+    if (m_incomeFlags != 0) {
+        io.Add(StandardDeductions.ComputeSize());
+        io.Add(SocialDeductions.ComputeSize());
+        io.Add(PropertyDeductions.ComputeSize());
+        io.Add(SecuritiesDeductions.ComputeSize());
+        io.Add(IisDeductions.ComputeSize());
+    }
+    io.Stream("@Nalog");
+    io.Add(listSize(m_taxPayments, [](auto& e, uint16_t i) { return e.ComputeSize(i); }));
+    return io.Total();
+}
+
+void mTDeclaration::SaveToStorage(mTDocumentStorage& s) const {
+    recordio::Writer io(s);
+    transferInfo(*this, io);
+    Person.SaveToStorage(s);
+    if (HasIncome(kIncomeRussia)) {
+        io.Stream("@TavoInquiry");
+        writeList(s, m_residentIncomes13, [&](auto& e, uint16_t i) { e.SaveToStorage(s, i, false); });
+        writeList(s, m_nonResidentIncomes13, [&](auto& e, uint16_t i) { e.SaveToStorage(s, i, true); });
+        writeList(s, m_incomes35, [&](auto& e, uint16_t i) { e.SaveToStorage(s, i); });
+        writeList(s, m_incomes30, [&](auto& e, uint16_t i) { e.SaveToStorage(s, i, true); });
+        writeList(s, m_incomes9, [&](auto& e, uint16_t i) { e.SaveToStorage(s, i, false); });
+    }
+    if (HasIncome(kIncomeForeign)) {
+        io.Stream("@TavoForeign");
+        writeList(s, m_currencyIncomes, [&](auto& e, uint16_t i) { e.SaveToStorage(s, i); });
+    }
+    if (HasIncome(kIncomeInvestTov)) {
+        io.Stream("@TavoInvestTov");
+        writeList(s, m_investPartnershipIncomes, [&](auto& e, uint16_t i) { e.SaveToStorage(s, i); });
+    }
+    if (HasIncome(kIncomeBusiness)) {
+        io.Stream("@TavoBusiness");
+        writeList(s, m_businessIncomes, [&](auto& e, uint16_t i) { e.SaveToStorage(s, i); });
+        transferBusinessTail(*this, io);
+    }
+    if (m_incomeFlags != 0) {
+        StandardDeductions.SaveToStorage(s);
+        SocialDeductions.SaveToStorage(s);
+        PropertyDeductions.SaveToStorage(s);
+        SecuritiesDeductions.SaveToStorage(s);
+        IisDeductions.SaveToStorage(s);
+    }
+    io.Stream("@Nalog");
+    writeList(s, m_taxPayments, [&](auto& e, uint16_t i) { e.SaveToStorage(s, i); });
+}
+
+void mTDeclaration::LoadFromStorage(mTDocumentStorage& s) {
+    recordio::Reader io(s);
+    if (s.DocumentName() != kDocumentName) {
+        // An earlier yearly edition: only the personal data is taken over.
+        io.Stream("@TavoInfo");
+        Person.LoadFromStorage(s);
+        return;
+    }
+    transferInfo(*this, io);
+    Person.LoadFromStorage(s);
+    if (HasIncome(kIncomeRussia)) {
+        io.Stream("@TavoInquiry");
+        readList(s, m_residentIncomes13, [&](auto& e, uint16_t i) { e.LoadFromStorage(s, i, false); });
+        readList(s, m_nonResidentIncomes13, [&](auto& e, uint16_t i) { e.LoadFromStorage(s, i, true); });
+        readList(s, m_incomes35, [&](auto& e, uint16_t i) { e.LoadFromStorage(s, i); });
+        readList(s, m_incomes30, [&](auto& e, uint16_t i) { e.LoadFromStorage(s, i, true); });
+        readList(s, m_incomes9, [&](auto& e, uint16_t i) { e.LoadFromStorage(s, i, false); });
+    }
+    if (HasIncome(kIncomeInvestTov)) {
+        io.Stream("@TavoInvestTov");
+        readList(s, m_investPartnershipIncomes, [&](auto& e, uint16_t i) { e.LoadFromStorage(s, i); });
+    }
+    if (HasIncome(kIncomeForeign)) {
+        io.Stream("@TavoForeign");
+        readList(s, m_currencyIncomes, [&](auto& e, uint16_t i) { e.LoadFromStorage(s, i); });
+    }
+    if (HasIncome(kIncomeBusiness)) {
+        io.Stream("@TavoBusiness");
+        readList(s, m_businessIncomes, [&](auto& e, uint16_t i) { e.LoadFromStorage(s, i); });
+        // The estimated income and the representative's document read here replace those of
+        // "@TavoInfo".
+        transferBusinessTail(*this, io);
+    }
+    if (m_incomeFlags != 0) {
+        StandardDeductions.LoadFromStorage(s);
+        SocialDeductions.LoadFromStorage(s);
+        PropertyDeductions.LoadFromStorage(s);
+        SecuritiesDeductions.LoadFromStorage(s);
+        IisDeductions.LoadFromStorage(s);
+    }
+    io.Stream("@Nalog");
+    readList(s, m_taxPayments, [&](auto& e, uint16_t i) { e.LoadFromStorage(s, i); });
+}
+
+void mTDeclaration::Save(const std::string& fileName) const {
+    const uint64_t size = ComputeFileSize();
+    if (size > std::numeric_limits<uint32_t>::max())
+        RaiseStorageError(26);
+    std::unique_ptr<mTFileLoader> loader;
+    try {
+        loader = std::make_unique<mTFileLoader>(fileName, static_cast<uint32_t>(size), false);
+    } catch (mEBadStorage& e) {
+        e.SetCallerNumber(389);
+        throw;
+    }
+    mTDocumentStorage storage(loader.get());
+    storage.CreateStorage(kDocumentName);
+    SaveToStorage(storage);
+    try {
+        loader->Commit();
+    } catch (mEBadStorage& e) {
+        e.SetCallerNumber(389);
+        throw;
+    }
+}
+
+void mTDeclaration::Load(const std::string& fileName) {
+    std::unique_ptr<mTFileLoader> loader;
+    try {
+        loader = std::make_unique<mTFileLoader>(fileName, 0, true);
+    } catch (mEBadStorage& e) {
+        e.SetCallerNumber(390);
+        throw;
+    }
+    mTDocumentStorage storage(loader.get());
+    try {
+        storage.OpenStorage();
+    } catch (mEBadStorage& e) {
+        e.SetCallerNumber(391);
+        throw;
+    } catch (const EConvertError&) {
+        throw mEBadStorage(std::string(storage_messages::kBadFormat), 392);
+    }
+    // Read into a fresh document and take it over only when the whole file has been read, so
+    // that a failure part-way never leaves a half-loaded document behind.
+    mTDeclaration loaded;
+    loaded.LoadFromStorage(storage);
+    *this = std::move(loaded);
+}
+
+}  // namespace zizaza

@@ -1,0 +1,136 @@
+#pragma once
+
+// The three passes over a record's fields: writing them to a storage, reading them back and
+// counting the bytes the writing takes. A record describes its streams and fields once, as a
+// template over the pass, so the three can never disagree.
+
+#include "storage/Date.h"
+#include "storage/Money.h"
+#include "storage/StorageErrors.h"
+#include "storage/mTDocumentStorage.h"
+
+#include <cstdint>
+#include <cstdio>
+#include <string>
+#include <string_view>
+
+namespace zizaza::recordio {
+
+// The count of a list is written as a word; a longer list cannot be saved.
+inline constexpr uint16_t kErrListTooLong = 154;
+
+class Writer {
+public:
+    static constexpr bool kLoading = false;
+    explicit Writer(mTDocumentStorage& s) : m_s(s) {}
+
+    void Stream(std::string_view name) { m_s.OpenStreamForWrite(name); }
+    void Text(const std::string& v) { m_s.WriteString(v); }
+    void Integer(const int32_t& v) { m_s.WriteInteger(v); }
+    void Word(const uint16_t& v) { m_s.WriteWord(v); }
+    void Byte(const uint8_t& v) { m_s.WriteByte(v); }
+    void Flag(const bool& v) { m_s.WriteByte(v ? 1 : 0); }
+    void Currency(const Money& v) { m_s.WriteCurrency(v); }
+    void DateTime(const Date& v) { m_s.WriteDateTime(v.days()); }
+    // A flag that older layouts may lack; written like any other.
+    void ProtectedFlag(const bool& v) { Flag(v); }
+    // A money slot that may hold no value: the text "a" marks the empty slot.
+    void Slot(bool filled, Money v) {
+        if (filled)
+            m_s.WriteCurrency(v);
+        else
+            m_s.WriteString("a");
+    }
+
+    mTDocumentStorage& Storage() { return m_s; }
+
+private:
+    mTDocumentStorage& m_s;
+};
+
+class Reader {
+public:
+    static constexpr bool kLoading = true;
+    explicit Reader(mTDocumentStorage& s) : m_s(s) {}
+
+    void Stream(std::string_view name) { m_s.OpenStreamForRead(name); }
+    void Text(std::string& v) { v = m_s.ReadString(); }
+    void Integer(int32_t& v) { v = m_s.ReadInteger(); }
+    void Word(uint16_t& v) { v = m_s.ReadWord(); }
+    void Byte(uint8_t& v) { v = m_s.ReadByte(); }
+    void Flag(bool& v) { v = m_s.ReadByte() != 0; }
+    void Currency(Money& v) { v = m_s.ReadCurrency(); }
+    void DateTime(Date& v) { v = Date(m_s.ReadDateTime()); }
+    // Older layouts may hold something else here: whatever fails to read gives 0.
+    void ProtectedFlag(bool& v) {
+        try {
+            v = m_s.ReadByte() != 0;
+        } catch (const std::exception&) {
+            v = false;
+        }
+    }
+
+    mTDocumentStorage& Storage() { return m_s; }
+
+private:
+    mTDocumentStorage& m_s;
+};
+
+class Sizer {
+public:
+    static constexpr bool kLoading = false;
+
+    void Stream(std::string_view name) { m_total += mTDocumentStorage::StringFieldSize(name); }
+    void Text(const std::string& v) { m_total += mTDocumentStorage::StringFieldSize(v); }
+    void Integer(const int32_t& v) { m_total += mTDocumentStorage::IntegerFieldSize(v); }
+    void Word(const uint16_t& v) { m_total += mTDocumentStorage::WordFieldSize(v); }
+    void Byte(const uint8_t& v) { m_total += mTDocumentStorage::ByteFieldSize(v); }
+    void Flag(const bool& v) { m_total += mTDocumentStorage::ByteFieldSize(v ? 1 : 0); }
+    void Currency(const Money& v) { m_total += mTDocumentStorage::CurrencyFieldSize(v); }
+    void DateTime(const Date& v) { m_total += mTDocumentStorage::DateTimeFieldSize(v.days()); }
+    void ProtectedFlag(const bool& v) { Flag(v); }
+    void Slot(bool filled, Money v) {
+        m_total += filled ? mTDocumentStorage::CurrencyFieldSize(v) : mTDocumentStorage::StringFieldSize("a");
+    }
+
+    void Add(uint64_t bytes) { m_total += bytes; }
+    uint64_t Total() const { return m_total; }
+
+private:
+    uint64_t m_total = 0;
+};
+
+// "@Name" followed by the position with at least three digits ("@NalogSub007").
+inline std::string Numbered(std::string_view base, unsigned position) {
+    char digits[16];
+    std::snprintf(digits, sizeof digits, "%.3u", position);
+    return std::string(base) + digits;
+}
+
+// A line stream: the source's position, then the line's index, three digits at least each.
+inline std::string Numbered(std::string_view base, unsigned position, unsigned line) {
+    char digits[32];
+    std::snprintf(digits, sizeof digits, "%.3u%.3u", position, line);
+    return std::string(base) + digits;
+}
+
+// Runs f; a storage exception leaving it gets the caller number.
+template <class F>
+void WithCaller(uint16_t caller, F&& f) {
+    try {
+        f();
+    } catch (mEPrivBase& e) {
+        e.SetCallerNumber(caller);
+        throw;
+    }
+}
+
+// The word that counts a list in the file.
+inline uint16_t WordCount(size_t n) {
+    if (n > 0xFFFF)
+        throw mEWriteStorage("Список содержит больше 65535 записей и не может быть сохранен в файле декларации.",
+                             kErrListTooLong);
+    return static_cast<uint16_t>(n);
+}
+
+}  // namespace zizaza::recordio
