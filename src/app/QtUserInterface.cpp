@@ -1,0 +1,100 @@
+#include "app/QtUserInterface.h"
+
+#include <QDesktopServices>
+#include <QDialog>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPushButton>
+#include <QStringList>
+
+namespace zizaza {
+
+namespace {
+
+void ShowBox(QWidget* parent, QMessageBox::Icon icon, const QString& text) {
+    QMessageBox box(icon, kProgramCaption, text, QMessageBox::Ok, parent);
+    box.exec();
+}
+
+QString NameFilters(const FileDialogRequest& request) {
+    QStringList filters;
+    for (const FileType& t : request.types)
+        filters << QStringLiteral("%1 (%2)").arg(t.description, t.pattern);
+    return filters.join(QStringLiteral(";;"));
+}
+
+void Prepare(QFileDialog& dialog, const FileDialogRequest& request) {
+    dialog.setWindowTitle(request.title.isEmpty() ? kProgramCaption : request.title);
+    if (!request.folder.isEmpty())
+        dialog.setDirectory(request.folder);
+    dialog.setDefaultSuffix(request.defaultSuffix);
+    dialog.setNameFilter(NameFilters(request));
+    dialog.setSizeGripEnabled(true);
+}
+
+}  // namespace
+
+UserInterface::Answer QtUserInterface::Ask(const QString& text, bool withCancel) {
+    auto buttons = QMessageBox::Yes | QMessageBox::No;
+    if (withCancel)
+        buttons |= QMessageBox::Cancel;
+    QMessageBox box(QMessageBox::Question, kProgramCaption, text, buttons, m_parent);
+    box.button(QMessageBox::Yes)->setText(QStringLiteral("Да"));
+    box.button(QMessageBox::No)->setText(QStringLiteral("Нет"));
+    if (withCancel)
+        box.button(QMessageBox::Cancel)->setText(QStringLiteral("Отмена"));
+    switch (box.exec()) {
+        case QMessageBox::Yes:
+            return Answer::Yes;
+        case QMessageBox::No:
+            return Answer::No;
+        default:
+            return withCancel ? Answer::Cancel : Answer::No;
+    }
+}
+
+void QtUserInterface::Inform(const QString& text) { ShowBox(m_parent, QMessageBox::Information, text); }
+void QtUserInterface::Error(const QString& text) { ShowBox(m_parent, QMessageBox::Critical, text); }
+void QtUserInterface::Plain(const QString& text) { ShowBox(m_parent, QMessageBox::NoIcon, text); }
+
+QString QtUserInterface::ChooseOpenFile(const FileDialogRequest& request) {
+    QFileDialog dialog(m_parent);
+    Prepare(dialog, request);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return dialog.selectedFiles().front();
+}
+
+QString QtUserInterface::ChooseSaveFile(const FileDialogRequest& request) {
+    QFileDialog dialog(m_parent);
+    Prepare(dialog, request);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    // Replacing a declaration file is the usual case; the dialog does not ask about it.
+    dialog.setOption(QFileDialog::DontConfirmOverwrite, true);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return dialog.selectedFiles().front();
+}
+
+QString QtUserInterface::ChooseFolder(const QString& title) {
+    return QFileDialog::getExistingDirectory(m_parent, title, QString(), QFileDialog::ShowDirsOnly);
+}
+
+std::optional<PrinterChoice> QtUserInterface::ChoosePrinter() {
+    QPrinter printer;
+    QPrintDialog dialog(&printer, m_parent);
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return PrinterChoice{printer.printerName(), printer.copyCount()};
+}
+
+int QtUserInterface::RunModal(QDialog& dialog) { return dialog.exec(); }
+
+bool QtUserInterface::OpenUrl(const QUrl& url) { return QDesktopServices::openUrl(url); }
+
+}  // namespace zizaza

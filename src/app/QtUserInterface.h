@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QPointer>
+#include <QWidget>
+
+#include "app/UserInterface.h"
+
+namespace zizaza {
+
+// The real dialogs: Qt message boxes, file, folder and printer dialogs.
+class QtUserInterface : public UserInterface {
+public:
+    // Message boxes and dialogs are centred over this window (the main window once it exists).
+    void SetParentWindow(QWidget* window) { m_parent = window; }
+
+    Answer Ask(const QString& text, bool withCancel) override;
+    void Inform(const QString& text) override;
+    void Error(const QString& text) override;
+    void Plain(const QString& text) override;
+    QString ChooseOpenFile(const FileDialogRequest& request) override;
+    QString ChooseSaveFile(const FileDialogRequest& request) override;
+    QString ChooseFolder(const QString& title) override;
+    std::optional<PrinterChoice> ChoosePrinter() override;
+    int RunModal(QDialog& dialog) override;
+    bool OpenUrl(const QUrl& url) override;
+
+private:
+    QPointer<QWidget> m_parent;
+};
+
+}  // namespace zizaza

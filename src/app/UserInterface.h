@@ -1,0 +1,61 @@
+#pragma once
+
+#include <QString>
+#include <QUrl>
+#include <optional>
+#include <vector>
+
+class QDialog;
+
+namespace zizaza {
+
+// One file type of a file dialog: "Zizaza 2017" with the pattern "*.tv7".
+struct FileType {
+    QString description;
+    QString pattern;
+};
+
+struct FileDialogRequest {
+    QString title;
+    QString folder;         // where the dialog starts; empty: the dialog's own choice
+    QString defaultSuffix;  // added to a name typed without extension ("tv7")
+    std::vector<FileType> types;
+};
+
+struct PrinterChoice {
+    QString printerName;
+    int copies = 1;
+};
+
+// Everything that asks the user something or tells them something goes through here: message
+// boxes, the common file, folder and printer dialogs, the program's own modal dialogs and the
+// opening of web and mail addresses. The program shows Qt dialogs; tests answer from a script.
+class UserInterface {
+public:
+    enum class Answer { Yes, No, Cancel };
+
+    virtual ~UserInterface() = default;
+
+    // Question icon, Yes / No / Cancel (Yes / No when withCancel is false).
+    virtual Answer Ask(const QString& text, bool withCancel = true) = 0;
+    virtual void Inform(const QString& text) = 0;  // information icon
+    virtual void Error(const QString& text) = 0;   // error icon
+    virtual void Plain(const QString& text) = 0;   // no icon
+
+    // The chosen file or folder; empty when the user cancelled.
+    virtual QString ChooseOpenFile(const FileDialogRequest& request) = 0;
+    virtual QString ChooseSaveFile(const FileDialogRequest& request) = 0;
+    virtual QString ChooseFolder(const QString& title) = 0;
+    virtual std::optional<PrinterChoice> ChoosePrinter() = 0;
+
+    // Shows one of the program's own dialogs modally and returns its result.
+    virtual int RunModal(QDialog& dialog) = 0;
+
+    // Hands a web or mail address to the desktop; false when nothing could open it.
+    virtual bool OpenUrl(const QUrl& url) = 0;
+};
+
+// The caption of every message box of the program.
+inline const QString kProgramCaption = QStringLiteral("Zizaza 2017");
+
+}  // namespace zizaza

@@ -1,0 +1,69 @@
+#pragma once
+
+#include <QString>
+#include <memory>
+
+class QWidget;
+
+namespace zizaza {
+
+class UserInterface;
+class TfmInputInspectionNumber;
+class mTDeclaration;
+
+// The shell's variable that holds the current declaration. Screens keep a reference to the
+// slot, not to the document, so a document replaced by New or Open is seen at once.
+using DeclarationSlot = std::unique_ptr<mTDeclaration>;
+
+// The main window's screen buttons, in their order in the window.
+enum class ScreenId {
+    InitialData,
+    PersonInfo,
+    RussianIncome,
+    BusinessIncome,
+    ForeignIncome,
+    Deduction,
+    InvestTov,
+};
+inline constexpr int kScreenCount = 7;
+
+// What a screen may ask of the window that shows it.
+class ScreenHost {
+public:
+    virtual ~ScreenHost() = default;
+
+    virtual UserInterface& Ui() = 0;
+    // The user changed something on a screen. Ignored while the loading guard is set.
+    virtual void DocumentChanged() = 0;
+    // The loading guard: set while screens are created or refill their controls.
+    virtual void BeginLoading() = 0;
+    virtual void EndLoading() = 0;
+    virtual bool IsLoading() const = 0;
+
+    // The screen buttons; a button whose screen is not part of the program stays disabled.
+    virtual void SetScreenButtonEnabled(ScreenId id, bool enabled) = 0;
+    virtual bool IsScreenButtonEnabled(ScreenId id) const = 0;
+
+    // The inspections picker built at start-up; nullptr without the inspections dictionary.
+    virtual TfmInputInspectionNumber* InspectionsPicker() = 0;
+    // The program's folder, with a trailing separator.
+    virtual QString ProgramFolder() const = 0;
+    // Opens the help window at a page of the program's help ("runprogramm.htm").
+    virtual void ShowHelpTopic(const QString& page) = 0;
+    // The window that dialogs of the screens belong to.
+    virtual QWidget* DialogParent() = 0;
+};
+
+// Sets the loading guard for the lifetime of the object.
+class LoadingGuard {
+public:
+    explicit LoadingGuard(ScreenHost& host) : m_host(host) { m_host.BeginLoading(); }
+    ~LoadingGuard() { m_host.EndLoading(); }
+    LoadingGuard(const LoadingGuard&) = delete;
+    LoadingGuard& operator=(const LoadingGuard&) = delete;
+
+private:
+    ScreenHost& m_host;
+};
+
+}  // namespace zizaza
