@@ -1,0 +1,25 @@
+#pragma once
+
+#include "storage/Money.h"
+
+namespace zizaza {
+
+class mTDeclaration;
+
+// Dividends of a non-resident at 15% (Incomes30). A resident's sheet stays 0. Every source it
+// takes gets the income kind code "08".
+class kTSvodSumPrilA15 {
+public:
+    Money TotalIncome;
+    Money TaxWithheld;
+    // Sum over the sources of 15% of each taxable amount rounded half up to whole roubles; the
+    // sources' own tax computed is not used.
+    Money TaxComputed;
+    Money TaxableAmount;
+
+    void Reset();
+    // Always succeeds. Writes only IncomeKindCode of the sources it takes.
+    bool Compute(mTDeclaration& declaration);
+};
+
+}  // namespace zizaza
