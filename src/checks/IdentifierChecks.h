@@ -1,0 +1,76 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace zizaza {
+
+// Kinds of taxpayer for CheckInn.
+inline constexpr int kInnAny = 0;            // organisation (10 digits) or natural person (12)
+inline constexpr int kInnOrganization = 1;   // 10 digits
+inline constexpr int kInnNaturalPerson = 2;  // 12 digits
+
+// Results of CheckInn.
+inline constexpr int kInnValid = 0;
+inline constexpr int kInnEmpty = 1;
+inline constexpr int kInnWrongLength = 2;    // kind 0: neither 10 nor 12 characters
+inline constexpr int kInnWrongLength10 = 3;  // kind 1: not 10 characters
+inline constexpr int kInnWrongLength12 = 4;  // kind 2: not 12 characters
+inline constexpr int kInnWrongDigits = 5;    // control digits wrong, all zeros, or not digits
+
+// Results of CheckKpp.
+inline constexpr int kKppValid = 0;
+inline constexpr int kKppEmpty = 1;
+inline constexpr int kKppLength = 2;
+inline constexpr int kKppZeros = 3;
+
+// The INN after trimming blanks: its length for the kind, then its control digits.
+int CheckInn(std::string_view text, int kind);
+// The KPP after trimming blanks: present, 9 characters, not "000000000".
+int CheckKpp(std::string_view text);
+
+// Fields of a source entry dialog that the source checks send the focus to.
+inline constexpr int kSourceFieldNone = 0;  // nothing to fix: the dialog may accept
+inline constexpr int kSourceFieldName = 1;
+inline constexpr int kSourceFieldInn = 2;
+inline constexpr int kSourceFieldKpp = 3;
+inline constexpr int kSourceFieldOktmo = 4;
+
+// Answers of the check dialog (TfmCheckError).
+inline constexpr int kCheckFix = 6;     // "Исправить"
+inline constexpr int kCheckSkip = 7;    // "Пропустить"
+inline constexpr int kCheckClosed = 2;  // the close box
+
+// The single-problem check dialog of one run of a source check. The desktop program answers with
+// TfmCheckError ("Пропустить все" disabled, caption "Проверка: " and the section title); tests
+// answer from a script.
+class ISourceCheckDialog {
+public:
+    virtual ~ISourceCheckDialog() = default;
+    // Shows one problem. skipEnabled tells whether "Пропустить" may be pressed; once a run has
+    // disabled it, it stays disabled. Returns kCheckFix, kCheckSkip or kCheckClosed.
+    virtual int ShowProblem(std::string_view sectionTitle, std::string_view message, bool skipEnabled) = 0;
+};
+
+// Section titles of the callers.
+inline constexpr std::string_view kSectionIncome13 = "Доходы, облагаемые по ставке 13%";
+inline constexpr std::string_view kSectionIncome35 = "Доходы, облагаемые по ставке 35%";
+inline constexpr std::string_view kSectionInvestPartnership = "Доходы от участия в инвестиционном товариществе";
+inline constexpr std::string_view kSectionIncome9 = "Доходы, облагаемые по ставке 9%";
+inline constexpr std::string_view kSectionDividends = "Доходы в виде дивидендов";
+inline constexpr std::string_view kSectionPensionContracts = "Пенсионные договоры";
+// The pension-contract dialog has no OKTMO field; this text passes the OKTMO rule.
+inline constexpr std::string_view kPensionContractOktmo = "12345678901";
+
+// Checks a source that may be a natural person or an organisation. Each problem is shown in turn;
+// "Исправить" ends the run with the problem's field, any other answer goes on with the next rule.
+// Only a missing OKTMO can be skipped, and only when skipAllowed and no problem came before it.
+// Returns the field of the last problem fixed, or kSourceFieldNone.
+int CheckPaymentSource(ISourceCheckDialog& dialog, std::string_view sectionTitle, std::string_view sourceName,
+                       bool skipAllowed, std::string_view oktmo, std::string_view kpp, std::string_view inn);
+
+// Checks a source that must be an organisation; nothing can be skipped.
+int CheckOrganizationSource(ISourceCheckDialog& dialog, std::string_view sectionTitle, std::string_view sourceName,
+                            std::string_view oktmo, std::string_view kpp, std::string_view inn);
+
+}  // namespace zizaza
