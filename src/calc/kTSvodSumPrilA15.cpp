@@ -1,0 +1,26 @@
+#include "calc/kTSvodSumPrilA15.h"
+
+#include "calc/SheetMath.h"
+#include "model/mTDeclaration.h"
+
+namespace zizaza {
+
+void kTSvodSumPrilA15::Reset() { *this = kTSvodSumPrilA15(); }
+
+bool kTSvodSumPrilA15::Compute(mTDeclaration& declaration) {
+    Reset();
+    if (declaration.DeclarationForm != kForm3NdflNonResident)
+        return true;
+    // A non-resident's dividends (Incomes30) are taxed at 15%, whatever the source computed.
+    for (size_t i = 0; i < declaration.Income30Count(); ++i) {
+        mTThirtyPercent& source = declaration.Income30(i);
+        source.IncomeKindCode = "08";
+        TotalIncome += source.TotalIncome;
+        TaxableAmount += source.TaxableAmount;
+        TaxComputed += PercentInWholeRoubles(source.TaxableAmount, 15);
+        TaxWithheld += source.TaxWithheld;
+    }
+    return true;
+}
+
+}  // namespace zizaza

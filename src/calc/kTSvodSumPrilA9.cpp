@@ -1,0 +1,24 @@
+#include "calc/kTSvodSumPrilA9.h"
+
+#include "model/mTDeclaration.h"
+
+namespace zizaza {
+
+void kTSvodSumPrilA9::Reset() { *this = kTSvodSumPrilA9(); }
+
+bool kTSvodSumPrilA9::Compute(mTDeclaration& declaration) {
+    Reset();
+    if (declaration.DeclarationForm != kForm3Ndfl)
+        return true;
+    for (size_t i = 0; i < declaration.Income9Count(); ++i) {
+        mTThirtyPercent& source = declaration.Income9(i);
+        source.IncomeKindCode = "10";
+        TotalIncome += source.TotalIncome;
+        TaxableAmount += source.TaxableAmount;
+        TaxComputed += source.TaxComputed;
+        TaxWithheld += source.TaxWithheld;
+    }
+    return true;
+}
+
+}  // namespace zizaza

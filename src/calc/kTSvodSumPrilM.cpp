@@ -1,0 +1,112 @@
+#include "calc/kTSvodSumPrilM.h"
+
+#include "calc/SheetMath.h"
+#include "model/mTDeclaration.h"
+
+#include <optional>
+
+namespace zizaza {
+namespace {
+
+constexpr int32_t kPrizeIncome = 2740;
+const Money kPrizeLimit = Money::Roubles(4000);
+
+struct ExemptRule {
+    kTExemptIncome kTSvodSumPrilM::*kind;
+    int32_t incomeCode;
+    int32_t deductionCode;
+    std::optional<int64_t> limitRoubles;  // none: the line's deduction amount is taken
+};
+
+const ExemptRule kRules[] = {
+    {&kTSvodSumPrilM::МатПомРожд, 2762, 508, std::nullopt},
+    {&kTSvodSumPrilM::МатПомРаб, 2760, 503, 4000},
+    {&kTSvodSumPrilM::ДопСВПенс, 1211, 510, 12000},
+    {&kTSvodSumPrilM::МатПомИнв, 2761, 506, 4000},
+    {&kTSvodSumPrilM::ПодарНП, 2720, 501, 4000},
+    {&kTSvodSumPrilM::ПризНП, 2730, 502, 4000},
+    {&kTSvodSumPrilM::ВозмМед, 2770, 504, 4000},
+    {&kTSvodSumPrilM::ПомПодар, 2790, 507, 10000},
+};
+
+}  // namespace
+
+void kTSvodSumPrilM::Reset() { *this = kTSvodSumPrilM(); }
+
+void kTSvodSumPrilM::addExemptLine(int32_t incomeCode, int32_t deductionCode, Money income, Money deduction) {
+    for (const ExemptRule& rule : kRules) {
+        if (rule.incomeCode != incomeCode)
+            continue;
+        kTExemptIncome& kind = this->*rule.kind;
+        kind.ДоходВсИст += income;
+        if (deductionCode == rule.deductionCode)
+            kind.ДоходНеНал += rule.limitRoubles ? Min(income, Money::Roubles(*rule.limitRoubles)) : deduction;
+        return;
+    }
+}
+
+void kTSvodSumPrilM::limitExemptTotals() {
+    for (const ExemptRule& rule : kRules) {
+        if (!rule.limitRoubles)
+            continue;
+        kTExemptIncome& kind = this->*rule.kind;
+        kind.ДоходНеНал = Min(kind.ДоходНеНал, Money::Roubles(*rule.limitRoubles));
+    }
+}
+
+void kTSvodSumPrilM::computeResidentPrizes(mTDeclaration& declaration) {
+    // One limit of 4000 for all prizes of the year, taken by the sources in list order.
+    Money remaining = kPrizeLimit;
+    for (size_t i = 0; i < declaration.Income35Count(); ++i) {
+        mTThirtyFivePercent& source = declaration.Income35(i);
+        if (source.IncomeCode != kPrizeIncome || source.DeductionCode == 0)
+            continue;
+        ПризРекл.ДоходВсИст += source.TotalIncome;
+        Money exempt = AtLeastZero(Min(Min(source.DeductionAmount, source.TotalIncome), remaining));
+        source.TaxableAmount = source.TotalIncome - exempt;
+        source.TaxComputed = PercentInWholeRoubles(source.TaxableAmount, 35);
+        ПризРекл.ДоходНеНал += exempt;
+        remaining -= exempt;
+    }
+}
+
+void kTSvodSumPrilM::computeNonResidentPrizes(const mTDeclaration& declaration) {
+    for (const mTThirteenPercent& source : declaration.ResidentIncomes13()) {
+        for (const mTSourseIncome& line : source.Lines()) {
+            if (line.IncomeCode != kPrizeIncome || line.DeductionCode == 0)
+                continue;
+            ПризРекл.ДоходВсИст += line.IncomeAmount;
+            // Never more exempt than the prize itself.
+            ПризРекл.ДоходНеНал += AtLeastZero(Min(line.DeductionAmount, line.IncomeAmount));
+        }
+    }
+}
+
+bool kTSvodSumPrilM::Compute(mTDeclaration& declaration) {
+    Reset();
+    bool foreign = declaration.HasIncome(kIncomeForeign);
+    if (declaration.ResidentIncome13Count() > 0 || foreign) {
+        // A non-resident's ResidentIncomes13 (the 30% sources) is taken as well.
+        for (const mTThirteenPercent& source : declaration.ResidentIncomes13())
+            for (const mTSourseIncome& line : source.Lines())
+                addExemptLine(line.IncomeCode, line.DeductionCode, line.IncomeAmount, line.DeductionAmount);
+        if (foreign)
+            for (const mTCurrencyIncome& record : declaration.CurrencyIncomes())
+                addExemptLine(record.IncomeCode, record.DeductionCode, record.IncomeInRoubles,
+                              record.DeductionAmount);
+        limitExemptTotals();
+    }
+    ДохНеНалОбщ = Money();
+    for (const ExemptRule& rule : kRules)
+        ДохНеНалОбщ += (this->*rule.kind).ДоходНеНал;
+    ДохНеНалОбщ += НатОплСХ.ДоходНеНал;
+
+    if (declaration.DeclarationForm == kForm3Ndfl)
+        computeResidentPrizes(declaration);
+    else if (declaration.DeclarationForm == kForm3NdflNonResident)
+        computeNonResidentPrizes(declaration);
+    ПризРекл.ДоходНеНал = Min(ПризРекл.ДоходНеНал, kPrizeLimit);
+    return true;
+}
+
+}  // namespace zizaza

@@ -1,0 +1,29 @@
+#include "calc/kTSvodSumPrilV1.h"
+
+#include "model/mTDeclaration.h"
+
+namespace zizaza {
+
+void kTSvodSumPrilV1::Reset() { *this = kTSvodSumPrilV1(); }
+
+bool kTSvodSumPrilV1::Compute(mTDeclaration& declaration) {
+    Reset();
+    if (!declaration.HasIncome(kIncomeBusiness)) {
+        // The trade fee and the patent payments are credited against business tax only; left over
+        // from an earlier choice they would reduce the tax of a non-entrepreneur.
+        declaration.TradeFee = Money();
+        declaration.PatentPayments = Money();
+        return true;
+    }
+    for (const mTBusinessNew& record : declaration.BusinessIncomes()) {
+        BusinessIncome += record.Income;
+        BusinessExpenses += record.Itemized ? record.ExpensesTotal : record.NormExpenses;
+    }
+    ActualPrepayments = declaration.ActualPrepayments;
+    AccruedPrepayments = declaration.AccruedPrepayments;
+    if (BusinessIncome < BusinessExpenses)
+        BusinessExpenses = BusinessIncome;
+    return true;
+}
+
+}  // namespace zizaza
