@@ -185,13 +185,16 @@ void mTDeclaration::LoadFromStorage(mTDocumentStorage& s) {
         readList(s, m_incomes30, [&](auto& e, uint16_t i) { e.LoadFromStorage(s, i, true); });
         readList(s, m_incomes9, [&](auto& e, uint16_t i) { e.LoadFromStorage(s, i, false); });
     }
-    if (HasIncome(kIncomeInvestTov)) {
-        io.Stream("@TavoInvestTov");
-        readList(s, m_investPartnershipIncomes, [&](auto& e, uint16_t i) { e.LoadFromStorage(s, i); });
-    }
+    // Streams are read in the order in which they were written: every search for a stream name
+    // then starts right at it, so a text value that looks like a later stream's name is never
+    // taken for it.
     if (HasIncome(kIncomeForeign)) {
         io.Stream("@TavoForeign");
         readList(s, m_currencyIncomes, [&](auto& e, uint16_t i) { e.LoadFromStorage(s, i); });
+    }
+    if (HasIncome(kIncomeInvestTov)) {
+        io.Stream("@TavoInvestTov");
+        readList(s, m_investPartnershipIncomes, [&](auto& e, uint16_t i) { e.LoadFromStorage(s, i); });
     }
     if (HasIncome(kIncomeBusiness)) {
         io.Stream("@TavoBusiness");
