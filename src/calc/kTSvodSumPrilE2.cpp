@@ -1,0 +1,49 @@
+#include "calc/kTSvodSumPrilE2.h"
+
+#include "calc/kTSvodSumPrilE3.h"
+#include "model/mTDeclaration.h"
+
+namespace zizaza {
+namespace {
+
+constexpr Money kCommonLimit = Money::Roubles(120000);
+constexpr Money kChildEducationLimit = Money::Roubles(50000);
+
+}  // namespace
+
+void kTSvodSumPrilE2::Reset() { *this = kTSvodSumPrilE2(); }
+
+bool kTSvodSumPrilE2::Compute(mTDeclaration& doc, const kTSvodSumPrilE3& e3, const Inputs& in) {
+    Reset();
+    mTSocialDeduct& sd = doc.SocialDeductions;
+    if (!sd.Granted || doc.DeclarationForm != kForm3Ndfl)
+        return true;
+
+    // Charity is limited to a quarter of the income; an income below 0 allows none.
+    const Money income = in.Income13 + in.ForeignOtherIncome13 + in.BusinessIncome + e3.ИнвВычПредВосст -
+                         in.ForeignLiquidationIncome13 - in.ExemptTotal;
+    СумБлагЦел = sd.Charity;
+    if (sd.Charity.raw() * 4 > income.raw())
+        СумБлагЦел = Max(Money::FromRaw(income.raw() * 25 / 100).TruncKopecks(), Money());
+
+    СумОбуч = sd.OwnEducation;
+    for (size_t i = 0; i < sd.ChildEducationCount(); ++i) {
+        if (sd.ChildEducation(i) > kChildEducationLimit)
+            sd.SetChildEducation(i, kChildEducationLimit);
+        СумОбучБезЛим += sd.ChildEducation(i);
+    }
+
+    СумЛечен = sd.Medical;
+    СумЛеченБезЛим = sd.ExpensiveMedical;
+    СумЛичСтрах = sd.VoluntaryInsurance;
+    СумОценКвалиф = sd.QualificationAssessment;
+    СумПенсСтрах = e3.ОбщВзносВыч;
+
+    ИтогВычСоциал = СумБлагЦел + СумОбучБезЛим + СумЛеченБезЛим;
+    ОбщСумРасх = Min(kCommonLimit, СумЛичСтрах + СумПенсСтрах + СумОбуч + СумЛечен + СумОценКвалиф);
+    ОбщСНВОтчПерНА = Min(e3.AgentPensionDeductions + sd.AgentSocialDeductions, ИтогВычСоциал + ОбщСумРасх);
+    ОбщВычСоциал = Max(ИтогВычСоциал + ОбщСумРасх - ОбщСНВОтчПерНА, Money());
+    return true;
+}
+
+}  // namespace zizaza

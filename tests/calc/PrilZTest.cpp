@@ -1,0 +1,168 @@
+#include "calc/kTSvodSumPrilZ.h"
+
+#include "support/DeclarationBuilder.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+namespace zizaza {
+namespace {
+
+using testsupport::AddPropertyObject;
+using testsupport::NewDeclaration;
+using testsupport::Rub;
+
+struct ObjectSpec {
+    int64_t cost;
+    int year;
+    int32_t numerator = 1, denominator = 1;
+    bool byInvestment = false;
+};
+
+struct ZLimitCase {
+    const char* name;
+    std::vector<ObjectSpec> objects;
+    int64_t totalCost;
+    std::vector<int64_t> assigned;
+    std::vector<int32_t> markers;
+};
+
+class PrilZLimits : public testing::TestWithParam<ZLimitCase> {};
+
+TEST_P(PrilZLimits, CostLimitedAndDistributed) {
+    const ZLimitCase& c = GetParam();
+    auto doc = NewDeclaration();
+    doc->PropertyDeductions.Granted = true;
+    for (const ObjectSpec& s : c.objects) {
+        auto& o = AddPropertyObject(*doc, Rub(s.cost), Rub(0), s.year, s.numerator, s.denominator);
+        o.ByInvestment = s.byInvestment;
+        if (s.byInvestment) {
+            o.TransferActDate = o.OwnershipRegistrationDate;
+            o.OwnershipRegistrationDate = Date::Ymd(2017, 1, 1);
+        }
+        o.RuleMarker = 5;  // whatever it held is replaced
+    }
+    kTSvodSumPrilZ::Inputs in;
+    in.Income13 = Rub(10000000);
+    kTSvodSumPrilZ z;
+    ASSERT_TRUE(z.Compute(*doc, in));
+    EXPECT_EQ(z.TotalCost, Rub(c.totalCost));
+    for (size_t i = 0; i < c.objects.size(); ++i) {
+        EXPECT_EQ(doc->PropertyDeductions.Object(i).AssignedDeduction, Rub(c.assigned[i])) << "object " << i;
+        EXPECT_EQ(doc->PropertyDeductions.Object(i).RuleMarker, c.markers[i]) << "object " << i;
+    }
+}
+
+const ZLimitCase kZLimitCases[] = {
+    {"HalfShareOf2015Flat", {{3500000, 2015, 1, 2}}, 1000000, {1000000}, {0}},
+    {"HalfShareOf2006Flat", {{3500000, 2006, 1, 2}}, 500000, {500000}, {-1}},
+    {"WholeFlat2012MarkedEarlierRules", {{1500000, 2012}}, 1500000, {1500000}, {-1}},
+    {"ByInvestmentUsesTheTransferAct", {{3000000, 2007, 1, 1, true}}, 1000000, {1000000}, {-1}},
+    {"DenominatorZeroCountsAsWhole", {{3000000, 2016, 0, 0}}, 2000000, {2000000}, {0}},
+    {"TwoObjectsBothWithCosts", {{1500000, 2016, 1, 2}, {1000000, 2005, 1, 4}}, 2000000, {1500000, 500000}, {0, 0}},
+    {"TwoObjectsSecondWithoutCost", {{3000000, 2016, 1, 2}, {0, 2005}}, 1000000, {1000000, 0}, {0, 0}},
+    {"TwoObjectsFirstWithoutCost", {{0, 2016}, {3000000, 2005, 1, 2}}, 500000, {0, 500000}, {0, -1}},
+    {"ThreeObjectsWholeLimit", {{1000000, 2005, 1, 4}, {800000, 2016}, {700000, 2016}}, 2000000,
+     {1000000, 800000, 200000}, {0, 0, 0}},
+};
+
+INSTANTIATE_TEST_SUITE_P(PurchaseDeduction, PrilZLimits, testing::ValuesIn(kZLimitCases),
+                         [](const testing::TestParamInfo<ZLimitCase>& i) { return std::string(i.param.name); });
+
+TEST(PrilZ, ThirdShareIsRoundedToKopecks) {
+    auto doc = NewDeclaration();
+    doc->PropertyDeductions.Granted = true;
+    AddPropertyObject(*doc, Rub(3000000), Rub(0), 2016, 1, 3);
+    kTSvodSumPrilZ z;
+    z.Compute(*doc, {});
+    EXPECT_EQ(z.TotalCost, testsupport::Amount("666666.67"));
+    EXPECT_DOUBLE_EQ(z.ShareFactor, 1.0 / 3);
+}
+
+TEST(PrilZ, CarryOverWhenIncomeIsShort) {
+    auto doc = NewDeclaration();
+    doc->PropertyDeductions.Granted = true;
+    AddPropertyObject(*doc, Rub(2500000), Rub(100000), 2016);
+    kTSvodSumPrilZ::Inputs in;
+    in.Income13 = Rub(352000);
+    in.StandardDeductions = Rub(2000);
+    in.SocialDeductionsDue = Rub(50000);  // 300000 left
+    kTSvodSumPrilZ z;
+    z.Compute(*doc, in);
+    EXPECT_EQ(z.НалБаз13БезВыч, Rub(300000));
+    EXPECT_EQ(z.РасхНовВычНД, Rub(300000));
+    EXPECT_EQ(z.ПроцВычНД, Rub(0));
+    EXPECT_EQ(z.ОстИВБезПроц, Rub(1700000));
+    EXPECT_EQ(z.ОстИВУплПроц, Rub(100000));
+}
+
+TEST(PrilZ, PreviousYearsAndAgentReduceThisYear) {
+    auto doc = NewDeclaration();
+    auto& pd = doc->PropertyDeductions;
+    pd.Granted = true;
+    pd.PreviousYearsPurchase = Rub(500000);
+    pd.PreviousYearsInterest = Rub(20000);
+    pd.AgentPurchase = Rub(100000);
+    pd.AgentInterest = Rub(10000);
+    pd.FirstCarried = Rub(11);
+    pd.SecondCarried = Rub(22);
+    AddPropertyObject(*doc, Rub(2000000), Rub(150000), 2016);
+    kTSvodSumPrilZ::Inputs in;
+    in.Income13 = Rub(1000000);
+    in.BusinessIncome = Rub(200000);
+    in.BusinessExpenses = Rub(100000);
+    kTSvodSumPrilZ z;
+    z.Compute(*doc, in);
+    // 1000000 + 200000 - 100000 - the agent's 110000
+    EXPECT_EQ(z.НалБаз13БезВыч, Rub(990000));
+    EXPECT_EQ(z.ВычНовЗачПред, Rub(500000));
+    EXPECT_EQ(z.ВычНАУвед, Rub(100000));
+    EXPECT_EQ(z.FirstCarried, Rub(11));
+    EXPECT_EQ(z.SecondCarried, Rub(22));
+    EXPECT_EQ(z.РасхНовВычНД, Rub(990000));  // of 1400000
+    EXPECT_EQ(z.ПроцВычНД, Rub(0));
+    EXPECT_EQ(z.ОстИВБезПроц, Rub(410000));
+    EXPECT_EQ(z.ОстИВУплПроц, Rub(120000));
+
+    in.Income13 = Rub(2000000);  // 1990000 available: all of both this year
+    z.Compute(*doc, in);
+    EXPECT_EQ(z.РасхНовВычНД, Rub(1400000));
+    EXPECT_EQ(z.ПроцВычНД, Rub(120000));
+    EXPECT_EQ(z.ОстИВБезПроц, Rub(0));
+    EXPECT_EQ(z.ОстИВУплПроц, Rub(0));
+}
+
+TEST(PrilZ, InterestTakesWhatThePurchaseLeaves) {
+    auto doc = NewDeclaration();
+    doc->PropertyDeductions.Granted = true;
+    AddPropertyObject(*doc, Rub(200000), Rub(300000), 2016);
+    kTSvodSumPrilZ::Inputs in;
+    in.Income13 = Rub(350000);
+    kTSvodSumPrilZ z;
+    z.Compute(*doc, in);
+    EXPECT_EQ(z.РасхНовВычНД, Rub(200000));
+    EXPECT_EQ(z.ПроцВычНД, Rub(150000));
+    EXPECT_EQ(z.ОстИВУплПроц, Rub(150000));
+}
+
+TEST(PrilZ, NothingWithoutGrantObjectsOrResidence) {
+    for (int variant = 0; variant < 3; ++variant) {
+        auto doc = NewDeclaration(variant == 2 ? kForm3NdflNonResident : kForm3Ndfl);
+        doc->PropertyDeductions.Granted = variant != 0;
+        if (variant != 1)
+            AddPropertyObject(*doc, Rub(1000000), Rub(0), 2016);
+        kTSvodSumPrilZ::Inputs in;
+        in.Income13 = Rub(1000000);
+        kTSvodSumPrilZ z;
+        EXPECT_TRUE(z.Compute(*doc, in));
+        EXPECT_EQ(z.TotalCost, Rub(0)) << variant;
+        EXPECT_EQ(z.РасхНовВычНД, Rub(0)) << variant;
+        if (variant != 1) {
+            EXPECT_EQ(doc->PropertyDeductions.Object(0).AssignedDeduction, Rub(0)) << variant;
+        }
+    }
+}
+
+}  // namespace
+}  // namespace zizaza
