@@ -1,0 +1,51 @@
+#include "checks/DeclarationCheck.h"
+
+#include "checks/DeclarationCheckRun.h"
+#include "storage/TextCodec.h"
+
+namespace zizaza {
+
+DeclarationCheckRun::DeclarationCheckRun(const mTDeclaration& declaration, bool oktmoRequired,
+                                         ICheckAnswerer& answerer, bool listAll)
+    : m_doc(declaration), m_oktmoRequired(oktmoRequired), m_answerer(answerer), m_listAll(listAll) {}
+
+void DeclarationCheckRun::BeginSection(uint16_t screen, const char* title) {
+    m_screen = screen;
+    m_title = title;
+    m_shownInSection = false;
+}
+
+void DeclarationCheckRun::Show(const std::string& message, uint16_t item) {
+    m_lastAnswer = m_answerer.ShowProblem(m_title, message);
+    m_item = m_lastAnswer == CheckAnswer::Fix ? item : kNavigationNotFixed;
+    m_shownInSection = true;
+    m_shownAny = true;
+}
+
+std::string_view TrimBlanks(std::string_view text) {
+    auto blank = [](char c) { return static_cast<unsigned char>(c) <= ' '; };
+    while (!text.empty() && blank(text.front()))
+        text.remove_prefix(1);
+    while (!text.empty() && blank(text.back()))
+        text.remove_suffix(1);
+    return text;
+}
+
+size_t CharCount(std::string_view text) { return CodePointCount(text); }
+
+uint32_t CheckDeclaration(const mTDeclaration& declaration, bool oktmoRequired, ICheckAnswerer& answerer,
+                          const DeclarationCheckOptions& options) {
+    DeclarationCheckRun run(declaration, oktmoRequired, answerer, options.listAll);
+    // Section 1 always runs; each later one only while nothing has been shown.
+    CheckInitialConditions(run);
+    using Section = void (*)(DeclarationCheckRun&);
+    for (Section section : {CheckPersonData, CheckIncomes13, CheckCurrencyIncomes, CheckBusinessIncomes,
+                            CheckSocialDeductions, CheckStandardDeductions, CheckResidenceOktmo}) {
+        if (!run.MayEnterNextSection())
+            break;
+        section(run);
+    }
+    return run.Result();
+}
+
+}  // namespace zizaza

@@ -1,0 +1,68 @@
+#pragma once
+
+#include "checks/ICheckAnswerer.h"
+#include "checks/NavigationCode.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace zizaza {
+
+class mTDeclaration;
+
+// The state of one whole-declaration check: the section being checked, the item code so far and
+// the last answer. The sections ask it whether a rule may still run.
+class DeclarationCheckRun {
+public:
+    DeclarationCheckRun(const mTDeclaration& declaration, bool oktmoRequired, ICheckAnswerer& answerer,
+                        bool listAll);
+
+    const mTDeclaration& Doc() const { return m_doc; }
+    bool OktmoRequired() const { return m_oktmoRequired; }
+
+    void BeginSection(uint16_t screen, const char* title);
+    // Shows the problem; "Исправить" makes its item the result, any other answer 65535.
+    void Show(const std::string& message, uint16_t item);
+
+    // A later section runs only while no dialog has been shown in the whole run.
+    bool MayEnterNextSection() const { return m_listAll || m_item == kNavigationNoProblem; }
+    // Rules guarded by "no dialog yet in this section".
+    bool SectionQuiet() const { return m_listAll || !m_shownInSection; }
+    // Whether a walk over records ends at the first record that shows a problem.
+    bool StopAtFirstRecord() const { return !m_listAll; }
+    bool LastAnswerWasFix() const { return m_shownAny && m_lastAnswer == CheckAnswer::Fix; }
+
+    uint32_t Result() const { return MakeNavigationCode(m_screen, m_item); }
+
+private:
+    const mTDeclaration& m_doc;
+    bool m_oktmoRequired;
+    ICheckAnswerer& m_answerer;
+    bool m_listAll;
+    uint16_t m_screen = 0;
+    const char* m_title = "";
+    uint16_t m_item = kNavigationNoProblem;
+    bool m_shownInSection = false;
+    bool m_shownAny = false;
+    CheckAnswer m_lastAnswer = CheckAnswer::Cancel;
+};
+
+// The sections of the check, in the order the driver runs them.
+void CheckInitialConditions(DeclarationCheckRun& run);  // section 1
+void CheckPersonData(DeclarationCheckRun& run);         // section 2
+void CheckIncomes13(DeclarationCheckRun& run);          // section 3
+void CheckCurrencyIncomes(DeclarationCheckRun& run);    // section 4
+void CheckBusinessIncomes(DeclarationCheckRun& run);    // section 5
+void CheckSocialDeductions(DeclarationCheckRun& run);   // section 6
+void CheckStandardDeductions(DeclarationCheckRun& run); // section 7
+void CheckResidenceOktmo(DeclarationCheckRun& run);     // section 8
+
+// Texts: "blank" is empty once the leading and trailing blanks (and control characters) are
+// removed; lengths count characters, as the declaration's code page does.
+std::string_view TrimBlanks(std::string_view text);
+inline bool IsBlank(std::string_view text) { return TrimBlanks(text).empty(); }
+size_t CharCount(std::string_view text);
+
+}  // namespace zizaza

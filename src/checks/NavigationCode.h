@@ -1,0 +1,51 @@
+#pragma once
+
+#include <cstdint>
+
+namespace zizaza {
+
+// The result of the whole-declaration check: the low 16 bits name a screen, the high 16 bits the
+// item that the screen's FocusItem should bring into view.
+//   item 0      no problem was shown (the screen number then means nothing);
+//   item 65535  problems were shown and the user did not choose "Исправить" on the last one;
+//   otherwise   the user chose "Исправить" on the problem of that item.
+inline constexpr uint16_t kNavigationNoProblem = 0;
+inline constexpr uint16_t kNavigationNotFixed = 65535;
+
+// Screen numbers the navigation understands.
+inline constexpr uint16_t kScreenInitialData = 1;
+inline constexpr uint16_t kScreenPerson = 2;
+inline constexpr uint16_t kScreenRussianIncome13 = 4;  // Russian-income container, sub-screen 0
+inline constexpr uint16_t kScreenCurrencyIncome = 7;
+inline constexpr uint16_t kScreenBusinessIncome = 8;
+inline constexpr uint16_t kScreenStandardDeductions = 9;  // deductions container, sub-screen 0
+inline constexpr uint16_t kScreenSocialDeductions = 10;   // deductions container, sub-screen 1
+
+constexpr uint32_t MakeNavigationCode(uint16_t screen, uint16_t item) {
+    return (static_cast<uint32_t>(item) << 16) | screen;
+}
+constexpr uint16_t NavigationScreen(uint32_t code) { return static_cast<uint16_t>(code & 0xFFFFu); }
+constexpr uint16_t NavigationItem(uint32_t code) { return static_cast<uint16_t>(code >> 16); }
+
+// What the command that asked for the check does next; the values are those of
+// RunDeclarationCheck.
+enum class CheckOutcome {
+    Passed = 0,        // no problem: the command goes on
+    FixRequested = 1,  // "Исправить": the shell opens the screen at the item, the command stops
+    GaveUp = 2,        // problems shown and not fixed: the command stops, nothing is opened
+};
+CheckOutcome DecideCheckOutcome(uint32_t code);
+
+// Where the shell goes for a code whose outcome is FixRequested. Screens 4 to 6 live in the
+// Russian-income container and 9 to 11 in the deductions container: the shell opens the
+// container, shows the sub-screen and focuses the item there.
+struct NavigationTarget {
+    enum class Container { None, RussianIncome, Deductions };
+    uint16_t screen = 0;
+    Container container = Container::None;
+    uint16_t subScreen = 0;  // only with a container
+    uint16_t item = 0;
+};
+NavigationTarget ResolveNavigation(uint32_t code);
+
+}  // namespace zizaza
