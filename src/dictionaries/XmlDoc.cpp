@@ -1,0 +1,184 @@
+#include "dictionaries/XmlDoc.h"
+
+#include "dictionaries/DictionaryError.h"
+#include "dictionaries/FileIo.h"
+
+#include <libxml/parser.h>
+#include <libxml/xmlerror.h>
+#include <libxml/xmlsave.h>
+
+#include <climits>
+
+namespace zizaza {
+namespace {
+
+const xmlChar* X(const char* s) {
+    return reinterpret_cast<const xmlChar*>(s);
+}
+
+std::string TrimmedMessage(const char* message) {
+    std::string text = message ? message : "";
+    while (!text.empty() && (text.back() == '\n' || text.back() == ' '))
+        text.pop_back();
+    return text;
+}
+
+[[noreturn]] void ParseFailure(const std::string& name, const std::string& detail) {
+    throw DictionaryError("Не удается прочитать XML-файл " + name + ": " + detail);
+}
+
+struct ParserContext {
+    ParserContext() : ctxt(xmlNewParserCtxt()) {}
+    ~ParserContext() {
+        if (ctxt)
+            xmlFreeParserCtxt(ctxt);
+    }
+    ParserContext(const ParserContext&) = delete;
+    ParserContext& operator=(const ParserContext&) = delete;
+    xmlParserCtxt* ctxt;
+};
+
+void CollectText(const xmlNode* node, std::string& out) {
+    for (const xmlNode* c = node->children; c; c = c->next) {
+        if (c->type == XML_TEXT_NODE || c->type == XML_CDATA_SECTION_NODE) {
+            if (c->content)
+                out += reinterpret_cast<const char*>(c->content);
+        } else if (c->type == XML_ELEMENT_NODE) {
+            CollectText(c, out);
+        }
+    }
+}
+
+xmlNode* NextElement(xmlNode* n) {
+    while (n && n->type != XML_ELEMENT_NODE)
+        n = n->next;
+    return n;
+}
+
+}  // namespace
+
+XmlDoc XmlDoc::ParseText(std::string_view text, const std::string& name) {
+    // Entities can only be declared in a document type declaration; refusing the declaration
+    // before parsing rules out external entities and entity expansion alike. A NUL byte means a
+    // 16- or 32-bit encoding, in which the search below would see nothing; no dictionary uses one.
+    if (text.find('\0') != std::string_view::npos)
+        ParseFailure(name, "неподдерживаемая кодировка");
+    if (text.find("<!DOCTYPE") != std::string_view::npos)
+        ParseFailure(name, "объявление типа документа не допускается");
+    if (text.size() > static_cast<size_t>(INT_MAX))
+        ParseFailure(name, "слишком большой файл");
+
+    ParserContext parser;
+    if (!parser.ctxt)
+        ParseFailure(name, "недостаточно памяти");
+    const int options = XML_PARSE_NONET | XML_PARSE_NOERROR | XML_PARSE_NOWARNING;
+    xmlDoc* raw =
+        xmlCtxtReadMemory(parser.ctxt, text.data(), static_cast<int>(text.size()), name.c_str(), nullptr, options);
+    XmlDoc doc(raw);
+    if (!raw || !parser.ctxt->wellFormed) {
+        const xmlError* err = xmlCtxtGetLastError(parser.ctxt);
+        std::string detail = err ? TrimmedMessage(err->message) : "документ не разобран";
+        if (err && err->line > 0)
+            detail += " (строка " + std::to_string(err->line) + ")";
+        ParseFailure(name, detail);
+    }
+    if (raw->intSubset || raw->extSubset)
+        ParseFailure(name, "объявление типа документа не допускается");
+    if (!doc.Root())
+        ParseFailure(name, "нет корневого элемента");
+    return doc;
+}
+
+XmlDoc XmlDoc::ParseFile(const std::string& path) {
+    return ParseText(ReadWholeFile(path), path);
+}
+
+XmlDoc XmlDoc::WithRoot(const char* rootName) {
+    xmlDoc* raw = xmlNewDoc(X("1.0"));
+    if (!raw)
+        throw DictionaryError("Недостаточно памяти для XML-документа");
+    XmlDoc doc(raw);
+    xmlNode* root = xmlNewDocNode(raw, nullptr, X(rootName), nullptr);
+    if (!root)
+        throw DictionaryError("Недостаточно памяти для XML-документа");
+    xmlDocSetRootElement(raw, root);
+    return doc;
+}
+
+xmlNode* XmlDoc::Root() const {
+    return m_doc ? xmlDocGetRootElement(m_doc.get()) : nullptr;
+}
+
+std::string XmlDoc::Serialize(const char* encoding) const {
+    xmlChar* mem = nullptr;
+    int size = 0;
+    xmlDocDumpFormatMemoryEnc(m_doc.get(), &mem, &size, encoding, 1);
+    if (!mem || size <= 0) {
+        xmlFree(mem);
+        throw DictionaryError(std::string("Не удается записать XML-документ в кодировке ") + encoding);
+    }
+    std::string out(reinterpret_cast<const char*>(mem), static_cast<size_t>(size));
+    xmlFree(mem);
+    return out;
+}
+
+void XmlDoc::SaveFile(const std::string& path, const char* encoding) const {
+    WriteFileAtomically(path, Serialize(encoding));
+}
+
+ChildElements::iterator& ChildElements::iterator::operator++() {
+    m_node = NextElement(m_node->next);
+    return *this;
+}
+
+ChildElements::iterator ChildElements::begin() const {
+    return iterator(m_parent ? NextElement(m_parent->children) : nullptr);
+}
+
+std::string_view ElementName(const xmlNode* node) {
+    return node && node->name ? std::string_view(reinterpret_cast<const char*>(node->name)) : std::string_view();
+}
+
+std::optional<std::string> GetAttribute(const xmlNode* node, const char* name) {
+    // xmlHasProp finds the attribute without consulting a DTD (there is none).
+    xmlAttr* attr = xmlHasProp(node, X(name));
+    if (!attr)
+        return std::nullopt;
+    std::string value;
+    for (const xmlNode* c = attr->children; c; c = c->next)
+        if (c->type == XML_TEXT_NODE && c->content)
+            value += reinterpret_cast<const char*>(c->content);
+    return value;
+}
+
+std::string AttributeOr(const xmlNode* node, const char* name, std::string_view fallback) {
+    auto value = GetAttribute(node, name);
+    return value ? *value : std::string(fallback);
+}
+
+std::string ElementText(const xmlNode* node) {
+    std::string out;
+    if (node)
+        CollectText(node, out);
+    return out;
+}
+
+void SetAttribute(xmlNode* node, const char* name, std::string_view value) {
+    std::string v(value);
+    if (!xmlSetProp(node, X(name), X(v.c_str())))
+        throw DictionaryError("Недостаточно памяти для XML-документа");
+}
+
+xmlNode* AppendElement(xmlNode* parent, const char* name, std::string_view text) {
+    xmlNode* child = xmlNewChild(parent, nullptr, X(name), nullptr);
+    if (!child)
+        throw DictionaryError("Недостаточно памяти для XML-документа");
+    if (!text.empty()) {
+        xmlNode* t = xmlNewTextLen(reinterpret_cast<const xmlChar*>(text.data()), static_cast<int>(text.size()));
+        if (!t || !xmlAddChild(child, t))
+            throw DictionaryError("Недостаточно памяти для XML-документа");
+    }
+    return child;
+}
+
+}  // namespace zizaza
