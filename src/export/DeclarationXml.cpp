@@ -1,0 +1,68 @@
+#include "export/DeclarationXml.h"
+
+#include "calc/kTSvodSum.h"
+#include "export/XmlBody3Ndfl.h"
+#include "export/XmlExportText.h"
+#include "model/mTDeclaration.h"
+
+#include <exception>
+
+namespace zizaza {
+namespace {
+
+void Show(const XmlExportOptions& options, const char* message) {
+    if (options.showMessage)
+        options.showMessage(message);
+}
+
+// The file name is made of document fields: a separator or a control character in them would
+// put the file somewhere else than the chosen folder or give it a name no one can type.
+void RequirePlainFileName(const std::string& name) {
+    for (char c : name)
+        if (c == '/' || static_cast<unsigned char>(c) < 0x20)
+            throw XmlError("the file name \"" + name + "\" cannot be used");
+}
+
+std::string FolderPath(const std::string& folder) {
+    if (folder.empty())
+        return std::string();
+    return folder.back() == '/' ? folder : folder + "/";
+}
+
+void Compute(kTSvodSum& calc, mTDeclaration& declaration, const XmlExportOptions& options) {
+    try {
+        calc.Compute(declaration);
+    } catch (const std::exception&) {
+        Show(options, kXmlCalculationErrorMessage);
+    }
+}
+
+}  // namespace
+
+bool BuildDeclarationXml(const std::string& folder, mTDeclaration& declaration, XmlExportMode mode,
+                         std::string& result, const XmlExportOptions& options) {
+    try {
+        kTSvodSum calc;
+        Compute(calc, declaration, options);
+        Date today = options.today ? *options.today : Date::Today();
+        std::string fileId = DeclarationFileId(declaration, today, options.fileGuid.empty() ? NewFileGuid()
+                                                                                            : options.fileGuid);
+        XmlFigures figures = XmlFigures::Of(calc);
+        XmlDocument xml = BuildDeclarationDocument(declaration, &figures, fileId, today);
+        if (mode == XmlExportMode::File) {
+            std::string name = fileId + ".xml";
+            RequirePlainFileName(name);
+            xml.SaveToFile(FolderPath(folder) + name, kXmlEncoding);
+            result = name;
+        } else {
+            result = xml.SaveToText(kXmlEncoding);
+        }
+        return true;
+    } catch (const std::exception&) {
+        Show(options, kXmlExportErrorMessage);
+    }
+    result = kXmlExportFailed;
+    return false;
+}
+
+}  // namespace zizaza

@@ -1,0 +1,260 @@
+#include "export/XmlDom.h"
+
+#include "storage/TextCodec.h"
+
+#include <libxml/parser.h>
+#include <libxml/tree.h>
+#include <libxml/xmlsave.h>
+
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace zizaza {
+namespace {
+
+const xmlChar* X(const std::string& s) { return reinterpret_cast<const xmlChar*>(s.c_str()); }
+
+std::string FromX(const xmlChar* s) { return s ? std::string(reinterpret_cast<const char*>(s)) : std::string(); }
+
+// libxml2 takes zero-terminated strings: a name or value with an embedded zero would be cut
+// silently, and a character XML cannot carry would make the saved file unreadable.
+std::string CheckedText(std::string_view text, const char* what) {
+    size_t pos = 0;
+    char32_t cp = 0;
+    while (pos < text.size()) {
+        if (!NextCodePoint(text, pos, cp))
+            throw XmlError(std::string(what) + ": not valid UTF-8");
+        bool allowed = cp == 0x9 || cp == 0xA || cp == 0xD || (cp >= 0x20 && cp <= 0xD7FF) ||
+                       (cp >= 0xE000 && cp <= 0xFFFD) || (cp >= 0x10000 && cp <= 0x10FFFF);
+        if (!allowed)
+            throw XmlError(std::string(what) + ": character U+" + std::to_string(static_cast<unsigned>(cp)) +
+                           " cannot appear in XML");
+    }
+    return std::string(text);
+}
+
+std::string CheckedName(std::string_view name) {
+    std::string n = CheckedText(name, "XML name");
+    if (n.empty() || xmlValidateName(X(n), 0) != 0)
+        throw XmlError("not an XML name: \"" + n + "\"");
+    return n;
+}
+
+xmlNodePtr NewElement(xmlDocPtr doc, std::string_view name) {
+    std::string n = CheckedName(name);
+    xmlNodePtr node = xmlNewDocNode(doc, nullptr, X(n), nullptr);
+    if (!node)
+        throw XmlError("cannot create element " + n);
+    return node;
+}
+
+std::string FolderOf(const std::string& path) {
+    auto slash = path.rfind('/');
+    if (slash == std::string::npos)
+        return ".";
+    return slash == 0 ? "/" : path.substr(0, slash);
+}
+
+bool WriteAll(int fd, std::string_view bytes) {
+    size_t done = 0;
+    while (done < bytes.size()) {
+        ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            return false;
+        done += static_cast<size_t>(n);
+    }
+    return true;
+}
+
+}  // namespace
+
+std::string XmlElement::Name() const { return m_node ? FromX(m_node->name) : std::string(); }
+
+XmlElement XmlElement::AppendElement(std::string_view name) {
+    if (!m_node)
+        throw XmlError("append to a null element");
+    xmlNodePtr child = NewElement(m_node->doc, name);
+    if (!xmlAddChild(m_node, child)) {
+        xmlFreeNode(child);
+        throw XmlError("cannot append element");
+    }
+    return XmlElement(child);
+}
+
+void XmlElement::AppendText(std::string_view text) {
+    if (!m_node)
+        throw XmlError("append to a null element");
+    std::string t = CheckedText(text, "XML text");
+    // xmlNewDocTextLen keeps the text as it is (no entity parsing); escaping happens on saving.
+    xmlNodePtr node = xmlNewDocTextLen(m_node->doc, X(t), static_cast<int>(t.size()));
+    if (!node || !xmlAddChild(m_node, node)) {
+        xmlFreeNode(node);
+        throw XmlError("cannot append text");
+    }
+}
+
+void XmlElement::SetAttribute(std::string_view name, std::string_view value) {
+    if (!m_node)
+        throw XmlError("attribute on a null element");
+    std::string n = CheckedName(name);
+    std::string v = CheckedText(value, "XML attribute value");
+    // xmlSetProp stores the value as plain text: "&", "<" and quotes are escaped when saving.
+    if (!xmlSetProp(m_node, X(n), X(v)))
+        throw XmlError("cannot set attribute " + n);
+}
+
+std::optional<std::string> XmlElement::Attribute(std::string_view name) const {
+    if (!m_node)
+        return std::nullopt;
+    std::string n(name);
+    if (!xmlHasProp(m_node, X(n)))
+        return std::nullopt;
+    xmlChar* v = xmlGetProp(m_node, X(n));
+    std::string result = FromX(v);
+    xmlFree(v);
+    return result;
+}
+
+std::vector<std::pair<std::string, std::string>> XmlElement::Attributes() const {
+    std::vector<std::pair<std::string, std::string>> result;
+    if (!m_node)
+        return result;
+    for (xmlAttrPtr a = m_node->properties; a; a = a->next) {
+        xmlChar* v = xmlNodeListGetString(m_node->doc, a->children, 1);
+        result.emplace_back(FromX(a->name), FromX(v));
+        xmlFree(v);
+    }
+    return result;
+}
+
+std::vector<XmlElement> XmlElement::Children() const {
+    std::vector<XmlElement> result;
+    if (!m_node)
+        return result;
+    for (xmlNodePtr c = m_node->children; c; c = c->next)
+        if (c->type == XML_ELEMENT_NODE)
+            result.push_back(XmlElement(c));
+    return result;
+}
+
+std::vector<XmlElement> XmlElement::Children(std::string_view name) const {
+    std::vector<XmlElement> result;
+    for (const XmlElement& c : Children())
+        if (c.Name() == name)
+            result.push_back(c);
+    return result;
+}
+
+XmlElement XmlElement::Child(std::string_view name) const {
+    for (const XmlElement& c : Children())
+        if (c.Name() == name)
+            return c;
+    return XmlElement();
+}
+
+std::string XmlElement::Text() const {
+    std::string result;
+    if (!m_node)
+        return result;
+    for (xmlNodePtr c = m_node->children; c; c = c->next)
+        if (c->type == XML_TEXT_NODE || c->type == XML_CDATA_SECTION_NODE)
+            result += FromX(c->content);
+    return result;
+}
+
+XmlDocument::XmlDocument() : m_doc(xmlNewDoc(BAD_CAST "1.0")) {
+    if (!m_doc)
+        throw XmlError("cannot create an XML document");
+}
+
+XmlDocument::~XmlDocument() {
+    if (m_doc)
+        xmlFreeDoc(m_doc);
+}
+
+XmlDocument::XmlDocument(XmlDocument&& other) noexcept : m_doc(std::exchange(other.m_doc, nullptr)) {}
+
+XmlDocument& XmlDocument::operator=(XmlDocument&& other) noexcept {
+    if (this != &other) {
+        if (m_doc)
+            xmlFreeDoc(m_doc);
+        m_doc = std::exchange(other.m_doc, nullptr);
+    }
+    return *this;
+}
+
+XmlDocument XmlDocument::Parse(std::string_view bytes) {
+    xmlDocPtr doc = xmlReadMemory(bytes.data(), static_cast<int>(bytes.size()), nullptr, nullptr,
+                                  XML_PARSE_NONET | XML_PARSE_NOERROR | XML_PARSE_NOWARNING);
+    if (!doc)
+        throw XmlError("not a well-formed XML document");
+    return XmlDocument(doc);
+}
+
+XmlElement XmlDocument::CreateRoot(std::string_view name) {
+    if (!m_doc)
+        throw XmlError("no document");
+    xmlNodePtr root = NewElement(m_doc, name);
+    xmlNodePtr old = xmlDocSetRootElement(m_doc, root);
+    if (old) {
+        xmlUnlinkNode(old);
+        xmlFreeNode(old);
+    }
+    return XmlElement(root);
+}
+
+XmlElement XmlDocument::Root() const { return XmlElement(m_doc ? xmlDocGetRootElement(m_doc) : nullptr); }
+
+std::string XmlDocument::SaveToText(const char* encoding) const {
+    if (!m_doc || !xmlDocGetRootElement(m_doc))
+        throw XmlError("no document to save");
+    std::unique_ptr<xmlBuffer, decltype(&xmlBufferFree)> buffer(xmlBufferCreate(), &xmlBufferFree);
+    if (!buffer)
+        throw XmlError("cannot create an output buffer");
+    xmlSaveCtxtPtr ctxt = xmlSaveToBuffer(buffer.get(), encoding, XML_SAVE_FORMAT);
+    if (!ctxt)
+        throw XmlError(std::string("cannot save in the encoding ") + encoding);
+    long written = xmlSaveDoc(ctxt, m_doc);
+    int closed = xmlSaveClose(ctxt);
+    if (written < 0 || closed < 0)
+        throw XmlError(std::string("cannot save in the encoding ") + encoding);
+    return std::string(reinterpret_cast<const char*>(xmlBufferContent(buffer.get())),
+                       static_cast<size_t>(xmlBufferLength(buffer.get())));
+}
+
+void XmlDocument::SaveToFile(const std::string& path, const char* encoding) const {
+    WriteFileAtomically(path, SaveToText(encoding));
+}
+
+void WriteFileAtomically(const std::string& path, std::string_view bytes) {
+    std::string tmpl = path + ".XXXXXX";
+    int fd = ::mkstemp(tmpl.data());
+    if (fd < 0)
+        throw XmlError("cannot create a file beside " + path + ": " + std::strerror(errno));
+    // mkstemp makes the file private; an export file gets the usual permissions.
+    mode_t mask = ::umask(0);
+    ::umask(mask);
+    bool ok = WriteAll(fd, bytes) && ::fsync(fd) == 0 && ::fchmod(fd, 0666 & ~mask) == 0;
+    int savedErrno = errno;
+    ok = (::close(fd) == 0) && ok;
+    if (ok && ::rename(tmpl.c_str(), path.c_str()) != 0) {
+        savedErrno = errno;
+        ok = false;
+    }
+    if (!ok) {
+        ::unlink(tmpl.c_str());
+        throw XmlError("cannot write " + path + ": " + std::strerror(savedErrno));
+    }
+    int dir = ::open(FolderOf(path).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (dir >= 0) {
+        ::fsync(dir);
+        ::close(dir);
+    }
+}
+
+}  // namespace zizaza

@@ -1,0 +1,154 @@
+#include "calc/SheetMath.h"
+#include "calc/kTSvodSumList.h"
+#include "calc/kTSvodSumList6.h"
+#include "calc/kTSvodSumPrilA35.h"
+#include "export/XmlBody3Ndfl.h"
+#include "export/XmlExportText.h"
+#include "model/mTDeclaration.h"
+#include "storage/TextCodec.h"
+
+#include <array>
+
+namespace zizaza {
+namespace {
+
+constexpr size_t kForeignPayerNameLimit = 255;
+constexpr int32_t kIncomeCodeMaterialBenefit = 2620;  // its tax is shown in section 2 only
+
+// The values of a section 2 block that decide whether it is written: all but the three results.
+Money WrittenWhen(const kTSvodSumList& s) {
+    return s.ДоходОбщ + s.ДоходОбщНеНал + s.СумНалВыч + s.ДоходОбщНал + s.СумРасхУм + s.СумДохДивКИК + s.НалБаза +
+           s.Исчисл + s.УдержОбщ + s.УдержОбщМВ + s.УплАвФакт + s.ОбщАвУплЗач227_1 + s.УплИнПодлЗач +
+           s.УплПатентЗач + s.ТСУплПерЗач;
+}
+
+void WriteTaxBase(XmlElement ndfl3, const kTSvodSumList& s, const char* incomeKind) {
+    XmlElement block = AppendElement(ndfl3, "НалБаза");
+    PutAttribute(block, "Ставка", s.Ставка);
+    PutAttribute(block, "ВидДоход", incomeKind);
+
+    XmlElement base = AppendElement(block, "РасчНалБаза");
+    PutKopecks(base, "ДоходОбщ", s.ДоходОбщ);
+    PutKopecks(base, "ДоходОбщНеНал", s.ДоходОбщНеНал);
+    PutKopecks(base, "ДоходОбщНал", s.ДоходОбщНал);
+    PutKopecks(base, "СумНалВыч", s.СумНалВыч);
+    PutKopecks(base, "СумРасхУм", s.СумРасхУм);
+    PutKopecks(base, "СумДохДивКИК", s.СумДохДивКИК);
+    PutKopecks(base, "НалБаза", s.НалБаза);
+
+    XmlElement tax = AppendElement(block, "РасчНалПУ");
+    PutWhole(tax, "Исчисл", s.Исчисл);
+    PutWhole(tax, "УдержОбщ", s.УдержОбщ);
+    PutWhole(tax, "УдержОбщМВ", s.УдержОбщМВ);
+    PutWhole(tax, "ТСУплПерЗач", s.ТСУплПерЗач);
+    PutWhole(tax, "УплАвФакт", s.УплАвФакт);
+    PutWhole(tax, "ОбщАвУплЗач227.1", s.ОбщАвУплЗач227_1);
+    PutWhole(tax, "УплИнПодлЗач", s.УплИнПодлЗач);
+    PutWhole(tax, "ИсчислУпл", s.ИсчислУпл);
+    PutWhole(tax, "УплПатентЗач", s.УплПатентЗач);
+    PutWhole(tax, "ПодлУпл", s.ПодлУпл);
+    PutWhole(tax, "ПодлВозв", s.ПодлВозв);
+}
+
+// A payer without the ten-digit INN and the KPP of a Russian organisation is a natural person
+// or a foreign payer.
+void WritePayer(XmlElement income, const mTSourseIncomeInfo& source) {
+    if (CodePointCount(source.Inn) != 10 && IsBlank(source.Kpp)) {
+        XmlElement payer = AppendElement(income, "ИстФЛИн");
+        PutAttribute(payer, "ФИОИн", FirstChars(Trim(source.Name), kForeignPayerNameLimit));
+        if (!IsBlank(source.Inn))
+            PutAttribute(payer, "ИННФЛ", source.Inn);
+    } else {
+        XmlElement payer = AppendElement(income, "ИстЮЛ");
+        PutAttribute(payer, "Наим", source.Name);
+        PutAttribute(payer, "ИННЮЛ", source.Inn);
+        PutAttribute(payer, "КПП", source.Kpp);
+    }
+}
+
+void WriteSourceIncome(XmlElement ndfl3, const mTSourseIncomeInfo& source, const char* rate, Money taxable,
+                       Money taxComputed) {
+    XmlElement income = AppendElement(ndfl3, "ДоходИстРФ");
+    PutAttribute(income, "Ставка", rate);
+    PutAttribute(income, "ВидДоход", source.IncomeKindCode);
+    if (!IsBlank(source.Oktmo))
+        PutAttribute(income, "ОКТМО", source.Oktmo);
+    PutKopecks(income, "Доход", source.TotalIncome);
+    PutKopecks(income, "ДоходОбл", taxable);
+    PutWhole(income, "НалИсчисл", taxComputed);
+    PutWhole(income, "НалУдерж", source.TaxWithheld);
+    WritePayer(income, source);
+}
+
+template <class T>
+void WriteSources(XmlElement ndfl3, const OwnedList<T>& sources, const char* rate) {
+    for (const T& s : sources)
+        WriteSourceIncome(ndfl3, s, rate, s.TaxableAmount, s.TaxComputed);
+}
+
+}  // namespace
+
+void WriteSection1(XmlElement ndfl3, const XmlFigures& f) {
+    for (const bmTList1& line : f.list6.Lines) {
+        XmlElement e = AppendElement(ndfl3, "СумНалПу");
+        PutAttribute(e, "ПрУплВозв", line.ПрУплВозв);
+        PutAttribute(e, "КБК", line.КБК);
+        PutAttribute(e, "ОКТМО", line.ОКТМО);
+        PutAttribute(e, "ПодлУпл", line.ПрУплВозв == kSignPay ? WholeAmount(line.Amount) : "0");
+        PutAttribute(e, "ПодлВозв", line.ПрУплВозв == kSignRefund ? WholeAmount(line.Amount) : "0");
+    }
+}
+
+void WriteSection2(XmlElement ndfl3, const XmlFigures& f) {
+    struct Block {
+        const kTSvodSumList& sheet;
+        const char* incomeKind;
+    };
+    const std::array<Block, 7> blocks = {{
+        {f.listDiv, "1"},
+        {f.listKik, "2"},
+        {f.list1, "3"},
+        {f.list2, "3"},
+        {f.list3, "3"},
+        {f.list4, "3"},
+        {f.list5, "1"},
+    }};
+    bool written = false;
+    for (const Block& b : blocks) {
+        if (WrittenWhen(b.sheet) > Money()) {
+            WriteTaxBase(ndfl3, b.sheet, b.incomeKind);
+            written = true;
+        }
+    }
+    // The format wants at least one tax base.
+    if (!written)
+        WriteTaxBase(ndfl3, f.list1, "3");
+}
+
+void WriteRussianIncomes(XmlElement ndfl3, const mTDeclaration& d, const XmlFigures& f) {
+    Money total35 = f.prilA35.TotalIncome;
+    size_t records = d.Income9Count() + d.ResidentIncome13Count() + d.NonResidentIncome13Count() +
+                     d.Income30Count() + d.InvestPartnershipIncomeCount();
+    if (Money::Roubles(static_cast<int64_t>(records)) + total35 <= Money())
+        return;
+
+    if (d.DeclarationForm == kForm3Ndfl) {
+        WriteSources(ndfl3, d.Incomes9(), "09");
+        WriteSources(ndfl3, d.ResidentIncomes13(), "13");
+        WriteSources(ndfl3, d.InvestPartnershipIncomes(), "13");
+        WriteSources(ndfl3, d.Incomes30(), "13");
+    } else if (d.DeclarationForm == kForm3NdflNonResident) {
+        WriteSources(ndfl3, d.NonResidentIncomes13(), "13");
+        for (const mTThirtyPercent& s : d.Incomes30())
+            WriteSourceIncome(ndfl3, s, "15", s.TaxableAmount, PercentInWholeRoubles(s.TaxableAmount, 15));
+        WriteSources(ndfl3, d.ResidentIncomes13(), "30");
+        WriteSources(ndfl3, d.InvestPartnershipIncomes(), "30");
+    }
+    if (d.DeclarationForm == kForm3Ndfl && total35 > Money()) {
+        for (const mTThirtyFivePercent& s : d.Incomes35())
+            if (s.IncomeCode != kIncomeCodeMaterialBenefit)
+                WriteSourceIncome(ndfl3, s, "35", s.TaxableAmount, s.TaxComputed);
+    }
+}
+
+}  // namespace zizaza
