@@ -82,16 +82,29 @@ public:
 
 private:
     bool computeSheets(mTDeclaration& doc);
+    // The income reductions of both securities sheets and of the partnership sheet.
+    Money incomeReductions() const;
     void computeSection2(const mTDeclaration& doc);
     void computeResident13(const mTDeclaration& doc);
     void computeNonResident13(const mTDeclaration& doc);
-    void computeResidentOthers(const mTDeclaration& doc);
-    void computeNonResidentOthers();
+    void computeCfc();
+    void computeDividends();
+    void compute30();
+    void compute35();
+    void compute9();
+    void compute15();
     bool computeSection1(const mTDeclaration& doc);
     void section1Resident(const mTDeclaration& doc);
     void section1NonResident(const mTDeclaration& doc);
+    // Spreads a refund over the sources that withheld tax, in list order, by their OKTMO.
     template <class T>
     void allocateRefund(Money& rest, const OwnedList<T>& sources);
+    // What no source took is refunded under the person's OKTMO.
+    void refundRest(Money rest, const mTDeclaration& doc);
+    // A payment under payKbk and the person's OKTMO, or a refund spread over the sources.
+    template <class T>
+    void payOrRefund(const kTSvodSumList& block, const char* payKbk, const OwnedList<T>& sources,
+                     const mTDeclaration& doc);
 
     kTSvodSumList1 m_list1;
     kTSvodSumListKIK m_listKik;
