@@ -71,14 +71,15 @@ struct TestFigures {
     }
 };
 
-inline const Date kToday = Date::Ymd(2018, 3, 15);
+// A function, not a constant: Date::Ymd must not run during static initialisation.
+inline Date TestToday() { return Date::Ymd(2018, 3, 15); }
 inline const char* kGuid = "0F8FAD5B-D9CB-469F-A165-70867728950E";
 
 // The document of a declaration with the figures given, saved and parsed again, so that tests
 // read what the file would hold.
 inline XmlDocument ExportDocument(const mTDeclaration& d, const TestFigures& f) {
     XmlFigures view = f.View();
-    XmlDocument built = BuildDeclarationDocument(d, &view, DeclarationFileId(d, kToday, kGuid), kToday);
+    XmlDocument built = BuildDeclarationDocument(d, &view, DeclarationFileId(d, TestToday(), kGuid), TestToday());
     return XmlDocument::Parse(built.SaveToText(kXmlEncoding));
 }
 
