@@ -1,0 +1,33 @@
+#include "cli/Commands.h"
+#include "model/mTDeclaration.h"
+
+#include <exception>
+#include <ostream>
+
+namespace zizaza::cli {
+namespace {
+
+constexpr const char* kUsage = "ИЗ.tv7 В.tv7  читает декларацию и сохраняет ее заново (файл прежней версии: "
+                               "только личные данные)";
+
+int run(const Args& args, std::ostream& out, std::ostream& err) {
+    if (args.size() != 2) {
+        err << "Использование: zizaza-cli resave " << kUsage << "\n";
+        return kExitFailure;
+    }
+    try {
+        mTDeclaration declaration;
+        declaration.Load(args[0]);
+        declaration.Save(args[1]);
+    } catch (const std::exception& e) {
+        err << e.what() << "\n";
+        return kExitFailure;
+    }
+    out << "Декларация сохранена: " << args[1] << "\n";
+    return kExitOk;
+}
+
+const CommandRegistrar registrar({"resave", kUsage, run});
+
+}  // namespace
+}  // namespace zizaza::cli
