@@ -11,9 +11,10 @@ bool kTSvodSumPrilG_In::Compute(const mTDeclaration& declaration, Money limit905
         for (const mTCurrencyIncome& record : declaration.CurrencyIncomes())
             addLine(record.IncomeCode, record.DeductionCode, record.IncomeInRoubles, record.DeductionAmount, true);
     limitRowsToIncome();
-    // What the Russian sheet left of the shared limit; it joins row 4 after the row was limited.
+    // What the Russian sheet left of the shared limit joins row 4. The row is limited to its
+    // income once more: a deduction above the income it belongs to would reduce other incomes.
     Total905907 = Min(Total905907, AtLeastZero(limit905907));
-    РасхФактУстКап.Deduction += Total905907;
+    РасхФактУстКап.Deduction = Min(РасхФактУстКап.Deduction + Total905907, РасхФактУстКап.Income);
     sumTotal();
     return true;
 }
