@@ -13,7 +13,9 @@
 namespace zizaza {
 namespace {
 
-const IncomeCodeDict& Dict() { return IncomeCodeDict::Embedded(); }
+const IncomeCodeDict& Dict() {
+    return IncomeCodeDict::Embedded();
+}
 
 std::string Codes(const std::vector<const IncomeEntry*>& rows) {
     std::string out;
@@ -88,19 +90,19 @@ TEST(IncomeCodeDictTest, RatesAndMarks) {
 
 TEST(IncomeCodeDictTest, DeductionListsPerIncome) {
     const std::map<std::string, std::string> expected = {
-        {"1211", "510,0"},      {"1510", "901,903,0"},  {"1511", "904,903,0"}, {"1512", "902,903,0"},
-        {"1520", "906,903,0"},  {"1530", "201,218,0"},  {"1536", "203,0"},     {"1531", "202,219,0"},
-        {"1532", "206,0"},      {"1535", "207,0"},      {"1533", "220,0"},     {"1537", "211,0"},
-        {"9537", "211,0"},      {"1538", "215,0"},      {"9538", "215,0"},     {"1544", "225,233,0"},
-        {"1549", "227,0"},      {"1545", "226,234,0"},  {"1546", "228,0"},     {"1548", "229,0"},
-        {"1547", "235,0"},      {"1551", "230,0"},      {"9551", "230,0"},     {"1552", "232,0"},
-        {"9552", "232,0"},      {"1540", "905,315,0"},  {"1542", "907,316,0"}, {"1550", "314,0"},
-        {"1560", "317,0"},      {"1570", "318,0"},      {"2010", "403,0"},     {"2201", "404,405,0"},
-        {"2207", "404,405,0"},  {"2208", "404,405,0"},  {"2202", "404,405,0"}, {"2204", "404,405,0"},
-        {"2209", "404,405,0"},  {"2203", "404,405,0"},  {"2205", "404,405,0"}, {"2206", "404,405,0"},
-        {"2720", "501,0"},      {"2730", "502,0"},      {"2740", "505,0"},     {"2760", "503,0"},
-        {"2761", "506,0"},      {"2762", "508,0"},      {"2770", "504,0"},     {"2790", "507,0"},
-        {"4900", "908,0"},      {"4910", "910,0"},      {"4920", "912,0"}};
+        {"1211", "510,0"},     {"1510", "901,903,0"}, {"1511", "904,903,0"}, {"1512", "902,903,0"},
+        {"1520", "906,903,0"}, {"1530", "201,218,0"}, {"1536", "203,0"},     {"1531", "202,219,0"},
+        {"1532", "206,0"},     {"1535", "207,0"},     {"1533", "220,0"},     {"1537", "211,0"},
+        {"9537", "211,0"},     {"1538", "215,0"},     {"9538", "215,0"},     {"1544", "225,233,0"},
+        {"1549", "227,0"},     {"1545", "226,234,0"}, {"1546", "228,0"},     {"1548", "229,0"},
+        {"1547", "235,0"},     {"1551", "230,0"},     {"9551", "230,0"},     {"1552", "232,0"},
+        {"9552", "232,0"},     {"1540", "905,315,0"}, {"1542", "907,316,0"}, {"1550", "314,0"},
+        {"1560", "317,0"},     {"1570", "318,0"},     {"2010", "403,0"},     {"2201", "404,405,0"},
+        {"2207", "404,405,0"}, {"2208", "404,405,0"}, {"2202", "404,405,0"}, {"2204", "404,405,0"},
+        {"2209", "404,405,0"}, {"2203", "404,405,0"}, {"2205", "404,405,0"}, {"2206", "404,405,0"},
+        {"2720", "501,0"},     {"2730", "502,0"},     {"2740", "505,0"},     {"2760", "503,0"},
+        {"2761", "506,0"},     {"2762", "508,0"},     {"2770", "504,0"},     {"2790", "507,0"},
+        {"4900", "908,0"},     {"4910", "910,0"},     {"4920", "912,0"}};
     for (const IncomeEntry& e : Dict().Incomes()) {
         auto it = expected.find(e.code);
         EXPECT_EQ(Codes(Dict().FilterDeductions(e.code, true)), it == expected.end() ? "" : it->second) << e.code;
@@ -120,12 +122,12 @@ TEST(IncomeCodeDictTest, DeductionEntries) {
         const char* equivalent;
         int64_t maxSum;
     } cases[] = {
-        {"1510", "0", "False", "True", "False", 0},         {"1530", "201", "True", "True", "False", 0},
-        {"1211", "510", "True", "True", "True", 12000},     {"1510", "901", "True", "False", "True", 1000000},
-        {"1512", "902", "True", "True", "False", 250000},   {"1511", "904", "True", "True", "False", 1000000},
-        {"1540", "905", "True", "True", "True", 250000},    {"1520", "906", "True", "True", "False", 250000},
-        {"2206", "405", "True", "False", "False", 0},       {"2720", "501", "True", "True", "True", 4000},
-        {"2790", "507", "True", "True", "True", 10000},     {"2762", "508", "True", "True", "False", 0},
+        {"1510", "0", "False", "True", "False", 0},       {"1530", "201", "True", "True", "False", 0},
+        {"1211", "510", "True", "True", "True", 12000},   {"1510", "901", "True", "False", "True", 1000000},
+        {"1512", "902", "True", "True", "False", 250000}, {"1511", "904", "True", "True", "False", 1000000},
+        {"1540", "905", "True", "True", "True", 250000},  {"1520", "906", "True", "True", "False", 250000},
+        {"2206", "405", "True", "False", "False", 0},     {"2720", "501", "True", "True", "True", 4000},
+        {"2790", "507", "True", "True", "True", 10000},   {"2762", "508", "True", "True", "False", 0},
         {"4920", "912", "True", "True", "False", 0},
     };
     for (const auto& c : cases) {
@@ -158,8 +160,8 @@ TEST(IncomeCodeDictTest, Names) {
         EXPECT_LE(CodePointCount(e.name), 100u) << e.code << " is too long for a picker row";
         EXPECT_TRUE(FitsCp1251(e.name)) << e.code;
         EXPECT_TRUE(names.insert(e.name).second) << e.code << " repeats a name";
-        bool investmentAccount = (e.code >= "1544" && e.code <= "1552" && e.code != "1550") || e.code == "9551" ||
-                                 e.code == "9552";
+        bool investmentAccount =
+            (e.code >= "1544" && e.code <= "1552" && e.code != "1550") || e.code == "9551" || e.code == "9552";
         EXPECT_EQ(e.name.starts_with("(ИИС)"), investmentAccount) << e.code;
     }
 }
@@ -236,7 +238,9 @@ TEST(IncomeCodeDictTest, PickedRate) {
     EXPECT_EQ(PickedIncomeRate("", blank), 0);
 }
 
-Money R(int64_t roubles) { return Money::Roubles(roubles); }
+Money R(int64_t roubles) {
+    return Money::Roubles(roubles);
+}
 
 TEST(DeductionRulesTest, EquivalentDeductionsFollowTheIncomeUpToTheCap) {
     const DeductionEntry& gift = Deduction("2720", "501");
@@ -261,7 +265,7 @@ TEST(DeductionRulesTest, SharesOfTheIncomeRoundToKopecksHalfUp) {
     EXPECT_EQ(DeductionAmount(fee25, Money::Kopecks(1)), Money());            // 0.0025 rounds down
     EXPECT_EQ(DeductionAmount(fee25, std::nullopt), Money());
     const DeductionEntry& fee30 = Deduction("2202", "405");
-    EXPECT_EQ(DeductionAmount(fee30, Money::Kopecks(33333)), Money::Kopecks(10000));  // 99.999
+    EXPECT_EQ(DeductionAmount(fee30, Money::Kopecks(33333)), Money::Kopecks(10000));   // 99.999
     EXPECT_EQ(DeductionAmount(fee30, Money::FromRaw(1234567)), Money::Kopecks(3704));  // 37.03701
 }
 
