@@ -158,6 +158,18 @@ TEST(PrilJ, OtherBaseAndTradedLossesUsedBySecuritiesBaseDerivatives) {
     EXPECT_EQ(j.ИтогСовОпер, (kTSecuritiesTotals{Rub(360000), Rub(5000), Rub(355000)}));
 }
 
+TEST(PrilJ, SecondTradedGroupTakesNoMoreThanTheTradedLoss) {
+    auto doc = withOperations({{1530, 100000, 201, 110000}, {1536, 50000, 201, 20000}});
+    kTSvodSumPrilJ j;
+    j.Compute(*doc);
+    // A loss of 10000 against 30000 open: 20000 stay taxable, nothing is carried.
+    EXPECT_EQ(j.ДохОперЦБОрг.УбытУч_2_3, Rub(10000));
+    EXPECT_EQ(j.ДохОперЦБОргНеОрг.УбытУмФР_1_13, Rub(10000));
+    EXPECT_EQ(j.ДохОперЦБОргНеОрг.ДоходОбл, Rub(20000));
+    EXPECT_EQ(j.ДохОперЦБОрг.УбытУмНББуд, Rub(0));
+    EXPECT_EQ(j.ИтогСовОпер, (kTSecuritiesTotals{Rub(150000), Rub(20000), Rub(130000)}));
+}
+
 TEST(PrilJ, RepoAndLendingLossesAssignedToTheSecuritiesGroups) {
     auto doc = withOperations({{1530, 100000, 201, 50000},
                                {1530, 0, 218, 1000},
