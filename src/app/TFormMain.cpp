@@ -1,11 +1,339 @@
 #include "app/TFormMain.h"
 
+#include <QAction>
+#include <QApplication>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QLocale>
+#include <QMenuBar>
+#include <QPainter>
+#include <QScrollArea>
+#include <QStyle>
+#include <QToolBar>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+#include "app/AppSettings.h"
+#include "app/QtUserInterface.h"
+#include "app/TfmHelp.h"
+#include "dictionaries/Countries.h"
+#include "dictionaries/DictionaryError.h"
+#include "dictionaries/Inspections.h"
+#include "dictionaries/ui/TfmInputInspectionNumber.h"
+#include "model/mTDeclaration.h"
+#include "screens/ScreenSwitcher.h"
+#include "screens/TThinkingFrame.h"
+#include "screens/controls/TFlashButton.h"
+
 namespace zizaza {
 
-TFormMain::TFormMain(QWidget* parent) : QMainWindow(parent) {
-    setObjectName("FormMain");
-    setWindowTitle(QStringLiteral("Zizaza 2017"));
-    resize(800, 600);
+const QString TFormMain::kSupportAddress = QStringLiteral("support@zizaza.example.org");
+
+namespace {
+
+struct ButtonSpec {
+    ScreenId id;
+    const char* name;
+    const char* caption;
+    const char* hint;
+    QChar glyph;
+    QColor color;
+};
+
+const ButtonSpec kButtons[] = {
+    {ScreenId::InitialData, "fbInitialData", "Задание условий", "Выбор режима ввода", QChar(u'У'), QColor(52, 101, 164)},
+    {ScreenId::PersonInfo, "fbPrsonInfo", "Сведения о декларанте", "Персональные данные налогоплательщика", QChar(u'Д'),
+     QColor(78, 154, 6)},
+    {ScreenId::RussianIncome, "fbRussianIncome", "Доходы, полученные в РФ",
+     "Доходы, полученные от налоговых агентов или иных источников, в т.ч. физлиц", QChar(u'Р'), QColor(196, 160, 0)},
+    {ScreenId::BusinessIncome, "fbBusinessIncome", "Предприниматели",
+     "Доходы, полученные от предпринимательской деятельности без образования юридического лица и частной практики",
+     QChar(u'П'), QColor(206, 92, 0)},
+    {ScreenId::ForeignIncome, "fbForeignIncome", "Доходы за пределами РФ", "Доходы, полученные в иностранной валюте",
+     QChar(u'В'), QColor(117, 80, 123)},
+    {ScreenId::Deduction, "fbDeduction", "Вычеты", "Стандартные, социальные и имущественный налоговые вычеты",
+     QChar(u'Н'), QColor(164, 0, 0)},
+    {ScreenId::InvestTov, "fbInvestTov", "Инвест. товарищества", "Данные по участию в инвестиционных товариществах",
+     QChar(u'И'), QColor(32, 128, 128)},
+};
+
+// The glyph of a screen button: a coloured tile with the area's letter.
+QIcon ButtonGlyph(QChar letter, const QColor& color) {
+    QPixmap pixmap(32, 32);
+    pixmap.fill(Qt::transparent);
+    QPainter p(&pixmap);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setBrush(color);
+    p.setPen(color.darker(130));
+    p.drawRoundedRect(QRectF(1.5, 1.5, 29, 29), 6, 6);
+    QFont font = p.font();
+    font.setBold(true);
+    font.setPixelSize(18);
+    p.setFont(font);
+    p.setPen(Qt::white);
+    p.drawText(pixmap.rect(), Qt::AlignCenter, QString(letter));
+    return QIcon(pixmap);
 }
+
+QAction* AddAction(QWidget* owner, QMenu* menu, const char* name, const QString& text) {
+    auto* action = new QAction(text, owner);
+    action->setObjectName(QString::fromLatin1(name));
+    menu->addAction(action);
+    return action;
+}
+
+}  // namespace
+
+TFormMain::TFormMain(MainWindowOptions options, QWidget* parent)
+    : QMainWindow(parent), m_catalog(options.screens ? *options.screens : ScreenCatalog::Standard()) {
+    setObjectName(QStringLiteral("FormMain"));
+    if (options.ui) {
+        m_ui = options.ui;
+    } else {
+        m_ownUi = std::make_unique<QtUserInterface>();
+        m_ownUi->SetParentWindow(this);
+        m_ui = m_ownUi.get();
+    }
+    setWindowIcon(QIcon(QStringLiteral(":/pictures/zizaza-48.png")));
+    setMinimumSize(750, 550);
+    resize(1200, 760);
+
+    auto* central = new QWidget(this);
+    auto* layout = new QHBoxLayout(central);
+    layout->setContentsMargins(4, 4, 4, 4);
+    auto* buttonPanel = new QWidget(central);
+    buttonPanel->setObjectName(QStringLiteral("pnlButtons"));
+    BuildScreenButtons(buttonPanel);
+    layout->addWidget(buttonPanel);
+    m_scroll = new QScrollArea(central);
+    m_scroll->setObjectName(QStringLiteral("sbScreen"));
+    m_scroll->setWidgetResizable(true);
+    m_screenArea = new QWidget;
+    m_screenArea->setObjectName(QStringLiteral("pnlScreen"));
+    m_screenArea->setMinimumSize(980, 650);
+    m_scroll->setWidget(m_screenArea);
+    layout->addWidget(m_scroll, 1);
+    setCentralWidget(central);
+    m_switcher = std::make_unique<ScreenSwitcher>(*this, m_screenArea);
+
+    BuildMenus();
+    BuildToolbar();
+    const AppSettings::Display display = AppSettings::ReadDisplay();
+    m_actStdToolbar->setChecked(display.showStdToolbar);
+    m_actTextLabels->setChecked(display.textLabels);
+    ApplyToolbarShown(display.showStdToolbar);
+    ApplyTextLabels(display.textLabels);
+
+    QLocale::setDefault(QLocale(QLocale::Russian, QLocale::Russia));
+
+    m_doc = std::make_unique<mTDeclaration>();
+    const QStringList& args = options.arguments;
+    if (args.size() == 1 || args.size() == 2) {
+        const bool flagged = args.front().toLower() == QStringLiteral("-p");
+        m_fileName = flagged ? (args.size() == 2 ? args[1] : QString()) : args.front();
+        LoadOrFresh(m_fileName);
+    } else {
+        PrepareFresh();
+    }
+    SetTitle();
+
+    m_programFolder = options.programFolder.isEmpty() ? QCoreApplication::applicationDirPath() : options.programFolder;
+    if (!m_programFolder.endsWith(QLatin1Char('/')))
+        m_programFolder += QLatin1Char('/');
+    LoadDictionaries();
+
+    ShowInitialScreen();
+    m_saved = true;
+    ApplyButtonRules();
+}
+
+TFormMain::~TFormMain() {
+    // Screens reach the document through the slot: they go first.
+    m_switcher.reset();
+    AppSettings::WritePlacement(isMaximized(), geometry());
+}
+
+void TFormMain::BuildScreenButtons(QWidget* panel) {
+    auto* column = new QVBoxLayout(panel);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(4);
+    for (const ButtonSpec& spec : kButtons) {
+        auto* button = new TFlashButton(panel);
+        button->setObjectName(QString::fromLatin1(spec.name));
+        button->setText(QString::fromUtf8(spec.caption));
+        button->setToolTip(QString::fromUtf8(spec.hint));
+        button->setIcon(ButtonGlyph(spec.glyph, spec.color));
+        button->setIconSize(QSize(32, 32));
+        button->SetGroupIndex(1);
+        button->setFixedSize(156, 80);
+        column->addWidget(button);
+        m_buttons[Index(spec.id)] = button;
+        const ScreenId id = spec.id;
+        connect(button, &TFlashButton::clicked, this, [this, id] { PressScreenButton(id); });
+    }
+    column->addStretch();
+}
+
+void TFormMain::BuildMenus() {
+    QMenu* file = menuBar()->addMenu(QStringLiteral("Файл"));
+    file->setObjectName(QStringLiteral("mnFile"));
+    QAction* actNew = AddAction(this, file, "actNew", QStringLiteral("Создать"));
+    actNew->setShortcut(QKeySequence::New);
+    actNew->setIcon(style()->standardIcon(QStyle::SP_FileIcon));
+    QAction* actOpen = AddAction(this, file, "actOpen", QStringLiteral("Открыть"));
+    actOpen->setShortcut(QKeySequence::Open);
+    actOpen->setIcon(style()->standardIcon(QStyle::SP_DialogOpenButton));
+    QAction* actSave = AddAction(this, file, "actSave", QStringLiteral("Сохранить"));
+    actSave->setShortcut(QKeySequence::Save);
+    actSave->setIcon(style()->standardIcon(QStyle::SP_DialogSaveButton));
+    QAction* actSaveAs = AddAction(this, file, "actSaveAs", QStringLiteral("Сохранить как..."));
+    file->addSeparator();
+    QAction* actExit = AddAction(this, file, "actExit", QStringLiteral("Выход"));
+    connect(actNew, &QAction::triggered, this, &TFormMain::NewDeclaration);
+    connect(actOpen, &QAction::triggered, this, &TFormMain::OpenDeclaration);
+    connect(actSave, &QAction::triggered, this, &TFormMain::SaveDeclaration);
+    connect(actSaveAs, &QAction::triggered, this, &TFormMain::SaveDeclarationAs);
+    connect(actExit, &QAction::triggered, this, &QWidget::close);
+
+    QMenu* declaration = menuBar()->addMenu(QStringLiteral("Декларация"));
+    declaration->setObjectName(QStringLiteral("mnDeclaration"));
+    QAction* actPreview = AddAction(this, declaration, "actPreview", QStringLiteral("Просмотр"));
+    actPreview->setIcon(style()->standardIcon(QStyle::SP_FileDialogContentsView));
+    QAction* actPrint = AddAction(this, declaration, "actPrint", QStringLiteral("Печать"));
+    actPrint->setIcon(style()->standardIcon(QStyle::SP_DriveFDIcon));
+    QAction* actExport = AddAction(this, declaration, "actExport", QStringLiteral("Экспорт в xml"));
+    actExport->setIcon(style()->standardIcon(QStyle::SP_ArrowDown));
+    QAction* actCheck = AddAction(this, declaration, "actCheck", QStringLiteral("Проверить"));
+    actCheck->setIcon(style()->standardIcon(QStyle::SP_DialogApplyButton));
+    // Preview, print, export and the check arrive with their own parts of the program.
+    for (QAction* a : {actPreview, actPrint, actExport, actCheck})
+        a->setEnabled(false);
+
+    QMenu* settings = menuBar()->addMenu(QStringLiteral("Настройки"));
+    settings->setObjectName(QStringLiteral("mnSettings"));
+    m_actStdToolbar = AddAction(this, settings, "actStdToolbar", QStringLiteral("Стандартная панель"));
+    m_actTextLabels = AddAction(this, settings, "actTextLabels", QStringLiteral("Подписи под кнопками"));
+    m_actStdToolbar->setCheckable(true);
+    m_actTextLabels->setCheckable(true);
+    connect(m_actStdToolbar, &QAction::triggered, this, [this](bool on) {
+        AppSettings::WriteShowStdToolbar(on);
+        ApplyToolbarShown(on);
+    });
+    connect(m_actTextLabels, &QAction::triggered, this, [this](bool on) {
+        AppSettings::WriteTextLabels(on);
+        ApplyTextLabels(on);
+    });
+
+    QMenu* help = menuBar()->addMenu(QStringLiteral("Справка"));
+    help->setObjectName(QStringLiteral("mnHelp"));
+    QAction* actHelp = AddAction(this, help, "actHelp", QStringLiteral("Справка"));
+    actHelp->setShortcut(QKeySequence::HelpContents);
+    actHelp->setShortcutContext(Qt::ApplicationShortcut);
+    help->addSeparator();
+    QAction* actAbout = AddAction(this, help, "actAbout", QStringLiteral("О программе"));
+    connect(actHelp, &QAction::triggered, this, &TFormMain::ShowHelp);
+    connect(actAbout, &QAction::triggered, this, &TFormMain::ShowAbout);
+}
+
+void TFormMain::BuildToolbar() {
+    m_toolbar = addToolBar(QStringLiteral("Стандартная панель"));
+    m_toolbar->setObjectName(QStringLiteral("tbStandard"));
+    m_toolbar->setMovable(false);
+    m_toolbar->setIconSize(QSize(24, 24));
+    auto action = [this](const char* name) { return findChild<QAction*>(QString::fromLatin1(name)); };
+    // The toolbar names the export "Файл xml"; it runs the menu's command.
+    auto* exportTool = new QAction(action("actExport")->icon(), QStringLiteral("Файл xml"), this);
+    exportTool->setObjectName(QStringLiteral("actExportTool"));
+    exportTool->setEnabled(action("actExport")->isEnabled());
+    connect(exportTool, &QAction::triggered, action("actExport"), &QAction::trigger);
+    connect(action("actExport"), &QAction::enabledChanged, exportTool, &QAction::setEnabled);
+    const std::vector<QAction*> order = {action("actNew"),     action("actOpen"),  action("actSave"), nullptr,
+                                         action("actPreview"), action("actPrint"), nullptr,           exportTool,
+                                         action("actCheck")};
+    for (QAction* a : order) {
+        if (!a) {
+            m_toolbar->addSeparator();
+            continue;
+        }
+        m_toolbar->addAction(a);
+        m_toolbarActions.push_back(a);
+    }
+}
+
+void TFormMain::ApplyToolbarShown(bool shown) { m_toolbar->setVisible(shown); }
+
+void TFormMain::ApplyTextLabels(bool labels) {
+    m_toolbar->setToolButtonStyle(labels ? Qt::ToolButtonTextUnderIcon : Qt::ToolButtonIconOnly);
+    m_toolbar->setMinimumHeight(labels ? 50 : 38);
+    const QSize size = labels ? QSize(80, 47) : QSize(35, 35);
+    for (QAction* a : m_toolbarActions)
+        if (QWidget* w = m_toolbar->widgetForAction(a))
+            w->setFixedSize(size);
+}
+
+template <typename T, typename Load>
+void TFormMain::LoadOptional(const char* fileName, std::optional<T>& target, Load load) {
+    const QString path = m_programFolder + QString::fromLatin1(fileName);
+    if (!QFileInfo::exists(path))
+        return;
+    try {
+        target = load(path.toStdString());
+    } catch (const std::exception& e) {
+        // The features that need this dictionary go without it.
+        m_ui->Error(QString::fromStdString(e.what()));
+    }
+}
+
+void TFormMain::LoadDictionaries() {
+    const QString inspections = m_programFolder + QString::fromLatin1(kInspectionsFileName);
+    if (QFileInfo::exists(inspections)) {
+        try {
+            m_inspections =
+                std::make_unique<TfmInputInspectionNumber>(*this, LoadInspections(inspections.toStdString()), this);
+        } catch (const std::exception&) {
+            m_ui->Error(QStringLiteral("Поменяйте язык и региональные стандарты ОС на русские. Или обратитесь на "
+                                       "горячую линию программы: ") +
+                        kSupportAddress);
+            m_terminate = true;
+        }
+    }
+    LoadOptional(kCountriesFileName, m_countries, [](const std::string& p) { return LoadCountries(p); });
+    LoadOptional(kOkvedFileName, m_okved, [](const std::string& p) { return OkvedDict::Load(p); });
+    LoadOptional(kCurrencyRatesFileName, m_rates, [](const std::string& p) { return CurrencyRates::Load(p); });
+}
+
+void TFormMain::ApplyButtonRules() {
+    const mTDeclaration& doc = *m_doc;
+    const bool anyIncome =
+        doc.HasIncome(kIncomeRussia | kIncomeForeign | kIncomeBusiness | kIncomeInvestTov);
+    SetScreenButtonEnabled(ScreenId::InitialData, true);
+    SetScreenButtonEnabled(ScreenId::PersonInfo, true);
+    SetScreenButtonEnabled(ScreenId::RussianIncome, doc.HasIncome(kIncomeRussia));
+    SetScreenButtonEnabled(ScreenId::BusinessIncome, doc.HasIncome(kIncomeBusiness));
+    SetScreenButtonEnabled(ScreenId::ForeignIncome, doc.HasIncome(kIncomeForeign));
+    SetScreenButtonEnabled(ScreenId::Deduction, anyIncome && doc.DeclarationForm == kForm3Ndfl);
+    SetScreenButtonEnabled(ScreenId::InvestTov, doc.HasIncome(kIncomeInvestTov));
+}
+
+void TFormMain::SetScreenButtonEnabled(ScreenId id, bool enabled) {
+    m_allowed[Index(id)] = enabled;
+    m_buttons[Index(id)]->setEnabled(enabled && m_catalog.Has(id));
+}
+
+bool TFormMain::IsScreenButtonEnabled(ScreenId id) const { return m_buttons[Index(id)]->isEnabled(); }
+
+void TFormMain::SetTitle() {
+    const QString name = m_fileName.isEmpty() ? QStringLiteral("Без имени") : QFileInfo(m_fileName).fileName();
+    setWindowTitle(name + QStringLiteral(" - Zizaza 2017"));
+}
+
+void TFormMain::DocumentChanged() {
+    if (m_loading == 0)
+        m_saved = false;
+}
+
+TThinkingFrame* TFormMain::CurrentScreen() const { return m_switcher ? m_switcher->Current() : nullptr; }
+
+TFlashButton* TFormMain::CurrentScreenButton() const { return m_switcher ? m_switcher->CurrentButton() : nullptr; }
 
 }  // namespace zizaza

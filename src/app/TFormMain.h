@@ -1,14 +1,145 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QStringList>
+#include <array>
+#include <memory>
+#include <optional>
+#include <vector>
+
+#include "dictionaries/CodeList.h"
+#include "dictionaries/CurrencyRates.h"
+#include "dictionaries/Okved.h"
+#include "screens/ScreenCatalog.h"
+#include "screens/ScreenHost.h"
+#include "screens/ScreenSwitcher.h"
+
+class QAction;
+class QScrollArea;
+class QToolBar;
 
 namespace zizaza {
 
-// The main window of the program.
-class TFormMain : public QMainWindow {
+class QtUserInterface;
+class ScreenSwitcher;
+class TFlashButton;
+class TThinkingFrame;
+class TfmHelp;
+
+// How the main window starts: the command line, where the program's folder is, and, for tests,
+// the interface that answers dialogs and the screens the window offers.
+struct MainWindowOptions {
+    QStringList arguments;   // without the program's own name
+    QString programFolder;   // empty: the folder of the executable
+    UserInterface* ui = nullptr;                // nullptr: the real dialogs
+    std::optional<ScreenCatalog> screens;       // none: the program's screens
+};
+
+// The main window: one declaration at a time, its seven screen buttons, the menus and the
+// toolbar, the document commands, the loading guard and the saved flag.
+class TFormMain : public QMainWindow, public ScreenHost {
     Q_OBJECT
 public:
-    explicit TFormMain(QWidget* parent = nullptr);
+    static const QString kSupportAddress;
+
+    explicit TFormMain(MainWindowOptions options = {}, QWidget* parent = nullptr);
+    ~TFormMain() override;
+
+    // An inspections dictionary that cannot be read ends the program after start-up.
+    bool TerminationRequested() const { return m_terminate; }
+
+    mTDeclaration& Declaration() const { return *m_doc; }
+    QString FileName() const { return m_fileName; }
+    bool Saved() const { return m_saved; }
+    TThinkingFrame* CurrentScreen() const;
+    TFlashButton* CurrentScreenButton() const;
+    TFlashButton* ScreenButton(ScreenId id) const { return m_buttons[Index(id)]; }
+    // Whether the enabling rules allow the button (its screen may still be missing).
+    bool ScreenButtonAllowed(ScreenId id) const { return m_allowed[Index(id)]; }
+    const std::vector<CodeName>* Countries() const { return m_countries ? &*m_countries : nullptr; }
+    const CurrencyRates* Rates() const { return m_rates ? &*m_rates : nullptr; }
+    const OkvedDict* Okved() const { return m_okved ? &*m_okved : nullptr; }
+    TfmHelp* HelpWindow() const { return m_help; }
+
+    // The commands of the menus and the toolbar.
+    void NewDeclaration();
+    void OpenDeclaration();
+    void SaveDeclaration();
+    void SaveDeclarationAs();
+    void ShowHelp();
+    void ShowAbout();
+    // What a screen button does (the switch protocol).
+    void PressScreenButton(ScreenId id);
+    // Opens the screen of a navigation code of the whole-declaration check at its item.
+    void Navigate(uint32_t code);
+
+    // ScreenHost
+    UserInterface& Ui() override { return *m_ui; }
+    void DocumentChanged() override;
+    void BeginLoading() override { ++m_loading; }
+    void EndLoading() override { --m_loading; }
+    bool IsLoading() const override { return m_loading > 0; }
+    void SetScreenButtonEnabled(ScreenId id, bool enabled) override;
+    bool IsScreenButtonEnabled(ScreenId id) const override;
+    TfmInputInspectionNumber* InspectionsPicker() override { return m_inspections.get(); }
+    QString ProgramFolder() const override { return m_programFolder; }
+    void ShowHelpTopic(const QString& page) override;
+    QWidget* DialogParent() override { return this; }
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    static constexpr size_t Index(ScreenId id) { return static_cast<size_t>(id); }
+
+    // Construction (TFormMain.cpp).
+    void BuildScreenButtons(QWidget* panel);
+    void BuildMenus();
+    void BuildToolbar();
+    void ApplyToolbarShown(bool shown);
+    void ApplyTextLabels(bool labels);
+    void LoadDictionaries();
+    template <typename T, typename Load>
+    void LoadOptional(const char* fileName, std::optional<T>& target, Load load);
+    void ApplyButtonRules();
+    void SetTitle();
+
+    // Documents (TFormMainCommands.cpp).
+    enum class Decision { Proceed, Stop };
+    Decision SaveIfWanted();
+    bool WriteDeclaration(const QString& fileName);
+    // Loads a file into a new document; on failure reports it and prepares a fresh one.
+    void LoadOrFresh(const QString& fileName);
+    void PrepareFresh();
+    void ShowInitialScreen();
+    QString AskSaveName();
+    ScreenMaker MakerFor(ScreenId id);
+
+    std::unique_ptr<QtUserInterface> m_ownUi;
+    UserInterface* m_ui = nullptr;
+    ScreenCatalog m_catalog;
+    DeclarationSlot m_doc;
+    std::unique_ptr<ScreenSwitcher> m_switcher;
+    int m_loading = 0;
+    bool m_saved = true;
+    bool m_terminate = false;
+    QString m_fileName;
+    QString m_programFolder;
+
+    std::array<TFlashButton*, kScreenCount> m_buttons{};
+    std::array<bool, kScreenCount> m_allowed{};
+    QScrollArea* m_scroll = nullptr;
+    QWidget* m_screenArea = nullptr;
+    QToolBar* m_toolbar = nullptr;
+    QAction* m_actStdToolbar = nullptr;
+    QAction* m_actTextLabels = nullptr;
+    std::vector<QAction*> m_toolbarActions;
+
+    std::unique_ptr<TfmInputInspectionNumber> m_inspections;
+    std::optional<std::vector<CodeName>> m_countries;
+    std::optional<CurrencyRates> m_rates;
+    std::optional<OkvedDict> m_okved;
+    TfmHelp* m_help = nullptr;
 };
 
 }  // namespace zizaza

@@ -1,10 +1,34 @@
-#include "app/TFormMain.h"
-
 #include <QApplication>
+#include <QLibraryInfo>
+#include <QTranslator>
+#include <memory>
+
+#include "app/AppSettings.h"
+#include "app/TFormMain.h"
+#include "app/TfmStart.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    zizaza::TFormMain window;
+    QApplication::setApplicationName(zizaza::AppSettings::kApplication);
+    QApplication::setOrganizationName(zizaza::AppSettings::kOrganization);
+
+    // The standard dialogs (files, printers) speak Russian like the rest of the program.
+    QTranslator qtTexts;
+    if (qtTexts.load(QLocale(QLocale::Russian), QStringLiteral("qtbase"), QStringLiteral("_"),
+                     QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(&qtTexts);
+
+    auto splash = std::make_unique<zizaza::TfmStart>(zizaza::TfmStart::MinimumFromEnvironment());
+    splash->ShowNow();
+
+    zizaza::MainWindowOptions options;
+    options.arguments = QApplication::arguments().mid(1);
+    zizaza::TFormMain window(options);
+
+    splash->WaitForTimer();
+    splash.reset();
+    if (window.TerminationRequested())
+        return 1;
     window.show();
-    return app.exec();
+    return QApplication::exec();
 }

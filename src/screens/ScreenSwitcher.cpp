@@ -17,6 +17,10 @@ ScreenSwitcher::ScreenSwitcher(ScreenHost& host, QWidget* area) : m_host(host), 
 
 ScreenSwitcher::~ScreenSwitcher() { Clear(); }
 
+TThinkingFrame* ScreenSwitcher::Current() const { return m_current; }
+
+TFlashButton* ScreenSwitcher::CurrentButton() const { return m_currentButton; }
+
 ScreenSwitcher::Outcome ScreenSwitcher::Switch(int kind, TFlashButton* button, const ScreenMaker& make,
                                                bool focusFirstList) {
     if (m_current && m_currentKind == kind) {

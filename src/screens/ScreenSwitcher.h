@@ -22,9 +22,9 @@ public:
     ScreenSwitcher(ScreenHost& host, QWidget* area);
     ~ScreenSwitcher();
 
-    TThinkingFrame* Current() const { return m_current; }
+    TThinkingFrame* Current() const;
     int CurrentKind() const { return m_currentKind; }
-    TFlashButton* CurrentButton() const { return m_currentButton; }
+    TFlashButton* CurrentButton() const;
 
     enum class Outcome { AlreadyShown, Refused, Switched };
     // A screen button was pressed: nothing when the screen of that kind is shown; otherwise

@@ -14,10 +14,10 @@ TfmCheckAllError::TfmCheckAllError(UserInterface& ui, QWidget* parent)
     m_button1->setDefault(true);
 }
 
-bool TfmCheckAllError::AskFix(const QString& sectionTitle, const QString& message) {
-    SetSectionTitle(sectionTitle);
-    SetMessage(message);
-    return m_ui.RunModal(*this) == kFix;
+CheckAnswer TfmCheckAllError::ShowProblem(const std::string& sectionTitle, const std::string& message) {
+    SetSectionTitle(QString::fromStdString(sectionTitle));
+    SetMessage(QString::fromStdString(message));
+    return m_ui.RunModal(*this) == kFix ? CheckAnswer::Fix : CheckAnswer::Cancel;
 }
 
 }  // namespace zizaza

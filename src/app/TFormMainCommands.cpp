@@ -1,0 +1,263 @@
+#include <QCloseEvent>
+#include <QFileInfo>
+
+#include "app/TFormMain.h"
+#include "app/TfmAbout.h"
+#include "app/TfmHelp.h"
+#include "app/UserInterface.h"
+#include "checks/NavigationCode.h"
+#include "model/mTDeclaration.h"
+#include "screens/ScreenSwitcher.h"
+#include "screens/TThinkingFrame.h"
+#include "screens/controls/TFlashButton.h"
+#include "storage/StorageErrors.h"
+
+namespace zizaza {
+
+namespace {
+
+const QString kBadFormat = QString::fromUtf8(storage_messages::kBadFormat.data(),
+                                             static_cast<qsizetype>(storage_messages::kBadFormat.size()));
+
+// Save and the save question give the file this edition's extension: a name whose last
+// character is not "7" gets "7" in its place (".tv6" becomes ".tv7").
+QString Normalized(QString fileName) {
+    if (!fileName.isEmpty() && !fileName.endsWith(QLatin1Char('7')))
+        fileName.back() = QLatin1Char('7');
+    return fileName;
+}
+
+FileDialogRequest OpenRequest() {
+    FileDialogRequest r;
+    r.defaultSuffix = QStringLiteral("tv7");
+    r.types = {{QStringLiteral("Zizaza 2017"), QStringLiteral("*.tv7")},  {QStringLiteral("Тавола 2016"), QStringLiteral("*.tv6")},
+               {QStringLiteral("Тавола 2015"), QStringLiteral("*.tv5")},  {QStringLiteral("Тавола 2014"), QStringLiteral("*.tv4")},
+               {QStringLiteral("Тавола 2013"), QStringLiteral("*.tv3")},  {QStringLiteral("Тавола 2012"), QStringLiteral("*.tv2")},
+               {QStringLiteral("Тавола 2011"), QStringLiteral("*.tv1")},  {QStringLiteral("Тавола 2010"), QStringLiteral("*.tv0")},
+               {QStringLiteral("Тавола 2009"), QStringLiteral("*.tv9")},  {QStringLiteral("Тавола 2008"), QStringLiteral("*.tv8")},
+               {QStringLiteral("Тавола 200*"), QStringLiteral("*.tvl")}};
+    return r;
+}
+
+FileDialogRequest SaveRequest() {
+    FileDialogRequest r;
+    r.defaultSuffix = QStringLiteral("tv7");
+    r.types = {{QStringLiteral("Zizaza 2017 *.tv7"), QStringLiteral("*.tv7")}};
+    return r;
+}
+
+}  // namespace
+
+ScreenMaker TFormMain::MakerFor(ScreenId id) {
+    return [this, id](QWidget* area) { return m_catalog.Find(id)(*this, area, m_doc); };
+}
+
+void TFormMain::PressScreenButton(ScreenId id) {
+    TFlashButton* button = ScreenButton(id);
+    if (!m_catalog.Has(id)) {
+        if (CurrentScreenButton())
+            CurrentScreenButton()->SetDown(true);
+        return;
+    }
+    const bool listFirst = id == ScreenId::RussianIncome || id == ScreenId::ForeignIncome ||
+                           id == ScreenId::BusinessIncome || id == ScreenId::InvestTov;
+    m_switcher->Switch(static_cast<int>(id), button, MakerFor(id), listFirst);
+}
+
+void TFormMain::ShowInitialScreen() {
+    m_switcher->Replace(static_cast<int>(ScreenId::InitialData), ScreenButton(ScreenId::InitialData),
+                        MakerFor(ScreenId::InitialData));
+}
+
+void TFormMain::PrepareFresh() {
+    m_doc = NewShellDeclaration();
+    m_fileName.clear();
+}
+
+void TFormMain::LoadOrFresh(const QString& fileName) {
+    auto doc = std::make_unique<mTDeclaration>();
+    QString message;
+    try {
+        doc->Load(fileName.toStdString());
+        m_doc = std::move(doc);
+        return;
+    } catch (const mEBadStorage& e) {
+        message = QString::fromStdString(e.what());
+    } catch (const mEMemoryAllocate& e) {
+        message = QString::fromStdString(e.what());
+    } catch (const std::exception&) {
+        // A conversion error, a missing stream or anything else: the file is not usable, and
+        // nothing of it is kept.
+        message = kBadFormat;
+    }
+    m_ui->Error(message);
+    PrepareFresh();
+}
+
+QString TFormMain::AskSaveName() { return m_ui->ChooseSaveFile(SaveRequest()); }
+
+bool TFormMain::WriteDeclaration(const QString& fileName) {
+    try {
+        if (TThinkingFrame* screen = CurrentScreen())
+            screen->SaveToDocument();
+        m_doc->Save(fileName.toStdString());
+        return true;
+    } catch (const std::exception& e) {
+        m_ui->Error(QString::fromStdString(e.what()));
+        return false;
+    }
+}
+
+TFormMain::Decision TFormMain::SaveIfWanted() {
+    if (m_saved)
+        return Decision::Proceed;
+    switch (m_ui->Ask(QStringLiteral("Вы хотите сохранить декларацию?"))) {
+        case UserInterface::Answer::Cancel:
+            return Decision::Stop;
+        case UserInterface::Answer::No:
+            return Decision::Proceed;
+        case UserInterface::Answer::Yes:
+            break;
+    }
+    QString name = m_fileName.isEmpty() ? AskSaveName() : Normalized(m_fileName);
+    if (name.isEmpty())
+        return Decision::Proceed;  // no name chosen: the changes are given up
+    if (!WriteDeclaration(name))
+        return Decision::Stop;
+    m_fileName = name;
+    SetTitle();
+    m_saved = true;
+    return Decision::Proceed;
+}
+
+void TFormMain::NewDeclaration() {
+    if (SaveIfWanted() == Decision::Stop)
+        return;
+    m_switcher->Clear();
+    PrepareFresh();
+    ShowInitialScreen();
+    m_saved = true;
+    SetTitle();
+    ApplyButtonRules();
+}
+
+void TFormMain::OpenDeclaration() {
+    if (SaveIfWanted() == Decision::Stop)
+        return;
+    m_switcher->Clear();
+    m_doc = std::make_unique<mTDeclaration>();
+    const QString chosen = m_ui->ChooseOpenFile(OpenRequest());
+    if (chosen.isEmpty()) {
+        PrepareFresh();
+    } else {
+        m_fileName = chosen;
+        LoadOrFresh(chosen);
+    }
+    SetTitle();
+    ShowInitialScreen();
+    m_saved = true;
+    ApplyButtonRules();
+}
+
+void TFormMain::SaveDeclaration() {
+    QString name = m_fileName;
+    if (name.isEmpty()) {
+        name = AskSaveName();
+        if (name.isEmpty())
+            return;
+    }
+    name = Normalized(name);
+    // A failed save keeps the title, the saved flag and the name the declaration had.
+    if (!WriteDeclaration(name))
+        return;
+    m_fileName = name;
+    SetTitle();
+    m_saved = true;
+}
+
+void TFormMain::SaveDeclarationAs() {
+    const QString name = AskSaveName();
+    if (name.isEmpty() || !WriteDeclaration(name))
+        return;
+    m_fileName = name;
+    SetTitle();
+    m_saved = true;
+}
+
+void TFormMain::closeEvent(QCloseEvent* event) {
+    if (SaveIfWanted() == Decision::Stop) {
+        event->ignore();
+        return;
+    }
+    if (m_help)
+        m_help->close();
+    event->accept();
+}
+
+void TFormMain::Navigate(uint32_t code) {
+    if (DecideCheckOutcome(code) != CheckOutcome::FixRequested)
+        return;
+    const NavigationTarget target = ResolveNavigation(code);
+    ScreenId id;
+    switch (target.screen) {
+        case 1:
+            id = ScreenId::InitialData;
+            break;
+        case 2:
+        case 3:
+            id = ScreenId::PersonInfo;
+            break;
+        case 4:
+        case 5:
+        case 6:
+            id = ScreenId::RussianIncome;
+            break;
+        case 7:
+            id = ScreenId::ForeignIncome;
+            break;
+        case 8:
+            id = ScreenId::BusinessIncome;
+            break;
+        case 9:
+        case 10:
+        case 11:
+            id = ScreenId::Deduction;
+            break;
+        case 12:
+            id = ScreenId::InvestTov;
+            break;
+        default:
+            return;
+    }
+    if (!m_catalog.Has(id))
+        return;
+    TThinkingFrame* screen = CurrentScreen();
+    if (!screen || m_switcher->CurrentKind() != static_cast<int>(id))
+        screen = m_switcher->Replace(static_cast<int>(id), ScreenButton(id), MakerFor(id));
+    else
+        ScreenButton(id)->SetDown(true);
+    if (target.container != NavigationTarget::Container::None)
+        screen = screen->ShowSubScreen(target.subScreen);
+    if (screen)
+        screen->FocusItem(target.item);
+}
+
+void TFormMain::ShowHelpTopic(const QString& page) {
+    const QString path = m_programFolder + QStringLiteral("help/") + page;
+    if (!QFileInfo::exists(path)) {
+        m_ui->Error(QStringLiteral("Не найден файл справки Tavo2017.chm"));
+        return;
+    }
+    if (!m_help)
+        m_help = new TfmHelp(this);
+    m_help->ShowPage(path);
+}
+
+void TFormMain::ShowHelp() { ShowHelpTopic(QStringLiteral("runprogramm.htm")); }
+
+void TFormMain::ShowAbout() {
+    TfmAbout about(*m_ui, this);
+    m_ui->RunModal(about);
+}
+
+}  // namespace zizaza

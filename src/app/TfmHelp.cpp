@@ -1,0 +1,51 @@
+#include "app/TfmHelp.h"
+
+#include <QAction>
+#include <QDir>
+#include <QFileInfo>
+#include <QStyle>
+#include <QTextBrowser>
+#include <QToolBar>
+
+namespace zizaza {
+
+TfmHelp::TfmHelp(QWidget* parent) : QMainWindow(parent, Qt::Window) {
+    setObjectName(QStringLiteral("fmHelp"));
+    setWindowTitle(QStringLiteral("Справка - Zizaza 2017"));
+    m_browser = new QTextBrowser(this);
+    m_browser->setObjectName(QStringLiteral("HelpBrowser"));
+    // Pages of the help open here; addresses outside it go to the desktop's browser.
+    m_browser->setOpenExternalLinks(true);
+    setCentralWidget(m_browser);
+
+    auto* bar = addToolBar(QStringLiteral("Навигация"));
+    bar->setMovable(false);
+    QAction* back = bar->addAction(style()->standardIcon(QStyle::SP_ArrowBack), QStringLiteral("Назад"));
+    QAction* forward = bar->addAction(style()->standardIcon(QStyle::SP_ArrowForward), QStringLiteral("Вперед"));
+    QAction* home = bar->addAction(style()->standardIcon(QStyle::SP_DirHomeIcon), QStringLiteral("Содержание"));
+    back->setEnabled(false);
+    forward->setEnabled(false);
+    connect(back, &QAction::triggered, m_browser, &QTextBrowser::backward);
+    connect(forward, &QAction::triggered, m_browser, &QTextBrowser::forward);
+    connect(m_browser, &QTextBrowser::backwardAvailable, back, &QAction::setEnabled);
+    connect(m_browser, &QTextBrowser::forwardAvailable, forward, &QAction::setEnabled);
+    connect(home, &QAction::triggered, this, [this] {
+        if (!m_home.isEmpty())
+            m_browser->setSource(QUrl::fromLocalFile(m_home));
+    });
+    resize(900, 700);
+}
+
+void TfmHelp::ShowPage(const QString& path) {
+    const QFileInfo page(path);
+    m_home = page.dir().filePath(QStringLiteral("runprogramm.htm"));
+    m_browser->setSearchPaths({page.absolutePath()});
+    m_browser->setSource(QUrl::fromLocalFile(page.absoluteFilePath()));
+    showMaximized();
+    raise();
+    activateWindow();
+}
+
+QString TfmHelp::CurrentPage() const { return m_browser->source().toLocalFile(); }
+
+}  // namespace zizaza

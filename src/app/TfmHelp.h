@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QMainWindow>
+
+class QTextBrowser;
+
+namespace zizaza {
+
+// The program's help window: the help pages (HTML, in the folder "help" beside the program)
+// with back, forward and contents.
+class TfmHelp : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit TfmHelp(QWidget* parent = nullptr);
+
+    // Opens a page file (full path) and brings the window up maximised.
+    void ShowPage(const QString& path);
+    QString CurrentPage() const;
+    QTextBrowser* Browser() const { return m_browser; }
+
+private:
+    QTextBrowser* m_browser = nullptr;
+    QString m_home;
+};
+
+}  // namespace zizaza

@@ -1,0 +1,205 @@
+#include "dictionaries/ui/TfmInputInspectionNumber.h"
+
+#include <QApplication>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
+#include <QStyle>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+#include "app/UserInterface.h"
+#include "dictionaries/Inspections.h"
+#include "dictionaries/ui/TfmLoadSoun.h"
+#include "screens/ScreenHost.h"
+
+namespace zizaza {
+
+namespace {
+
+const QString kHint = QStringLiteral("Подсказка: Для быстрого поиска нужной инспекции наберите ее номер на клавиатуре.");
+
+bool IsDigitKey(const QKeyEvent* key) {
+    const QString t = key->text();
+    return t.size() == 1 && t.front().isDigit() && t.front().unicode() < 128;
+}
+
+}  // namespace
+
+TfmInputInspectionNumber::TfmInputInspectionNumber(ScreenHost& host, std::vector<CodeName> rows, QWidget* parent)
+    : QDialog(parent), m_host(host), m_rows(std::move(rows)) {
+    setObjectName(QStringLiteral("fmInputInspectionNumber"));
+    setWindowTitle(QStringLiteral("Справочник инспекций"));
+    resize(620, 480);
+
+    auto* layout = new QVBoxLayout(this);
+    m_list = new QTreeWidget(this);
+    m_list->setObjectName(QStringLiteral("lvInspections"));
+    m_list->setColumnCount(2);
+    m_list->setHeaderLabels({QStringLiteral("Код"), QStringLiteral("Наименование инспекции")});
+    m_list->setRootIsDecorated(false);
+    m_list->setUniformRowHeights(true);
+    m_list->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_list->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_list->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_list->header()->resizeSection(0, 60);
+    QList<QTreeWidgetItem*> items;
+    items.reserve(static_cast<qsizetype>(m_rows.size()));
+    for (const CodeName& r : m_rows)
+        items.push_back(new QTreeWidgetItem({QString::fromStdString(r.code), QString::fromStdString(r.name)}));
+    m_list->addTopLevelItems(items);
+    layout->addWidget(m_list, 1);
+
+    m_status = new QLabel(this);
+    m_status->setObjectName(QStringLiteral("StatusBar"));
+    m_status->setFrameShape(QFrame::StyledPanel);
+    m_status->setMouseTracking(true);
+    layout->addWidget(m_status);
+
+    auto* buttons = new QHBoxLayout;
+    m_picture = new QLabel(this);
+    m_picture->setObjectName(QStringLiteral("Image1"));
+    m_picture->setPixmap(style()->standardIcon(QStyle::SP_MessageBoxQuestion).pixmap(32, 32));
+    m_picture->setToolTip(QStringLiteral("Нажми на меня!"));
+    m_picture->setMouseTracking(true);
+    buttons->addWidget(m_picture);
+    auto* missing = new QPushButton(QStringLiteral("Пролистал весь справочник, моя инспекция отсутствует..."), this);
+    missing->setObjectName(QStringLiteral("btMissing"));
+    missing->setAutoDefault(false);
+    buttons->addWidget(missing);
+    buttons->addStretch();
+    auto* yes = new QPushButton(QStringLiteral("Да"), this);
+    yes->setObjectName(QStringLiteral("btYes"));
+    auto* no = new QPushButton(QStringLiteral("Нет"), this);
+    no->setObjectName(QStringLiteral("btNo"));
+    yes->setAutoDefault(false);
+    no->setAutoDefault(false);
+    buttons->addWidget(yes);
+    buttons->addWidget(no);
+    layout->addLayout(buttons);
+
+    connect(m_list, &QTreeWidget::itemSelectionChanged, this, &TfmInputInspectionNumber::OnRowSelected);
+    connect(m_list, &QTreeWidget::itemDoubleClicked, this, &QDialog::accept);
+    connect(yes, &QPushButton::clicked, this, &QDialog::accept);
+    connect(no, &QPushButton::clicked, this, &QDialog::reject);
+    connect(missing, &QPushButton::clicked, this, &TfmInputInspectionNumber::OpenImport);
+
+    setMouseTracking(true);
+    m_list->installEventFilter(this);
+    m_list->viewport()->installEventFilter(this);
+    m_list->viewport()->setMouseTracking(true);
+    m_picture->installEventFilter(this);
+    m_status->installEventFilter(this);
+}
+
+void TfmInputInspectionNumber::SelectInspection(const QString& code) {
+    m_chosenCode = code;
+    m_chosenName.clear();
+    m_typed.clear();
+    const std::optional<size_t> row = FindCodeRow(m_rows, code.toStdString());
+    if (row) {
+        SelectRow(*row);
+    } else {
+        const QSignalBlocker block(m_list);
+        m_list->clearSelection();
+        m_status->clear();
+    }
+    m_list->setFocus();
+}
+
+void TfmInputInspectionNumber::SelectRow(size_t row) {
+    QTreeWidgetItem* item = m_list->topLevelItem(static_cast<int>(row));
+    m_list->setCurrentItem(item);
+    item->setSelected(true);
+    m_list->scrollToItem(item, QAbstractItemView::PositionAtCenter);
+    OnRowSelected();
+}
+
+void TfmInputInspectionNumber::OnRowSelected() {
+    const QList<QTreeWidgetItem*> selected = m_list->selectedItems();
+    if (selected.isEmpty())
+        return;
+    m_chosenCode = selected.front()->text(0);
+    m_chosenName = selected.front()->text(1);
+    ShowSelectedInStatus();
+}
+
+QString TfmInputInspectionNumber::StatusText() const { return m_status->text(); }
+
+void TfmInputInspectionNumber::ShowSelectedInStatus() {
+    const QList<QTreeWidgetItem*> selected = m_list->selectedItems();
+    if (selected.isEmpty()) {
+        m_status->clear();
+        return;
+    }
+    const int row = m_list->indexOfTopLevelItem(selected.front());
+    m_status->setText(QString::fromStdString(InspectionStatusText(m_rows[static_cast<size_t>(row)])));
+}
+
+void TfmInputInspectionNumber::TypeDigit(QChar digit) {
+    if (m_chosenCode.isEmpty()) {
+        if (std::optional<size_t> first = FindCodeRow(m_rows, kFirstInspectionCode))
+            SelectRow(*first);
+    }
+    // Digits typed in quick succession search as one prefix, as in a list's own type-ahead.
+    if (!m_lastKey.isValid() || m_lastKey.elapsed() > QApplication::keyboardInputInterval())
+        m_typed.clear();
+    m_lastKey.start();
+    m_typed += digit;
+    std::optional<size_t> row = FindInspectionByPrefix(m_rows, m_typed.toStdString());
+    if (!row && m_typed.size() > 1) {
+        m_typed = digit;
+        row = FindInspectionByPrefix(m_rows, m_typed.toStdString());
+    }
+    if (row)
+        SelectRow(*row);
+}
+
+bool TfmInputInspectionNumber::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress && watched == m_list) {
+        auto* key = static_cast<QKeyEvent*>(event);
+        if (IsDigitKey(key)) {
+            TypeDigit(key->text().front());
+            return true;
+        }
+        if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
+            accept();
+            return true;
+        }
+    }
+    if (event->type() == QEvent::Enter || event->type() == QEvent::MouseMove) {
+        if (watched == m_picture)
+            m_status->setText(kHint);
+        else if (watched == m_status || watched == m_list || watched == m_list->viewport())
+            ShowSelectedInStatus();
+    }
+    if (event->type() == QEvent::MouseButtonPress && watched == m_picture)
+        m_status->setText(kHint);
+    return QDialog::eventFilter(watched, event);
+}
+
+void TfmInputInspectionNumber::keyPressEvent(QKeyEvent* event) {
+    if (IsDigitKey(event)) {
+        TypeDigit(event->text().front());
+        return;
+    }
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+void TfmInputInspectionNumber::mouseMoveEvent(QMouseEvent* event) {
+    ShowSelectedInStatus();
+    QDialog::mouseMoveEvent(event);
+}
+
+void TfmInputInspectionNumber::OpenImport() {
+    TfmLoadSoun dialog(m_host, this);
+    m_host.Ui().RunModal(dialog);
+}
+
+}  // namespace zizaza

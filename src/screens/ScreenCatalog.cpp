@@ -1,0 +1,23 @@
+#include "screens/ScreenCatalog.h"
+
+#include "screens/TfrInitialData.h"
+
+namespace zizaza {
+
+namespace {
+
+template <typename Screen>
+ScreenFactory Make() {
+    return [](ScreenHost& host, QWidget* parent, DeclarationSlot& slot) { return new Screen(host, parent, slot); };
+}
+
+}  // namespace
+
+// One line per screen of the program; the buttons of screens missing here stay disabled.
+ScreenCatalog ScreenCatalog::Standard() {
+    ScreenCatalog catalog;
+    catalog.Register(ScreenId::InitialData, Make<TfrInitialData>());
+    return catalog;
+}
+
+}  // namespace zizaza

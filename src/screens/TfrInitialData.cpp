@@ -1,0 +1,455 @@
+#include "screens/TfrInitialData.h"
+
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+#include "app/UserInterface.h"
+#include "dictionaries/ui/TfmInputInspectionNumber.h"
+#include "model/mTDeclaration.h"
+#include "screens/ScreenCheckRun.h"
+#include "screens/ScreenFormat.h"
+#include "screens/controls/TMaskedEdit.h"
+#include "screens/controls/TUpDown.h"
+
+namespace zizaza {
+
+const QString TfrInitialData::kAreaTitle = QStringLiteral("Задание условий");
+
+namespace {
+
+template <typename W>
+W* Named(W* widget, const char* name) {
+    widget->setObjectName(QString::fromLatin1(name));
+    return widget;
+}
+
+QGroupBox* Group(QWidget* parent, const char* name, const QString& caption) {
+    // The captions of the groups begin with two spaces.
+    return Named(new QGroupBox(QStringLiteral("  ") + caption, parent), name);
+}
+
+// A read-only field that looks greyed but can still take the focus.
+void ShowGreyed(TMaskedEdit* edit) {
+    edit->setReadOnly(true);
+    QPalette p = edit->palette();
+    p.setColor(QPalette::Base, p.color(QPalette::Window));
+    edit->setPalette(p);
+}
+
+}  // namespace
+
+TfrInitialData::TfrInitialData(ScreenHost& owner, QWidget* parent, DeclarationSlot& slot)
+    : TThinkingFrame(owner, parent, slot) {
+    setObjectName(QStringLiteral("frInitialData"));
+    auto* grid = new QGridLayout(this);
+    grid->setContentsMargins(8, 8, 8, 8);
+    auto* typeBox = Group(this, "gbType", QStringLiteral("Тип декларации"));
+    auto* generalBox = Group(this, "gbGeneral", QStringLiteral("Общая информация"));
+    auto* categoryBox = Group(this, "gbCategory", QStringLiteral("Признак налогоплательщика"));
+    auto* incomeBox = Group(this, "gbIncome", QStringLiteral("Имеются доходы"));
+    auto* signerBox = Group(this, "gbSigner", QStringLiteral("Достоверность подтверждается"));
+    gbAppendixes = Group(this, "gbAppendixes", QStringLiteral("Приложения"));
+    BuildTypeGroup(typeBox);
+    BuildGeneralGroup(generalBox);
+    BuildCategoryGroup(categoryBox);
+    BuildIncomeGroup(incomeBox);
+    BuildSignerGroup(signerBox);
+    BuildAppendixGroup(gbAppendixes);
+    grid->addWidget(typeBox, 0, 0);
+    grid->addWidget(generalBox, 1, 0);
+    grid->addWidget(categoryBox, 2, 0);
+    grid->addWidget(incomeBox, 0, 1, 2, 1);
+    grid->addWidget(signerBox, 2, 1);
+    grid->addWidget(gbAppendixes, 3, 0, 1, 2);
+    grid->setRowStretch(4, 1);
+    grid->setColumnStretch(2, 1);
+    // The sheet count is kept in the document but has no place on the screen.
+    gbAppendixes->hide();
+
+    BindFields();
+    FillFromDocument();
+    ConnectRules();
+    WatchControls();
+}
+
+void TfrInitialData::BuildTypeGroup(QGroupBox* box) {
+    auto* layout = new QVBoxLayout(box);
+    rbSimple = Named(new QRadioButton(QStringLiteral("3-НДФЛ"), box), "rbSimple");
+    rbNeRez = Named(new QRadioButton(QStringLiteral("3-НДФЛ нерезидента"), box), "rbNeRez");
+    rb4ndfl = Named(new QRadioButton(QStringLiteral("4-НДФЛ"), box), "rb4ndfl");
+    for (QRadioButton* r : {rbSimple, rbNeRez, rb4ndfl})
+        layout->addWidget(r);
+}
+
+void TfrInitialData::BuildGeneralGroup(QGroupBox* box) {
+    auto* layout = new QGridLayout(box);
+    meInspection = Named(new TMaskedEdit(box), "meInspection");
+    meInspection->SetupDigits(4);
+    meInspection->setFixedWidth(60);
+    ShowGreyed(meInspection);
+    bnInspection = Named(new QPushButton(QStringLiteral("..."), box), "bnInspection");
+    bnInspection->setFixedWidth(28);
+    meNumVer = Named(new TMaskedEdit(box), "meNumVer");
+    meNumVer->SetupDigits(3);
+    meNumVer->setFixedWidth(44);
+    updCorr = Named(new TUpDown(meNumVer, 0, 999, box), "updCorr");
+    meOKATO = Named(new TMaskedEdit(box), "meOKATO");
+    meOKATO->SetupDigits(11);
+    meOKATO->setFixedWidth(110);
+
+    layout->addWidget(new QLabel(QStringLiteral("Номер инспекции"), box), 0, 0);
+    auto* inspectionRow = new QHBoxLayout;
+    inspectionRow->addWidget(meInspection);
+    inspectionRow->addWidget(bnInspection);
+    inspectionRow->addStretch();
+    layout->addLayout(inspectionRow, 0, 1);
+    layout->addWidget(new QLabel(QStringLiteral("Номер корректировки"), box), 1, 0);
+    auto* correctionRow = new QHBoxLayout;
+    correctionRow->setSpacing(0);
+    correctionRow->addWidget(meNumVer);
+    correctionRow->addWidget(updCorr);
+    correctionRow->addStretch();
+    layout->addLayout(correctionRow, 1, 1);
+    layout->addWidget(new QLabel(QStringLiteral("ОКТМО"), box), 2, 0);
+    layout->addWidget(meOKATO, 2, 1, Qt::AlignLeft);
+}
+
+void TfrInitialData::BuildCategoryGroup(QGroupBox* box) {
+    auto* layout = new QVBoxLayout(box);
+    rbPredp = Named(new QRadioButton(QStringLiteral("Индивидуальный предприниматель"), box), "rbPredp");
+    rbFermer = Named(new QRadioButton(QStringLiteral("Глава фермерского хозяйства"), box), "rbFermer");
+    rbNotarius = Named(new QRadioButton(QStringLiteral("Частный нотариус"), box), "rbNotarius");
+    rbAdvokat = Named(new QRadioButton(QStringLiteral("Адвокат"), box), "rbAdvokat");
+    rbFLProch = Named(new QRadioButton(QStringLiteral("Иное физическое лицо"), box), "rbFLProch");
+    rbArbitr = Named(new QRadioButton(QStringLiteral("Арбитражный управляющий"), box), "rbArbitr");
+    for (QRadioButton* r : {rbPredp, rbFermer, rbNotarius, rbAdvokat, rbFLProch, rbArbitr})
+        layout->addWidget(r);
+}
+
+void TfrInitialData::BuildIncomeGroup(QGroupBox* box) {
+    auto* layout = new QVBoxLayout(box);
+    chbIncomeInquiry = Named(
+        new QCheckBox(QStringLiteral("Учитываемые \"справками о доходах физического лица\", доходы по договорам"), box),
+        "chbIncomeInquiry");
+    lbIncomeInquiry = Named(
+        new QLabel(QStringLiteral("гр.-правового характера, авторским вознаграждениям, от продажи имущества и др."), box),
+        "lbIncomeInquiry");
+    lbIncomeInquiry->setIndent(22);
+    chbIncomeCurrency = Named(new QCheckBox(QStringLiteral("В иностранной валюте"), box), "chbIncomeCurrency");
+    chbIncomeBusiness =
+        Named(new QCheckBox(QStringLiteral("От предпринимательской деятельности"), box), "chbIncomeBusiness");
+    chbInvestTov =
+        Named(new QCheckBox(QStringLiteral("От участия в инвестиционных товариществах"), box), "chbInvestTov");
+    layout->addWidget(chbIncomeInquiry);
+    layout->addWidget(lbIncomeInquiry);
+    layout->addWidget(chbIncomeCurrency);
+    layout->addWidget(chbIncomeBusiness);
+    layout->addWidget(chbInvestTov);
+    auto* estimated = new QHBoxLayout;
+    lbSupposeIncome = Named(new QLabel(QStringLiteral("Предполагаемый доход"), box), "lbSupposeIncome");
+    meSupposeIncome = Named(new TMaskedEdit(box), "meSupposeIncome");
+    meSupposeIncome->SetupDigits(12);
+    meSupposeIncome->setFixedWidth(120);
+    estimated->addWidget(lbSupposeIncome);
+    estimated->addWidget(meSupposeIncome);
+    estimated->addStretch();
+    layout->addLayout(estimated);
+    layout->addStretch();
+}
+
+void TfrInitialData::BuildSignerGroup(QGroupBox* box) {
+    auto* layout = new QGridLayout(box);
+    rbGiveSelf = Named(new QRadioButton(QStringLiteral("Лично"), box), "rbGiveSelf");
+    rbGiveTrustFase = Named(new QRadioButton(QStringLiteral("Представителем - ФЛ"), box), "rbGiveTrustFase");
+    rbGiveByMail = Named(new QRadioButton(QStringLiteral("Представителем - ЮЛ"), box), "rbGiveByMail");
+    auto* radios = new QHBoxLayout;
+    for (QRadioButton* r : {rbGiveSelf, rbGiveTrustFase, rbGiveByMail})
+        radios->addWidget(r);
+    radios->addStretch();
+    layout->addLayout(radios, 0, 0, 1, 2);
+    lbFIO = Named(new QLabel(QStringLiteral("ФИО"), box), "lbFIO");
+    meFIO = Named(new TMaskedEdit(box), "meFIO");
+    meFIO->SetupText(182);
+    lbOsn = Named(new QLabel(QStringLiteral("Документ"), box), "lbOsn");
+    meOsn = Named(new TMaskedEdit(box), "meOsn");
+    meOsn->SetupText(120);
+    lbUL = Named(new QLabel(QStringLiteral("Организация - представитель"), box), "lbUL");
+    meUL = Named(new TMaskedEdit(box), "meUL");
+    meUL->SetupText(1000);
+    layout->addWidget(lbFIO, 1, 0);
+    layout->addWidget(meFIO, 1, 1);
+    layout->addWidget(lbOsn, 2, 0);
+    layout->addWidget(meOsn, 2, 1);
+    layout->addWidget(lbUL, 3, 0);
+    layout->addWidget(meUL, 3, 1);
+    layout->setColumnMinimumWidth(1, 260);
+}
+
+void TfrInitialData::BuildAppendixGroup(QGroupBox* box) {
+    auto* layout = new QHBoxLayout(box);
+    layout->addWidget(new QLabel(QStringLiteral("Общее число листов подтверждающих документов"), box));
+    meAppendixes = Named(new TMaskedEdit(box), "meAppendixes");
+    meAppendixes->SetupDigits(4);
+    chbAutoCount = Named(new QCheckBox(QStringLiteral("Подсчитать автоматически"), box), "chbAutoCount");
+    layout->addWidget(meAppendixes);
+    layout->addWidget(chbAutoCount);
+}
+
+void TfrInitialData::BindFields() {
+    m_fields.Text(meOKATO, [this] { return Doc().Person.Address.Oktmo; },
+                  [this](std::string v) { Doc().Person.Address.Oktmo = std::move(v); });
+    m_fields.TextWhenEnabled(meFIO, [this] { return Doc().RepresentativeName; },
+                             [this](std::string v) { Doc().RepresentativeName = std::move(v); });
+    m_fields.TextWhenEnabled(meOsn, [this] { return Doc().RepresentativeDocument; },
+                             [this](std::string v) { Doc().RepresentativeDocument = std::move(v); });
+    m_fields.TextWhenEnabled(meUL, [this] { return Doc().RepresentativeOrganization; },
+                             [this](std::string v) { Doc().RepresentativeOrganization = std::move(v); });
+    m_fields.Money(meSupposeIncome, [this] { return Doc().EstimatedIncome; },
+                   [this](Money v) { Doc().EstimatedIncome = v; });
+    m_fields.Integer(meNumVer, [this] { return int64_t{Doc().CorrectionNumber}; },
+                     [this](int64_t v) { Doc().CorrectionNumber = static_cast<int32_t>(v); });
+}
+
+void TfrInitialData::FillFromDocument() {
+    const mTDeclaration& doc = Doc();
+    meInspection->setText(QString::fromStdString(doc.InspectionCode));
+    m_inspectionName = QString::fromStdString(doc.InspectionName);
+    m_fields.Load();
+    meNumVer->setEnabled(true);
+    updCorr->SetPosition(doc.CorrectionNumber);
+    Choose(doc.SignerKind == 2 ? rbGiveByMail : doc.SignerKind == 1 ? rbGiveTrustFase : rbGiveSelf);
+    const std::pair<uint16_t, QRadioButton*> categories[] = {{0, rbPredp},   {1, rbFermer},  {2, rbNotarius},
+                                                             {3, rbAdvokat}, {5, rbFLProch}, {6, rbArbitr}};
+    for (auto [value, radio] : categories)
+        if (doc.TaxpayerCategory == value)
+            Choose(radio);
+    SetTick(chbIncomeInquiry, doc.HasIncome(kIncomeRussia));
+    SetTick(chbIncomeCurrency, doc.HasIncome(kIncomeForeign));
+    SetTick(chbIncomeBusiness, doc.HasIncome(kIncomeBusiness));
+    SetTick(chbInvestTov, doc.HasIncome(kIncomeInvestTov));
+    meSupposeIncome->setText(MoneyToScreen(doc.EstimatedIncome));
+    meAppendixes->setText(IntegerToScreen(doc.AppendixCount));
+    chbAutoCount->setChecked(false);
+    bnInspection->setEnabled(Host().InspectionsPicker() != nullptr);
+    Choose(doc.DeclarationForm == kForm4Ndfl              ? rb4ndfl
+           : doc.DeclarationForm == kForm3NdflNonResident ? rbNeRez
+                                                          : rbSimple);
+}
+
+void TfrInitialData::ConnectRules() {
+    for (QRadioButton* r : {rbSimple, rbNeRez, rb4ndfl})
+        connect(r, &QRadioButton::clicked, this, &TfrInitialData::OnFormChosen);
+    for (QRadioButton* r : {rbGiveSelf, rbGiveTrustFase, rbGiveByMail})
+        connect(r, &QRadioButton::clicked, this, &TfrInitialData::OnSignerChosen);
+    for (QCheckBox* tick : {chbIncomeInquiry, chbIncomeCurrency, chbIncomeBusiness, chbInvestTov})
+        connect(tick, &QCheckBox::clicked, this, [this, tick] { OnIncomeTick(tick); });
+    connect(chbAutoCount, &QCheckBox::toggled, meAppendixes, &QWidget::setDisabled);
+    connect(bnInspection, &QPushButton::clicked, this, &TfrInitialData::ChooseInspection);
+    connect(updCorr, &TUpDown::Moved, this, [this] { NotifyChanged(); });
+}
+
+void TfrInitialData::SetTick(QCheckBox* tick, bool checked) {
+    if (tick->isChecked() == checked)
+        return;
+    tick->setChecked(checked);
+    OnIncomeTick(tick);
+}
+
+void TfrInitialData::Choose(QRadioButton* radio) {
+    if (radio->isChecked())
+        return;
+    radio->setChecked(true);
+    if (radio == rbSimple || radio == rbNeRez || radio == rb4ndfl)
+        OnFormChosen();
+    else if (radio == rbGiveSelf || radio == rbGiveTrustFase || radio == rbGiveByMail)
+        OnSignerChosen();
+}
+
+uint16_t TfrInitialData::CheckedForm() const {
+    return rb4ndfl->isChecked() ? kForm4Ndfl : rbNeRez->isChecked() ? kForm3NdflNonResident : kForm3Ndfl;
+}
+
+uint16_t TfrInitialData::CheckedSigner() const {
+    return rbGiveByMail->isChecked() ? 2 : rbGiveTrustFase->isChecked() ? 1 : 0;
+}
+
+bool TfrInitialData::AnyIncomeTicked() const {
+    return chbIncomeInquiry->isChecked() || chbIncomeCurrency->isChecked() || chbIncomeBusiness->isChecked() ||
+           chbInvestTov->isChecked();
+}
+
+void TfrInitialData::UpdateDeductionsByAnyTick() {
+    Host().SetScreenButtonEnabled(ScreenId::Deduction, AnyIncomeTicked());
+}
+
+void TfrInitialData::SetEstimatedIncomeEnabled(bool enabled) {
+    lbSupposeIncome->setEnabled(enabled);
+    meSupposeIncome->setEnabled(enabled);
+}
+
+void TfrInitialData::OnFormChosen() {
+    const uint16_t form = CheckedForm();
+    const bool fourNdfl = form == kForm4Ndfl;
+    if (form == kForm3NdflNonResident) {
+        SetTick(chbIncomeCurrency, false);
+        SetTick(chbIncomeBusiness, false);
+    }
+    if (fourNdfl)
+        for (QCheckBox* tick : {chbIncomeInquiry, chbIncomeCurrency, chbIncomeBusiness, chbInvestTov})
+            SetTick(tick, false);
+    chbIncomeCurrency->setEnabled(form == kForm3Ndfl);
+    chbIncomeBusiness->setEnabled(form == kForm3Ndfl);
+    chbInvestTov->setEnabled(!fourNdfl);
+    chbIncomeInquiry->setEnabled(!fourNdfl);
+    lbIncomeInquiry->setEnabled(!fourNdfl);
+    chbAutoCount->setEnabled(!fourNdfl);
+    const bool russianOrOwn =
+        chbIncomeInquiry->isChecked() || chbIncomeBusiness->isChecked() || chbIncomeCurrency->isChecked();
+    Host().SetScreenButtonEnabled(ScreenId::Deduction, form == kForm3Ndfl && russianOrOwn);
+    rbFermer->setEnabled(true);
+    rbFLProch->setEnabled(!fourNdfl);
+    rbArbitr->setEnabled(!fourNdfl);
+    if (fourNdfl && (rbFLProch->isChecked() || rbArbitr->isChecked()))
+        Choose(rbPredp);
+    lbSupposeIncome->setVisible(fourNdfl);
+    meSupposeIncome->setVisible(fourNdfl);
+    if (fourNdfl)
+        SetEstimatedIncomeEnabled(true);
+    rbGiveByMail->setVisible(fourNdfl);
+    lbUL->setVisible(fourNdfl);
+    meUL->setVisible(fourNdfl);
+    if (!fourNdfl && rbGiveByMail->isChecked())
+        Choose(rbGiveTrustFase);
+}
+
+void TfrInitialData::OnIncomeTick(QCheckBox* tick) {
+    const bool on = tick->isChecked();
+    if (tick == chbIncomeInquiry) {
+        Host().SetScreenButtonEnabled(ScreenId::RussianIncome, on);
+        if (!on)
+            Doc().SetIncomeFlags(Doc().IncomeFlags() & ~kIncomeRussia);
+        Host().SetScreenButtonEnabled(ScreenId::Deduction, AnyIncomeTicked() && CheckedForm() != kForm3NdflNonResident);
+    } else if (tick == chbIncomeCurrency) {
+        Host().SetScreenButtonEnabled(ScreenId::ForeignIncome, on);
+        UpdateDeductionsByAnyTick();
+    } else if (tick == chbIncomeBusiness) {
+        Host().SetScreenButtonEnabled(ScreenId::BusinessIncome, on);
+        SetEstimatedIncomeEnabled(on);
+        if (!on)
+            meSupposeIncome->clear();
+        UpdateDeductionsByAnyTick();
+    } else if (tick == chbInvestTov) {
+        Host().SetScreenButtonEnabled(ScreenId::InvestTov, on);
+        if (!AnyIncomeTicked())
+            Host().SetScreenButtonEnabled(ScreenId::Deduction, false);
+        else if (CheckedForm() == kForm3Ndfl)
+            Host().SetScreenButtonEnabled(ScreenId::Deduction, true);
+    }
+}
+
+void TfrInitialData::OnSignerChosen() {
+    const uint16_t signer = CheckedSigner();
+    for (QWidget* w : std::initializer_list<QWidget*>{lbFIO, meFIO, lbOsn, meOsn})
+        w->setEnabled(signer != 0);
+    lbUL->setEnabled(signer == 2);
+    meUL->setEnabled(signer == 2);
+}
+
+void TfrInitialData::SaveToDocument() {
+    mTDeclaration& doc = Doc();
+    doc.AppendixCountLocked = 0;
+    doc.InspectionCode = meInspection->text().toStdString();
+    doc.InspectionName = m_inspectionName.toStdString();
+    doc.SignerKind = CheckedSigner();
+    const std::pair<QRadioButton*, uint16_t> categories[] = {{rbPredp, 0},   {rbFermer, 1},  {rbNotarius, 2},
+                                                             {rbAdvokat, 3}, {rbFLProch, 5}, {rbArbitr, 6}};
+    for (auto [radio, value] : categories)
+        if (radio->isChecked())
+            doc.TaxpayerCategory = value;
+    doc.DeclarationForm = CheckedForm();
+    uint16_t flags = 0;
+    flags |= chbIncomeInquiry->isChecked() ? kIncomeRussia : 0;
+    flags |= chbIncomeCurrency->isChecked() ? kIncomeForeign : 0;
+    flags |= chbInvestTov->isChecked() ? kIncomeInvestTov : 0;
+    flags |= chbIncomeBusiness->isChecked() ? kIncomeBusiness : 0;
+    doc.SetIncomeFlags(flags);
+    m_fields.Save();
+    if (!chbAutoCount->isChecked())
+        doc.SetAppendixCount(static_cast<int32_t>(IntegerFieldValue(meAppendixes->text())));
+}
+
+uint16_t TfrInitialData::CheckScreen() {
+    ScreenCheckRun run(Host().Ui(), this, kAreaTitle);
+    const uint16_t signer = CheckedSigner();
+    run.Problem(meInspection->text().isEmpty(), QStringLiteral("Не введен номер инспекции"), kItemInspection);
+    run.Problem(signer != 0 && meFIO->text().trimmed().isEmpty(),
+                QStringLiteral("Не указаны ФИО подписанта-представителя"), kItemRepresentativeName);
+    run.Problem(signer != 0 && meOsn->text().trimmed().isEmpty(),
+                QStringLiteral("Не указан документ, подтверждающий полномочия представителя"),
+                kItemRepresentativeDocument);
+    run.Problem(signer == 2 && meUL->text().trimmed().isEmpty(),
+                QStringLiteral("Не указано наименование Юр.лица-представителя"), kItemRepresentativeOrganization);
+    const qsizetype oktmoLength = meOKATO->text().trimmed().size();
+    run.Problem(oktmoLength != 0 && oktmoLength != 8 && oktmoLength != 11,
+                QStringLiteral("Код ОКТМО должен содержать 8 или 11 символов"), kItemOktmo);
+    return run.Result();
+}
+
+void TfrInitialData::FocusItem(uint16_t item) {
+    switch (item) {
+        case kItemInspection:
+            if (bnInspection->isEnabled()) {
+                bnInspection->setFocus();
+                ChooseInspection();
+            } else {
+                meInspection->setFocus();
+            }
+            break;
+        case kItemEstimatedIncome:
+            meSupposeIncome->setFocus();
+            break;
+        case kItemRepresentativeName:
+            meFIO->setFocus();
+            break;
+        case kItemRepresentativeDocument:
+            meOsn->setFocus();
+            break;
+        case kItemRepresentativeOrganization:
+            meUL->setFocus();
+            break;
+        case kItemOktmo:
+            meOKATO->setFocus();
+            break;
+        default:
+            break;
+    }
+}
+
+void TfrInitialData::ChooseInspection() {
+    TfmInputInspectionNumber* picker = Host().InspectionsPicker();
+    if (!picker)
+        return;
+    picker->SelectInspection(meInspection->text());
+    if (Host().Ui().RunModal(*picker) != QDialog::Accepted)
+        return;
+    const QString code = picker->ChosenCode();
+    const QString name = picker->ChosenName();
+    const bool codeChanged = code != meInspection->text();
+    // The name goes to the print module as the recipient; it follows the chosen row.
+    const bool nameChanged = !name.isEmpty() && name != m_inspectionName;
+    if (codeChanged) {
+        meInspection->setText(code);
+        m_inspectionName = name;
+    } else if (nameChanged) {
+        m_inspectionName = name;
+        NotifyChanged();
+    }
+}
+
+}  // namespace zizaza
