@@ -49,7 +49,7 @@ public:
 
 private:
     Lines& put(const char* name, const std::string& v) {
-        *m_out << m_pad << name << " " << v << "\n";
+        *m_out << m_pad << name << (v.empty() ? "" : " ") << v << "\n";
         return *this;
     }
 

@@ -1,0 +1,142 @@
+#include "support/SampleDeclarations.h"
+
+#include "support/DeclarationBuilder.h"
+
+namespace zizaza::testsupport {
+namespace {
+
+// Taxpayer data every sample shares.
+std::unique_ptr<mTDeclaration> person(uint16_t form, uint16_t flags, const std::string& oktmo = "45000000") {
+    auto doc = NewDeclaration(form, flags, oktmo);
+    doc->InspectionCode = "7701";
+    doc->Person.Name.Surname = "Петрова";
+    doc->Person.Name.FirstName = "Анна";
+    doc->Person.Name.Patronymic = "Сергеевна";
+    doc->Person.Name.Inn = "500100732259";
+    return doc;
+}
+
+// 80000 a month from the employer with 13% withheld; a flat bought in 2016 with a mortgage, most
+// of its deduction taken in earlier years.
+std::unique_ptr<mTDeclaration> salariedFlatMortgage() {
+    auto doc = person(kForm3Ndfl, kIncomeRussia);
+    AddMonthlyLines(AddSource13(*doc, "45000000", Rub(124800), true), 2000, Rub(80000));
+    auto& pd = doc->PropertyDeductions;
+    pd.Granted = true;
+    pd.PreviousYearsPurchase = Rub(1800000);
+    AddPropertyObject(*doc, Rub(3000000), Rub(150000), 2016);
+    return doc;
+}
+
+// 40000 a month, two children, treatment, own education and a child's education above 50000.
+std::unique_ptr<mTDeclaration> childrenTreatmentEducation() {
+    auto doc = person(kForm3Ndfl, kIncomeRussia, "46000000");
+    AddMonthlyLines(AddSource13(*doc, "46000000", Rub(62400), true), 2000, Rub(40000));
+    doc->StandardDeductions.SetChildrenCount(2);
+    auto& sd = doc->SocialDeductions;
+    sd.Granted = true;
+    sd.Medical = Rub(50000);
+    sd.OwnEducation = Rub(60000);
+    sd.AddChildEducation(Rub(60000));
+    return doc;
+}
+
+// A flat owned less than three years sold for 2500000 with the fixed deduction, and a salary.
+std::unique_ptr<mTDeclaration> flatSaleShortOwnership() {
+    auto doc = person(kForm3Ndfl, kIncomeRussia);
+    AddMonthlyLines(AddSource13(*doc, "45000000", Rub(78000), true), 2000, Rub(50000));
+    mTThirteenPercent& buyer = AddSource13(*doc, "", Rub(0), false, "Сидоров Петр Иванович");
+    buyer.Inn = "";
+    buyer.Kpp = "";
+    AddLine(buyer, 1510, Rub(2500000), 5, 901);
+    return doc;
+}
+
+// Dividends of a Russian company taxed by it, and of a foreign one with tax paid abroad.
+std::unique_ptr<mTDeclaration> foreignDividends() {
+    auto doc = person(kForm3Ndfl, kIncomeRussia | kIncomeForeign);
+    AddDividendSource(*doc, "45000000", Rub(20000), Rub(20000), Rub(2600), Rub(2600));
+    mTCurrencyIncome& r = doc->CurrencyIncome(doc->AddCurrencyIncome());
+    r.RateCode = 14;
+    r.IncomeCode = 1010;
+    r.IncomeName = "Дивиденды";
+    r.SourceName = "Apple Inc.";
+    r.CountryCode = "840";
+    r.CurrencyCode = "840";
+    r.CurrencyName = "Доллар США";
+    r.IncomeDate = Date::Ymd(2017, 5, 18);
+    r.TaxPaymentDate = Date::Ymd(2017, 5, 18);
+    r.IncomeRate = Amount("60");
+    r.IncomeUnits = 1;
+    r.TaxRate = Amount("59.5");
+    r.TaxUnits = 1;
+    r.SetIncomeInCurrency(Rub(1500));  // 90000 roubles
+    r.SetTaxInCurrency(Rub(150));      // 8925 roubles
+    return doc;
+}
+
+// An entrepreneur without documented expenses: the 20% norm, advances paid during the year.
+std::unique_ptr<mTDeclaration> entrepreneurNorm() {
+    auto doc = person(kForm3Ndfl, kIncomeRussia | kIncomeBusiness);
+    doc->TaxpayerCategory = 0;
+    AddBusiness(*doc, Rub(1000000), Rub(200000), false);
+    doc->ActualPrepayments = Rub(60000);
+    doc->AccruedPrepayments = Rub(60000);
+    return doc;
+}
+
+// Sales of traded securities at a broker and on an investment account, a loss of 2015 carried,
+// a salary, and the investment deduction for the contribution to the account.
+std::unique_ptr<mTDeclaration> securitiesInvestmentAccount() {
+    auto doc = person(kForm3Ndfl, kIncomeRussia);
+    mTThirteenPercent& broker = AddSource13(*doc, "45000000", Rub(27300), false, "АО \"Брокер\"");
+    AddLine(broker, 1530, Rub(500000), 6, 201, Rub(300000));
+    AddLine(broker, 1544, Rub(100000), 11, 225, Rub(90000));
+    AddMonthlyLines(AddSource13(*doc, "46000000", Rub(130000), true), 2000, Amount("83333.33"), 1, 11);
+    AddLine(doc->ResidentIncome13(1), 2000, Amount("83333.37"), 12);  // 1000000 a year
+    doc->SecuritiesDeductions.SecuritiesLoss(2015) = Rub(50000);
+    doc->InvestmentDeductionE2 = Rub(400000);
+    return doc;
+}
+
+// A non-resident: services at 30% under-withheld at 13%, Russian dividends at 15% and a salary of
+// a highly qualified specialist at 13%.
+std::unique_ptr<mTDeclaration> nonResident30And15() {
+    auto doc = person(kForm3NdflNonResident, kIncomeRussia, "45383000");
+    doc->Person.Foreigner.CountryCode = "276";
+    doc->Person.Foreigner.CountryName = "ГЕРМАНИЯ";
+    AddLine(AddSource13(*doc, "45000000", Rub(26000)), 2010, Rub(200000), 4);
+    AddDividendSource(*doc, "45000000", Rub(50000), Rub(50000), Rub(6500), Rub(6500));
+    AddMonthlyLines(AddNonResidentSource13(*doc, "46000000", Rub(39000)), 2000, Rub(25000));
+    return doc;
+}
+
+// An estimate of next year's income: nothing is computed.
+std::unique_ptr<mTDeclaration> estimatedIncome4Ndfl() {
+    auto doc = person(kForm4Ndfl, kIncomeBusiness);
+    doc->TaxpayerCategory = 0;
+    doc->EstimatedIncome = Rub(500000);
+    return doc;
+}
+
+// A resident who received nothing: only the line "nothing to pay".
+std::unique_ptr<mTDeclaration> residentWithoutIncome() { return person(kForm3Ndfl, kIncomeRussia, "45382000"); }
+
+}  // namespace
+
+const std::vector<SampleDeclaration>& SampleDeclarations() {
+    static const std::vector<SampleDeclaration> samples = {
+        {"salaried_flat_mortgage", "зарплата, квартира в ипотеку", salariedFlatMortgage},
+        {"children_treatment_education", "дети, лечение, обучение", childrenTreatmentEducation},
+        {"flat_sale_short_ownership", "продажа квартиры в собственности менее 3 лет", flatSaleShortOwnership},
+        {"foreign_dividends", "иностранные дивиденды с налогом за рубежом", foreignDividends},
+        {"entrepreneur_norm", "предприниматель с нормативом 20%", entrepreneurNorm},
+        {"securities_investment_account", "ценные бумаги и ИИС", securitiesInvestmentAccount},
+        {"nonresident_30_15", "нерезидент: 30% и 15%", nonResident30And15},
+        {"estimated_income_4ndfl", "4-НДФЛ", estimatedIncome4Ndfl},
+        {"resident_without_income", "резидент без доходов", residentWithoutIncome},
+    };
+    return samples;
+}
+
+}  // namespace zizaza::testsupport
