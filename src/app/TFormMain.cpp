@@ -205,8 +205,9 @@ void TFormMain::BuildMenus() {
     actExport->setIcon(style()->standardIcon(QStyle::SP_ArrowDown));
     QAction* actCheck = AddAction(this, declaration, "actCheck", QStringLiteral("Проверить"));
     actCheck->setIcon(style()->standardIcon(QStyle::SP_DialogApplyButton));
-    // Preview, print, export and the check arrive with their own parts of the program.
-    for (QAction* a : {actPreview, actPrint, actExport, actCheck})
+    connect(actCheck, &QAction::triggered, this, &TFormMain::CheckCommand);
+    // Preview, print and export arrive with their own part of the program.
+    for (QAction* a : {actPreview, actPrint, actExport})
         a->setEnabled(false);
 
     QMenu* settings = menuBar()->addMenu(QStringLiteral("Настройки"));

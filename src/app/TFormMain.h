@@ -68,6 +68,12 @@ public:
     void SaveDeclarationAs();
     void ShowHelp();
     void ShowAbout();
+    // "Проверить": the whole-declaration check, then "Проверка декларации завершена успешно".
+    void CheckCommand();
+    // Saves the current screen into the document and runs the whole-declaration check:
+    // 0 no problem (the command may go on), 1 the user chose "Исправить" and the screen of the
+    // problem is open at its item, 2 problems were shown and not fixed (or the check failed).
+    int RunDeclarationCheck();
     // What a screen button does (the switch protocol).
     void PressScreenButton(ScreenId id);
     // Opens the screen of a navigation code of the whole-declaration check at its item.

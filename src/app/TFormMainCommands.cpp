@@ -5,7 +5,9 @@
 #include "app/TfmAbout.h"
 #include "app/TfmHelp.h"
 #include "app/UserInterface.h"
+#include "checks/DeclarationCheck.h"
 #include "checks/NavigationCode.h"
+#include "checks/ui/TfmCheckAllError.h"
 #include "model/mTDeclaration.h"
 #include "screens/ScreenSwitcher.h"
 #include "screens/TThinkingFrame.h"
@@ -240,6 +242,28 @@ void TFormMain::Navigate(uint32_t code) {
         screen = screen->ShowSubScreen(target.subScreen);
     if (screen)
         screen->FocusItem(target.item);
+}
+
+int TFormMain::RunDeclarationCheck() {
+    uint32_t code = 0;
+    try {
+        if (TThinkingFrame* screen = CurrentScreen())
+            screen->SaveToDocument();
+        TfmCheckAllError dialog(*m_ui, this);
+        code = CheckDeclaration(*m_doc, dialog);
+    } catch (const std::exception& e) {
+        m_ui->Error(QString::fromStdString(e.what()));
+        return static_cast<int>(CheckOutcome::GaveUp);
+    }
+    const CheckOutcome outcome = DecideCheckOutcome(code);
+    if (outcome == CheckOutcome::FixRequested)
+        Navigate(code);
+    return static_cast<int>(outcome);
+}
+
+void TFormMain::CheckCommand() {
+    if (RunDeclarationCheck() == static_cast<int>(CheckOutcome::Passed))
+        m_ui->Inform(QStringLiteral("Проверка декларации завершена успешно"));
 }
 
 void TFormMain::ShowHelpTopic(const QString& page) {
