@@ -154,16 +154,6 @@ TEST(DeclarationCheckFlow, ListAllNamesEveryFailingRecord) {
     EXPECT_EQ(all.shown.size(), 2u);
 }
 
-TEST(DeclarationCheckFlow, ScriptedAnswererFallsBackWhenScriptEnds) {
-    ScriptedCheckAnswerer answerer({Fix}, Fix);
-    EXPECT_EQ(answerer.ShowProblem("A", "a"), Fix);
-    EXPECT_EQ(answerer.ShowProblem("B", "b"), Fix);
-    ScriptedCheckAnswerer cancelling({Fix});
-    cancelling.ShowProblem("A", "a");
-    EXPECT_EQ(cancelling.ShowProblem("B", "b"), Cancel);
-    EXPECT_EQ(cancelling.ShownProblems()[1].Line(), "Проверка: B: b");
-}
-
 TEST(NavigationCode, DecisionAndTarget) {
     EXPECT_EQ(DecideCheckOutcome(MakeNavigationCode(7, 0)), CheckOutcome::Passed);
     EXPECT_EQ(DecideCheckOutcome(MakeNavigationCode(7, 65535)), CheckOutcome::GaveUp);
