@@ -71,6 +71,34 @@ bool WriteAll(int fd, std::string_view bytes) {
     return true;
 }
 
+// The bytes go to a temporary file beside the target, are flushed, and the file is renamed over
+// the target: a failure leaves the target as it was and removes the temporary file.
+void WriteAtomically(const std::string& path, std::string_view bytes) {
+    std::string tmpl = path + ".XXXXXX";
+    int fd = ::mkstemp(tmpl.data());
+    if (fd < 0)
+        throw XmlError("cannot create a file beside " + path + ": " + std::strerror(errno));
+    // mkstemp makes the file private; an export file gets the usual permissions.
+    mode_t mask = ::umask(0);
+    ::umask(mask);
+    bool ok = WriteAll(fd, bytes) && ::fsync(fd) == 0 && ::fchmod(fd, 0666 & ~mask) == 0;
+    int savedErrno = errno;
+    ok = (::close(fd) == 0) && ok;
+    if (ok && ::rename(tmpl.c_str(), path.c_str()) != 0) {
+        savedErrno = errno;
+        ok = false;
+    }
+    if (!ok) {
+        ::unlink(tmpl.c_str());
+        throw XmlError("cannot write " + path + ": " + std::strerror(savedErrno));
+    }
+    int dir = ::open(FolderOf(path).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (dir >= 0) {
+        ::fsync(dir);
+        ::close(dir);
+    }
+}
+
 }  // namespace
 
 std::string XmlElement::Name() const { return m_node ? FromX(m_node->name) : std::string(); }
@@ -228,33 +256,7 @@ std::string XmlDocument::SaveToText(const char* encoding) const {
 }
 
 void XmlDocument::SaveToFile(const std::string& path, const char* encoding) const {
-    WriteFileAtomically(path, SaveToText(encoding));
-}
-
-void WriteFileAtomically(const std::string& path, std::string_view bytes) {
-    std::string tmpl = path + ".XXXXXX";
-    int fd = ::mkstemp(tmpl.data());
-    if (fd < 0)
-        throw XmlError("cannot create a file beside " + path + ": " + std::strerror(errno));
-    // mkstemp makes the file private; an export file gets the usual permissions.
-    mode_t mask = ::umask(0);
-    ::umask(mask);
-    bool ok = WriteAll(fd, bytes) && ::fsync(fd) == 0 && ::fchmod(fd, 0666 & ~mask) == 0;
-    int savedErrno = errno;
-    ok = (::close(fd) == 0) && ok;
-    if (ok && ::rename(tmpl.c_str(), path.c_str()) != 0) {
-        savedErrno = errno;
-        ok = false;
-    }
-    if (!ok) {
-        ::unlink(tmpl.c_str());
-        throw XmlError("cannot write " + path + ": " + std::strerror(savedErrno));
-    }
-    int dir = ::open(FolderOf(path).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (dir >= 0) {
-        ::fsync(dir);
-        ::close(dir);
-    }
+    WriteAtomically(path, SaveToText(encoding));
 }
 
 }  // namespace zizaza

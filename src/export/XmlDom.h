@@ -84,8 +84,4 @@ private:
     _xmlDoc* m_doc = nullptr;
 };
 
-// Writes bytes to a file completely or not at all (temporary file, flush, rename); raises
-// XmlError naming the file when it cannot.
-void WriteFileAtomically(const std::string& path, std::string_view bytes);
-
 }  // namespace zizaza
