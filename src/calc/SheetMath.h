@@ -31,6 +31,8 @@ constexpr Money PercentInKopecks(Money amount, int64_t percent) {
 }
 
 // A difference that may not go below zero.
-constexpr Money AtLeastZero(Money value) { return value < Money() ? Money() : value; }
+constexpr Money AtLeastZero(Money value) {
+    return value < Money() ? Money() : value;
+}
 
 }  // namespace zizaza

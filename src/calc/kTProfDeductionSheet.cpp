@@ -7,14 +7,22 @@ namespace zizaza {
 
 kTProfDeductionPair& kTProfDeductionSheet::Row(int number) {
     switch (number) {
-        case 1: return РасхФактДогГПХ;
-        case 2: return РасхФактАвтВозн;
-        case 3: return РасхНормАвтВозн;
-        case 4: return РасхФактУстКап;
-        case 5: return РасхФактПрдчСр;
-        case 6: return РасхФактУмДолУКО;
-        case 7: return РасхФактДолСтр;
-        default: throw std::out_of_range("professional deduction row " + std::to_string(number));
+        case 1:
+            return РасхФактДогГПХ;
+        case 2:
+            return РасхФактАвтВозн;
+        case 3:
+            return РасхНормАвтВозн;
+        case 4:
+            return РасхФактУстКап;
+        case 5:
+            return РасхФактПрдчСр;
+        case 6:
+            return РасхФактУмДолУКО;
+        case 7:
+            return РасхФактДолСтр;
+        default:
+            throw std::out_of_range("professional deduction row " + std::to_string(number));
     }
 }
 

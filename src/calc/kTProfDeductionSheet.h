@@ -8,8 +8,8 @@ namespace zizaza {
 
 // One row of the professional deductions: the income it reduces and the deduction granted.
 struct kTProfDeductionPair {
-    Money Income;      // СумДохДогГПХ, СумАвторВозн, СумДохУстКап, ... (by row)
-    Money Deduction;   // СумРасхВыч
+    Money Income;     // СумДохДогГПХ, СумАвторВозн, СумДохУстКап, ... (by row)
+    Money Deduction;  // СумРасхВыч
 
     bool operator==(const kTProfDeductionPair&) const = default;
 };

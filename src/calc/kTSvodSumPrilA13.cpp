@@ -24,8 +24,8 @@ void takeKind(std::string& code, std::string_view kind) {
 }
 
 bool isSecuritiesIncome(int32_t c) {
-    return (c >= 1530 && c <= 1539) || c == 1541 || (c >= 1544 && c <= 1549) || (c >= 1551 && c <= 1554) ||
-           c == 9537 || c == 9538 || c == 9551 || c == 9552;
+    return (c >= 1530 && c <= 1539) || c == 1541 || (c >= 1544 && c <= 1549) || (c >= 1551 && c <= 1554) || c == 9537 ||
+           c == 9538 || c == 9551 || c == 9552;
 }
 
 mbPrilA cadastralItemOf(const mTSourseIncome& line) {
@@ -86,7 +86,9 @@ void kTSvodSumPrilA13::ClassifySource(mTThirteenPercent& source, std::vector<mbP
         code = "07";
 }
 
-void kTSvodSumPrilA13::Reset() { *this = kTSvodSumPrilA13(); }
+void kTSvodSumPrilA13::Reset() {
+    *this = kTSvodSumPrilA13();
+}
 
 bool kTSvodSumPrilA13::Compute(mTDeclaration& declaration) {
     Reset();

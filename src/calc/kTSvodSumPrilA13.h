@@ -15,14 +15,14 @@ class mTThirteenPercent;
 // takes NonResidentIncomes13. Writes the income kind code of every source it takes.
 class kTSvodSumPrilA13 {
 public:
-    Money TotalIncome;            // sum of the lines' incomes (sources with lines, partnerships)
+    Money TotalIncome;  // sum of the lines' incomes (sources with lines, partnerships)
     Money TaxWithheld;
-    Money DividendTaxWithheld;    // Incomes30 of a resident
+    Money DividendTaxWithheld;  // Incomes30 of a resident
     Money TaxComputed;
     Money TaxableAmount;
-    Money DividendTaxableAmount;  // Incomes30 of a resident
-    Money DividendTaxComputed;    // Incomes30 of a resident
-    Money ForeignerFixedPayments; // the document's ForeignerFixedPayments
+    Money DividendTaxableAmount;          // Incomes30 of a resident
+    Money DividendTaxComputed;            // Incomes30 of a resident
+    Money ForeignerFixedPayments;         // the document's ForeignerFixedPayments
     std::vector<mbPrilA> CadastralItems;  // sales compared with the cadastral value, in line order
 
     size_t CadastralItemCount() const { return CadastralItems.size(); }

@@ -5,7 +5,9 @@
 
 namespace zizaza {
 
-void kTSvodSumPrilA15::Reset() { *this = kTSvodSumPrilA15(); }
+void kTSvodSumPrilA15::Reset() {
+    *this = kTSvodSumPrilA15();
+}
 
 bool kTSvodSumPrilA15::Compute(mTDeclaration& declaration) {
     Reset();

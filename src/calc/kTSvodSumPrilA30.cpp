@@ -5,7 +5,9 @@
 
 namespace zizaza {
 
-void kTSvodSumPrilA30::Reset() { *this = kTSvodSumPrilA30(); }
+void kTSvodSumPrilA30::Reset() {
+    *this = kTSvodSumPrilA30();
+}
 
 bool kTSvodSumPrilA30::Compute(mTDeclaration& declaration) {
     Reset();

@@ -5,7 +5,9 @@
 
 namespace zizaza {
 
-void kTSvodSumPrilA35::Reset() { *this = kTSvodSumPrilA35(); }
+void kTSvodSumPrilA35::Reset() {
+    *this = kTSvodSumPrilA35();
+}
 
 bool kTSvodSumPrilA35::Compute(mTDeclaration& declaration) {
     Reset();

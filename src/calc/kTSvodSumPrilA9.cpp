@@ -4,7 +4,9 @@
 
 namespace zizaza {
 
-void kTSvodSumPrilA9::Reset() { *this = kTSvodSumPrilA9(); }
+void kTSvodSumPrilA9::Reset() {
+    *this = kTSvodSumPrilA9();
+}
 
 bool kTSvodSumPrilA9::Compute(mTDeclaration& declaration) {
     Reset();

@@ -22,7 +22,9 @@ std::string ratePerUnit(Money rate, int32_t units) {
 
 }  // namespace
 
-void kTSvodSumPrilB::Reset() { *this = kTSvodSumPrilB(m_rate); }
+void kTSvodSumPrilB::Reset() {
+    *this = kTSvodSumPrilB(m_rate);
+}
 
 bool kTSvodSumPrilB::TakesRateCode(int32_t rateCode) const {
     // The dictionary marks dividends with the rate + 1 and CFC profit with the rate + 86.

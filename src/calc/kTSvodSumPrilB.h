@@ -14,7 +14,7 @@ class mTDeclaration;
 
 // One income received abroad, converted for the declaration (exported as РасчДохНалИно).
 struct DohodCur {
-    std::string CountryCode;       // ОКСМ
+    std::string CountryCode;  // ОКСМ
     std::string CurrencyName;
     std::string CurrencyCode;      // КодВалют
     std::string SourceName;        // НаимИстДох
@@ -25,17 +25,17 @@ struct DohodCur {
     int32_t IncomeCode = 0;
     Money DeductionAmount;
     int32_t DeductionCode = 0;
-    Date TaxPaymentDate;           // ДатаУплНал
-    std::string TaxRateText;       // КурсВалютНал
-    std::string TaxInCurrency;     // НалУплИноВал
-    Money TaxInRoubles;            // НалУплИноРуб
-    Money RussianTaxComputed;      // НалЗачРФОбщ: the Russian tax on the income, in kopecks
-    Money Credit;                  // НалогЗачРФОбщ: the foreign tax that may be credited
-    std::string IncomeKind;        // КодВидДох: "1" for CFC profit (code 1000), "2" otherwise
-    std::string CfcNumber;         // НомерКИК
-    uint8_t CfcProfitRule = 0;     // ПорядПрибКИК: low byte of the record's rule
-    Money LiquidationIncome;       // ДохСтИмЛиквИн: income of code 1001 only
-    Money CfcDividendIncome;       // ДохДивКИК: income of code 1012 only
+    Date TaxPaymentDate;        // ДатаУплНал
+    std::string TaxRateText;    // КурсВалютНал
+    std::string TaxInCurrency;  // НалУплИноВал
+    Money TaxInRoubles;         // НалУплИноРуб
+    Money RussianTaxComputed;   // НалЗачРФОбщ: the Russian tax on the income, in kopecks
+    Money Credit;               // НалогЗачРФОбщ: the foreign tax that may be credited
+    std::string IncomeKind;     // КодВидДох: "1" for CFC profit (code 1000), "2" otherwise
+    std::string CfcNumber;      // НомерКИК
+    uint8_t CfcProfitRule = 0;  // ПорядПрибКИК: low byte of the record's rule
+    Money LiquidationIncome;    // ДохСтИмЛиквИн: income of code 1001 only
+    Money CfcDividendIncome;    // ДохДивКИК: income of code 1012 only
 };
 
 // Foreign incomes at one Russian rate: 13, 9 or 35. Takes the records of CurrencyIncomes whose

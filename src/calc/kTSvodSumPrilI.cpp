@@ -10,12 +10,18 @@ namespace zizaza {
 
 kTPartnershipKind& kTSvodSumPrilI::Kind(int number) {
     switch (number) {
-        case 1: return ДохЦБОбрИТ;
-        case 2: return ДохЦБНеОбрИТ;
-        case 3: return ДохПФИНеОбрИТ;
-        case 4: return ДохУстКапИТ;
-        case 5: return ДохПрочИТ;
-        default: throw std::out_of_range("partnership operation kind " + std::to_string(number));
+        case 1:
+            return ДохЦБОбрИТ;
+        case 2:
+            return ДохЦБНеОбрИТ;
+        case 3:
+            return ДохПФИНеОбрИТ;
+        case 4:
+            return ДохУстКапИТ;
+        case 5:
+            return ДохПрочИТ;
+        default:
+            throw std::out_of_range("partnership operation kind " + std::to_string(number));
     }
 }
 
@@ -23,7 +29,9 @@ const kTPartnershipKind& kTSvodSumPrilI::Kind(int number) const {
     return const_cast<kTSvodSumPrilI*>(this)->Kind(number);
 }
 
-void kTSvodSumPrilI::Reset() { *this = kTSvodSumPrilI(); }
+void kTSvodSumPrilI::Reset() {
+    *this = kTSvodSumPrilI();
+}
 
 bool kTSvodSumPrilI::Compute(const mTDeclaration& declaration) {
     Reset();

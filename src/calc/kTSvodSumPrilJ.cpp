@@ -22,7 +22,9 @@ const mTCBDeduct& kTSvodSumPrilJ::losses(const mTDeclaration& declaration) const
     return m_account == Account::Ordinary ? declaration.SecuritiesDeductions : declaration.IisDeductions;
 }
 
-void kTSvodSumPrilJ::Reset() { *this = kTSvodSumPrilJ(m_account); }
+void kTSvodSumPrilJ::Reset() {
+    *this = kTSvodSumPrilJ(m_account);
+}
 
 void kTSvodSumPrilJ::addLine(int32_t incomeCode, int32_t deductionCode, Money income, Money deduction) {
     const Codes& c = codes();
@@ -161,8 +163,7 @@ void kTSvodSumPrilJ::useLosses(const mTDeclaration& declaration) {
         t.УбытУч_2_3 = Min(s.ДохСовОпер - s.РасхРеалЦБ, t.УбытРезОпер);
     s.УбытУмФР_1_13 = t.УбытУч_2_3;
 
-    t.УбытУч_4_6 = AtLeastZero(
-        Min(d.НалБазаОпер - d.УбытПрПерУмНБ - d.УбытУмНБ_5_8, t.УбытРезОпер - t.УбытУч_2_3));
+    t.УбытУч_4_6 = AtLeastZero(Min(d.НалБазаОпер - d.УбытПрПерУмНБ - d.УбытУмНБ_5_8, t.УбытРезОпер - t.УбытУч_2_3));
     d.УбытУмНБ_1_14 = t.УбытУч_4_6;
     t.УбытУмНББуд = AtLeastZero(t.УбытРезОпер - t.УбытУч_2_3 - t.УбытУч_4_6);
 
@@ -188,8 +189,8 @@ void kTSvodSumPrilJ::sumTotals() {
                                 ДохПФИОргЦБ.ДохСовОпер + ДохПФИОргНеЦБ.ДохСовОпер + ДохПФИНеОрг.ДохСовОпер +
                                 ДохРЕПО.ДохЗаймРЕПО + ДохЗаймЦБ.ДохДогЗайм;
     ИтогСовОпер.ОбщДоходОбл = ДохОперЦБОрг.ДоходОбл + ДохОперЦБОргНеОрг.ДоходОбл + ДохОперЦБНеОрг.ДоходОбл +
-                              ДохПФИОргЦБ.ДоходОбл + ДохПФИОргНеЦБ.ДоходОбл + ДохПФИНеОрг.ДоходОбл +
-                              ДохРЕПО.ДоходОбл + ДохЗаймЦБ.ДоходОбл;
+                              ДохПФИОргЦБ.ДоходОбл + ДохПФИОргНеЦБ.ДоходОбл + ДохПФИНеОрг.ДоходОбл + ДохРЕПО.ДоходОбл +
+                              ДохЗаймЦБ.ДоходОбл;
     ИтогСовОпер.ОбщРасхПрмВыч = ИтогСовОпер.ОбщДохСовОпер - ИтогСовОпер.ОбщДоходОбл;
 }
 

@@ -15,21 +15,21 @@ class mTDeclaration;
 
 // Securities traded on an organised market (ДохОперЦБОрг).
 struct kTSecuritiesTraded {
-    Money ДохСовОпер;        // income
-    Money РасхРеалЦБ;        // expenses (201 / 225)
-    Money ПроцРасх;          // interest expenses (218 / 233)
-    Money УбытРЕПОУмДох;     // REPO loss taken here
-    Money УбытЗаймУмДох;     // lending loss taken here
-    Money РасхУмДохРеалЦБ;   // all expenses
-    Money НалБазаОпер;       // base
-    Money УбытРезОпер;       // loss
-    Money ИнвВычУмФР;        // investment deduction (ordinary account only)
-    Money УбытПрПерУмНБ;     // losses of earlier years used
-    Money УбытУмНБ_4_10;     // securities-base derivative loss used
-    Money ДоходОбл;          // taxable
-    Money УбытУч_2_3;        // own loss used by the second traded group
-    Money УбытУч_4_6;        // own loss used by securities-base derivatives
-    Money УбытУмНББуд;       // loss carried forward
+    Money ДохСовОпер;       // income
+    Money РасхРеалЦБ;       // expenses (201 / 225)
+    Money ПроцРасх;         // interest expenses (218 / 233)
+    Money УбытРЕПОУмДох;    // REPO loss taken here
+    Money УбытЗаймУмДох;    // lending loss taken here
+    Money РасхУмДохРеалЦБ;  // all expenses
+    Money НалБазаОпер;      // base
+    Money УбытРезОпер;      // loss
+    Money ИнвВычУмФР;       // investment deduction (ordinary account only)
+    Money УбытПрПерУмНБ;    // losses of earlier years used
+    Money УбытУмНБ_4_10;    // securities-base derivative loss used
+    Money ДоходОбл;         // taxable
+    Money УбытУч_2_3;       // own loss used by the second traded group
+    Money УбытУч_4_6;       // own loss used by securities-base derivatives
+    Money УбытУмНББуд;      // loss carried forward
 
     bool operator==(const kTSecuritiesTraded&) const = default;
 };
@@ -47,11 +47,11 @@ struct kTSecuritiesSecondTraded {
 // Securities not traded on an organised market (ДохОперЦБНеОрг).
 struct kTSecuritiesNonTraded {
     Money ДохСовОпер;
-    Money РасхРеалЦБ;       // expenses (202 / 226)
-    Money ПроцРасх;         // interest expenses (219 / 234)
+    Money РасхРеалЦБ;  // expenses (202 / 226)
+    Money ПроцРасх;    // interest expenses (219 / 234)
     Money УбытРЕПОУмДох;
     Money УбытЗаймУмДох;
-    Money УбытВыхИТ;        // loss on leaving an investment partnership (ordinary account only)
+    Money УбытВыхИТ;  // loss on leaving an investment partnership (ordinary account only)
     Money РасхУмДохРеалЦБ;
     Money ДоходОбл;
 
@@ -64,12 +64,12 @@ struct kTDerivativesSecuritiesBase {
     Money РасхРеалПФИ;
     Money НалБазаОпер;
     Money УбытРезОпер;
-    Money УбытПрПерУмНБ;   // losses of earlier years used
-    Money УбытУмНБ_1_14;   // traded securities loss used
-    Money УбытУмНБ_5_8;    // other-base derivative loss used
+    Money УбытПрПерУмНБ;  // losses of earlier years used
+    Money УбытУмНБ_1_14;  // traded securities loss used
+    Money УбытУмНБ_5_8;   // other-base derivative loss used
     Money ДоходОбл;
-    Money УбытУмНБ_5_6;    // own loss used by other-base derivatives
-    Money УбытУмНБ_1_10;   // own loss used by traded securities
+    Money УбытУмНБ_5_6;   // own loss used by other-base derivatives
+    Money УбытУмНБ_1_10;  // own loss used by traded securities
     Money УбытУмНББуд;
 
     bool operator==(const kTDerivativesSecuritiesBase&) const = default;
@@ -82,9 +82,9 @@ struct kTDerivativesOtherBase {
     Money НалБазаОпер;
     Money УбытРезОпер;
     Money УбытПрПерУмНБ;
-    Money УбытУмНБ_4_9;   // securities-base derivative loss used
+    Money УбытУмНБ_4_9;  // securities-base derivative loss used
     Money ДоходОбл;
-    Money УбытУмНБ_4_7;   // own loss used by securities-base derivatives
+    Money УбытУмНБ_4_7;  // own loss used by securities-base derivatives
     Money УбытУмНББуд;
 
     bool operator==(const kTDerivativesOtherBase&) const = default;
@@ -101,16 +101,16 @@ struct kTDerivativesOffExchange {
 
 // REPO operations (ДохРЕПО); the parts by traded and non-traded securities.
 struct kTSecuritiesRepo {
-    Money ДохЗаймРЕПО;        // income, both parts
-    Money РасхЗаймРЕПО;       // expenses, both parts
-    Money TradedIncome;       // income code 1537 / 1551
-    Money NonTradedIncome;    // 9537 / 9551
+    Money ДохЗаймРЕПО;      // income, both parts
+    Money РасхЗаймРЕПО;     // expenses, both parts
+    Money TradedIncome;     // income code 1537 / 1551
+    Money NonTradedIncome;  // 9537 / 9551
     Money TradedExpenses;
     Money NonTradedExpenses;
     Money ДоходОбл;
     Money УбытРезОпер;
-    Money УбытРЕПООбр;        // loss assigned to traded securities
-    Money УбытРЕПОНеОбр;      // loss assigned to non-traded securities
+    Money УбытРЕПООбр;    // loss assigned to traded securities
+    Money УбытРЕПОНеОбр;  // loss assigned to non-traded securities
 
     bool operator==(const kTSecuritiesRepo&) const = default;
 };
@@ -119,8 +119,8 @@ struct kTSecuritiesRepo {
 struct kTSecuritiesLending {
     Money ДохДогЗайм;
     Money РасхДогЗайм;
-    Money TradedIncome;       // 1538 / 1552
-    Money NonTradedIncome;    // 9538 / 9552
+    Money TradedIncome;     // 1538 / 1552
+    Money NonTradedIncome;  // 9538 / 9552
     Money TradedExpenses;
     Money NonTradedExpenses;
     Money ДоходОбл;

@@ -31,7 +31,9 @@ const ExemptRule kRules[] = {
 
 }  // namespace
 
-void kTSvodSumPrilM::Reset() { *this = kTSvodSumPrilM(); }
+void kTSvodSumPrilM::Reset() {
+    *this = kTSvodSumPrilM();
+}
 
 void kTSvodSumPrilM::addExemptLine(int32_t incomeCode, int32_t deductionCode, Money income, Money deduction) {
     for (const ExemptRule& rule : kRules) {
@@ -92,8 +94,7 @@ bool kTSvodSumPrilM::Compute(mTDeclaration& declaration) {
                 addExemptLine(line.IncomeCode, line.DeductionCode, line.IncomeAmount, line.DeductionAmount);
         if (foreign)
             for (const mTCurrencyIncome& record : declaration.CurrencyIncomes())
-                addExemptLine(record.IncomeCode, record.DeductionCode, record.IncomeInRoubles,
-                              record.DeductionAmount);
+                addExemptLine(record.IncomeCode, record.DeductionCode, record.IncomeInRoubles, record.DeductionAmount);
         limitExemptTotals();
     }
     ДохНеНалОбщ = Money();

@@ -4,7 +4,9 @@
 
 namespace zizaza {
 
-void kTSvodSumPrilV1::Reset() { *this = kTSvodSumPrilV1(); }
+void kTSvodSumPrilV1::Reset() {
+    *this = kTSvodSumPrilV1();
+}
 
 bool kTSvodSumPrilV1::Compute(mTDeclaration& declaration) {
     Reset();

@@ -64,18 +64,13 @@ TEST_P(IncomeKindCodes, OfResidentSource) {
 INSTANTIATE_TEST_SUITE_P(
     PrilA13, IncomeKindCodes,
     testing::Values(
-        KindCase{"NoLinesGivesEmptyCode", {}, ""},
-        KindCase{"SalaryThenRoyaltyStays06", {{2000}, {1400}}, "06"},
-        KindCase{"RoyaltyThenSalaryBecomes06", {{1400}, {2000}}, "06"},
-        KindCase{"CivilContractIs06", {{2010}}, "06"},
+        KindCase{"NoLinesGivesEmptyCode", {}, ""}, KindCase{"SalaryThenRoyaltyStays06", {{2000}, {1400}}, "06"},
+        KindCase{"RoyaltyThenSalaryBecomes06", {{1400}, {2000}}, "06"}, KindCase{"CivilContractIs06", {{2010}}, "06"},
         KindCase{"RentAndPropertySaleGive10", {{1400}, {1520}}, "10"},
-        KindCase{"RoyaltiesOfBothCodesAre04", {{1400}, {2400}}, "04"},
-        KindCase{"SecuritiesOnlyIs03", {{1530}}, "03"},
+        KindCase{"RoyaltiesOfBothCodesAre04", {{1400}, {2400}}, "04"}, KindCase{"SecuritiesOnlyIs03", {{1530}}, "03"},
         KindCase{"ProgramSecuritiesCodeIs03", {{9537}, {1553}}, "03"},
-        KindCase{"CodeOutsideSecuritiesRangesIs10", {{1540}}, "10"},
-        KindCase{"PropertyRightsAre02", {{1520}}, "02"},
-        KindCase{"GiftsAndAidAre05", {{2720}, {2790}, {2220}}, "05"},
-        KindCase{"OtherIncomeIs10", {{4800}}, "10"},
+        KindCase{"CodeOutsideSecuritiesRangesIs10", {{1540}}, "10"}, KindCase{"PropertyRightsAre02", {{1520}}, "02"},
+        KindCase{"GiftsAndAidAre05", {{2720}, {2790}, {2220}}, "05"}, KindCase{"OtherIncomeIs10", {{4800}}, "10"},
         KindCase{"OtherThenSalaryIs06", {{4800}, {2000}}, "06"},
         KindCase{"SalaryUnderwithheldIs07", {{2000}}, "07", 13000, 12000},
         KindCase{"SalaryFullyWithheldStays06", {{2000}}, "06", 13000, 13000},
@@ -129,8 +124,8 @@ TEST(PrilA13, CadastralItemsFollowTheSaleLinesInOrder) {
     kTSvodSumPrilA13 a13;
     a13.Compute(*doc);
     ASSERT_EQ(a13.CadastralItemCount(), 2u);
-    EXPECT_EQ(a13.CadastralItems[0], (mbPrilA{"77:01:0004011:1234", Rub(4000000), Rub(3000000), Rub(2800000),
-                                              Rub(3000000)}));
+    EXPECT_EQ(a13.CadastralItems[0],
+              (mbPrilA{"77:01:0004011:1234", Rub(4000000), Rub(3000000), Rub(2800000), Rub(3000000)}));
     EXPECT_EQ(a13.CadastralItems[1],
               (mbPrilA{"50:21:0010101:77", Rub(5000000), Rub(2500000), Rub(3500000), Rub(3500000)}));
 

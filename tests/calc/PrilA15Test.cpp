@@ -33,26 +33,25 @@ TEST_P(PercentRounding, WholeRoublesAndKopecks) {
     EXPECT_EQ(PercentInKopecks(Amount(c.amount), c.percent), Amount(c.kopecks));
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    PrilA15, PercentRounding,
-    testing::Values(
-        // 1500.06 and 1500.06
-        RoundingCase{"DividendOfTenThousandForty", "10000.40", 15, "1500", "1500.06"},
-        // 150.075: the kopeck half goes up
-        RoundingCase{"ThousandFifty", "1000.50", 15, "150", "150.08"},
-        RoundingCase{"ThousandThreeForty", "1003.40", 15, "151", "150.51"},
-        // 13000.5005 and 13000.494
-        RoundingCase{"JustAboveAHalf", "100003.85", 13, "13001", "13000.50"},
-        RoundingCase{"JustBelowAHalf", "100003.80", 13, "13000", "13000.49"},
-        // 1.5 exactly
-        RoundingCase{"ExactHalf", "10", 15, "2", "1.5"},
-        // -1.5 and -0.015: negative values are truncated toward zero
-        RoundingCase{"NegativeTruncates", "-10", 15, "-1", "-1.5"},
-        RoundingCase{"NegativeKopecksTruncate", "-0.10", 15, "0", "-0.01"},
-        RoundingCase{"Zero", "0", 35, "0", "0"},
-        // far beyond what a double holds to the ten-thousandth
-        RoundingCase{"Large", "900000000000.0001", 35, "315000000000", "315000000000"}),
-    [](const testing::TestParamInfo<RoundingCase>& info) { return info.param.name; });
+INSTANTIATE_TEST_SUITE_P(PrilA15, PercentRounding,
+                         testing::Values(
+                             // 1500.06 and 1500.06
+                             RoundingCase{"DividendOfTenThousandForty", "10000.40", 15, "1500", "1500.06"},
+                             // 150.075: the kopeck half goes up
+                             RoundingCase{"ThousandFifty", "1000.50", 15, "150", "150.08"},
+                             RoundingCase{"ThousandThreeForty", "1003.40", 15, "151", "150.51"},
+                             // 13000.5005 and 13000.494
+                             RoundingCase{"JustAboveAHalf", "100003.85", 13, "13001", "13000.50"},
+                             RoundingCase{"JustBelowAHalf", "100003.80", 13, "13000", "13000.49"},
+                             // 1.5 exactly
+                             RoundingCase{"ExactHalf", "10", 15, "2", "1.5"},
+                             // -1.5 and -0.015: negative values are truncated toward zero
+                             RoundingCase{"NegativeTruncates", "-10", 15, "-1", "-1.5"},
+                             RoundingCase{"NegativeKopecksTruncate", "-0.10", 15, "0", "-0.01"},
+                             RoundingCase{"Zero", "0", 35, "0", "0"},
+                             // far beyond what a double holds to the ten-thousandth
+                             RoundingCase{"Large", "900000000000.0001", 35, "315000000000", "315000000000"}),
+                         [](const testing::TestParamInfo<RoundingCase>& info) { return info.param.name; });
 
 TEST(PrilA15, NonResidentDividendsAtFifteenPercentOfEachSource) {
     auto doc = NewDeclaration(kForm3NdflNonResident);

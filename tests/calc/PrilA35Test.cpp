@@ -22,7 +22,7 @@ TEST(PrilA35, SourcesGetTheirTaxableAmountAndTax) {
     ASSERT_TRUE(a35.Compute(*doc));
     EXPECT_EQ(deposit.IncomeKindCode, "10");
     EXPECT_EQ(deposit.TaxableAmount, Amount("10001.43"));
-    EXPECT_EQ(deposit.TaxComputed, Rub(3501));  // 3500.5005
+    EXPECT_EQ(deposit.TaxComputed, Rub(3501));   // 3500.5005
     EXPECT_EQ(prize.TaxableAmount, Rub(10000));  // the prize exemption is the exempt sheet's
     EXPECT_EQ(prize.TaxComputed, Rub(3500));
     EXPECT_EQ(a35.TotalIncome, Amount("20001.43"));

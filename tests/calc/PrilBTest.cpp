@@ -14,7 +14,9 @@ using testsupport::Amount;
 using testsupport::NewDeclaration;
 using testsupport::Rub;
 
-std::unique_ptr<mTDeclaration> foreignDeclaration() { return NewDeclaration(kForm3Ndfl, kIncomeRussia | kIncomeForeign); }
+std::unique_ptr<mTDeclaration> foreignDeclaration() {
+    return NewDeclaration(kForm3Ndfl, kIncomeRussia | kIncomeForeign);
+}
 
 struct RateCase {
     std::string name;
@@ -41,8 +43,7 @@ INSTANTIATE_TEST_SUITE_P(PrilB, ForeignRateCodes,
                                          RateCase{"CfcProfit99", 99, 1000, 13}, RateCase{"Rate9", 9, 4800, 9},
                                          RateCase{"Rate10", 10, 1011, 9}, RateCase{"Rate35", 35, 2610, 35},
                                          RateCase{"Rate36", 36, 2610, 35}, RateCase{"Rate30", 30, 4800, 0},
-                                         RateCase{"Rate15", 15, 1010, 0},
-                                         RateCase{"Code2620Excluded", 35, 2620, 0},
+                                         RateCase{"Rate15", 15, 1010, 0}, RateCase{"Code2620Excluded", 35, 2620, 0},
                                          RateCase{"Code2620ExcludedAt13", 13, 2620, 0}),
                          [](const testing::TestParamInfo<RateCase>& info) { return info.param.name; });
 
@@ -70,27 +71,26 @@ TEST_P(ForeignTaxAndCredit, AtThirteenPercent) {
     EXPECT_EQ(b.Lines[0].Credit, Amount(c.credit));
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    PrilB, ForeignTaxAndCredit,
-    testing::Values(TaxCase{"DividendLowForeignTax", 1010, "10000", "500", "", "1300", "500"},
-                    TaxCase{"DividendHighForeignTax", 1010, "10000", "2000", "", "1300", "1300"},
-                    TaxCase{"EqualTaxes", 4800, "10000", "1300", "", "1300", "1300"},
-                    TaxCase{"DeductionAboveIncome", 4800, "100", "10", "150", "0", "0"},
-                    TaxCase{"DeductionReducesBase", 4800, "10000", "2000", "4000", "780", "780"},
-                    // 13 × 1000.05 = 13000.65 kopecks: rounded half up to kopecks
-                    TaxCase{"RoundedToKopecks", 4800, "1000.05", "500", "", "130.01", "130.01"},
-                    TaxCase{"LiquidationBearsNoTax", 1001, "10000", "500", "", "0", "0"},
-                    TaxCase{"CfcDividendsBearNoTax", 1012, "10000", "500", "", "0", "0"}),
-    [](const testing::TestParamInfo<TaxCase>& info) { return info.param.name; });
+INSTANTIATE_TEST_SUITE_P(PrilB, ForeignTaxAndCredit,
+                         testing::Values(TaxCase{"DividendLowForeignTax", 1010, "10000", "500", "", "1300", "500"},
+                                         TaxCase{"DividendHighForeignTax", 1010, "10000", "2000", "", "1300", "1300"},
+                                         TaxCase{"EqualTaxes", 4800, "10000", "1300", "", "1300", "1300"},
+                                         TaxCase{"DeductionAboveIncome", 4800, "100", "10", "150", "0", "0"},
+                                         TaxCase{"DeductionReducesBase", 4800, "10000", "2000", "4000", "780", "780"},
+                                         // 13 × 1000.05 = 13000.65 kopecks: rounded half up to kopecks
+                                         TaxCase{"RoundedToKopecks", 4800, "1000.05", "500", "", "130.01", "130.01"},
+                                         TaxCase{"LiquidationBearsNoTax", 1001, "10000", "500", "", "0", "0"},
+                                         TaxCase{"CfcDividendsBearNoTax", 1012, "10000", "500", "", "0", "0"}),
+                         [](const testing::TestParamInfo<TaxCase>& info) { return info.param.name; });
 
 TEST(PrilB, TotalsByKindOfIncome) {
     auto doc = foreignDeclaration();
-    AddForeignIncome(*doc, 99, 1000, Rub(100000), Rub(5000));   // CFC profit: tax 13000
-    AddForeignIncome(*doc, 14, 1010, Rub(10000), Rub(500));     // dividends: tax 1300
-    AddForeignIncome(*doc, 14, 1012, Rub(20000), Rub(1000));    // CFC dividends: no tax
-    AddForeignIncome(*doc, 13, 1001, Rub(30000), Rub(0));       // liquidation: no tax
-    AddForeignIncome(*doc, 13, 4800, Rub(40000), Rub(6000));    // other: tax 5200
-    AddForeignIncome(*doc, 9, 4800, Rub(1000000), Rub(0));      // another sheet's
+    AddForeignIncome(*doc, 99, 1000, Rub(100000), Rub(5000));  // CFC profit: tax 13000
+    AddForeignIncome(*doc, 14, 1010, Rub(10000), Rub(500));    // dividends: tax 1300
+    AddForeignIncome(*doc, 14, 1012, Rub(20000), Rub(1000));   // CFC dividends: no tax
+    AddForeignIncome(*doc, 13, 1001, Rub(30000), Rub(0));      // liquidation: no tax
+    AddForeignIncome(*doc, 13, 4800, Rub(40000), Rub(6000));   // other: tax 5200
+    AddForeignIncome(*doc, 9, 4800, Rub(1000000), Rub(0));     // another sheet's
     kTSvodSumPrilB b(13);
     ASSERT_TRUE(b.Compute(*doc));
     ASSERT_EQ(b.LineCount(), 5u);

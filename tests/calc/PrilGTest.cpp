@@ -49,23 +49,22 @@ TEST_P(ProfessionalRows, RussianLines) {
 
 INSTANTIATE_TEST_SUITE_P(
     PrilG, ProfessionalRows,
-    testing::Values(RowCase{"CivilContractLimitedToIncome", {{2010, 100000, 403, 120000}}, 1, 100000, 100000},
-                    RowCase{"CivilContractWithoutItsCode", {{2010, 100000, 0, 0}}, 1, 0, 0},
-                    RowCase{"AuthorsFactual", {{2201, 50000, 404, 10000}, {2209, 30000, 404, 5000}}, 2, 80000, 15000},
-                    RowCase{"AuthorsByNorm", {{2205, 50000, 405, 15000}}, 3, 50000, 15000},
-                    RowCase{"CapitalSharesFactual", {{1540, 400000, 315, 300000}, {1542, 100000, 316, 50000}}, 4,
-                            500000, 350000},
-                    // Two 905 deductions of 200000 and 150000 share the 250000 limit.
-                    RowCase{"CapitalShares905Limited", {{1540, 500000, 905, 200000}, {1540, 500000, 905, 150000}},
-                            4, 1000000, 250000},
-                    RowCase{"Row4LimitedAfter905Joins", {{1540, 100000, 315, 60000}, {1542, 100000, 907, 90000}},
-                            4, 200000, 150000},
-                    RowCase{"Row4NotAboveIncome", {{1540, 100000, 315, 60000}, {1542, 50000, 907, 200000}}, 4,
-                            150000, 150000},
-                    RowCase{"Row5", {{1560, 10000, 317, 4000}}, 5, 10000, 4000},
-                    RowCase{"ForeignRow5CodeIsNotRussian", {{1544, 10000, 317, 4000}}, 5, 0, 0},
-                    RowCase{"Row6", {{1570, 10000, 318, 12000}}, 6, 10000, 10000},
-                    RowCase{"Row7", {{1550, 70000, 314, 30000}}, 7, 70000, 30000}),
+    testing::Values(
+        RowCase{"CivilContractLimitedToIncome", {{2010, 100000, 403, 120000}}, 1, 100000, 100000},
+        RowCase{"CivilContractWithoutItsCode", {{2010, 100000, 0, 0}}, 1, 0, 0},
+        RowCase{"AuthorsFactual", {{2201, 50000, 404, 10000}, {2209, 30000, 404, 5000}}, 2, 80000, 15000},
+        RowCase{"AuthorsByNorm", {{2205, 50000, 405, 15000}}, 3, 50000, 15000},
+        RowCase{"CapitalSharesFactual", {{1540, 400000, 315, 300000}, {1542, 100000, 316, 50000}}, 4, 500000, 350000},
+        // Two 905 deductions of 200000 and 150000 share the 250000 limit.
+        RowCase{
+            "CapitalShares905Limited", {{1540, 500000, 905, 200000}, {1540, 500000, 905, 150000}}, 4, 1000000, 250000},
+        RowCase{
+            "Row4LimitedAfter905Joins", {{1540, 100000, 315, 60000}, {1542, 100000, 907, 90000}}, 4, 200000, 150000},
+        RowCase{"Row4NotAboveIncome", {{1540, 100000, 315, 60000}, {1542, 50000, 907, 200000}}, 4, 150000, 150000},
+        RowCase{"Row5", {{1560, 10000, 317, 4000}}, 5, 10000, 4000},
+        RowCase{"ForeignRow5CodeIsNotRussian", {{1544, 10000, 317, 4000}}, 5, 0, 0},
+        RowCase{"Row6", {{1570, 10000, 318, 12000}}, 6, 10000, 10000},
+        RowCase{"Row7", {{1550, 70000, 314, 30000}}, 7, 70000, 30000}),
     [](const testing::TestParamInfo<RowCase>& info) { return info.param.name; });
 
 TEST(PrilG, Limit905907SharedWithTheForeignSheet) {

@@ -36,14 +36,14 @@ TEST(PrilI, KindsAcrossPartnerships) {
     kTSvodSumPrilI i;
     ASSERT_TRUE(i.Compute(*doc));
     // Kind 1: 100000 − 20000 − 5000 − 10000 = 65000, of which 15000 investment deduction.
-    EXPECT_EQ(i.ДохЦБОбрИТ, (kTPartnershipKind{Rub(100000), Rub(20000), Rub(5000), Rub(10000), Rub(65000),
-                                               Rub(15000), Rub(50000), Rub(0)}));
+    EXPECT_EQ(i.ДохЦБОбрИТ, (kTPartnershipKind{Rub(100000), Rub(20000), Rub(5000), Rub(10000), Rub(65000), Rub(15000),
+                                               Rub(50000), Rub(0)}));
     // Kind 2: a loss of 6000 of the year.
-    EXPECT_EQ(i.ДохЦБНеОбрИТ, (kTPartnershipKind{Rub(10000), Rub(15000), Rub(1000), Rub(0), Rub(0), Rub(0), Rub(0),
-                                                 Rub(6000)}));
+    EXPECT_EQ(i.ДохЦБНеОбрИТ,
+              (kTPartnershipKind{Rub(10000), Rub(15000), Rub(1000), Rub(0), Rub(0), Rub(0), Rub(0), Rub(6000)}));
     // Kind 3: past losses take the result to 0 but make no loss of the year.
-    EXPECT_EQ(i.ДохПФИНеОбрИТ, (kTPartnershipKind{Rub(30000), Rub(10000), Rub(0), Rub(25000), Rub(0), Rub(0),
-                                                  Rub(0), Rub(0)}));
+    EXPECT_EQ(i.ДохПФИНеОбрИТ,
+              (kTPartnershipKind{Rub(30000), Rub(10000), Rub(0), Rub(25000), Rub(0), Rub(0), Rub(0), Rub(0)}));
     EXPECT_EQ(i.ДохУстКапИТ, kTPartnershipKind());
     EXPECT_EQ(i.ДохПрочИТ.ДоходОбл, Rub(4000));
     EXPECT_EQ(i.РасчДохВыхИТ, (kTPartnershipExit{Rub(50000), Rub(80000), Rub(0), Rub(30000)}));

@@ -50,22 +50,30 @@ TEST_P(ExemptKinds, LimitedPerLineAndPerKind) {
 INSTANTIATE_TEST_SUITE_P(
     PrilM, ExemptKinds,
     testing::Values(
-        ExemptCase{"TwoGiftsShareTheLimit", {{2720, 3000, 501, 3000}, {2720, 3000, 501, 3000}}, &kTSvodSumPrilM::ПодарНП,
-                   6000, 4000},
+        ExemptCase{"TwoGiftsShareTheLimit",
+                   {{2720, 3000, 501, 3000}, {2720, 3000, 501, 3000}},
+                   &kTSvodSumPrilM::ПодарНП,
+                   6000,
+                   4000},
         ExemptCase{"GiftBelowTheLimit", {{2720, 2500, 501, 2500}}, &kTSvodSumPrilM::ПодарНП, 2500, 2500},
         ExemptCase{"GiftWithoutItsDeduction", {{2720, 2500, 0, 0}}, &kTSvodSumPrilM::ПодарНП, 2500, 0},
         ExemptCase{"GiftWithAnotherDeduction", {{2720, 2500, 503, 2500}}, &kTSvodSumPrilM::ПодарНП, 2500, 0},
         // The line's income, not its deduction amount, is limited.
         ExemptCase{"AidToEmployeesTakesIncome", {{2760, 3000, 503, 100}}, &kTSvodSumPrilM::МатПомРаб, 3000, 3000},
-        ExemptCase{"BirthAidTakesTheDeduction", {{2762, 80000, 508, 50000}}, &kTSvodSumPrilM::МатПомРожд, 80000,
-                   50000},
+        ExemptCase{"BirthAidTakesTheDeduction", {{2762, 80000, 508, 50000}}, &kTSvodSumPrilM::МатПомРожд, 80000, 50000},
         ExemptCase{"PensionContributions12000", {{1211, 20000, 510, 20000}}, &kTSvodSumPrilM::ДопСВПенс, 20000, 12000},
         ExemptCase{"AidToDisabled", {{2761, 5000, 506, 5000}}, &kTSvodSumPrilM::МатПомИнв, 5000, 4000},
-        ExemptCase{"CompetitionPrizes", {{2730, 1000, 502, 1000}, {2730, 4000, 502, 4000}}, &kTSvodSumPrilM::ПризНП,
-                   5000, 4000},
+        ExemptCase{"CompetitionPrizes",
+                   {{2730, 1000, 502, 1000}, {2730, 4000, 502, 4000}},
+                   &kTSvodSumPrilM::ПризНП,
+                   5000,
+                   4000},
         ExemptCase{"Medicines", {{2770, 3999, 504, 3999}}, &kTSvodSumPrilM::ВозмМед, 3999, 3999},
-        ExemptCase{"VeteransAid10000", {{2790, 7000, 507, 7000}, {2790, 7000, 507, 7000}}, &kTSvodSumPrilM::ПомПодар,
-                   14000, 10000}),
+        ExemptCase{"VeteransAid10000",
+                   {{2790, 7000, 507, 7000}, {2790, 7000, 507, 7000}},
+                   &kTSvodSumPrilM::ПомПодар,
+                   14000,
+                   10000}),
     [](const testing::TestParamInfo<ExemptCase>& info) { return info.param.name; });
 
 TEST(PrilM, ForeignIncomesJoinTheRussianOnes) {

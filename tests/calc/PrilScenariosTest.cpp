@@ -90,7 +90,7 @@ TEST(PrilScenarios, ResidentWithSalaryAndSideIncomes) {
     // withheld, so the code ends as "07". The contract source has nothing withheld: "07" too.
     EXPECT_EQ(employer.IncomeKindCode, "07");
     EXPECT_EQ(client.IncomeKindCode, "07");
-    EXPECT_EQ(s.a13.TotalIncome, Rub(829000));   // 720000 + 6000 + 3000 + 100000
+    EXPECT_EQ(s.a13.TotalIncome, Rub(829000));  // 720000 + 6000 + 3000 + 100000
     EXPECT_EQ(s.a13.TaxableAmount, Rub(822000));
     EXPECT_EQ(s.a13.TaxComputed, Rub(106860));
     EXPECT_EQ(s.a13.TaxWithheld, Rub(93600));
