@@ -246,6 +246,26 @@ TEST(SvodSum, NonResident30RefundGoesToTheSourcesOfThe30List) {
     EXPECT_EQ(linesOf(sum), (std::vector<Line>{{kAgent, "48000000", "2", Rub(5000)}}));
 }
 
+// The 30% tax of a non-resident includes what the partnerships withheld, so its refund reaches
+// them too and is never lost.
+TEST(SvodSum, NonResident30RefundReachesThePartnerships) {
+    auto doc = NewDeclaration(kForm3NdflNonResident, kIncomeRussia | kIncomeInvestTov);
+    AddSource13(*doc, "48000000", Rub(2000));
+    mTInvestTov& p = doc->InvestPartnershipIncome(doc->AddInvestPartnershipIncome());
+    p.Oktmo = "49000000";
+    p.TaxWithheld = Rub(8000);
+    mTInvestTovIncome line;
+    line.OperationKind = 5;
+    line.Income = Rub(10000);
+    p.AddLine(line);
+    kTSvodSum sum;
+    EXPECT_TRUE(sum.Compute(*doc));
+    EXPECT_EQ(sum.List2().Исчисл, Rub(3000));
+    EXPECT_EQ(sum.List2().ПодлВозв, Rub(7000));
+    EXPECT_EQ(linesOf(sum), (std::vector<Line>{{kAgent, "48000000", "2", Rub(2000)},
+                                               {kAgent, "49000000", "2", Rub(5000)}}));
+}
+
 TEST(SvodSum, ComputeAgainGivesTheSameLines) {
     auto doc = NewDeclaration();
     AddLine(AddSource13(*doc, "45000000", Rub(14000)), 2000, Rub(100000), 3);
