@@ -74,7 +74,9 @@ void WriteFileAtomically(const std::string& path, std::string_view bytes) {
     namespace fs = std::filesystem;
     fs::path target(path);
     fs::path folder = target.has_parent_path() ? target.parent_path() : fs::path(".");
-    TempFile temp((folder / ("." + target.filename().string() + ".XXXXXX")).string());
+    std::string tempName(".");
+    tempName.append(target.filename().string()).append(".XXXXXX");
+    TempFile temp((folder / tempName).string());
     if (temp.fd() < 0)
         fail("Не удается создать файл ", path, errno);
     const char* p = bytes.data();
