@@ -24,11 +24,15 @@ namespace zizaza {
 namespace {
 
 // A foreign tax credit in whole roubles.
-Money wholeRoubles(Money credit) { return Money::Roubles(RoundHalfUpRatio(credit.raw(), 1, Money::kScale)); }
+Money wholeRoubles(Money credit) {
+    return Money::Roubles(RoundHalfUpRatio(credit.raw(), 1, Money::kScale));
+}
 
 // Taxpayer categories whose "nothing to pay" line goes under the entrepreneurs' code: entrepreneur,
 // farm head, notary, lawyer, arbitration manager.
-bool isPrivatePractice(uint16_t category) { return category <= 3 || category == 6; }
+bool isPrivatePractice(uint16_t category) {
+    return category <= 3 || category == 6;
+}
 
 }  // namespace
 
@@ -97,8 +101,8 @@ bool kTSvodSum::Compute(mTDeclaration& doc) {
 
 bool kTSvodSum::computeSheets(mTDeclaration& doc) {
     // Each sheet runs only while every sheet before it succeeded.
-    bool ok = m_prilA9->Compute(doc) && m_prilA13->Compute(doc) && m_prilA15->Compute(doc) &&
-              m_prilA30->Compute(doc) && m_prilA35->Compute(doc) && m_prilV1->Compute(doc);
+    bool ok = m_prilA9->Compute(doc) && m_prilA13->Compute(doc) && m_prilA15->Compute(doc) && m_prilA30->Compute(doc) &&
+              m_prilA35->Compute(doc) && m_prilV1->Compute(doc);
     if (!ok || doc.IncomeFlags() == 0)
         return ok;
     ok = m_prilM->Compute(doc) && m_prilG->Compute(doc) &&
@@ -290,13 +294,11 @@ void kTSvodSum::payOrRefund(const kTSvodSumList& block, const char* payKbk, cons
 
 bool kTSvodSum::computeSection1(const mTDeclaration& doc) {
     bool result = true;
-    for (const kTSvodSumList* b : {static_cast<const kTSvodSumList*>(&m_list1),
-                                   static_cast<const kTSvodSumList*>(&m_listKik),
-                                   static_cast<const kTSvodSumList*>(&m_listDiv),
-                                   static_cast<const kTSvodSumList*>(&m_list2),
-                                   static_cast<const kTSvodSumList*>(&m_list3),
-                                   static_cast<const kTSvodSumList*>(&m_list4),
-                                   static_cast<const kTSvodSumList*>(&m_list5)})
+    for (const kTSvodSumList* b :
+         {static_cast<const kTSvodSumList*>(&m_list1), static_cast<const kTSvodSumList*>(&m_listKik),
+          static_cast<const kTSvodSumList*>(&m_listDiv), static_cast<const kTSvodSumList*>(&m_list2),
+          static_cast<const kTSvodSumList*>(&m_list3), static_cast<const kTSvodSumList*>(&m_list4),
+          static_cast<const kTSvodSumList*>(&m_list5)})
         if (b->ПодлУпл > b->ПодлВозв)
             result = false;
 

@@ -4,13 +4,15 @@
 
 namespace zizaza {
 
-Money TaxAtRate(Money base, int ratePercent) { return PercentInWholeRoubles(base, ratePercent); }
+Money TaxAtRate(Money base, int ratePercent) {
+    return PercentInWholeRoubles(base, ratePercent);
+}
 
 void kTSvodSumList::Reset() {
     Ставка.clear();
-    Money* values[] = {&ДоходОбщ,   &ДоходОбщНеНал, &СумНалВыч,        &ДоходОбщНал,  &СумРасхУм, &СумДохДивКИК,
-                       &НалБаза,    &Исчисл,        &УдержОбщ,         &УдержОбщМВ,   &УплАвФакт, &ОбщАвУплЗач227_1,
-                       &УплИнПодлЗач, &ИсчислУпл,   &ПодлВозв,         &УплПатентЗач, &ТСУплПерЗач, &ПодлУпл};
+    Money* values[] = {&ДоходОбщ,     &ДоходОбщНеНал, &СумНалВыч, &ДоходОбщНал,  &СумРасхУм,   &СумДохДивКИК,
+                       &НалБаза,      &Исчисл,        &УдержОбщ,  &УдержОбщМВ,   &УплАвФакт,   &ОбщАвУплЗач227_1,
+                       &УплИнПодлЗач, &ИсчислУпл,     &ПодлВозв,  &УплПатентЗач, &ТСУплПерЗач, &ПодлУпл};
     for (Money* v : values)
         *v = Money();
 }

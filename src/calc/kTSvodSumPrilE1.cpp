@@ -31,7 +31,9 @@ struct ChildGroup {
 
 }  // namespace
 
-void kTSvodSumPrilE1::Reset() { *this = kTSvodSumPrilE1(); }
+void kTSvodSumPrilE1::Reset() {
+    *this = kTSvodSumPrilE1();
+}
 
 bool kTSvodSumPrilE1::Compute(const mTDeclaration& doc) {
     Reset();
@@ -89,24 +91,24 @@ bool kTSvodSumPrilE1::Compute(const mTDeclaration& doc) {
     for (bool b : incomeMonth)
         incomeMonths += b ? 1 : 0;
     switch (sd.PersonalCode) {
-    case kPersonal104:
-        ВычСт218_1_2 = Money::Roubles(500) * incomeMonths;
-        break;
-    case kPersonal105:
-        ВычСт218_1_1 = Money::Roubles(3000) * incomeMonths;
-        break;
-    case kPersonalChanged:
-        for (int m = 0; m < 12; ++m) {
-            if (!incomeMonth[m])
-                continue;
-            if (sd.MonthlyPersonalCode(m) == 2)
-                ВычСт218_1_1 += Money::Roubles(3000);
-            else if (sd.MonthlyPersonalCode(m) == 1)
-                ВычСт218_1_2 += Money::Roubles(500);
-        }
-        break;
-    default:  // 103: no personal deduction
-        break;
+        case kPersonal104:
+            ВычСт218_1_2 = Money::Roubles(500) * incomeMonths;
+            break;
+        case kPersonal105:
+            ВычСт218_1_1 = Money::Roubles(3000) * incomeMonths;
+            break;
+        case kPersonalChanged:
+            for (int m = 0; m < 12; ++m) {
+                if (!incomeMonth[m])
+                    continue;
+                if (sd.MonthlyPersonalCode(m) == 2)
+                    ВычСт218_1_1 += Money::Roubles(3000);
+                else if (sd.MonthlyPersonalCode(m) == 1)
+                    ВычСт218_1_2 += Money::Roubles(500);
+            }
+            break;
+        default:  // 103: no personal deduction
+            break;
     }
 
     if (sd.ChildStatus != 0) {
@@ -114,8 +116,8 @@ bool kTSvodSumPrilE1::Compute(const mTDeclaration& doc) {
         const ChildGroup groups[] = {
             {sd.ChildrenConstant, sd.ChildrenCount, sd.MonthlyChildren, kFirstChildren, &ВычСтРеб, &ВычСтРебЕд},
             {sd.ThirdConstant, sd.ThirdCount, sd.MonthlyThird, kThirdChildren, &ВычСтРеб, &ВычСтРебЕд},
-            {sd.DisabledConstant, sd.DisabledCount, sd.MonthlyDisabled, kDisabledChild * disabledFactor,
-             &ВычСтРебИнв, &ВычСтРебИнвЕд},
+            {sd.DisabledConstant, sd.DisabledCount, sd.MonthlyDisabled, kDisabledChild * disabledFactor, &ВычСтРебИнв,
+             &ВычСтРебИнвЕд},
         };
         for (const ChildGroup& g : groups) {
             if (g.constant && (sd.ChildStatus == kChildTwoParents || sd.ChildStatus == kChildSingleParent)) {

@@ -14,15 +14,15 @@ class mTDeclaration;
 // Arrays run from January (index 0) to December.
 class kTSvodSumPrilE1 {
 public:
-    int32_t MonthsWithin40000 = 0;         // no longer used by the 2017 rules; always 0
-    int32_t IncomeMonthsWithin350000 = 0;  // income months up to the last month within the threshold
-    std::array<Money, 12> MonthlyIncomes{};    // workplace incomes, or an entrepreneur's incomes
-    std::array<Money, 12> MonthlyExpenses{};   // an entrepreneur's expenses
+    int32_t MonthsWithin40000 = 0;              // no longer used by the 2017 rules; always 0
+    int32_t IncomeMonthsWithin350000 = 0;       // income months up to the last month within the threshold
+    std::array<Money, 12> MonthlyIncomes{};     // workplace incomes, or an entrepreneur's incomes
+    std::array<Money, 12> MonthlyExpenses{};    // an entrepreneur's expenses
     std::array<Money, 12> CumulativeIncomes{};  // December holds the year's income
 
-    Money ВычСт218_1_1;  // ВычСт218.1.1: personal code 105
-    Money ВычСт218_1_2;  // ВычСт218.1.2: personal code 104
-    Money Code103Total;  // always 0
+    Money ВычСт218_1_1;   // ВычСт218.1.1: personal code 105
+    Money ВычСт218_1_2;   // ВычСт218.1.2: personal code 104
+    Money Code103Total;   // always 0
     Money ВычСтРеб;       // children, two parents
     Money ВычСтРебЕд;     // children, single parent
     Money ВычСтРебИнв;    // disabled children, two parents

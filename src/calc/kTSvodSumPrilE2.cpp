@@ -11,7 +11,9 @@ constexpr Money kChildEducationLimit = Money::Roubles(50000);
 
 }  // namespace
 
-void kTSvodSumPrilE2::Reset() { *this = kTSvodSumPrilE2(); }
+void kTSvodSumPrilE2::Reset() {
+    *this = kTSvodSumPrilE2();
+}
 
 bool kTSvodSumPrilE2::Compute(mTDeclaration& doc, const kTSvodSumPrilE3& e3, const Inputs& in) {
     Reset();

@@ -13,7 +13,7 @@ class kTSvodSumPrilE2 {
 public:
     // Sheet values the charity limit is measured against.
     struct Inputs {
-        Money Income13;             // 13% income sheet, total income
+        Money Income13;              // 13% income sheet, total income
         Money ForeignOtherIncome13;  // foreign 13% sheet, other income
         Money BusinessIncome;
         Money ForeignLiquidationIncome13;  // foreign 13% sheet, code 1001

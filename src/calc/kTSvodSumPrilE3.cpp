@@ -22,7 +22,9 @@ mbTPens lineOf(const mTPens& c, int32_t kind) {
 
 }  // namespace
 
-void kTSvodSumPrilE3::Reset() { *this = kTSvodSumPrilE3(); }
+void kTSvodSumPrilE3::Reset() {
+    *this = kTSvodSumPrilE3();
+}
 
 bool kTSvodSumPrilE3::Compute(const mTDeclaration& doc) {
     Reset();

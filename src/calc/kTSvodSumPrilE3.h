@@ -28,7 +28,7 @@ struct mbTPens {
 // entered on the securities screen.
 class kTSvodSumPrilE3 {
 public:
-    std::vector<mbTPens> Contracts;             // kinds 1 to 3
+    std::vector<mbTPens> Contracts;                // kinds 1 to 3
     std::vector<mbTPens> AdditionalContributions;  // kind 4, listed with kind 2
     size_t ContractCount() const { return Contracts.size(); }
     size_t AdditionalContributionCount() const { return AdditionalContributions.size(); }

@@ -19,7 +19,9 @@ struct SaleLine {
 
 }  // namespace
 
-void kTSvodSumPrilH1::Reset() { *this = kTSvodSumPrilH1(); }
+void kTSvodSumPrilH1::Reset() {
+    *this = kTSvodSumPrilH1();
+}
 
 namespace {
 

@@ -28,7 +28,9 @@ Money limitOf(mTConstructionDeductObj& o) {
 
 }  // namespace
 
-void kTSvodSumPrilZ::Reset() { *this = kTSvodSumPrilZ(); }
+void kTSvodSumPrilZ::Reset() {
+    *this = kTSvodSumPrilZ();
+}
 
 bool kTSvodSumPrilZ::Compute(mTDeclaration& doc, const Inputs& in) {
     Reset();
@@ -75,11 +77,11 @@ bool kTSvodSumPrilZ::Compute(mTDeclaration& doc, const Inputs& in) {
     FirstCarried = pd.FirstCarried;
     SecondCarried = pd.SecondCarried;
 
-    const Money available = in.Income13 + in.ForeignOtherIncome13 + in.BusinessIncome + in.RestoredInvestmentIncome -
-                            (in.BusinessExpenses + in.SaleDeduction + in.ExemptTotal + in.ProfessionalDeductions +
-                             in.SocialDeductionsDue + in.InvestmentDeduction + in.SocialDeductionsByAgents +
-                             in.ForeignLiquidationIncome13 + in.StandardDeductions + in.IncomeReductions +
-                             ВычНАУвед + ПроцНАУвед);
+    const Money available =
+        in.Income13 + in.ForeignOtherIncome13 + in.BusinessIncome + in.RestoredInvestmentIncome -
+        (in.BusinessExpenses + in.SaleDeduction + in.ExemptTotal + in.ProfessionalDeductions + in.SocialDeductionsDue +
+         in.InvestmentDeduction + in.SocialDeductionsByAgents + in.ForeignLiquidationIncome13 + in.StandardDeductions +
+         in.IncomeReductions + ВычНАУвед + ПроцНАУвед);
     НалБаз13БезВыч = Max(available, Money());
 
     РасхНовВычНД = Max(TotalCost - ВычНовЗачПред - ВычНАУвед, Money());

@@ -13,10 +13,10 @@ class kTSvodSumPrilZ {
 public:
     // Values of the other sheets that make up the income available for the deduction.
     struct Inputs {
-        Money Income13;                    // 13% income sheet, total income
-        Money ForeignOtherIncome13;        // foreign 13% sheet, other income
+        Money Income13;              // 13% income sheet, total income
+        Money ForeignOtherIncome13;  // foreign 13% sheet, other income
         Money BusinessIncome;
-        Money RestoredInvestmentIncome;    // kTSvodSumPrilE3
+        Money RestoredInvestmentIncome;  // kTSvodSumPrilE3
         Money BusinessExpenses;
         Money SaleDeduction;               // kTSvodSumPrilH1 total
         Money ExemptTotal;                 // non-taxable incomes
@@ -32,17 +32,17 @@ public:
     double ShareFactor = 0;  // the taxpayer's share of the object (1 for several objects)
     Money TotalCost;         // limited
     Money TotalInterest;
-    Money ВычНовЗачПред;     // previous years' purchase deduction
-    Money ВычПроцЗачПред;    // previous years' interest deduction
+    Money ВычНовЗачПред;   // previous years' purchase deduction
+    Money ВычПроцЗачПред;  // previous years' interest deduction
     Money FirstCarried;
     Money SecondCarried;
-    Money ВычНАУвед;         // agent purchase deduction this year
-    Money ПроцНАУвед;        // agent interest deduction this year
-    Money НалБаз13БезВыч;    // income available for the deduction
-    Money РасхНовВычНД;      // purchase deduction this year
-    Money ПроцВычНД;         // interest deduction this year
-    Money ОстИВБезПроц;      // purchase remainder carried over
-    Money ОстИВУплПроц;      // interest remainder carried over
+    Money ВычНАУвед;       // agent purchase deduction this year
+    Money ПроцНАУвед;      // agent interest deduction this year
+    Money НалБаз13БезВыч;  // income available for the deduction
+    Money РасхНовВычНД;    // purchase deduction this year
+    Money ПроцВычНД;       // interest deduction this year
+    Money ОстИВБезПроц;    // purchase remainder carried over
+    Money ОстИВУплПроц;    // interest remainder carried over
 
     void Reset();
     // Resets, then computes when the property deduction is granted on a resident declaration with

@@ -9,19 +9,18 @@
 namespace zizaza::cli {
 namespace {
 
-constexpr const char* kUsage =
-    "ФАЙЛ.tv7 [--sheets]  расчет декларации: раздел 1 и раздел 2; --sheets: и все листы";
+constexpr const char* kUsage = "ФАЙЛ.tv7 [--sheets]  расчет декларации: раздел 1 и раздел 2; --sheets: и все листы";
 
 const char* formName(uint16_t form) {
     switch (form) {
-    case kForm3Ndfl:
-        return "3-НДФЛ";
-    case kForm3NdflNonResident:
-        return "3-НДФЛ нерезидента";
-    case kForm4Ndfl:
-        return "4-НДФЛ";
-    default:
-        return "неизвестная";
+        case kForm3Ndfl:
+            return "3-НДФЛ";
+        case kForm3NdflNonResident:
+            return "3-НДФЛ нерезидента";
+        case kForm4Ndfl:
+            return "4-НДФЛ";
+        default:
+            return "неизвестная";
     }
 }
 

@@ -43,9 +43,9 @@ TEST_P(PrilH1Cases, Deductions) {
     }
     kTSvodSumPrilH1 h1;
     ASSERT_TRUE(h1.Compute(*doc));
-    const kTSaleDeductionPair* pairs[] = {&h1.СумИмущ,   &h1.СумДолИмущ,   &h1.СумИмущДок, &h1.СумИнНедИмущ,
-                                          &h1.СумИнНедИмущДок, &h1.СумИнИмущ, &h1.СумИнИмущДок, &h1.СумИзтИмущ,
-                                          &h1.СумЛиквИО, &h1.СумИмущКИК};
+    const kTSaleDeductionPair* pairs[] = {&h1.СумИмущ,         &h1.СумДолИмущ, &h1.СумИмущДок,   &h1.СумИнНедИмущ,
+                                          &h1.СумИнНедИмущДок, &h1.СумИнИмущ,  &h1.СумИнИмущДок, &h1.СумИзтИмущ,
+                                          &h1.СумЛиквИО,       &h1.СумИмущКИК};
     ASSERT_EQ(c.deductions.size(), 10u);
     for (size_t i = 0; i < 10; ++i)
         EXPECT_EQ(pairs[i]->НалВычет, Rub(c.deductions[i])) << "pair " << i + 1;

@@ -63,8 +63,11 @@ const ZLimitCase kZLimitCases[] = {
     {"TwoObjectsBothWithCosts", {{1500000, 2016, 1, 2}, {1000000, 2005, 1, 4}}, 2000000, {1500000, 500000}, {0, 0}},
     {"TwoObjectsSecondWithoutCost", {{3000000, 2016, 1, 2}, {0, 2005}}, 1000000, {1000000, 0}, {0, 0}},
     {"TwoObjectsFirstWithoutCost", {{0, 2016}, {3000000, 2005, 1, 2}}, 500000, {0, 500000}, {0, -1}},
-    {"ThreeObjectsWholeLimit", {{1000000, 2005, 1, 4}, {800000, 2016}, {700000, 2016}}, 2000000,
-     {1000000, 800000, 200000}, {0, 0, 0}},
+    {"ThreeObjectsWholeLimit",
+     {{1000000, 2005, 1, 4}, {800000, 2016}, {700000, 2016}},
+     2000000,
+     {1000000, 800000, 200000},
+     {0, 0, 0}},
 };
 
 INSTANTIATE_TEST_SUITE_P(PurchaseDeduction, PrilZLimits, testing::ValuesIn(kZLimitCases),

@@ -29,7 +29,9 @@ struct Line {
     bool operator==(const Line&) const = default;
 };
 
-void PrintTo(const Line& l, std::ostream* os) { *os << l.kbk << " " << l.oktmo << " " << l.sign << " " << l.amount.ToText(); }
+void PrintTo(const Line& l, std::ostream* os) {
+    *os << l.kbk << " " << l.oktmo << " " << l.sign << " " << l.amount.ToText();
+}
 
 std::vector<Line> linesOf(const kTSvodSum& sum) {
     std::vector<Line> out;
@@ -97,8 +99,8 @@ TEST(SvodSum, RefundSplitOverSourcesByOktmo) {
     EXPECT_EQ(sum.List1().НалБаза, Amount("46153.85"));
     EXPECT_EQ(sum.List1().Исчисл, Rub(6000));
     EXPECT_EQ(sum.List1().ПодлВозв, Rub(30000));
-    EXPECT_EQ(linesOf(sum), (std::vector<Line>{{kAgent, "45000000", "2", Rub(26000)},
-                                               {kAgent, "46000000", "2", Rub(4000)}}));
+    EXPECT_EQ(linesOf(sum),
+              (std::vector<Line>{{kAgent, "45000000", "2", Rub(26000)}, {kAgent, "46000000", "2", Rub(4000)}}));
 }
 
 TEST(SvodSum, RefundsOfTwoRatesToOneOktmoMerge) {
@@ -177,8 +179,8 @@ TEST(SvodSum, BusinessTaxGoesUnderItsOwnCode) {
     EXPECT_EQ(sum.List1().СумНалВыч, Rub(200000));
     EXPECT_EQ(sum.List1().УплАвФакт, Rub(50000));
     EXPECT_EQ(sum.List1().ПодлУпл, Rub(67000));
-    EXPECT_EQ(linesOf(sum), (std::vector<Line>{{kBusiness, "45000000", "1", Rub(54000)},
-                                               {kOther, "45000000", "1", Rub(13000)}}));
+    EXPECT_EQ(linesOf(sum),
+              (std::vector<Line>{{kBusiness, "45000000", "1", Rub(54000)}, {kOther, "45000000", "1", Rub(13000)}}));
 }
 
 TEST(SvodSum, BusinessAdvanceRefundedFirst) {
@@ -207,8 +209,8 @@ TEST(SvodSum, CfcProfitAndForeignDividends) {
     EXPECT_EQ(sum.ListDiv().ДоходОбщ, Rub(10000));
     EXPECT_EQ(sum.ListDiv().УплИнПодлЗач, Rub(501));  // the credit rounded to whole roubles
     EXPECT_EQ(sum.ListDiv().ПодлУпл, Rub(799));
-    EXPECT_EQ(linesOf(sum), (std::vector<Line>{{kOther, "45000000", "1", Rub(799)},
-                                               {kCfc, "45000000", "1", Rub(8000)}}));
+    EXPECT_EQ(linesOf(sum),
+              (std::vector<Line>{{kOther, "45000000", "1", Rub(799)}, {kCfc, "45000000", "1", Rub(8000)}}));
 }
 
 TEST(SvodSum, ResidentDividendRefundGoesToTheirSources) {
@@ -262,8 +264,8 @@ TEST(SvodSum, NonResident30RefundReachesThePartnerships) {
     EXPECT_TRUE(sum.Compute(*doc));
     EXPECT_EQ(sum.List2().Исчисл, Rub(3000));
     EXPECT_EQ(sum.List2().ПодлВозв, Rub(7000));
-    EXPECT_EQ(linesOf(sum), (std::vector<Line>{{kAgent, "48000000", "2", Rub(2000)},
-                                               {kAgent, "49000000", "2", Rub(5000)}}));
+    EXPECT_EQ(linesOf(sum),
+              (std::vector<Line>{{kAgent, "48000000", "2", Rub(2000)}, {kAgent, "49000000", "2", Rub(5000)}}));
 }
 
 TEST(SvodSum, ComputeAgainGivesTheSameLines) {

@@ -95,8 +95,8 @@ TEST_F(ShowCommand, PrintsTheExpectedSections) {
             const fs::path expected = kSamples / (sample.name + (sheets ? ".sheets.txt" : ".show.txt"));
             if (sheets && !fs::exists(expected))
                 continue;
-            const CliRun r = run("show " + quote((kSamples / (sample.name + ".tv7")).string()) +
-                                 (sheets ? " --sheets" : ""));
+            const CliRun r =
+                run("show " + quote((kSamples / (sample.name + ".tv7")).string()) + (sheets ? " --sheets" : ""));
             EXPECT_EQ(r.status, 0) << sample.name << ": " << r.err;
             EXPECT_EQ(r.err, "") << sample.name;
             if (rewriting())

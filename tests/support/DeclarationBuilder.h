@@ -9,13 +9,17 @@
 
 namespace zizaza {
 // Amounts in test failure messages.
-inline void PrintTo(const Money& m, std::ostream* os) { *os << m.ToText(); }
+inline void PrintTo(const Money& m, std::ostream* os) {
+    *os << m.ToText();
+}
 }  // namespace zizaza
 
 namespace zizaza::testsupport {
 
 // Whole roubles, and amounts with kopecks from text ("100003.85").
-inline Money Rub(int64_t roubles) { return Money::Roubles(roubles); }
+inline Money Rub(int64_t roubles) {
+    return Money::Roubles(roubles);
+}
 Money Amount(const char* text);
 
 // A declaration of the given form with the given income bits, the person's OKTMO set and nothing
@@ -24,8 +28,8 @@ std::unique_ptr<mTDeclaration> NewDeclaration(uint16_t form = kForm3Ndfl, uint16
                                               const std::string& personOktmo = "45000000");
 
 // Appends a resident 13% source (a 30% source of a non-resident).
-mTThirteenPercent& AddSource13(mTDeclaration& doc, const std::string& oktmo, Money taxWithheld,
-                               bool workplace = false, const std::string& name = "ООО \"Ромашка\"");
+mTThirteenPercent& AddSource13(mTDeclaration& doc, const std::string& oktmo, Money taxWithheld, bool workplace = false,
+                               const std::string& name = "ООО \"Ромашка\"");
 // Appends a source of NonResidentIncomes13.
 mTThirteenPercent& AddNonResidentSource13(mTDeclaration& doc, const std::string& oktmo, Money taxWithheld);
 // Appends an income line; the source's total income follows.

@@ -120,7 +120,9 @@ std::unique_ptr<mTDeclaration> estimatedIncome4Ndfl() {
 }
 
 // A resident who received nothing: only the line "nothing to pay".
-std::unique_ptr<mTDeclaration> residentWithoutIncome() { return person(kForm3Ndfl, kIncomeRussia, "45382000"); }
+std::unique_ptr<mTDeclaration> residentWithoutIncome() {
+    return person(kForm3Ndfl, kIncomeRussia, "45382000");
+}
 
 }  // namespace
 
