@@ -10,7 +10,6 @@
 #include "storage/mTDocumentStorage.h"
 
 #include <cstdint>
-#include <cstdio>
 #include <string>
 #include <string_view>
 
@@ -100,18 +99,38 @@ private:
     uint64_t m_total = 0;
 };
 
+// Appends n in decimal with at least three digits, zero-padded ("%.3u"). Stream names are built
+// for every record read or written, so this stays clear of the printf machinery.
+inline void AppendNumber(std::string& s, unsigned n) {
+    char digits[12];
+    int len = 0;
+    do {
+        digits[len++] = static_cast<char>('0' + n % 10);
+        n /= 10;
+    } while (n != 0);
+    while (len < 3)
+        digits[len++] = '0';
+    while (len > 0)
+        s += digits[--len];
+}
+
 // "@Name" followed by the position with at least three digits ("@NalogSub007").
 inline std::string Numbered(std::string_view base, unsigned position) {
-    char digits[16];
-    std::snprintf(digits, sizeof digits, "%.3u", position);
-    return std::string(base) + digits;
+    std::string s;
+    s.reserve(base.size() + 4);
+    s.append(base);
+    AppendNumber(s, position);
+    return s;
 }
 
 // A line stream: the source's position, then the line's index, three digits at least each.
 inline std::string Numbered(std::string_view base, unsigned position, unsigned line) {
-    char digits[32];
-    std::snprintf(digits, sizeof digits, "%.3u%.3u", position, line);
-    return std::string(base) + digits;
+    std::string s;
+    s.reserve(base.size() + 8);
+    s.append(base);
+    AppendNumber(s, position);
+    AppendNumber(s, line);
+    return s;
 }
 
 // Runs f; a storage exception leaving it gets the caller number.

@@ -116,7 +116,7 @@ void load(mTPersonInformation& p, recordio::Reader& io) {
         io.Text(p.Name.FifthText);
         io.Text(p.Name.SixthText);
     } else {
-        p.Name.SixthText = "0";
+        p.Name.SixthText.assign(1, '0');  // the default; assigning the literal trips a false -Wrestrict of GCC 12
     }
 
     io.Stream("@PersonDocument");
