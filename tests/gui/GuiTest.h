@@ -1,0 +1,91 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QTemporaryDir>
+#include <memory>
+
+#include "ScriptedUi.h"
+#include "app/TFormMain.h"
+#include "screens/ScreenCatalog.h"
+#include "screens/TContainerFrame.h"
+#include "screens/TThinkingFrame.h"
+#include "screens/controls/TMaskedEdit.h"
+
+namespace zizaza::test {
+
+// The one application object of the test program; settings go to a private folder.
+QApplication& App();
+
+// Keys as the user types them, delivered to the widget.
+void TypeText(QWidget* widget, const QString& text);
+void PressKey(QWidget* widget, Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
+void ClickMouse(QWidget* widget, Qt::KeyboardModifiers modifiers = Qt::NoModifier, QPoint at = {2, 2});
+
+template <typename T>
+T* Find(QObject* root, const char* name) {
+    T* found = root->findChild<T*>(QString::fromLatin1(name));
+    EXPECT_NE(found, nullptr) << "no widget " << name;
+    return found;
+}
+
+// A screen for the shell's tests: one edit "meTest"; its check asks for a non-empty text
+// (item 7).
+class TestScreen : public TThinkingFrame {
+public:
+    TestScreen(ScreenHost& host, QWidget* parent, DeclarationSlot& slot, QString name);
+    void SaveToDocument() override { ++saves; }
+    uint16_t CheckScreen() override;
+    void FocusItem(uint16_t item) override { focusedItems.push_back(item); }
+    void FocusFirstList() override { ++firstListFocused; }
+
+    TMaskedEdit* edit;
+    int saves = 0;
+    int firstListFocused = 0;
+    std::vector<uint16_t> focusedItems;
+};
+
+// A container of three test screens named "sub0".."sub2".
+class TestContainer : public TContainerFrame {
+public:
+    TestContainer(ScreenHost& host, QWidget* parent, DeclarationSlot& slot);
+};
+
+// Every button has a screen: the real initial data screen, test screens elsewhere, test
+// containers for the Russian incomes and the deductions.
+ScreenCatalog FullTestCatalog();
+
+// A program folder of its own: the help pages, and the dictionaries a test puts there.
+class ProgramFolder {
+public:
+    ProgramFolder();
+    QString Path() const { return m_dir.path() + QLatin1Char('/'); }
+    QString File(const QString& name) const { return Path() + name; }
+    void AddHelp();
+    // A small inspections dictionary: 0101, 0102, 5001, 7700, 7701, 7712.
+    void AddInspections();
+    void Write(const QString& name, const QByteArray& bytes) const;
+
+private:
+    QTemporaryDir m_dir;
+};
+
+// A main window over a scripted interface and a private program folder.
+class MainWindowTest : public ::testing::Test {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+    TFormMain& Start(QStringList arguments = {}, bool fullCatalog = true);
+    void Restart(QStringList arguments = {});
+    // A saved declaration file with the inspection code given.
+    QString SavedDeclaration(const QString& name, const std::string& inspection, uint16_t flags = 1);
+
+    ScriptedUi ui;
+    ProgramFolder folder;
+    QTemporaryDir files;
+    std::unique_ptr<TFormMain> window;
+};
+
+}  // namespace zizaza::test

@@ -1,0 +1,131 @@
+#include "ScriptedUi.h"
+
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+
+#include "checks/ui/TCheckDialogBase.h"
+
+namespace zizaza::test {
+
+UserInterface::Answer ScriptedUi::Ask(const QString& text, bool) {
+    messages.push_back({Kind::Ask, text});
+    if (m_answers.empty()) {
+        ADD_FAILURE() << "unexpected question: " << text.toStdString();
+        return Answer::Cancel;
+    }
+    const Answer a = m_answers.front();
+    m_answers.pop_front();
+    return a;
+}
+
+void ScriptedUi::Inform(const QString& text) { messages.push_back({Kind::Inform, text}); }
+void ScriptedUi::Error(const QString& text) { messages.push_back({Kind::Error, text}); }
+void ScriptedUi::Plain(const QString& text) { messages.push_back({Kind::Plain, text}); }
+
+QString ScriptedUi::ChooseOpenFile(const FileDialogRequest& request) {
+    openRequests.push_back(request);
+    if (m_openFiles.empty()) {
+        ADD_FAILURE() << "unexpected open dialog";
+        return {};
+    }
+    const QString name = m_openFiles.front();
+    m_openFiles.pop_front();
+    return name;
+}
+
+QString ScriptedUi::ChooseSaveFile(const FileDialogRequest& request) {
+    saveRequests.push_back(request);
+    if (m_saveFiles.empty()) {
+        ADD_FAILURE() << "unexpected save dialog";
+        return {};
+    }
+    const QString name = m_saveFiles.front();
+    m_saveFiles.pop_front();
+    return name;
+}
+
+QString ScriptedUi::ChooseFolder(const QString&) {
+    ADD_FAILURE() << "unexpected folder dialog";
+    return {};
+}
+
+std::optional<PrinterChoice> ScriptedUi::ChoosePrinter() {
+    ADD_FAILURE() << "unexpected printer dialog";
+    return std::nullopt;
+}
+
+int ScriptedUi::RunModal(QDialog& dialog) {
+    modalTitles << dialog.windowTitle();
+    if (auto* check = qobject_cast<TCheckDialogBase*>(&dialog)) {
+        checkMessages << check->Message();
+        checkCaptions << check->windowTitle();
+    }
+    if (m_modals.empty()) {
+        ADD_FAILURE() << "unexpected modal dialog: " << dialog.windowTitle().toStdString();
+        return QDialog::Rejected;
+    }
+    ModalHandler handler = std::move(m_modals.front());
+    m_modals.pop_front();
+    return handler(dialog);
+}
+
+bool ScriptedUi::OpenUrl(const QUrl& url) {
+    urls.push_back(url);
+    return openUrlSucceeds;
+}
+
+ScriptedUi& ScriptedUi::Answers(std::initializer_list<Answer> answers) {
+    m_answers.insert(m_answers.end(), answers);
+    return *this;
+}
+
+ScriptedUi& ScriptedUi::OpenFile(const QString& name) {
+    m_openFiles.push_back(name);
+    return *this;
+}
+
+ScriptedUi& ScriptedUi::SaveFile(const QString& name) {
+    m_saveFiles.push_back(name);
+    return *this;
+}
+
+ScriptedUi& ScriptedUi::Modal(ModalHandler handler) {
+    m_modals.push_back(std::move(handler));
+    return *this;
+}
+
+ScriptedUi& ScriptedUi::Click(const QString& buttonName) {
+    return Modal([buttonName](QDialog& dialog) {
+        auto* button = dialog.findChild<QAbstractButton*>(buttonName);
+        if (!button) {
+            ADD_FAILURE() << "no button " << buttonName.toStdString() << " in " << dialog.windowTitle().toStdString();
+            return int(QDialog::Rejected);
+        }
+        EXPECT_TRUE(button->isEnabled()) << buttonName.toStdString();
+        dialog.setResult(-1);
+        button->click();
+        return dialog.result();
+    });
+}
+
+ScriptedUi& ScriptedUi::CloseBox() {
+    return Modal([](QDialog& dialog) {
+        dialog.reject();
+        return dialog.result();
+    });
+}
+
+QStringList ScriptedUi::Texts(Kind kind) const {
+    QStringList out;
+    for (const Message& m : messages)
+        if (m.kind == kind)
+            out << m.text;
+    return out;
+}
+
+bool ScriptedUi::NothingPending() const {
+    return m_answers.empty() && m_openFiles.empty() && m_saveFiles.empty() && m_modals.empty();
+}
+
+}  // namespace zizaza::test

@@ -1,0 +1,65 @@
+#pragma once
+
+#include <QDialog>
+#include <QStringList>
+#include <deque>
+#include <functional>
+#include <vector>
+
+#include "app/UserInterface.h"
+
+namespace zizaza::test {
+
+// Answers every dialog of the program from a script and records what was shown. A dialog
+// that arrives with no scripted answer fails the test and is cancelled.
+class ScriptedUi : public UserInterface {
+public:
+    enum class Kind { Ask, Inform, Error, Plain };
+    struct Message {
+        Kind kind;
+        QString text;
+    };
+    using ModalHandler = std::function<int(QDialog&)>;
+
+    Answer Ask(const QString& text, bool withCancel) override;
+    void Inform(const QString& text) override;
+    void Error(const QString& text) override;
+    void Plain(const QString& text) override;
+    QString ChooseOpenFile(const FileDialogRequest& request) override;
+    QString ChooseSaveFile(const FileDialogRequest& request) override;
+    QString ChooseFolder(const QString& title) override;
+    std::optional<PrinterChoice> ChoosePrinter() override;
+    int RunModal(QDialog& dialog) override;
+    bool OpenUrl(const QUrl& url) override;
+
+    // Script. An empty file name stands for a cancelled dialog.
+    ScriptedUi& Answers(std::initializer_list<Answer> answers);
+    ScriptedUi& OpenFile(const QString& name);
+    ScriptedUi& SaveFile(const QString& name);
+    ScriptedUi& Modal(ModalHandler handler);
+    // The next modal dialog is answered by clicking its button of that object name.
+    ScriptedUi& Click(const QString& buttonName);
+    // The next modal dialog is closed with its close box (reject).
+    ScriptedUi& CloseBox();
+
+    // What was shown.
+    std::vector<Message> messages;
+    QStringList checkMessages;  // the texts of the check dialogs shown, in order
+    QStringList checkCaptions;
+    QStringList modalTitles;
+    std::vector<FileDialogRequest> openRequests;
+    std::vector<FileDialogRequest> saveRequests;
+    std::vector<QUrl> urls;
+    bool openUrlSucceeds = true;
+
+    QStringList Texts(Kind kind) const;
+    bool NothingPending() const;
+
+private:
+    std::deque<Answer> m_answers;
+    std::deque<QString> m_openFiles;
+    std::deque<QString> m_saveFiles;
+    std::deque<ModalHandler> m_modals;
+};
+
+}  // namespace zizaza::test
