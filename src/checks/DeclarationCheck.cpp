@@ -5,8 +5,8 @@
 
 namespace zizaza {
 
-DeclarationCheckRun::DeclarationCheckRun(const mTDeclaration& declaration, bool oktmoRequired,
-                                         ICheckAnswerer& answerer, bool listAll)
+DeclarationCheckRun::DeclarationCheckRun(const mTDeclaration& declaration, bool oktmoRequired, ICheckAnswerer& answerer,
+                                         bool listAll)
     : m_doc(declaration), m_oktmoRequired(oktmoRequired), m_answerer(answerer), m_listAll(listAll) {}
 
 void DeclarationCheckRun::BeginSection(uint16_t screen, const char* title) {
@@ -31,7 +31,9 @@ std::string_view TrimBlanks(std::string_view text) {
     return text;
 }
 
-size_t CharCount(std::string_view text) { return CodePointCount(text); }
+size_t CharCount(std::string_view text) {
+    return CodePointCount(text);
+}
 
 uint32_t CheckDeclaration(const mTDeclaration& declaration, bool oktmoRequired, ICheckAnswerer& answerer,
                           const DeclarationCheckOptions& options) {

@@ -19,11 +19,13 @@ constexpr int32_t kIncomeCodeCfcProfit = 1000;
 
 // Incomes from securities and derivatives: their deductions come with the operations themselves,
 // so a deduction code without an amount is normal there.
-constexpr std::array<int32_t, 24> kCodesWithoutDeductionAmount = {
-    1530, 1531, 1532, 1533, 1535, 1536, 1537, 1538, 1539, 1541, 1544, 1545,
-    1546, 1547, 1548, 1549, 1551, 1552, 1553, 1554, 9537, 9538, 9551, 9552};
+constexpr std::array<int32_t, 24> kCodesWithoutDeductionAmount = {1530, 1531, 1532, 1533, 1535, 1536, 1537, 1538,
+                                                                  1539, 1541, 1544, 1545, 1546, 1547, 1548, 1549,
+                                                                  1551, 1552, 1553, 1554, 9537, 9538, 9551, 9552};
 
-uint16_t RecordNumber(size_t index) { return static_cast<uint16_t>(index + 1); }
+uint16_t RecordNumber(size_t index) {
+    return static_cast<uint16_t>(index + 1);
+}
 
 // Shows the problem of the first record (every record with listAll) for which fails is true.
 template <class List, class Fails>
@@ -59,7 +61,9 @@ bool LacksDeductionAmount(const mTCurrencyIncome& income) {
            kCodesWithoutDeductionAmount.end();
 }
 
-bool KindIs(const mTBusinessNew& record, std::string_view kind) { return record.ActivityKind == kind; }
+bool KindIs(const mTBusinessNew& record, std::string_view kind) {
+    return record.ActivityKind == kind;
+}
 
 // The itemized expenses of one activity must add up.
 void CheckItemizedExpenses(DeclarationCheckRun& run, const mTBusinessNew& record, uint16_t number) {

@@ -16,8 +16,7 @@ class mTDeclaration;
 // the last answer. The sections ask it whether a rule may still run.
 class DeclarationCheckRun {
 public:
-    DeclarationCheckRun(const mTDeclaration& declaration, bool oktmoRequired, ICheckAnswerer& answerer,
-                        bool listAll);
+    DeclarationCheckRun(const mTDeclaration& declaration, bool oktmoRequired, ICheckAnswerer& answerer, bool listAll);
 
     const mTDeclaration& Doc() const { return m_doc; }
     bool OktmoRequired() const { return m_oktmoRequired; }
@@ -50,19 +49,21 @@ private:
 };
 
 // The sections of the check, in the order the driver runs them.
-void CheckInitialConditions(DeclarationCheckRun& run);  // section 1
-void CheckPersonData(DeclarationCheckRun& run);         // section 2
-void CheckIncomes13(DeclarationCheckRun& run);          // section 3
-void CheckCurrencyIncomes(DeclarationCheckRun& run);    // section 4
-void CheckBusinessIncomes(DeclarationCheckRun& run);    // section 5
-void CheckSocialDeductions(DeclarationCheckRun& run);   // section 6
-void CheckStandardDeductions(DeclarationCheckRun& run); // section 7
-void CheckResidenceOktmo(DeclarationCheckRun& run);     // section 8
+void CheckInitialConditions(DeclarationCheckRun& run);   // section 1
+void CheckPersonData(DeclarationCheckRun& run);          // section 2
+void CheckIncomes13(DeclarationCheckRun& run);           // section 3
+void CheckCurrencyIncomes(DeclarationCheckRun& run);     // section 4
+void CheckBusinessIncomes(DeclarationCheckRun& run);     // section 5
+void CheckSocialDeductions(DeclarationCheckRun& run);    // section 6
+void CheckStandardDeductions(DeclarationCheckRun& run);  // section 7
+void CheckResidenceOktmo(DeclarationCheckRun& run);      // section 8
 
 // Texts: "blank" is empty once the leading and trailing blanks (and control characters) are
 // removed; lengths count characters, as the declaration's code page does.
 std::string_view TrimBlanks(std::string_view text);
-inline bool IsBlank(std::string_view text) { return TrimBlanks(text).empty(); }
+inline bool IsBlank(std::string_view text) {
+    return TrimBlanks(text).empty();
+}
 size_t CharCount(std::string_view text);
 
 }  // namespace zizaza

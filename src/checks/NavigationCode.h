@@ -24,8 +24,12 @@ inline constexpr uint16_t kScreenSocialDeductions = 10;   // deductions containe
 constexpr uint32_t MakeNavigationCode(uint16_t screen, uint16_t item) {
     return (static_cast<uint32_t>(item) << 16) | screen;
 }
-constexpr uint16_t NavigationScreen(uint32_t code) { return static_cast<uint16_t>(code & 0xFFFFu); }
-constexpr uint16_t NavigationItem(uint32_t code) { return static_cast<uint16_t>(code >> 16); }
+constexpr uint16_t NavigationScreen(uint32_t code) {
+    return static_cast<uint16_t>(code & 0xFFFFu);
+}
+constexpr uint16_t NavigationItem(uint32_t code) {
+    return static_cast<uint16_t>(code >> 16);
+}
 
 // What the command that asked for the check does next; the values are those of
 // RunDeclarationCheck.

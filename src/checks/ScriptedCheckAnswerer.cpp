@@ -4,7 +4,9 @@
 
 namespace zizaza {
 
-std::string ScriptedCheckAnswerer::Shown::Line() const { return CheckCaption(sectionTitle) + ": " + message; }
+std::string ScriptedCheckAnswerer::Shown::Line() const {
+    return CheckCaption(sectionTitle) + ": " + message;
+}
 
 ScriptedCheckAnswerer::ScriptedCheckAnswerer(std::vector<CheckAnswer> script, CheckAnswer fallback)
     : m_script(std::move(script)), m_fallback(fallback) {}

@@ -20,8 +20,7 @@ public:
         std::string Line() const;
     };
 
-    explicit ScriptedCheckAnswerer(std::vector<CheckAnswer> script = {},
-                                   CheckAnswer fallback = CheckAnswer::Cancel);
+    explicit ScriptedCheckAnswerer(std::vector<CheckAnswer> script = {}, CheckAnswer fallback = CheckAnswer::Cancel);
 
     CheckAnswer ShowProblem(const std::string& sectionTitle, const std::string& message) override;
 

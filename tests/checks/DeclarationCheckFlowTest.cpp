@@ -44,7 +44,9 @@ struct SignerCase {
     uint16_t item;
 };
 
-void PrintTo(const SignerCase& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const SignerCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class SignerChecks : public ::testing::TestWithParam<SignerCase> {};
 
@@ -97,10 +99,10 @@ std::unique_ptr<mTDeclaration> FailingEverywhere() {
     auto doc = CleanDeclaration();
     doc->SetIncomeFlags(kIncomeRussia | kIncomeForeign | kIncomeBusiness);
     doc->Person.Name.Surname.clear();
-    doc->AddResidentIncome13();                       // no income lines
-    doc->AddCurrencyIncome();                         // no currency code
+    doc->AddResidentIncome13();                                        // no income lines
+    doc->AddCurrencyIncome();                                          // no currency code
     doc->BusinessIncome(doc->AddBusinessIncome()).ActivityKind = "1";  // OKVED ".."
-    doc->SocialDeductions.Granted = true;             // nothing entered
+    doc->SocialDeductions.Granted = true;                              // nothing entered
     doc->Person.Address.Oktmo = "123";
     return doc;
 }

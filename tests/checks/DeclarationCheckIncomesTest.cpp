@@ -78,8 +78,7 @@ TEST(DeclarationCheckCurrency, ControlledForeignCompany) {
     const char* kBadNumber = "По данному источнику номер КИК указан некорректно (состоит из двух букв и пяти цифр)";
     for (const CfcCase& c : {
              CfcCase{"", 1, "По данному источнику необходимо указать номер КИК"},
-             CfcCase{"", 0, "По данному источнику необходимо указать номер КИК"},
-             CfcCase{"AB12345", 1, kBadNumber},
+             CfcCase{"", 0, "По данному источнику необходимо указать номер КИК"}, CfcCase{"AB12345", 1, kBadNumber},
              CfcCase{"AB-123456", 0, kBadNumber},
              CfcCase{"AB-12345", 0, "По данному источнику не указан порядок определения прибыли КИК"},
              CfcCase{"AB-12345", 2, nullptr},
@@ -111,9 +110,9 @@ TEST(DeclarationCheckCurrency, DeductionWithoutAmount) {
         Money amount;
         bool problem;
     };
-    for (const Case& c : {Case{1010, 0, Money(), false}, Case{1010, 201, Money(), true},
-                          Case{1010, 201, Money::Roubles(5), false}, Case{1530, 201, Money(), false},
-                          Case{9552, 201, Money(), false}, Case{1540, 201, Money(), true}}) {
+    for (const Case& c :
+         {Case{1010, 0, Money(), false}, Case{1010, 201, Money(), true}, Case{1010, 201, Money::Roubles(5), false},
+          Case{1530, 201, Money(), false}, Case{9552, 201, Money(), false}, Case{1540, 201, Money(), true}}) {
         auto doc = CleanDeclaration();
         doc->SetIncomeFlags(kIncomeRussia | kIncomeForeign);
         mTCurrencyIncome& income = AddCurrencyIncome(*doc, c.incomeCode);
@@ -161,15 +160,15 @@ TEST(DeclarationCheckBusiness, ActivityCodeOfEntrepreneurs) {
 TEST(DeclarationCheckBusiness, ItemizedExpensesAddUpWithAmountsInMessages) {
     auto doc = BusinessDeclaration();
     mTBusinessNew& record = AddActivity(*doc, "1");
-    record.Labour = Money::FromRaw(10005000);          // 1000.5
+    record.Labour = Money::FromRaw(10005000);  // 1000.5
     record.LabourContracts = Money::Roubles(2000);
     record.OtherExpenses = Money::Roubles(100);
     record.FurtherExpenses[0] = Money::Roubles(60);
     record.FurtherExpenses[12] = Money::Kopecks(4001);  // 40.01
     record.MaterialExpenses = Money::Roubles(10);
     record.ExpensesTotal = Money::Roubles(1110);
-    ExpectSingle(*doc, {"Расходы по оплате трудовых договоров(2000) превышают сумму расходов на оплату труда (1000,5)",
-                        8, 1});
+    ExpectSingle(
+        *doc, {"Расходы по оплате трудовых договоров(2000) превышают сумму расходов на оплату труда (1000,5)", 8, 1});
     record.LabourContracts = Money::Roubles(1000);
     ExpectSingle(*doc, {"Сумма прочих расходов (100) меньше суммы ее составляющих (100,01)", 8, 1});
     record.FurtherExpenses[12] = Money::Roubles(40);

@@ -15,7 +15,9 @@ struct PersonCase {
     uint16_t item;
 };
 
-void PrintTo(const PersonCase& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const PersonCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class PersonChecks : public ::testing::TestWithParam<PersonCase> {};
 
@@ -34,7 +36,9 @@ TEST_P(PersonChecks, OneProblemOrNone) {
     EXPECT_EQ(r.code, MakeNavigationCode(kScreenPerson, c.item));
 }
 
-void NoInn(mTDeclaration& d) { d.Person.Name.Inn = " "; }
+void NoInn(mTDeclaration& d) {
+    d.Person.Name.Inn = " ";
+}
 void Passport(mTDeclaration& d, Date born, Date issued) {
     d.Person.Document.KindCode = 21;
     d.Person.Document.SeriesNumber = "45 01 123456";
@@ -111,8 +115,7 @@ INSTANTIATE_TEST_SUITE_P(
                        d.Person.Document.IssuedBy.clear();
                    },
                    "Не указано, кем выдан документ, удостоверяющий личность", 8},
-        PersonCase{"IssuedBeforeBirth",
-                   [](auto& d) { Passport(d, Date::Ymd(1980, 5, 5), Date::Ymd(1980, 5, 4)); },
+        PersonCase{"IssuedBeforeBirth", [](auto& d) { Passport(d, Date::Ymd(1980, 5, 5), Date::Ymd(1980, 5, 4)); },
                    "Дата выдачи документа не может быть меньше даты рождения", 7},
         PersonCase{"IssuedOnBirthDayOfFourteen",
                    [](auto& d) { Passport(d, Date::Ymd(1980, 5, 5), Date::Ymd(1994, 5, 5)); }, nullptr, 0},
@@ -155,11 +158,10 @@ TEST(DeclarationCheckPerson, ListAllShowsEveryPersonProblem) {
     doc->Person.Document.SeriesNumber.clear();
     doc->Person.Document.IssuedBy.clear();
     CheckResult r = RunCheck(*doc, {}, false, true);
-    EXPECT_EQ(r.Messages(), (std::vector<std::string>{
-                                "Не введена фамилия", "Не введено имя", kNoBirthPlace,
-                                "Не указаны серия и номер документа, удостоверяющего личность",
-                                "Дата выдачи документа не может быть меньше даты рождения",
-                                "Не указано, кем выдан документ, удостоверяющий личность"}));
+    EXPECT_EQ(r.Messages(), (std::vector<std::string>{"Не введена фамилия", "Не введено имя", kNoBirthPlace,
+                                                      "Не указаны серия и номер документа, удостоверяющего личность",
+                                                      "Дата выдачи документа не может быть меньше даты рождения",
+                                                      "Не указано, кем выдан документ, удостоверяющий личность"}));
 }
 
 struct OktmoCase {

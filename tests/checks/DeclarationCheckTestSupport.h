@@ -72,8 +72,8 @@ struct CheckResult {
 };
 
 // Runs the check with the answers given ("Отмена" once they are used up).
-inline CheckResult RunCheck(const mTDeclaration& doc, std::vector<CheckAnswer> answers = {},
-                            bool oktmoRequired = false, bool listAll = false) {
+inline CheckResult RunCheck(const mTDeclaration& doc, std::vector<CheckAnswer> answers = {}, bool oktmoRequired = false,
+                            bool listAll = false) {
     ScriptedCheckAnswerer answerer(std::move(answers));
     CheckResult result;
     result.code = CheckDeclaration(doc, oktmoRequired, answerer, DeclarationCheckOptions{listAll});
