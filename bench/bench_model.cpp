@@ -46,13 +46,15 @@ std::string benchFile(int sources) {
     auto it = files.find(sources);
     if (it != files.end())
         return it->second;
-    std::string f = (std::filesystem::temp_directory_path() /
-                     ("zizaza-bench-model-" + std::to_string(sources) + ".tv7")).string();
+    std::string f =
+        (std::filesystem::temp_directory_path() / ("zizaza-bench-model-" + std::to_string(sources) + ".tv7")).string();
     declarationWith(sources)->Save(f);
     return files[sources] = f;
 }
 
-int64_t fileSize(const std::string& f) { return static_cast<int64_t>(std::filesystem::file_size(f)); }
+int64_t fileSize(const std::string& f) {
+    return static_cast<int64_t>(std::filesystem::file_size(f));
+}
 
 void BM_Save(benchmark::State& state) {
     auto doc = declarationWith(static_cast<int>(state.range(0)));

@@ -7,8 +7,9 @@
 namespace zizaza::cli {
 namespace {
 
-constexpr const char* kUsage = "ИЗ.tv7 В.tv7  читает декларацию и сохраняет ее заново (файл прежней версии: "
-                               "только личные данные)";
+constexpr const char* kUsage =
+    "ИЗ.tv7 В.tv7  читает декларацию и сохраняет ее заново (файл прежней версии: "
+    "только личные данные)";
 
 int run(const Args& args, std::ostream& out, std::ostream& err) {
     if (args.size() != 2) {

@@ -62,7 +62,10 @@ public:
     public:
         explicit Iter(It it) : m_it(it) {}
         Ref operator*() const { return **m_it; }
-        Iter& operator++() { ++m_it; return *this; }
+        Iter& operator++() {
+            ++m_it;
+            return *this;
+        }
         bool operator==(const Iter& o) const { return m_it == o.m_it; }
 
     private:

@@ -15,18 +15,18 @@ class mTBusinessNew {
 public:
     mTBusinessNew() { Clear(); }
 
-    std::string ActivityKind;  // ВидДеят
-    std::string OkvedCode;     // ОКВЭД
-    bool Itemized = true;      // "Имеются документально подтв. расходы"
-    Money Income;              // "Сумма дохода"
-    Money ExpensesTotal;       // РасхФакт
-    Money MaterialExpenses;    // РасхФМат
-    Money Depreciation;        // РасхФАмНач
-    Money Labour;              // РасхФОплТруд
-    Money LabourContracts;     // РасхФТрДог
-    Money OtherExpenses;       // РасхФПроч
+    std::string ActivityKind;                 // ВидДеят
+    std::string OkvedCode;                    // ОКВЭД
+    bool Itemized = true;                     // "Имеются документально подтв. расходы"
+    Money Income;                             // "Сумма дохода"
+    Money ExpensesTotal;                      // РасхФакт
+    Money MaterialExpenses;                   // РасхФМат
+    Money Depreciation;                       // РасхФАмНач
+    Money Labour;                             // РасхФОплТруд
+    Money LabourContracts;                    // РасхФТрДог
+    Money OtherExpenses;                      // РасхФПроч
     std::array<Money, 13> FurtherExpenses{};  // kept in their places only
-    Money NormExpenses;  // РасхПредНорм, when not itemized
+    Money NormExpenses;                       // РасхПредНорм, when not itemized
 
     // Activity kind empty, OKVED "..", itemized, every amount 0.
     void Clear();

@@ -13,11 +13,11 @@ class mTDocumentStorage;
 // The property deduction on purchase with its list of objects.
 class mTConstructionDeduct {
 public:
-    bool Granted = false;  // "Предоставить имущественный налоговый вычет"
-    Money FirstCarried;    // stored; copied into the property sheet of the calculation
-    Money FirstWorking;    // not stored
-    Money SecondCarried;   // stored; copied into the property sheet
-    Money SecondWorking;   // not stored
+    bool Granted = false;         // "Предоставить имущественный налоговый вычет"
+    Money FirstCarried;           // stored; copied into the property sheet of the calculation
+    Money FirstWorking;           // not stored
+    Money SecondCarried;          // stored; copied into the property sheet
+    Money SecondWorking;          // not stored
     Money PreviousYearsPurchase;  // deduction of earlier years, purchase expenses
     Money PreviousYearsInterest;  // the same, credit interest
     Money AgentPurchase;          // at the tax agent this year, purchase expenses

@@ -29,7 +29,7 @@ public:
     Money IncomeInCurrency;
     Money IncomeInRoubles;  // computed by SetIncomeInCurrency
     Money TaxInCurrency;
-    Money TaxInRoubles;  // computed by SetTaxInCurrency
+    Money TaxInRoubles;          // computed by SetTaxInCurrency
     bool AutomaticRate = false;  // "Автоматическое определение"
     int32_t DeductionCode = 0;
     Money DeductionAmount;

@@ -18,26 +18,26 @@ void mTDeclaration::SetIncomeFlags(uint16_t flags) {
         }
         m_incomeFlags &= static_cast<uint16_t>(~bit);
         switch (bit) {
-        case kIncomeRussia:
-            m_residentIncomes13.Clear();
-            m_nonResidentIncomes13.Clear();
-            m_incomes35.Clear();
-            m_incomes30.Clear();
-            m_incomes9.Clear();
-            ForeignerFixedPayments = Money();
-            MonthsWorked = 0;
-            break;
-        case kIncomeForeign:
-            m_currencyIncomes.Clear();
-            break;
-        case kIncomeInvestTov:
-            m_investPartnershipIncomes.Clear();
-            break;
-        case kIncomeBusiness:
-            m_businessIncomes.Clear();
-            break;
-        default:
-            break;
+            case kIncomeRussia:
+                m_residentIncomes13.Clear();
+                m_nonResidentIncomes13.Clear();
+                m_incomes35.Clear();
+                m_incomes30.Clear();
+                m_incomes9.Clear();
+                ForeignerFixedPayments = Money();
+                MonthsWorked = 0;
+                break;
+            case kIncomeForeign:
+                m_currencyIncomes.Clear();
+                break;
+            case kIncomeInvestTov:
+                m_investPartnershipIncomes.Clear();
+                break;
+            case kIncomeBusiness:
+                m_businessIncomes.Clear();
+                break;
+            default:
+                break;
         }
     }
 }
@@ -72,19 +72,25 @@ size_t mTDeclaration::AddIncome35() {
     requireIncome(kIncomeRussia);
     return m_incomes35.Add();
 }
-void mTDeclaration::SetIncome35(size_t i, std::unique_ptr<mTThirtyFivePercent> e) { m_incomes35.Set(i, std::move(e)); }
+void mTDeclaration::SetIncome35(size_t i, std::unique_ptr<mTThirtyFivePercent> e) {
+    m_incomes35.Set(i, std::move(e));
+}
 
 size_t mTDeclaration::AddIncome30() {
     requireIncome(kIncomeRussia);
     return m_incomes30.Add();
 }
-void mTDeclaration::SetIncome30(size_t i, std::unique_ptr<mTThirtyPercent> e) { m_incomes30.Set(i, std::move(e)); }
+void mTDeclaration::SetIncome30(size_t i, std::unique_ptr<mTThirtyPercent> e) {
+    m_incomes30.Set(i, std::move(e));
+}
 
 size_t mTDeclaration::AddIncome9() {
     requireIncome(kIncomeRussia);
     return m_incomes9.Add();
 }
-void mTDeclaration::SetIncome9(size_t i, std::unique_ptr<mTThirtyPercent> e) { m_incomes9.Set(i, std::move(e)); }
+void mTDeclaration::SetIncome9(size_t i, std::unique_ptr<mTThirtyPercent> e) {
+    m_incomes9.Set(i, std::move(e));
+}
 
 size_t mTDeclaration::AddCurrencyIncome() {
     requireIncome(kIncomeForeign);

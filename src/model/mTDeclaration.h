@@ -25,11 +25,11 @@ namespace zizaza {
 class mTDocumentStorage;
 
 // Bits of IncomeFlags.
-inline constexpr uint16_t kIncomeRussia = 1;       // "Доходы, полученные в РФ": the five lists of Russian incomes
-inline constexpr uint16_t kIncomeForeign = 2;      // "Доходы за пределами РФ": CurrencyIncomes
-inline constexpr uint16_t kIncomeBusiness = 4;     // "Предприниматели": BusinessIncomes
-inline constexpr uint16_t kIncomeUnused = 8;       // no screen uses it; it holds no records
-inline constexpr uint16_t kIncomeInvestTov = 16;   // investment partnerships: InvestPartnershipIncomes
+inline constexpr uint16_t kIncomeRussia = 1;  // "Доходы, полученные в РФ": the five lists of Russian incomes
+inline constexpr uint16_t kIncomeForeign = 2;     // "Доходы за пределами РФ": CurrencyIncomes
+inline constexpr uint16_t kIncomeBusiness = 4;    // "Предприниматели": BusinessIncomes
+inline constexpr uint16_t kIncomeUnused = 8;      // no screen uses it; it holds no records
+inline constexpr uint16_t kIncomeInvestTov = 16;  // investment partnerships: InvestPartnershipIncomes
 
 // DeclarationForm values.
 inline constexpr uint16_t kForm3Ndfl = 0;
@@ -55,9 +55,9 @@ public:
     std::string InspectionCode;
     std::string InspectionName;  // handed to the print module as the recipient's name
     uint8_t ReservedByte = 0;
-    int32_t CorrectionNumber = 0;  // 0 = primary declaration
-    Date DocumentDate;             // today, when constructed
-    uint16_t SignerKind = 0;       // 0 in person, 1 representative (person), 2 representative (organisation)
+    int32_t CorrectionNumber = 0;   // 0 = primary declaration
+    Date DocumentDate;              // today, when constructed
+    uint16_t SignerKind = 0;        // 0 in person, 1 representative (person), 2 representative (organisation)
     uint16_t TaxpayerCategory = 5;  // 0 entrepreneur, 1 farm head, 2 notary, 3 lawyer, 5 other, 6 arbitration manager
     uint16_t DeclarationForm = kForm3Ndfl;
     // IncomeFlags (field 9) is changed only by SetIncomeFlags.

@@ -10,8 +10,8 @@ namespace zizaza {
 struct mTInvestTovIncome {
     // 1 to 6: the items of "Вид операций" (points 1 to 6 of sheet И).
     int32_t OperationKind = 0;
-    Money Income;              // "Сумма доходов"
-    Money ExpenseShare;        // "Доля расходов"; for kind 6 the contributions ("Сумма вкладов")
+    Money Income;        // "Сумма доходов"
+    Money ExpenseShare;  // "Доля расходов"; for kind 6 the contributions ("Сумма вкладов")
     Money ManagementExpenses;  // "Расходы на управляющих товарищей"
     Money PastLosses;          // "Убыток прошлых лет"
     Money SixthValue;          // kept in its place only

@@ -11,11 +11,11 @@ namespace zizaza {
 class mTDocumentStorage;
 
 struct mTPersonName {
-    std::string Surname;     // "Фамилия"
-    std::string FirstName;   // "Имя"
-    std::string Patronymic;  // "Отчество"
-    std::string Inn;         // 12 digits when given
-    std::string FifthText;   // kept in its place only
+    std::string Surname;          // "Фамилия"
+    std::string FirstName;        // "Имя"
+    std::string Patronymic;       // "Отчество"
+    std::string Inn;              // 12 digits when given
+    std::string FifthText;        // kept in its place only
     std::string SixthText = "0";  // kept in its place only
 };
 
@@ -32,7 +32,7 @@ struct mTPersonDoc {
 struct mTForeigner {
     std::string CitizenshipKind;  // "1" citizen, "2" stateless; empty reads as citizen
     std::string CountryName = "РОССИЯ";
-    std::string AddressAbroad;  // exported as АдрИно when not blank
+    std::string AddressAbroad;        // exported as АдрИно when not blank
     std::string CountryCode = "643";  // ОКСМ
 };
 

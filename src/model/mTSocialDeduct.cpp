@@ -44,7 +44,9 @@ Money mTSocialDeduct::ChildEducationTotal() const {
     return total;
 }
 
-size_t mTSocialDeduct::AddContract() { return m_contracts.Add(); }
+size_t mTSocialDeduct::AddContract() {
+    return m_contracts.Add();
+}
 
 }  // namespace zizaza
 

@@ -50,17 +50,37 @@ void mTStandartDeduct::SetMonthlyThird(int i, int32_t n) {
     ThirdConstant = false;
 }
 
-Money mTStandartDeduct::MonthlyIncome(int month) const { return MonthlyIncomes[monthNumber(month)]; }
-void mTStandartDeduct::SetMonthlyIncome(int month, Money v) { MonthlyIncomes[monthNumber(month)] = v; }
-Money mTStandartDeduct::MonthlyExpense(int month) const { return MonthlyExpenses[monthNumber(month)]; }
-void mTStandartDeduct::SetMonthlyExpense(int month, Money v) { MonthlyExpenses[monthNumber(month)] = v; }
+Money mTStandartDeduct::MonthlyIncome(int month) const {
+    return MonthlyIncomes[monthNumber(month)];
+}
+void mTStandartDeduct::SetMonthlyIncome(int month, Money v) {
+    MonthlyIncomes[monthNumber(month)] = v;
+}
+Money mTStandartDeduct::MonthlyExpense(int month) const {
+    return MonthlyExpenses[monthNumber(month)];
+}
+void mTStandartDeduct::SetMonthlyExpense(int month, Money v) {
+    MonthlyExpenses[monthNumber(month)] = v;
+}
 
-bool mTStandartDeduct::MonthMark(int i) const { return MonthMarks[monthIndex(i)]; }
-void mTStandartDeduct::SetMonthMark(int i, bool v) { MonthMarks[monthIndex(i)] = v; }
-int32_t mTStandartDeduct::MonthlyPersonalCode(int i) const { return MonthlyPersonalCodes[monthIndex(i)]; }
-void mTStandartDeduct::SetMonthlyPersonalCode(int i, int32_t v) { MonthlyPersonalCodes[monthIndex(i)] = v; }
-int32_t mTStandartDeduct::MonthlySingleParentMark(int i) const { return MonthlySingleParentMarks[monthIndex(i)]; }
-void mTStandartDeduct::SetMonthlySingleParentMark(int i, int32_t v) { MonthlySingleParentMarks[monthIndex(i)] = v; }
+bool mTStandartDeduct::MonthMark(int i) const {
+    return MonthMarks[monthIndex(i)];
+}
+void mTStandartDeduct::SetMonthMark(int i, bool v) {
+    MonthMarks[monthIndex(i)] = v;
+}
+int32_t mTStandartDeduct::MonthlyPersonalCode(int i) const {
+    return MonthlyPersonalCodes[monthIndex(i)];
+}
+void mTStandartDeduct::SetMonthlyPersonalCode(int i, int32_t v) {
+    MonthlyPersonalCodes[monthIndex(i)] = v;
+}
+int32_t mTStandartDeduct::MonthlySingleParentMark(int i) const {
+    return MonthlySingleParentMarks[monthIndex(i)];
+}
+void mTStandartDeduct::SetMonthlySingleParentMark(int i, int32_t v) {
+    MonthlySingleParentMarks[monthIndex(i)] = v;
+}
 
 }  // namespace zizaza
 

@@ -15,7 +15,7 @@ class mTStandartDeduct {
 public:
     using MonthlyCounts = std::array<int32_t, 12>;
 
-    bool Granted = true;        // "Предоставить стандартные вычеты"
+    bool Granted = true;         // "Предоставить стандартные вычеты"
     int32_t PersonalCode = 103;  // 103 none, 104, 105, 110 changed during the year
     int32_t ChildStatus = 101;   // 101 child, 102 single parent, 103 changed during the year
     bool ChildrenConstant = true;

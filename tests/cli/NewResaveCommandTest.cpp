@@ -32,8 +32,8 @@ std::string quote(const std::string& s) {
 CliResult runCli(const TempDir& dir, const std::string& arguments) {
     std::string out = dir.file("stdout.txt");
     std::string err = dir.file("stderr.txt");
-    std::string command = quote(std::string(ZIZAZA_BIN_DIR) + "/zizaza-cli") + " " + arguments + " >" + quote(out) +
-                          " 2>" + quote(err);
+    std::string command =
+        quote(std::string(ZIZAZA_BIN_DIR) + "/zizaza-cli") + " " + arguments + " >" + quote(out) + " 2>" + quote(err);
     int raw = std::system(command.c_str());
     return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, ReadBytes(out), ReadBytes(err)};
 }

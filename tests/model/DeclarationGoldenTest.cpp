@@ -29,13 +29,13 @@ std::string tavoInfo(const char* flags, const char* locked) {
 }
 
 std::string freshPerson() {
-    return Field("@PersonName") + fields({"", "", "", "", "", "0"}) +                          //
+    return Field("@PersonName") + fields({"", "", "", "", "", "0"}) +                         //
            Field("@PersonDocument") + fields({"0", "", "", "32874", "28126", "", "", "0"}) +  //
-           Field("@Foreigner") + fields({"", "РОССИЯ", "", "643"}) +                           //
-           Field("@PhoneForeignerHome") + fields({"", ""}) +                                   //
-           Field("@PhoneForeignerWork") + fields({"", ""}) +                                   //
-           Field("@PersonAddress") + fields({"0", "", "0"}) + repeat("", 9) +                   //
-           Field("@HomePhone") + fields({"", ""}) +                                            //
+           Field("@Foreigner") + fields({"", "РОССИЯ", "", "643"}) +                          //
+           Field("@PhoneForeignerHome") + fields({"", ""}) +                                  //
+           Field("@PhoneForeignerWork") + fields({"", ""}) +                                  //
+           Field("@PersonAddress") + fields({"0", "", "0"}) + repeat("", 9) +                 //
+           Field("@HomePhone") + fields({"", ""}) +                                           //
            Field("@WorkPhone") + fields({"", ""});
 }
 
@@ -62,8 +62,8 @@ TEST(DeclarationGolden, FreshDocumentHoldsInfoPersonAndAnEmptyPaymentList) {
 
 TEST(DeclarationGolden, ShellDeclarationAddsFiveEmptyListsAndTheDeductions) {
     auto doc = NewShellDeclaration(Date::Ymd(2018, 3, 1));
-    std::string expected = Header() + tavoInfo("1", "1") + freshPerson() + Field("@TavoInquiry") +
-                           repeat("0", 5) + freshDeductions() + Field("@Nalog") + Field("0");
+    std::string expected = Header() + tavoInfo("1", "1") + freshPerson() + Field("@TavoInquiry") + repeat("0", 5) +
+                           freshDeductions() + Field("@Nalog") + Field("0");
     EXPECT_EQ(saved(*doc), expected);
     EXPECT_EQ(doc->ComputeFileSize(), expected.size());
 }

@@ -61,15 +61,15 @@ RandomDeclarationOptions flags(int f, size_t records = 2, size_t lines = 2) {
     return o;
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Documents, DeclarationRoundTrip,
-    ::testing::Values(RoundTripCase{"RandomIncomeKinds", 1, 40, RandomDeclarationOptions{}},
-                      RoundTripCase{"EveryIncomeKind", 100, 10, flags(1 | 2 | 4 | 8 | 16)},
-                      RoundTripCase{"NoIncomeKindNoDeductions", 200, 5, flags(0)},
-                      RoundTripCase{"ForeignAndPartnershipsOnly", 300, 5, flags(2 | 16)},
-                      RoundTripCase{"BusinessOnly", 400, 5, flags(4, 3)},
-                      RoundTripCase{"EmptyListsAndSourcesWithoutLines", 500, 5, flags(1 | 2 | 4 | 16, 0, 0)}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Documents, DeclarationRoundTrip,
+                         ::testing::Values(RoundTripCase{"RandomIncomeKinds", 1, 40, RandomDeclarationOptions{}},
+                                           RoundTripCase{"EveryIncomeKind", 100, 10, flags(1 | 2 | 4 | 8 | 16)},
+                                           RoundTripCase{"NoIncomeKindNoDeductions", 200, 5, flags(0)},
+                                           RoundTripCase{"ForeignAndPartnershipsOnly", 300, 5, flags(2 | 16)},
+                                           RoundTripCase{"BusinessOnly", 400, 5, flags(4, 3)},
+                                           RoundTripCase{"EmptyListsAndSourcesWithoutLines", 500, 5,
+                                                         flags(1 | 2 | 4 | 16, 0, 0)}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 // Positions of 1000 and more are written with four digits; the size must still be exact and every
 // source found again by its name.

@@ -152,16 +152,15 @@ TEST_P(DeclarationLoadFailure, RaisesTheNumbersAndLeavesTheDocumentAsItWas) {
     EXPECT_EQ(doc->DocumentDate, Date::Ymd(2018, 1, 9));
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Files, DeclarationLoadFailure,
-    ::testing::Values(BadFileCase{"Missing", "", 21, 390},
-                      BadFileCase{"WrongMagic", "ZEZA" + Header().substr(4), 68, 391},
-                      BadFileCase{"ShortHeader", "ZEZI   Tavo2017", 68, 391},
-                      BadFileCase{"VersionNotANumber", Header("Tavo2017", "0x02"), 392, 0},
-                      BadFileCase{"NoTavoInfo", Header() + Field("@Nalog") + Field("0"), 210, 0},
-                      BadFileCase{"EarlierEditionWithoutPersonName", Header("Tavo2012") + Field("@TavoInfo"), 210,
-                                  371}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Files, DeclarationLoadFailure,
+                         ::testing::Values(BadFileCase{"Missing", "", 21, 390},
+                                           BadFileCase{"WrongMagic", "ZEZA" + Header().substr(4), 68, 391},
+                                           BadFileCase{"ShortHeader", "ZEZI   Tavo2017", 68, 391},
+                                           BadFileCase{"VersionNotANumber", Header("Tavo2017", "0x02"), 392, 0},
+                                           BadFileCase{"NoTavoInfo", Header() + Field("@Nalog") + Field("0"), 210, 0},
+                                           BadFileCase{"EarlierEditionWithoutPersonName",
+                                                       Header("Tavo2012") + Field("@TavoInfo"), 210, 371}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST(DeclarationLoad, FailurePartWayKeepsNothingOfTheFile) {
     TempDir dir;

@@ -16,8 +16,8 @@ namespace {
 struct Layout {
     std::string edition;
     std::string version = "0102";
-    bool nameTail = true;       // fifth and sixth name texts
-    bool issuedBy = true;       // issuing authority and place of birth
+    bool nameTail = true;  // fifth and sixth name texts
+    bool issuedBy = true;  // issuing authority and place of birth
     bool documentFlag = true;
     bool foreigner = true;
     bool foreignerTail = true;  // address abroad and country code
@@ -27,11 +27,20 @@ struct Layout {
     bool phones = true;
 };
 
-Layout layout2017(std::string edition = "Tavo2017") { return {.edition = std::move(edition)}; }
-Layout layout2010() { return {.edition = "Tavo2010", .version = "0101", .oktmo = false}; }
+Layout layout2017(std::string edition = "Tavo2017") {
+    return {.edition = std::move(edition)};
+}
+Layout layout2010() {
+    return {.edition = "Tavo2010", .version = "0101", .oktmo = false};
+}
 Layout layout2004() {
-    return {.edition = "Tavo2004", .version = "0100", .documentFlag = false, .foreignPhones = false,
-            .addressKind = false, .oktmo = false, .phones = false};
+    return {.edition = "Tavo2004",
+            .version = "0100",
+            .documentFlag = false,
+            .foreignPhones = false,
+            .addressKind = false,
+            .oktmo = false,
+            .phones = false};
 }
 
 // Writes the person streams of the layout with distinct values in every field.

@@ -98,7 +98,8 @@ TEST(ThirteenPercent, ContainerVersion10HasNoWorkplaceFlag) {
                        Field("ООО \"Ромашка\"") + repeat("0", 4) + repeat("a", 12) + Field("0");
     mTThirteenPercent loaded;
     loaded.WorkplaceFlag = true;
-    readBody(body, [&](auto& s) { loaded.LoadFromStorage(s, 0, false); }, Header("Tavo2017", "0100"));
+    readBody(
+        body, [&](auto& s) { loaded.LoadFromStorage(s, 0, false); }, Header("Tavo2017", "0100"));
     EXPECT_EQ(loaded.Inn, "7701");
     EXPECT_EQ(loaded.Name, "ООО \"Ромашка\"");
     EXPECT_TRUE(loaded.WorkplaceFlag) << "not read, so unchanged";
@@ -193,8 +194,8 @@ TEST(CurrencyIncome, RoublesAreAmountOverUnitsTimesRate) {
         int64_t rateRaw;
         int64_t expectedRaw;
     };
-    for (const Case& c : {Case{2500000, 1, 642025, 160506300},  // 250 at 64.2025: 16050.625 -> 16050.63
-                          Case{2500000, 0, 642025, 0},          // no units: 0 whatever the rate
+    for (const Case& c : {Case{2500000, 1, 642025, 160506300},   // 250 at 64.2025: 16050.625 -> 16050.63
+                          Case{2500000, 0, 642025, 0},           // no units: 0 whatever the rate
                           Case{10000000, 100, 455000, 4550000},  // 1000 at 45.5 per 100 units
                           Case{10000, 3, 10000, 3300},           // 1/3 rouble -> 0.33
                           Case{20000, 3, 10000, 6700},           // 0.666.. -> 0.67
@@ -341,8 +342,8 @@ TEST(PropertyDeductions, ObjectsFollowTheCountAndWorkingValuesAreNotStored) {
         r.AddObject(std::move(o));
     }
     std::string bytes = recordBytes(r.ComputeSize(), [&](auto& s) { r.SaveToStorage(s); });
-    std::string objectFields = repeat("0", 3) + repeat("37622", 3) + repeat("0", 2) + repeat("0", 2) +
-                               repeat("0", 2) + repeat("0", 2) + Field("0") + repeat("", 2);
+    std::string objectFields = repeat("0", 3) + repeat("37622", 3) + repeat("0", 2) + repeat("0", 2) + repeat("0", 2) +
+                               repeat("0", 2) + Field("0") + repeat("", 2);
     EXPECT_EQ(bytes, Field("@ConstructionDeduct") + Field("1") + repeat("0", 6) + Field("2") +
                          Field("@ConstructionDeductObj000") + objectFields + Field("@ConstructionDeductObj001") +
                          objectFields);
@@ -419,8 +420,7 @@ CallerCase source(const char* name, uint16_t save, uint16_t load, bool variant) 
 INSTANTIATE_TEST_SUITE_P(
     Records, RecordCallerNumbers,
     ::testing::Values(
-        plain<mTPersonInformation>("Person", 370, 371),
-        source<mTThirteenPercent>("Resident13", 372, 372, false),
+        plain<mTPersonInformation>("Person", 370, 371), source<mTThirteenPercent>("Resident13", 372, 372, false),
         source<mTThirteenPercent>("NonResident13", 372, 372, true),
         source<mTThirtyFivePercent>("ThirtyFive", 373, 374, false),
         source<mTThirtyPercent>("Dividends", 375, 376, true), source<mTThirtyPercent>("Nine", 375, 376, false),

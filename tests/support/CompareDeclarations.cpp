@@ -6,12 +6,22 @@
 namespace zizaza::testsupport {
 namespace {
 
-std::string show(const std::string& v) { return "'" + v + "'"; }
-std::string show(Money v) { return v.ToText(); }
-std::string show(Date v) { return GeneralFloatText(v.days()); }
-std::string show(bool v) { return v ? "true" : "false"; }
+std::string show(const std::string& v) {
+    return "'" + v + "'";
+}
+std::string show(Money v) {
+    return v.ToText();
+}
+std::string show(Date v) {
+    return GeneralFloatText(v.days());
+}
+std::string show(bool v) {
+    return v ? "true" : "false";
+}
 template <class T>
-std::string show(T v) requires std::is_integral_v<T> { return std::to_string(v); }
+std::string show(T v) requires std::is_integral_v<T> {
+    return std::to_string(v);
+}
 
 class Comparer {
 public:
@@ -102,19 +112,20 @@ void compare13(Comparer& c, const std::string& p, const mTThirteenPercent& a, co
         c(slot + ".Filled", a.MonthFilled(m), b.MonthFilled(m));
         c(slot + ".Income", a.MonthIncome(m), b.MonthIncome(m));
     }
-    c.list(p + ".Lines", a.Lines(), b.Lines(), [&](const std::string& q, const mTSourseIncome& x, const mTSourseIncome& y) {
-        c(q + ".IncomeCode", x.IncomeCode, y.IncomeCode);
-        c(q + ".IncomeName", x.IncomeName, y.IncomeName);
-        c(q + ".IncomeAmount", x.IncomeAmount, y.IncomeAmount);
-        c(q + ".DeductionCode", x.DeductionCode, y.DeductionCode);
-        c(q + ".DeductionAmount", x.DeductionAmount, y.DeductionAmount);
-        c(q + ".DeductionPercent", x.DeductionPercent, y.DeductionPercent);
-        c(q + ".Month", x.Month, y.Month);
-        c(q + ".AcquiredAfter2016", x.AcquiredAfter2016, y.AcquiredAfter2016);
-        c(q + ".CadastralNumber", x.CadastralNumber, y.CadastralNumber);
-        c(q + ".CadastralValue", x.CadastralValue, y.CadastralValue);
-        c(q + ".ContractPrice", x.ContractPrice, y.ContractPrice);
-    });
+    c.list(p + ".Lines", a.Lines(), b.Lines(),
+           [&](const std::string& q, const mTSourseIncome& x, const mTSourseIncome& y) {
+               c(q + ".IncomeCode", x.IncomeCode, y.IncomeCode);
+               c(q + ".IncomeName", x.IncomeName, y.IncomeName);
+               c(q + ".IncomeAmount", x.IncomeAmount, y.IncomeAmount);
+               c(q + ".DeductionCode", x.DeductionCode, y.DeductionCode);
+               c(q + ".DeductionAmount", x.DeductionAmount, y.DeductionAmount);
+               c(q + ".DeductionPercent", x.DeductionPercent, y.DeductionPercent);
+               c(q + ".Month", x.Month, y.Month);
+               c(q + ".AcquiredAfter2016", x.AcquiredAfter2016, y.AcquiredAfter2016);
+               c(q + ".CadastralNumber", x.CadastralNumber, y.CadastralNumber);
+               c(q + ".CadastralValue", x.CadastralValue, y.CadastralValue);
+               c(q + ".ContractPrice", x.ContractPrice, y.ContractPrice);
+           });
 }
 
 void compare35(Comparer& c, const std::string& p, const mTThirtyFivePercent& a, const mTThirtyFivePercent& b) {
@@ -239,8 +250,7 @@ void compareSocial(Comparer& c, const std::string& p, const mTSocialDeduct& a, c
     });
 }
 
-void compareProperty(Comparer& c, const std::string& p, const mTConstructionDeduct& a,
-                     const mTConstructionDeduct& b) {
+void compareProperty(Comparer& c, const std::string& p, const mTConstructionDeduct& a, const mTConstructionDeduct& b) {
     c(p + ".Granted", a.Granted, b.Granted);
     c(p + ".FirstCarried", a.FirstCarried, b.FirstCarried);
     c.working(p + ".FirstWorking", a.FirstWorking, b.FirstWorking);
@@ -326,9 +336,12 @@ std::vector<std::string> CompareDeclarations(const mTDeclaration& a, const mTDec
            [&](const std::string& p, auto& x, auto& y) { compare13(c, p, x, y); });
     c.list("NonResidentIncomes13", a.NonResidentIncomes13(), b.NonResidentIncomes13(),
            [&](const std::string& p, auto& x, auto& y) { compare13(c, p, x, y); });
-    c.list("Incomes35", a.Incomes35(), b.Incomes35(), [&](const std::string& p, auto& x, auto& y) { compare35(c, p, x, y); });
-    c.list("Incomes30", a.Incomes30(), b.Incomes30(), [&](const std::string& p, auto& x, auto& y) { compare30(c, p, x, y); });
-    c.list("Incomes9", a.Incomes9(), b.Incomes9(), [&](const std::string& p, auto& x, auto& y) { compare30(c, p, x, y); });
+    c.list("Incomes35", a.Incomes35(), b.Incomes35(),
+           [&](const std::string& p, auto& x, auto& y) { compare35(c, p, x, y); });
+    c.list("Incomes30", a.Incomes30(), b.Incomes30(),
+           [&](const std::string& p, auto& x, auto& y) { compare30(c, p, x, y); });
+    c.list("Incomes9", a.Incomes9(), b.Incomes9(),
+           [&](const std::string& p, auto& x, auto& y) { compare30(c, p, x, y); });
     c.list("CurrencyIncomes", a.CurrencyIncomes(), b.CurrencyIncomes(),
            [&](const std::string& p, auto& x, auto& y) { compareCurrency(c, p, x, y); });
     c.list("BusinessIncomes", a.BusinessIncomes(), b.BusinessIncomes(),

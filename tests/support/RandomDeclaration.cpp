@@ -27,12 +27,31 @@ const std::vector<std::string>& alphabet() {
 
 // Names of streams of the file: texts that look like them must not be taken for them.
 const std::vector<std::string>& streamNames() {
-    static const std::vector<std::string> names = {
-        "@TavoInfo",      "@PersonName",        "@Foreigner",      "@PersonAddress", "@HomePhone",
-        "@TavoInquiry",   "@ThirteenPercent000", "@SourseIncome000001", "@ThirtyPercent000", "@NinePercent001",
-        "@TavoForeign",   "@TavoInvestTov",     "@InvestTov000",   "@TavoBusiness",  "@BusinessExpense000",
-        "@CurrencyIncome001", "@StandartDeduct", "@SocialDeduct",  "@Pens",          "@PensSub000",
-        "@ConstructionDeduct", "@CBDeduct",     "@IISDeduct",      "@Nalog",         "@NalogSub000"};
+    static const std::vector<std::string> names = {"@TavoInfo",
+                                                   "@PersonName",
+                                                   "@Foreigner",
+                                                   "@PersonAddress",
+                                                   "@HomePhone",
+                                                   "@TavoInquiry",
+                                                   "@ThirteenPercent000",
+                                                   "@SourseIncome000001",
+                                                   "@ThirtyPercent000",
+                                                   "@NinePercent001",
+                                                   "@TavoForeign",
+                                                   "@TavoInvestTov",
+                                                   "@InvestTov000",
+                                                   "@TavoBusiness",
+                                                   "@BusinessExpense000",
+                                                   "@CurrencyIncome001",
+                                                   "@StandartDeduct",
+                                                   "@SocialDeduct",
+                                                   "@Pens",
+                                                   "@PensSub000",
+                                                   "@ConstructionDeduct",
+                                                   "@CBDeduct",
+                                                   "@IISDeduct",
+                                                   "@Nalog",
+                                                   "@NalogSub000"};
     return names;
 }
 
@@ -44,12 +63,12 @@ size_t RandomFields::Between(size_t lo, size_t hi) {
 
 std::string RandomFields::Text(size_t maxLength) {
     switch (Between(0, 9)) {
-    case 0:
-        return {};
-    case 1:
-        return streamNames()[Between(0, streamNames().size() - 1)];
-    default:
-        break;
+        case 0:
+            return {};
+        case 1:
+            return streamNames()[Between(0, streamNames().size() - 1)];
+        default:
+            break;
     }
     std::string s;
     size_t n = Between(1, maxLength);
@@ -60,12 +79,12 @@ std::string RandomFields::Text(size_t maxLength) {
 
 Money RandomFields::Amount() {
     switch (Between(0, 9)) {
-    case 0:
-        return Money();
-    case 1:
-        return Money::Roubles(static_cast<int64_t>(Between(0, 100000)));
-    default:
-        break;
+        case 0:
+            return Money();
+        case 1:
+            return Money::Roubles(static_cast<int64_t>(Between(0, 100000)));
+        default:
+            break;
     }
     auto raw = static_cast<int64_t>(Between(0, 99'999'999'999ULL));
     return Money::FromRaw(Between(0, 4) == 0 ? -raw : raw);
@@ -84,9 +103,15 @@ int32_t RandomFields::Integer() {
     return static_cast<int32_t>(std::uniform_int_distribution<int64_t>(INT32_MIN, INT32_MAX)(m_rng));
 }
 
-uint16_t RandomFields::Word() { return static_cast<uint16_t>(Between(0, 65535)); }
-uint8_t RandomFields::Byte() { return static_cast<uint8_t>(Between(0, 255)); }
-bool RandomFields::Flag() { return Between(0, 1) == 1; }
+uint16_t RandomFields::Word() {
+    return static_cast<uint16_t>(Between(0, 65535));
+}
+uint8_t RandomFields::Byte() {
+    return static_cast<uint8_t>(Between(0, 255));
+}
+bool RandomFields::Flag() {
+    return Between(0, 1) == 1;
+}
 
 void RandomFields::Fill(mTPersonInformation& p) {
     p.Name = {Text(), Text(), Text(), Text(12), Text(), Text()};
@@ -201,8 +226,8 @@ void RandomFields::Fill(mTBusinessNew& r) {
     r.Income = Amount();
     r.Itemized = Flag();
     if (r.Itemized) {
-        for (Money* m : {&r.ExpensesTotal, &r.MaterialExpenses, &r.Depreciation, &r.Labour, &r.LabourContracts,
-                         &r.OtherExpenses})
+        for (Money* m :
+             {&r.ExpensesTotal, &r.MaterialExpenses, &r.Depreciation, &r.Labour, &r.LabourContracts, &r.OtherExpenses})
             *m = Amount();
         for (auto& m : r.FurtherExpenses)
             m = Amount();
@@ -211,7 +236,9 @@ void RandomFields::Fill(mTBusinessNew& r) {
     }
 }
 
-void RandomFields::Fill(mTNalog& r) { r = {Text(), Text(), Amount()}; }
+void RandomFields::Fill(mTNalog& r) {
+    r = {Text(), Text(), Amount()};
+}
 
 void RandomFields::Fill(mTStandartDeduct& r) {
     r = mTStandartDeduct();
@@ -350,8 +377,7 @@ std::unique_ptr<mTDeclaration> RandomDeclaration(uint32_t seed, const RandomDecl
     uint16_t flags = options.incomeFlags >= 0
                          ? static_cast<uint16_t>(options.incomeFlags)
                          : static_cast<uint16_t>(kIncomeRussia | (rnd.Flag() ? kIncomeForeign : 0) |
-                                                 (rnd.Flag() ? kIncomeBusiness : 0) |
-                                                 (rnd.Flag() ? kIncomeUnused : 0) |
+                                                 (rnd.Flag() ? kIncomeBusiness : 0) | (rnd.Flag() ? kIncomeUnused : 0) |
                                                  (rnd.Flag() ? kIncomeInvestTov : 0));
     d->SetIncomeFlags(flags);
     // Cleared with bit 1, so set after it.
