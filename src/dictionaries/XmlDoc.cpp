@@ -38,6 +38,31 @@ struct ParserContext {
     xmlParserCtxt* ctxt;
 };
 
+// The first error of the parse running on this thread. The handler's own argument is the
+// parser's context, which libxml2 needs for itself.
+struct FirstError {
+    std::string message;
+    int line = 0;
+
+    static thread_local FirstError* current;
+    struct Scope {
+        explicit Scope(FirstError& e) : previous(current) { current = &e; }
+        ~Scope() { current = previous; }
+        Scope(const Scope&) = delete;
+        Scope& operator=(const Scope&) = delete;
+        FirstError* previous;
+    };
+
+    static void Record(void*, xmlErrorPtr error) {
+        FirstError* self = current;
+        if (self && error && error->level >= XML_ERR_ERROR && self->message.empty()) {
+            self->message = TrimmedMessage(error->message);
+            self->line = error->line;
+        }
+    }
+};
+thread_local FirstError* FirstError::current = nullptr;
+
 void CollectText(const xmlNode* node, std::string& out) {
     for (const xmlNode* c = node->children; c; c = c->next) {
         if (c->type == XML_TEXT_NODE || c->type == XML_CDATA_SECTION_NODE) {
@@ -71,15 +96,25 @@ XmlDoc XmlDoc::ParseText(std::string_view text, const std::string& name) {
     ParserContext parser;
     if (!parser.ctxt)
         ParseFailure(name, "недостаточно памяти");
+    // The first error says where the text goes wrong; the later ones follow from it. The handler
+    // of the context keeps it (and nothing is printed).
+    FirstError first;
+    FirstError::Scope scope(first);
+    parser.ctxt->sax->serror = &FirstError::Record;
     const int options = XML_PARSE_NONET | XML_PARSE_NOERROR | XML_PARSE_NOWARNING;
     xmlDoc* raw =
         xmlCtxtReadMemory(parser.ctxt, text.data(), static_cast<int>(text.size()), name.c_str(), nullptr, options);
     XmlDoc doc(raw);
     if (!raw || !parser.ctxt->wellFormed) {
-        const xmlError* err = xmlCtxtGetLastError(parser.ctxt);
-        std::string detail = err ? TrimmedMessage(err->message) : "документ не разобран";
-        if (err && err->line > 0)
-            detail += " (строка " + std::to_string(err->line) + ")";
+        std::string detail = first.message;
+        int line = first.line;
+        if (detail.empty()) {
+            const xmlError* err = xmlCtxtGetLastError(parser.ctxt);
+            detail = err ? TrimmedMessage(err->message) : "документ не разобран";
+            line = err ? err->line : 0;
+        }
+        if (line > 0)
+            detail += " (строка " + std::to_string(line) + ")";
         ParseFailure(name, detail);
     }
     if (raw->intSubset || raw->extSubset)
