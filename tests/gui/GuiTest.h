@@ -12,6 +12,7 @@
 #include "screens/ScreenCatalog.h"
 #include "screens/TContainerFrame.h"
 #include "screens/TThinkingFrame.h"
+#include "screens/controls/TFlashButton.h"
 #include "screens/controls/TMaskedEdit.h"
 
 namespace zizaza::test {
