@@ -14,7 +14,9 @@ constexpr const char* kUsage =
 
 // The whole-declaration check runs here, before anything is written, once the command takes it
 // over from the program: a declaration with problems is not exported (exit 1).
-bool PassesCheckBeforeExport(const mTDeclaration&, std::ostream&) { return true; }
+bool PassesCheckBeforeExport(const mTDeclaration&, std::ostream&) {
+    return true;
+}
 
 // The folder as the program passes it to the export: ending with its separator.
 std::string ExportFolder(const std::string& dir) {

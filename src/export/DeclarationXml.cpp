@@ -39,14 +39,14 @@ void Compute(kTSvodSum& calc, mTDeclaration& declaration, const XmlExportOptions
 
 }  // namespace
 
-bool BuildDeclarationXml(const std::string& folder, mTDeclaration& declaration, XmlExportMode mode,
-                         std::string& result, const XmlExportOptions& options) {
+bool BuildDeclarationXml(const std::string& folder, mTDeclaration& declaration, XmlExportMode mode, std::string& result,
+                         const XmlExportOptions& options) {
     try {
         kTSvodSum calc;
         Compute(calc, declaration, options);
         Date today = options.today ? *options.today : Date::Today();
-        std::string fileId = DeclarationFileId(declaration, today, options.fileGuid.empty() ? NewFileGuid()
-                                                                                            : options.fileGuid);
+        std::string fileId =
+            DeclarationFileId(declaration, today, options.fileGuid.empty() ? NewFileGuid() : options.fileGuid);
         XmlFigures figures = XmlFigures::Of(calc);
         XmlDocument xml = BuildDeclarationDocument(declaration, &figures, fileId, today);
         if (mode == XmlExportMode::File) {

@@ -14,21 +14,29 @@
 namespace zizaza {
 namespace {
 
-std::string ObjectKindCode(int32_t kind) { return kind == 8 ? "4" : std::to_string(kind); }
+std::string ObjectKindCode(int32_t kind) {
+    return kind == 8 ? "4" : std::to_string(kind);
+}
 
 std::string OwnershipCode(int32_t kind) {
     switch (kind) {
-        case 5: return "3";  // joint ownership without an application on distribution
-        case 6: return "2";  // shared ownership of spouses
-        default: return std::to_string(kind);
+        case 5:
+            return "3";  // joint ownership without an application on distribution
+        case 6:
+            return "2";  // shared ownership of spouses
+        default:
+            return std::to_string(kind);
     }
 }
 
 std::string TaxpayerSignCode(int32_t sign) {
     switch (sign) {
-        case 4: return "13";
-        case 5: return "23";
-        default: return PadZeros(std::to_string(sign), 2);
+        case 4:
+            return "13";
+        case 5:
+            return "23";
+        default:
+            return PadZeros(std::to_string(sign), 2);
     }
 }
 

@@ -6,18 +6,22 @@
 #include <libxml/tree.h>
 #include <libxml/xmlsave.h>
 
-#include <cerrno>
-#include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <cerrno>
+#include <cstring>
 
 namespace zizaza {
 namespace {
 
-const xmlChar* X(const std::string& s) { return reinterpret_cast<const xmlChar*>(s.c_str()); }
+const xmlChar* X(const std::string& s) {
+    return reinterpret_cast<const xmlChar*>(s.c_str());
+}
 
-std::string FromX(const xmlChar* s) { return s ? std::string(reinterpret_cast<const char*>(s)) : std::string(); }
+std::string FromX(const xmlChar* s) {
+    return s ? std::string(reinterpret_cast<const char*>(s)) : std::string();
+}
 
 // libxml2 takes zero-terminated strings: a name or value with an embedded zero would be cut
 // silently, and a character XML cannot carry would make the saved file unreadable.
@@ -101,7 +105,9 @@ void WriteAtomically(const std::string& path, std::string_view bytes) {
 
 }  // namespace
 
-std::string XmlElement::Name() const { return m_node ? FromX(m_node->name) : std::string(); }
+std::string XmlElement::Name() const {
+    return m_node ? FromX(m_node->name) : std::string();
+}
 
 XmlElement XmlElement::AppendElement(std::string_view name) {
     if (!m_node)
@@ -236,7 +242,9 @@ XmlElement XmlDocument::CreateRoot(std::string_view name) {
     return XmlElement(root);
 }
 
-XmlElement XmlDocument::Root() const { return XmlElement(m_doc ? xmlDocGetRootElement(m_doc) : nullptr); }
+XmlElement XmlDocument::Root() const {
+    return XmlElement(m_doc ? xmlDocGetRootElement(m_doc) : nullptr);
+}
 
 std::string XmlDocument::SaveToText(const char* encoding) const {
     if (!m_doc || !xmlDocGetRootElement(m_doc))

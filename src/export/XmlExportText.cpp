@@ -39,7 +39,9 @@ void AppendUtf8(std::string& out, char32_t cp) {
     }
 }
 
-bool IsTrimmed(char c) { return static_cast<unsigned char>(c) <= ' '; }
+bool IsTrimmed(char c) {
+    return static_cast<unsigned char>(c) <= ' ';
+}
 
 // Byte offset of the character after the first count characters (the end when shorter).
 size_t OffsetOfChar(std::string_view utf8, size_t count) {
@@ -137,7 +139,9 @@ std::string NewFileGuid() {
     return text;
 }
 
-XmlElement AppendElement(XmlElement parent, std::string_view name) { return parent.AppendElement(name); }
+XmlElement AppendElement(XmlElement parent, std::string_view name) {
+    return parent.AppendElement(name);
+}
 
 void PutAttribute(XmlElement element, std::string_view name, std::string_view value) {
     element.SetAttribute(name, UpperCase(value));

@@ -36,11 +36,19 @@ XmlElement AppendElement(XmlElement parent, std::string_view name);
 void PutAttribute(XmlElement element, std::string_view name, std::string_view value);
 
 // The two amount forms of the export: whole roubles ("1500") and two decimals ("1500.00").
-inline std::string WholeAmount(Money v) { return WholeMoneyToText(v); }
-inline std::string KopeckAmount(Money v) { return MoneyToText2(v); }
+inline std::string WholeAmount(Money v) {
+    return WholeMoneyToText(v);
+}
+inline std::string KopeckAmount(Money v) {
+    return MoneyToText2(v);
+}
 
-inline void PutKopecks(XmlElement e, std::string_view name, Money v) { PutAttribute(e, name, KopeckAmount(v)); }
-inline void PutWhole(XmlElement e, std::string_view name, Money v) { PutAttribute(e, name, WholeAmount(v)); }
+inline void PutKopecks(XmlElement e, std::string_view name, Money v) {
+    PutAttribute(e, name, KopeckAmount(v));
+}
+inline void PutWhole(XmlElement e, std::string_view name, Money v) {
+    PutAttribute(e, name, WholeAmount(v));
+}
 inline void PutKopecksIfPositive(XmlElement e, std::string_view name, Money v) {
     if (v > Money())
         PutKopecks(e, name, v);

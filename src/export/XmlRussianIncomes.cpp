@@ -18,8 +18,8 @@ constexpr int32_t kIncomeCodeMaterialBenefit = 2620;  // its tax is shown in sec
 // The values of a section 2 block that decide whether it is written: all but the three results.
 Money WrittenWhen(const kTSvodSumList& s) {
     return s.ДоходОбщ + s.ДоходОбщНеНал + s.СумНалВыч + s.ДоходОбщНал + s.СумРасхУм + s.СумДохДивКИК + s.НалБаза +
-           s.Исчисл + s.УдержОбщ + s.УдержОбщМВ + s.УплАвФакт + s.ОбщАвУплЗач227_1 + s.УплИнПодлЗач +
-           s.УплПатентЗач + s.ТСУплПерЗач;
+           s.Исчисл + s.УдержОбщ + s.УдержОбщМВ + s.УплАвФакт + s.ОбщАвУплЗач227_1 + s.УплИнПодлЗач + s.УплПатентЗач +
+           s.ТСУплПерЗач;
 }
 
 void WriteTaxBase(XmlElement ndfl3, const kTSvodSumList& s, const char* incomeKind) {
@@ -127,8 +127,8 @@ void WriteSection2(XmlElement ndfl3, const XmlFigures& f) {
 
 void WriteRussianIncomes(XmlElement ndfl3, const mTDeclaration& d, const XmlFigures& f) {
     Money total35 = f.prilA35.TotalIncome;
-    size_t records = d.Income9Count() + d.ResidentIncome13Count() + d.NonResidentIncome13Count() +
-                     d.Income30Count() + d.InvestPartnershipIncomeCount();
+    size_t records = d.Income9Count() + d.ResidentIncome13Count() + d.NonResidentIncome13Count() + d.Income30Count() +
+                     d.InvestPartnershipIncomeCount();
     if (Money::Roubles(static_cast<int64_t>(records)) + total35 <= Money())
         return;
 

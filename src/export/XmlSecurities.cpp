@@ -80,7 +80,8 @@ XmlElement WriteDerivativeResult(XmlElement parent, const char* name, Money inco
 void WriteDerivativesSecuritiesBase(XmlElement parent, const kTDerivativesSecuritiesBase& g) {
     if (g.ДохСовОпер + g.РасхРеалПФИ <= Money())
         return;
-    XmlElement e = WriteDerivativeResult(parent, "ДохПФИОргЦБ", g.ДохСовОпер, g.РасхРеалПФИ, g.НалБазаОпер, g.УбытРезОпер);
+    XmlElement e =
+        WriteDerivativeResult(parent, "ДохПФИОргЦБ", g.ДохСовОпер, g.РасхРеалПФИ, g.НалБазаОпер, g.УбытРезОпер);
     if (g.НалБазаОпер > Money()) {
         XmlElement taxable = AppendElement(e, "РасчДохОбл");
         PutKopecks(taxable, "УбытПрПерУмНБ", g.УбытПрПерУмНБ);
@@ -99,7 +100,8 @@ void WriteDerivativesSecuritiesBase(XmlElement parent, const kTDerivativesSecuri
 void WriteDerivativesOtherBase(XmlElement parent, const kTDerivativesOtherBase& g) {
     if (g.ДохСовОпер + g.РасхРеалПФИ <= Money())
         return;
-    XmlElement e = WriteDerivativeResult(parent, "ДохПФИОргНеЦБ", g.ДохСовОпер, g.РасхРеалПФИ, g.НалБазаОпер, g.УбытРезОпер);
+    XmlElement e =
+        WriteDerivativeResult(parent, "ДохПФИОргНеЦБ", g.ДохСовОпер, g.РасхРеалПФИ, g.НалБазаОпер, g.УбытРезОпер);
     if (g.НалБазаОпер > Money()) {
         XmlElement taxable = AppendElement(e, "РасчДохОбл");
         PutKopecks(taxable, "УбытПрПерУмНБ", g.УбытПрПерУмНБ);

@@ -105,13 +105,20 @@ void WriteSigner(XmlElement document, const mTDeclaration& d, bool ndfl4) {
 
 std::string TaxpayerCategoryCode(int category, bool ndfl4) {
     switch (category) {
-        case 0: return "720";
-        case 1: return "770";
-        case 2: return "730";
-        case 3: return "740";
-        case 5: return ndfl4 ? "000" : "760";
-        case 6: return ndfl4 ? "000" : "750";
-        default: throw XmlError("unknown taxpayer category " + std::to_string(category));
+        case 0:
+            return "720";
+        case 1:
+            return "770";
+        case 2:
+            return "730";
+        case 3:
+            return "740";
+        case 5:
+            return ndfl4 ? "000" : "760";
+        case 6:
+            return ndfl4 ? "000" : "750";
+        default:
+            throw XmlError("unknown taxpayer category " + std::to_string(category));
     }
 }
 

@@ -109,8 +109,8 @@ TEST(BuildDeclarationXml, WithoutADateTodayIsUsed) {
 
 TEST(BuildDeclarationXml, EveryFailureGivesErrorTheMessageAndNoFile) {
     TempDir dir;
-    std::filesystem::create_directory(dir.file(std::string("NO_NDFL3_7702_7702_770212345678_20180315_") + kGuid +
-                                               ".xml"));
+    std::filesystem::create_directory(
+        dir.file(std::string("NO_NDFL3_7702_7702_770212345678_20180315_") + kGuid + ".xml"));
     struct Case {
         const char* what;
         std::string folder;

@@ -63,10 +63,9 @@ TEST(PurchaseDeduction, ObjectAttributesAndCodes) {
                                      {"ГодНачИспВыч", "2016"},
                                      {"СумРасхФакт", "2000000.00"},
                                      {"СумФактУплПроц", "150000.50"}}));
-    EXPECT_EQ(o.Child("СведОбъект").Attributes(),
-              (Attrs{{"КодНомерОб", "1"},
-                     {"НомерОб", "77:01:0001001:1001"},
-                     {"СведМНОб", "Г. МОСКВА, УЛ. ТВЕРСКАЯ, Д. 1, КВ. 2"}}));
+    EXPECT_EQ(o.Child("СведОбъект").Attributes(), (Attrs{{"КодНомерОб", "1"},
+                                                         {"НомерОб", "77:01:0001001:1001"},
+                                                         {"СведМНОб", "Г. МОСКВА, УЛ. ТВЕРСКАЯ, Д. 1, КВ. 2"}}));
 
     // A house with land by a contract of sale: both registration dates; by investment: the act only.
     flat.ObjectKind = 7;
@@ -145,7 +144,7 @@ TEST(SaleDeductions, PairsWrittenByTheirOwnConditions) {
     TestFigures f;
     f.prilH1.ВычетОбщ = Rub(1250000);
     f.prilH1.СумИмущ = {Rub(3000000), Rub(1000000)};
-    f.prilH1.СумДолИмущ = {Rub(100), Rub(0)};  // no deduction: not written
+    f.prilH1.СумДолИмущ = {Rub(100), Rub(0)};      // no deduction: not written
     f.prilH1.СумИнНедИмущ = {Rub(50000), Rub(0)};  // written by its income
     f.prilH1.СумИнИмущДок = {Rub(70000), Rub(0)};  // no expenses: not written
     f.prilH1.СумИнИмущ = {Rub(250000), Rub(250000)};
@@ -237,8 +236,7 @@ TEST(PensionInvestment, ContractsAdditionalContributionsAndInvestment) {
     EXPECT_EQ(contract.Attributes(), (Attrs{{"ВидДоговор", "2"}, {"ДатаДогНПО", "20.01.2015"}, {"НомДогНПО", "N-15"}}));
     EXPECT_EQ(contract.Child("СведИст").Attributes(),
               (Attrs{{"Наим", "АО \"НПФ\""}, {"ИННЮЛ", "7701234567"}, {"КПП", "770101001"}}));
-    EXPECT_EQ(e.Child("РасчИнвВыч").Attributes(),
-              (Attrs{{"СумИнвВыч219", "400000.00"}, {"ИнвВычПредВосст", "0.00"}}));
+    EXPECT_EQ(e.Child("РасчИнвВыч").Attributes(), (Attrs{{"СумИнвВыч219", "400000.00"}, {"ИнвВычПредВосст", "0.00"}}));
 
     TestFigures onlyInvestment;
     onlyInvestment.prilE3.ИнвВычПредВосст = Rub(1);
@@ -254,7 +252,7 @@ TEST(ProfessionalDeductions, TheForeignSheetAloneAndRowsByDeduction) {
     f.prilGIn.РасходОбщИт = Rub(250000);
     f.prilGIn.РасхФактУстКап = {Rub(900000), Rub(250000)};
     f.prilGIn.РасхФактДогГПХ = {Rub(1000), Rub(0)};  // no deduction: not written
-    f.prilG.РасхФактАвтВозн = {Rub(1), Rub(1)};       // the sheet's total is 0: not written
+    f.prilG.РасхФактАвтВозн = {Rub(1), Rub(1)};      // the sheet's total is 0: not written
     XmlDocument x = ExportDocument(*d, f);
     auto prof = At(x, "Документ/НДФЛ3").Children("ПрофНалВыч");
     ASSERT_EQ(prof.size(), 1u);

@@ -30,8 +30,12 @@
 
 namespace zizaza::exporttest {
 
-inline Money Rub(int64_t roubles) { return Money::Roubles(roubles); }
-inline Money Kop(int64_t kopecks) { return Money::Kopecks(kopecks); }
+inline Money Rub(int64_t roubles) {
+    return Money::Roubles(roubles);
+}
+inline Money Kop(int64_t kopecks) {
+    return Money::Kopecks(kopecks);
+}
 
 // Every sheet the 3-NDFL body reads, zero until a test fills it.
 struct TestFigures {
@@ -65,14 +69,16 @@ struct TestFigures {
     TestFigures() { list1.Ставка = "13"; }
 
     XmlFigures View() const {
-        return XmlFigures{list6,  listDiv, listKik, list1,  list2,  list3,   list4,  list5,    prilA13,
-                          prilA30, prilA35, prilB9,  prilB13, prilB35, prilV1, prilM,  prilZ,    prilH1,
-                          prilE1, prilE2,  prilE3,  prilG,  prilGIn, prilJ,  prilJIis, prilI};
+        return XmlFigures{list6,   listDiv, listKik, list1,   list2,   list3,  list4,    list5, prilA13,
+                          prilA30, prilA35, prilB9,  prilB13, prilB35, prilV1, prilM,    prilZ, prilH1,
+                          prilE1,  prilE2,  prilE3,  prilG,   prilGIn, prilJ,  prilJIis, prilI};
     }
 };
 
 // A function, not a constant: Date::Ymd must not run during static initialisation.
-inline Date TestToday() { return Date::Ymd(2018, 3, 15); }
+inline Date TestToday() {
+    return Date::Ymd(2018, 3, 15);
+}
 inline const char* kGuid = "0F8FAD5B-D9CB-469F-A165-70867728950E";
 
 // The document of a declaration with the figures given, saved and parsed again, so that tests

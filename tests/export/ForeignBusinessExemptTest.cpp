@@ -42,15 +42,14 @@ TEST(ForeignIncomes, LineAt9PercentWithoutTaxPaidAbroad) {
     XmlDocument x = ExportDocument(*d, f);
     XmlElement rate = At(x, "Документ/НДФЛ3/ДоходИстИно");
     EXPECT_EQ(rate.Attributes(), (Attrs{{"Ставка", "09"}}));
-    EXPECT_EQ(rate.Child("РасчДохНалИно").Attributes(),
-              (Attrs{{"ОКСМ", "004"},
-                     {"НаимИстДох", "APPLE INC."},
-                     {"КодВалют", "840"},
-                     {"КодВидДох", "2"},
-                     {"ДатаДох", "01.06.2017"},
-                     {"КурсВалютДох", "59.0855"},
-                     {"ДоходИноВал", "1000.50"},
-                     {"ДоходИноРуб", "59115.05"}}));
+    EXPECT_EQ(rate.Child("РасчДохНалИно").Attributes(), (Attrs{{"ОКСМ", "004"},
+                                                               {"НаимИстДох", "APPLE INC."},
+                                                               {"КодВалют", "840"},
+                                                               {"КодВидДох", "2"},
+                                                               {"ДатаДох", "01.06.2017"},
+                                                               {"КурсВалютДох", "59.0855"},
+                                                               {"ДоходИноВал", "1000.50"},
+                                                               {"ДоходИноРуб", "59115.05"}}));
 }
 
 TEST(ForeignIncomes, LineAt13PercentWithEverything) {
@@ -75,8 +74,8 @@ TEST(ForeignIncomes, LineAt13PercentWithEverything) {
     EXPECT_EQ(AttributeNames(e),
               (std::vector<std::string>{"ОКСМ", "НаимИстДох", "КодВалют", "КодВидДох", "НомерКИК", "ДатаДох",
                                         "КурсВалютДох", "ДоходИноВал", "ДоходИноРуб", "ДохСтИмЛиквИн", "ДохДивКИК",
-                                        "ПорядПрибКИК", "ДатаУплНал", "КурсВалютНал", "НалУплИноВал",
-                                        "НалУплИноРуб", "НалЗачРФОбщ", "НалогЗачРФОбщ"}));
+                                        "ПорядПрибКИК", "ДатаУплНал", "КурсВалютНал", "НалУплИноВал", "НалУплИноРуб",
+                                        "НалЗачРФОбщ", "НалогЗачРФОбщ"}));
     EXPECT_EQ(Attr(e, "КодВидДох"), "1");
     EXPECT_EQ(Attr(e, "ПорядПрибКИК"), "2");
     EXPECT_EQ(Attr(e, "НалУплИноВал"), "100.05");
@@ -130,8 +129,8 @@ TEST(BusinessIncome, ActivitiesExpensesFarmAndCorrection) {
     XmlDocument x = ExportDocument(*d, f);
     XmlElement e = At(x, "Документ/НДФЛ3/ДоходПредпр");
     EXPECT_EQ(e.Attributes(), (Attrs{{"ДоходИт", "1200100.00"}, {"ВычПрофИт", "300020.00"}, {"УплФактАвИт", "7000"}}));
-    EXPECT_EQ(ChildNames(e), (std::vector<std::string>{"РасчВидДеят", "РасчВидДеят", "РасчВидДеят", "СведКФХ",
-                                                        "НБКор105.3"}));
+    EXPECT_EQ(ChildNames(e),
+              (std::vector<std::string>{"РасчВидДеят", "РасчВидДеят", "РасчВидДеят", "СведКФХ", "НБКор105.3"}));
     auto activities = e.Children("РасчВидДеят");
     EXPECT_EQ(activities[0].Attributes(),
               (Attrs{{"ВидДеят", "1"}, {"ОКВЭД", "62.01"}, {"Доход", "1000000.00"}, {"РасхФакт", "300000.00"}}));

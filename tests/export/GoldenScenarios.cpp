@@ -7,8 +7,7 @@ namespace {
 
 using namespace testsupport;
 
-void SetPerson(mTDeclaration& d, const char* surname, const char* firstName, const char* patronymic,
-               const char* inn) {
+void SetPerson(mTDeclaration& d, const char* surname, const char* firstName, const char* patronymic, const char* inn) {
     d.InspectionCode = "7705";
     d.InspectionName = "ИФНС России № 5 по г. Москве";
     mTPersonInformation& p = d.Person;

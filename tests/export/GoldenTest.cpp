@@ -17,9 +17,13 @@ namespace {
 
 namespace fs = std::filesystem;
 
-fs::path GoldenDir() { return fs::path(ZIZAZA_SOURCE_DIR) / "tests" / "export" / "golden"; }
+fs::path GoldenDir() {
+    return fs::path(ZIZAZA_SOURCE_DIR) / "tests" / "export" / "golden";
+}
 
-bool Updating() { return std::getenv("ZIZAZA_UPDATE_GOLDEN") != nullptr; }
+bool Updating() {
+    return std::getenv("ZIZAZA_UPDATE_GOLDEN") != nullptr;
+}
 
 void CompareWithGolden(const std::string& name, const std::string& bytes) {
     fs::path file = GoldenDir() / (name + ".xml");
@@ -29,8 +33,7 @@ void CompareWithGolden(const std::string& name, const std::string& bytes) {
     }
     ASSERT_TRUE(fs::exists(file)) << file;
     std::string golden = testsupport::ReadBytes(file.string());
-    EXPECT_TRUE(golden == bytes) << name << ": the export differs from its golden file\n"
-                                 << Cp1251ToUtf8(bytes);
+    EXPECT_TRUE(golden == bytes) << name << ": the export differs from its golden file\n" << Cp1251ToUtf8(bytes);
 }
 
 XmlExportOptions FixedOptions(std::vector<std::string>& messages) {
@@ -53,8 +56,8 @@ TEST(Golden, WholeDeclarations) {
         // The file holds exactly the same bytes.
         testsupport::TempDir dir;
         std::string fileName;
-        ASSERT_TRUE(BuildDeclarationXml(dir.path().string(), *d, XmlExportMode::File, fileName,
-                                        FixedOptions(messages)));
+        ASSERT_TRUE(
+            BuildDeclarationXml(dir.path().string(), *d, XmlExportMode::File, fileName, FixedOptions(messages)));
         EXPECT_EQ(testsupport::ReadBytes(dir.file(fileName)), text) << s.name;
     }
 }
@@ -66,7 +69,7 @@ TestFigures EveryElementFigures() {
     f.list6.Add("18210102010011000110", "45383000", "2", Rub(1200));
     f.list6.Add("18210102050011000110", "45383000", "1", Rub(300));
     for (kTSvodSumList* l : std::initializer_list<kTSvodSumList*>{&f.listDiv, &f.listKik, &f.list1, &f.list2, &f.list3,
-                                                                   &f.list4, &f.list5}) {
+                                                                  &f.list4, &f.list5}) {
         l->ДоходОбщ = Rub(100);
         l->ДоходОбщНал = Rub(100);
         l->НалБаза = Rub(100);
@@ -107,18 +110,19 @@ TestFigures EveryElementFigures() {
     f.prilV1 = {Rub(1000), Rub(200), Rub(30), Rub(40)};
 
     int n = 1;
-    for (kTExemptIncome* e : {&f.prilM.МатПомРожд, &f.prilM.МатПомРаб, &f.prilM.МатПомИнв, &f.prilM.ПодарНП,
-                              &f.prilM.ПризНП, &f.prilM.ВозмМед, &f.prilM.ПомПодар, &f.prilM.ДопСВПенс,
-                              &f.prilM.НатОплСХ, &f.prilM.ПризРекл})
+    for (kTExemptIncome* e :
+         {&f.prilM.МатПомРожд, &f.prilM.МатПомРаб, &f.prilM.МатПомИнв, &f.prilM.ПодарНП, &f.prilM.ПризНП,
+          &f.prilM.ВозмМед, &f.prilM.ПомПодар, &f.prilM.ДопСВПенс, &f.prilM.НатОплСХ, &f.prilM.ПризРекл})
         *e = {Rub(1000 * n), Rub(n)}, ++n;
     f.prilM.ДохНеНалОбщ = Rub(45);
 
     f.prilZ.ВычНовЗачПред = Rub(1);
     f.prilZ.РасхНовВычНД = Rub(2);
     f.prilH1.ВычетОбщ = Rub(1);
-    for (kTSaleDeductionPair* p : {&f.prilH1.СумИмущ, &f.prilH1.СумДолИмущ, &f.prilH1.СумИмущДок, &f.prilH1.СумИнНедИмущ,
-                                   &f.prilH1.СумИнНедИмущДок, &f.prilH1.СумИнИмущ, &f.prilH1.СумИнИмущДок,
-                                   &f.prilH1.СумИзтИмущ, &f.prilH1.СумЛиквИО, &f.prilH1.СумИмущКИК})
+    for (kTSaleDeductionPair* p :
+         {&f.prilH1.СумИмущ, &f.prilH1.СумДолИмущ, &f.prilH1.СумИмущДок, &f.prilH1.СумИнНедИмущ,
+          &f.prilH1.СумИнНедИмущДок, &f.prilH1.СумИнИмущ, &f.prilH1.СумИнИмущДок, &f.prilH1.СумИзтИмущ,
+          &f.prilH1.СумЛиквИО, &f.prilH1.СумИмущКИК})
         *p = {Rub(10), Rub(1)};
     f.prilE1 = {};
     f.prilE1.ВычСт218_1_1 = Rub(1);

@@ -34,10 +34,10 @@ TEST(Section2, WithNothingComputedThe13PercentBlockIsWrittenWithZeros) {
                                         "СумДохДивКИК", "НалБаза"}));
     for (const auto& [name, value] : blocks[0].Child("РасчНалПУ").Attributes())
         EXPECT_EQ(value, "0") << name;
-    EXPECT_EQ(AttributeNames(blocks[0].Child("РасчНалПУ")),
-              (std::vector<std::string>{"Исчисл", "УдержОбщ", "УдержОбщМВ", "ТСУплПерЗач", "УплАвФакт",
-                                        "ОбщАвУплЗач227.1", "УплИнПодлЗач", "ИсчислУпл", "УплПатентЗач", "ПодлУпл",
-                                        "ПодлВозв"}));
+    EXPECT_EQ(
+        AttributeNames(blocks[0].Child("РасчНалПУ")),
+        (std::vector<std::string>{"Исчисл", "УдержОбщ", "УдержОбщМВ", "ТСУплПерЗач", "УплАвФакт", "ОбщАвУплЗач227.1",
+                                  "УплИнПодлЗач", "ИсчислУпл", "УплПатентЗач", "ПодлУпл", "ПодлВозв"}));
 }
 
 TEST(Section2, BlocksInTheirOrderAndOnlyWhenTheyHoldMoreThanResults) {
@@ -74,8 +74,11 @@ TEST(Section1, OneLinePerRowWithThePaymentOrTheRefund) {
     auto lines = Body(x, "СумНалПу");
     ASSERT_EQ(lines.size(), 3u);
     using Attrs = std::vector<std::pair<std::string, std::string>>;
-    EXPECT_EQ(lines[0].Attributes(), (Attrs{{"ПрУплВозв", "1"}, {"КБК", "18210102030011000110"}, {"ОКТМО", "45000000"},
-                                            {"ПодлУпл", "1300"}, {"ПодлВозв", "0"}}));
+    EXPECT_EQ(lines[0].Attributes(), (Attrs{{"ПрУплВозв", "1"},
+                                            {"КБК", "18210102030011000110"},
+                                            {"ОКТМО", "45000000"},
+                                            {"ПодлУпл", "1300"},
+                                            {"ПодлВозв", "0"}}));
     EXPECT_EQ(Attr(lines[1], "ПодлУпл"), "0");
     EXPECT_EQ(Attr(lines[1], "ПодлВозв"), "4000");
     EXPECT_EQ(Attr(lines[2], "ПодлУпл"), "0");
@@ -141,9 +144,13 @@ TEST(RussianIncomes, AttributesOfAResidentSource) {
     s.TaxWithheld = Rub(13000);
     XmlDocument x = ExportDocument(*d, TestFigures());
     using Attrs = std::vector<std::pair<std::string, std::string>>;
-    EXPECT_EQ(At(x, "Документ/НДФЛ3/ДоходИстРФ").Attributes(),
-              (Attrs{{"Ставка", "13"}, {"ВидДоход", "06"}, {"ОКТМО", "45383000"}, {"Доход", "100000.45"},
-                     {"ДоходОбл", "100000.45"}, {"НалИсчисл", "13000"}, {"НалУдерж", "13000"}}));
+    EXPECT_EQ(At(x, "Документ/НДФЛ3/ДоходИстРФ").Attributes(), (Attrs{{"Ставка", "13"},
+                                                                      {"ВидДоход", "06"},
+                                                                      {"ОКТМО", "45383000"},
+                                                                      {"Доход", "100000.45"},
+                                                                      {"ДоходОбл", "100000.45"},
+                                                                      {"НалИсчисл", "13000"},
+                                                                      {"НалУдерж", "13000"}}));
     s.Oktmo = " ";
     XmlDocument y = ExportDocument(*d, TestFigures());
     EXPECT_FALSE(At(y, "Документ/НДФЛ3/ДоходИстРФ").Attribute("ОКТМО").has_value());

@@ -37,8 +37,8 @@ TEST(Securities, AnEarlierLossAloneOnTheInvestmentAccount) {
     EXPECT_EQ(ops[0].Attributes(), (Attrs{{"ВидОпер", "1"}}));
     EXPECT_EQ(ChildNames(ops[0]), std::vector<std::string>{"УбытПредПер"});
     XmlElement earlier = ops[0].Child("УбытПредПер");
-    EXPECT_EQ(ChildNames(earlier), (std::vector<std::string>{"ОстУбытНачВс", "ОстУбытПрошПер", "НалБазаПер",
-                                                              "СумУмНБПер", "ОстУбытКонВс"}));
+    EXPECT_EQ(ChildNames(earlier),
+              (std::vector<std::string>{"ОстУбытНачВс", "ОстУбытПрошПер", "НалБазаПер", "СумУмНБПер", "ОстУбытКонВс"}));
     EXPECT_EQ(earlier.Child("ОстУбытНачВс").Attributes(), (Attrs{{"СуммаЦБ", "30000.00"}}));
     EXPECT_EQ(earlier.Child("ОстУбытПрошПер").Attributes(),
               (Attrs{{"ПериодПрош", "2010"}, {"УбытНачЦБОбр", "30000.00"}}));
@@ -88,9 +88,10 @@ TEST(Securities, TradedGroupWithAGainHasNoLossDistribution) {
         EXPECT_EQ(ChildNames(ops[i]), (std::vector<std::string>{"ДохОперЦБОрг", "ИтогСовОпер"}));
     }
     // The investment account never shows the investment deduction of the financial result.
-    EXPECT_EQ(ops[0].Child("ДохОперЦБОрг").Child("РасчДохОбл").Attributes(),
-              (Attrs{{"ИнвВычУмФР", "0.00"}, {"УбытУмНБ_4.10", "0.00"}, {"УбытПрПерУмНБ", "0.00"},
-                     {"ДоходОбл", "28000.00"}}));
+    EXPECT_EQ(
+        ops[0].Child("ДохОперЦБОрг").Child("РасчДохОбл").Attributes(),
+        (Attrs{
+            {"ИнвВычУмФР", "0.00"}, {"УбытУмНБ_4.10", "0.00"}, {"УбытПрПерУмНБ", "0.00"}, {"ДоходОбл", "28000.00"}}));
     EXPECT_EQ(Attr(ops[1].Child("ДохОперЦБОрг").Child("РасчДохОбл"), "ИнвВычУмФР"), "12000.00");
     EXPECT_EQ(ops[1].Child("ИтогСовОпер").Attributes(),
               (Attrs{{"ОбщДохСовОпер", "100000.00"}, {"ОбщДоходОбл", "28000.00"}, {"ОбщРасхПрмВыч", "72000.00"}}));
@@ -119,8 +120,8 @@ TEST(Securities, EveryGroupInItsOrder) {
     XmlDocument x = ExportDocument(*d, f);
     XmlElement ops = At(x, "Документ/НДФЛ3/ДохОперЦБ");
     EXPECT_EQ(ChildNames(ops), (std::vector<std::string>{"ДохОперЦБОрг", "ДохОперЦБОргНеОрг", "ДохОперЦБНеОрг",
-                                                          "ДохПФИОргЦБ", "ДохПФИОргНеЦБ", "ДохПФИНеОрг", "ДохРЕПО",
-                                                          "ДохЗаймЦБ", "УбытПредПер", "УбытПрхПер", "ИтогСовОпер"}));
+                                                         "ДохПФИОргЦБ", "ДохПФИОргНеЦБ", "ДохПФИНеОрг", "ДохРЕПО",
+                                                         "ДохЗаймЦБ", "УбытПредПер", "УбытПрхПер", "ИтогСовОпер"}));
     EXPECT_EQ(ChildNames(ops.Child("ДохОперЦБОрг")), (std::vector<std::string>{"РасчФинРез", "РаспрУбыт"}));
     EXPECT_EQ(AttributeNames(ops.Child("ДохОперЦБОрг").Child("РаспрУбыт")),
               (std::vector<std::string>{"УбытУч_2.3", "УбытУч_4.6", "УбытУмНББуд"}));

@@ -28,7 +28,9 @@ std::unique_ptr<mTDeclaration> Person3(uint16_t form = kForm3Ndfl) {
     return d;
 }
 
-XmlDocument Export(const mTDeclaration& d) { return ExportDocument(d, TestFigures()); }
+XmlDocument Export(const mTDeclaration& d) {
+    return ExportDocument(d, TestFigures());
+}
 
 TEST(TitlePage, RootAndDocumentOf3Ndfl) {
     auto d = Person3();
@@ -41,8 +43,8 @@ TEST(TitlePage, RootAndDocumentOf3Ndfl) {
         {"ВерсФорм", "5.12"}};
     EXPECT_EQ(root.Attributes(), rootAttributes);
     std::vector<std::pair<std::string, std::string>> documentAttributes = {
-        {"КНД", "1151020"}, {"ДатаДок", "15.03.2018"}, {"Период", "34"},
-        {"ОтчетГод", "2017"}, {"КодНО", "7701"},       {"НомКорр", "2"}};
+        {"КНД", "1151020"},   {"ДатаДок", "15.03.2018"}, {"Период", "34"},
+        {"ОтчетГод", "2017"}, {"КодНО", "7701"},         {"НомКорр", "2"}};
     EXPECT_EQ(At(x, "Документ").Attributes(), documentAttributes);
     EXPECT_EQ(ChildNames(At(x, "Документ")), (std::vector<std::string>{"СвНП", "Подписант", "НДФЛ3"}));
 }
@@ -71,7 +73,8 @@ TEST(TitlePage, TaxpayerWithoutInnIsNamedWithZerosAndCarriesSvedFL2) {
     d->Person.Document.KindCode = 3;
     d->Person.Document.BirthPlace = "";
     d->Person.Foreigner.CountryCode = " ";
-    EXPECT_EQ(DeclarationFileId(*d, TestToday(), kGuid), std::string("NO_NDFL3_7701_7701_000000000000_20180315_") + kGuid);
+    EXPECT_EQ(DeclarationFileId(*d, TestToday(), kGuid),
+              std::string("NO_NDFL3_7701_7701_000000000000_20180315_") + kGuid);
     XmlDocument x = Export(*d);
     XmlElement sv = At(x, "Документ/СвНП/НПФЛ3/СведФЛ2");
     ASSERT_FALSE(sv.IsNull());

@@ -55,7 +55,9 @@ TEST(XmlDom, CharactersOutsideTheEncodingBecomeReferences) {
 TEST(XmlDom, RefusesWhatXmlCannotHold) {
     XmlDocument doc;
     XmlElement root = doc.CreateRoot("Файл");
-    EXPECT_THROW(root.SetAttribute("Наим", std::string("a\x01" "b")), XmlError);
+    EXPECT_THROW(root.SetAttribute("Наим", std::string("a\x01"
+                                                       "b")),
+                 XmlError);
     EXPECT_THROW(root.SetAttribute("Наим", std::string("a\0b", 3)), XmlError);
     EXPECT_THROW(root.SetAttribute("Наим", "\xFF\xFE"), XmlError);
     EXPECT_THROW(root.SetAttribute("1abc", "x"), XmlError);
@@ -80,8 +82,8 @@ TEST(XmlDom, AttributesKeepTheirOrderAndASecondValueReplacesTheFirst) {
 TEST(XmlDom, ParsingNeverExpandsEntitiesNorReadsFiles) {
     TempDir dir;
     WriteBytes(dir.file("secret.txt"), "SECRET");
-    std::string text = "<?xml version=\"1.0\"?><!DOCTYPE r [<!ENTITY e SYSTEM \"file://" + dir.file("secret.txt") +
-                       "\">]><r>&e;</r>";
+    std::string text =
+        "<?xml version=\"1.0\"?><!DOCTYPE r [<!ENTITY e SYSTEM \"file://" + dir.file("secret.txt") + "\">]><r>&e;</r>";
     XmlDocument doc = XmlDocument::Parse(text);
     EXPECT_EQ(doc.Root().Text().find("SECRET"), std::string::npos);
     EXPECT_THROW(XmlDocument::Parse("<r><a></r>"), XmlError);

@@ -25,7 +25,10 @@ TEST(XmlExportText, UpperCaseOfCyrillicAndLatinLetters) {
     };
     for (const Case& c : cases)
         EXPECT_EQ(UpperCase(c.in), c.out) << c.in;
-    EXPECT_EQ(UpperCase("a\xFF" "b"), "A\xFF" "B");
+    EXPECT_EQ(UpperCase("a\xFF"
+                        "b"),
+              "A\xFF"
+              "B");
 }
 
 TEST(XmlExportText, CommaToDotReplacesEveryCommaAndTrims) {
