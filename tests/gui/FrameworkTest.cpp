@@ -41,7 +41,7 @@ private:
     ScriptedUi& m_ui;
 };
 
-class ListHelperTest : public ::testing::Test {
+class ListHelperTest : public WithApp, public ::testing::Test {
 protected:
     void SetUp() override {
         App();

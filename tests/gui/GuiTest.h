@@ -20,6 +20,11 @@ namespace zizaza::test {
 // The one application object of the test program; settings go to a private folder.
 QApplication& App();
 
+// A fixture base that makes the application before the fixture's own widgets.
+struct WithApp {
+    WithApp() { App(); }
+};
+
 // Keys as the user types them, delivered to the widget.
 void TypeText(QWidget* widget, const QString& text);
 void PressKey(QWidget* widget, Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
