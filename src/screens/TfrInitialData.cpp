@@ -300,9 +300,14 @@ void TfrInitialData::OnFormChosen() {
         SetTick(chbIncomeCurrency, false);
         SetTick(chbIncomeBusiness, false);
     }
-    if (fourNdfl)
+    if (fourNdfl) {
+        // Clearing the business tick empties the estimated income; for 4-NDFL that amount is
+        // the declaration itself, so it is kept.
+        const QString estimated = meSupposeIncome->text();
         for (QCheckBox* tick : {chbIncomeInquiry, chbIncomeCurrency, chbIncomeBusiness, chbInvestTov})
             SetTick(tick, false);
+        meSupposeIncome->setText(estimated);
+    }
     chbIncomeCurrency->setEnabled(form == kForm3Ndfl);
     chbIncomeBusiness->setEnabled(form == kForm3Ndfl);
     chbInvestTov->setEnabled(!fourNdfl);

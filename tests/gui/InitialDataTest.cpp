@@ -67,6 +67,29 @@ TEST_F(InitialDataTest, FourNdflClearsTheIncomesAndShowsTheEstimatedIncome) {
     EXPECT_FALSE(window->Saved()) << "changing the form is a change of the declaration";
 }
 
+TEST_F(InitialDataTest, AFourNdflFileKeepsItsEstimatedIncome) {
+    mTDeclaration doc;
+    doc.DeclarationForm = kForm4Ndfl;
+    doc.SetIncomeFlags(kIncomeBusiness);
+    doc.EstimatedIncome = Money::Roubles(500000);
+    const QString file = files.path() + QStringLiteral("/estimate.tv7");
+    doc.Save(file.toStdString());
+    Start({file});
+    EXPECT_EQ(Text("meSupposeIncome"), QStringLiteral("500000"));
+    EXPECT_TRUE(W("meSupposeIncome")->isEnabled());
+    Screen().SaveToDocument();
+    EXPECT_EQ(window->Declaration().EstimatedIncome, Money::Roubles(500000));
+}
+
+TEST_F(InitialDataTest, UntickingBusinessOn3NdflEmptiesTheEstimatedIncome) {
+    Start();
+    Click("chbIncomeBusiness");
+    W<QLineEdit>("meSupposeIncome")->setText(QStringLiteral("1000"));
+    Click("chbIncomeBusiness");
+    EXPECT_EQ(Text("meSupposeIncome"), QString());
+    EXPECT_FALSE(W("meSupposeIncome")->isEnabled());
+}
+
 TEST_F(InitialDataTest, NonResidentAfterAnOrganisationSignerFallsBackToAPerson) {
     Start();
     Click("rb4ndfl");
