@@ -122,8 +122,9 @@ TFormMain::Decision TFormMain::SaveIfWanted() {
             break;
     }
     QString name = m_fileName.isEmpty() ? AskSaveName() : Normalized(m_fileName);
+    // The user wanted to keep the changes: without a file for them the command does not go on.
     if (name.isEmpty())
-        return Decision::Proceed;  // no name chosen: the changes are given up
+        return Decision::Stop;
     if (!WriteDeclaration(name))
         return Decision::Stop;
     m_fileName = name;

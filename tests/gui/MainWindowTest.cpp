@@ -219,6 +219,16 @@ TEST_F(MainWindowTest, SaveQuestionAnsweredYesSavesUnderTheChosenName) {
     EXPECT_EQ(window->windowTitle(), kUntitled) << "New still starts a fresh declaration";
 }
 
+TEST_F(MainWindowTest, SaveQuestionAnsweredYesWithoutAFileKeepsTheChanges) {
+    Start({SavedDeclaration(QStringLiteral("a.tv7"), "7701")});
+    window->NewDeclaration();
+    window->DocumentChanged();
+    ui.Answers({Answer::Yes, Answer::Yes}).SaveFile(QString()).SaveFile(QString());
+    window->NewDeclaration();
+    EXPECT_FALSE(window->Saved());
+    EXPECT_FALSE(window->close()) << "the window stays open with its unsaved declaration";
+}
+
 TEST_F(MainWindowTest, SaveQuestionWhoseSaveFailsStopsTheCommand) {
     Start({SavedDeclaration(QStringLiteral("a.tv7"), "7701")});
     QFile::remove(window->FileName());
