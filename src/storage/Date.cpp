@@ -7,8 +7,8 @@
 namespace zizaza {
 namespace {
 
-// Days from 1 March of year 0 based civil calendar (proleptic Gregorian) to 1 January 1970.
-long long daysFromCivil(long long y, unsigned m, unsigned d) {
+// Days of the proleptic Gregorian calendar counted from 1 January 1970.
+constexpr long long daysFromCivil(long long y, unsigned m, unsigned d) {
     y -= m <= 2;
     const long long era = (y >= 0 ? y : y - 399) / 400;
     const auto yoe = static_cast<unsigned>(y - era * 400);
@@ -29,7 +29,10 @@ void civilFromDays(long long z, int& y, int& m, int& d) {
     y = static_cast<int>(static_cast<long long>(yoe) + era * 400 + (m <= 2));
 }
 
-const long long kEpoch = daysFromCivil(1899, 12, 30);
+// A compile-time constant, so that dates built during static initialisation in other files are
+// right too.
+constexpr long long kEpoch = daysFromCivil(1899, 12, 30);
+static_assert(kEpoch == -25569);
 
 bool parseNumber(std::string_view s, size_t& i, int maxDigits, int& value, int& count) {
     value = 0;

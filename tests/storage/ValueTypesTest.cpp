@@ -141,3 +141,8 @@ TEST(NumberText, GeneralFloatFormat) {
     EXPECT_FALSE(ParseInteger("12 ").has_value());
     EXPECT_FALSE(ParseInteger("").has_value());
 }
+
+// Built during static initialisation, before anything in the date module itself could run.
+static const Date kStaticDate = Date::Ymd(2017, 12, 31);
+
+TEST(Date, ConstantsBuiltAtStartUpAreRight) { EXPECT_EQ(kStaticDate.ToText(), "31.12.2017"); }
