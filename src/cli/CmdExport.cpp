@@ -1,4 +1,5 @@
 #include "cli/Commands.h"
+#include "checks/DeclarationCheck.h"
 #include "cli/XmlCommandOptions.h"
 #include "model/mTDeclaration.h"
 
@@ -10,13 +11,8 @@ namespace zizaza::cli {
 namespace {
 
 constexpr const char* kUsage =
-    "ФАЙЛ.tv7 [--dir ПАПКА] [--today ДД.ММ.ГГГГ] [--guid GUID]  файл xml выгрузки в папку (по умолчанию текущую)";
-
-// The whole-declaration check runs here, before anything is written, once the command takes it
-// over from the program: a declaration with problems is not exported (exit 1).
-bool PassesCheckBeforeExport(const mTDeclaration&, std::ostream&) {
-    return true;
-}
+    "ФАЙЛ.tv7 [--dir ПАПКА] [--today ДД.ММ.ГГГГ] [--guid GUID] [--force]  файл xml выгрузки в папку "
+    "(по умолчанию текущую) после проверки декларации; --force выгружает и при ошибках";
 
 // The folder as the program passes it to the export: ending with its separator.
 std::string ExportFolder(const std::string& dir) {
@@ -33,6 +29,7 @@ int run(const Args& input, std::ostream& out, std::ostream& err) {
         return kExitFailure;
     std::string dir;
     TakeOption(args, "--dir", dir);
+    const bool force = TakeFlag(args, "--force");
     if (args.size() != 1) {
         err << "Использование: zizaza-cli export " << kUsage << "\n";
         return kExitFailure;
@@ -44,7 +41,9 @@ int run(const Args& input, std::ostream& out, std::ostream& err) {
         err << e.what() << "\n";
         return kExitFailure;
     }
-    if (!PassesCheckBeforeExport(declaration, out))
+    // As in the program, the whole-declaration check runs first: a declaration with problems is
+    // not exported, unless the caller insists.
+    if (!force && !DeclarationPassesCheck(declaration, out))
         return kExitProblems;
 
     const std::string folder = ExportFolder(dir);

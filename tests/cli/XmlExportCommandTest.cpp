@@ -81,7 +81,8 @@ TEST(XmlCommand, PrintsTheBytesOfTheExportFile) {
     EXPECT_EQ(r.out.rfind("<?xml version=\"1.0\" encoding=\"windows-1251\"?>", 0), 0u);
 
     // A GUID in lower case is the same GUID.
-    CliResult lower = runCli(dir, "xml " + quote(file) + " --today 15.03.2018 --guid 0f8fad5b-d9cb-469f-a165-70867728950e");
+    CliResult lower =
+        runCli(dir, "xml " + quote(file) + " --today 15.03.2018 --guid 0f8fad5b-d9cb-469f-a165-70867728950e");
     EXPECT_TRUE(lower.out == r.out);
 }
 
@@ -90,21 +91,42 @@ TEST(ExportCommand, WritesTheFileAndReportsItAsTheProgramDoes) {
     std::string file = SaveDeclaration(dir);
     std::filesystem::create_directory(dir.file("out"));
     for (const std::string& folder : {dir.file("out"), dir.file("out") + "/"}) {
-        CliResult r = runCli(dir, "export " + quote(file) + " --dir " + quote(folder) + kFixed);
+        CliResult r = runCli(dir, "export " + quote(file) + " --dir " + quote(folder) + kFixed + " --force");
         ASSERT_EQ(r.status, 0) << r.err;
         EXPECT_EQ(r.out, "Сформирован файл " + dir.file("out") + "/ " + kName + "\n");
         EXPECT_TRUE(ReadBytes(dir.file("out/" + std::string(kName))) == ExpectedBytes(file));
     }
     // Without --dir the file goes into the current folder.
-    CliResult here = runCli(dir, "export " + quote(file) + kFixed);
+    CliResult here = runCli(dir, "export " + quote(file) + kFixed + " --force");
     ASSERT_EQ(here.status, 0) << here.err;
     EXPECT_TRUE(std::filesystem::exists(dir.file(kName)));
+}
+
+TEST(ExportCommand, RunsTheDeclarationCheckFirst) {
+    TempDir dir;
+    // The bare declaration lacks the taxpayer's birth date, document and more: the check shows a
+    // problem, answers "Отмена" and nothing is exported.
+    std::string file = SaveDeclaration(dir);
+    CliResult r = runCli(dir, "export " + quote(file) + kFixed);
+    EXPECT_EQ(r.status, 1) << r.err;
+    EXPECT_EQ(r.out.rfind("Проверка: ", 0), 0u) << r.out;
+    EXPECT_FALSE(std::filesystem::exists(dir.file(kName)));
+
+    // A complete declaration passes and is exported.
+    const std::string sample = std::string(ZIZAZA_TEST_DATA_DIR) + "/declarations/salaried_flat_mortgage.tv7";
+    CliResult ok = runCli(dir, "export " + quote(sample) + kFixed);
+    ASSERT_EQ(ok.status, 0) << ok.out << ok.err;
+    EXPECT_EQ(ok.out.rfind("Сформирован файл " + dir.path().string() + "/ NO_NDFL3_", 0), 0u) << ok.out;
+    size_t files = 0;
+    for (const auto& e : std::filesystem::directory_iterator(dir.path()))
+        files += e.path().extension() == ".xml";
+    EXPECT_EQ(files, 1u);
 }
 
 TEST(ExportCommand, FailuresWriteNothing) {
     TempDir dir;
     std::string file = SaveDeclaration(dir);
-    CliResult r = runCli(dir, "export " + quote(file) + " --dir " + quote(dir.file("missing")) + kFixed);
+    CliResult r = runCli(dir, "export " + quote(file) + " --dir " + quote(dir.file("missing")) + kFixed + " --force");
     EXPECT_EQ(r.status, 2);
     EXPECT_EQ(r.out, "");
     EXPECT_EQ(r.err, std::string(kXmlExportErrorMessage) + "\nФайл не сформирован, свяжитесь с разработчиками.\n");
