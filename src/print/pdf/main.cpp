@@ -1,0 +1,70 @@
+// zizaza-pdf: renders a declaration's XML (the export's file or text) to a PDF file through the
+// print module, without a screen. zizaza-cli runs it for its "pdf" command.
+
+#include "print/PrintModuleLoader.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QGuiApplication>
+
+#include <cstdio>
+#include <string>
+
+namespace {
+
+constexpr int kExitOk = 0;
+constexpr int kExitFailure = 2;
+
+const char* const kModuleMissing =
+    "Не найден модуль печати. Войдите в рабочий каталог программы \"Zizaza 2017\" и запустите файл "
+    "\"KORVEXSetup.msi\"";
+
+int usage() {
+    std::fputs("Использование: zizaza-pdf ФАЙЛ.xml ВЫХОД.pdf [--recipient НАИМЕНОВАНИЕ]\n", stderr);
+    return kExitFailure;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+
+    QStringList args = app.arguments().mid(1);
+    QString recipient;
+    if (qsizetype at = args.indexOf(QStringLiteral("--recipient")); at >= 0) {
+        if (at + 1 >= args.size())
+            return usage();
+        recipient = args[at + 1];
+        args.remove(at, 2);
+    }
+    if (args.size() != 2)
+        return usage();
+
+    QFile input(args[0]);
+    if (!input.open(QIODevice::ReadOnly)) {
+        std::fprintf(stderr, "Не удалось открыть файл %s\n", qPrintable(args[0]));
+        return kExitFailure;
+    }
+    const QByteArray xml = input.readAll();
+
+    std::string why;
+    auto module = zizaza::LoadPrintModule({}, &why);
+    if (!module) {
+        std::fprintf(stderr, "%s\n%s\n", kModuleMissing, why.c_str());
+        return kExitFailure;
+    }
+    try {
+        if (!recipient.isEmpty())
+            module->SetPrintTiffParam(zizaza::kRecipientNameParam, recipient.toStdString());
+        module->PrintTiffFolder(QCoreApplication::applicationDirPath().toStdString());
+        // The module takes relative names from its working folder; the user means the current one.
+        const QString output = QFileInfo(args[1]).absoluteFilePath();
+        module->PrintData(xml.toStdString(), output.toStdString(), std::string(), 0);
+    } catch (const std::exception& e) {
+        std::fprintf(stderr, "%s\n", e.what());
+        return kExitFailure;
+    }
+    return kExitOk;
+}
