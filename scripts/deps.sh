@@ -7,6 +7,7 @@ packages=(
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev
   poppler-utils
+  fonts-dejavu-core
 )
 missing=()
 for p in "${packages[@]}"; do
