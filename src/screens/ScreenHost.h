@@ -9,6 +9,7 @@ namespace zizaza {
 
 class UserInterface;
 class TfmInputInspectionNumber;
+class TfmGrazhd;
 class mTDeclaration;
 
 // The shell's variable that holds the current declaration. Screens keep a reference to the
@@ -46,6 +47,9 @@ public:
 
     // The inspections picker built at start-up; nullptr without the inspections dictionary.
     virtual TfmInputInspectionNumber* InspectionsPicker() = 0;
+    // The countries picker built at start-up; nullptr without the countries dictionary, and
+    // for hosts that offer no country choice.
+    virtual TfmGrazhd* CountriesPicker() { return nullptr; }
     // The program's folder, with a trailing separator.
     virtual QString ProgramFolder() const = 0;
     // Opens the help window at a page of the program's help ("runprogramm.htm").
