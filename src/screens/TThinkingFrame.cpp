@@ -6,6 +6,7 @@
 #include <QSpinBox>
 
 #include "screens/controls/TDtpPanel.h"
+#include "screens/controls/TMaskedDocEdit.h"
 #include "screens/controls/TMaskedEdit.h"
 
 namespace zizaza {
@@ -20,6 +21,8 @@ TThinkingFrame* TThinkingFrame::ShowSubScreen(int) { return nullptr; }
 void TThinkingFrame::WatchControls() {
     for (auto* edit : findChildren<TMaskedEdit*>())
         connect(edit, &TMaskedEdit::Changed, this, [this] { NotifyChanged(); });
+    for (auto* edit : findChildren<TMaskedDocEdit*>())
+        connect(edit, &TMaskedDocEdit::Changed, this, [this] { NotifyChanged(); });
     for (auto* date : findChildren<TDtpPanel*>())
         connect(date, &TDtpPanel::Changed, this, [this] { NotifyChanged(); });
     for (auto* box : findChildren<QCheckBox*>())

@@ -35,7 +35,8 @@ protected:
     DeclarationSlot& Slot() const { return m_slot; }
     void NotifyChanged() { m_host.DocumentChanged(); }
     // Sends the document-changed notification for every user change of the entry controls
-    // below this screen: masked edits, date panels, check boxes, radio buttons, spin boxes.
+    // below this screen: masked edits, document series edits, date panels, check boxes, radio
+    // buttons, spin boxes.
     // Called by a screen's constructor once its controls exist.
     void WatchControls();
 
