@@ -2,9 +2,8 @@
 // personal data, and the OKTMO of the place of residence.
 #include "checks/DeclarationCheckRun.h"
 #include "checks/IdentifierChecks.h"
+#include "checks/PersonDocumentRules.h"
 #include "model/mTDeclaration.h"
-
-#include <algorithm>
 
 namespace zizaza {
 namespace {
@@ -14,20 +13,6 @@ constexpr const char* kPersonTitle = "Сведения о декларанте";
 
 constexpr uint16_t kSignerInPerson = 0;
 constexpr uint16_t kSignerOrganization = 2;
-
-// Identity documents that can be issued no earlier than the holder's fourteenth birthday.
-bool IsDocumentFromFourteen(uint16_t kindCode) {
-    return kindCode == 7 || kindCode == 8 || kindCode == 21 || kindCode == 24;
-}
-
-// The birth date moved on by whole years; a 29 February becomes 28 February in a common year.
-Date AddYears(Date date, int years) {
-    int year = 0, month = 0, day = 0;
-    date.ToYmd(year, month, day);
-    year += years;
-    day = std::min(day, Date::DaysInMonth(year, month));
-    return Date::Ymd(year, month, day);
-}
 
 void CheckInnAndDocument(DeclarationCheckRun& run) {
     const mTDeclaration& doc = run.Doc();
@@ -61,14 +46,11 @@ void CheckIdentityDocument(DeclarationCheckRun& run) {
     if (run.SectionQuiet() && document.SeriesNumber.empty())
         run.Show("Не указаны серия и номер документа, удостоверяющего личность", 6);
 
-    const Date issued = document.IssueDate.DateOnly();
-    const Date born = document.BirthDate.DateOnly();
-    if (issued < born) {
-        if (run.SectionQuiet())
-            run.Show("Дата выдачи документа не может быть меньше даты рождения", 7);
-    } else if (run.SectionQuiet() && IsDocumentFromFourteen(document.KindCode) && AddYears(born, 14) > issued) {
+    const IssueDateProblem issue = CheckIssueDate(document.KindCode, document.BirthDate, document.IssueDate);
+    if (run.SectionQuiet() && issue == IssueDateProblem::BeforeBirth)
+        run.Show("Дата выдачи документа не может быть меньше даты рождения", 7);
+    else if (run.SectionQuiet() && issue == IssueDateProblem::BeforeFourteen)
         run.Show("Дата выдачи документа должна быть больше даты рождения как минимум на 14 лет", 7);
-    }
     if (run.SectionQuiet() && document.IssuedBy.empty())
         run.Show("Не указано, кем выдан документ, удостоверяющий личность", 8);
 }

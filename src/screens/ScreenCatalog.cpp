@@ -1,6 +1,7 @@
 #include "screens/ScreenCatalog.h"
 
 #include "screens/TfrInitialData.h"
+#include "screens/TfrPersonNaim.h"
 
 namespace zizaza {
 
@@ -17,6 +18,7 @@ ScreenFactory Make() {
 ScreenCatalog ScreenCatalog::Standard() {
     ScreenCatalog catalog;
     catalog.Register(ScreenId::InitialData, Make<TfrInitialData>());
+    catalog.Register(ScreenId::PersonInfo, Make<TfrPersonNaim>());
     return catalog;
 }
 

@@ -1,0 +1,418 @@
+#include "screens/TfrPersonNaim.h"
+
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <algorithm>
+
+#include "app/UserInterface.h"
+#include "checks/IdentifierChecks.h"
+#include "checks/PersonDocumentRules.h"
+#include "dictionaries/ui/TfmDocType.h"
+#include "dictionaries/ui/TfmGrazhd.h"
+#include "model/mTDeclaration.h"
+#include "screens/ScreenCheckRun.h"
+#include "screens/ScreenWidgets.h"
+#include "screens/controls/TDtpPanel.h"
+#include "screens/controls/TMaskedEdit.h"
+
+namespace zizaza {
+
+const QString TfrPersonNaim::kAreaTitle = QStringLiteral("Сведения о декларанте");
+
+namespace {
+
+const Date kEarliestDate = Date::Ymd(1900, 1, 1);
+const Date kChosenKindIssueDate = Date::Ymd(1990, 1, 1);
+
+QString Q(const std::string& s) {
+    return QString::fromStdString(s);
+}
+
+bool Blank(const QLineEdit* edit) {
+    return edit->text().trimmed().isEmpty();
+}
+
+TMaskedEdit* TextEdit(QWidget* parent, const char* name, int length) {
+    auto* edit = Named(new TMaskedEdit(parent), name);
+    edit->SetupText(length);
+    return edit;
+}
+
+TMaskedEdit* DigitsEdit(QWidget* parent, const char* name, int length) {
+    auto* edit = Named(new TMaskedEdit(parent), name);
+    edit->SetupDigits(length);
+    return edit;
+}
+
+QPushButton* Chooser(QWidget* parent, const char* name) {
+    auto* button = Named(new QPushButton(QStringLiteral("..."), parent), name);
+    button->setFixedWidth(28);
+    return button;
+}
+
+TDtpPanel* DateEntry(QWidget* parent, const char* name) {
+    auto* date = Named(new TDtpPanel(parent), name);
+    date->SetMinDate(kEarliestDate);
+    date->SetMaxDate(Date::Today());
+    date->setFixedWidth(120);
+    return date;
+}
+
+}  // namespace
+
+std::optional<TDocumentMaskEnum> TfrPersonNaim::StoredKindFormat(int kindCode) {
+    switch (kindCode) {
+        case 1:
+        case 3:
+            return TDocumentMaskEnum::edtR_BB;
+        case 2:
+        case 9:
+        case 22:
+            return TDocumentMaskEnum::edt99;
+        case 21:
+            return TDocumentMaskEnum::edt99_;
+        case 4:
+        case 6:
+            return TDocumentMaskEnum::edtBB;
+        case 7:
+        case 26:
+        case 27:
+            return TDocumentMaskEnum::edtBB0;
+        case 10:
+            return TDocumentMaskEnum::edtNone1;
+        case 5:
+        case 11:
+        case 12:
+        case 13:
+        case 14:
+        case 91:
+            return TDocumentMaskEnum::edtNone2;
+        default:
+            return std::nullopt;
+    }
+}
+
+std::optional<TDocumentMaskEnum> TfrPersonNaim::ChosenKindFormat(int kindCode) {
+    switch (kindCode) {
+        case 3:
+        case 5:
+        case 10:
+        case 11:
+        case 12:
+        case 13:
+        case 14:
+        case 15:
+        case 18:
+        case 23:
+        case 91:
+            return TDocumentMaskEnum::edtNone1;
+        case 2:
+        case 9:
+        case 22:
+            return TDocumentMaskEnum::edt99;
+        case 21:
+            return TDocumentMaskEnum::edt99_;
+        case 4:
+        case 6:
+            return TDocumentMaskEnum::edtBB;
+        case 7:
+        case 24:
+        case 26:
+        case 27:
+            return TDocumentMaskEnum::edtBB0;
+        default:
+            return std::nullopt;
+    }
+}
+
+TfrPersonNaim::TfrPersonNaim(ScreenHost& owner, QWidget* parent, DeclarationSlot& slot)
+    : TThinkingFrame(owner, parent, slot) {
+    const LoadingGuard loading(owner);
+    setObjectName(QStringLiteral("frPersonNaim"));
+    auto* grid = new QGridLayout(this);
+    grid->setContentsMargins(8, 8, 8, 8);
+    gbFIO = ScreenGroup(this, "gbFIO", QStringLiteral("Ф.И.О."));
+    gbDocument = ScreenGroup(this, "gbDocument", QStringLiteral("Сведения о документе, удостоверяющем личность"));
+    gbGrazhd = ScreenGroup(this, "gbGrazhd", QStringLiteral("Данные о гражданстве"));
+    gbPhone = ScreenGroup(this, "gbPhone", QStringLiteral("Контактный телефон"));
+    BuildNameGroup(gbFIO);
+    BuildDocumentGroup(gbDocument);
+    BuildCitizenshipGroup(gbGrazhd);
+    BuildPhoneGroup(gbPhone);
+    grid->addWidget(gbFIO, 0, 0);
+    grid->addWidget(gbPhone, 1, 0);
+    grid->addWidget(gbDocument, 0, 1);
+    grid->addWidget(gbGrazhd, 1, 1);
+    grid->setRowStretch(2, 1);
+    grid->setColumnStretch(2, 1);
+
+    BindFields();
+    FillFromDocument();
+    WatchControls();
+    connect(bnDocType, &QPushButton::clicked, this, &TfrPersonNaim::ChooseDocType);
+    connect(bnGrazhd, &QPushButton::clicked, this, &TfrPersonNaim::ChooseCountry);
+}
+
+void TfrPersonNaim::BuildNameGroup(QGroupBox* box) {
+    auto* layout = new QGridLayout(box);
+    meSurName = TextEdit(box, "meSurName", 33);
+    meName = TextEdit(box, "meName", 33);
+    mePatronymic = TextEdit(box, "mePatronymic", 33);
+    meINN = DigitsEdit(box, "meINN", 12);
+    meINN->setFixedWidth(120);
+    lbBirthDate = Named(new QLabel(QStringLiteral("Дата рождения"), box), "lbBirthDate");
+    dtBirthDate = DateEntry(box, "dtBirthDate");
+    lbMesto = Named(new QLabel(QStringLiteral("Место рождения"), box), "lbMesto");
+    meMesto = TextEdit(box, "meMesto", 128);
+    layout->addWidget(new QLabel(QStringLiteral("Фамилия"), box), 0, 0);
+    layout->addWidget(meSurName, 0, 1);
+    layout->addWidget(new QLabel(QStringLiteral("Имя"), box), 1, 0);
+    layout->addWidget(meName, 1, 1);
+    layout->addWidget(new QLabel(QStringLiteral("Отчество"), box), 2, 0);
+    layout->addWidget(mePatronymic, 2, 1);
+    layout->addWidget(new QLabel(QStringLiteral("ИНН"), box), 3, 0);
+    layout->addWidget(meINN, 3, 1, Qt::AlignLeft);
+    layout->addWidget(lbBirthDate, 4, 0);
+    layout->addWidget(dtBirthDate, 4, 1, Qt::AlignLeft);
+    layout->addWidget(lbMesto, 5, 0);
+    layout->addWidget(meMesto, 5, 1);
+    layout->setColumnMinimumWidth(1, 260);
+}
+
+void TfrPersonNaim::BuildDocumentGroup(QGroupBox* box) {
+    auto* layout = new QGridLayout(box);
+    pnlDocType = Named(new QLabel(box), "pnlDocType");
+    pnlDocType->setFrameShape(QFrame::StyledPanel);
+    pnlDocType->setFrameShadow(QFrame::Sunken);
+    pnlDocType->setWordWrap(true);
+    pnlDocType->setMinimumHeight(36);
+    bnDocType = Chooser(box, "bnDocType");
+    lbSerial = Named(new QLabel(QStringLiteral("Серия и номер"), box), "lbSerial");
+    meSerial = Named(new TMaskedDocEdit(box), "meSerial");
+    meSerial->setFixedWidth(180);
+    lbRegDate = Named(new QLabel(QStringLiteral("Дата выдачи"), box), "lbRegDate");
+    dtRegDate = DateEntry(box, "dtRegDate");
+    lbKem = Named(new QLabel(QStringLiteral("Кем выдан"), box), "lbKem");
+    meKem = TextEdit(box, "meKem", 128);
+    layout->addWidget(new QLabel(QStringLiteral("Вид документа"), box), 0, 0);
+    auto* kindRow = new QHBoxLayout;
+    kindRow->addWidget(pnlDocType, 1);
+    kindRow->addWidget(bnDocType, 0, Qt::AlignTop);
+    layout->addLayout(kindRow, 0, 1);
+    layout->addWidget(lbSerial, 1, 0);
+    layout->addWidget(meSerial, 1, 1, Qt::AlignLeft);
+    layout->addWidget(lbRegDate, 2, 0);
+    layout->addWidget(dtRegDate, 2, 1, Qt::AlignLeft);
+    layout->addWidget(lbKem, 3, 0);
+    layout->addWidget(meKem, 3, 1);
+    layout->setColumnMinimumWidth(1, 300);
+}
+
+void TfrPersonNaim::BuildCitizenshipGroup(QGroupBox* box) {
+    auto* layout = new QGridLayout(box);
+    // The citizenship kind travels with the record; the screen offers no choice of it.
+    rbGr = Named(new QRadioButton(QStringLiteral("Гражданин"), box), "rbGr");
+    rbBomzh = Named(new QRadioButton(QStringLiteral("Лицо без гражданства"), box), "rbBomzh");
+    rbGr->hide();
+    rbBomzh->hide();
+    meKodGrazhd = TextEdit(box, "meKodGrazhd", 0);
+    meKodGrazhd->setReadOnly(true);
+    meKodGrazhd->setFixedWidth(50);
+    bnGrazhd = Chooser(box, "bnGrazhd");
+    meCitizenship = TextEdit(box, "meCitizenship", 0);
+    meCitizenship->setReadOnly(true);
+    layout->addWidget(new QLabel(QStringLiteral("Код страны"), box), 0, 0);
+    auto* codeRow = new QHBoxLayout;
+    codeRow->addWidget(meKodGrazhd);
+    codeRow->addWidget(bnGrazhd);
+    codeRow->addWidget(meCitizenship, 1);
+    layout->addLayout(codeRow, 0, 1);
+    layout->setColumnMinimumWidth(1, 300);
+}
+
+void TfrPersonNaim::BuildPhoneGroup(QGroupBox* box) {
+    auto* layout = new QHBoxLayout(box);
+    meHomePhone = DigitsEdit(box, "meHomePhone", 20);
+    meHomePhone->setFixedWidth(180);
+    layout->addWidget(meHomePhone);
+    layout->addStretch();
+}
+
+std::string TfrPersonNaim::Stored(TMaskedEdit* edit, const std::string& text) {
+    const QString shown = Q(text);
+    if (!edit->Accepts(shown)) {
+        const int length = std::max(edit->WholeLength(), static_cast<int>(shown.size()));
+        edit->SetupText(length);
+    }
+    return text;
+}
+
+void TfrPersonNaim::BindFields() {
+    // Each text field with the person record's item it shows.
+    auto bind = [this](TMaskedEdit* edit, auto field) {
+        m_fields.Text(
+            edit, [this, edit, field] { return Stored(edit, field(Doc().Person)); },
+            [this, field](std::string v) { field(Doc().Person) = std::move(v); });
+    };
+    bind(meSurName, [](mTPersonInformation& r) -> std::string& { return r.Name.Surname; });
+    bind(meName, [](mTPersonInformation& r) -> std::string& { return r.Name.FirstName; });
+    bind(mePatronymic, [](mTPersonInformation& r) -> std::string& { return r.Name.Patronymic; });
+    bind(meINN, [](mTPersonInformation& r) -> std::string& { return r.Name.Inn; });
+    bind(meHomePhone, [](mTPersonInformation& r) -> std::string& { return r.HomePhone.Number; });
+    bind(meMesto, [](mTPersonInformation& r) -> std::string& { return r.Document.BirthPlace; });
+    bind(meKem, [](mTPersonInformation& r) -> std::string& { return r.Document.IssuedBy; });
+    bind(meKodGrazhd, [](mTPersonInformation& r) -> std::string& { return r.Foreigner.CountryCode; });
+    bind(meCitizenship, [](mTPersonInformation& r) -> std::string& { return r.Foreigner.CountryName; });
+    m_fields.DateField(
+        dtRegDate, [this] { return Doc().Person.Document.IssueDate; },
+        [this](Date d) { Doc().Person.Document.IssueDate = d; });
+    m_fields.DateField(
+        dtBirthDate, [this] { return Doc().Person.Document.BirthDate; },
+        [this](Date d) { Doc().Person.Document.BirthDate = d; });
+}
+
+void TfrPersonNaim::FillFromDocument() {
+    const mTPersonInformation& person = Doc().Person;
+    m_fourNdfl = Doc().DeclarationForm == kForm4Ndfl;
+    SetIdentityShown(!m_fourNdfl);
+    m_fields.Load();
+    m_kindCode = person.Document.KindCode;
+    pnlDocType->setText(Q(person.Document.KindName));
+    const bool kindChosen = !person.Document.KindName.empty();
+    if (kindChosen)
+        if (std::optional<TDocumentMaskEnum> format = StoredKindFormat(m_kindCode))
+            meSerial->SetEditType(*format);
+    // The series is shown even without a kind name, so that saving does not drop it.
+    meSerial->SetStoredText(Q(person.Document.SeriesNumber));
+    SetDocumentFieldsEnabled(kindChosen);
+    (person.Foreigner.CitizenshipKind == "2" ? rbBomzh : rbGr)->setChecked(true);
+    bnGrazhd->setEnabled(Host().CountriesPicker() != nullptr);
+}
+
+void TfrPersonNaim::SetIdentityShown(bool shown) {
+    for (QWidget* w : std::initializer_list<QWidget*>{gbGrazhd, gbDocument, lbMesto, meMesto, lbBirthDate, dtBirthDate})
+        w->setVisible(shown);
+}
+
+void TfrPersonNaim::SetDocumentFieldsEnabled(bool enabled) {
+    for (QWidget* w : std::initializer_list<QWidget*>{lbSerial, meSerial, lbRegDate, dtRegDate, lbKem, meKem})
+        w->setEnabled(enabled);
+}
+
+void TfrPersonNaim::SaveToDocument() {
+    m_fields.Save();
+    mTPersonDoc& document = Doc().Person.Document;
+    document.KindCode = m_kindCode;
+    document.KindName = pnlDocType->text().toStdString();
+    document.SeriesNumber = meSerial->text().toStdString();
+    Doc().Person.Foreigner.CitizenshipKind = rbGr->isChecked() ? "1" : "2";
+}
+
+uint16_t TfrPersonNaim::CheckScreen() {
+    ScreenCheckRun run(Host().Ui(), this, kAreaTitle);
+    run.Problem(Blank(meSurName), QStringLiteral("Не введена фамилия"), kItemSurname);
+    run.Problem(Blank(meName), QStringLiteral("Не введено имя"), kItemFirstName);
+    const int inn = CheckInn(meINN->text().toStdString(), kInnNaturalPerson);
+    run.Problem(inn == kInnWrongLength12, QStringLiteral("Длина ИНН должна быть равна 12 цифрам"), kItemInn);
+    run.Problem(inn == kInnWrongDigits, QStringLiteral("Номер ИНН введен неверно"), kItemInn);
+    run.Problem(inn == kInnEmpty, QStringLiteral("Не указан ИНН"), kItemInn);
+    // Without a valid INN the taxpayer is identified by birth place and document; a 4-NDFL
+    // declaration has neither on this screen.
+    const bool identityAsked = inn != kInnValid && !m_fourNdfl;
+    run.Problem(identityAsked && Blank(meMesto), QStringLiteral("Не указано место рождения"), kItemBirthPlace);
+    run.Problem(identityAsked && m_kindCode == 0, QStringLiteral("Не указан документ, удостоверяющий личность"),
+                kItemDocumentKind);
+    if (m_kindCode != 0) {
+        run.Problem(Blank(meSerial), QStringLiteral("Не указаны серия и номер документа, удостоверяющего личность"),
+                    kItemSeriesNumber);
+        const IssueDateProblem issue = CheckIssueDate(m_kindCode, dtBirthDate->GetDate(), dtRegDate->GetDate());
+        run.Problem(issue == IssueDateProblem::BeforeBirth,
+                    QStringLiteral("Дата выдачи документа не может быть меньше даты рождения"), kItemIssueDate);
+        run.Problem(issue == IssueDateProblem::BeforeFourteen,
+                    QStringLiteral("Дата выдачи документа должна быть больше даты рождения как минимум на 14 лет"),
+                    kItemIssueDate);
+        run.Problem(Blank(meKem), QStringLiteral("Не указано, кем выдан документ, удостоверяющий личность"),
+                    kItemIssuedBy);
+    }
+    return run.Result();
+}
+
+void TfrPersonNaim::FocusItem(uint16_t item) {
+    // The document and the birth place are hidden on a 4-NDFL declaration; the whole-declaration
+    // check may still name them (a document entered before the form was changed), so they are
+    // brought into view to be fixed.
+    if (item >= kItemDocumentKind && item <= kItemBirthPlace && m_fourNdfl)
+        SetIdentityShown(true);
+    switch (item) {
+        case kItemSurname:
+            meSurName->setFocus();
+            break;
+        case kItemFirstName:
+            meName->setFocus();
+            break;
+        case kItemPatronymic:
+            mePatronymic->setFocus();
+            break;
+        case kItemInn:
+            meINN->setFocus();
+            break;
+        case kItemDocumentKind:
+            bnDocType->setFocus();
+            ChooseDocType();
+            break;
+        case kItemSeriesNumber:
+            meSerial->setFocus();
+            break;
+        case kItemIssueDate:
+            dtRegDate->setFocus();
+            break;
+        case kItemIssuedBy:
+            meKem->setFocus();
+            break;
+        case kItemBirthPlace:
+            meMesto->setFocus();
+            break;
+        default:
+            break;
+    }
+}
+
+void TfrPersonNaim::ChooseDocType() {
+    TfmDocType picker(m_kindCode, Host().DialogParent());
+    if (Host().Ui().RunModal(picker) != QDialog::Accepted)
+        return;
+    const QString name = picker.ChosenName();
+    if (name == pnlDocType->text())
+        return;
+    NotifyChanged();
+    m_kindCode = static_cast<uint16_t>(picker.ChosenCode());
+    pnlDocType->setText(name);
+    if (name.isEmpty())
+        return;
+    if (std::optional<TDocumentMaskEnum> format = ChosenKindFormat(m_kindCode))
+        meSerial->SetEditType(*format);
+    meSerial->clear();
+    meKem->clear();
+    SetDocumentFieldsEnabled(true);
+    dtRegDate->SetDate(kChosenKindIssueDate);
+}
+
+void TfrPersonNaim::ChooseCountry() {
+    TfmGrazhd* picker = Host().CountriesPicker();
+    if (!picker)
+        return;
+    picker->SetCurrentCode(meKodGrazhd->text());
+    if (Host().Ui().RunModal(*picker) != QDialog::Accepted)
+        return;
+    if (picker->ChosenCode() == meKodGrazhd->text())
+        return;
+    meKodGrazhd->setText(picker->ChosenCode());
+    meCitizenship->setText(picker->ChosenName());
+    NotifyChanged();
+}
+
+}  // namespace zizaza

@@ -1,0 +1,101 @@
+#pragma once
+
+#include <QString>
+#include <optional>
+#include <string>
+
+#include "screens/FieldBindings.h"
+#include "screens/TThinkingFrame.h"
+#include "screens/controls/TMaskedDocEdit.h"
+
+class QGroupBox;
+class QLabel;
+class QPushButton;
+class QRadioButton;
+
+namespace zizaza {
+
+class TDtpPanel;
+class TMaskedEdit;
+
+// "Сведения о декларанте": the taxpayer's name, INN, birth date and place, identity document,
+// citizenship and contact telephone, kept in the declaration's person record.
+class TfrPersonNaim : public TThinkingFrame {
+    Q_OBJECT
+public:
+    static const QString kAreaTitle;
+
+    // Item codes of FocusItem (and of the whole-declaration check for screen 2).
+    enum Item : uint16_t {
+        kItemSurname = 1,
+        kItemFirstName = 2,
+        kItemPatronymic = 3,
+        kItemInn = 4,
+        kItemDocumentKind = 5,
+        kItemSeriesNumber = 6,
+        kItemIssueDate = 7,
+        kItemIssuedBy = 8,
+        kItemBirthPlace = 9,
+    };
+
+    TfrPersonNaim(ScreenHost& owner, QWidget* parent, DeclarationSlot& slot);
+
+    void SaveToDocument() override;
+    uint16_t CheckScreen() override;
+    void FocusItem(uint16_t item) override;
+
+    // The document-type picker on the current kind; the country picker on the current code.
+    void ChooseDocType();
+    void ChooseCountry();
+
+    // Series formats of the document kinds: as a stored document is shown, and as a kind is
+    // chosen in the dictionary. Kinds not listed keep the format the field has.
+    static std::optional<TDocumentMaskEnum> StoredKindFormat(int kindCode);
+    static std::optional<TDocumentMaskEnum> ChosenKindFormat(int kindCode);
+
+private:
+    void BuildNameGroup(QGroupBox* box);
+    void BuildDocumentGroup(QGroupBox* box);
+    void BuildCitizenshipGroup(QGroupBox* box);
+    void BuildPhoneGroup(QGroupBox* box);
+    void BindFields();
+    void FillFromDocument();
+    void SetIdentityShown(bool shown);
+    void SetDocumentFieldsEnabled(bool enabled);
+    // A stored text the field would refuse (from an earlier edition) widens the field's limits
+    // instead of being dropped.
+    std::string Stored(TMaskedEdit* edit, const std::string& text);
+
+    FieldBindings m_fields;
+    bool m_fourNdfl = false;
+    uint16_t m_kindCode = 0;
+
+    QGroupBox* gbFIO = nullptr;
+    QGroupBox* gbDocument = nullptr;
+    QGroupBox* gbGrazhd = nullptr;
+    QGroupBox* gbPhone = nullptr;
+    TMaskedEdit* meSurName = nullptr;
+    TMaskedEdit* meName = nullptr;
+    TMaskedEdit* mePatronymic = nullptr;
+    TMaskedEdit* meINN = nullptr;
+    QLabel* lbBirthDate = nullptr;
+    TDtpPanel* dtBirthDate = nullptr;
+    QLabel* lbMesto = nullptr;
+    TMaskedEdit* meMesto = nullptr;
+    QLabel* pnlDocType = nullptr;
+    QPushButton* bnDocType = nullptr;
+    QLabel* lbSerial = nullptr;
+    TMaskedDocEdit* meSerial = nullptr;
+    QLabel* lbRegDate = nullptr;
+    TDtpPanel* dtRegDate = nullptr;
+    QLabel* lbKem = nullptr;
+    TMaskedEdit* meKem = nullptr;
+    TMaskedEdit* meKodGrazhd = nullptr;
+    QPushButton* bnGrazhd = nullptr;
+    TMaskedEdit* meCitizenship = nullptr;
+    QRadioButton* rbGr = nullptr;
+    QRadioButton* rbBomzh = nullptr;
+    TMaskedEdit* meHomePhone = nullptr;
+};
+
+}  // namespace zizaza
