@@ -48,6 +48,16 @@ TMaskedEdit* DigitsEdit(QWidget* parent, const char* name, int length) {
     return edit;
 }
 
+// A field filled only by its chooser: read-only and shown greyed, yet able to take the focus.
+TMaskedEdit* ChosenField(QWidget* parent, const char* name) {
+    auto* edit = TextEdit(parent, name, 0);
+    edit->setReadOnly(true);
+    QPalette p = edit->palette();
+    p.setColor(QPalette::Base, p.color(QPalette::Window));
+    edit->setPalette(p);
+    return edit;
+}
+
 QPushButton* Chooser(QWidget* parent, const char* name) {
     auto* button = Named(new QPushButton(QStringLiteral("..."), parent), name);
     button->setFixedWidth(28);
@@ -180,7 +190,7 @@ void TfrPersonNaim::BuildNameGroup(QGroupBox* box) {
     layout->addWidget(dtBirthDate, 4, 1, Qt::AlignLeft);
     layout->addWidget(lbMesto, 5, 0);
     layout->addWidget(meMesto, 5, 1);
-    layout->setColumnMinimumWidth(1, 260);
+    layout->setColumnMinimumWidth(1, 240);
 }
 
 void TfrPersonNaim::BuildDocumentGroup(QGroupBox* box) {
@@ -209,7 +219,8 @@ void TfrPersonNaim::BuildDocumentGroup(QGroupBox* box) {
     layout->addWidget(dtRegDate, 2, 1, Qt::AlignLeft);
     layout->addWidget(lbKem, 3, 0);
     layout->addWidget(meKem, 3, 1);
-    layout->setColumnMinimumWidth(1, 300);
+    layout->setColumnMinimumWidth(1, 280);
+    layout->setRowStretch(4, 1);
 }
 
 void TfrPersonNaim::BuildCitizenshipGroup(QGroupBox* box) {
@@ -219,19 +230,17 @@ void TfrPersonNaim::BuildCitizenshipGroup(QGroupBox* box) {
     rbBomzh = Named(new QRadioButton(QStringLiteral("Лицо без гражданства"), box), "rbBomzh");
     rbGr->hide();
     rbBomzh->hide();
-    meKodGrazhd = TextEdit(box, "meKodGrazhd", 0);
-    meKodGrazhd->setReadOnly(true);
+    meKodGrazhd = ChosenField(box, "meKodGrazhd");
     meKodGrazhd->setFixedWidth(50);
     bnGrazhd = Chooser(box, "bnGrazhd");
-    meCitizenship = TextEdit(box, "meCitizenship", 0);
-    meCitizenship->setReadOnly(true);
+    meCitizenship = ChosenField(box, "meCitizenship");
     layout->addWidget(new QLabel(QStringLiteral("Код страны"), box), 0, 0);
     auto* codeRow = new QHBoxLayout;
     codeRow->addWidget(meKodGrazhd);
     codeRow->addWidget(bnGrazhd);
     codeRow->addWidget(meCitizenship, 1);
     layout->addLayout(codeRow, 0, 1);
-    layout->setColumnMinimumWidth(1, 300);
+    layout->setColumnMinimumWidth(1, 280);
 }
 
 void TfrPersonNaim::BuildPhoneGroup(QGroupBox* box) {
