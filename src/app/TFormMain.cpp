@@ -21,6 +21,7 @@
 #include "dictionaries/Inspections.h"
 #include "dictionaries/ui/TfmInputInspectionNumber.h"
 #include "model/mTDeclaration.h"
+#include "print/PrintModuleLoader.h"
 #include "screens/ScreenSwitcher.h"
 #include "screens/TThinkingFrame.h"
 #include "screens/controls/TFlashButton.h"
@@ -140,6 +141,15 @@ TFormMain::TFormMain(MainWindowOptions options, QWidget* parent)
     m_programFolder = options.programFolder.isEmpty() ? QCoreApplication::applicationDirPath() : options.programFolder;
     if (!m_programFolder.endsWith(QLatin1Char('/')))
         m_programFolder += QLatin1Char('/');
+    m_printModule = options.printModule;
+    if (!m_printModule)
+        m_printModule = [] {
+            std::string why;
+            std::unique_ptr<IPrintModule> module = LoadPrintModule({}, &why);
+            if (!module)
+                qWarning("print module: %s", why.c_str());
+            return module;
+        };
     LoadDictionaries();
 
     ShowInitialScreen();
@@ -206,9 +216,9 @@ void TFormMain::BuildMenus() {
     QAction* actCheck = AddAction(this, declaration, "actCheck", QStringLiteral("Проверить"));
     actCheck->setIcon(style()->standardIcon(QStyle::SP_DialogApplyButton));
     connect(actCheck, &QAction::triggered, this, &TFormMain::CheckCommand);
-    // Preview, print and export arrive with their own part of the program.
-    for (QAction* a : {actPreview, actPrint, actExport})
-        a->setEnabled(false);
+    connect(actExport, &QAction::triggered, this, &TFormMain::ExportDeclaration);
+    connect(actPreview, &QAction::triggered, this, [this] { PrintOrPreview(PrintMode::Preview); });
+    connect(actPrint, &QAction::triggered, this, [this] { PrintOrPreview(PrintMode::Print); });
 
     QMenu* settings = menuBar()->addMenu(QStringLiteral("Настройки"));
     settings->setObjectName(QStringLiteral("mnSettings"));

@@ -3,6 +3,7 @@
 #include <QMainWindow>
 #include <QStringList>
 #include <array>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -10,6 +11,7 @@
 #include "dictionaries/CodeList.h"
 #include "dictionaries/CurrencyRates.h"
 #include "dictionaries/Okved.h"
+#include "print/PrintModuleInterface.h"
 #include "screens/ScreenCatalog.h"
 #include "screens/ScreenHost.h"
 #include "screens/ScreenSwitcher.h"
@@ -33,6 +35,9 @@ struct MainWindowOptions {
     QString programFolder;   // empty: the folder of the executable
     UserInterface* ui = nullptr;                // nullptr: the real dialogs
     std::optional<ScreenCatalog> screens;       // none: the program's screens
+    // Creates the print module for one preview or print command (nullptr: it cannot be
+    // created); empty: the plug-in beside the program.
+    std::function<std::unique_ptr<IPrintModule>()> printModule;
 };
 
 // The main window: one declaration at a time, its seven screen buttons, the menus and the
@@ -74,6 +79,13 @@ public:
     // 0 no problem (the command may go on), 1 the user chose "Исправить" and the screen of the
     // problem is open at its item, 2 problems were shown and not fixed (or the check failed).
     int RunDeclarationCheck();
+    // "Экспорт в xml": the check, the folder picker, the XML file written into the folder and
+    // its result told to the user.
+    void ExportDeclaration();
+    // "Просмотр" and "Печать": the check, then the declaration's XML text handed to the print
+    // module, which shows it in its preview window or prints it once per copy.
+    enum class PrintMode { Preview, Print };
+    void PrintOrPreview(PrintMode mode);
     // What a screen button does (the switch protocol).
     void PressScreenButton(ScreenId id);
     // Opens the screen of a navigation code of the whole-declaration check at its item.
@@ -131,6 +143,7 @@ private:
     bool m_terminate = false;
     QString m_fileName;
     QString m_programFolder;
+    std::function<std::unique_ptr<IPrintModule>()> m_printModule;
 
     std::array<TFlashButton*, kScreenCount> m_buttons{};
     std::array<bool, kScreenCount> m_allowed{};

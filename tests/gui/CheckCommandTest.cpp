@@ -9,20 +9,6 @@ namespace {
 
 using Kind = ScriptedUi::Kind;
 
-// A twelve-digit INN with its two check digits.
-std::string ValidPersonInn(const std::string& first10) {
-    auto digit = [](const std::string& s, std::initializer_list<int> weights) {
-        int sum = 0, i = 0;
-        for (int w : weights)
-            sum += w * (s[i++] - '0');
-        return static_cast<char>('0' + sum % 11 % 10);
-    };
-    std::string inn = first10;
-    inn += digit(inn, {7, 2, 4, 10, 3, 5, 9, 4, 6, 8});
-    inn += digit(inn, {3, 7, 2, 4, 10, 3, 5, 9, 4, 6, 8});
-    return inn;
-}
-
 class CheckCommandTest : public MainWindowTest {
 protected:
     void Check() { Find<QAction>(window.get(), "actCheck")->trigger(); }
@@ -60,14 +46,7 @@ TEST_F(CheckCommandTest, AFixOutsideTheCurrentScreenSwitchesToIt) {
 }
 
 TEST_F(CheckCommandTest, ADeclarationWithoutProblemsPasses) {
-    mTDeclaration doc;
-    doc.InspectionCode = "7701";
-    doc.Person.Name.Surname = "Иванов";
-    doc.Person.Name.FirstName = "Иван";
-    doc.Person.Name.Inn = ValidPersonInn("7701234567");
-    doc.Person.Address.Oktmo = "45382000";
-    const QString file = files.path() + QStringLiteral("/clean.tv7");
-    doc.Save(file.toStdString());
+    const QString file = CleanDeclaration(QStringLiteral("clean.tv7"));
     Start({file});
     Check();
     EXPECT_TRUE(ui.checkMessages.isEmpty()) << ui.checkMessages.join('\n').toStdString();

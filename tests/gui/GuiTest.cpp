@@ -144,10 +144,37 @@ TFormMain& MainWindowTest::Start(QStringList arguments, bool fullCatalog) {
     options.arguments = std::move(arguments);
     options.programFolder = folder.Path();
     options.ui = &ui;
+    options.printModule = printModule;
     if (fullCatalog)
         options.screens = FullTestCatalog();
     window = std::make_unique<TFormMain>(options);
     return *window;
+}
+
+QString MainWindowTest::CleanDeclaration(const QString& name) {
+    mTDeclaration doc;
+    doc.InspectionCode = "7701";
+    doc.InspectionName = "Инспекция № 1 по г. Москве";
+    doc.Person.Name.Surname = "Иванов";
+    doc.Person.Name.FirstName = "Иван";
+    doc.Person.Name.Inn = ValidPersonInn("7701234567");
+    doc.Person.Address.Oktmo = "45382000";
+    const QString path = files.path() + QLatin1Char('/') + name;
+    doc.Save(path.toStdString());
+    return path;
+}
+
+std::string ValidPersonInn(const std::string& first10) {
+    auto digit = [](const std::string& s, std::initializer_list<int> weights) {
+        int sum = 0, i = 0;
+        for (int w : weights)
+            sum += w * (s[i++] - '0');
+        return static_cast<char>('0' + sum % 11 % 10);
+    };
+    std::string inn = first10;
+    inn += digit(inn, {7, 2, 4, 10, 3, 5, 9, 4, 6, 8});
+    inn += digit(inn, {3, 7, 2, 4, 10, 3, 5, 9, 4, 6, 8});
+    return inn;
 }
 
 void MainWindowTest::Restart(QStringList arguments) { Start(std::move(arguments)); }

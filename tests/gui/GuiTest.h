@@ -20,6 +20,9 @@ namespace zizaza::test {
 // The one application object of the test program; settings go to a private folder.
 QApplication& App();
 
+// A twelve-digit INN of a person: the ten digits given and the two check digits.
+std::string ValidPersonInn(const std::string& first10);
+
 // A fixture base that makes the application before the fixture's own widgets.
 struct WithApp {
     WithApp() { App(); }
@@ -87,8 +90,13 @@ protected:
     void Restart(QStringList arguments = {});
     // A saved declaration file with the inspection code given.
     QString SavedDeclaration(const QString& name, const std::string& inspection, uint16_t flags = 1);
+    // A saved declaration that passes the whole-declaration check: inspection 7701, a taxpayer
+    // with surname, first name, a valid INN and an OKTMO.
+    QString CleanDeclaration(const QString& name);
 
     ScriptedUi ui;
+    // Handed to the window as its print module factory; empty: the plug-in beside the tests.
+    std::function<std::unique_ptr<IPrintModule>()> printModule;
     ProgramFolder folder;
     QTemporaryDir files;
     std::unique_ptr<TFormMain> window;

@@ -45,14 +45,40 @@ QString ScriptedUi::ChooseSaveFile(const FileDialogRequest& request) {
     return name;
 }
 
-QString ScriptedUi::ChooseFolder(const QString&) {
-    ADD_FAILURE() << "unexpected folder dialog";
-    return {};
+QString ScriptedUi::ChooseFolder(const QString& title) {
+    folderTitles << title;
+    if (onFolderPicker)
+        onFolderPicker();
+    if (m_folders.empty()) {
+        ADD_FAILURE() << "unexpected folder dialog";
+        return {};
+    }
+    QString folder = m_folders.front();
+    m_folders.pop_front();
+    return folder;
+}
+
+ScriptedUi& ScriptedUi::Folder(const QString& folder) {
+    m_folders.push_back(folder);
+    return *this;
 }
 
 std::optional<PrinterChoice> ScriptedUi::ChoosePrinter() {
-    ADD_FAILURE() << "unexpected printer dialog";
-    return std::nullopt;
+    ++printerDialogs;
+    if (m_printers.empty()) {
+        ADD_FAILURE() << "unexpected printer dialog";
+        return std::nullopt;
+    }
+    const ScriptedPrinter answer = m_printers.front();
+    m_printers.pop_front();
+    if (answer.cancelled)
+        return std::nullopt;
+    return answer.choice;
+}
+
+ScriptedUi& ScriptedUi::Printer(std::optional<PrinterChoice> choice) {
+    m_printers.push_back(choice ? ScriptedPrinter{false, *choice} : ScriptedPrinter{true, {}});
+    return *this;
 }
 
 int ScriptedUi::RunModal(QDialog& dialog) {
@@ -125,7 +151,8 @@ QStringList ScriptedUi::Texts(Kind kind) const {
 }
 
 bool ScriptedUi::NothingPending() const {
-    return m_answers.empty() && m_openFiles.empty() && m_saveFiles.empty() && m_modals.empty();
+    return m_answers.empty() && m_openFiles.empty() && m_saveFiles.empty() && m_folders.empty() && m_printers.empty() &&
+           m_modals.empty();
 }
 
 }  // namespace zizaza::test

@@ -36,6 +36,10 @@ public:
     ScriptedUi& Answers(std::initializer_list<Answer> answers);
     ScriptedUi& OpenFile(const QString& name);
     ScriptedUi& SaveFile(const QString& name);
+    // An empty folder stands for a cancelled picker.
+    ScriptedUi& Folder(const QString& folder);
+    // The print dialog's answer; nullopt stands for a cancelled dialog.
+    ScriptedUi& Printer(std::optional<PrinterChoice> choice);
     ScriptedUi& Modal(ModalHandler handler);
     // The next modal dialog is answered by clicking its button of that object name.
     ScriptedUi& Click(const QString& buttonName);
@@ -50,6 +54,10 @@ public:
     std::vector<FileDialogRequest> openRequests;
     std::vector<FileDialogRequest> saveRequests;
     std::vector<QUrl> urls;
+    QStringList folderTitles;
+    int printerDialogs = 0;
+    // Called when the folder picker opens, before it is answered.
+    std::function<void()> onFolderPicker;
     bool openUrlSucceeds = true;
 
     QStringList Texts(Kind kind) const;
@@ -59,6 +67,12 @@ private:
     std::deque<Answer> m_answers;
     std::deque<QString> m_openFiles;
     std::deque<QString> m_saveFiles;
+    std::deque<QString> m_folders;
+    struct ScriptedPrinter {
+        bool cancelled;
+        PrinterChoice choice;
+    };
+    std::deque<ScriptedPrinter> m_printers;
     std::deque<ModalHandler> m_modals;
 };
 

@@ -19,6 +19,13 @@ const char* const kModuleMissing =
     "Не найден модуль печати. Войдите в рабочий каталог программы \"Zizaza 2017\" и запустите файл "
     "\"KORVEXSetup.msi\"";
 
+// Qt's own notes (missing runtime folders and the like) are no business of a batch tool's user;
+// only its real errors are passed on.
+void quietQt(QtMsgType type, const QMessageLogContext&, const QString& message) {
+    if (type == QtCriticalMsg || type == QtFatalMsg)
+        std::fprintf(stderr, "%s\n", qPrintable(message));
+}
+
 int usage() {
     std::fputs("Использование: zizaza-pdf ФАЙЛ.xml ВЫХОД.pdf [--recipient НАИМЕНОВАНИЕ]\n", stderr);
     return kExitFailure;
@@ -27,8 +34,9 @@ int usage() {
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    // The program never shows a window, whatever display the caller has.
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    qInstallMessageHandler(quietQt);
     QGuiApplication app(argc, argv);
 
     QStringList args = app.arguments().mid(1);
