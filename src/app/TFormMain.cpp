@@ -309,6 +309,8 @@ void TFormMain::LoadDictionaries() {
         }
     }
     LoadOptional(kCountriesFileName, m_countries, [](const std::string& p) { return LoadCountries(p); });
+    if (m_countries)
+        m_grazhd = std::make_unique<TfmGrazhd>(*m_countries, this);
     LoadOptional(kOkvedFileName, m_okved, [](const std::string& p) { return OkvedDict::Load(p); });
     LoadOptional(kCurrencyRatesFileName, m_rates, [](const std::string& p) { return CurrencyRates::Load(p); });
 }

@@ -11,6 +11,7 @@
 #include "dictionaries/CodeList.h"
 #include "dictionaries/CurrencyRates.h"
 #include "dictionaries/Okved.h"
+#include "dictionaries/ui/TfmGrazhd.h"
 #include "print/PrintModuleInterface.h"
 #include "screens/ScreenCatalog.h"
 #include "screens/ScreenHost.h"
@@ -100,6 +101,7 @@ public:
     void SetScreenButtonEnabled(ScreenId id, bool enabled) override;
     bool IsScreenButtonEnabled(ScreenId id) const override;
     TfmInputInspectionNumber* InspectionsPicker() override { return m_inspections.get(); }
+    TfmGrazhd* CountriesPicker() override { return m_grazhd.get(); }
     QString ProgramFolder() const override { return m_programFolder; }
     void ShowHelpTopic(const QString& page) override;
     QWidget* DialogParent() override { return this; }
@@ -155,6 +157,7 @@ private:
     std::vector<QAction*> m_toolbarActions;
 
     std::unique_ptr<TfmInputInspectionNumber> m_inspections;
+    std::unique_ptr<TfmGrazhd> m_grazhd;  // built once from the countries dictionary, reused
     std::optional<std::vector<CodeName>> m_countries;
     std::optional<CurrencyRates> m_rates;
     std::optional<OkvedDict> m_okved;
