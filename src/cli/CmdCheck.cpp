@@ -19,12 +19,8 @@ int run(const Args& input, std::ostream& out, std::ostream& err) {
         return kExitFailure;
     }
     mTDeclaration declaration;
-    try {
-        declaration.Load(args[0]);
-    } catch (const std::exception& e) {
-        err << e.what() << "\n";
+    if (!LoadDeclaration(args[0], declaration, err))
         return kExitFailure;
-    }
     // The problems are answered "Отмена", as a user who reads them and fixes nothing.
     bool passed = false;
     try {

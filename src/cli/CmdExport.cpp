@@ -35,12 +35,8 @@ int run(const Args& input, std::ostream& out, std::ostream& err) {
         return kExitFailure;
     }
     mTDeclaration declaration;
-    try {
-        declaration.Load(args[0]);
-    } catch (const std::exception& e) {
-        err << e.what() << "\n";
+    if (!LoadDeclaration(args[0], declaration, err))
         return kExitFailure;
-    }
     // As in the program, the whole-declaration check runs first: a declaration with problems is
     // not exported, unless the caller insists.
     if (!force && !DeclarationPassesCheck(declaration, out))

@@ -93,12 +93,8 @@ int run(const Args& input, std::ostream& out, std::ostream& err) {
     }
     const fs::path renderer = programFolder() / "zizaza-pdf";
     mTDeclaration declaration;
-    try {
-        declaration.Load(args[0]);
-    } catch (const std::exception& e) {
-        err << e.what() << "\n";
+    if (!LoadDeclaration(args[0], declaration, err))
         return kExitFailure;
-    }
     if (!force && !DeclarationPassesCheck(declaration, out))
         return kExitProblems;
     if (::access(renderer.c_str(), X_OK) != 0) {

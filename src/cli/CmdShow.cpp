@@ -32,12 +32,8 @@ int run(const Args& input, std::ostream& out, std::ostream& err) {
         return kExitFailure;
     }
     mTDeclaration declaration;
-    try {
-        declaration.Load(args[0]);
-    } catch (const std::exception& e) {
-        err << e.what() << "\n";
+    if (!LoadDeclaration(args[0], declaration, err))
         return kExitFailure;
-    }
     kTSvodSum sum;
     const bool nothingPayable = sum.Compute(declaration);
     out << "Форма " << formName(declaration.DeclarationForm) << "\n";

@@ -21,12 +21,8 @@ int run(const Args& input, std::ostream& out, std::ostream& err) {
         return kExitFailure;
     }
     mTDeclaration declaration;
-    try {
-        declaration.Load(args[0]);
-    } catch (const std::exception& e) {
-        err << e.what() << "\n";
+    if (!LoadDeclaration(args[0], declaration, err))
         return kExitFailure;
-    }
     std::string text;
     if (!BuildDeclarationXml("", declaration, XmlExportMode::Text, text, options))
         return kExitFailure;

@@ -1,5 +1,7 @@
 #include "cli/Commands.h"
 
+#include "model/mTDeclaration.h"
+
 #include <algorithm>
 #include <iostream>
 #include <map>
@@ -39,6 +41,16 @@ bool TakeFlag(Args& args, const std::string& name) {
         return false;
     args.erase(it);
     return true;
+}
+
+bool LoadDeclaration(const std::string& path, mTDeclaration& declaration, std::ostream& err) {
+    try {
+        declaration.Load(path);
+        return true;
+    } catch (const std::exception& e) {
+        err << e.what() << "\n";
+        return false;
+    }
 }
 
 int Run(const Args& args, std::ostream& out, std::ostream& err) {

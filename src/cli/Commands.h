@@ -4,6 +4,10 @@
 #include <string>
 #include <vector>
 
+namespace zizaza {
+class mTDeclaration;
+}
+
 namespace zizaza::cli {
 
 using Args = std::vector<std::string>;
@@ -29,6 +33,10 @@ inline constexpr int kExitFailure = 2;
 bool TakeOption(Args& args, const std::string& name, std::string& value);
 // Whether "--name" is in args; removes it when found.
 bool TakeFlag(Args& args, const std::string& name);
+
+// Loads the declaration file into declaration; on failure tells why on err and returns false
+// (the command then ends with kExitFailure).
+bool LoadDeclaration(const std::string& path, mTDeclaration& declaration, std::ostream& err);
 
 int Run(int argc, char** argv);
 int Run(const Args& args, std::ostream& out, std::ostream& err);
