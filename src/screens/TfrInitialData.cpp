@@ -1,4 +1,5 @@
 #include "screens/TfrInitialData.h"
+#include "screens/ScreenWidgets.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
@@ -23,17 +24,6 @@ const QString TfrInitialData::kAreaTitle = QStringLiteral("Задание усл
 
 namespace {
 
-template <typename W>
-W* Named(W* widget, const char* name) {
-    widget->setObjectName(QString::fromLatin1(name));
-    return widget;
-}
-
-QGroupBox* Group(QWidget* parent, const char* name, const QString& caption) {
-    // The captions of the groups begin with two spaces.
-    return Named(new QGroupBox(QStringLiteral("  ") + caption, parent), name);
-}
-
 // A read-only field that looks greyed but can still take the focus.
 void ShowGreyed(TMaskedEdit* edit) {
     edit->setReadOnly(true);
@@ -49,12 +39,12 @@ TfrInitialData::TfrInitialData(ScreenHost& owner, QWidget* parent, DeclarationSl
     setObjectName(QStringLiteral("frInitialData"));
     auto* grid = new QGridLayout(this);
     grid->setContentsMargins(8, 8, 8, 8);
-    auto* typeBox = Group(this, "gbType", QStringLiteral("Тип декларации"));
-    auto* generalBox = Group(this, "gbGeneral", QStringLiteral("Общая информация"));
-    auto* categoryBox = Group(this, "gbCategory", QStringLiteral("Признак налогоплательщика"));
-    auto* incomeBox = Group(this, "gbIncome", QStringLiteral("Имеются доходы"));
-    auto* signerBox = Group(this, "gbSigner", QStringLiteral("Достоверность подтверждается"));
-    gbAppendixes = Group(this, "gbAppendixes", QStringLiteral("Приложения"));
+    auto* typeBox = ScreenGroup(this, "gbType", QStringLiteral("Тип декларации"));
+    auto* generalBox = ScreenGroup(this, "gbGeneral", QStringLiteral("Общая информация"));
+    auto* categoryBox = ScreenGroup(this, "gbCategory", QStringLiteral("Признак налогоплательщика"));
+    auto* incomeBox = ScreenGroup(this, "gbIncome", QStringLiteral("Имеются доходы"));
+    auto* signerBox = ScreenGroup(this, "gbSigner", QStringLiteral("Достоверность подтверждается"));
+    gbAppendixes = ScreenGroup(this, "gbAppendixes", QStringLiteral("Приложения"));
     BuildTypeGroup(typeBox);
     BuildGeneralGroup(generalBox);
     BuildCategoryGroup(categoryBox);
