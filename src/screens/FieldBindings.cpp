@@ -2,22 +2,49 @@
 
 #include <QCheckBox>
 #include <QLineEdit>
+#include <memory>
 
 #include "screens/ScreenFormat.h"
 #include "screens/controls/TDtpPanel.h"
 
 namespace zizaza {
 
+namespace {
+
+// What a text field showed of its item when it was filled. A field may refuse a stored text that
+// breaks its rules (a file written elsewhere, an earlier edition): the item then keeps its stored
+// text as long as the user leaves the field as it was filled, instead of being emptied silently.
+struct ShownText {
+    std::string stored;
+    QString shown;
+};
+
+void FillText(QLineEdit* edit, ShownText& state, std::string stored) {
+    state.stored = std::move(stored);
+    edit->setText(QString::fromStdString(state.stored));
+    state.shown = edit->text();
+}
+
+std::string TypedOrStored(const QLineEdit* edit, const ShownText& state) {
+    if (edit->text() == state.shown && state.shown != QString::fromStdString(state.stored))
+        return state.stored;
+    return edit->text().toStdString();
+}
+
+}  // namespace
+
 void FieldBindings::Text(QLineEdit* edit, Getter<std::string> get, Setter<std::string> set) {
-    m_bindings.push_back({[edit, get] { edit->setText(QString::fromStdString(get())); },
-                          [edit, set] { set(edit->text().toStdString()); }});
+    auto state = std::make_shared<ShownText>();
+    m_bindings.push_back({[edit, get, state] { FillText(edit, *state, get()); },
+                          [edit, set, state] { set(TypedOrStored(edit, *state)); }});
 }
 
 void FieldBindings::TextWhenEnabled(QLineEdit* edit, Getter<std::string> get, Setter<std::string> set) {
-    m_bindings.push_back({[edit, get] { edit->setText(QString::fromStdString(get())); },
-                          [edit, set] {
-                              const bool keep = edit->isEnabled() && !edit->text().isEmpty();
-                              set(keep ? edit->text().toStdString() : std::string());
+    auto state = std::make_shared<ShownText>();
+    m_bindings.push_back({[edit, get, state] { FillText(edit, *state, get()); },
+                          [edit, set, state] {
+                              const std::string text = TypedOrStored(edit, *state);
+                              set(edit->isEnabled() && !text.empty() ? text : std::string());
                           }});
 }
 

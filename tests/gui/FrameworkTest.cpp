@@ -268,5 +268,34 @@ TEST(FieldBindingsTest, FillAndSaveFromOneTable) {
     EXPECT_EQ(doc.representative, "") << "a disabled field clears its item";
 }
 
+TEST(FieldBindingsTest, AStoredTextTheFieldRefusesIsKeptUntilTheUserTypes) {
+    App();
+    std::string oktmo = "45 000 000";  // spaces: refused by a digits-only field
+    std::string name = "Иван";
+    TMaskedEdit field, other;
+    field.SetupDigits(11);
+    other.SetupText(20);
+    FieldBindings fields;
+    fields.Text(&field, [&] { return oktmo; }, [&](std::string v) { oktmo = v; });
+    fields.TextWhenEnabled(&other, [&] { return name; }, [&](std::string v) { name = v; });
+    fields.Load();
+    EXPECT_EQ(field.text(), QString());
+    fields.Save();
+    EXPECT_EQ(oktmo, "45 000 000") << "saving an untouched field keeps the stored text";
+
+    fields.Load();
+    TypeText(&field, QStringLiteral("45000000"));
+    fields.Save();
+    EXPECT_EQ(oktmo, "45000000");
+
+    // A field that shows its text saves what it shows, also when the user empties it.
+    fields.Load();
+    field.clear();
+    other.clear();
+    fields.Save();
+    EXPECT_EQ(oktmo, "");
+    EXPECT_EQ(name, "");
+}
+
 }  // namespace
 }  // namespace zizaza::test
