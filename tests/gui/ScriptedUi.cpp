@@ -3,8 +3,11 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
+#include <QPushButton>
+#include <QTreeWidget>
 
 #include "checks/ui/TCheckDialogBase.h"
+#include "dictionaries/ui/TCodeListPicker.h"
 
 namespace zizaza::test {
 
@@ -138,6 +141,25 @@ ScriptedUi& ScriptedUi::Click(const QString& buttonName) {
 ScriptedUi& ScriptedUi::CloseBox() {
     return Modal([](QDialog& dialog) {
         dialog.reject();
+        return dialog.result();
+    });
+}
+
+ScriptedUi& ScriptedUi::PickCode(const QString& code) {
+    return Modal([code](QDialog& dialog) {
+        auto* picker = qobject_cast<TCodeListPicker*>(&dialog);
+        if (!picker) {
+            ADD_FAILURE() << "not a code picker: " << dialog.windowTitle().toStdString();
+            return int(QDialog::Rejected);
+        }
+        const QList<QTreeWidgetItem*> rows = picker->List()->findItems(code, Qt::MatchExactly, 0);
+        if (rows.isEmpty()) {
+            ADD_FAILURE() << "no row " << code.toStdString() << " in " << dialog.windowTitle().toStdString();
+            return int(QDialog::Rejected);
+        }
+        picker->List()->setCurrentItem(rows.front());
+        dialog.setResult(-1);
+        picker->YesButton()->click();
         return dialog.result();
     });
 }

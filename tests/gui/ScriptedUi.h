@@ -45,6 +45,8 @@ public:
     ScriptedUi& Click(const QString& buttonName);
     // The next modal dialog is closed with its close box (reject).
     ScriptedUi& CloseBox();
+    // The next modal dialog is a code picker: the row of the code is chosen and "Да" pressed.
+    ScriptedUi& PickCode(const QString& code);
 
     // What was shown.
     std::vector<Message> messages;

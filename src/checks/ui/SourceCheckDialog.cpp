@@ -1,0 +1,31 @@
+#include "checks/ui/SourceCheckDialog.h"
+
+#include <QPushButton>
+#include <QString>
+
+#include "app/UserInterface.h"
+#include "checks/ui/TfmCheckError.h"
+
+namespace zizaza {
+
+SourceCheckDialog::SourceCheckDialog(UserInterface& ui, QWidget* parent) : m_ui(ui), m_parent(parent) {}
+
+SourceCheckDialog::~SourceCheckDialog() = default;
+
+int SourceCheckDialog::ShowProblem(std::string_view sectionTitle, std::string_view message, bool skipEnabled) {
+    if (!m_dialog) {
+        m_dialog = std::make_unique<TfmCheckError>(m_parent);
+        m_dialog->Button3()->setEnabled(false);
+    }
+    m_dialog->SetSectionTitle(QString::fromUtf8(sectionTitle.data(), static_cast<qsizetype>(sectionTitle.size())));
+    m_dialog->SetMessage(QString::fromUtf8(message.data(), static_cast<qsizetype>(message.size())));
+    m_dialog->Button2()->setEnabled(skipEnabled);
+    const int answer = m_ui.RunModal(*m_dialog);
+    if (answer == TfmCheckError::kFix)
+        return kCheckFix;
+    if (answer == TfmCheckError::kSkip)
+        return kCheckSkip;
+    return kCheckClosed;
+}
+
+}  // namespace zizaza
