@@ -2,6 +2,7 @@
 
 #include "screens/TfrInitialData.h"
 #include "screens/TfrPersonNaim.h"
+#include "screens/TfrRussianIncome.h"
 
 namespace zizaza {
 
@@ -19,6 +20,7 @@ ScreenCatalog ScreenCatalog::Standard() {
     ScreenCatalog catalog;
     catalog.Register(ScreenId::InitialData, Make<TfrInitialData>());
     catalog.Register(ScreenId::PersonInfo, Make<TfrPersonNaim>());
+    catalog.Register(ScreenId::RussianIncome, Make<TfrRussianIncome>());
     return catalog;
 }
 
