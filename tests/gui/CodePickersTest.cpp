@@ -1,4 +1,3 @@
-#include <QPushButton>
 #include <QTreeWidget>
 
 #include "GuiTest.h"
@@ -90,20 +89,6 @@ TEST_F(CodePickersTest, IncomeAnswerOfTheAcceptedRow) {
     TfmInputIncomeCode nonResident(nullptr, false, QString(), QStringLiteral("100"), dict);
     Accept(nonResident, QStringLiteral("2610"));
     EXPECT_EQ(nonResident.ChosenRate(), 100);
-}
-
-TEST_F(CodePickersTest, IncomePickerCancelledOrWithoutSelectionGivesNoAnswer) {
-    TfmInputIncomeCode picker(nullptr, false, QStringLiteral("2000"), QStringLiteral("13"), dict);
-    picker.findChild<QPushButton*>(QStringLiteral("btNo"))->click();
-    EXPECT_EQ(picker.result(), QDialog::Rejected);
-    EXPECT_TRUE(picker.ChosenCode().isEmpty());
-
-    TfmInputIncomeCode cleared(nullptr, false, QStringLiteral("2000"), QStringLiteral("13"), dict);
-    cleared.List()->clearSelection();
-    cleared.setResult(-1);
-    PressKey(cleared.List(), Qt::Key_Return);
-    EXPECT_EQ(cleared.result(), -1);
-    EXPECT_TRUE(cleared.ChosenCode().isEmpty());
 }
 
 TEST_F(CodePickersTest, DeductionRowsOfTheIncome) {
