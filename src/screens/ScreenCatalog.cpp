@@ -1,6 +1,7 @@
 #include "screens/ScreenCatalog.h"
 
 #include "screens/TfrInitialData.h"
+#include "screens/TfrInvestTov.h"
 #include "screens/TfrPersonNaim.h"
 #include "screens/TfrRussianIncome.h"
 
@@ -21,6 +22,7 @@ ScreenCatalog ScreenCatalog::Standard() {
     catalog.Register(ScreenId::InitialData, Make<TfrInitialData>());
     catalog.Register(ScreenId::PersonInfo, Make<TfrPersonNaim>());
     catalog.Register(ScreenId::RussianIncome, Make<TfrRussianIncome>());
+    catalog.Register(ScreenId::InvestTov, Make<TfrInvestTov>());
     return catalog;
 }
 

@@ -1,0 +1,124 @@
+#include "screens/TfmIncomeInvestTov.h"
+
+#include <QComboBox>
+#include <QGridLayout>
+#include <QKeyEvent>
+#include <QLabel>
+
+#include "screens/ScreenCheckRun.h"
+#include "screens/ScreenFormat.h"
+#include "screens/ScreenHost.h"
+#include "screens/ScreenWidgets.h"
+#include "screens/controls/TMaskedEdit.h"
+
+namespace zizaza {
+
+const QString TfmIncomeInvestTov::kCheckTitle = QStringLiteral("Проверка данных участия в инвест. тов.");
+
+namespace {
+
+// The items of "Вид операций"; an item's position + 1 is the kind stored.
+const char* const kOperationKinds[] = {
+    "Операции с обращающимися ЦБ (п.1 Листа И)",
+    "Операции с не обращающимися ЦБ (п.2 Листа И)",
+    "Операции с ФИСС (п.3 Листа И)",
+    "Операции с долями участия в уставном капитале (п.4 Листа И)",
+    "Прочие операции (п.5 Листа И)",
+    "Доход при выходе из инвест.тов. или выделе доли (п.6 Листа И)",
+};
+
+const QString kExpenseShareCaption = QStringLiteral("Доля расходов");
+const QString kContributionsCaption = QStringLiteral("Сумма вкладов");
+
+}  // namespace
+
+TfmIncomeInvestTov::TfmIncomeInvestTov(ScreenHost& host)
+    : TEntryDialog(host, QStringLiteral("Участие в инвестиционных товариществах")) {
+    setObjectName(QStringLiteral("fmIncomeInvestTov"));
+    auto* grid = new QGridLayout;
+    cbIncomeCod = Named(new QComboBox(this), "cbIncomeCod");
+    for (const char* kind : kOperationKinds)
+        cbIncomeCod->addItem(QString::fromUtf8(kind));
+    cbIncomeCod->setCurrentIndex(-1);
+    grid->addWidget(new QLabel(QStringLiteral("Вид операций"), this), 0, 0);
+    grid->addWidget(cbIncomeCod, 0, 1, 1, 2);
+
+    auto amount = [this, grid](int row, const char* name, QLabel* label) {
+        auto* edit = Named(new TMaskedEdit(this), name);
+        edit->SetupMoney();
+        edit->setFixedWidth(140);
+        grid->addWidget(label, row, 0);
+        grid->addWidget(edit, row, 1);
+        return edit;
+    };
+    meIncomeSum = amount(1, "meIncomeSum", new QLabel(QStringLiteral("Сумма доходов"), this));
+    lbExpenseSum = Named(new QLabel(kExpenseShareCaption, this), "lbExpenseSum");
+    meExpenseSum = amount(2, "meExpenseSum", lbExpenseSum);
+    lbRewardSum = Named(new QLabel(QStringLiteral("Расходы на управляющих товарищей"), this), "lbRewardSum");
+    meRewardSum = amount(3, "meRewardSum", lbRewardSum);
+    lbPrevYearsSum = Named(new QLabel(QStringLiteral("Убыток прошлых лет"), this), "lbPrevYearsSum");
+    mePrevYearsSum = amount(4, "mePrevYearsSum", lbPrevYearsSum);
+    grid->setColumnStretch(2, 1);
+    Content()->addLayout(grid);
+
+    connect(cbIncomeCod, &QComboBox::currentIndexChanged, this, &TfmIncomeInvestTov::OnKindChanged);
+    cbIncomeCod->setFocus();
+}
+
+void TfmIncomeInvestTov::Fill(const mTInvestTovIncome& line) {
+    meIncomeSum->setText(MoneyToScreen(line.Income));
+    meExpenseSum->setText(MoneyToScreen(line.ExpenseShare));
+    meRewardSum->setText(MoneyToScreen(line.ManagementExpenses));
+    mePrevYearsSum->setText(MoneyToScreen(line.PastLosses));
+    // Last: kind 6 sets the amounts that do not apply to it to "0".
+    const bool known = line.OperationKind >= 1 && line.OperationKind <= cbIncomeCod->count();
+    cbIncomeCod->setCurrentIndex(known ? line.OperationKind - 1 : -1);
+}
+
+mTInvestTovIncome TfmIncomeInvestTov::Line(const mTInvestTovIncome& replaced) const {
+    mTInvestTovIncome line = replaced;
+    line.OperationKind = OperationKind();
+    line.Income = MoneyFieldValue(meIncomeSum->text());
+    line.ExpenseShare = MoneyFieldValue(meExpenseSum->text());
+    line.ManagementExpenses = MoneyFieldValue(meRewardSum->text());
+    line.PastLosses = MoneyFieldValue(mePrevYearsSum->text());
+    return line;
+}
+
+int32_t TfmIncomeInvestTov::OperationKind() const {
+    return cbIncomeCod->currentIndex() + 1;
+}
+
+void TfmIncomeInvestTov::OnKindChanged() {
+    const bool exit = OperationKind() == kKindExit;
+    lbExpenseSum->setText(exit ? kContributionsCaption : kExpenseShareCaption);
+    for (QWidget* w : {static_cast<QWidget*>(meRewardSum), static_cast<QWidget*>(lbRewardSum),
+                       static_cast<QWidget*>(mePrevYearsSum), static_cast<QWidget*>(lbPrevYearsSum)})
+        w->setVisible(!exit);
+    if (exit) {
+        meRewardSum->setText(QStringLiteral("0"));
+        mePrevYearsSum->setText(QStringLiteral("0"));
+    }
+}
+
+int TfmIncomeInvestTov::CheckEntries() {
+    if (OperationKind() != 0)
+        return 0;
+    ScreenCheckRun run(Host().Ui(), this, kCheckTitle);
+    run.DisableSkip();
+    run.DisableSkipAll();
+    run.Problem(true, QStringLiteral("Не выбран вид операций"), kItemOperationKind);
+    // Whatever the answer (the close box too), a line without its kind is not taken.
+    return kItemOperationKind;
+}
+
+void TfmIncomeInvestTov::FocusEntry(int item) {
+    if (item == kItemOperationKind)
+        cbIncomeCod->setFocus();
+}
+
+void TfmIncomeInvestTov::keyPressEvent(QKeyEvent* event) {
+    QDialog::keyPressEvent(event);
+}
+
+}  // namespace zizaza
