@@ -167,18 +167,18 @@ void TFormMain::BuildScreenButtons(QWidget* panel) {
     auto* column = new QVBoxLayout(panel);
     column->setContentsMargins(0, 0, 0, 0);
     column->setSpacing(4);
-    for (const ButtonSpec& spec : kButtons) {
+    for (const ButtonSpec& entry : kButtons) {
         auto* button = new TFlashButton(panel);
-        button->setObjectName(QString::fromLatin1(spec.name));
-        button->setText(QString::fromUtf8(spec.caption));
-        button->setToolTip(QString::fromUtf8(spec.hint));
-        button->setIcon(ButtonGlyph(spec.glyph, spec.color));
+        button->setObjectName(QString::fromLatin1(entry.name));
+        button->setText(QString::fromUtf8(entry.caption));
+        button->setToolTip(QString::fromUtf8(entry.hint));
+        button->setIcon(ButtonGlyph(entry.glyph, entry.color));
         button->setIconSize(QSize(32, 32));
         button->SetGroupIndex(1);
         button->setFixedSize(156, 80);
         column->addWidget(button);
-        m_buttons[Index(spec.id)] = button;
-        const ScreenId id = spec.id;
+        m_buttons[Index(entry.id)] = button;
+        const ScreenId id = entry.id;
         connect(button, &TFlashButton::clicked, this, [this, id] { PressScreenButton(id); });
     }
     column->addStretch();

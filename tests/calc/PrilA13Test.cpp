@@ -34,15 +34,15 @@ struct KindCase {
     int64_t taxWithheld = 0;
 };
 
-mTSourseIncome saleLine(const LineSpec& spec) {
+mTSourseIncome saleLine(const LineSpec& given) {
     mTSourseIncome line;
-    line.IncomeCode = spec.code;
-    line.IncomeAmount = Rub(spec.income);
+    line.IncomeCode = given.code;
+    line.IncomeAmount = Rub(given.income);
     line.Month = 5;
-    line.AcquiredAfter2016 = spec.acquiredAfter2016;
+    line.AcquiredAfter2016 = given.acquiredAfter2016;
     line.CadastralNumber = "77:01:0004011:1234";
     line.CadastralValue = Rub(4000000);
-    line.ContractPrice = Rub(spec.contractPrice);
+    line.ContractPrice = Rub(given.contractPrice);
     return line;
 }
 
@@ -54,8 +54,8 @@ TEST_P(IncomeKindCodes, OfResidentSource) {
     mTThirteenPercent& source = AddSource13(*doc, "45000000", Rub(c.taxWithheld));
     source.TaxComputed = Rub(c.taxComputed);
     source.IncomeKindCode = "05";  // left from an earlier computation
-    for (const LineSpec& spec : c.lines)
-        source.AddLine(saleLine(spec));
+    for (const LineSpec& given : c.lines)
+        source.AddLine(saleLine(given));
     kTSvodSumPrilA13 a13;
     ASSERT_TRUE(a13.Compute(*doc));
     EXPECT_EQ(doc->ResidentIncome13(0).IncomeKindCode, c.expected);

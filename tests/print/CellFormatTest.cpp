@@ -7,10 +7,10 @@ using namespace zizaza::print;
 namespace {
 
 // The rows of cells joined as a reader sees them: groups by their separator, rows by "|".
-QString shown(const ValueSpec& spec, const char* value) {
+QString shown(const ValueSpec& shape, const char* value) {
     QString v = value ? QString::fromUtf8(value) : QString();
     QStringList rows;
-    for (const CellRow& row : FormatCells(spec, value ? &v : nullptr)) {
+    for (const CellRow& row : FormatCells(shape, value ? &v : nullptr)) {
         QString text;
         for (size_t i = 0; i < row.groups.size(); ++i)
             text += (i > 0 ? QString(row.separator) : QString()) + row.groups[i];
@@ -24,7 +24,7 @@ QString shown(const ValueSpec& spec, const char* value) {
 TEST(CellFormat, ValuesFillTheirCellsFromTheLeftAndDashTheRest) {
     struct Case {
         const char* name;
-        ValueSpec spec;
+        ValueSpec shape;
         const char* value;
         const char* expected;
     };
@@ -48,16 +48,16 @@ TEST(CellFormat, ValuesFillTheirCellsFromTheLeftAndDashTheRest) {
         {"comma fraction", {ValueKind::Decimal, 3, 2}, "5,5", "5--.5-"},
     };
     for (const Case& c : cases)
-        EXPECT_EQ(shown(c.spec, c.value), QString::fromUtf8(c.expected)) << c.name;
+        EXPECT_EQ(shown(c.shape, c.value), QString::fromUtf8(c.expected)) << c.name;
 }
 
 TEST(CellFormat, TextsWrapByWordsOverRowsAndGrowWhenLong) {
-    const ValueSpec spec{ValueKind::Text, 8, 0, 2};
-    EXPECT_EQ(shown(spec, "ГОР. МОСКВА"), QStringLiteral("ГОР.----|МОСКВА--"));
-    EXPECT_EQ(shown(spec, "АБВ"), QStringLiteral("АБВ-----|--------"));
-    EXPECT_EQ(shown(spec, nullptr), QStringLiteral("--------|--------"));
+    const ValueSpec shape{ValueKind::Text, 8, 0, 2};
+    EXPECT_EQ(shown(shape, "ГОР. МОСКВА"), QStringLiteral("ГОР.----|МОСКВА--"));
+    EXPECT_EQ(shown(shape, "АБВ"), QStringLiteral("АБВ-----|--------"));
+    EXPECT_EQ(shown(shape, nullptr), QStringLiteral("--------|--------"));
     // A word longer than a row is cut, and the rows grow rather than lose characters.
-    EXPECT_EQ(shown(spec, "ДОСТОПРИМЕЧАТЕЛЬНОСТЬ Я"), QStringLiteral("ДОСТОПРИ|МЕЧАТЕЛЬ|НОСТЬ Я-"));
+    EXPECT_EQ(shown(shape, "ДОСТОПРИМЕЧАТЕЛЬНОСТЬ Я"), QStringLiteral("ДОСТОПРИ|МЕЧАТЕЛЬ|НОСТЬ Я-"));
 }
 
 TEST(CellFormat, OfficerCellsAreEmpty) {

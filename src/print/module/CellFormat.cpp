@@ -7,10 +7,10 @@ namespace {
 
 constexpr QChar kDash = QLatin1Char('-');
 
-int defaultCells(const ValueSpec& spec) {
-    if (spec.cells > 0)
-        return spec.cells;
-    switch (spec.kind) {
+int defaultCells(const ValueSpec& shape) {
+    if (shape.cells > 0)
+        return shape.cells;
+    switch (shape.kind) {
         case ValueKind::Amount:
         case ValueKind::Whole:
             return 13;
@@ -25,8 +25,8 @@ int defaultCells(const ValueSpec& spec) {
     }
 }
 
-int defaultFrac(const ValueSpec& spec) {
-    return spec.frac > 0 ? spec.frac : 4;
+int defaultFrac(const ValueSpec& shape) {
+    return shape.frac > 0 ? shape.frac : 4;
 }
 
 // Left-aligned in at least `cells` cells, dashes after it.
@@ -105,18 +105,18 @@ CellRow dateRow(const QString* value) {
 
 }  // namespace
 
-std::vector<CellRow> FormatCells(const ValueSpec& spec, const QString* value) {
-    const int cells = defaultCells(spec);
-    switch (spec.kind) {
+std::vector<CellRow> FormatCells(const ValueSpec& shape, const QString* value) {
+    const int cells = defaultCells(shape);
+    switch (shape.kind) {
         case ValueKind::Amount:
             return {numberRow(value, cells, 2, true)};
         case ValueKind::Decimal:
-            return {numberRow(value, cells, defaultFrac(spec), false)};
+            return {numberRow(value, cells, defaultFrac(shape), false)};
         case ValueKind::Date:
             return {dateRow(value)};
         case ValueKind::Text: {
             std::vector<QString> rows = value ? wrapWords(*value, cells) : std::vector<QString>();
-            while (rows.size() < static_cast<size_t>(std::max(spec.rows, 1)))
+            while (rows.size() < static_cast<size_t>(std::max(shape.rows, 1)))
                 rows.emplace_back();
             std::vector<CellRow> result;
             for (const QString& text : rows)
@@ -131,8 +131,8 @@ std::vector<CellRow> FormatCells(const ValueSpec& spec, const QString* value) {
     }
 }
 
-std::vector<CellRow> EmptyCells(const ValueSpec& spec) {
-    std::vector<CellRow> rows = FormatCells(spec, nullptr);
+std::vector<CellRow> EmptyCells(const ValueSpec& shape) {
+    std::vector<CellRow> rows = FormatCells(shape, nullptr);
     for (CellRow& row : rows)
         for (QString& group : row.groups)
             group.fill(QLatin1Char(' '));

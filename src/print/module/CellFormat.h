@@ -34,9 +34,9 @@ struct CellRow {
 
 // The rows of cells showing value (null: the value is absent, every cell dashed). A value longer
 // than its cells gets more cells rather than losing characters; a text gets more rows.
-std::vector<CellRow> FormatCells(const ValueSpec& spec, const QString* value);
+std::vector<CellRow> FormatCells(const ValueSpec& shape, const QString* value);
 
 // Empty cells of the given layout, for the parts of the form that the tax officer fills.
-std::vector<CellRow> EmptyCells(const ValueSpec& spec);
+std::vector<CellRow> EmptyCells(const ValueSpec& shape);
 
 }  // namespace zizaza::print

@@ -30,7 +30,7 @@ Consumed consumedBy(const ElementDef& d) {
 FormRow fieldRow(const XmlElement* e, const FieldDef& field) {
     FormRow row{field.code, field.label, {}, field.wide};
     const QString* value = e ? e->Find(field.path) : nullptr;
-    row.values.push_back(FieldValue{field.spec, value ? std::optional<QString>(*value) : std::nullopt});
+    row.values.push_back(FieldValue{field.shape, value ? std::optional<QString>(*value) : std::nullopt});
     return row;
 }
 
@@ -59,7 +59,7 @@ std::vector<FormRow> tableRows(const XmlElement& e, const ElementDef& d) {
                     continue;
                 }
                 const QString* value = child ? child->Find(field.path) : nullptr;
-                row.values.push_back(FieldValue{field.spec, value ? std::optional<QString>(*value) : std::nullopt});
+                row.values.push_back(FieldValue{field.shape, value ? std::optional<QString>(*value) : std::nullopt});
             }
             rows.push_back(row);
             rows.insert(rows.end(), ownLines.begin(), ownLines.end());

@@ -12,7 +12,7 @@ struct FieldDef {
     QString path;
     QString code;
     QString label;
-    ValueSpec spec;
+    ValueSpec shape;
     bool wide = false;
 };
 

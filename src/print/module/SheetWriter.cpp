@@ -30,7 +30,7 @@ double cellWidthFor(const FormBlock& block, const FormRow& row) {
 }
 
 double cellsHeight(const FieldValue& value) {
-    auto rows = FormatCells(value.spec, value.value ? &*value.value : nullptr);
+    auto rows = FormatCells(value.shape, value.value ? &*value.value : nullptr);
     double n = static_cast<double>(rows.size());
     return n * PagePen::kCellHeight + (n - 1) * PagePen::kRowGap;
 }
@@ -56,9 +56,9 @@ double PagePen::Label(double x, double y, double width, const QString& text, dou
     return std::max(height, cellHeight);
 }
 
-QSizeF PagePen::Cells(double x, double y, const ValueSpec& spec, const QString* value, double cellWidth,
+QSizeF PagePen::Cells(double x, double y, const ValueSpec& shape, const QString* value, double cellWidth,
                       bool forOfficer) {
-    auto rows = forOfficer ? EmptyCells(spec) : FormatCells(spec, value);
+    auto rows = forOfficer ? EmptyCells(shape) : FormatCells(shape, value);
     double width = 0, top = y;
     for (const CellRow& row : rows) {
         CellItem item;
@@ -162,7 +162,7 @@ void SheetWriter::placeRow(const FormBlock& block, const FormRow& row) {
         pen.Code(kCodeX, m_y, row.code);
         double y = m_y + label + 1.0;
         for (const FieldValue& value : row.values)
-            y += pen.Cells(kLeft, y, value.spec, valueOf(value), cellWidth).height();
+            y += pen.Cells(kLeft, y, value.shape, valueOf(value), cellWidth).height();
         m_y = y + kRowSpacing;
         return;
     }
@@ -170,7 +170,7 @@ void SheetWriter::placeRow(const FormBlock& block, const FormRow& row) {
     pen.Code(table ? kTableCodeX : kCodeX, m_y, row.code);
     for (size_t i = 0; i < row.values.size(); ++i) {
         double x = table ? kTableValueX + kTableColumnStep * static_cast<double>(i) : kValueX;
-        QSizeF size = pen.Cells(x, m_y, row.values[i].spec, valueOf(row.values[i]), cellWidth);
+        QSizeF size = pen.Cells(x, m_y, row.values[i].shape, valueOf(row.values[i]), cellWidth);
         height = std::max(height, size.height());
     }
     m_y += height + kRowSpacing;

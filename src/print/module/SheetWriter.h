@@ -21,7 +21,7 @@ public:
     // A label beside cells of height cellHeight: vertically centred on the first cell row.
     double Label(double x, double y, double width, const QString& text, double cellHeight = kCellHeight);
     // The value's cells, rows stacked downwards; returns the size they take.
-    QSizeF Cells(double x, double y, const ValueSpec& spec, const QString* value, double cellWidth = kCellWidth,
+    QSizeF Cells(double x, double y, const ValueSpec& shape, const QString* value, double cellWidth = kCellWidth,
                  bool forOfficer = false);
     // A line code in its frame.
     void Code(double x, double y, const QString& code);
@@ -49,7 +49,7 @@ struct PageHeader {
 
 // One value of a row.
 struct FieldValue {
-    ValueSpec spec;
+    ValueSpec shape;
     std::optional<QString> value;  // absent: dashes
 };
 

@@ -24,10 +24,10 @@ public:
 
     // Label of labelWidth, then the cells; returns the x after the cells. The band's height grows
     // to the tallest field.
-    double Field(double x, double y, double labelWidth, const QString& label, const ValueSpec& spec,
+    double Field(double x, double y, double labelWidth, const QString& label, const ValueSpec& shape,
                  const QString* value, bool forOfficer = false) {
         double h = m_pen.Label(x, y, labelWidth, label);
-        QSizeF size = m_pen.Cells(x + labelWidth + 1, y, spec, value, PagePen::kCellWidth, forOfficer);
+        QSizeF size = m_pen.Cells(x + labelWidth + 1, y, shape, value, PagePen::kCellWidth, forOfficer);
         m_band = std::max({m_band, h, size.height()});
         return x + labelWidth + 1 + size.width();
     }
