@@ -41,6 +41,13 @@ struct IncomeEntry {
     bool NonResident13() const { return nrez13 == "True"; }
     bool IsSale() const { return saleDate == "True"; }
     bool HasDeductions() const { return !deductions.empty(); }
+    // The deduction entry with this code; none when the income does not offer it.
+    const DeductionEntry* FindDeduction(std::string_view deductionCode) const {
+        for (const DeductionEntry& d : deductions)
+            if (d.code == deductionCode)
+                return &d;
+        return nullptr;
+    }
 };
 
 // The embedded XML text of the income and deduction code dictionary.

@@ -43,6 +43,12 @@ void TEntryDialog::OnYes() {
 }
 
 void TEntryDialog::keyPressEvent(QKeyEvent* event) {
+    const bool enterOrEscape =
+        event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter || event->key() == Qt::Key_Escape;
+    if (enterOrEscape && !m_enterEscapeHandled) {
+        event->accept();
+        return;
+    }
     if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
         OnYes();
         return;

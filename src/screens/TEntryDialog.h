@@ -29,6 +29,8 @@ protected:
     // Where the derived dialog puts its controls.
     QVBoxLayout* Content() const { return m_content; }
     ScreenHost& Host() const { return m_host; }
+    // A dialog that does not preview keys: Enter and Escape typed into its fields do nothing.
+    void SetEnterEscapeHandled(bool handled) { m_enterEscapeHandled = handled; }
 
     void keyPressEvent(QKeyEvent* event) override;
 
@@ -39,6 +41,7 @@ private:
     QVBoxLayout* m_content = nullptr;
     QPushButton* m_yes = nullptr;
     QPushButton* m_no = nullptr;
+    bool m_enterEscapeHandled = true;
 };
 
 }  // namespace zizaza

@@ -48,36 +48,13 @@ bool NonResidentMayDeduct(int code) {
 // Share of the cadastral value below which a sale price is not taken (in percent).
 constexpr int kCadastralShare = 70;
 
-TMaskedEdit* MoneyEdit(QWidget* parent, const char* name) {
-    auto* edit = Named(new TMaskedEdit(parent), name);
-    edit->SetupMoney();
-    edit->setFixedWidth(140);
-    return edit;
-}
-
-// A field filled by its chooser only.
-TMaskedEdit* ChosenField(QWidget* parent, const char* name) {
-    auto* edit = Named(new TMaskedEdit(parent), name);
-    edit->SetupText(0);
-    edit->setReadOnly(true);
-    edit->setFixedWidth(60);
-    return edit;
-}
-
-QPushButton* Chooser(QWidget* parent, const char* name) {
-    auto* button = Named(new QPushButton(QStringLiteral("..."), parent), name);
-    button->setFixedWidth(28);
-    button->setAutoDefault(false);
-    button->setToolTip(QStringLiteral("Выбрать код из справочника"));
-    return button;
-}
-
 }  // namespace
 
 TfmInput13Income::TfmInput13Income(ScreenHost& host, bool nonResident)
-    : TEntryDialog(host, QStringLiteral("Сведения о доходе")),
-      m_dict(IncomeCodeDict::Embedded()),
-      m_nonResident(nonResident) {
+    : TfmInput13Income(host, nonResident ? Mode::NonResident : Mode::Resident) {}
+
+TfmInput13Income::TfmInput13Income(ScreenHost& host, Mode mode)
+    : TEntryDialog(host, QStringLiteral("Сведения о доходе")), m_dict(IncomeCodeDict::Embedded()), m_mode(mode) {
     setObjectName(QStringLiteral("fmInput13Income"));
     BuildLayout();
     // Until an income code is chosen only its chooser can be used.
@@ -102,8 +79,8 @@ TfmInput13Income::TfmInput13Income(ScreenHost& host, bool nonResident)
 void TfmInput13Income::BuildLayout() {
     gbIncome = Named(new QGroupBox(QStringLiteral("Сведения о полученном доходе"), this), "gbIncome");
     auto* grid = new QGridLayout(gbIncome);
-    meIncomeCode = ChosenField(gbIncome, "meIncomeCode");
-    bnIncomeCode = Chooser(gbIncome, "bnIncomeCode");
+    meIncomeCode = parts::ChosenField(gbIncome, "meIncomeCode");
+    bnIncomeCode = parts::CodeChooser(gbIncome, "bnIncomeCode");
     lbIncomeName = Named(new QLabel(gbIncome), "lbIncomeName");
     lbIncomeName->setWordWrap(true);
     lbIncomeName->setMinimumWidth(320);
@@ -114,7 +91,7 @@ void TfmInput13Income::BuildLayout() {
     grid->addWidget(new QLabel(QStringLiteral("Код дохода"), gbIncome), 0, 0);
     grid->addLayout(codeRow, 0, 1);
     lbIncomeSum = Named(new QLabel(QStringLiteral("Сумма дохода"), gbIncome), "lbIncomeSum");
-    meIncomeSum = MoneyEdit(gbIncome, "meIncomeSum");
+    meIncomeSum = parts::MoneyEdit(gbIncome, "meIncomeSum");
     grid->addWidget(lbIncomeSum, 1, 0);
     grid->addWidget(meIncomeSum, 1, 1, Qt::AlignLeft);
 
@@ -127,9 +104,9 @@ void TfmInput13Income::BuildLayout() {
     meCadNumber = Named(new TMaskedEdit(pnlProperty), "meCadNumber");
     meCadNumber->SetupText(50);
     lbCadValue = Named(new QLabel(QStringLiteral("Кадастровая стоимость"), pnlProperty), "lbCadValue");
-    meCadValue = MoneyEdit(pnlProperty, "meCadValue");
+    meCadValue = parts::MoneyEdit(pnlProperty, "meCadValue");
     lbPrice = Named(new QLabel(QStringLiteral("Цена объекта по договору продажи"), pnlProperty), "lbPrice");
-    mePrice = MoneyEdit(pnlProperty, "mePrice");
+    mePrice = parts::MoneyEdit(pnlProperty, "mePrice");
     property->addWidget(cbAfter2016, 0, 0, 1, 2);
     property->addWidget(lbCadNumber, 1, 0);
     property->addWidget(meCadNumber, 1, 1);
@@ -140,8 +117,8 @@ void TfmInput13Income::BuildLayout() {
     grid->addWidget(pnlProperty, 2, 0, 1, 2);
 
     lbDeductCode = Named(new QLabel(QStringLiteral("Код вычета (расхода)"), gbIncome), "lbDeductCode");
-    meDeductCode = ChosenField(gbIncome, "meDeductCode");
-    bnDeductCode = Chooser(gbIncome, "bnDeductCode");
+    meDeductCode = parts::ChosenField(gbIncome, "meDeductCode");
+    bnDeductCode = parts::CodeChooser(gbIncome, "bnDeductCode");
     auto* deductRow = new QHBoxLayout;
     deductRow->addWidget(meDeductCode);
     deductRow->addWidget(bnDeductCode);
@@ -149,7 +126,7 @@ void TfmInput13Income::BuildLayout() {
     grid->addWidget(lbDeductCode, 3, 0);
     grid->addLayout(deductRow, 3, 1);
     lbDeductSum = Named(new QLabel(QStringLiteral("Сумма вычета (расхода)"), gbIncome), "lbDeductSum");
-    meDeductSum = MoneyEdit(gbIncome, "meDeductSum");
+    meDeductSum = parts::MoneyEdit(gbIncome, "meDeductSum");
     grid->addWidget(lbDeductSum, 4, 0);
     grid->addWidget(meDeductSum, 4, 1, Qt::AlignLeft);
     lbMonth = Named(new QLabel(QStringLiteral("Месяц получения дохода"), gbIncome), "lbMonth");
@@ -174,14 +151,32 @@ void TfmInput13Income::Fill(const mTSourseIncome& line) {
     meIncomeSum->setText(MoneyToScreen(line.IncomeAmount));
     EnableDeductionPart();
 
-    if (const IncomeEntry* income = m_dict.FindIncome(m_incomeCode.toStdString())) {
-        const std::string stored = std::to_string(line.DeductionCode);
-        for (const DeductionEntry& d : income->deductions)
-            if (d.code == stored) {
-                m_deduction = &d;
-                break;
-            }
+    if (m_mode == Mode::NonResident13)
+        FillTypedDeduction(line);
+    else
+        FillDeduction(line);
+    if (m_mode != Mode::NonResident) {
+        SetMonthEnabled(true);
+        meMonth->setText(line.Month == 0 ? QString() : IntegerToScreen(line.Month));
     }
+    if (HasPropertyPanel(line.IncomeCode)) {
+        ShowPropertyPanel(true);
+        cbAfter2016->setChecked(line.AcquiredAfter2016);
+        meCadNumber->setText(QString::fromStdString(line.CadastralNumber));
+        meCadValue->setText(MoneyToScreen(line.CadastralValue));
+        mePrice->setText(MoneyToScreen(line.ContractPrice));
+        ApplyPropertyTick();
+    }
+    m_updating = false;
+}
+
+const DeductionEntry* TfmInput13Income::StoredDeduction(const mTSourseIncome& line) const {
+    const IncomeEntry* income = m_dict.FindIncome(m_incomeCode.toStdString());
+    return income ? income->FindDeduction(std::to_string(line.DeductionCode)) : nullptr;
+}
+
+void TfmInput13Income::FillDeduction(const mTSourseIncome& line) {
+    m_deduction = StoredDeduction(line);
     if (m_deduction || line.DeductionCode != 0) {
         m_deductCode = QString::number(line.DeductionCode);
         meDeductCode->setText(m_deductCode);
@@ -197,33 +192,39 @@ void TfmInput13Income::Fill(const mTSourseIncome& line) {
         meDeductSum->setText(MoneyToScreen(DeductionAmount(*m_deduction, IncomeSum()).value_or(Money())));
     else
         meDeductSum->setText(line.DeductionAmount.IsZero() ? QString() : MoneyToScreen(line.DeductionAmount));
+}
 
-    if (!m_nonResident) {
-        SetMonthEnabled(true);
-        meMonth->setText(line.Month == 0 ? QString() : IntegerToScreen(line.Month));
+void TfmInput13Income::FillTypedDeduction(const mTSourseIncome& line) {
+    m_deduction = StoredDeduction(line);
+    if (!m_deduction) {
+        // A deduction the dictionary does not offer for this income is dropped.
+        SetDeductionPartEnabled(false);
+        meDeductCode->clear();
+        meDeductSum->clear();
+        return;
     }
-    if (IsPropertySale(line.IncomeCode)) {
-        ShowPropertyPanel(true);
-        cbAfter2016->setChecked(line.AcquiredAfter2016);
-        meCadNumber->setText(QString::fromStdString(line.CadastralNumber));
-        meCadValue->setText(MoneyToScreen(line.CadastralValue));
-        mePrice->setText(MoneyToScreen(line.ContractPrice));
-        ApplyPropertyTick();
-    }
-    m_updating = false;
+    m_deductCode = QString::number(line.DeductionCode);
+    meDeductCode->setText(m_deductCode);
+    ShowDeductionAttributes();
+    if (m_deduction->Equivalent())
+        meDeductSum->setText(MoneyToScreen(CapDeduction(*m_deduction, IncomeSum().value_or(Money()))));
+    else
+        meDeductSum->setText(line.DeductionAmount.IsZero() ? QString() : MoneyToScreen(line.DeductionAmount));
 }
 
 mTSourseIncome TfmInput13Income::Line() const {
     mTSourseIncome line;
     line.IncomeCode = m_incomeCode.toInt();
-    line.IncomeName = m_incomeName.toStdString();
+    // The non-resident 13% lines keep the code only.
+    if (m_mode != Mode::NonResident13)
+        line.IncomeName = m_incomeName.toStdString();
     line.IncomeAmount = MoneyFieldValue(meIncomeSum->text());
     line.DeductionCode = m_deductCode.toInt();
     line.DeductionAmount = MoneyFieldValue(meDeductSum->text());
-    line.DeductionPercent = m_deduction ? m_deduction->Percent() : 0;
-    const int64_t month = m_nonResident ? 0 : IntegerFieldValue(meMonth->text());
+    line.DeductionPercent = m_deduction && m_mode != Mode::NonResident13 ? m_deduction->Percent() : 0;
+    const int64_t month = m_mode == Mode::NonResident ? 0 : IntegerFieldValue(meMonth->text());
     line.Month = static_cast<uint16_t>(std::clamp<int64_t>(month, 1, 12));
-    if (IsPropertySale(line.IncomeCode)) {
+    if (HasPropertyPanel(line.IncomeCode)) {
         line.AcquiredAfter2016 = cbAfter2016->isChecked();
         line.CadastralNumber = meCadNumber->text().toStdString();
         line.CadastralValue = MoneyFieldValue(meCadValue->text());
@@ -233,8 +234,9 @@ mTSourseIncome TfmInput13Income::Line() const {
 }
 
 void TfmInput13Income::ChooseIncomeCode() {
-    TfmInputIncomeCode picker(this, false, m_incomeCode, m_nonResident ? QStringLiteral("100") : QStringLiteral("13"),
-                              m_dict);
+    const bool nonResident13 = m_mode == Mode::NonResident13;
+    TfmInputIncomeCode picker(this, nonResident13, m_incomeCode,
+                              m_mode == Mode::NonResident ? QStringLiteral("100") : QStringLiteral("13"), m_dict);
     if (Host().Ui().RunModal(picker) != QDialog::Accepted || picker.ChosenCode() == m_incomeCode)
         return;
     TakeIncomeCode(picker.ChosenCode(), picker.ChosenName());
@@ -255,9 +257,9 @@ void TfmInput13Income::TakeIncomeCode(const QString& code, const QString& name) 
     meDeductCode->clear();
     meDeductSum->clear();
     EnableDeductionPart();
-    if (!m_nonResident)
+    if (m_mode != Mode::NonResident)
         SetMonthEnabled(true);
-    ShowPropertyPanel(IsPropertySale(code.toInt()));
+    ShowPropertyPanel(HasPropertyPanel(code.toInt()));
     ApplyPropertyTick();
     m_updating = false;
     // A tick kept from an earlier sale code makes the income the computed one at once.
@@ -268,7 +270,7 @@ void TfmInput13Income::TakeIncomeCode(const QString& code, const QString& name) 
 void TfmInput13Income::EnableDeductionPart() {
     const IncomeEntry* income = m_dict.FindIncome(m_incomeCode.toStdString());
     bool enabled = income && income->HasDeductions();
-    if (m_nonResident && !NonResidentMayDeduct(m_incomeCode.toInt()))
+    if (m_mode == Mode::NonResident && !NonResidentMayDeduct(m_incomeCode.toInt()))
         enabled = false;
     SetDeductionPartEnabled(enabled);
 }
@@ -285,7 +287,7 @@ void TfmInput13Income::SetDeductionPartEnabled(bool enabled) {
 void TfmInput13Income::ChooseDeductCode() {
     if (!m_deductionPartEnabled)
         return;
-    TfmInputDeductCode picker(this, !m_nonResident, m_deductCode, m_incomeCode, m_dict);
+    TfmInputDeductCode picker(this, m_mode != Mode::NonResident, m_deductCode, m_incomeCode, m_dict);
     if (Host().Ui().RunModal(picker) != QDialog::Accepted || !picker.Chosen() || picker.ChosenCode() == m_deductCode)
         return;
     TakeDeduction(picker.Chosen());
@@ -297,7 +299,8 @@ void TfmInput13Income::TakeDeduction(const DeductionEntry* entry) {
     m_deductCode = QString::fromStdString(entry->code);
     meDeductCode->setText(m_deductCode);
     ShowDeductionAttributes();
-    const std::optional<Money> amount = DeductionAmount(*entry, IncomeSum());
+    const std::optional<Money> amount =
+        m_mode == Mode::NonResident13 ? std::nullopt : DeductionAmount(*entry, IncomeSum());
     if (entry->Visible() && amount)
         meDeductSum->setText(MoneyToScreen(*amount));
     else
@@ -314,7 +317,7 @@ void TfmInput13Income::ShowDeductionAttributes() {
 void TfmInput13Income::SetMonthEnabled(bool enabled) {
     lbMonth->setEnabled(enabled);
     meMonth->setEnabled(enabled);
-    if (m_nonResident)
+    if (m_mode == Mode::NonResident)
         meMonth->clear();
 }
 
@@ -347,8 +350,11 @@ void TfmInput13Income::OnIncomeSumChanged() {
     if (m_updating || !m_deductionPartEnabled || !m_deduction)
         return;
     m_updating = true;
-    const Money amount = CapDeduction(
-        *m_deduction, DeductionAmount(*m_deduction, IncomeSum()).value_or(MoneyFieldValue(meDeductSum->text())));
+    const Money typed = MoneyFieldValue(meDeductSum->text());
+    const Money amount =
+        m_mode == Mode::NonResident13
+            ? CapDeduction(*m_deduction, typed)
+            : CapDeduction(*m_deduction, DeductionAmount(*m_deduction, IncomeSum()).value_or(typed));
     meDeductSum->setText(amount.IsZero() ? QString() : MoneyToScreen(amount));
     m_updating = false;
 }
@@ -395,11 +401,20 @@ void TfmInput13Income::OnPropertyValuesChanged() {
     meIncomeSum->setText(MoneyToScreen(Max(price, share)));
 }
 
+QString TfmInput13Income::AreaTitle() const {
+    return m_mode == Mode::NonResident13 ? QStringLiteral("Доходы нерезедентов, облагаемые по ставке 13%")
+                                         : QString::fromUtf8(kSectionIncome13.data(), kSectionIncome13.size());
+}
+
 int TfmInput13Income::CheckEntries() {
     SourceCheckDialog dialog(Host().Ui(), this);
-    auto fix = [&dialog](const char* message, bool skip) {
-        return dialog.ShowProblem(kSectionIncome13, message, skip) == kCheckFix;
+    const std::string title = AreaTitle().toStdString();
+    auto fix = [&dialog, &title](const char* message, bool skip) {
+        return dialog.ShowProblem(title, message, skip) == kCheckFix;
     };
+    // The resident dialogs refuse a deduction above the income whatever the answer; the
+    // non-resident 13% one only when the user chooses to fix it.
+    const bool exceedsBlocks = m_mode != Mode::NonResident13;
     const bool hasCode = HasIncomeCode();
     const bool hasIncome = !meIncomeSum->text().trimmed().isEmpty();
     if (!hasCode && fix("Не выбран доход", true))
@@ -412,14 +427,14 @@ int TfmInput13Income::CheckEntries() {
         const char* exceeds = "Сумма вычета превышает сумму дохода";
         // A deduction above the income cannot be taken, whatever the answer.
         if (!hasIncome) {
-            fix(exceeds, false);
-            return kItemIncomeSum;
+            if (fix(exceeds, false) || exceedsBlocks)
+                return kItemIncomeSum;
+            return 0;
         }
         const bool securities = IsSecuritiesIncome(m_incomeCode.toInt()) && IsSecuritiesExpense(m_deductCode.toInt());
-        if (!securities && MoneyFieldValue(meDeductSum->text()) > MoneyFieldValue(meIncomeSum->text())) {
-            fix(exceeds, false);
+        if (!securities && MoneyFieldValue(meDeductSum->text()) > MoneyFieldValue(meIncomeSum->text()) &&
+            (fix(exceeds, false) || exceedsBlocks))
             return m_deductCode.isEmpty() ? kItemDeductCode : kItemDeductSum;
-        }
     }
     return 0;
 }

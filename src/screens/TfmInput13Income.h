@@ -27,9 +27,19 @@ public:
     // Items of the dialog's own check.
     enum Item { kItemIncomeCode = 1, kItemIncomeSum = 2, kItemDeductCode = 3, kItemDeductSum = 4 };
 
-    // Non-resident mode: the incomes at 13% and 35% but 2620, only the deductions beginning
-    // with "2" or "5", and no month.
+    // Whose incomes the dialog enters.
+    enum class Mode {
+        Resident,
+        // The 13% screen of a non-resident: the incomes at 13% and 35% but 2620, only the
+        // deductions beginning with "2" or "5", and no month.
+        NonResident,
+        // The non-resident incomes at 13%: the incomes marked for non-residents, no property
+        // panel; a deduction amount is typed, never computed from the income.
+        NonResident13,
+    };
+
     TfmInput13Income(ScreenHost& host, bool nonResident);
+    TfmInput13Income(ScreenHost& host, Mode mode);
 
     void Fill(const mTSourseIncome& line);
     // The line as entered: the month typed (1 when empty), empty amounts as 0, the cadastral
@@ -42,6 +52,8 @@ public:
     void ChooseDeductCode();
 
     static bool IsPropertySale(int incomeCode) { return incomeCode >= 1510 && incomeCode <= 1512; }
+    // The title of the dialog's checks.
+    QString AreaTitle() const;
 
 protected:
     int CheckEntries() override;
@@ -58,6 +70,13 @@ private:
     void SetMonthEnabled(bool enabled);
     void ShowPropertyPanel(bool shown);
     void ApplyPropertyTick();
+    bool HasPropertyPanel(int incomeCode) const { return m_mode != Mode::NonResident13 && IsPropertySale(incomeCode); }
+    // The dictionary entry of a stored line's deduction, when the income offers it.
+    const DeductionEntry* StoredDeduction(const mTSourseIncome& line) const;
+    // The deduction of a stored line as the resident modes show it, and as the non-resident
+    // 13% mode does.
+    void FillDeduction(const mTSourseIncome& line);
+    void FillTypedDeduction(const mTSourseIncome& line);
     bool DeductionSumEditable() const;
     std::optional<Money> IncomeSum() const;
 
@@ -68,7 +87,7 @@ private:
     void OnPropertyValuesChanged();
 
     const IncomeCodeDict& m_dict;
-    const bool m_nonResident;
+    const Mode m_mode;
     QString m_incomeCode;
     QString m_incomeName;
     QString m_deductCode;

@@ -7,6 +7,8 @@
 #include <QPushButton>
 #include <QTreeWidget>
 #include <QVBoxLayout>
+#include <algorithm>
+#include <memory>
 
 #include "model/mTDeclaration.h"
 #include "screens/ScreenCheckRun.h"
@@ -14,6 +16,7 @@
 #include "screens/ScreenWidgets.h"
 #include "screens/TListScreenHelper.h"
 #include "screens/TfmInput13Income.h"
+#include "screens/TfmInput13NRIncome.h"
 #include "screens/TfmInput13SourseIncome.h"
 #include "screens/controls/TMaskedEdit.h"
 
@@ -26,30 +29,23 @@ namespace {
 // The income code of work for agricultural producers; the dictionary no longer offers it.
 constexpr int32_t kAgriculturalIncome = 2791;
 
-QPushButton* ListButton(QWidget* parent, const char* name, const QString& caption, const QString& hint) {
-    auto* button = Named(new QPushButton(caption, parent), name);
-    button->setToolTip(hint);
-    button->setAutoDefault(false);
-    return button;
-}
+using parts::ListButton;
 
 TMaskedEdit* TotalEdit(QWidget* parent, const char* name, bool money) {
-    auto* edit = Named(new TMaskedEdit(parent), name);
-    if (money)
-        edit->SetupMoney();
-    else
-        edit->SetupDigits(12);
-    edit->setFixedWidth(140);
-    return edit;
+    return money ? parts::MoneyEdit(parent, name) : parts::RoublesEdit(parent, name);
 }
 
 }  // namespace
 
 TfrThirteenPercent::TfrThirteenPercent(ScreenHost& owner, QWidget* parent, DeclarationSlot& slot)
-    : TThinkingFrame(owner, parent, slot) {
+    : TfrThirteenPercent(owner, parent, slot, false) {}
+
+TfrThirteenPercent::TfrThirteenPercent(ScreenHost& owner, QWidget* parent, DeclarationSlot& slot,
+                                       bool nonResidentList)
+    : TThinkingFrame(owner, parent, slot), m_nonResidentList(nonResidentList) {
     const LoadingGuard loading(owner);
-    setObjectName(QStringLiteral("frThirteenPercent"));
-    m_nonResident = Doc().DeclarationForm == kForm3NdflNonResident;
+    setObjectName(nonResidentList ? QStringLiteral("frThirteenPercentNR") : QStringLiteral("frThirteenPercent"));
+    m_nonResident = !nonResidentList && Doc().DeclarationForm == kForm3NdflNonResident;
     BuildLayout();
     BindFields();
 
@@ -125,10 +121,8 @@ void TfrThirteenPercent::BuildLayout() {
     grid->setRowStretch(0, 1);
 
     ListOperations sources;
-    sources.count = [this] { return static_cast<int>(Doc().ResidentIncome13Count()); };
-    sources.rowTexts = [this](int i) {
-        return QStringList{QString::fromStdString(Doc().ResidentIncome13(static_cast<size_t>(i)).Name)};
-    };
+    sources.count = [this] { return SourceCount(); };
+    sources.rowTexts = [this](int i) { return QStringList{QString::fromStdString(SourceAt(i).Name)}; };
     sources.add = [this] { return AddSource(); };
     sources.edit = [this](int i) { return EditSource(i); };
     sources.remove = [this](int i) { RemoveSource(i); };
@@ -190,13 +184,20 @@ void TfrThirteenPercent::BindFields() {
     m_documentFields.Integer(
         meA25, [this] { return Doc().ForeignerFixedPayments.WholeRoubles(); },
         [this](int64_t v) { Doc().ForeignerFixedPayments = Money::Roubles(v); });
+    if (m_nonResidentList)
+        return;  // the agricultural work belongs to the resident 13% list
     m_documentFields.Integer(
         meFerm, [this] { return static_cast<int64_t>(Doc().MonthsWorked); },
         [this](int64_t v) { Doc().SetMonthsWorked(static_cast<int32_t>(v)); });
 }
 
-mTThirteenPercent& TfrThirteenPercent::Source() const {
-    return Doc().ResidentIncome13(static_cast<size_t>(m_source));
+int TfrThirteenPercent::SourceCount() const {
+    return static_cast<int>(m_nonResidentList ? Doc().NonResidentIncome13Count() : Doc().ResidentIncome13Count());
+}
+
+mTThirteenPercent& TfrThirteenPercent::SourceAt(int record) const {
+    const auto index = static_cast<size_t>(record);
+    return m_nonResidentList ? Doc().NonResidentIncome13(index) : Doc().ResidentIncome13(index);
 }
 
 QStringList TfrThirteenPercent::LineTexts(int index) const {
@@ -246,12 +247,14 @@ bool TfrThirteenPercent::AddSource() {
     TfmInput13SourseIncome dialog(Host(), m_nonResident);
     if (!dialog.Run() || dialog.TrimmedName().isEmpty())
         return false;
-    dialog.Apply(Doc().ResidentIncome13(Doc().AddResidentIncome13()));
+    mTDeclaration& doc = Doc();
+    dialog.Apply(m_nonResidentList ? doc.NonResidentIncome13(doc.AddNonResidentIncome13())
+                                   : doc.ResidentIncome13(doc.AddResidentIncome13()));
     return true;
 }
 
 bool TfrThirteenPercent::EditSource(int record) {
-    mTThirteenPercent& source = Doc().ResidentIncome13(static_cast<size_t>(record));
+    mTThirteenPercent& source = SourceAt(record);
     TfmInput13SourseIncome dialog(Host(), m_nonResident);
     dialog.Fill(source);
     if (!dialog.Run() || dialog.TrimmedName().isEmpty())
@@ -263,7 +266,10 @@ bool TfrThirteenPercent::EditSource(int record) {
 void TfrThirteenPercent::RemoveSource(int record) {
     // The source goes with its totals: nothing of it is to be stored when the selection moves.
     m_source = -1;
-    Doc().SetResidentIncome13(static_cast<size_t>(record), nullptr);
+    if (m_nonResidentList)
+        Doc().SetNonResidentIncome13(static_cast<size_t>(record), nullptr);
+    else
+        Doc().SetResidentIncome13(static_cast<size_t>(record), nullptr);
 }
 
 void TfrThirteenPercent::SourceSelected(int record) {
@@ -295,12 +301,16 @@ void TfrThirteenPercent::ClearTotals() {
 }
 
 std::optional<mTSourseIncome> TfrThirteenPercent::RunIncomeDialog(const mTSourseIncome* line) {
-    TfmInput13Income dialog(Host(), m_nonResident);
+    std::unique_ptr<TfmInput13Income> dialog;
+    if (m_nonResidentList)
+        dialog = std::make_unique<TfmInput13NRIncome>(Host());
+    else
+        dialog = std::make_unique<TfmInput13Income>(Host(), m_nonResident);
     if (line)
-        dialog.Fill(*line);
-    if (!dialog.Run() || !dialog.HasIncomeCode())
+        dialog->Fill(*line);
+    if (!dialog->Run() || !dialog->HasIncomeCode())
         return std::nullopt;
-    return dialog.Line();
+    return dialog->Line();
 }
 
 bool TfrThirteenPercent::AddLine() {
@@ -339,7 +349,7 @@ void TfrThirteenPercent::RepeatLine(int record) {
 }
 
 void TfrThirteenPercent::UpdateAgriculturalGroup() {
-    gbFerm->setVisible(AgriculturalWorkShown(Doc()));
+    gbFerm->setVisible(!m_nonResidentList && AgriculturalWorkShown(Doc()));
 }
 
 void TfrThirteenPercent::OnMonthsWorkedChanged() {

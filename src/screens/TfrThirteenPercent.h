@@ -37,11 +37,19 @@ public:
     // Whether any income line of the 13% sources has the income code 2791 with a deduction.
     static bool AgriculturalWorkShown(const mTDeclaration& doc);
 
+protected:
+    // Over the list NonResidentIncomes13 when nonResidentList is set: the non-resident incomes at
+    // 13%, with their own income dialog, the fixed payments always shown and no agricultural work.
+    TfrThirteenPercent(ScreenHost& owner, QWidget* parent, DeclarationSlot& slot, bool nonResidentList);
+
 private:
     void BuildLayout();
     void BuildTotals(QGroupBox* box);
     void BindFields();
-    mTThirteenPercent& Source() const;
+    // The screen's list of sources.
+    int SourceCount() const;
+    mTThirteenPercent& SourceAt(int record) const;
+    mTThirteenPercent& Source() const { return SourceAt(m_source); }
     QStringList LineTexts(int line) const;
 
     bool AddSource();
@@ -61,6 +69,9 @@ private:
     void UpdateAgriculturalGroup();
     void OnMonthsWorkedChanged();
 
+    // The non-resident 13% list instead of ResidentIncomes13.
+    const bool m_nonResidentList;
+    // The 13% screen of a non-resident declaration (incomes at the non-resident rate).
     bool m_nonResident = false;
     // The selected source (-1: none); its totals are in the fields.
     int m_source = -1;

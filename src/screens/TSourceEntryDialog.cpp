@@ -1,0 +1,94 @@
+#include "screens/TSourceEntryDialog.h"
+
+#include <QFormLayout>
+#include <QVBoxLayout>
+
+#include "checks/IdentifierChecks.h"
+#include "checks/ui/SourceCheckDialog.h"
+#include "model/mTSourseIncomeInfo.h"
+#include "screens/ScreenHost.h"
+#include "screens/ScreenWidgets.h"
+#include "screens/controls/TMaskedEdit.h"
+
+namespace zizaza {
+
+namespace {
+
+std::string Std(const QLineEdit* edit) {
+    return edit->text().toStdString();
+}
+
+}  // namespace
+
+TSourceEntryDialog::TSourceEntryDialog(ScreenHost& host, const QString& caption, int innLength, SourceRule rule,
+                                       std::string_view areaTitle)
+    : TEntryDialog(host, caption), m_rule(rule), m_areaTitle(areaTitle) {
+    m_form = new QFormLayout;
+    meName = Named(new TMaskedEdit(this), "meName");
+    meName->SetupText(1000);
+    meName->setMinimumWidth(360);
+    meINN = parts::DigitsEdit(this, "meINN", innLength);
+    meKPP = parts::DigitsEdit(this, "meKPP", 9);
+    meOKTMO = parts::DigitsEdit(this, "meOKTMO", 11);
+    m_form->addRow(QStringLiteral("Наименование источника выплаты"), meName);
+    m_form->addRow(QStringLiteral("ИНН"), meINN);
+    m_form->addRow(QStringLiteral("КПП"), meKPP);
+    m_form->addRow(QStringLiteral("ОКТМО"), meOKTMO);
+    Content()->addLayout(m_form);
+    meName->setFocus();
+}
+
+void TSourceEntryDialog::FillSource(const mTSourseIncomeInfo& source) {
+    meName->setText(QString::fromStdString(source.Name));
+    meINN->setText(QString::fromStdString(source.Inn));
+    meKPP->setText(QString::fromStdString(source.Kpp));
+    meOKTMO->setText(QString::fromStdString(source.Oktmo));
+}
+
+void TSourceEntryDialog::ApplySource(mTSourseIncomeInfo& source) const {
+    source.Name = Std(meName);
+    source.Inn = Std(meINN);
+    source.Kpp = Std(meKPP);
+    source.Oktmo = Std(meOKTMO);
+}
+
+QString TSourceEntryDialog::TrimmedName() const {
+    return meName->text().trimmed();
+}
+
+bool TSourceEntryDialog::Blocks(ISourceCheckDialog& dialog, std::string_view message, bool skippable) const {
+    const bool fix = dialog.ShowProblem(m_areaTitle, message, skippable) == kCheckFix;
+    return fix || !skippable;
+}
+
+int TSourceEntryDialog::CheckEntries() {
+    SourceCheckDialog dialog(Host().Ui(), this);
+    const int field = m_rule == SourceRule::Payment
+                          ? CheckPaymentSource(dialog, m_areaTitle, Std(meName), true, Std(meOKTMO), Std(meKPP),
+                                               Std(meINN))
+                          : CheckOrganizationSource(dialog, m_areaTitle, Std(meName), Std(meOKTMO), Std(meKPP),
+                                                    Std(meINN));
+    return field != kSourceFieldNone ? field : CheckAmounts(dialog);
+}
+
+void TSourceEntryDialog::FocusEntry(int item) {
+    switch (item) {
+        case kSourceFieldName:
+            meName->setFocus();
+            break;
+        case kSourceFieldInn:
+            meINN->setFocus();
+            break;
+        case kSourceFieldKpp:
+            meKPP->setFocus();
+            break;
+        case kSourceFieldOktmo:
+            meOKTMO->setFocus();
+            break;
+        default:
+            FocusAmount(item);
+            break;
+    }
+}
+
+}  // namespace zizaza

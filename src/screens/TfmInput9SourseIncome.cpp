@@ -1,0 +1,65 @@
+#include "screens/TfmInput9SourseIncome.h"
+
+#include <QFormLayout>
+
+#include "calc/SheetMath.h"
+#include "checks/IdentifierChecks.h"
+#include "model/mTThirtyPercent.h"
+#include "screens/ScreenFormat.h"
+#include "screens/ScreenWidgets.h"
+#include "screens/controls/TMaskedEdit.h"
+
+namespace zizaza {
+
+namespace {
+
+constexpr int kRate = 9;
+
+}  // namespace
+
+TfmInput9SourseIncome::TfmInput9SourseIncome(ScreenHost& host)
+    : TSourceEntryDialog(host, QStringLiteral("Доход, облагаемый по ставке 9%"), 10, SourceRule::Organization,
+                         kSectionIncome9) {
+    setObjectName(QStringLiteral("fmInput9SourseIncome"));
+    meIncome = parts::MoneyEdit(this, "meIncome");
+    meHoldSum = parts::RoublesEdit(this, "meHoldSum");
+    Form()->addRow(QStringLiteral("Сумма дохода"), meIncome);
+    Form()->addRow(QStringLiteral("Удержанный налог"), meHoldSum);
+}
+
+void TfmInput9SourseIncome::Fill(const mTThirtyPercent& source) {
+    FillSource(source);
+    meIncome->setText(MoneyToScreen(source.TotalIncome));
+    meHoldSum->setText(IntegerToScreen(source.TaxWithheld.WholeRoubles()));
+}
+
+void TfmInput9SourseIncome::Apply(mTThirtyPercent& source) const {
+    ApplySource(source);
+    const Money income = MoneyFieldValue(meIncome->text());
+    source.TotalIncome = income;
+    source.TaxableAmount = income;
+    source.TaxComputed = PercentInWholeRoubles(income, kRate);
+    source.TaxWithheld = Money::Roubles(IntegerFieldValue(meHoldSum->text()));
+}
+
+int TfmInput9SourseIncome::CheckAmounts(ISourceCheckDialog& dialog) {
+    const Money income = MoneyFieldValue(meIncome->text());
+    const Money withheld = Money::Roubles(IntegerFieldValue(meHoldSum->text()));
+    // Both checks weigh the income against a tax withheld: without one there is nothing to weigh.
+    if (withheld.IsZero())
+        return 0;
+    if (income.IsZero())
+        return Blocks(dialog, "Не указана сумма дохода", false) ? kItemIncome : 0;
+    if (withheld > income && Blocks(dialog, "Сумма дохода меньше суммы удержанного налога", true))
+        return kItemWithheld;
+    return 0;
+}
+
+void TfmInput9SourseIncome::FocusAmount(int item) {
+    if (item == kItemIncome)
+        meIncome->setFocus();
+    else if (item == kItemWithheld)
+        meHoldSum->setFocus();
+}
+
+}  // namespace zizaza
