@@ -118,7 +118,15 @@ void TfmIncomeInvestTov::FocusEntry(int item) {
 }
 
 void TfmIncomeInvestTov::keyPressEvent(QKeyEvent* event) {
-    QDialog::keyPressEvent(event);
+    switch (event->key()) {
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+        case Qt::Key_Escape:
+            event->accept();
+            return;
+        default:
+            QDialog::keyPressEvent(event);
+    }
 }
 
 }  // namespace zizaza

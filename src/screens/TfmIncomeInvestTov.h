@@ -35,7 +35,7 @@ public:
 protected:
     int CheckEntries() override;
     void FocusEntry(int item) override;
-    // Enter does not accept this dialog: only "Да" does.
+    // Enter and Escape do nothing here: only "Да", "Нет" and the close box end this dialog.
     void keyPressEvent(QKeyEvent* event) override;
 
 private:

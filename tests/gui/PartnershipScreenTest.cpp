@@ -337,10 +337,11 @@ TEST_F(PartnershipDialogTest, LineDialogRefusesALineWithoutItsKind) {
     ui.CloseBox();
     EXPECT_EQ(Yes(dialog), -1) << "closing the check dialog lets no line through either";
 
-    // Only "Да" accepts this dialog, not Enter.
+    // Only the buttons end this dialog, not Enter or Escape.
     Find<QComboBox>(&dialog, "cbIncomeCod")->setCurrentIndex(0);
     dialog.setResult(-1);
-    PressKey(Find<QWidget>(&dialog, "meIncomeSum"), Qt::Key_Return);
+    for (Qt::Key key : {Qt::Key_Return, Qt::Key_Escape})
+        PressKey(Find<QWidget>(&dialog, "meIncomeSum"), key);
     EXPECT_EQ(dialog.result(), -1);
     EXPECT_EQ(Yes(dialog), QDialog::Accepted);
 }
