@@ -46,7 +46,7 @@ ScreenMaker TContainerFrame::Maker(int index) {
 
 void TContainerFrame::ShowInitialSubScreen(int index) { m_switcher->Replace(index, SubScreenButton(index), Maker(index)); }
 
-void TContainerFrame::OnButton(int index) { m_switcher->Switch(index, SubScreenButton(index), Maker(index), true); }
+void TContainerFrame::OnButton(int index) { m_switcher->Switch(index, SubScreenButton(index), Maker(index), m_focusListAfterSwitch); }
 
 TThinkingFrame* TContainerFrame::ShowSubScreen(int index) {
     if (index < 0 || index >= m_subScreens.size())

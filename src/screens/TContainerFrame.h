@@ -36,6 +36,8 @@ protected:
     // Shows the first sub-screen without pressing through the protocol (at creation).
     void ShowInitialSubScreen(int index = 0);
     QHBoxLayout* ButtonRow() const { return m_buttonRow; }
+    // Whether a sub-screen shown by its button gives the focus to its first list (the default).
+    void SetFocusListAfterSwitch(bool focus) { m_focusListAfterSwitch = focus; }
 
 private:
     void OnButton(int index);
@@ -49,6 +51,7 @@ private:
     QHBoxLayout* m_buttonRow = nullptr;
     QWidget* m_area = nullptr;
     std::unique_ptr<ScreenSwitcher> m_switcher;
+    bool m_focusListAfterSwitch = true;
 };
 
 }  // namespace zizaza

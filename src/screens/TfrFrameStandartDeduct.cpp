@@ -1,0 +1,399 @@
+#include "screens/TfrFrameStandartDeduct.h"
+
+#include <QCheckBox>
+#include <QEvent>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QRadioButton>
+#include <QVBoxLayout>
+#include <algorithm>
+
+#include "model/mTDeclaration.h"
+#include "screens/ScreenFormat.h"
+#include "screens/ScreenWidgets.h"
+#include "screens/TfmDif.h"
+#include "screens/TfmDif2.h"
+#include "screens/controls/TMaskedEdit.h"
+#include "screens/controls/TUpDown.h"
+
+namespace zizaza {
+
+namespace {
+
+const char* const kMonthSuffixes[12] = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
+                                        "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
+
+template <typename W>
+W* NamedAs(W* widget, const QString& name) {
+    widget->setObjectName(name);
+    return widget;
+}
+
+TMaskedEdit* CountEdit(QWidget* parent, const QString& name, int digits) {
+    auto* edit = NamedAs(new TMaskedEdit(parent), name);
+    edit->SetupDigits(digits);
+    edit->setFixedWidth(36);
+    return edit;
+}
+
+QRadioButton* Radio(QWidget* parent, const char* name, const QString& caption) {
+    return Named(new QRadioButton(caption, parent), name);
+}
+
+}  // namespace
+
+TfrFrameStandartDeduct::TfrFrameStandartDeduct(ScreenHost& owner, QWidget* parent, DeclarationSlot& slot)
+    : TThinkingFrame(owner, parent, slot) {
+    setObjectName(QStringLiteral("frFrameStandartDeduct"));
+    LoadingGuard guard(Host());
+    m_hasBusiness = (Doc().IncomeFlags() & (kIncomeBusiness | kIncomeUnused)) != 0;
+    BuildLayout();
+    Connect();
+    WatchControls();
+    LoadFromDocument();
+    ApplyEnabled();
+    m_loading = false;
+    ApplyGuardianPanel();
+}
+
+mTStandartDeduct& TfrFrameStandartDeduct::Record() const { return Doc().StandardDeductions; }
+
+void TfrFrameStandartDeduct::BuildLayout() {
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(8, 8, 8, 8);
+    auto* box = ScreenGroup(this, "gbStandartDeduct", QStringLiteral("Стандартные налоговые вычеты (коды 104-105,114-149)"));
+    auto* boxLayout = new QVBoxLayout(box);
+    chbGrantingStanDeduct =
+        Named(new QCheckBox(QStringLiteral("Предоставить стандартные вычеты"), box), "chbGrantingStanDeduct");
+    boxLayout->addWidget(chbGrantingStanDeduct);
+    auto* columns = new QHBoxLayout;
+    auto* left = new QVBoxLayout;
+    left->addWidget(BuildOwnCodes(box));
+    left->addWidget(BuildEntrepreneur(box), 1);
+    columns->addLayout(left);
+    columns->addWidget(BuildChildren(box), 1);
+    boxLayout->addLayout(columns, 1);
+    layout->addWidget(box, 1);
+}
+
+QWidget* TfrFrameStandartDeduct::BuildOwnCodes(QWidget* parent) {
+    auto* panel = Named(new QFrame(parent), "pnSelf");
+    panel->setFrameShape(QFrame::StyledPanel);
+    panel->setToolTip(QStringLiteral("Вычеты на себя"));
+    auto* layout = new QVBoxLayout(panel);
+    rb103 = Radio(panel, "rb103", QStringLiteral("Нет ни 104, ни 105 вычета"));
+    rb104 = Radio(panel, "rb104", QStringLiteral("Код 104 - 500 в месяц"));
+    rb105 = Radio(panel, "rb105", QStringLiteral("Код 105 - 3000 в месяц"));
+    rbQ = Radio(panel, "rbQ", QStringLiteral("Код менялся"));
+    for (QRadioButton* r : {rb103, rb104, rb105, rbQ})
+        layout->addWidget(r);
+    return panel;
+}
+
+QWidget* TfrFrameStandartDeduct::BuildChildren(QWidget* parent) {
+    auto* panel = Named(new QFrame(parent), "pnChildren");
+    panel->setFrameShape(QFrame::StyledPanel);
+    panel->setToolTip(QStringLiteral("Вычеты на детей. Подробности смотрите в Справке к программе."));
+    auto* layout = new QVBoxLayout(panel);
+    rbTowParents = Radio(panel, "rbTowParents", QStringLiteral("Вычет на ребенка (детей)"));
+    rbOneParent = Radio(panel, "rbOneParent", QStringLiteral("Вычет на ребенка (детей) единственному родителю"));
+    rbOneParent->setToolTip(QStringLiteral("или при отказе второго родителя от вычета"));
+    rbQ2 = Radio(panel, "rbQ2", QStringLiteral("Статус менялся"));
+    for (QRadioButton* r : {rbTowParents, rbOneParent, rbQ2})
+        layout->addWidget(r);
+
+    BuildCount(m_children, panel, "Childrens", "", QStringLiteral("Количество детей в году не изменялось и составило"),
+               1, 2, QStringLiteral("Количество детей в этом месяце"));
+    BuildCount(m_third, panel, "Childrens3", "3",
+               QStringLiteral("Количество детей, начиная с 3-го не изменялось и составило"), 2, 99,
+               QStringLiteral("Количество детей в этом месяце, считая с 3-го"));
+    BuildCount(m_disabled, panel, "Childrens2", "2",
+               QStringLiteral("Количество детей-инвалидов в году не изменялось и составило"), 2, 99,
+               QStringLiteral("Количество детей инвалидов I и II групп в этом месяце"));
+    for (const Count* count : {&m_children, &m_third, &m_disabled}) {
+        auto* row = new QHBoxLayout;
+        row->setSpacing(0);
+        row->addWidget(count->constant);
+        row->addSpacing(6);
+        row->addWidget(count->year);
+        row->addWidget(count->upDown);
+        row->addStretch();
+        layout->addLayout(row);
+    }
+
+    // One row per month: first and second children, third and later, disabled.
+    auto* months = new QGridLayout;
+    for (int m = 0; m < 12; ++m) {
+        m_monthLabels[m] = NamedAs(new QLabel(MonthNames()[m], panel), QStringLiteral("lb") + kMonthSuffixes[m]);
+        months->addWidget(m_monthLabels[m], m, 0);
+        months->addWidget(m_children.months[m], m, 1);
+        months->addWidget(m_third.months[m], m, 2);
+        months->addWidget(m_disabled.months[m], m, 3);
+    }
+    months->setColumnStretch(4, 1);
+    layout->addLayout(months);
+
+    pnPopOp = Named(new QWidget(panel), "pnPopOp");
+    auto* guardian = new QHBoxLayout(pnPopOp);
+    guardian->setContentsMargins(0, 0, 0, 0);
+    cbPopOp = Named(new QCheckBox(QStringLiteral("Я являюсь:"), pnPopOp), "cbPopOp");
+    guardian->addWidget(cbPopOp);
+    for (const QString& text : {QStringLiteral("опекуном или"), QStringLiteral("попечителем, "),
+                                QStringLiteral("приемным "), QStringLiteral("родителем")}) {
+        m_guardianLabels.push_back(new QLabel(text, pnPopOp));
+        guardian->addWidget(m_guardianLabels.back());
+    }
+    guardian->addStretch();
+    layout->addWidget(pnPopOp);
+    layout->addStretch();
+    return panel;
+}
+
+void TfrFrameStandartDeduct::BuildCount(Count& count, QWidget* parent, const char* name, const char* suffix,
+                                        const QString& caption, int digits, int maximum, const QString& monthHint) {
+    count.constant = NamedAs(new QCheckBox(caption, parent), QStringLiteral("chbConst") + QLatin1String(name));
+    count.year = CountEdit(parent, QStringLiteral("me") + QLatin1String(name), digits);
+    count.upDown = NamedAs(new TUpDown(count.year, 0, maximum, parent), QStringLiteral("ud") + QLatin1String(name));
+    for (int m = 0; m < 12; ++m) {
+        count.months[m] =
+            CountEdit(parent, QStringLiteral("me") + kMonthSuffixes[m] + QLatin1String(suffix), 2);
+        count.months[m]->setToolTip(monthHint);
+    }
+}
+
+QGroupBox* TfrFrameStandartDeduct::BuildEntrepreneur(QWidget* parent) {
+    auto* box = Named(new QGroupBox(QStringLiteral("Доходы/расходы помесячно для предпринимателей"), parent),
+                      "gbBusinessMonths");
+    auto* grid = new QGridLayout(box);
+    for (const QString& caption : {QStringLiteral("Доходы"), QStringLiteral("Расходы")}) {
+        m_amountLabels.push_back(new QLabel(caption, box));
+        grid->addWidget(m_amountLabels.back(), 0, static_cast<int>(m_amountLabels.size()));
+    }
+    for (int m = 0; m < 12; ++m) {
+        const QByteArray number = QByteArray::number(m + 1);
+        m_monthTicks[m] = NamedAs(new QCheckBox(MonthNames()[m], box), QStringLiteral("cb") + kMonthSuffixes[m]);
+        m_incomes[m] = parts::MoneyEdit(box, ("me" + number).constData());
+        m_expenses[m] = parts::MoneyEdit(box, ("meR" + number).constData());
+        grid->addWidget(m_monthTicks[m], m + 1, 0);
+        grid->addWidget(m_incomes[m], m + 1, 1);
+        grid->addWidget(m_expenses[m], m + 1, 2);
+    }
+    grid->setRowStretch(13, 1);
+    return box;
+}
+
+void TfrFrameStandartDeduct::Connect() {
+    connect(chbGrantingStanDeduct, &QCheckBox::clicked, this, &TfrFrameStandartDeduct::OnGrantClicked);
+    for (Count* count : {&m_children, &m_third, &m_disabled}) {
+        connect(count->constant, &QCheckBox::clicked, this, [this, count] { OnConstantClicked(*count); });
+        connect(count->year, &TMaskedEdit::Changed, this, [this, count] { OnYearCountChanged(*count); });
+    }
+    for (TMaskedEdit* month : m_disabled.months)
+        connect(month, &TMaskedEdit::Changed, this, &TfrFrameStandartDeduct::ApplyGuardianPanel);
+    connect(m_disabled.year, &TMaskedEdit::Changed, this, &TfrFrameStandartDeduct::ApplyGuardianPanel);
+    connect(rbQ, &QRadioButton::toggled, this, [this](bool on) {
+        if (on)
+            RunCodesDialog();
+    });
+    connect(rbQ2, &QRadioButton::toggled, this, [this](bool on) {
+        if (on)
+            RunStatusDialog();
+    });
+    rbQ->installEventFilter(this);
+    rbQ2->installEventFilter(this);
+    for (int m = 0; m < 12; ++m) {
+        for (TMaskedEdit* edit : {m_incomes[m], m_expenses[m]})
+            connect(edit, &TMaskedEdit::Changed, this, [this, m, edit] { OnAmountChanged(m, edit); });
+        connect(m_monthTicks[m], &QCheckBox::clicked, this, [this, m] { OnMonthTickClicked(m); });
+    }
+}
+
+bool TfrFrameStandartDeduct::eventFilter(QObject* watched, QEvent* event) {
+    // A double click on a chosen "changed" button opens its monthly dialog again.
+    if (event->type() == QEvent::MouseButtonDblClick) {
+        if (watched == rbQ && rbQ->isChecked()) {
+            RunCodesDialog();
+            return true;
+        }
+        if (watched == rbQ2 && rbQ2->isChecked()) {
+            RunStatusDialog();
+            return true;
+        }
+    }
+    return TThinkingFrame::eventFilter(watched, event);
+}
+
+void TfrFrameStandartDeduct::LoadFromDocument() {
+    const mTStandartDeduct& r = Record();
+    chbGrantingStanDeduct->setChecked(r.Granted);
+    // The radio buttons and constant ticks follow the record even when no deduction is asked for,
+    // so that ticking the grant later starts from the stored choices.
+    switch (r.PersonalCode) {
+        case 104: rb104->setChecked(true); break;
+        case 105: rb105->setChecked(true); break;
+        case 110: rbQ->setChecked(true); break;
+        default: rb103->setChecked(true); break;
+    }
+    switch (r.ChildStatus) {
+        case 102: rbOneParent->setChecked(true); break;
+        case 103: rbQ2->setChecked(true); break;
+        default: rbTowParents->setChecked(true); break;
+    }
+    m_children.constant->setChecked(r.ChildrenConstant);
+    m_third.constant->setChecked(r.ThirdConstant);
+    m_disabled.constant->setChecked(r.DisabledConstant);
+    if (r.Granted) {
+        cbPopOp->setChecked(r.Guardian);
+        LoadCount(m_children, r.ChildrenConstant, r.ChildrenCount, r.MonthlyChildren);
+        LoadCount(m_third, r.ThirdConstant, r.ThirdCount, r.MonthlyThird);
+        LoadCount(m_disabled, r.DisabledConstant, r.DisabledCount, r.MonthlyDisabled);
+    }
+    if (m_hasBusiness) {
+        for (int m = 0; m < 12; ++m) {
+            m_monthTicks[m]->setChecked(r.MonthMark(m));
+            const Money income = r.MonthlyIncome(m + 1);
+            const Money expense = r.MonthlyExpense(m + 1);
+            m_incomes[m]->setText(income.IsZero() ? QString() : MoneyToScreen(income));
+            m_expenses[m]->setText(expense.IsZero() ? QString() : MoneyToScreen(expense));
+        }
+    }
+}
+
+void TfrFrameStandartDeduct::LoadCount(Count& count, bool constant, int32_t year, const Months& months) {
+    count.year->setText(IntegerToScreen(constant ? year : 0));
+    for (int m = 0; m < 12; ++m)
+        count.months[m]->setText(IntegerToScreen(constant ? 0 : months[m]));
+}
+
+void TfrFrameStandartDeduct::SaveToDocument() {
+    mTStandartDeduct& r = Record();
+    r.Granted = chbGrantingStanDeduct->isChecked();
+    if (!r.Granted)
+        return;
+    r.Guardian = cbPopOp->isChecked();
+    // Without entrepreneurial income the monthly amounts are neither shown nor entered; the
+    // stored ones stay as they are instead of being overwritten by the empty fields.
+    if (m_hasBusiness) {
+        bool anyMonth = false;
+        for (int m = 0; m < 12; ++m) {
+            r.SetMonthlyIncome(m + 1, MoneyFieldValue(m_incomes[m]->text()));
+            r.SetMonthlyExpense(m + 1, MoneyFieldValue(m_expenses[m]->text()));
+            r.SetMonthMark(m, m_monthTicks[m]->isChecked());
+            anyMonth = anyMonth || m_monthTicks[m]->isChecked();
+        }
+        r.EntrepreneurMonthsPresent = anyMonth;
+    }
+    r.PersonalCode = rb105->isChecked() ? 105 : rb104->isChecked() ? 104 : rbQ->isChecked() ? 110 : 103;
+    r.ChildStatus = rbOneParent->isChecked() ? 102 : rbQ2->isChecked() ? 103 : 101;
+    SaveCount(m_children, r.ChildrenConstant, r.ChildrenCount, r.MonthlyChildren);
+    SaveCount(m_third, r.ThirdConstant, r.ThirdCount, r.MonthlyThird);
+    SaveCount(m_disabled, r.DisabledConstant, r.DisabledCount, r.MonthlyDisabled);
+}
+
+void TfrFrameStandartDeduct::SaveCount(const Count& count, bool& constant, int32_t& year, Months& months) const {
+    constant = count.constant->isChecked();
+    if (constant) {
+        year = static_cast<int32_t>(IntegerFieldValue(count.year->text()));
+        return;
+    }
+    // The year count of a varying number is the largest monthly count.
+    int32_t largest = 0;
+    for (int m = 0; m < 12; ++m) {
+        months[m] = static_cast<int32_t>(IntegerFieldValue(count.months[m]->text()));
+        largest = std::max(largest, months[m]);
+    }
+    year = largest;
+}
+
+void TfrFrameStandartDeduct::ApplyEnabled() {
+    const bool on = chbGrantingStanDeduct->isChecked();
+    for (QWidget* w : std::initializer_list<QWidget*>{rb103, rb104, rb105, rbQ, rbTowParents, rbOneParent, rbQ2, cbPopOp})
+        w->setEnabled(on);
+    for (QLabel* label : m_monthLabels)
+        label->setEnabled(on);
+    for (QLabel* label : m_guardianLabels + m_amountLabels)
+        label->setEnabled(on);
+    for (const Count* count : {&m_children, &m_third, &m_disabled}) {
+        const bool constant = count->constant->isChecked();
+        count->constant->setEnabled(on);
+        count->year->setEnabled(on && constant);
+        count->upDown->setEnabled(on && constant);
+        for (TMaskedEdit* month : count->months)
+            month->setEnabled(on && !constant);
+    }
+    for (int m = 0; m < 12; ++m) {
+        m_monthTicks[m]->setEnabled(on && m_hasBusiness);
+        m_incomes[m]->setEnabled(on && m_hasBusiness);
+        m_expenses[m]->setEnabled(on && m_hasBusiness);
+    }
+}
+
+void TfrFrameStandartDeduct::OnGrantClicked() {
+    ApplyEnabled();
+    if (!chbGrantingStanDeduct->isChecked()) {
+        for (const Count* count : {&m_children, &m_third, &m_disabled})
+            count->year->clear();
+    }
+}
+
+void TfrFrameStandartDeduct::OnConstantClicked(Count& count) {
+    ApplyEnabled();
+    if (count.constant->isChecked())
+        OnYearCountChanged(count);
+}
+
+void TfrFrameStandartDeduct::OnYearCountChanged(const Count& count) {
+    if (m_loading || !count.constant->isChecked())
+        return;
+    for (TMaskedEdit* month : count.months)
+        month->setText(count.year->text());
+}
+
+void TfrFrameStandartDeduct::ApplyGuardianPanel() {
+    if (m_loading)
+        return;
+    bool disabledChildren = IntegerFieldValue(m_disabled.year->text()) > 0;
+    for (const TMaskedEdit* month : m_disabled.months)
+        disabledChildren = disabledChildren || IntegerFieldValue(month->text()) > 0;
+    pnPopOp->setVisible(disabledChildren);
+}
+
+void TfrFrameStandartDeduct::RunCodesDialog() {
+    if (m_loading)
+        return;
+    TfmDif dialog(Host());
+    dialog.SetChoices(Record().MonthlyPersonalCodes);
+    if (!dialog.Run())
+        return;
+    Record().MonthlyCodesPresent = true;
+    Record().MonthlyPersonalCodes = dialog.GetChoices();
+    NotifyChanged();
+}
+
+void TfrFrameStandartDeduct::RunStatusDialog() {
+    if (m_loading)
+        return;
+    TfmDif2 dialog(Host());
+    dialog.SetChoices(Record().MonthlySingleParentMarks);
+    if (!dialog.Run())
+        return;
+    Record().MonthlyStatusPresent = true;
+    Record().MonthlySingleParentMarks = dialog.GetChoices();
+    NotifyChanged();
+}
+
+void TfrFrameStandartDeduct::OnAmountChanged(int month, TMaskedEdit* edit) {
+    if (!m_loading && !edit->text().isEmpty())
+        m_monthTicks[month]->setChecked(true);
+}
+
+void TfrFrameStandartDeduct::OnMonthTickClicked(int month) {
+    if (m_monthTicks[month]->isChecked())
+        return;
+    m_incomes[month]->clear();
+    m_expenses[month]->clear();
+}
+
+}  // namespace zizaza
