@@ -1,5 +1,6 @@
 #include "screens/ScreenCatalog.h"
 
+#include "screens/TfrBusinessNew.h"
 #include "screens/TfrFrameDeductData.h"
 #include "screens/TfrInitialData.h"
 #include "screens/TfrInvestTov.h"
@@ -23,6 +24,7 @@ ScreenCatalog ScreenCatalog::Standard() {
     catalog.Register(ScreenId::InitialData, Make<TfrInitialData>());
     catalog.Register(ScreenId::PersonInfo, Make<TfrPersonNaim>());
     catalog.Register(ScreenId::RussianIncome, Make<TfrRussianIncome>());
+    catalog.Register(ScreenId::BusinessIncome, Make<TfrBusinessNew>());
     catalog.Register(ScreenId::Deduction, Make<TfrFrameDeductData>());
     catalog.Register(ScreenId::InvestTov, Make<TfrInvestTov>());
     return catalog;

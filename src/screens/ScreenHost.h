@@ -11,6 +11,7 @@ class UserInterface;
 class TfmInputInspectionNumber;
 class TfmGrazhd;
 class mTDeclaration;
+class OkvedDict;
 
 // The shell's variable that holds the current declaration. Screens keep a reference to the
 // slot, not to the document, so a document replaced by New or Open is seen at once.
@@ -50,6 +51,9 @@ public:
     // The countries picker built at start-up; nullptr without the countries dictionary, and
     // for hosts that offer no country choice.
     virtual TfmGrazhd* CountriesPicker() { return nullptr; }
+    // The activity-code dictionary loaded at start-up; nullptr without it, and for hosts that
+    // offer no activity-code choice.
+    virtual const OkvedDict* Okved() const { return nullptr; }
     // The program's folder, with a trailing separator.
     virtual QString ProgramFolder() const = 0;
     // Opens the help window at a page of the program's help ("runprogramm.htm").
