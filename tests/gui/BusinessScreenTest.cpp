@@ -397,6 +397,18 @@ TEST_F(BusinessScreenTest, FocusItemSelectsTheActivity) {
     EXPECT_EQ(List()->currentItem(), List()->topLevelItem(2)) << "no such activity";
 }
 
+TEST_F(BusinessScreenTest, TheDeclarationCheckOpensTheScreenAtTheActivity) {
+    const QString file = files.path() + QStringLiteral("/business.tv7");
+    ThreeActivities().Save(file.toStdString());
+    Start({file}, false);
+    window->Navigate(8u | (2u << 16));
+    auto* screen = dynamic_cast<TfrBusinessNew*>(window->CurrentScreen());
+    ASSERT_NE(screen, nullptr);
+    EXPECT_TRUE(window->ScreenButton(ScreenId::BusinessIncome)->Down());
+    EXPECT_EQ(List()->currentItem(), List()->topLevelItem(1));
+    EXPECT_FALSE(ItemizedBox()->isVisibleTo(window.get())) << "the notary's values are shown";
+}
+
 class OkvedPickerTest : public ::testing::Test, public WithApp {
 protected:
     OkvedDict dict = OkvedDict::FromDoc(XmlDoc::ParseText(kOkvedXml, "okved.xml"));
