@@ -2,7 +2,6 @@
 
 #include <QComboBox>
 #include <QGridLayout>
-#include <QKeyEvent>
 #include <QLabel>
 
 #include "screens/ScreenCheckRun.h"
@@ -44,9 +43,7 @@ TfmIncomeInvestTov::TfmIncomeInvestTov(ScreenHost& host)
     grid->addWidget(cbIncomeCod, 0, 1, 1, 2);
 
     auto amount = [this, grid](int row, const char* name, QLabel* label) {
-        auto* edit = Named(new TMaskedEdit(this), name);
-        edit->SetupMoney();
-        edit->setFixedWidth(140);
+        TMaskedEdit* edit = parts::MoneyEdit(this, name);
         grid->addWidget(label, row, 0);
         grid->addWidget(edit, row, 1);
         return edit;
@@ -62,6 +59,8 @@ TfmIncomeInvestTov::TfmIncomeInvestTov(ScreenHost& host)
     Content()->addLayout(grid);
 
     connect(cbIncomeCod, &QComboBox::currentIndexChanged, this, &TfmIncomeInvestTov::OnKindChanged);
+    // Only "Да", "Нет" and the close box end this dialog.
+    SetEnterEscapeHandled(false);
     cbIncomeCod->setFocus();
 }
 
@@ -115,18 +114,6 @@ int TfmIncomeInvestTov::CheckEntries() {
 void TfmIncomeInvestTov::FocusEntry(int item) {
     if (item == kItemOperationKind)
         cbIncomeCod->setFocus();
-}
-
-void TfmIncomeInvestTov::keyPressEvent(QKeyEvent* event) {
-    switch (event->key()) {
-        case Qt::Key_Return:
-        case Qt::Key_Enter:
-        case Qt::Key_Escape:
-            event->accept();
-            return;
-        default:
-            QDialog::keyPressEvent(event);
-    }
 }
 
 }  // namespace zizaza

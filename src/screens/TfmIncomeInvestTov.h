@@ -35,8 +35,6 @@ public:
 protected:
     int CheckEntries() override;
     void FocusEntry(int item) override;
-    // Enter and Escape do nothing here: only "Да", "Нет" and the close box end this dialog.
-    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void OnKindChanged();

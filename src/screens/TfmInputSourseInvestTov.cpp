@@ -26,15 +26,9 @@ TfmInputSourseInvestTov::TfmInputSourseInvestTov(ScreenHost& host)
     meSourseName = Named(new TMaskedEdit(this), "meSourseName");
     meSourseName->SetupText(1000);
     meSourseName->setMinimumWidth(380);
-    auto digits = [this](const char* name, int length) {
-        auto* edit = Named(new TMaskedEdit(this), name);
-        edit->SetupDigits(length);
-        edit->setFixedWidth(140);
-        return edit;
-    };
-    meINN = digits("meINN", 12);
-    meKPP = digits("meKPP", 9);
-    meOKATO = digits("meOKATO", 11);
+    meINN = parts::DigitsEdit(this, "meINN", 12);
+    meKPP = parts::DigitsEdit(this, "meKPP", 9);
+    meOKATO = parts::DigitsEdit(this, "meOKATO", 11);
     auto* form = new QFormLayout;
     form->addRow(QStringLiteral("Наименование инвестиционного товарищества"), meSourseName);
     form->addRow(QStringLiteral("ИНН"), meINN);

@@ -25,9 +25,7 @@ QList<QPushButton*> ButtonRow(QWidget* parent, QHBoxLayout* row,
                               std::initializer_list<std::array<const char*, 3>> buttons) {
     QList<QPushButton*> made;
     for (const auto& [name, caption, hint] : buttons) {
-        auto* button = Named(new QPushButton(QString::fromUtf8(caption), parent), name);
-        button->setToolTip(QString::fromUtf8(hint));
-        button->setAutoDefault(false);
+        QPushButton* button = parts::ListButton(parent, name, QString::fromUtf8(caption), QString::fromUtf8(hint));
         row->addWidget(button);
         made << button;
     }
@@ -118,24 +116,16 @@ void TfrInvestTov::BuildTotals(QGroupBox* box) {
     pnlItogIncomeSum->setFrameShape(QFrame::StyledPanel);
     pnlItogIncomeSum->setFrameShadow(QFrame::Sunken);
     pnlItogIncomeSum->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    auto total = [box](const char* name, bool money) {
-        auto* edit = Named(new TMaskedEdit(box), name);
-        if (money)
-            edit->SetupMoney();
-        else
-            edit->SetupDigits(12);  // whole roubles
-        return edit;
-    };
-    meHoldSum = total("meHoldSum", false);
-    meObl = total("meObl", true);
-    meTaxIsch = total("meTaxIsch", false);
+    pnlItogIncomeSum->setFixedWidth(140);
+    meHoldSum = parts::RoublesEdit(box, "meHoldSum");
+    meObl = parts::MoneyEdit(box, "meObl");
+    meTaxIsch = parts::RoublesEdit(box, "meTaxIsch");
     const std::pair<const char*, QWidget*> rows[] = {{"Общая сумма дохода", pnlItogIncomeSum},
                                                      {"Сумма налога удержанная ", meHoldSum},
                                                      {"Облагаемая сумма дохода", meObl},
                                                      {"Сумма налога исчисленная", meTaxIsch}};
     int row = 0;
     for (auto [caption, field] : rows) {
-        field->setFixedWidth(140);
         layout->addWidget(new QLabel(QString::fromUtf8(caption), box), row, 0);
         layout->addWidget(field, row++, 1, Qt::AlignLeft);
     }
