@@ -17,10 +17,10 @@ const char* const kListNames[12] = {"cmbJan", "cmbFeb", "cmbMar", "cmbApr", "cmb
 }  // namespace
 
 const QStringList& MonthNames() {
-    static const QStringList names = {
-        QStringLiteral("Январь"), QStringLiteral("Февраль"), QStringLiteral("Март"),    QStringLiteral("Апрель"),
-        QStringLiteral("Май"),    QStringLiteral("Июнь"),    QStringLiteral("Июль"),    QStringLiteral("Август"),
-        QStringLiteral("Сентябрь"), QStringLiteral("Октябрь"), QStringLiteral("Ноябрь"), QStringLiteral("Декабрь")};
+    static const QStringList names = {QStringLiteral("Январь"),  QStringLiteral("Февраль"), QStringLiteral("Март"),
+                                      QStringLiteral("Апрель"),  QStringLiteral("Май"),     QStringLiteral("Июнь"),
+                                      QStringLiteral("Июль"),    QStringLiteral("Август"),  QStringLiteral("Сентябрь"),
+                                      QStringLiteral("Октябрь"), QStringLiteral("Ноябрь"),  QStringLiteral("Декабрь")};
     return names;
 }
 

@@ -58,12 +58,15 @@ TfrFrameStandartDeduct::TfrFrameStandartDeduct(ScreenHost& owner, QWidget* paren
     ApplyGuardianPanel();
 }
 
-mTStandartDeduct& TfrFrameStandartDeduct::Record() const { return Doc().StandardDeductions; }
+mTStandartDeduct& TfrFrameStandartDeduct::Record() const {
+    return Doc().StandardDeductions;
+}
 
 void TfrFrameStandartDeduct::BuildLayout() {
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(8, 8, 8, 8);
-    auto* box = ScreenGroup(this, "gbStandartDeduct", QStringLiteral("Стандартные налоговые вычеты (коды 104-105,114-149)"));
+    auto* box =
+        ScreenGroup(this, "gbStandartDeduct", QStringLiteral("Стандартные налоговые вычеты (коды 104-105,114-149)"));
     auto* boxLayout = new QVBoxLayout(box);
     chbGrantingStanDeduct =
         Named(new QCheckBox(QStringLiteral("Предоставить стандартные вычеты"), box), "chbGrantingStanDeduct");
@@ -157,8 +160,7 @@ void TfrFrameStandartDeduct::BuildCount(Count& count, QWidget* parent, const cha
     count.year = CountEdit(parent, QStringLiteral("me") + QLatin1String(name), digits);
     count.upDown = NamedAs(new TUpDown(count.year, 0, maximum, parent), QStringLiteral("ud") + QLatin1String(name));
     for (int m = 0; m < 12; ++m) {
-        count.months[m] =
-            CountEdit(parent, QStringLiteral("me") + kMonthSuffixes[m] + QLatin1String(suffix), 2);
+        count.months[m] = CountEdit(parent, QStringLiteral("me") + kMonthSuffixes[m] + QLatin1String(suffix), 2);
         count.months[m]->setToolTip(monthHint);
     }
 }
@@ -231,15 +233,29 @@ void TfrFrameStandartDeduct::LoadFromDocument() {
     // The radio buttons and constant ticks follow the record even when no deduction is asked for,
     // so that ticking the grant later starts from the stored choices.
     switch (r.PersonalCode) {
-        case 104: rb104->setChecked(true); break;
-        case 105: rb105->setChecked(true); break;
-        case 110: rbQ->setChecked(true); break;
-        default: rb103->setChecked(true); break;
+        case 104:
+            rb104->setChecked(true);
+            break;
+        case 105:
+            rb105->setChecked(true);
+            break;
+        case 110:
+            rbQ->setChecked(true);
+            break;
+        default:
+            rb103->setChecked(true);
+            break;
     }
     switch (r.ChildStatus) {
-        case 102: rbOneParent->setChecked(true); break;
-        case 103: rbQ2->setChecked(true); break;
-        default: rbTowParents->setChecked(true); break;
+        case 102:
+            rbOneParent->setChecked(true);
+            break;
+        case 103:
+            rbQ2->setChecked(true);
+            break;
+        default:
+            rbTowParents->setChecked(true);
+            break;
     }
     m_children.constant->setChecked(r.ChildrenConstant);
     m_third.constant->setChecked(r.ThirdConstant);
@@ -309,7 +325,8 @@ void TfrFrameStandartDeduct::SaveCount(const Count& count, bool& constant, int32
 
 void TfrFrameStandartDeduct::ApplyEnabled() {
     const bool on = chbGrantingStanDeduct->isChecked();
-    for (QWidget* w : std::initializer_list<QWidget*>{rb103, rb104, rb105, rbQ, rbTowParents, rbOneParent, rbQ2, cbPopOp})
+    for (QWidget* w :
+         std::initializer_list<QWidget*>{rb103, rb104, rb105, rbQ, rbTowParents, rbOneParent, rbQ2, cbPopOp})
         w->setEnabled(on);
     for (QLabel* label : m_monthLabels)
         label->setEnabled(on);

@@ -79,9 +79,9 @@ private:
     QRadioButton* rbTowParents = nullptr;
     QRadioButton* rbOneParent = nullptr;
     QRadioButton* rbQ2 = nullptr;
-    Count m_children;    // first and second children
-    Count m_third;       // third and later children
-    Count m_disabled;    // disabled children of groups I and II
+    Count m_children;  // first and second children
+    Count m_third;     // third and later children
+    Count m_disabled;  // disabled children of groups I and II
     std::array<QLabel*, 12> m_monthLabels{};
     QWidget* pnPopOp = nullptr;
     QCheckBox* cbPopOp = nullptr;

@@ -69,11 +69,10 @@ protected:
 
 TEST_F(StandardDeductionsTest, ContainerShowsTheStandardTabAndNavigatesToIt) {
     TfrFrameDeductData& container = Open(Declaration());
-    const std::pair<const char*, QString> tabs[] = {
-        {"fbStandart", QStringLiteral("Стандартные")},
-        {"fbSocial", QStringLiteral("Социальные")},
-        {"fbConstruction", QStringLiteral("Имущественный")},
-        {"fbCB", QStringLiteral("Инвестиционные и убытки по ЦБ")}};
+    const std::pair<const char*, QString> tabs[] = {{"fbStandart", QStringLiteral("Стандартные")},
+                                                    {"fbSocial", QStringLiteral("Социальные")},
+                                                    {"fbConstruction", QStringLiteral("Имущественный")},
+                                                    {"fbCB", QStringLiteral("Инвестиционные и убытки по ЦБ")}};
     for (const auto& [name, caption] : tabs)
         EXPECT_EQ(W<TFlashButton>(QString::fromLatin1(name))->text(), caption) << name;
     EXPECT_TRUE(W<TFlashButton>("fbStandart")->Down());
