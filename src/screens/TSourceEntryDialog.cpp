@@ -1,6 +1,7 @@
 #include "screens/TSourceEntryDialog.h"
 
 #include <QFormLayout>
+#include <QLabel>
 #include <QVBoxLayout>
 
 #include "checks/IdentifierChecks.h"
@@ -56,6 +57,11 @@ QString TSourceEntryDialog::TrimmedName() const {
     return meName->text().trimmed();
 }
 
+void TSourceEntryDialog::SetNameCaption(const QString& caption) {
+    if (auto* label = qobject_cast<QLabel*>(m_form->labelForField(meName)))
+        label->setText(caption);
+}
+
 bool TSourceEntryDialog::Blocks(ISourceCheckDialog& dialog, std::string_view message, bool skippable) const {
     const bool fix = dialog.ShowProblem(m_areaTitle, message, skippable) == kCheckFix;
     return fix || !skippable;
@@ -63,11 +69,11 @@ bool TSourceEntryDialog::Blocks(ISourceCheckDialog& dialog, std::string_view mes
 
 int TSourceEntryDialog::CheckEntries() {
     SourceCheckDialog dialog(Host().Ui(), this);
-    const int field = m_rule == SourceRule::Payment
-                          ? CheckPaymentSource(dialog, m_areaTitle, Std(meName), true, Std(meOKTMO), Std(meKPP),
-                                               Std(meINN))
-                          : CheckOrganizationSource(dialog, m_areaTitle, Std(meName), Std(meOKTMO), Std(meKPP),
-                                                    Std(meINN));
+    const int field = m_rule == SourceRule::Organization
+                          ? CheckOrganizationSource(dialog, m_areaTitle, Std(meName), Std(meOKTMO), Std(meKPP),
+                                                    Std(meINN))
+                          : CheckPaymentSource(dialog, m_areaTitle, Std(meName), m_rule == SourceRule::Payment,
+                                               Std(meOKTMO), Std(meKPP), Std(meINN));
     return field != kSourceFieldNone ? field : CheckAmounts(dialog);
 }
 

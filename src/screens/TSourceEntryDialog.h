@@ -21,6 +21,7 @@ class TSourceEntryDialog : public TEntryDialog {
 public:
     enum class SourceRule {
         Payment,       // a person or an organisation; a missing OKTMO may be skipped
+        PaymentStrict, // a person or an organisation; nothing may be skipped
         Organization,  // an organisation with a 10-digit INN; nothing may be skipped
     };
 
@@ -36,6 +37,9 @@ public:
 protected:
     // Rows of the derived dialog go below the source fields.
     QFormLayout* Form() const { return m_form; }
+    TMaskedEdit* NameEdit() const { return meName; }
+    TMaskedEdit* OktmoEdit() const { return meOKTMO; }
+    void SetNameCaption(const QString& caption);
     std::string_view AreaTitle() const { return m_areaTitle; }
 
     // Runs after the source check has passed; 0 accepts, another code names the item to focus.

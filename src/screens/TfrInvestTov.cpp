@@ -173,17 +173,17 @@ bool TfrInvestTov::AddSource() {
     TfmInputSourseInvestTov dialog(Host());
     if (!dialog.Run() || dialog.TrimmedName().isEmpty())
         return false;
-    dialog.Apply(Doc().InvestPartnershipIncome(Doc().AddInvestPartnershipIncome()));
+    dialog.ApplySource(Doc().InvestPartnershipIncome(Doc().AddInvestPartnershipIncome()));
     return true;
 }
 
 bool TfrInvestTov::EditSource(int record) {
     mTInvestTov& source = Doc().InvestPartnershipIncome(static_cast<size_t>(record));
     TfmInputSourseInvestTov dialog(Host());
-    dialog.Fill(source);
+    dialog.FillSource(source);
     if (!dialog.Run() || dialog.TrimmedName().isEmpty())
         return false;
-    dialog.Apply(source);
+    dialog.ApplySource(source);
     return true;
 }
 
