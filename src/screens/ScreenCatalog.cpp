@@ -1,6 +1,7 @@
 #include "screens/ScreenCatalog.h"
 
 #include "screens/TfrBusinessNew.h"
+#include "screens/TfrCurrency.h"
 #include "screens/TfrFrameDeductData.h"
 #include "screens/TfrInitialData.h"
 #include "screens/TfrInvestTov.h"
@@ -25,6 +26,7 @@ ScreenCatalog ScreenCatalog::Standard() {
     catalog.Register(ScreenId::PersonInfo, Make<TfrPersonNaim>());
     catalog.Register(ScreenId::RussianIncome, Make<TfrRussianIncome>());
     catalog.Register(ScreenId::BusinessIncome, Make<TfrBusinessNew>());
+    catalog.Register(ScreenId::ForeignIncome, Make<TfrCurrency>());
     catalog.Register(ScreenId::Deduction, Make<TfrFrameDeductData>());
     catalog.Register(ScreenId::InvestTov, Make<TfrInvestTov>());
     return catalog;

@@ -12,6 +12,7 @@ class TfmInputInspectionNumber;
 class TfmGrazhd;
 class mTDeclaration;
 class OkvedDict;
+class CurrencyRates;
 
 // The shell's variable that holds the current declaration. Screens keep a reference to the
 // slot, not to the document, so a document replaced by New or Open is seen at once.
@@ -54,6 +55,9 @@ public:
     // The activity-code dictionary loaded at start-up; nullptr without it, and for hosts that
     // offer no activity-code choice.
     virtual const OkvedDict* Okved() const { return nullptr; }
+    // The currencies with their rates loaded at start-up; nullptr without them, and for hosts
+    // that offer no currency choice.
+    virtual const CurrencyRates* Rates() const { return nullptr; }
     // The program's folder, with a trailing separator.
     virtual QString ProgramFolder() const = 0;
     // Opens the help window at a page of the program's help ("runprogramm.htm").

@@ -1,0 +1,98 @@
+#include "screens/TfmInputCurrencySourseIncome.h"
+
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QPushButton>
+
+#include "app/UserInterface.h"
+#include "dictionaries/ui/TfmGrazhd.h"
+#include "screens/ScreenCheckRun.h"
+#include "screens/ScreenHost.h"
+#include "screens/ScreenWidgets.h"
+#include "screens/controls/TMaskedEdit.h"
+
+namespace zizaza {
+
+namespace {
+
+constexpr int kNameLength = 1000;
+constexpr int kCountryItem = 1;
+
+}  // namespace
+
+TfmInputCurrencySourseIncome::TfmInputCurrencySourseIncome(ScreenHost& host)
+    : TEntryDialog(host, QStringLiteral("Доход")) {
+    setObjectName(QStringLiteral("fmInputCurrencySourseIncome"));
+    auto* form = new QFormLayout;
+    meSourseName = Named(new TMaskedEdit(this), "meSourseName");
+    meSourseName->SetupText(kNameLength);
+    meSourseName->setMinimumWidth(360);
+    form->addRow(QStringLiteral("Наименование источника выплаты"), meSourseName);
+    meGos = parts::DigitsEdit(this, "meGos", 3);
+    meGos->setFixedWidth(50);
+    bnGos = parts::CodeChooser(this, "bnGos");
+    // Without the countries dictionary the code can only be typed.
+    bnGos->setEnabled(host.CountriesPicker() != nullptr);
+    auto* countryRow = new QHBoxLayout;
+    countryRow->addWidget(meGos);
+    countryRow->addWidget(bnGos);
+    countryRow->addStretch();
+    form->addRow(QStringLiteral("Код страны"), countryRow);
+    Content()->addLayout(form);
+    connect(bnGos, &QPushButton::clicked, this, &TfmInputCurrencySourseIncome::ChooseCountry);
+    meSourseName->setFocus();
+}
+
+void TfmInputCurrencySourseIncome::Fill(const QString& name, const QString& countryCode) {
+    meSourseName->setText(name);
+    meGos->setText(countryCode);
+}
+
+QString TfmInputCurrencySourseIncome::TrimmedName() const {
+    return meSourseName->text().trimmed();
+}
+
+QString TfmInputCurrencySourseIncome::Name() const {
+    return meSourseName->text();
+}
+
+QString TfmInputCurrencySourseIncome::CountryCode() const {
+    return meGos->text();
+}
+
+void TfmInputCurrencySourseIncome::keyPressEvent(QKeyEvent* event) {
+    m_byEnter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    TEntryDialog::keyPressEvent(event);
+    m_byEnter = false;
+}
+
+int TfmInputCurrencySourseIncome::CheckEntries() {
+    if (!meGos->text().trimmed().isEmpty())
+        return 0;
+    ScreenCheckRun run(Host().Ui(), this, QStringLiteral("Источник дохода"));
+    run.DisableSkip();
+    run.DisableSkipAll();
+    run.Problem(true, QStringLiteral("Не выбран код страны"), kCountryItem);
+    // A source abroad needs its country, so whatever the answer the dialog stays open; the
+    // user sees the code chosen before accepting it.
+    if (!m_byEnter && run.Result() == kCountryItem)
+        ChooseCountry();
+    return kCountryItem;
+}
+
+void TfmInputCurrencySourseIncome::FocusEntry(int /*item*/) {
+    meGos->setFocus();
+}
+
+void TfmInputCurrencySourseIncome::ChooseCountry() {
+    TfmGrazhd* picker = Host().CountriesPicker();
+    if (!picker)
+        return;
+    picker->SetCurrentCode(meGos->text());
+    if (Host().Ui().RunModal(*picker) != QDialog::Accepted)
+        return;
+    meGos->setText(picker->ChosenCode());
+}
+
+}  // namespace zizaza

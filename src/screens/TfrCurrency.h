@@ -1,0 +1,147 @@
+#pragma once
+
+#include <QString>
+
+#include "screens/TThinkingFrame.h"
+#include "storage/Money.h"
+
+class QCheckBox;
+class QGroupBox;
+class QLabel;
+class QPushButton;
+class QRadioButton;
+class QTreeWidget;
+
+namespace zizaza {
+
+class IncomeCodeDict;
+class TDtpPanel;
+class TListScreenHelper;
+class TMaskedDocEdit;
+class TMaskedEdit;
+class mTCurrencyIncome;
+struct CurrencyRate;
+struct DeductionEntry;
+
+// "Доходы за пределами РФ": the sources abroad of the declaration's list CurrencyIncomes and,
+// for the selected one, its income: code, dates, currency with the rates of both dates (from
+// the rate dictionary or typed), amounts in the currency and in roubles, the foreign tax, a
+// deduction and the data of a controlled foreign company.
+class TfrCurrency : public TThinkingFrame {
+    Q_OBJECT
+public:
+    TfrCurrency(ScreenHost& owner, QWidget* parent, DeclarationSlot& slot);
+
+    void SaveToDocument() override;
+    uint16_t CheckScreen() override;
+    // Selects the source with the 1-based number.
+    void FocusItem(uint16_t item) override;
+    void FocusFirstList() override;
+
+private:
+    // The two dates a rate is needed for.
+    enum class RateDate { Income, Tax };
+
+    // Layout (TfrCurrency.cpp).
+    void BuildList(QGroupBox* box);
+    QGroupBox* BuildIncome();
+    QGroupBox* BuildExchange();
+    QGroupBox* BuildAmounts(const char* name, const QString& caption, TMaskedEdit*& currency, QLabel*& roubles,
+                            const char* currencyName, const char* roublesName);
+    QGroupBox* BuildDeduction();
+    QGroupBox* BuildCfc();
+    void ConnectRules();
+
+    // The list and the selected record (TfrCurrency.cpp).
+    mTCurrencyIncome& Record() const;
+    bool AddSource();
+    bool EditSource(int record);
+    void RemoveSource(int record);
+    void CopySource();
+    void SourceSelected(int record);
+    void SaveRecord(mTCurrencyIncome& r) const;
+    void LoadRecord(const mTCurrencyIncome& r);
+    void LoadDeduction(const mTCurrencyIncome& r);
+    void ClearEntries();
+
+    // Rules of the entries (TfrCurrencyRules.cpp).
+    void ChooseIncomeCode();
+    void ChooseDeductCode();
+    void ChooseCurrency();
+    void CurrencyCodeChanged();
+    void DateChanged(RateDate which);
+    void AutoRateClicked();
+    void IncomeAmountChanged();
+    void TaxAmountChanged();
+    // The CFC number and profit rule by the income code.
+    void ApplyCfcRules(int incomeCode);
+    void SetDeductionPartEnabled(bool enabled);
+    void ShowDeductionAttributes();
+    // The currency name read-only from the dictionary, or editable for a currency it lacks.
+    void ShowCurrencyName(bool keepTyped);
+    const CurrencyRate* FindRate(RateDate which) const;
+    // The automatic box is offered while at least one of the dates has a rate in force.
+    void UpdateAutoAvailability();
+    // With the box ticked: the rate and units of the date from the dictionary, read-only; a
+    // date without a rate in force stays editable and empty.
+    void ApplyAutoRate(RateDate which);
+    TMaskedEdit* RateEdit(RateDate which) const;
+    TMaskedEdit* UnitsEdit(RateDate which) const;
+    // The amount in roubles of the amount field at the date's rate; 0 unless all are filled.
+    Money RoublesOf(TMaskedEdit* amount, RateDate which) const;
+    void ShowDeductionAmount();
+
+    const IncomeCodeDict& m_dict;
+    // The selected source (-1: none); its values are in the entries.
+    int m_selected = -1;
+    // Set while entries are filled by the program, so that their change events do not cascade.
+    bool m_filling = false;
+    // What the income and deduction choices left: the income's dictionary rate, name and
+    // whether it offers deductions; the chosen deduction entry (nullptr: none, or one the
+    // dictionary does not offer for the income).
+    int m_incomeCode = 0;
+    int m_rateCode = 0;
+    QString m_incomeName;
+    bool m_hasDeductions = false;
+    int m_deductCode = 0;
+    const DeductionEntry* m_deduction = nullptr;
+
+    QTreeWidget* lvSourseIncomeInfo = nullptr;
+    TListScreenHelper* m_list = nullptr;
+    QPushButton* fbCopySourse = nullptr;
+    TMaskedEdit* meAppB = nullptr;
+
+    QLabel* pnlIncomeCod = nullptr;
+    QPushButton* bnIncomeCod = nullptr;
+    QLabel* lbIncomeName = nullptr;
+    TDtpPanel* dtIncomeGetDate = nullptr;
+    TDtpPanel* dtSubtractDate = nullptr;
+
+    TMaskedEdit* meCurrencyCode = nullptr;
+    QPushButton* bnCurrencyCode = nullptr;
+    TMaskedEdit* meCurrencyName = nullptr;
+    QCheckBox* chbAutoExchange = nullptr;
+    QLabel* lbAutoExchange = nullptr;
+    TMaskedEdit* meCurrencyExchange = nullptr;
+    TMaskedEdit* meCurrencyUnits = nullptr;
+    TMaskedEdit* meCurrencyExchange2 = nullptr;
+    TMaskedEdit* meCurrencyUnits2 = nullptr;
+
+    TMaskedEdit* meIncomeCurrencySum = nullptr;
+    QLabel* pnlIncomeRublSum = nullptr;
+    TMaskedEdit* meTaxCurrencySum = nullptr;
+    QLabel* pnlTaxRoubleSum = nullptr;
+
+    QLabel* lbSubtractCod = nullptr;
+    QLabel* pnlSubtractCod = nullptr;
+    QPushButton* bnSubtractCod = nullptr;
+    QLabel* lbSubtractSum = nullptr;
+    TMaskedEdit* meSubtractSum = nullptr;
+
+    TMaskedDocEdit* meKIKNum = nullptr;
+    QGroupBox* gbKIKProfit = nullptr;
+    QRadioButton* rb1 = nullptr;
+    QRadioButton* rb2 = nullptr;
+};
+
+}  // namespace zizaza

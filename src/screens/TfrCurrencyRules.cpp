@@ -1,0 +1,256 @@
+// The rules that tie the entries of the foreign incomes screen together: income and deduction
+// choices, the currency with its rates by date, and the amounts in roubles.
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <initializer_list>
+
+#include "app/UserInterface.h"
+#include "dictionaries/CurrencyRates.h"
+#include "dictionaries/IncomeCodeDict.h"
+#include "dictionaries/ui/TfmInputCurrencyCode.h"
+#include "dictionaries/ui/TfmInputDeductCode.h"
+#include "dictionaries/ui/TfmInputIncomeCode.h"
+#include "model/mTCurrencyIncome.h"
+#include "screens/ScreenFormat.h"
+#include "screens/TfrCurrency.h"
+#include "screens/controls/TDtpPanel.h"
+#include "screens/controls/TMaskedDocEdit.h"
+#include "screens/controls/TMaskedEdit.h"
+
+namespace zizaza {
+
+namespace {
+
+// Radio buttons of a group can only be cleared together with their exclusivity off.
+void ClearRadios(std::initializer_list<QRadioButton*> radios) {
+    for (QRadioButton* rb : radios) {
+        rb->setAutoExclusive(false);
+        rb->setChecked(false);
+        rb->setAutoExclusive(true);
+    }
+}
+
+// A rate text of the dictionary as the screen shows it; the file may use either separator.
+std::optional<Money> DictionaryRate(const std::string& text) {
+    if (auto v = Money::Parse(text, '.'))
+        return v;
+    return Money::Parse(text, ',');
+}
+
+}  // namespace
+
+void TfrCurrency::ChooseIncomeCode() {
+    const QString current = m_incomeCode == 0 ? QString() : QString::number(m_incomeCode);
+    TfmInputIncomeCode picker(this, false, current, QString(), m_dict);
+    if (Host().Ui().RunModal(picker) != QDialog::Accepted || picker.ChosenCode() == current)
+        return;
+    NotifyChanged();
+    m_filling = true;
+    m_incomeCode = picker.ChosenCode().toInt();
+    m_rateCode = picker.ChosenRate();
+    m_incomeName = picker.ChosenName();
+    m_hasDeductions = picker.ChosenHasDeductions();
+    m_deduction = nullptr;
+    m_deductCode = 0;
+    pnlIncomeCod->setText(picker.ChosenCode());
+    lbIncomeName->setText(m_incomeName);
+    meIncomeCurrencySum->setEnabled(true);
+    pnlSubtractCod->clear();
+    meSubtractSum->clear();
+    ApplyCfcRules(m_incomeCode);
+    SetDeductionPartEnabled(m_hasDeductions);
+    m_filling = false;
+}
+
+void TfrCurrency::ApplyCfcRules(int incomeCode) {
+    const bool number = incomeCode == 1000 || incomeCode == 1001 || incomeCode == 1012;
+    const bool profitRule = incomeCode == 1000;
+    meKIKNum->setEnabled(number);
+    if (!number)
+        meKIKNum->SetStoredText(QString());
+    gbKIKProfit->setEnabled(profitRule);
+    if (!profitRule)
+        ClearRadios({rb1, rb2});
+}
+
+void TfrCurrency::SetDeductionPartEnabled(bool enabled) {
+    for (QWidget* w : std::initializer_list<QWidget*>{lbSubtractCod, pnlSubtractCod, bnSubtractCod, lbSubtractSum,
+                                                       meSubtractSum})
+        w->setEnabled(enabled);
+    lbSubtractSum->setVisible(true);
+    meSubtractSum->setVisible(true);
+    // Until a deduction is chosen there is no amount to type.
+    meSubtractSum->setReadOnly(true);
+}
+
+void TfrCurrency::ShowDeductionAttributes() {
+    lbSubtractSum->setVisible(m_deduction->Visible());
+    meSubtractSum->setVisible(m_deduction->Visible());
+    meSubtractSum->setReadOnly(!m_deduction->Enabled());
+}
+
+void TfrCurrency::ChooseDeductCode() {
+    if (!m_hasDeductions)
+        return;
+    const QString current = m_deductCode == 0 && !m_deduction ? QString() : QString::number(m_deductCode);
+    TfmInputDeductCode picker(this, true, current, QString::number(m_incomeCode), m_dict);
+    if (Host().Ui().RunModal(picker) != QDialog::Accepted || !picker.Chosen() || picker.ChosenCode() == current)
+        return;
+    NotifyChanged();
+    m_filling = true;
+    m_deduction = picker.Chosen();
+    m_deductCode = picker.ChosenCode().toInt();
+    pnlSubtractCod->setText(picker.ChosenCode());
+    ShowDeductionAttributes();
+    const std::optional<Money> amount =
+        DeductionAmount(*m_deduction, RoublesOf(meIncomeCurrencySum, RateDate::Income));
+    if (m_deduction->Visible() && amount)
+        meSubtractSum->setText(MoneyToScreen(*amount));
+    else
+        meSubtractSum->clear();
+    m_filling = false;
+}
+
+void TfrCurrency::ShowDeductionAmount() {
+    if (!m_hasDeductions || !m_deduction)
+        return;
+    const std::optional<Money> computed =
+        DeductionAmount(*m_deduction, RoublesOf(meIncomeCurrencySum, RateDate::Income));
+    if (computed) {
+        meSubtractSum->setText(MoneyToScreen(*computed));
+        return;
+    }
+    // A typed amount stays as typed, only held under the cap.
+    const Money typed = MoneyFieldValue(meSubtractSum->text());
+    const Money capped = CapDeduction(*m_deduction, typed);
+    if (capped != typed)
+        meSubtractSum->setText(MoneyToScreen(capped));
+}
+
+void TfrCurrency::ChooseCurrency() {
+    const CurrencyRates* rates = Host().Rates();
+    if (!rates)
+        return;
+    const QString previous = meCurrencyCode->text();
+    TfmInputCurrencyCode picker(this, previous, *rates);
+    if (Host().Ui().RunModal(picker) != QDialog::Accepted || picker.ChosenCode() == previous)
+        return;
+    meCurrencyCode->setText(picker.ChosenCode());
+    if (auto warning = CurrencyChoiceWarning(previous.toStdString(), picker.ChosenCode().toStdString()))
+        Host().Ui().Inform(QString::fromUtf8(warning->data(), static_cast<qsizetype>(warning->size())));
+}
+
+void TfrCurrency::CurrencyCodeChanged() {
+    if (m_filling)
+        return;
+    ShowCurrencyName(false);
+    UpdateAutoAvailability();
+    if (chbAutoExchange->isChecked()) {
+        ApplyAutoRate(RateDate::Income);
+        ApplyAutoRate(RateDate::Tax);
+    }
+}
+
+void TfrCurrency::ShowCurrencyName(bool keepTyped) {
+    const CurrencyRates* rates = Host().Rates();
+    const Currency* currency = rates ? rates->FindCurrency(meCurrencyCode->text().toStdString()) : nullptr;
+    if (currency)
+        meCurrencyName->setText(QString::fromStdString(currency->name));
+    else if (!keepTyped)
+        meCurrencyName->clear();
+    meCurrencyName->setReadOnly(currency != nullptr);
+}
+
+const CurrencyRate* TfrCurrency::FindRate(RateDate which) const {
+    const CurrencyRates* rates = Host().Rates();
+    if (!rates)
+        return nullptr;
+    const TDtpPanel* date = which == RateDate::Income ? dtIncomeGetDate : dtSubtractDate;
+    return rates->FindRate(meCurrencyCode->text().toStdString(), date->GetDate());
+}
+
+TMaskedEdit* TfrCurrency::RateEdit(RateDate which) const {
+    return which == RateDate::Income ? meCurrencyExchange : meCurrencyExchange2;
+}
+
+TMaskedEdit* TfrCurrency::UnitsEdit(RateDate which) const {
+    return which == RateDate::Income ? meCurrencyUnits : meCurrencyUnits2;
+}
+
+void TfrCurrency::UpdateAutoAvailability() {
+    const bool available = FindRate(RateDate::Income) || FindRate(RateDate::Tax);
+    chbAutoExchange->setEnabled(available);
+    lbAutoExchange->setEnabled(available);
+    if (available || !chbAutoExchange->isChecked())
+        return;
+    chbAutoExchange->setChecked(false);
+    // The rates stay as they were, now for the user to correct.
+    for (TMaskedEdit* edit : {meCurrencyExchange, meCurrencyUnits, meCurrencyExchange2, meCurrencyUnits2})
+        edit->setReadOnly(false);
+}
+
+void TfrCurrency::ApplyAutoRate(RateDate which) {
+    TMaskedEdit* rate = RateEdit(which);
+    TMaskedEdit* units = UnitsEdit(which);
+    const CurrencyRate* entry = FindRate(which);
+    rate->setReadOnly(entry != nullptr);
+    units->setReadOnly(entry != nullptr);
+    if (!entry) {
+        rate->clear();
+        units->clear();
+        return;
+    }
+    // A text the field refuses leaves the field as it was.
+    if (const std::optional<Money> value = DictionaryRate(entry->rate); value && rate->Accepts(MoneyToScreen(*value)))
+        rate->setText(MoneyToScreen(*value));
+    const QString quantity = QString::fromStdString(entry->quantity).trimmed();
+    if (units->Accepts(quantity))
+        units->setText(quantity);
+}
+
+void TfrCurrency::DateChanged(RateDate which) {
+    if (m_filling)
+        return;
+    UpdateAutoAvailability();
+    if (chbAutoExchange->isChecked())
+        ApplyAutoRate(which);
+}
+
+void TfrCurrency::AutoRateClicked() {
+    if (chbAutoExchange->isChecked()) {
+        ApplyAutoRate(RateDate::Income);
+        ApplyAutoRate(RateDate::Tax);
+        return;
+    }
+    for (TMaskedEdit* edit : {meCurrencyExchange, meCurrencyUnits, meCurrencyExchange2, meCurrencyUnits2}) {
+        edit->setReadOnly(false);
+        edit->clear();
+    }
+}
+
+Money TfrCurrency::RoublesOf(TMaskedEdit* amount, RateDate which) const {
+    const QString units = UnitsEdit(which)->text().trimmed();
+    const QString rate = RateEdit(which)->text().trimmed();
+    if (amount->text().trimmed().isEmpty() || units.isEmpty() || rate.isEmpty())
+        return Money();
+    return mTCurrencyIncome::ToRoubles(MoneyFieldValue(amount->text()), static_cast<int32_t>(IntegerFieldValue(units)),
+                                       MoneyFieldValue(rate));
+}
+
+void TfrCurrency::IncomeAmountChanged() {
+    if (m_filling)
+        return;
+    pnlIncomeRublSum->setText(MoneyToScreen(RoublesOf(meIncomeCurrencySum, RateDate::Income)));
+    ShowDeductionAmount();
+}
+
+void TfrCurrency::TaxAmountChanged() {
+    if (m_filling)
+        return;
+    pnlTaxRoubleSum->setText(MoneyToScreen(RoublesOf(meTaxCurrencySum, RateDate::Tax)));
+}
+
+}  // namespace zizaza

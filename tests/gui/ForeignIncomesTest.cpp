@@ -1,0 +1,360 @@
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTreeWidget>
+
+#include "GuiTest.h"
+#include "checks/ui/TfmCheckError.h"
+#include "model/mTDeclaration.h"
+#include "screens/TfrCurrency.h"
+#include "screens/controls/TDtpPanel.h"
+#include "screens/controls/TMaskedDocEdit.h"
+
+namespace zizaza::test {
+namespace {
+
+// Dollars with rates on 10.01 and 12.01 only, yen quoted per 100 with four decimals, and a
+// Belarusian rouble without rates.
+const char kRatesXml[] =
+    "<?xml version=\"1.0\" encoding=\"UTF-8\"?><CurrencyRates>"
+    "<Currency Code=\"840\" Name=\"Доллар США\">"
+    "<Rate Date=\"10.01.2017\" Rate=\"60.5\" Quantity=\"1\"/>"
+    "<Rate Date=\"12.01.2017\" Rate=\"61.25\" Quantity=\"1\"/></Currency>"
+    "<Currency Code=\"392\" Name=\"Японская иена\">"
+    "<Rate Date=\"01.01.2017\" Rate=\"52.2458\" Quantity=\"100\"/></Currency>"
+    "<Currency Code=\"974\" Name=\"Белорусский рубль\"/>"
+    "</CurrencyRates>";
+
+const char kCountriesXml[] =
+    "<?xml version=\"1.0\" encoding=\"UTF-8\"?><Oksm><C Code=\"643\">РОССИЯ</C><C Code=\"840\">США</C></Oksm>";
+
+Money Amount(const char* text) {
+    return *Money::Parse(text);
+}
+
+ScriptedUi::ModalHandler Answer(int answer) {
+    return [answer](QDialog&) { return answer; };
+}
+
+class ForeignIncomesTest : public MainWindowTest {
+protected:
+    static mTDeclaration Declaration() {
+        mTDeclaration doc;
+        doc.InspectionCode = "7701";
+        doc.SetIncomeFlags(kIncomeForeign);
+        return doc;
+    }
+    // A record that passes the screen's check.
+    static mTCurrencyIncome& Add(mTDeclaration& doc, const char* name, int32_t incomeCode = 1010) {
+        mTCurrencyIncome& r = doc.CurrencyIncome(doc.AddCurrencyIncome());
+        r.SourceName = name;
+        r.CountryCode = "840";
+        r.IncomeCode = incomeCode;
+        r.RateCode = 14;
+        r.CurrencyCode = "840";
+        r.IncomeUnits = 1;
+        r.IncomeRate = Amount("60.5");
+        return r;
+    }
+    TfrCurrency& Open(const mTDeclaration& doc) {
+        folder.Write(QStringLiteral("CurrencyRates.xml"), QByteArray(kRatesXml));
+        folder.Write(QStringLiteral("Oksm.xml"), QByteArray(kCountriesXml));
+        const QString file = files.path() + QStringLiteral("/foreign.tv7");
+        doc.Save(file.toStdString());
+        Start({file}, false);
+        window->ScreenButton(ScreenId::ForeignIncome)->click();
+        auto* screen = dynamic_cast<TfrCurrency*>(window->CurrentScreen());
+        EXPECT_NE(screen, nullptr) << "the foreign incomes screen is not shown";
+        return *screen;
+    }
+    template <typename T = QWidget>
+    T* W(const char* name) {
+        return Find<T>(window.get(), name);
+    }
+    TMaskedEdit* Edit(const char* name) { return W<TMaskedEdit>(name); }
+    QString Label(const char* name) { return W<QLabel>(name)->text(); }
+    QTreeWidget* List() { return W<QTreeWidget>("lvSourseIncomeInfo"); }
+    void Select(int row) { List()->setCurrentItem(List()->topLevelItem(row)); }
+    QCheckBox* AutoBox() { return W<QCheckBox>("chbAutoExchange"); }
+    void SetDate(const char* name, int day) { W<TDtpPanel>(name)->SetDate(Date::Ymd(2017, 1, day)); }
+    mTCurrencyIncome& Record(size_t i) { return window->Declaration().CurrencyIncome(i); }
+    QStringList Rows() {
+        QStringList rows;
+        for (int i = 0; i < List()->topLevelItemCount(); ++i)
+            rows << List()->topLevelItem(i)->text(0);
+        return rows;
+    }
+};
+
+TEST_F(ForeignIncomesTest, RoublesFollowAmountUnitsAndRate) {
+    mTDeclaration doc = Declaration();
+    Add(doc, "Bank").IncomeUnits = 0;
+    Open(doc);
+    Select(0);
+    Edit("meCurrencyUnits")->setText(QStringLiteral("1"));
+    Edit("meCurrencyExchange")->setText(QStringLiteral("64,5"));
+    Edit("meIncomeCurrencySum")->setText(QStringLiteral("1000"));
+    EXPECT_EQ(Label("pnlIncomeRublSum"), QStringLiteral("64500"));
+
+    Edit("meCurrencyUnits")->setText(QStringLiteral("100"));
+    Edit("meCurrencyExchange")->setText(QStringLiteral("30,25"));
+    Edit("meIncomeCurrencySum")->setText(QStringLiteral("333,33"));
+    EXPECT_EQ(Label("pnlIncomeRublSum"), QStringLiteral("100,83"));
+    window->CurrentScreen()->SaveToDocument();
+    EXPECT_EQ(Record(0).IncomeInRoubles, Amount("100.83"));
+    EXPECT_EQ(Record(0).IncomeUnits, 100);
+
+    Edit("meCurrencyUnits")->setText(QStringLiteral("0"));
+    EXPECT_EQ(Label("pnlIncomeRublSum"), QStringLiteral("0"));
+    Edit("meCurrencyUnits")->setText(QStringLiteral("1"));
+    Edit("meCurrencyExchange")->clear();
+    EXPECT_EQ(Label("pnlIncomeRublSum"), QStringLiteral("0"));
+
+    // The tax goes by the rate of the payment date.
+    Edit("meCurrencyUnits2")->setText(QStringLiteral("10"));
+    Edit("meCurrencyExchange2")->setText(QStringLiteral("642,025"));
+    Edit("meTaxCurrencySum")->setText(QStringLiteral("2,5"));
+    EXPECT_EQ(Label("pnlTaxRoubleSum"), QStringLiteral("160,51"));
+}
+
+TEST_F(ForeignIncomesTest, AutomaticRateComesFromTheRateInForceOnTheDate) {
+    mTDeclaration doc = Declaration();
+    Add(doc, "Bank").CurrencyCode.clear();
+    Open(doc);
+    Select(0);
+    EXPECT_FALSE(AutoBox()->isEnabled());
+    SetDate("dtIncomeGetDate", 11);
+    Edit("meCurrencyCode")->setText(QStringLiteral("840"));
+    EXPECT_EQ(Edit("meCurrencyName")->text(), QStringLiteral("Доллар США"));
+    EXPECT_TRUE(Edit("meCurrencyName")->isReadOnly());
+    ASSERT_TRUE(AutoBox()->isEnabled());
+    AutoBox()->click();
+    EXPECT_EQ(Edit("meCurrencyExchange")->text(), QStringLiteral("60,5"));
+    EXPECT_EQ(Edit("meCurrencyUnits")->text(), QStringLiteral("1"));
+    EXPECT_TRUE(Edit("meCurrencyExchange")->isReadOnly());
+    SetDate("dtIncomeGetDate", 12);
+    EXPECT_EQ(Edit("meCurrencyExchange")->text(), QStringLiteral("61,25"));
+    // The payment date 01.01 has no rate in force: it stays for the user to type.
+    EXPECT_FALSE(Edit("meCurrencyExchange2")->isReadOnly());
+    EXPECT_TRUE(Edit("meCurrencyExchange2")->text().isEmpty());
+
+    SetDate("dtIncomeGetDate", 9);
+    EXPECT_FALSE(AutoBox()->isEnabled());
+    EXPECT_FALSE(AutoBox()->isChecked());
+    EXPECT_FALSE(Edit("meCurrencyExchange")->isReadOnly());
+
+    // Four decimals of the Central Bank rate are kept.
+    Edit("meCurrencyCode")->setText(QStringLiteral("392"));
+    AutoBox()->click();
+    EXPECT_EQ(Edit("meCurrencyExchange")->text(), QStringLiteral("52,2458"));
+    EXPECT_EQ(Edit("meCurrencyUnits")->text(), QStringLiteral("100"));
+    AutoBox()->click();
+    EXPECT_TRUE(Edit("meCurrencyExchange")->text().isEmpty());
+
+    Edit("meCurrencyCode")->setText(QStringLiteral("999"));
+    EXPECT_TRUE(Edit("meCurrencyName")->text().isEmpty());
+    EXPECT_FALSE(Edit("meCurrencyName")->isReadOnly());
+    EXPECT_FALSE(AutoBox()->isEnabled());
+}
+
+TEST_F(ForeignIncomesTest, PickingABelarusianRoubleWarnsOnce) {
+    mTDeclaration doc = Declaration();
+    Add(doc, "Bank");
+    Open(doc);
+    Select(0);
+    ui.PickCode(QStringLiteral("974"));
+    W<QPushButton>("bnCurrencyCode")->click();
+    EXPECT_EQ(Edit("meCurrencyCode")->text(), QStringLiteral("974"));
+    ASSERT_EQ(ui.Texts(ScriptedUi::Kind::Inform).size(), 1);
+    EXPECT_TRUE(ui.Texts(ScriptedUi::Kind::Inform).front().startsWith(QStringLiteral("Курс старого белорусского")));
+    ui.PickCode(QStringLiteral("974"));
+    W<QPushButton>("bnCurrencyCode")->click();
+    EXPECT_EQ(ui.Texts(ScriptedUi::Kind::Inform).size(), 1);
+}
+
+TEST_F(ForeignIncomesTest, CheckOfTheControlledCompany) {
+    mTDeclaration doc = Declaration();
+    Add(doc, "Clean");
+    mTCurrencyIncome& cfc = Add(doc, "Company", 1000);
+    cfc.CfcNumber = "АБ 1234";
+    TfrCurrency& screen = Open(doc);
+
+    ui.Modal(Answer(TfmCheckError::kSkip)).Modal(Answer(TfmCheckError::kFix));
+    EXPECT_EQ(screen.CheckScreen(), 2);
+    EXPECT_EQ(ui.checkMessages,
+              QStringList({QStringLiteral("По данному источнику номер КИК указан некорректно (состоит из двух букв и "
+                                          "пяти цифр)"),
+                           QStringLiteral("По данному источнику не указан порядок определения прибыли КИК")}));
+    EXPECT_EQ(ui.checkCaptions.front(), QStringLiteral("Проверка: Доходы в валюте"));
+
+    // A missing number is reported as missing only; skipping all ends the run.
+    window->Declaration().CurrencyIncome(1).CfcNumber.clear();
+    ui.checkMessages.clear();
+    ui.Modal(Answer(TfmCheckError::kSkipAll));
+    EXPECT_EQ(screen.CheckScreen(), 0);
+    EXPECT_EQ(ui.checkMessages, QStringList({QStringLiteral("По данному источнику необходимо указать номер КИК")}));
+
+    window->Declaration().CurrencyIncome(1).CfcNumber = "АБ 12345";
+    window->Declaration().CurrencyIncome(1).CfcProfitRule = 2;
+    ui.checkMessages.clear();
+    EXPECT_EQ(screen.CheckScreen(), 0);
+    EXPECT_TRUE(ui.checkMessages.isEmpty());
+}
+
+TEST_F(ForeignIncomesTest, CheckStopsAtTheFirstProblemOutsideTheCompany) {
+    mTDeclaration doc = Declaration();
+    Add(doc, "Securities", 1530).DeductionCode = 201;
+    Add(doc, "Rent", 1400).DeductionCode = 201;
+    Add(doc, "No currency").CurrencyCode.clear();
+    TfrCurrency& screen = Open(doc);
+    ui.Modal(Answer(TfmCheckError::kSkip));
+    EXPECT_EQ(screen.CheckScreen(), 0);
+    EXPECT_EQ(ui.checkMessages, QStringList({QStringLiteral("По данному источнику выплаты не указана сумма вычета")}));
+
+    window->Declaration().CurrencyIncome(1).DeductionAmount = Amount("10");
+    ui.Modal(Answer(TfmCheckError::kFix));
+    EXPECT_EQ(screen.CheckScreen(), 3);
+    EXPECT_EQ(ui.checkMessages.back(), QStringLiteral("По данному источнику выплаты не указан код валюты"));
+    screen.FocusItem(3);
+    EXPECT_EQ(List()->currentItem(), List()->topLevelItem(2));
+}
+
+TEST_F(ForeignIncomesTest, EquivalentDeductionFollowsTheIncomeUpToItsCap) {
+    mTDeclaration doc = Declaration();
+    Add(doc, "Gift", 0).RateCode = 0;
+    Open(doc);
+    Select(0);
+    EXPECT_FALSE(Edit("meIncomeCurrencySum")->isEnabled());
+    ui.PickCode(QStringLiteral("2720"));
+    W<QPushButton>("bnIncomeCod")->click();
+    EXPECT_EQ(Label("pnlIncomeCod"), QStringLiteral("2720"));
+    ASSERT_TRUE(Edit("meIncomeCurrencySum")->isEnabled());
+    ASSERT_TRUE(W<QPushButton>("bnSubtractCod")->isEnabled());
+    EXPECT_FALSE(W<TMaskedDocEdit>("meKIKNum")->isEnabled());
+    Edit("meIncomeCurrencySum")->setText(QStringLiteral("5000"));
+    Edit("meCurrencyExchange")->setText(QStringLiteral("1"));
+    ui.PickCode(QStringLiteral("501"));
+    W<QPushButton>("bnSubtractCod")->click();
+    EXPECT_EQ(Edit("meSubtractSum")->text(), QStringLiteral("4000"));
+    Edit("meIncomeCurrencySum")->setText(QStringLiteral("3000"));
+    EXPECT_EQ(Edit("meSubtractSum")->text(), QStringLiteral("3000"));
+    Edit("meIncomeCurrencySum")->setText(QStringLiteral("6000"));
+    EXPECT_EQ(Edit("meSubtractSum")->text(), QStringLiteral("4000"));
+
+    window->CurrentScreen()->SaveToDocument();
+    EXPECT_EQ(Record(0).IncomeCode, 2720);
+    EXPECT_EQ(Record(0).RateCode, 13);
+    EXPECT_EQ(Record(0).DeductionCode, 501);
+    EXPECT_EQ(Record(0).DeductionAmount, Amount("4000"));
+    EXPECT_EQ(Record(0).IncomeInRoubles, Amount("6000"));
+}
+
+TEST_F(ForeignIncomesTest, CompanyEntriesFollowTheIncomeCode) {
+    mTDeclaration doc = Declaration();
+    mTCurrencyIncome& cfc = Add(doc, "Company", 1000);
+    cfc.CfcNumber = "АБ 12345";
+    cfc.CfcProfitRule = 1;
+    Add(doc, "Liquidation", 1001).CfcNumber = "ВГ 54321";
+    Open(doc);
+    Select(0);
+    EXPECT_EQ(W<TMaskedDocEdit>("meKIKNum")->text(), QStringLiteral("АБ 12345"));
+    EXPECT_TRUE(W<QRadioButton>("rb1")->isChecked());
+    Select(1);
+    EXPECT_EQ(W<TMaskedDocEdit>("meKIKNum")->text(), QStringLiteral("ВГ 54321"));
+    EXPECT_TRUE(W<TMaskedDocEdit>("meKIKNum")->isEnabled());
+    EXPECT_FALSE(W<QRadioButton>("rb1")->isEnabled());
+    EXPECT_FALSE(W<QRadioButton>("rb1")->isChecked());
+    // Leaving a row keeps what it shows.
+    Select(0);
+    EXPECT_EQ(Record(1).CfcNumber, "ВГ 54321");
+    EXPECT_EQ(Record(0).CfcProfitRule, 1);
+}
+
+TEST_F(ForeignIncomesTest, CopyKeepsTheSourceAndCodesButNoAmounts) {
+    mTDeclaration doc = Declaration();
+    mTCurrencyIncome& r = Add(doc, "Bank");
+    r.SetIncomeInCurrency(Amount("100"));
+    r.IncomeDate = Date::Ymd(2017, 3, 1);
+    Open(doc);
+    Select(0);
+    Edit("meTaxCurrencySum")->setText(QStringLiteral("7"));
+    W<QPushButton>("fbCopySourse")->click();
+    EXPECT_EQ(Rows(), QStringList({QStringLiteral("Bank"), QStringLiteral("Bank")}));
+    EXPECT_EQ(List()->currentItem(), List()->topLevelItem(1));
+    EXPECT_EQ(Record(0).TaxInCurrency, Amount("7"));
+    const mTCurrencyIncome& copy = Record(1);
+    EXPECT_EQ(copy.IncomeCode, 1010);
+    EXPECT_EQ(copy.RateCode, 14);
+    EXPECT_EQ(copy.CurrencyCode, "840");
+    EXPECT_EQ(copy.CountryCode, "840");
+    EXPECT_TRUE(copy.IncomeInCurrency.IsZero());
+    EXPECT_EQ(copy.IncomeUnits, 0);
+    EXPECT_EQ(copy.IncomeDate, Date::Ymd(2017, 1, 1));
+    EXPECT_EQ(Label("pnlIncomeCod"), QStringLiteral("1010"));
+    EXPECT_TRUE(Edit("meIncomeCurrencySum")->text().isEmpty());
+    EXPECT_FALSE(window->Saved());
+}
+
+TEST_F(ForeignIncomesTest, SourceDialogNeedsACountry) {
+    Open(Declaration());
+    EXPECT_FALSE(W<QGroupBox>("gbIncome")->isEnabled());
+    bool skipEnabled = true;
+    bool stayedOpen = false;
+    ui.Modal([&](QDialog& dialog) {
+        Find<TMaskedEdit>(&dialog, "meSourseName")->setText(QStringLiteral("  Bank of Nowhere "));
+        ui.Modal([&](QDialog& check) {
+              skipEnabled = dynamic_cast<TfmCheckError&>(check).Button2()->isEnabled();
+              return TfmCheckError::kFix;
+          }).PickCode(QStringLiteral("840"));
+        Find<QPushButton>(&dialog, "btYes")->click();
+        stayedOpen = dialog.result() != QDialog::Accepted;
+        EXPECT_EQ(Find<TMaskedEdit>(&dialog, "meGos")->text(), QStringLiteral("840"));
+        // Enter with a blank country asks again but opens no picker.
+        Find<TMaskedEdit>(&dialog, "meGos")->clear();
+        ui.Modal(Answer(TfmCheckError::kFix));
+        PressKey(Find<TMaskedEdit>(&dialog, "meGos"), Qt::Key_Return);
+        EXPECT_NE(dialog.result(), QDialog::Accepted);
+        Find<TMaskedEdit>(&dialog, "meGos")->setText(QStringLiteral("643"));
+        Find<QPushButton>(&dialog, "btYes")->click();
+        return dialog.result();
+    });
+    W<QPushButton>("fbAddSourse")->click();
+    EXPECT_FALSE(skipEnabled);
+    EXPECT_TRUE(stayedOpen);
+    EXPECT_TRUE(ui.NothingPending());
+    ASSERT_EQ(window->Declaration().CurrencyIncomeCount(), 1u);
+    EXPECT_EQ(Record(0).CountryCode, "643");
+    EXPECT_EQ(ui.checkMessages, QStringList({QStringLiteral("Не выбран код страны"),
+                                             QStringLiteral("Не выбран код страны")}));
+    EXPECT_TRUE(W<QGroupBox>("gbIncome")->isEnabled());
+
+    // A blank name adds nothing.
+    ui.Modal([](QDialog& dialog) {
+        Find<TMaskedEdit>(&dialog, "meGos")->setText(QStringLiteral("643"));
+        Find<QPushButton>(&dialog, "btYes")->click();
+        return dialog.result();
+    });
+    W<QPushButton>("fbAddSourse")->click();
+    EXPECT_EQ(window->Declaration().CurrencyIncomeCount(), 1u);
+}
+
+TEST_F(ForeignIncomesTest, DeletingTheLastSourceClearsAndDisablesTheEntries) {
+    mTDeclaration doc = Declaration();
+    Add(doc, "Bank").SetIncomeInCurrency(Amount("12"));
+    Open(doc);
+    Select(0);
+    EXPECT_EQ(Edit("meIncomeCurrencySum")->text(), QStringLiteral("12"));
+    W<QPushButton>("fbDeleteSourse")->click();
+    EXPECT_EQ(window->Declaration().CurrencyIncomeCount(), 0u);
+    EXPECT_TRUE(Edit("meIncomeCurrencySum")->text().isEmpty());
+    EXPECT_TRUE(Edit("meCurrencyCode")->text().isEmpty());
+    EXPECT_TRUE(Label("pnlIncomeCod").isEmpty());
+    for (const char* group : {"gbIncome", "gbExchange", "gbIncomeSum", "gbTaxSum", "gbDeduct", "gbKIK"})
+        EXPECT_FALSE(W<QGroupBox>(group)->isEnabled()) << group;
+    EXPECT_FALSE(W<QPushButton>("fbCopySourse")->isEnabled());
+}
+
+}  // namespace
+}  // namespace zizaza::test
