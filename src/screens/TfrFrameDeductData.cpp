@@ -3,6 +3,7 @@
 #include <QHBoxLayout>
 
 #include "screens/TfrFrameStandartDeduct.h"
+#include "screens/TfrMultyConstructionDeduct.h"
 #include "screens/controls/TFlashButton.h"
 
 namespace zizaza {
@@ -28,7 +29,8 @@ const std::array<TabInfo, TfrFrameDeductData::kTabCount>& Tabs() {
          &Make<TfrFrameStandartDeduct>},
         {"fbSocial", QStringLiteral("Социальные"), QStringLiteral("Социальные налоговые вычеты"), nullptr},
         {"fbConstruction", QStringLiteral("Имущественный"),
-         QStringLiteral("Имущественный налоговый вычет на строительство"), nullptr},
+         QStringLiteral("Имущественный налоговый вычет на строительство"),
+         &Make<TfrMultyConstructionDeduct>},
         {"fbCB", QStringLiteral("Инвестиционные и убытки по ЦБ"),
          QStringLiteral("Убытки прошлых налоговых периодов по операциям с ЦБ и инвестиционные вычеты"), nullptr},
     }};

@@ -1,0 +1,469 @@
+#include "screens/TfmInputConstruction.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QRadioButton>
+#include <algorithm>
+
+#include "model/mTConstructionDeductObj.h"
+#include "screens/ScreenCheckRun.h"
+#include "screens/ScreenFormat.h"
+#include "screens/ScreenHost.h"
+#include "screens/ScreenWidgets.h"
+#include "screens/controls/TDtpPanel.h"
+#include "screens/controls/TMaskedEdit.h"
+#include "screens/controls/TUpDown.h"
+
+namespace zizaza {
+
+const QString TfmInputConstruction::kCheckTitle = QStringLiteral("Проверка данных объекта");
+const QString TfmInputConstruction::kYearCheckTitle = QStringLiteral("Имущественный налоговый вычет");
+
+namespace {
+
+const char* const kPurchaseKinds[] = {
+    "Жилой дом",
+    "Квартира",
+    "Комната",
+    "Доля (доли) в жилом доме, квартире, комнате",
+    "Земельный участок для индивидуального жилищного строительства",
+    "Земельный участок, на котором расположен приобретенный жилой дом",
+    "Жилой дом с земельным участком",
+    "Доля (доли) в земле",
+};
+const char* const kInvestmentKinds[] = {"Жилой дом", "Квартира", "Комната", "Доля (доли) в доме, квартире, комнате"};
+
+const char* const kOwnershipFrom2014[] = {
+    "Индивидуальная собственность",
+    "Общая долевая собственность",
+    "Общая совместная собственность (с заявлением о распределении расходов)",
+    "Собственность несовершеннолетнего ребёнка ",
+    "Общая совместная собственность (без заявления о распределении расходов)",
+    "Общая долевая собственность супругов (с заявлением о распределении расходов)",
+};
+const char* const kOwnershipBefore2014[] = {"Индивидуальная собственность", "Общая долевая собственность",
+                                            "Общая совместная собственность",
+                                            "Собственность несовершеннолетнего ребёнка "};
+
+const char* const kNumberKinds[] = {"Кадастровый номер", "Условный номер", "Инвентарный номер", "Номер отсутствует"};
+constexpr int kNoNumber = 3;  // "Номер отсутствует"
+
+const char* const kTaxpayerSigns[] = {
+    "Собственник объекта",
+    "Супруг(а) собственника объекта",
+    "Родитель несовершеннолетнего собственника объекта",
+    "Объект в общей долевой собственности заявителя и несовершеннолетнего ребенка",
+    "Объект в общей долевой собственности супруга(и) заявителя и несовершеннолетнего ребенка",
+};
+
+constexpr int kFirstLandKind = 4;  // position of the first land kind of a purchase
+constexpr int kLatestYear = 2017;
+constexpr int kLatestPensionerYear = 2020;
+constexpr int kEmptyYear = 1997;
+
+template <size_t N>
+void SetItems(QComboBox* box, const char* const (&items)[N]) {
+    const int keep = box->currentIndex() < static_cast<int>(N) ? box->currentIndex() : -1;
+    const QSignalBlocker block(box);
+    box->clear();
+    for (const char* item : items)
+        box->addItem(QString::fromUtf8(item));
+    box->setCurrentIndex(keep);
+}
+
+QComboBox* Choice(QWidget* parent, const char* name) {
+    auto* box = Named(new QComboBox(parent), name);
+    box->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    box->setMinimumContentsLength(40);
+    return box;
+}
+
+TDtpPanel* DatePanel(QWidget* parent, const char* name) {
+    return Named(new TDtpPanel(parent), name);
+}
+
+// "Доля": an empty or zero part counts as 1, and a share is never more than the whole.
+void ShareValue(const QString& numerator, const QString& denominator, int32_t& num, int32_t& den) {
+    num = static_cast<int32_t>(std::max<int64_t>(IntegerFieldValue(numerator), 0));
+    den = static_cast<int32_t>(std::max<int64_t>(IntegerFieldValue(denominator), 0));
+    if (num == 0)
+        num = 1;
+    if (den == 0)
+        den = 1;
+    num = std::min(num, den);
+}
+
+bool From2014(Date date) {
+    return date.Year() > 2013;
+}
+
+}  // namespace
+
+TfmInputConstruction::TfmInputConstruction(ScreenHost& host) : TEntryDialog(host, QStringLiteral("Данные объекта")) {
+    setObjectName(QStringLiteral("fmInputConstruction"));
+    BuildLayout();
+    Connect();
+    // Only "Да", "Нет" and the close box end this dialog.
+    SetEnterEscapeHandled(false);
+    rbPurchase->setChecked(true);
+    OnAcquisitionChanged();
+    ApplyBounds();
+    udBeginningUsePrivilegeDate->SetPosition(kLatestYear);
+    ApplyNumberKind();
+    ApplyApplicationDate();
+    ApplyDatesRule();
+}
+
+void TfmInputConstruction::BuildLayout() {
+    auto* box = Named(new QGroupBox(QStringLiteral(" Сведения об объекте"), this), "gbObject");
+    auto* grid = new QGridLayout(box);
+    int row = 0;
+    auto add = [&](const QString& caption, QWidget* field, const QString& hint = {}) {
+        auto* label = new QLabel(caption, box);
+        label->setWordWrap(true);
+        label->setToolTip(hint);
+        field->setToolTip(hint);
+        grid->addWidget(label, row, 0);
+        grid->addWidget(field, row++, 1, Qt::AlignLeft);
+    };
+
+    rbInvestment = Named(new QRadioButton(QStringLiteral("инвестирование"), box), "rbInvestment");
+    rbPurchase = Named(new QRadioButton(QStringLiteral("договор купли-продажи"), box), "rbPurchase");
+    rbPurchase->setToolTip(QStringLiteral("а также самостоятельное строительство"));
+    auto* acquisition = new QHBoxLayout;
+    acquisition->addWidget(rbInvestment);
+    acquisition->addWidget(rbPurchase);
+    acquisition->addStretch();
+    grid->addLayout(acquisition, row++, 0, 1, 2);
+
+    cbObjectNaim = Choice(box, "cbObjectNaim");
+    add(QStringLiteral("Наименование объекта"), cbObjectNaim);
+    cbVidSob = Choice(box, "cbVidSob");
+    add(QStringLiteral("Вид собственности"), cbVidSob);
+    cbKodNomSob = Choice(box, "cbKodNomSob");
+    SetItems(cbKodNomSob, kNumberKinds);
+    add(QStringLiteral("Код номера объекта"), cbKodNomSob);
+    meNom = Named(new TMaskedEdit(box), "meNom");
+    meNom->SetupText(100);
+    meNom->setMinimumWidth(300);
+    add(QStringLiteral("Номер объекта"), meNom);
+    meMesto = Named(new TMaskedEdit(box), "meMesto");
+    meMesto->SetupText(255);
+    meMesto->setMinimumWidth(300);
+    add(QStringLiteral("Место нахождения"), meMesto);
+    cbPrizNal = Choice(box, "cbPrizNal");
+    SetItems(cbPrizNal, kTaxpayerSigns);
+    add(QStringLiteral("Признак налогоплательщика"), cbPrizNal);
+
+    dtpRegRightDate = DatePanel(box, "dtpRegRightDate");
+    add(QStringLiteral("Дата регистрации права собственности на жилой дом, квартиру, комнату"), dtpRegRightDate,
+        QStringLiteral("указывается при приобретении по договору купли-продажи"));
+    dtpRegZemDate = DatePanel(box, "dtpRegZemDate");
+    add(QStringLiteral("Дата регистрации права собственности на земельный участок"), dtpRegZemDate);
+    dtpBuyDate = DatePanel(box, "dtpBuyDate");
+    add(QStringLiteral("Дата акта о передаче квартиры, комнаты или доли в них"), dtpBuyDate,
+        QStringLiteral("указывается при приобретении по договору инвестирования"));
+    dtpAppDate = DatePanel(box, "dtpAppDate");
+    add(QStringLiteral("Дата заявления о распределении имущественного вычета / расходов"), dtpAppDate);
+
+    // The year is changed only by the arrows.
+    meBeginningUsePrivilegeDate = parts::DigitsEdit(box, "meBeginningUsePrivilegeDate", 4);
+    meBeginningUsePrivilegeDate->setReadOnly(true);
+    meBeginningUsePrivilegeDate->setFixedWidth(50);
+    udBeginningUsePrivilegeDate =
+        Named(new TUpDown(meBeginningUsePrivilegeDate, 1992, kLatestPensionerYear, box), "udBeginningUsePrivilegeDate");
+    auto* yearBox = new QWidget(box);
+    auto* year = new QHBoxLayout(yearBox);
+    year->setContentsMargins(0, 0, 0, 0);
+    year->setSpacing(0);
+    year->addWidget(meBeginningUsePrivilegeDate);
+    year->addWidget(udBeginningUsePrivilegeDate);
+    add(QStringLiteral("Год начала использования вычета"), yearBox);
+
+    meDol1 = parts::DigitsEdit(box, "meDol1", 6);
+    meDol2 = parts::DigitsEdit(box, "meDol2", 6);
+    auto* shareBox = new QWidget(box);
+    auto* share = new QHBoxLayout(shareBox);
+    share->setContentsMargins(0, 0, 0, 0);
+    for (TMaskedEdit* part : {meDol1, meDol2})
+        part->setFixedWidth(70);
+    share->addWidget(meDol1);
+    share->addWidget(new QLabel(QStringLiteral("/"), shareBox));
+    share->addWidget(meDol2);
+    add(QStringLiteral("Доля"), shareBox);
+
+    meObsch = parts::MoneyEdit(box, "meObsch");
+    meObsch->SetWholeLength(8);
+    add(QStringLiteral("Стоимость объекта (доли)"), meObsch);
+    meobschip = parts::MoneyEdit(box, "meobschip");
+    meobschip->SetWholeLength(8);
+    add(QStringLiteral("Проценты по кредитам за все годы"), meobschip,
+        QStringLiteral("Заполняются только по одному объекту"));
+
+    chbPensioner = Named(new QCheckBox(QStringLiteral("Являюсь пенсионером"), box), "chbPensioner");
+    grid->addWidget(chbPensioner, row++, 0, 1, 2);
+    grid->setColumnStretch(1, 1);
+    Content()->addWidget(box);
+}
+
+void TfmInputConstruction::Connect() {
+    connect(rbInvestment, &QRadioButton::toggled, this, &TfmInputConstruction::OnAcquisitionChanged);
+    connect(cbObjectNaim, &QComboBox::currentIndexChanged, this, &TfmInputConstruction::ApplyLandDate);
+    connect(cbKodNomSob, &QComboBox::currentIndexChanged, this, &TfmInputConstruction::ApplyNumberKind);
+    connect(cbVidSob, &QComboBox::currentIndexChanged, this, &TfmInputConstruction::ApplyApplicationDate);
+    connect(cbPrizNal, &QComboBox::currentIndexChanged, this, &TfmInputConstruction::ApplyApplicationDate);
+    connect(dtpRegRightDate, &TDtpPanel::Changed, this, &TfmInputConstruction::ApplyDatesRule);
+    connect(dtpBuyDate, &TDtpPanel::Changed, this, &TfmInputConstruction::ApplyDatesRule);
+    connect(chbPensioner, &QCheckBox::toggled, this, &TfmInputConstruction::OnPensionerClicked);
+    connect(udBeginningUsePrivilegeDate, &TUpDown::Moved, this, &TfmInputConstruction::ClampYear);
+}
+
+void TfmInputConstruction::SetRestrict2014(bool restrict) {
+    m_restrict2014 = restrict;
+    ApplyBounds();
+}
+
+void TfmInputConstruction::SetCostLocked(bool locked) {
+    meObsch->setEnabled(!locked);
+}
+
+void TfmInputConstruction::SetInterestOpen(bool open) {
+    meobschip->setEnabled(open);
+}
+
+void TfmInputConstruction::SetPensioner(bool pensioner) {
+    chbPensioner->setChecked(pensioner);
+    ApplyBounds();
+}
+
+bool TfmInputConstruction::Pensioner() const {
+    return chbPensioner->isChecked();
+}
+
+bool TfmInputConstruction::Investment() const {
+    return rbInvestment->isChecked();
+}
+
+void TfmInputConstruction::ApplyBounds() {
+    const Date earliest = m_restrict2014 ? Date::Ymd(2014, 1, 1) : Date::Ymd(1990, 1, 1);
+    const bool pensioner = chbPensioner->isChecked();
+    const Date latest = pensioner ? Date::Ymd(2020, 12, 31) : Date::Ymd(2017, 12, 31);
+    const Date latestApplication = pensioner ? Date::Ymd(2021, 12, 31) : Date::Ymd(2020, 12, 31);
+    for (TDtpPanel* panel : {dtpRegRightDate, dtpRegZemDate, dtpBuyDate, dtpAppDate}) {
+        panel->SetMinDate(earliest);
+        panel->SetMaxDate(panel == dtpAppDate ? latestApplication : latest);
+    }
+    ClampYear();
+}
+
+void TfmInputConstruction::OnPensionerClicked() {
+    ApplyBounds();
+}
+
+int TfmInputConstruction::FirstYear() const {
+    const int64_t year = IntegerFieldValue(meBeginningUsePrivilegeDate->text());
+    return year == 0 ? kEmptyYear : static_cast<int>(year);
+}
+
+void TfmInputConstruction::ClampYear() {
+    const int earliest = m_restrict2014 ? 2014 : 1992;
+    const int latest = chbPensioner->isChecked() ? kLatestPensionerYear : kLatestYear;
+    if (meBeginningUsePrivilegeDate->text().trimmed().isEmpty())
+        return;
+    const int year = std::clamp(FirstYear(), earliest, latest);
+    if (year != FirstYear())
+        udBeginningUsePrivilegeDate->SetPosition(year);
+}
+
+void TfmInputConstruction::OnAcquisitionChanged() {
+    const bool investment = Investment();
+    const Date fixed = Date::Ymd(2017, 1, 1);
+    if (investment) {
+        dtpRegRightDate->SetDate(fixed);
+        dtpRegZemDate->SetDate(fixed);
+    } else {
+        dtpBuyDate->SetDate(fixed);
+    }
+    dtpRegRightDate->setEnabled(!investment);
+    dtpBuyDate->setEnabled(investment);
+    FillObjectKinds(investment);
+    ApplyLandDate();
+}
+
+void TfmInputConstruction::FillObjectKinds(bool investment) {
+    if (investment)
+        SetItems(cbObjectNaim, kInvestmentKinds);
+    else
+        SetItems(cbObjectNaim, kPurchaseKinds);
+}
+
+void TfmInputConstruction::ApplyLandDate() {
+    dtpRegZemDate->setEnabled(!Investment() && cbObjectNaim->currentIndex() >= kFirstLandKind);
+}
+
+void TfmInputConstruction::ApplyNumberKind() {
+    const int kind = cbKodNomSob->currentIndex();
+    const bool number = kind >= 0 && kind != kNoNumber;
+    const bool place = kind >= 0;
+    if (!number)
+        meNom->clear();
+    if (!place)
+        meMesto->clear();
+    meNom->setEnabled(number);
+    meMesto->setEnabled(place);
+}
+
+void TfmInputConstruction::ApplyApplicationDate() {
+    const int ownership = cbVidSob->currentIndex();
+    const bool spouse = ownership == 0 && cbPrizNal->currentIndex() == 1;
+    dtpAppDate->setEnabled(ownership == 2 || ownership == 5 || spouse);
+}
+
+void TfmInputConstruction::ApplyDatesRule() {
+    const bool from2014 = From2014(dtpRegRightDate->GetDate()) && From2014(dtpBuyDate->GetDate());
+    if (from2014) {
+        meDol1->setText(QStringLiteral("1"));
+        meDol2->setText(QStringLiteral("1"));
+    }
+    meDol1->setEnabled(!from2014);
+    meDol2->setEnabled(!from2014);
+    FillOwnershipKinds(from2014);
+}
+
+void TfmInputConstruction::FillOwnershipKinds(bool from2014) {
+    if (cbVidSob->count() > 0 && from2014 == m_ownershipFrom2014)
+        return;
+    m_ownershipFrom2014 = from2014;
+    if (from2014)
+        SetItems(cbVidSob, kOwnershipFrom2014);
+    else
+        SetItems(cbVidSob, kOwnershipBefore2014);
+    ApplyApplicationDate();
+}
+
+void TfmInputConstruction::Fill(const mTConstructionDeductObj& object) {
+    SetPensioner(object.Pensioner);
+    (object.ByInvestment ? rbInvestment : rbPurchase)->setChecked(true);
+    OnAcquisitionChanged();
+    cbObjectNaim->setCurrentIndex(
+        object.ObjectKind >= 1 && object.ObjectKind <= cbObjectNaim->count() ? object.ObjectKind - 1 : -1);
+    cbKodNomSob->setCurrentIndex(
+        object.NumberKind >= 1 && object.NumberKind <= cbKodNomSob->count() ? object.NumberKind - 1 : -1);
+    meNom->setText(meNom->isEnabled() ? QString::fromStdString(object.Number) : QString());
+    meMesto->setText(meMesto->isEnabled() ? QString::fromStdString(object.Place) : QString());
+    cbPrizNal->setCurrentIndex(
+        object.TaxpayerSign >= 1 && object.TaxpayerSign <= cbPrizNal->count() ? object.TaxpayerSign - 1 : -1);
+    dtpRegRightDate->SetDate(object.OwnershipRegistrationDate);
+    dtpRegZemDate->SetDate(object.LandRegistrationDate);
+    dtpBuyDate->SetDate(object.TransferActDate);
+    dtpAppDate->SetDate(object.ApplicationDate);
+    udBeginningUsePrivilegeDate->SetPosition(object.FirstYearOfUse.Year());
+    ClampYear();
+    meDol1->setText(IntegerToScreen(object.ShareNumerator));
+    meDol2->setText(IntegerToScreen(object.ShareDenominator));
+    ApplyDatesRule();
+    cbVidSob->setCurrentIndex(
+        object.OwnershipKind >= 1 && object.OwnershipKind <= cbVidSob->count() ? object.OwnershipKind - 1 : -1);
+    meObsch->setText(object.Cost.IsZero() ? QString() : MoneyToScreen(object.Cost));
+    meobschip->setText(object.Interest.IsZero() ? QString() : MoneyToScreen(object.Interest));
+}
+
+void TfmInputConstruction::Apply(mTConstructionDeductObj& object) const {
+    object.ObjectKind = cbObjectNaim->currentIndex() + 1;
+    object.OwnershipKind = cbVidSob->currentIndex() + 1;
+    object.Number = meNom->text().toStdString();
+    object.Place = meMesto->text().toStdString();
+    object.NumberKind = cbKodNomSob->currentIndex() + 1;
+    object.TaxpayerSign = cbPrizNal->currentIndex() + 1;
+    object.OwnershipRegistrationDate = dtpRegRightDate->GetDate();
+    object.LandRegistrationDate = dtpRegZemDate->GetDate();
+    object.TransferActDate = dtpBuyDate->GetDate();
+    object.ApplicationDate = dtpAppDate->GetDate();
+    object.FirstYearOfUse = Date::Ymd(FirstYear(), 1, 1);
+    ShareValue(meDol1->text(), meDol2->text(), object.ShareNumerator, object.ShareDenominator);
+    object.Cost = MoneyFieldValue(meObsch->text());
+    object.Interest = MoneyFieldValue(meobschip->text());
+    object.ByInvestment = Investment();
+    object.Pensioner = chbPensioner->isChecked();
+}
+
+QString TfmInputConstruction::ObjectKindText() const {
+    return cbObjectNaim->currentText();
+}
+
+int TfmInputConstruction::CheckEntries() {
+    const int kind = cbKodNomSob->currentIndex();
+    const struct {
+        bool failing;
+        const char* message;
+        Item item;
+    } checks[] = {
+        {cbObjectNaim->currentIndex() < 0, "Не введено наименование объекта", kItemKind},
+        {cbVidSob->currentIndex() < 0, "Не введен вид собственности", kItemOwnership},
+        {cbPrizNal->currentIndex() < 0, "Не введен признак налогоплательщика", kItemTaxpayer},
+        {kind < 0, "Не введен код номера объекта", kItemNumberKind},
+        {kind >= 0 && kind != kNoNumber && meNom->text().trimmed().isEmpty(), "Не введен номер объекта", kItemNumber},
+        {kind == kNoNumber && meMesto->text().trimmed().isEmpty(), "Не указано место нахождения объекта", kItemPlace},
+    };
+    // Whatever the answer (the close box too), an object with a gap is not taken: it would
+    // reach the declaration without its kind, ownership or number.
+    for (const auto& check : checks) {
+        if (!check.failing)
+            continue;
+        ScreenCheckRun run(Host().Ui(), this, kCheckTitle);
+        run.DisableSkip();
+        run.DisableSkipAll();
+        run.Problem(true, QString::fromUtf8(check.message), check.item);
+        return check.item;
+    }
+    if (chbPensioner->isChecked())
+        return 0;
+    const int acquired = Investment() ? dtpBuyDate->GetDate().Year() : dtpRegRightDate->GetDate().Year();
+    if (acquired <= 2008 || acquired <= FirstYear())
+        return 0;
+    ScreenCheckRun run(Host().Ui(), this, kYearCheckTitle);
+    run.DisableSkip();
+    run.DisableSkipAll();
+    run.Problem(true,
+                Investment() ? QStringLiteral("Год начала использования вычета меньше даты акта о передаче")
+                             : QStringLiteral("Год начала использования вычета меньше даты регистрации прав "
+                                              "собственности"),
+                kItemYear);
+    return kItemYear;
+}
+
+void TfmInputConstruction::FocusEntry(int item) {
+    QWidget* target = nullptr;
+    switch (item) {
+        case kItemKind:
+            target = cbObjectNaim;
+            break;
+        case kItemOwnership:
+            target = cbVidSob;
+            break;
+        case kItemTaxpayer:
+            target = cbPrizNal;
+            break;
+        case kItemNumberKind:
+            target = cbKodNomSob;
+            break;
+        case kItemNumber:
+            target = meNom;
+            break;
+        case kItemPlace:
+            target = meMesto;
+            break;
+        case kItemYear:
+            target = meBeginningUsePrivilegeDate;
+            break;
+        default:
+            return;
+    }
+    target->setFocus();
+}
+
+}  // namespace zizaza

@@ -1,0 +1,405 @@
+#include "screens/TfrMultyConstructionDeduct.h"
+
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+#include <algorithm>
+#include <memory>
+#include <tuple>
+
+#include "app/UserInterface.h"
+#include "model/mTDeclaration.h"
+#include "screens/ScreenFormat.h"
+#include "screens/ScreenWidgets.h"
+#include "screens/TListScreenHelper.h"
+#include "screens/TfmInputConstruction.h"
+#include "screens/controls/TMaskedEdit.h"
+#include "storage/NumberText.h"
+
+namespace zizaza {
+
+namespace {
+
+using Object = mTConstructionDeductObj;
+
+const char* const kShortKinds[] = {"Жилой дом",
+                                   "Квартира",
+                                   "Комната",
+                                   "Доля в доме, квартире, комнате",
+                                   "Земельный участок под строительство",
+                                   "Земельный участок с приобретенным домом",
+                                   "Дом с земельным участком",
+                                   "Доля в земле"};
+
+constexpr Money kLimit = Money::Roubles(2'000'000);
+constexpr Money kLimitBefore2008 = Money::Roubles(1'000'000);
+
+template <typename Pred>
+bool AllObjects(const mTConstructionDeduct& record, Pred pred) {
+    for (size_t i = 0; i < record.ObjectCount(); ++i)
+        if (!pred(record.Object(i)))
+            return false;
+    return true;
+}
+
+template <typename Pred>
+bool AnyObject(const mTConstructionDeduct& record, Pred pred) {
+    return !AllObjects(record, [&](const Object& o) { return !pred(o); });
+}
+
+// Both the registration of the right and the transfer act lie in the years of the rules from
+// 2014 on.
+bool AllNew(const mTConstructionDeduct& record) {
+    return AllObjects(record, [](const Object& o) {
+        return o.OwnershipRegistrationDate.Year() > 2013 && o.TransferActDate.Year() > 2013;
+    });
+}
+
+bool AllFrom2017(const mTConstructionDeduct& record) {
+    return AllObjects(record, [](const Object& o) {
+        return o.OwnershipRegistrationDate.Year() > 2016 && o.TransferActDate.Year() > 2016;
+    });
+}
+
+// One object under the earlier rules; it may still get a second object for its credit interest.
+bool SingleOld(const mTConstructionDeduct& record) {
+    return record.ObjectCount() == 1 && !AllNew(record) && record.Object(0).Interest.IsZero();
+}
+
+bool AnyPensioner(const mTConstructionDeduct& record) {
+    return AnyObject(record, [](const Object& o) { return o.Pensioner; });
+}
+
+bool AnyInterest(const mTConstructionDeduct& record, size_t except) {
+    for (size_t i = 0; i < record.ObjectCount(); ++i)
+        if (i != except && !record.Object(i).Interest.IsZero())
+            return true;
+    return false;
+}
+
+// The share of an object as a fraction; a part not entered counts as the whole, and a share
+// is never more than the whole.
+double ShareOf(const Object& o) {
+    if (o.ShareNumerator <= 0 || o.ShareDenominator <= 0)
+        return 1.0;
+    return std::min(1.0, static_cast<double>(o.ShareNumerator) / o.ShareDenominator);
+}
+
+QString ShortKind(int32_t kind) {
+    if (kind < 1 || kind > static_cast<int32_t>(std::size(kShortKinds)))
+        return QStringLiteral("Объект не выбран");
+    return QString::fromUtf8(kShortKinds[kind - 1]);
+}
+
+QLabel* Display(QWidget* parent, const char* name) {
+    auto* label = Named(new QLabel(parent), name);
+    label->setFrameShape(QFrame::StyledPanel);
+    label->setFrameShadow(QFrame::Sunken);
+    label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    label->setFixedWidth(140);
+    return label;
+}
+
+}  // namespace
+
+Money TfrMultyConstructionDeduct::CostTotal(const mTConstructionDeduct& record) {
+    const size_t n = record.ObjectCount();
+    if (n == 0)
+        return Money();
+    if (n > 1) {
+        Money sum;
+        for (size_t i = 0; i < n; ++i)
+            sum += record.Object(i).Cost;
+        return Min(kLimit, sum);
+    }
+    const Object& o = record.Object(0);
+    const int year = o.ByInvestment ? o.TransferActDate.Year() : o.OwnershipRegistrationDate.Year();
+    const Money limit = year < 2008 ? kLimitBefore2008 : kLimit;
+    const double limited = std::min(o.Cost.ToDouble(), limit.ToDouble() * ShareOf(o));
+    return Money::FromDouble(RoundTo2(limited));
+}
+
+Money TfrMultyConstructionDeduct::InterestTotal(const mTConstructionDeduct& record) {
+    Money sum;
+    for (size_t i = 0; i < record.ObjectCount(); ++i)
+        sum += record.Object(i).Interest;
+    return sum;
+}
+
+TfrMultyConstructionDeduct::TfrMultyConstructionDeduct(ScreenHost& owner, QWidget* parent, DeclarationSlot& slot)
+    : TThinkingFrame(owner, parent, slot) {
+    setObjectName(QStringLiteral("frMultyConstructionDeduct"));
+    const LoadingGuard loading(Host());
+    BuildLayout();
+    BindAmounts();
+    WatchControls();
+    connect(chbGrantingConstructionDeduct, &QCheckBox::clicked, this, &TfrMultyConstructionDeduct::OnGrantClicked);
+
+    chbGrantingConstructionDeduct->setChecked(Record().Granted);
+    ApplyGrant();
+    if (Record().Granted) {
+        m_kindTexts.clear();
+        for (size_t i = 0; i < Record().ObjectCount(); ++i)
+            m_kindTexts.push_back(ShortKind(Record().Object(i).ObjectKind));
+        m_objects->Rebuild();
+        RefreshTotals();
+        if (Record().ObjectCount() > 0)
+            m_amounts.Load();
+    }
+    ApplyAddRule();
+    ApplyEarlierYearsRule();
+}
+
+mTConstructionDeduct& TfrMultyConstructionDeduct::Record() const {
+    return Doc().PropertyDeductions;
+}
+
+void TfrMultyConstructionDeduct::BuildLayout() {
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(8, 8, 8, 8);
+    chbGrantingConstructionDeduct =
+        Named(new QCheckBox(QStringLiteral("Предоставить имущественный налоговый вычет"), this),
+              "chbGrantingConstructionDeduct");
+    layout->addWidget(chbGrantingConstructionDeduct);
+    layout->addWidget(BuildObjects(), 1);
+    layout->addWidget(BuildCalculation());
+}
+
+QGroupBox* TfrMultyConstructionDeduct::BuildObjects() {
+    gbObjects = Named(new QGroupBox(QStringLiteral(" Сведения об объектах"), this), "gbObjects");
+    auto* layout = new QVBoxLayout(gbObjects);
+    lvObjects = Named(new QTreeWidget(gbObjects), "lvObjects");
+    TListScreenHelper::SetupView(lvObjects, {QStringLiteral("Список объектов")});
+    lvObjects->setToolTip(QStringLiteral("Список объектов"));
+    layout->addWidget(lvObjects, 1);
+    auto* row = new QHBoxLayout;
+    fbAddObject = parts::ListButton(gbObjects, "fbAddObject", QStringLiteral("Добавить объект"),
+                                    QStringLiteral("Добавить объект"));
+    fbDeleteObject = parts::ListButton(gbObjects, "fbDeleteObject", QStringLiteral("Удалить объект"),
+                                       QStringLiteral("Удалить объект"));
+    fbEditObject = parts::ListButton(gbObjects, "fbEditObject", QStringLiteral("Редактировать объект"),
+                                     QStringLiteral("Редактировать объект"));
+    for (QPushButton* button : {fbAddObject, fbDeleteObject, fbEditObject})
+        row->addWidget(button);
+    row->addStretch();
+    layout->addLayout(row);
+
+    ListOperations ops;
+    ops.count = [this] { return static_cast<int>(Record().ObjectCount()); };
+    ops.rowTexts = [this](int i) { return RowTexts(i); };
+    ops.add = [this] { return AddObject(); };
+    ops.edit = [this](int i) { return EditObject(i); };
+    ops.remove = [this](int i) { RemoveObject(i); };
+    ops.refreshTotals = [this] { RefreshTotals(); };
+    m_objects = new TListScreenHelper(Host(), lvObjects, std::move(ops), this);
+    // The add button follows its own rule; the helper enables edit and delete by the selection.
+    connect(fbAddObject, &QPushButton::clicked, m_objects, &TListScreenHelper::Add);
+    m_objects->ConnectButtons(nullptr, fbEditObject, fbDeleteObject);
+    return gbObjects;
+}
+
+QGroupBox* TfrMultyConstructionDeduct::BuildCalculation() {
+    auto* box = Named(new QGroupBox(QStringLiteral(" Расчет имущественного вычета"), this), "gbCalculation");
+    auto* grid = new QGridLayout(box);
+    pnlAllCost = Display(box, "pnlAllCost");
+    pnlAllInterest = Display(box, "pnlAllInterest");
+    meAgentPurchase = parts::MoneyEdit(box, "meAgentPurchase");
+    meAgentPurchase->setToolTip(QStringLiteral("т.е. у работодателя"));
+    mePrevPurchase = parts::MoneyEdit(box, "mePrevPurchase");
+    meAgentInterest = parts::MoneyEdit(box, "meAgentInterest");
+    mePrevInterest = parts::MoneyEdit(box, "mePrevInterest");
+    lbAgentPurchase = Named(new QLabel(QStringLiteral("Вычет у налогового агента в отчетном году (код 311)"), box),
+                            "lbAgentPurchase");
+    lbAgentPurchase->setToolTip(QStringLiteral("т.е. у работодателя"));
+    lbPrevPurchase = Named(new QLabel(QStringLiteral("Вычет по предыдущим годам"), box), "lbPrevPurchase");
+    lbAgentInterest = Named(new QLabel(QStringLiteral("Вычет у налогового агента в отчетном году (код 312)"), box),
+                            "lbAgentInterest");
+    lbPrevInterest = Named(new QLabel(QStringLiteral("Вычет по предыдущим годам"), box), "lbPrevInterest");
+
+    int row = 0;
+    auto heading = [&](const QString& text) {
+        auto* label = new QLabel(text, box);
+        QFont font = label->font();
+        font.setBold(true);
+        label->setFont(font);
+        grid->addWidget(label, row++, 0, 1, 2);
+    };
+    auto line = [&](QLabel* label, QWidget* field) {
+        grid->addWidget(label, row, 0);
+        grid->addWidget(field, row++, 1, Qt::AlignLeft);
+    };
+    heading(QStringLiteral("Данные по покупке (строительству) объектов"));
+    line(new QLabel(QStringLiteral("Общая стоимость всех объектов (с учетом ограничений вычета)"), box), pnlAllCost);
+    line(lbAgentPurchase, meAgentPurchase);
+    line(lbPrevPurchase, mePrevPurchase);
+    heading(QStringLiteral("Данные процентов по кредитам"));
+    line(new QLabel(QStringLiteral("Проценты по кредитам за все годы"), box), pnlAllInterest);
+    line(lbAgentInterest, meAgentInterest);
+    line(lbPrevInterest, mePrevInterest);
+    grid->setColumnStretch(2, 1);
+    return box;
+}
+
+void TfrMultyConstructionDeduct::BindAmounts() {
+    auto bind = [this](TMaskedEdit* edit, Money mTConstructionDeduct::*field) {
+        m_amounts.MoneyOrEmpty(
+            edit, [this, field] { return Record().*field; }, [this, field](Money v) { Record().*field = v; });
+    };
+    bind(meAgentPurchase, &mTConstructionDeduct::AgentPurchase);
+    bind(mePrevPurchase, &mTConstructionDeduct::PreviousYearsPurchase);
+    bind(meAgentInterest, &mTConstructionDeduct::AgentInterest);
+    bind(mePrevInterest, &mTConstructionDeduct::PreviousYearsInterest);
+}
+
+QStringList TfrMultyConstructionDeduct::RowTexts(int record) const {
+    const size_t i = static_cast<size_t>(record);
+    const QString kind = i < m_kindTexts.size() ? m_kindTexts[i] : ShortKind(Record().Object(i).ObjectKind);
+    return {kind + QLatin1Char(' ') + QString::fromStdString(Record().Object(i).Number)};
+}
+
+void TfrMultyConstructionDeduct::SaveToDocument() {
+    Record().Granted = chbGrantingConstructionDeduct->isChecked();
+    if (Record().Granted)
+        m_amounts.Save();
+}
+
+void TfrMultyConstructionDeduct::OnGrantClicked() {
+    if (!chbGrantingConstructionDeduct->isChecked() && !RemoveAllObjects()) {
+        chbGrantingConstructionDeduct->setChecked(true);
+        return;
+    }
+    ApplyGrant();
+    RefreshTotals();
+}
+
+void TfrMultyConstructionDeduct::ApplyGrant() {
+    const bool granted = chbGrantingConstructionDeduct->isChecked();
+    gbObjects->setEnabled(granted);
+    SetAmountsEnabled(granted && Record().ObjectCount() > 0);
+    ApplyAddRule();
+}
+
+// Without the deduction its objects go; a list of entered objects is not thrown away without
+// the user's consent.
+bool TfrMultyConstructionDeduct::RemoveAllObjects() {
+    if (Record().ObjectCount() > 0 && Host().Ui().Ask(QStringLiteral("Удалить все объекты имущественного вычета?"),
+                                                      false) != UserInterface::Answer::Yes)
+        return false;
+    while (Record().ObjectCount() > 0)
+        Record().SetObject(Record().ObjectCount() - 1, nullptr);
+    m_kindTexts.clear();
+    m_objects->Rebuild();
+    return true;
+}
+
+void TfrMultyConstructionDeduct::SetAmountsEnabled(bool enabled) {
+    for (TMaskedEdit* edit : {meAgentPurchase, mePrevPurchase, meAgentInterest, mePrevInterest}) {
+        if (!enabled)
+            edit->clear();
+        edit->setEnabled(enabled);
+    }
+    for (QLabel* label : {lbAgentPurchase, lbPrevPurchase, lbAgentInterest, lbPrevInterest})
+        label->setEnabled(enabled);
+}
+
+void TfrMultyConstructionDeduct::RefreshTotals() {
+    pnlAllCost->setText(MoneyToScreen(CostTotal(Record())));
+    pnlAllInterest->setText(MoneyToScreen(InterestTotal(Record())));
+    SetAmountsEnabled(chbGrantingConstructionDeduct->isChecked() && Record().ObjectCount() > 0);
+    ApplyAddRule();
+    ApplyEarlierYearsRule();
+}
+
+void TfrMultyConstructionDeduct::ApplyAddRule() {
+    const mTConstructionDeduct& record = Record();
+    fbAddObject->setEnabled(chbGrantingConstructionDeduct->isChecked() && (AllNew(record) || SingleOld(record)));
+}
+
+void TfrMultyConstructionDeduct::ApplyEarlierYearsRule() {
+    const mTConstructionDeduct& record = Record();
+    const bool pensioner = AnyPensioner(record);
+    const bool purchase =
+        chbGrantingConstructionDeduct->isChecked() && record.ObjectCount() > 0 && !(AllFrom2017(record) && !pensioner);
+    Money earlierInterest;
+    for (size_t i = 0; i < record.ObjectCount(); ++i) {
+        const Object& o = record.Object(i);
+        if (pensioner || o.OwnershipRegistrationDate.Year() < 2017 || o.TransferActDate.Year() < 2017)
+            earlierInterest += o.Interest;
+    }
+    const bool interest = purchase && earlierInterest > Money();
+    for (auto [edit, label, on] :
+         {std::tuple{mePrevPurchase, lbPrevPurchase, purchase}, std::tuple{mePrevInterest, lbPrevInterest, interest}}) {
+        if (!on)
+            edit->clear();
+        edit->setEnabled(on);
+        label->setEnabled(on);
+    }
+}
+
+bool TfrMultyConstructionDeduct::AddObject() {
+    mTConstructionDeduct& record = Record();
+    if (!chbGrantingConstructionDeduct->isChecked() || !(AllNew(record) || SingleOld(record)))
+        return false;
+    TfmInputConstruction dialog(Host());
+    dialog.SetRestrict2014(record.ObjectCount() > 0);
+    dialog.SetCostLocked(SingleOld(record));
+    dialog.SetInterestOpen(!AnyInterest(record, record.ObjectCount()));
+    dialog.SetPensioner(AnyPensioner(record));
+    if (!dialog.Run())
+        return false;
+    auto object = std::make_unique<Object>();
+    dialog.Apply(*object);
+    record.AddObject(std::move(object));
+    m_kindTexts.resize(record.ObjectCount() - 1);
+    m_kindTexts.push_back(dialog.ObjectKindText());
+    SetPensionerEverywhere(dialog.Pensioner());
+    return true;
+}
+
+bool TfrMultyConstructionDeduct::EditObject(int index) {
+    mTConstructionDeduct& record = Record();
+    const size_t i = static_cast<size_t>(index);
+    const size_t n = record.ObjectCount();
+    const Object& edited = record.Object(i);
+    bool restrict = n > 2;
+    if (n == 2) {
+        // A pair of an object with its cost and one that carries only the credit interest on it
+        // may keep the earlier dates.
+        const Object& other = record.Object(1 - i);
+        const bool costOnly = !edited.Cost.IsZero() && edited.Interest.IsZero();
+        const bool interestOnly = !other.Interest.IsZero() && other.Cost.IsZero();
+        restrict = !(costOnly && interestOnly);
+    }
+    TfmInputConstruction dialog(Host());
+    dialog.SetRestrict2014(restrict);
+    dialog.SetCostLocked(n == 2 && !AllNew(record) && !edited.Interest.IsZero());
+    dialog.SetInterestOpen(!AnyInterest(record, i));
+    dialog.Fill(edited);
+    if (!dialog.Run())
+        return false;
+    auto object = std::make_unique<Object>(edited);
+    dialog.Apply(*object);
+    record.SetObject(i, std::move(object));
+    m_kindTexts.resize(n);
+    m_kindTexts[i] = dialog.ObjectKindText();
+    SetPensionerEverywhere(dialog.Pensioner());
+    return true;
+}
+
+void TfrMultyConstructionDeduct::RemoveObject(int index) {
+    Record().SetObject(static_cast<size_t>(index), nullptr);
+    if (static_cast<size_t>(index) < m_kindTexts.size())
+        m_kindTexts.erase(m_kindTexts.begin() + index);
+}
+
+void TfrMultyConstructionDeduct::SetPensionerEverywhere(bool pensioner) {
+    for (size_t i = 0; i < Record().ObjectCount(); ++i)
+        Record().Object(i).Pensioner = pensioner;
+}
+
+}  // namespace zizaza
