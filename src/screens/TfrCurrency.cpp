@@ -223,8 +223,8 @@ QGroupBox* TfrCurrency::BuildExchange() {
     return box;
 }
 
-QGroupBox* TfrCurrency::BuildAmounts(const char* name, const QString& caption, TMaskedEdit*& currency,
-                                     QLabel*& roubles, const char* currencyName, const char* roublesName) {
+QGroupBox* TfrCurrency::BuildAmounts(const char* name, const QString& caption, TMaskedEdit*& currency, QLabel*& roubles,
+                                     const char* currencyName, const char* roublesName) {
     QGroupBox* box = ScreenGroup(this, name, caption);
     auto* grid = new QGridLayout(box);
     currency = parts::MoneyEdit(box, currencyName);
@@ -465,9 +465,8 @@ void TfrCurrency::ClearEntries() {
     m_deduction = nullptr;
     for (QLabel* label : {pnlIncomeCod, lbIncomeName, pnlIncomeRublSum, pnlTaxRoubleSum, pnlSubtractCod})
         label->clear();
-    for (TMaskedEdit* edit : {meCurrencyCode, meCurrencyName, meCurrencyExchange, meCurrencyUnits,
-                              meCurrencyExchange2, meCurrencyUnits2, meIncomeCurrencySum, meTaxCurrencySum,
-                              meSubtractSum}) {
+    for (TMaskedEdit* edit : {meCurrencyCode, meCurrencyName, meCurrencyExchange, meCurrencyUnits, meCurrencyExchange2,
+                              meCurrencyUnits2, meIncomeCurrencySum, meTaxCurrencySum, meSubtractSum}) {
         edit->clear();
         edit->setReadOnly(false);
     }
@@ -492,23 +491,22 @@ uint16_t TfrCurrency::CheckScreen() {
                         QStringLiteral("По данному источнику выплаты не указан код валюты"), item) ||
             run.Problem(r.IncomeUnits == 0 || r.IncomeRate.IsZero(),
                         QStringLiteral("По данному источнику выплаты не указан курс валюты"), item) ||
-            run.Problem(r.IncomeCode == 0, QStringLiteral("По данному источнику выплаты не указан код дохода"),
-                        item))
+            run.Problem(r.IncomeCode == 0, QStringLiteral("По данному источнику выплаты не указан код дохода"), item))
             return run.Result();
         if (r.IncomeCode == kCfcProfitIncome) {
             const QString number = QString::fromStdString(r.CfcNumber);
             bool shown = run.Problem(number.trimmed().isEmpty(),
                                      QStringLiteral("По данному источнику необходимо указать номер КИК"), item);
             // An empty number is missing, not malformed: one message for it is enough.
-            shown |= run.Problem(!number.trimmed().isEmpty() &&
-                                     (static_cast<size_t>(number.size()) != kCfcNumberLength ||
-                                      !TMaskedDocEdit::Fits(TDocumentMaskEnum::edtBB5, number)),
-                                 QStringLiteral("По данному источнику номер КИК указан некорректно (состоит из двух "
-                                                "букв и пяти цифр)"),
-                                 item);
-            shown |= run.Problem(r.CfcProfitRule == 0,
-                                 QStringLiteral("По данному источнику не указан порядок определения прибыли КИК"),
-                                 item);
+            shown |=
+                run.Problem(!number.trimmed().isEmpty() && (static_cast<size_t>(number.size()) != kCfcNumberLength ||
+                                                            !TMaskedDocEdit::Fits(TDocumentMaskEnum::edtBB5, number)),
+                            QStringLiteral("По данному источнику номер КИК указан некорректно (состоит из двух "
+                                           "букв и пяти цифр)"),
+                            item);
+            shown |=
+                run.Problem(r.CfcProfitRule == 0,
+                            QStringLiteral("По данному источнику не указан порядок определения прибыли КИК"), item);
             if (shown)
                 return run.Result();
         }

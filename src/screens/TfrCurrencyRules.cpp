@@ -77,8 +77,8 @@ void TfrCurrency::ApplyCfcRules(int incomeCode) {
 }
 
 void TfrCurrency::SetDeductionPartEnabled(bool enabled) {
-    for (QWidget* w : std::initializer_list<QWidget*>{lbSubtractCod, pnlSubtractCod, bnSubtractCod, lbSubtractSum,
-                                                       meSubtractSum})
+    for (QWidget* w :
+         std::initializer_list<QWidget*>{lbSubtractCod, pnlSubtractCod, bnSubtractCod, lbSubtractSum, meSubtractSum})
         w->setEnabled(enabled);
     lbSubtractSum->setVisible(true);
     meSubtractSum->setVisible(true);
@@ -105,8 +105,7 @@ void TfrCurrency::ChooseDeductCode() {
     m_deductCode = picker.ChosenCode().toInt();
     pnlSubtractCod->setText(picker.ChosenCode());
     ShowDeductionAttributes();
-    const std::optional<Money> amount =
-        DeductionAmount(*m_deduction, RoublesOf(meIncomeCurrencySum, RateDate::Income));
+    const std::optional<Money> amount = DeductionAmount(*m_deduction, RoublesOf(meIncomeCurrencySum, RateDate::Income));
     if (m_deduction->Visible() && amount)
         meSubtractSum->setText(MoneyToScreen(*amount));
     else

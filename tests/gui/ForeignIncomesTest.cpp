@@ -326,8 +326,8 @@ TEST_F(ForeignIncomesTest, SourceDialogNeedsACountry) {
     EXPECT_TRUE(ui.NothingPending());
     ASSERT_EQ(window->Declaration().CurrencyIncomeCount(), 1u);
     EXPECT_EQ(Record(0).CountryCode, "643");
-    EXPECT_EQ(ui.checkMessages, QStringList({QStringLiteral("Не выбран код страны"),
-                                             QStringLiteral("Не выбран код страны")}));
+    EXPECT_EQ(ui.checkMessages,
+              QStringList({QStringLiteral("Не выбран код страны"), QStringLiteral("Не выбран код страны")}));
     EXPECT_TRUE(W<QGroupBox>("gbIncome")->isEnabled());
 
     // A blank name adds nothing.
