@@ -63,7 +63,7 @@ public:
     // Whether the enabling rules allow the button (its screen may still be missing).
     bool ScreenButtonAllowed(ScreenId id) const { return m_allowed[Index(id)]; }
     const std::vector<CodeName>* Countries() const { return m_countries ? &*m_countries : nullptr; }
-    const CurrencyRates* Rates() const { return m_rates ? &*m_rates : nullptr; }
+    const CurrencyRates* Rates() const override { return m_rates ? &*m_rates : nullptr; }
     const OkvedDict* Okved() const override { return m_okved ? &*m_okved : nullptr; }
     TfmHelp* HelpWindow() const { return m_help; }
 

@@ -1,6 +1,7 @@
 // The sections about incomes and deductions: 13% sources, incomes in foreign currency,
 // entrepreneurial activity, social and standard deductions.
 #include "checks/DeclarationCheckRun.h"
+#include "model/IncomeCodes.h"
 #include "model/mTDeclaration.h"
 
 #include <algorithm>
@@ -16,12 +17,6 @@ constexpr const char* kSocialTitle = "Социальные вычеты";
 constexpr const char* kStandardTitle = "Стандартные вычеты";
 
 constexpr int32_t kIncomeCodeCfcProfit = 1000;
-
-// Incomes from securities and derivatives: their deductions come with the operations themselves,
-// so a deduction code without an amount is normal there.
-constexpr std::array<int32_t, 24> kCodesWithoutDeductionAmount = {1530, 1531, 1532, 1533, 1535, 1536, 1537, 1538,
-                                                                  1539, 1541, 1544, 1545, 1546, 1547, 1548, 1549,
-                                                                  1551, 1552, 1553, 1554, 9537, 9538, 9551, 9552};
 
 uint16_t RecordNumber(size_t index) {
     return static_cast<uint16_t>(index + 1);
@@ -57,8 +52,7 @@ const char* CfcProblem(const mTCurrencyIncome& income) {
 bool LacksDeductionAmount(const mTCurrencyIncome& income) {
     if (income.DeductionCode == 0 || !income.DeductionAmount.IsZero())
         return false;
-    return std::find(kCodesWithoutDeductionAmount.begin(), kCodesWithoutDeductionAmount.end(), income.IncomeCode) ==
-           kCodesWithoutDeductionAmount.end();
+    return !IsSecuritiesIncomeCode(income.IncomeCode);
 }
 
 bool KindIs(const mTBusinessNew& record, std::string_view kind) {

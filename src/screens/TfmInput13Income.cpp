@@ -1,5 +1,7 @@
 #include "screens/TfmInput13Income.h"
 
+#include "model/IncomeCodes.h"
+
 #include <QCheckBox>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -29,12 +31,6 @@ bool OneOf(int value, std::initializer_list<int> values) {
     return std::find(values.begin(), values.end(), value) != values.end();
 }
 
-// Incomes from securities and derivatives, whose expenses may exceed them.
-bool IsSecuritiesIncome(int code) {
-    return OneOf(code, {1530, 1531, 1532, 1533, 1535, 1536, 1537, 1538, 1539, 1541, 1544, 1545,
-                        1546, 1547, 1548, 1549, 1551, 1552, 1553, 1554, 9537, 9538, 9551, 9552});
-}
-
 bool IsSecuritiesExpense(int code) {
     return OneOf(code, {201, 202, 203, 206, 207, 211, 213, 215, 218, 219, 220, 225,
                         226, 227, 228, 229, 230, 231, 232, 233, 234, 235, 620});
@@ -42,7 +38,7 @@ bool IsSecuritiesExpense(int code) {
 
 // The incomes of a non-resident against which a deduction may be set.
 bool NonResidentMayDeduct(int code) {
-    return IsSecuritiesIncome(code) || OneOf(code, {2760, 2761, 2762, 2720, 2730, 2770, 2790, 2740});
+    return IsSecuritiesIncomeCode(code) || OneOf(code, {2760, 2761, 2762, 2720, 2730, 2770, 2790, 2740});
 }
 
 // Share of the cadastral value below which a sale price is not taken (in percent).
@@ -431,7 +427,7 @@ int TfmInput13Income::CheckEntries() {
                 return kItemIncomeSum;
             return 0;
         }
-        const bool securities = IsSecuritiesIncome(m_incomeCode.toInt()) && IsSecuritiesExpense(m_deductCode.toInt());
+        const bool securities = IsSecuritiesIncomeCode(m_incomeCode.toInt()) && IsSecuritiesExpense(m_deductCode.toInt());
         if (!securities && MoneyFieldValue(meDeductSum->text()) > MoneyFieldValue(meIncomeSum->text()) &&
             (fix(exceeds, false) || exceedsBlocks))
             return m_deductCode.isEmpty() ? kItemDeductCode : kItemDeductSum;

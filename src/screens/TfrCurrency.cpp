@@ -1,5 +1,7 @@
 #include "screens/TfrCurrency.h"
 
+#include "model/IncomeCodes.h"
+
 #include <QCheckBox>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -32,12 +34,6 @@ namespace {
 
 constexpr int kCfcProfitIncome = 1000;
 constexpr size_t kCfcNumberLength = 8;
-
-// Incomes from securities and derivatives: their deductions come with the operations, so a
-// deduction code without an amount is normal there.
-constexpr std::array<int32_t, 24> kCodesWithoutDeductionAmount = {1530, 1531, 1532, 1533, 1535, 1536, 1537, 1538,
-                                                                  1539, 1541, 1544, 1545, 1546, 1547, 1548, 1549,
-                                                                  1551, 1552, 1553, 1554, 9537, 9538, 9551, 9552};
 
 QLabel* Display(QWidget* parent, const char* name, int width) {
     auto* label = Named(new QLabel(parent), name);
@@ -510,8 +506,7 @@ uint16_t TfrCurrency::CheckScreen() {
             if (shown)
                 return run.Result();
         }
-        const bool securities = std::find(kCodesWithoutDeductionAmount.begin(), kCodesWithoutDeductionAmount.end(),
-                                          r.IncomeCode) != kCodesWithoutDeductionAmount.end();
+        const bool securities = IsSecuritiesIncomeCode(r.IncomeCode);
         if (run.Problem(r.DeductionCode != 0 && !securities && r.DeductionAmount.IsZero(),
                         QStringLiteral("По данному источнику выплаты не указана сумма вычета"), item))
             return run.Result();
