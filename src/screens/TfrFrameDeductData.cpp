@@ -2,6 +2,7 @@
 
 #include <QHBoxLayout>
 
+#include "screens/TfrCB.h"
 #include "screens/TfrFrameStandartDeduct.h"
 #include "screens/TfrMultyConstructionDeduct.h"
 #include "screens/controls/TFlashButton.h"
@@ -32,7 +33,8 @@ const std::array<TabInfo, TfrFrameDeductData::kTabCount>& Tabs() {
          QStringLiteral("Имущественный налоговый вычет на строительство"),
          &Make<TfrMultyConstructionDeduct>},
         {"fbCB", QStringLiteral("Инвестиционные и убытки по ЦБ"),
-         QStringLiteral("Убытки прошлых налоговых периодов по операциям с ЦБ и инвестиционные вычеты"), nullptr},
+         QStringLiteral("Убытки прошлых налоговых периодов по операциям с ЦБ и инвестиционные вычеты"),
+         &Make<TfrCB>},
     }};
     return tabs;
 }
