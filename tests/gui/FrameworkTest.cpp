@@ -297,5 +297,28 @@ TEST(FieldBindingsTest, AStoredTextTheFieldRefusesIsKeptUntilTheUserTypes) {
     EXPECT_EQ(name, "");
 }
 
+TEST(FieldBindingsTest, AStoredAmountTheFieldRefusesIsKeptUntilTheUserTypes) {
+    App();
+    // Four decimals and a thirteen-digit amount: more than a 12 + 2 money field takes.
+    Money precise = *Money::Parse("1234,5678", ',');
+    Money large = *Money::Parse("1234567890123", ',');
+    TMaskedEdit first, second;
+    first.SetupMoney();
+    second.SetupMoney();
+    FieldBindings fields;
+    fields.Money(&first, [&] { return precise; }, [&](Money v) { precise = v; });
+    fields.MoneyOrEmpty(&second, [&] { return large; }, [&](Money v) { large = v; });
+    fields.Load();
+    fields.Save();
+    EXPECT_EQ(precise, *Money::Parse("1234,5678", ','));
+    EXPECT_EQ(large, *Money::Parse("1234567890123", ','));
+
+    fields.Load();
+    TypeText(&first, QStringLiteral("10"));
+    fields.Save();
+    EXPECT_EQ(precise, Money::Kopecks(1000));
+    EXPECT_EQ(large, *Money::Parse("1234567890123", ','));
+}
+
 }  // namespace
 }  // namespace zizaza::test
