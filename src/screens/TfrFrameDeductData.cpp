@@ -3,6 +3,7 @@
 #include <QHBoxLayout>
 
 #include "screens/TfrCB.h"
+#include "screens/TfrFramePensDeduct.h"
 #include "screens/TfrFrameStandartDeduct.h"
 #include "screens/TfrMultyConstructionDeduct.h"
 #include "screens/controls/TFlashButton.h"
@@ -28,7 +29,8 @@ const std::array<TabInfo, TfrFrameDeductData::kTabCount>& Tabs() {
     static const std::array<TabInfo, TfrFrameDeductData::kTabCount> tabs = {{
         {"fbStandart", QStringLiteral("Стандартные"), QStringLiteral("Стандартные налоговые вычеты"),
          &Make<TfrFrameStandartDeduct>},
-        {"fbSocial", QStringLiteral("Социальные"), QStringLiteral("Социальные налоговые вычеты"), nullptr},
+        {"fbSocial", QStringLiteral("Социальные"), QStringLiteral("Социальные налоговые вычеты"),
+         &Make<TfrFramePensDeduct>},
         {"fbConstruction", QStringLiteral("Имущественный"),
          QStringLiteral("Имущественный налоговый вычет на строительство"),
          &Make<TfrMultyConstructionDeduct>},

@@ -1,0 +1,29 @@
+#include "screens/TfmChildEduSum.h"
+
+#include <QFormLayout>
+#include <QVBoxLayout>
+
+#include "screens/ScreenFormat.h"
+#include "screens/ScreenWidgets.h"
+#include "screens/controls/TMaskedEdit.h"
+
+namespace zizaza {
+
+TfmChildEduSum::TfmChildEduSum(ScreenHost& host) : TEntryDialog(host, QStringLiteral("Сумма за обучение")) {
+    setObjectName(QStringLiteral("fmChildEduSum"));
+    auto* form = new QFormLayout;
+    meSum = parts::MoneyEdit(this, "meSum");
+    form->addRow(QStringLiteral("Сумма, уплаченная за обучение ребенка"), meSum);
+    Content()->addLayout(form);
+    meSum->setFocus();
+}
+
+void TfmChildEduSum::SetAmount(Money amount) {
+    meSum->setText(MoneyToScreen(amount));
+}
+
+Money TfmChildEduSum::Amount() const {
+    return MoneyFieldValue(meSum->text());
+}
+
+}  // namespace zizaza

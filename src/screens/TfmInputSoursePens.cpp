@@ -1,0 +1,180 @@
+#include "screens/TfmInputSoursePens.h"
+
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+#include "checks/IdentifierChecks.h"
+#include "checks/ui/SourceCheckDialog.h"
+#include "model/mTPens.h"
+#include "screens/ScreenFormat.h"
+#include "screens/ScreenHost.h"
+#include "screens/ScreenWidgets.h"
+#include "screens/controls/TDtpPanel.h"
+#include "screens/controls/TMaskedEdit.h"
+
+namespace zizaza {
+
+namespace {
+
+const char* const kKindCaptions[4] = {
+    "Договор негосударственного пенсионного обеспечения", "Договор добровольного пенсионного страхования",
+    "Договор добровольного страхования жизни", "Дополнительные страховые взносы на накопительную пенсию"};
+
+// Every problem of a contract blocks its acceptance: "Пропустить" is never offered, so closing
+// the check dialog is taken as "Исправить" instead of letting a faulty contract through.
+class ContractCheckDialog : public ISourceCheckDialog {
+public:
+    ContractCheckDialog(UserInterface& ui, QWidget* parent) : m_dialog(ui, parent) {}
+    int ShowProblem(std::string_view sectionTitle, std::string_view message, bool skipEnabled) override {
+        const int answer = m_dialog.ShowProblem(sectionTitle, message, skipEnabled);
+        return skipEnabled ? answer : kCheckFix;
+    }
+
+private:
+    SourceCheckDialog m_dialog;
+};
+
+std::string Std(const QLineEdit* edit) {
+    return edit->text().toStdString();
+}
+
+}  // namespace
+
+TfmInputSoursePens::TfmInputSoursePens(ScreenHost& host)
+    : TEntryDialog(host, QStringLiteral("Вид и данные договора")) {
+    setObjectName(QStringLiteral("fmInputSoursePens"));
+    auto* kinds = Named(new QGroupBox(QStringLiteral("Вид договора"), this), "gbKind");
+    auto* kindLayout = new QVBoxLayout(kinds);
+    for (int i = 0; i < 4; ++i) {
+        m_kinds[i] = new QRadioButton(QString::fromUtf8(kKindCaptions[i]), kinds);
+        m_kinds[i]->setObjectName(QStringLiteral("rbSelf%1").arg(i + 1));
+        kindLayout->addWidget(m_kinds[i]);
+        connect(m_kinds[i], &QRadioButton::toggled, this, [this](bool on) {
+            if (on)
+                ApplyKind();
+        });
+    }
+    Content()->addWidget(kinds);
+
+    meSourseName = Named(new TMaskedEdit(this), "meSourseName");
+    meSourseName->SetupText(1000);
+    meSourseName->setMinimumWidth(360);
+    meINN = parts::DigitsEdit(this, "meINN", 10);
+    meKPP = parts::DigitsEdit(this, "meKPP", 9);
+    meNomDog = Named(new TMaskedEdit(this), "meNomDog");
+    meNomDog->SetupText(40);
+    dtpDatDog = Named(new TDtpPanel(this), "dtpDatDog");
+    dtpDatDog->SetMinDate(Date::Ymd(1900, 1, 1));
+    dtpDatDog->SetMaxDate(Date::Ymd(2017, 12, 31));
+    dtpDatDog->setFixedWidth(140);
+    meVZSum = parts::MoneyEdit(this, "meVZSum");
+    meVichSum = parts::MoneyEdit(this, "meVichSum");
+    meNA = parts::MoneyEdit(this, "meNA");
+
+    m_form = new QFormLayout;
+    m_form->addRow(QStringLiteral("Наименование организации или фонда"), meSourseName);
+    m_form->addRow(QStringLiteral("ИНН"), meINN);
+    m_form->addRow(QStringLiteral("КПП"), meKPP);
+    m_form->addRow(QStringLiteral("Номер договора"), meNomDog);
+    m_form->addRow(QStringLiteral("Дата договора"), dtpDatDog);
+    m_form->addRow(QStringLiteral("Сумма взноса"), meVZSum);
+    m_form->addRow(QStringLiteral("Сумма взноса к вычету"), meVichSum);
+    m_form->addRow(Named(new QLabel(this), "lbNA"), meNA);
+    // The amount to deduct is kept with the contract but not entered here.
+    m_form->setRowVisible(meVichSum, false);
+    Content()->addLayout(m_form);
+
+    SetKind(1);
+    meSourseName->setFocus();
+}
+
+void TfmInputSoursePens::SetKind(int kind) {
+    m_kinds[(kind >= 1 && kind <= 4 ? kind : 1) - 1]->setChecked(true);
+    ApplyKind();
+}
+
+int TfmInputSoursePens::Kind() const {
+    for (int i = 0; i < 4; ++i)
+        if (m_kinds[i]->isChecked())
+            return i + 1;
+    return 1;
+}
+
+void TfmInputSoursePens::ApplyKind() {
+    const bool organization = Kind() != kAdditionalContributions;
+    for (QWidget* field : std::initializer_list<QWidget*>{meSourseName, meINN, meKPP, meNomDog, dtpDatDog}) {
+        field->setEnabled(organization);
+        if (QWidget* label = m_form->labelForField(field))
+            label->setEnabled(organization);
+    }
+    if (auto* label = qobject_cast<QLabel*>(m_form->labelForField(meNA)))
+        label->setText(organization ? QStringLiteral("Сумма вычета у налогового агента (код 327)")
+                                    : QStringLiteral("Сумма вычета у налогового агента (код 328)"));
+}
+
+QString TfmInputSoursePens::TrimmedName() const {
+    return meSourseName->text().trimmed();
+}
+
+void TfmInputSoursePens::Fill(const mTPens& contract) {
+    SetKind(contract.ContractKind);
+    meSourseName->setText(QString::fromStdString(contract.OrganizationName));
+    meINN->setText(QString::fromStdString(contract.Inn));
+    meKPP->setText(QString::fromStdString(contract.Kpp));
+    meNomDog->setText(QString::fromStdString(contract.ContractNumber));
+    dtpDatDog->SetDate(contract.ContractDate);
+    meVZSum->setText(MoneyToScreen(contract.Contribution));
+    meVichSum->setText(MoneyToScreen(contract.ContributionToDeduct));
+    meNA->setText(MoneyToScreen(contract.AgentDeduction));
+}
+
+void TfmInputSoursePens::Apply(mTPens& contract) const {
+    contract.ContractKind = Kind();
+    contract.OrganizationName = Std(meSourseName);
+    contract.Inn = Std(meINN);
+    contract.Kpp = Std(meKPP);
+    contract.ContractNumber = Std(meNomDog);
+    contract.ContractDate = dtpDatDog->GetDate();
+    contract.Contribution = MoneyFieldValue(meVZSum->text());
+    contract.ContributionToDeduct = MoneyFieldValue(meVichSum->text());
+    contract.AgentDeduction = MoneyFieldValue(meNA->text());
+}
+
+int TfmInputSoursePens::CheckEntries() {
+    ContractCheckDialog dialog(Host().Ui(), this);
+    if (Kind() != kAdditionalContributions) {
+        const int field = CheckOrganizationSource(dialog, kSectionPensionContracts, Std(meSourseName),
+                                                  kPensionContractOktmo, Std(meKPP), Std(meINN));
+        if (field != kSourceFieldNone)
+            return field;
+        if (meNomDog->text().trimmed().isEmpty()) {
+            dialog.ShowProblem(kSectionPensionContracts, "Введите номер договора", false);
+            return kItemNumber;
+        }
+    }
+    if (MoneyFieldValue(meVZSum->text()) < MoneyFieldValue(meNA->text())) {
+        dialog.ShowProblem(kSectionPensionContracts, "Сумма взносов меньше суммы предоставленного вычета", false);
+        return kItemContribution;
+    }
+    return 0;
+}
+
+void TfmInputSoursePens::FocusEntry(int item) {
+    QWidget* fields[] = {meSourseName, meINN, meKPP, meNomDog, meVZSum};
+    if (item >= 1 && item <= 5)
+        fields[item - 1]->setFocus();
+}
+
+void TfmInputSoursePens::keyPressEvent(QKeyEvent* event) {
+    // Enter first takes the focus to "Да", so that a date being typed is settled before the checks.
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)
+        YesButton()->setFocus();
+    TEntryDialog::keyPressEvent(event);
+}
+
+}  // namespace zizaza
