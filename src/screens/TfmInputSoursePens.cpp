@@ -45,8 +45,7 @@ std::string Std(const QLineEdit* edit) {
 
 }  // namespace
 
-TfmInputSoursePens::TfmInputSoursePens(ScreenHost& host)
-    : TEntryDialog(host, QStringLiteral("Вид и данные договора")) {
+TfmInputSoursePens::TfmInputSoursePens(ScreenHost& host) : TEntryDialog(host, QStringLiteral("Вид и данные договора")) {
     setObjectName(QStringLiteral("fmInputSoursePens"));
     auto* kinds = Named(new QGroupBox(QStringLiteral("Вид договора"), this), "gbKind");
     auto* kindLayout = new QVBoxLayout(kinds);

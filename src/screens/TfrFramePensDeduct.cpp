@@ -27,8 +27,8 @@ const QString kContractsTitle = QStringLiteral(
     "Договоры добровольного страх. жизни, пенс. страх., негос. пенс. обеспеч. и доп. страх. взносы на накопит. пенсию");
 
 // Add, delete and edit under a list, returned in that order.
-std::array<QPushButton*, 3> ListButtons(QWidget* parent, QBoxLayout* layout, const char* suffix,
-                                        const QString& addHint, const QString& deleteHint, const QString& editHint) {
+std::array<QPushButton*, 3> ListButtons(QWidget* parent, QBoxLayout* layout, const char* suffix, const QString& addHint,
+                                        const QString& deleteHint, const QString& editHint) {
     const QByteArray s(suffix);
     std::array<QPushButton*, 3> buttons = {
         parts::ListButton(parent, ("fbAdd" + s).constData(), QStringLiteral("Добавить"), addHint),
@@ -68,8 +68,8 @@ void TfrFramePensDeduct::BuildLayout() {
     layout->setContentsMargins(8, 8, 8, 8);
     auto* box = ScreenGroup(this, "gbSocialDeduct", QStringLiteral("Социальные налоговые вычеты"));
     auto* boxLayout = new QVBoxLayout(box);
-    chbGrantingSocDeduct = Named(new QCheckBox(QStringLiteral("Предоставить социальные налоговые вычеты"), box),
-                                 "chbGrantingSocDeduct");
+    chbGrantingSocDeduct =
+        Named(new QCheckBox(QStringLiteral("Предоставить социальные налоговые вычеты"), box), "chbGrantingSocDeduct");
     connect(chbGrantingSocDeduct, &QCheckBox::clicked, this, &TfrFramePensDeduct::OnGrantClicked);
     boxLayout->addWidget(chbGrantingSocDeduct);
     auto* top = new QHBoxLayout;
@@ -98,8 +98,7 @@ QWidget* TfrFramePensDeduct::BuildSums(QWidget* parent) {
     meMedicalSum = AddAmount(box, form, "meMedicalSum", QStringLiteral("лечение"));
     meExpensiveMedicalSum = AddAmount(box, form, "meExpensiveMedicalSum", QStringLiteral("дорогостоящее лечение"));
     meStrahovka = AddAmount(box, form, "meStrahovka", QStringLiteral("добровольное страхование"));
-    meStrahovka2 = AddAmount(box, form, "meStrahovka2",
-                             QStringLiteral("дополнительные страховые\nпенсионные взносы"));
+    meStrahovka2 = AddAmount(box, form, "meStrahovka2", QStringLiteral("дополнительные страховые\nпенсионные взносы"));
     // Kept in the document and written back, but not entered on this screen.
     form->setRowVisible(meStrahovka2, false);
     meKval = AddAmount(box, form, "meKval", QStringLiteral("оценка квалификации"));
@@ -125,10 +124,10 @@ QWidget* TfrFramePensDeduct::BuildChildren(QWidget* parent) {
     TListScreenHelper::SetupView(lvSumList, {QStringLiteral("Суммы")});
     lvSumList->setToolTip(QStringLiteral("Список сумм, уплаченных за всех детей"));
     layout->addWidget(lvSumList, 1);
-    const auto buttons = ListButtons(box, layout, "Sum",
-                                     QStringLiteral("Добавить очередную сумму, уплаченную за обучение детей"),
-                                     QStringLiteral("Удалить сумму, уплаченную за обучение детей"),
-                                     QStringLiteral("Редактировать сумму, уплаченную за обучение детей"));
+    const auto buttons =
+        ListButtons(box, layout, "Sum", QStringLiteral("Добавить очередную сумму, уплаченную за обучение детей"),
+                    QStringLiteral("Удалить сумму, уплаченную за обучение детей"),
+                    QStringLiteral("Редактировать сумму, уплаченную за обучение детей"));
     fbAddSum = buttons[0];
     fbDeleteSum = buttons[1];
     fbEditSum = buttons[2];

@@ -107,9 +107,9 @@ protected:
         ui.Modal([entry, presses, inspect](QDialog& dialog) {
             EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Вид и данные договора"));
             Find<QRadioButton>(&dialog, QStringLiteral("rbSelf%1").arg(entry.kind).toLatin1().constData())->click();
-            const std::pair<const char*, QString> fields[] = {{"meSourseName", entry.name},   {"meINN", entry.inn},
-                                                              {"meKPP", entry.kpp},           {"meNomDog", entry.number},
-                                                              {"meVZSum", entry.contribution}, {"meNA", entry.agent}};
+            const std::pair<const char*, QString> fields[] = {
+                {"meSourseName", entry.name},    {"meINN", entry.inn}, {"meKPP", entry.kpp}, {"meNomDog", entry.number},
+                {"meVZSum", entry.contribution}, {"meNA", entry.agent}};
             for (const auto& [name, text] : fields) {
                 auto* edit = Find<TMaskedEdit>(&dialog, name);
                 if (edit->isEnabled()) {
@@ -348,7 +348,9 @@ TEST_F(SocialDeductionsTest, ContractDialogKeepsAFaultyContractOpen) {
     faulty.agent = QStringLiteral("100,01");
     ui.Modal([faulty, this](QDialog& dialog) {
         auto* inn = Find<TMaskedEdit>(&dialog, "meINN");
-        auto set = [&dialog](const char* name, const QString& text) { Find<TMaskedEdit>(&dialog, name)->setText(text); };
+        auto set = [&dialog](const char* name, const QString& text) {
+            Find<TMaskedEdit>(&dialog, name)->setText(text);
+        };
         set("meSourseName", faulty.name);
         set("meINN", faulty.inn);
         set("meKPP", faulty.kpp);
@@ -374,9 +376,9 @@ TEST_F(SocialDeductionsTest, ContractDialogKeepsAFaultyContractOpen) {
     for (int i = 0; i < 3; ++i)
         ui.Click(QStringLiteral("Button1"));
     W<QPushButton>("fbAddPens")->click();
-    EXPECT_EQ(ui.checkMessages, (QStringList{QStringLiteral("Номер ИНН введен неверно"),
-                                             QStringLiteral("Введите номер договора"),
-                                             QStringLiteral("Сумма взносов меньше суммы предоставленного вычета")}));
+    EXPECT_EQ(ui.checkMessages,
+              (QStringList{QStringLiteral("Номер ИНН введен неверно"), QStringLiteral("Введите номер договора"),
+                           QStringLiteral("Сумма взносов меньше суммы предоставленного вычета")}));
     ASSERT_EQ(Record().ContractCount(), 1u);
     EXPECT_EQ(Record().Contract(0).AgentDeduction, Money::Roubles(100));
     EXPECT_TRUE(ui.NothingPending());
