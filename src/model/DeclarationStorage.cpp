@@ -1,5 +1,6 @@
 // Saving and loading of the declaration document: the streams of the document itself, each
 // record writing and reading its own.
+#include "model/DeclarationBytes.h"
 #include "model/RecordIo.h"
 #include "model/mTDeclaration.h"
 #include "storage/mTFileLoader.h"
@@ -214,13 +215,39 @@ void mTDeclaration::LoadFromStorage(mTDocumentStorage& s) {
     readList(s, m_taxPayments, [&](auto& e, uint16_t i) { e.LoadFromStorage(s, i); });
 }
 
-void mTDeclaration::Save(const std::string& fileName) const {
-    const uint64_t size = ComputeFileSize();
+namespace {
+
+uint32_t checkedFileSize(const mTDeclaration& d) {
+    const uint64_t size = d.ComputeFileSize();
     if (size > std::numeric_limits<uint32_t>::max())
         RaiseStorageError(26);
+    return static_cast<uint32_t>(size);
+}
+
+// Reads a whole container into a fresh document and hands it over only when all of it was read,
+// so that a failure part-way never leaves a half-loaded document behind.
+mTDeclaration loadWhole(mTFileLoader& loader) {
+    mTDocumentStorage storage(&loader);
+    try {
+        storage.OpenStorage();
+    } catch (mEBadStorage& e) {
+        e.SetCallerNumber(391);
+        throw;
+    } catch (const EConvertError&) {
+        throw mEBadStorage(std::string(storage_messages::kBadFormat), 392);
+    }
+    mTDeclaration loaded;
+    loaded.LoadFromStorage(storage);
+    return loaded;
+}
+
+}  // namespace
+
+void mTDeclaration::Save(const std::string& fileName) const {
+    const uint32_t size = checkedFileSize(*this);
     std::unique_ptr<mTFileLoader> loader;
     try {
-        loader = std::make_unique<mTFileLoader>(fileName, static_cast<uint32_t>(size), false);
+        loader = std::make_unique<mTFileLoader>(fileName, size, false);
     } catch (mEBadStorage& e) {
         e.SetCallerNumber(389);
         throw;
@@ -236,6 +263,14 @@ void mTDeclaration::Save(const std::string& fileName) const {
     }
 }
 
+std::string SaveDeclarationToBytes(const mTDeclaration& doc) {
+    auto loader = mTFileLoader::InMemory({}, checkedFileSize(doc), false);
+    mTDocumentStorage storage(loader.get());
+    storage.CreateStorage(kDocumentName);
+    doc.SaveToStorage(storage);
+    return std::string(loader->Data(), loader->Size());
+}
+
 void mTDeclaration::Load(const std::string& fileName) {
     std::unique_ptr<mTFileLoader> loader;
     try {
@@ -244,20 +279,12 @@ void mTDeclaration::Load(const std::string& fileName) {
         e.SetCallerNumber(390);
         throw;
     }
-    mTDocumentStorage storage(loader.get());
-    try {
-        storage.OpenStorage();
-    } catch (mEBadStorage& e) {
-        e.SetCallerNumber(391);
-        throw;
-    } catch (const EConvertError&) {
-        throw mEBadStorage(std::string(storage_messages::kBadFormat), 392);
-    }
-    // Read into a fresh document and take it over only when the whole file has been read, so
-    // that a failure part-way never leaves a half-loaded document behind.
-    mTDeclaration loaded;
-    loaded.LoadFromStorage(storage);
-    *this = std::move(loaded);
+    *this = loadWhole(*loader);
+}
+
+void LoadDeclarationFromBytes(mTDeclaration& doc, std::string_view bytes) {
+    auto loader = mTFileLoader::InMemory(bytes, 0, true);
+    doc = loadWhole(*loader);
 }
 
 }  // namespace zizaza

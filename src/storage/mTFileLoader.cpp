@@ -2,11 +2,11 @@
 
 #include "storage/StorageErrors.h"
 
-#include <cerrno>
 #include <fcntl.h>
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <cerrno>
 
 namespace zizaza {
 namespace {
@@ -38,14 +38,31 @@ std::string folderOf(const std::string& path) {
 
 }  // namespace
 
-void mTFileLoader::SetWriteFunctionForTesting(WriteFunction f) { writeFunction() = std::move(f); }
+void mTFileLoader::SetWriteFunctionForTesting(WriteFunction f) {
+    writeFunction() = std::move(f);
+}
 
 mTFileLoader::mTFileLoader(std::string fileName, uint32_t requestedSize, bool readOnly)
     : m_fileName(std::move(fileName)), m_requestedSize(requestedSize), m_readOnly(readOnly) {
     MapFile();
 }
 
-mTFileLoader::~mTFileLoader() { Unmap(); }
+std::unique_ptr<mTFileLoader> mTFileLoader::InMemory(std::string_view content, uint32_t requestedSize, bool readOnly) {
+    std::unique_ptr<mTFileLoader> loader(new mTFileLoader);
+    loader->m_readOnly = readOnly;
+    loader->m_inMemory = true;
+    loader->m_requestedSize = requestedSize;
+    if (readOnly)
+        loader->m_content.assign(content.begin(), content.end());
+    else
+        loader->m_content.assign(requestedSize, '\0');
+    loader->m_mapped = true;
+    return loader;
+}
+
+mTFileLoader::~mTFileLoader() {
+    Unmap();
+}
 
 void mTFileLoader::MapFile() {
     if (m_mapped)
@@ -114,7 +131,7 @@ void mTFileLoader::mapForWriting() {
 }
 
 void mTFileLoader::Commit() {
-    if (m_readOnly || !m_mapped)
+    if (m_readOnly || !m_mapped || m_inMemory)
         RaiseStorageError(51);
     std::string tmpl = m_fileName + ".XXXXXX";
     int fd = ::mkstemp(tmpl.data());

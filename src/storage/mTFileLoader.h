@@ -2,7 +2,9 @@
 
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace zizaza {
@@ -17,6 +19,10 @@ namespace zizaza {
 class mTFileLoader {
 public:
     mTFileLoader(std::string fileName, uint32_t requestedSize, bool readOnly);
+    // A loader with no file behind it: a read-only copy of the bytes given, or (readOnly false)
+    // a zero-filled buffer of the requested size whose content the caller takes from Data().
+    // Commit raises 51 for it. Undo snapshots of a document live this way.
+    static std::unique_ptr<mTFileLoader> InMemory(std::string_view content, uint32_t requestedSize, bool readOnly);
     ~mTFileLoader();
     mTFileLoader(const mTFileLoader&) = delete;
     mTFileLoader& operator=(const mTFileLoader&) = delete;
@@ -43,9 +49,12 @@ private:
     void mapForWriting();
     void closeHandle();
 
+    mTFileLoader() = default;
+
     std::string m_fileName;
-    uint32_t m_requestedSize;
-    bool m_readOnly;
+    uint32_t m_requestedSize = 0;
+    bool m_readOnly = true;
+    bool m_inMemory = false;
     bool m_mapped = false;
     int m_fd = -1;  // the locked file: the one read, or the existing file being replaced
     std::vector<char> m_content;
