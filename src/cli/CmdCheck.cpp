@@ -26,7 +26,7 @@ int run(const Args& input, std::ostream& out, std::ostream& err) {
     try {
         passed = DeclarationPassesCheck(declaration, out, options);
     } catch (const std::exception& e) {
-        err << e.what() << "\n";
+        err << ErrorMessage(e) << "\n";
         return kExitFailure;
     }
     if (!passed)

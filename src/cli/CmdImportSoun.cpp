@@ -24,7 +24,7 @@ int run(const Args& input, std::ostream& out, std::ostream& err) {
     try {
         ImportSoun(args[0], args[1], date, "00");
     } catch (const DictionaryError& e) {
-        err << "Импортировать данные не удалось: " << e.what() << "\n";
+        err << "Импортировать данные не удалось: " << ErrorMessage(e) << "\n";
         return kExitFailure;
     }
     out << "Данные успешно импортированы: " << args[1] << "\n";

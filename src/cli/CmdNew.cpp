@@ -32,7 +32,7 @@ int run(const Args& input, std::ostream& out, std::ostream& err) {
     try {
         NewShellDeclaration(today)->Save(args[0]);
     } catch (const std::exception& e) {
-        err << e.what() << "\n";
+        err << ErrorMessage(e) << "\n";
         return kExitFailure;
     }
     out << "Сохранена новая декларация: " << args[0] << "\n";

@@ -21,7 +21,7 @@ int run(const Args& args, std::ostream& out, std::ostream& err) {
         declaration.Load(args[0]);
         declaration.Save(args[1]);
     } catch (const std::exception& e) {
-        err << e.what() << "\n";
+        err << ErrorMessage(e) << "\n";
         return kExitFailure;
     }
     out << "Декларация сохранена: " << args[1] << "\n";

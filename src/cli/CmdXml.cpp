@@ -31,7 +31,7 @@ int run(const Args& input, std::ostream& out, std::ostream& err) {
     return out ? kExitOk : kExitFailure;
 }
 
-const CommandRegistrar registrar({"xml", kUsage, run});
+const CommandRegistrar registrar({"xml", kUsage, run, true});
 
 }  // namespace
 }  // namespace zizaza::cli

@@ -1,10 +1,15 @@
 #include "cli/Commands.h"
 
+#include "cli/TerminalText.h"
+#include "dictionaries/DictionaryError.h"
 #include "model/mTDeclaration.h"
+#include "storage/StorageErrors.h"
 
 #include <algorithm>
 #include <iostream>
 #include <map>
+#include <new>
+#include <sstream>
 
 namespace zizaza::cli {
 namespace {
@@ -24,7 +29,9 @@ void printUsage(std::ostream& out) {
 
 }  // namespace
 
-CommandRegistrar::CommandRegistrar(const CommandInfo& info) { registry().emplace(info.name, info); }
+CommandRegistrar::CommandRegistrar(const CommandInfo& info) {
+    registry().emplace(info.name, info);
+}
 
 bool TakeOption(Args& args, const std::string& name, std::string& value) {
     auto it = std::find(args.begin(), args.end(), name);
@@ -43,12 +50,22 @@ bool TakeFlag(Args& args, const std::string& name) {
     return true;
 }
 
+std::string ErrorMessage(const std::exception& e) {
+    if (dynamic_cast<const mEPrivBase*>(&e) || dynamic_cast<const DictionaryError*>(&e))
+        return e.what();
+    if (dynamic_cast<const EConvertError*>(&e))
+        return std::string(storage_messages::kBadFormat);
+    if (dynamic_cast<const std::bad_alloc*>(&e))
+        return std::string(storage_messages::kLowMemory);
+    return "Непредвиденная ошибка программы, команда не выполнена.";
+}
+
 bool LoadDeclaration(const std::string& path, mTDeclaration& declaration, std::ostream& err) {
     try {
         declaration.Load(path);
         return true;
     } catch (const std::exception& e) {
-        err << e.what() << "\n";
+        err << ErrorMessage(e) << "\n";
         return false;
     }
 }
@@ -60,11 +77,25 @@ int Run(const Args& args, std::ostream& out, std::ostream& err) {
     }
     auto it = registry().find(args[0]);
     if (it == registry().end()) {
-        err << "Неизвестная команда: " << args[0] << "\n";
+        err << "Неизвестная команда: " << TerminalText(args[0]) << "\n";
         printUsage(err);
         return kExitFailure;
     }
-    return it->second.run(Args(args.begin() + 1, args.end()), out, err);
+    // What the command writes is collected and made safe for the terminal as a whole, so that a
+    // character is never split between two writes.
+    const CommandInfo& command = it->second;
+    std::ostringstream text, errors;
+    std::ostream& commandOut = command.dataOnOutput ? out : text;
+    int status = kExitFailure;
+    try {
+        status = command.run(Args(args.begin() + 1, args.end()), commandOut, errors);
+    } catch (const std::exception& e) {
+        errors << ErrorMessage(e) << "\n";
+    }
+    out << TerminalText(text.view());
+    err << TerminalText(errors.view());
+    out.flush();
+    return status;
 }
 
 int Run(int argc, char** argv) {

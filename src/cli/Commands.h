@@ -1,5 +1,6 @@
 #pragma once
 
+#include <exception>
 #include <iosfwd>
 #include <string>
 #include <vector>
@@ -18,6 +19,9 @@ struct CommandInfo {
     const char* name;
     const char* usage;  // one line: parameters and what the command does
     int (*run)(const Args& args, std::ostream& out, std::ostream& err);
+    // The command's standard output is data (bytes as they are, for a file or a pipe) rather than
+    // text for the terminal; the output of the other commands is made safe by TerminalText.
+    bool dataOnOutput = false;
 };
 
 struct CommandRegistrar {
@@ -33,6 +37,11 @@ inline constexpr int kExitFailure = 2;
 bool TakeOption(Args& args, const std::string& name, std::string& value);
 // Whether "--name" is in args; removes it when found.
 bool TakeFlag(Args& args, const std::string& name);
+
+// The user's message for an error the command caught: the program's own Russian text; a field
+// the load could not convert is a damaged file; anything else gets a message of its own rather
+// than the library's English.
+std::string ErrorMessage(const std::exception& e);
 
 // Loads the declaration file into declaration; on failure tells why on err and returns false
 // (the command then ends with kExitFailure).

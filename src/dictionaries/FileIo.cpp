@@ -7,18 +7,49 @@
 #include <unistd.h>
 #include <cerrno>
 #include <cstdio>
-#include <cstring>
 #include <filesystem>
 
 namespace zizaza {
 namespace {
+
+// The system's reason for a failed file operation, in Russian.
+std::string reasonText(int err) {
+    switch (err) {
+        case ENOSPC:
+            return "нет места на диске";
+        case EDQUOT:
+            return "превышена дисковая квота";
+        case EFBIG:
+            return "файл слишком велик";
+        case EACCES:
+        case EPERM:
+            return "отказано в доступе";
+        case EROFS:
+            return "файловая система только для чтения";
+        case ENOENT:
+            return "нет такого файла или каталога";
+        case ENOTDIR:
+            return "в пути есть файл вместо каталога";
+        case EISDIR:
+            return "это каталог";
+        case EIO:
+            return "ошибка ввода-вывода";
+        case ENAMETOOLONG:
+            return "слишком длинное имя файла";
+        case EBUSY:
+        case ETXTBSY:
+            return "файл занят";
+        default:
+            return "системная ошибка " + std::to_string(err);
+    }
+}
 
 [[noreturn]] void fail(std::string_view what, const std::string& path, int err) {
     std::string message(what);
     message += path;
     if (err != 0) {
         message += ": ";
-        message += std::strerror(err);
+        message += reasonText(err);
     }
     throw DictionaryError(message);
 }
@@ -70,7 +101,8 @@ std::string ReadWholeFile(const std::string& path) {
     return data;
 }
 
-void WriteFileAtomically(const std::string& path, std::string_view bytes) {
+void WriteFileAtomically(const std::string& path, std::string_view bytes,
+                         const std::function<void(std::string_view written)>& check) {
     namespace fs = std::filesystem;
     fs::path target(path);
     fs::path folder = target.has_parent_path() ? target.parent_path() : fs::path(".");
@@ -99,6 +131,8 @@ void WriteFileAtomically(const std::string& path, std::string_view bytes) {
         fail("Ошибка записи файла ", path, errno);
     if (!temp.closeChecked())
         fail("Ошибка записи файла ", path, errno);
+    if (check)
+        check(ReadWholeFile(temp.path()));
     if (std::rename(temp.path().c_str(), path.c_str()) != 0)
         fail("Не удается записать файл ", path, errno);
     temp.keep();

@@ -1,5 +1,6 @@
 #include "dictionaries/DbfTable.h"
 #include "dictionaries/DictionaryError.h"
+#include "dictionaries/FileIo.h"
 #include "dictionaries/ImportSoun.h"
 #include "dictionaries/Inspections.h"
 #include "dictionaries/XmlDoc.h"
@@ -124,6 +125,47 @@ TEST(ImportSounTest, ZeroBytesCountAsBlank) {
     WriteBytes(dir.file("soun1.dbf"), Table({{.code = "0101", .blank1 = blankNul, .blank2 = std::string(10, '\0')}}));
     ImportSoun(dir.file("soun1.dbf"), dir.file("out.xml"), "01.02.2018", "00");
     EXPECT_EQ(LoadInspections(dir.file("out.xml")).size(), 1u);
+}
+
+TEST(ImportSounTest, ControlCharactersNeverReachTheDictionary) {
+    using namespace std::string_literals;
+    // A zero byte inside a name too; the drawing characters of the DOS code page are kept.
+    const struct {
+        std::string name, expected;
+    } cases[] = {
+        {"ИФНС\x01России №1", "ИФНС России №1"}, {"ИФНС \x1B[31m№2\x07", "ИФНС [31m№2"}, {"ИФНС\0\t\r\n№3"s, "ИФНС №3"},
+        {"\x7F\x1FИФНС № 4 \x0C", "ИФНС № 4"},   {"ИФНС ╔═╗ №5", "ИФНС ╔═╗ №5"},
+    };
+    std::vector<SounRecord> records;
+    for (const auto& c : cases)
+        records.push_back({.code = "01" + std::to_string(10 + records.size()), .name = c.name});
+    records.push_back({.code = "\x1B"
+                               "02\x01",
+                       .name = "Код с управляющими символами"});
+    TempDir dir;
+    WriteBytes(dir.file("soun1.dbf"), Table(records));
+    WriteBytes(dir.file("out.xml"), "old dictionary");
+    ASSERT_EQ(ErrorOf(dir.file("soun1.dbf"), dir.file("out.xml")), "");
+    const std::vector<CodeName> rows = LoadInspections(dir.file("out.xml"));
+    ASSERT_EQ(rows.size(), records.size());
+    for (size_t i = 0; i < std::size(cases); ++i)
+        EXPECT_EQ(rows[i].name, cases[i].expected) << i;
+    EXPECT_EQ(rows.back().code, "02");
+}
+
+TEST(ImportSounTest, AWrittenFileThatDoesNotReadBackLeavesTheOldOne) {
+    TempDir dir;
+    const std::string out = dir.file("InspectionNumbers.xml");
+    WriteBytes(out, "old dictionary");
+    std::string checked;
+    auto refuse = [&](std::string_view written) {
+        checked = written;
+        throw DictionaryError("не читается");
+    };
+    EXPECT_THROW(WriteFileAtomically(out, "<Inspections>\x01</Inspections>", refuse), DictionaryError);
+    EXPECT_EQ(checked, "<Inspections>\x01</Inspections>");
+    EXPECT_EQ(ReadBytes(out), "old dictionary");
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 1);
 }
 
 TEST(ImportSounTest, AnEmptyTableGivesAnEmptyDictionary) {

@@ -65,12 +65,29 @@ TEST(DeclarationXml, RefusesWhatIsNotADeclarationWithAMessage) {
         {"other root", QByteArray("<Справка><Документ/></Справка>"), "не является декларацией"},
         {"no document", QByteArray("<Файл/>"), "не является декларацией"},
         {"empty", QByteArray(), "Ошибка в тексте декларации"},
+        {"cut short", QByteArray("<Файл><Документ>"), "обрывается"},
         {"entities", QByteArray("<!DOCTYPE Файл [<!ENTITY a \"b\">]><Файл><Документ/></Файл>"), "сущност"},
         {"unknown encoding", QByteArray("<?xml version=\"1.0\" encoding=\"x-none\"?><Файл/>\xff"), "кодировка"},
         {"bytes without encoding", QByteArray("<Файл Ф=\"\xc0\"/>"), "кодировка"},
     };
     for (const Case& c : cases)
         EXPECT_NE(messageOf(c.text).find(c.messagePart), std::string::npos) << c.name << ": " << messageOf(c.text);
+}
+
+// Elements nested depth levels deep under the root and its document.
+static QByteArray nested(int depth) {
+    QByteArray text("<Файл><Документ>");
+    for (int i = 2; i < depth; ++i)
+        text += "<a>";
+    for (int i = 2; i < depth; ++i)
+        text += "</a>";
+    return text + "</Документ></Файл>";
+}
+
+TEST(DeclarationXml, TextNestedDeeperThanTheFormIsRefusedWithoutExhaustingTheStack) {
+    EXPECT_NO_THROW(ParseDeclarationXml(nested(16)));
+    for (int depth : {17, 300000})
+        EXPECT_NE(messageOf(nested(depth)).find("вложен глубже"), std::string::npos) << depth;
 }
 
 TEST(DeclarationXml, EveryGoldenDeclarationParses) {

@@ -107,3 +107,51 @@ TEST(PdfCommand, RefusesWrongArgumentsAndMissingFiles) {
     EXPECT_FALSE(missing.err.isEmpty());
     EXPECT_FALSE(QFile::exists(dir.filePath(QStringLiteral("a.pdf"))));
 }
+
+// The renderer is replaced by a script that reports the permissions of the XML it is given and
+// of its folder, then succeeds, fails with a message that carries a terminal escape, or stops
+// the command by a signal: the XML is private and gone afterwards in every case.
+TEST(PdfCommand, TheDeclarationsXmlIsPrivateWhileRenderingAndRemovedAfterwards) {
+    QTemporaryDir dir, temp;
+    const QString alone = dir.filePath(QStringLiteral("zizaza-cli"));
+    ASSERT_TRUE(QFile::copy(kBin + QStringLiteral("/zizaza-cli"), alone));
+    QFile script(dir.filePath(QStringLiteral("zizaza-pdf")));
+    ASSERT_TRUE(script.open(QIODevice::WriteOnly));
+    script.write(
+        "#!/bin/sh\n"
+        "stat -c %a \"$1\" \"$(dirname \"$1\")\" > \"$ZIZAZA_TEST_LOG\"\n"
+        "case \"$ZIZAZA_TEST_RENDERER\" in\n"
+        "  ok) exit 0;;\n"
+        "  fail) printf 'сбой \\033[31mкрасный\\r\\n' >&2; exit 3;;\n"
+        "  stop) kill -TERM $PPID; exit 0;;\n"
+        "esac\n");
+    script.close();
+    for (const QString& program : {alone, script.fileName()})
+        QFile::setPermissions(program, QFile::permissions(program) | QFile::ExeOwner);
+
+    const QString log = dir.filePath(QStringLiteral("modes.txt"));
+    for (const char* behaviour : {"ok", "fail", "stop"}) {
+        QFile::remove(log);
+        QProcess process;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("TMPDIR"), temp.path());
+        env.insert(QStringLiteral("ZIZAZA_TEST_LOG"), log);
+        env.insert(QStringLiteral("ZIZAZA_TEST_RENDERER"), QString::fromLatin1(behaviour));
+        process.setProcessEnvironment(env);
+        process.start(alone, {QStringLiteral("pdf"), declarationFile("salaried_flat_mortgage"),
+                              dir.filePath(QStringLiteral("x.pdf"))});
+        ASSERT_TRUE(process.waitForFinished(60000)) << behaviour;
+        EXPECT_EQ(ReadFile(log), QByteArray("600\n700\n")) << behaviour;
+        EXPECT_EQ(QDir(temp.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot), QStringList())
+            << behaviour;
+        const QByteArray err = process.readAllStandardError();
+        if (QByteArray(behaviour) == "fail") {
+            EXPECT_EQ(process.exitCode(), 2);
+            EXPECT_EQ(QString::fromUtf8(err), QStringLiteral("сбой \\x1B[31mкрасный\n"));
+        } else if (QByteArray(behaviour) == "ok") {
+            EXPECT_EQ(process.exitCode(), 0) << err.toStdString();
+        } else {
+            EXPECT_EQ(process.exitStatus(), QProcess::CrashExit);
+        }
+    }
+}

@@ -115,7 +115,8 @@ TEST(PrintModule, FailuresAreReportedAsItsExceptionWithTheReason) {
     };
     const Case cases[] = {
         {"broken xml", "<Файл><Документ>", dir.filePath(QStringLiteral("a.pdf")), "Ошибка в тексте декларации"},
-        {"unwritable file", ReadGolden("estimated_income_4ndfl"), QStringLiteral("/proc/нет/a.pdf"), "Не удалось"},
+        {"unwritable file", ReadGolden("estimated_income_4ndfl"), QStringLiteral("/proc/нет/a.pdf"),
+         "/proc/нет/a.pdf: нет такого файла"},
     };
     for (const Case& c : cases) {
         try {

@@ -70,6 +70,23 @@ QByteArray declaredEncoding(const QByteArray& text) {
     return match.hasMatch() ? match.captured(1).toLatin1() : QByteArray();
 }
 
+// The form's deepest element lies eight levels below the root; twice that leaves room for any
+// later edition of the format. Deeper text is no declaration, and refusing it keeps the tree (and
+// everything that walks it) shallow whatever the input.
+constexpr size_t kMaxDepth = 16;
+
+// What the reader found wrong, in the user's language (the reader's own texts are English).
+QString readerProblem(QXmlStreamReader::Error error) {
+    switch (error) {
+        case QXmlStreamReader::PrematureEndOfDocumentError:
+            return QStringLiteral("текст обрывается до конца документа");
+        case QXmlStreamReader::UnexpectedElementError:
+            return QStringLiteral("неожиданный элемент");
+        default:
+            return QStringLiteral("нарушена разметка XML");
+    }
+}
+
 QString decode(const QByteArray& text) {
     QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
     QString asUtf8 = utf8.decode(text);
@@ -97,6 +114,11 @@ std::unique_ptr<XmlElement> ParseDeclarationXml(const QByteArray& text) {
     while (!reader.atEnd()) {
         switch (reader.readNext()) {
             case QXmlStreamReader::StartElement: {
+                if (open.size() >= kMaxDepth)
+                    fail(QStringLiteral("Текст декларации вложен глубже, чем бывает в форме (строка %1): более %2 "
+                                        "уровней элементов")
+                             .arg(reader.lineNumber())
+                             .arg(kMaxDepth));
                 auto element = std::make_unique<XmlElement>();
                 element->name = reader.name().toString();
                 for (const auto& attribute : reader.attributes())
@@ -124,7 +146,7 @@ std::unique_ptr<XmlElement> ParseDeclarationXml(const QByteArray& text) {
     if (reader.hasError())
         fail(QStringLiteral("Ошибка в тексте декларации (строка %1): %2")
                  .arg(reader.lineNumber())
-                 .arg(reader.errorString()));
+                 .arg(readerProblem(reader.error())));
     if (!root || root->name != QStringLiteral("Файл") || !root->Child(QStringLiteral("Документ")))
         fail(QStringLiteral("Текст не является декларацией: нет элементов Файл и Документ"));
     return root;

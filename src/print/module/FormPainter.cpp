@@ -104,7 +104,7 @@ void PaintFormPage(QPainter& painter, const FormPage& page, const QRectF& target
 
 void SetUpFormPrinter(QPrinter& printer) {
     printer.setFullPage(true);
-    printer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0)));
+    printer.setPageLayout(FormPageLayout());
     printer.setCreator(QStringLiteral("Zizaza 2017"));
 }
 
@@ -116,13 +116,21 @@ void PrintFormPages(QPrinter& printer, const std::vector<FormPage>& pages) {
                                                            : QStringLiteral("файл ") + printer.outputFileName();
         throw PrintModuleError((QStringLiteral("Не удалось начать печать: ") + where).toStdString());
     }
-    const QRectF sheet = printer.pageLayout().fullRectPixels(printer.resolution());
+    PaintFormPages(painter, printer, printer.resolution(), pages);
+    painter.end();
+}
+
+void PaintFormPages(QPainter& painter, QPagedPaintDevice& device, int resolution, const std::vector<FormPage>& pages) {
+    const QRectF sheet = device.pageLayout().fullRectPixels(resolution);
     for (size_t i = 0; i < pages.size(); ++i) {
         if (i > 0)
-            printer.newPage();
+            device.newPage();
         PaintFormPage(painter, pages[i], QRectF(QPointF(0, 0), sheet.size()));
     }
-    painter.end();
+}
+
+QPageLayout FormPageLayout() {
+    return QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0));
 }
 
 }  // namespace zizaza::print

@@ -1,6 +1,7 @@
 #include "print/module/PreviewWindow.h"
 
 #include "print/module/FormPainter.h"
+#include "print/module/PdfFile.h"
 
 #include <QAction>
 #include <QDir>
@@ -113,12 +114,7 @@ void PreviewWindow::buildToolBar() {
 
 void PreviewWindow::paintPages(QPrinter* printer) {
     QPainter painter(printer);
-    const QRectF sheet = printer->pageLayout().fullRectPixels(printer->resolution());
-    for (size_t i = 0; i < m_pages.size(); ++i) {
-        if (i > 0)
-            printer->newPage();
-        PaintFormPage(painter, m_pages[i], QRectF(QPointF(0, 0), sheet.size()));
-    }
+    PaintFormPages(painter, *printer, printer->resolution(), m_pages);
 }
 
 int PreviewWindow::PageCount() const {
@@ -147,12 +143,8 @@ void PreviewWindow::SaveAsPdf() {
         return;
     if (!file.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive))
         file += QStringLiteral(".pdf");
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(file);
-    printer.setDocName(m_fileBaseName);
     try {
-        PrintFormPages(printer, m_pages);
+        SavePdfFile(file, m_pages, m_fileBaseName);
     } catch (const std::exception& e) {
         m_reportError(this, QString::fromUtf8(e.what()));
     }

@@ -3,6 +3,7 @@
 #include "print/module/DeclarationXml.h"
 #include "print/module/FormBuilder.h"
 #include "print/module/FormPainter.h"
+#include "print/module/PdfFile.h"
 #include "print/module/PreviewWindow.h"
 
 #include <QApplication>
@@ -92,17 +93,11 @@ void PrintModule::PrintData(const std::string& xmlText, const std::string& outpu
     guarded([&] {
         requireApplication(false);
         std::vector<FormPage> pages = Render(xmlText);
-        QPrinter printer(QPrinter::HighResolution);
         if (!outputFile.empty()) {
-            QString path = OutputPath(outputFile);
-            printer.setOutputFormat(QPrinter::PdfFormat);
-            printer.setOutputFileName(path);
-            printer.setDocName(fileBaseName(xmlText));
-            PrintFormPages(printer, pages);
-            if (QFileInfo(path).size() <= 0)
-                fail(QStringLiteral("Не удалось записать файл ") + path);
+            SavePdfFile(OutputPath(outputFile), pages, fileBaseName(xmlText));
             return;
         }
+        QPrinter printer(QPrinter::HighResolution);
         QString name = QString::fromStdString(printerName);
         QPrinterInfo info = name.isEmpty() ? QPrinterInfo::defaultPrinter() : QPrinterInfo::printerInfo(name);
         if (info.isNull())

@@ -1,0 +1,51 @@
+#include "print/module/PdfFile.h"
+
+#include "dictionaries/DictionaryError.h"
+#include "dictionaries/FileIo.h"
+#include "print/PrintModuleInterface.h"
+#include "print/module/FormPainter.h"
+
+#include <QBuffer>
+#include <QPageLayout>
+#include <QPainter>
+#include <QPdfWriter>
+
+#include <string_view>
+
+namespace zizaza::print {
+namespace {
+
+constexpr int kResolution = 1200;  // dots per inch of the page's coordinates, as a printer's high resolution
+
+QByteArray renderPdf(const QString& path, const std::vector<FormPage>& pages, const QString& title) {
+    QByteArray pdf;
+    QBuffer buffer(&pdf);
+    buffer.open(QIODevice::WriteOnly);
+    QPdfWriter writer(&buffer);
+    writer.setResolution(kResolution);
+    writer.setPageLayout(FormPageLayout());
+    writer.setCreator(QStringLiteral("Zizaza 2017"));
+    writer.setTitle(title);
+    QPainter painter;
+    bool ok = painter.begin(&writer);
+    if (ok) {
+        PaintFormPages(painter, writer, writer.resolution(), pages);
+        ok = painter.end();
+    }
+    if (!ok || pdf.isEmpty())
+        throw PrintModuleError((QStringLiteral("Не удалось сформировать файл PDF ") + path).toStdString());
+    return pdf;
+}
+
+}  // namespace
+
+void SavePdfFile(const QString& path, const std::vector<FormPage>& pages, const QString& title) {
+    const QByteArray pdf = renderPdf(path, pages, title);
+    try {
+        WriteFileAtomically(path.toStdString(), std::string_view(pdf.constData(), static_cast<size_t>(pdf.size())));
+    } catch (const DictionaryError& e) {
+        throw PrintModuleError(e.what());
+    }
+}
+
+}  // namespace zizaza::print
