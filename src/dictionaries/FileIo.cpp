@@ -12,35 +12,32 @@
 namespace zizaza {
 namespace {
 
-// The system's reason for a failed file operation, in Russian.
+// The system's reason for a failed file operation, in Russian; the texts of the storage's writer.
 std::string reasonText(int err) {
     switch (err) {
         case ENOSPC:
-            return "нет места на диске";
+            return "Нет места на диске";
         case EDQUOT:
-            return "превышена дисковая квота";
-        case EFBIG:
-            return "файл слишком велик";
+            return "Превышена дисковая квота";
         case EACCES:
         case EPERM:
-            return "отказано в доступе";
+            return "Отказано в доступе";
         case EROFS:
-            return "файловая система только для чтения";
-        case ENOENT:
-            return "нет такого файла или каталога";
-        case ENOTDIR:
-            return "в пути есть файл вместо каталога";
-        case EISDIR:
-            return "это каталог";
+            return "Диск доступен только для чтения";
         case EIO:
-            return "ошибка ввода-вывода";
+            return "Ошибка ввода-вывода";
+        case ENOENT:
+            return "Нет такого файла или папки";
+        case ENOTDIR:
+            return "Путь к файлу проходит не через папку";
+        case EISDIR:
+            return "Это не обычный файл";
         case ENAMETOOLONG:
-            return "слишком длинное имя файла";
-        case EBUSY:
-        case ETXTBSY:
-            return "файл занят";
+            return "Слишком длинное имя файла";
+        case EFBIG:
+            return "Файл слишком велик";
         default:
-            return "системная ошибка " + std::to_string(err);
+            return "Системная ошибка " + std::to_string(err);
     }
 }
 
@@ -52,6 +49,11 @@ std::string reasonText(int err) {
         message += reasonText(err);
     }
     throw DictionaryError(message);
+}
+
+// A write that failed: the file on the first line, the system's reason on the second.
+[[noreturn]] void writeFailed(const std::string& path, int err) {
+    throw DictionaryError("Не удается записать файл: " + path + "\n" + reasonText(err));
 }
 
 // Closes the descriptor and removes the temporary file unless the rename took it over.
@@ -110,7 +112,7 @@ void WriteFileAtomically(const std::string& path, std::string_view bytes,
     tempName.append(target.filename().string()).append(".XXXXXX");
     TempFile temp((folder / tempName).string());
     if (temp.fd() < 0)
-        fail("Не удается создать файл ", path, errno);
+        writeFailed(path, errno);
     const char* p = bytes.data();
     size_t left = bytes.size();
     while (left > 0) {
@@ -118,7 +120,7 @@ void WriteFileAtomically(const std::string& path, std::string_view bytes,
         if (written < 0) {
             if (errno == EINTR)
                 continue;
-            fail("Ошибка записи файла ", path, errno);
+            writeFailed(path, errno);
         }
         p += written;
         left -= static_cast<size_t>(written);
@@ -128,13 +130,13 @@ void WriteFileAtomically(const std::string& path, std::string_view bytes,
     ::umask(mask);
     ::fchmod(temp.fd(), 0666 & ~mask);
     if (::fsync(temp.fd()) != 0)
-        fail("Ошибка записи файла ", path, errno);
+        writeFailed(path, errno);
     if (!temp.closeChecked())
-        fail("Ошибка записи файла ", path, errno);
+        writeFailed(path, errno);
     if (check)
         check(ReadWholeFile(temp.path()));
     if (std::rename(temp.path().c_str(), path.c_str()) != 0)
-        fail("Не удается записать файл ", path, errno);
+        writeFailed(path, errno);
     temp.keep();
 }
 

@@ -101,7 +101,7 @@ TEST(PdfFile, AFailedWriteLeavesTheEarlierFileAndSaysWhy) {
         file.close();
 
         const QString error = way.write(target, true);
-        EXPECT_TRUE(error.contains(QStringLiteral("файл слишком велик"))) << way.name << ": " << error.toStdString();
+        EXPECT_TRUE(error.contains(QStringLiteral("Файл слишком велик"))) << way.name << ": " << error.toStdString();
         EXPECT_TRUE(error.contains(target)) << way.name << ": " << error.toStdString();
         EXPECT_EQ(ReadFile(target), earlier) << way.name;
         EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("декларация.pdf")})

@@ -116,7 +116,7 @@ TEST(PrintModule, FailuresAreReportedAsItsExceptionWithTheReason) {
     const Case cases[] = {
         {"broken xml", "<Файл><Документ>", dir.filePath(QStringLiteral("a.pdf")), "Ошибка в тексте декларации"},
         {"unwritable file", ReadGolden("estimated_income_4ndfl"), QStringLiteral("/proc/нет/a.pdf"),
-         "/proc/нет/a.pdf: нет такого файла"},
+         "/proc/нет/a.pdf\nНет такого файла"},
     };
     for (const Case& c : cases) {
         try {

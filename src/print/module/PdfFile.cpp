@@ -1,6 +1,5 @@
 #include "print/module/PdfFile.h"
 
-#include "dictionaries/DictionaryError.h"
 #include "dictionaries/FileIo.h"
 #include "print/PrintModuleInterface.h"
 #include "print/module/FormPainter.h"
@@ -10,6 +9,7 @@
 #include <QPainter>
 #include <QPdfWriter>
 
+#include <stdexcept>
 #include <string_view>
 
 namespace zizaza::print {
@@ -43,7 +43,7 @@ void SavePdfFile(const QString& path, const std::vector<FormPage>& pages, const 
     const QByteArray pdf = renderPdf(path, pages, title);
     try {
         WriteFileAtomically(path.toStdString(), std::string_view(pdf.constData(), static_cast<size_t>(pdf.size())));
-    } catch (const DictionaryError& e) {
+    } catch (const std::runtime_error& e) {  // the writer's message names the file and the reason
         throw PrintModuleError(e.what());
     }
 }
