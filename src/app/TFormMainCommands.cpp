@@ -18,8 +18,8 @@ namespace zizaza {
 
 namespace {
 
-const QString kBadFormat = QString::fromUtf8(storage_messages::kBadFormat.data(),
-                                             static_cast<qsizetype>(storage_messages::kBadFormat.size()));
+const QString kBadFormat =
+    QString::fromUtf8(storage_messages::kBadFormat.data(), static_cast<qsizetype>(storage_messages::kBadFormat.size()));
 
 // Save and the save question give the file this edition's extension: a name whose last
 // character is not "7" gets "7" in its place (".tv6" becomes ".tv7").
@@ -32,11 +32,16 @@ QString Normalized(QString fileName) {
 FileDialogRequest OpenRequest() {
     FileDialogRequest r;
     r.defaultSuffix = QStringLiteral("tv7");
-    r.types = {{QStringLiteral("Zizaza 2017"), QStringLiteral("*.tv7")},  {QStringLiteral("Тавола 2016"), QStringLiteral("*.tv6")},
-               {QStringLiteral("Тавола 2015"), QStringLiteral("*.tv5")},  {QStringLiteral("Тавола 2014"), QStringLiteral("*.tv4")},
-               {QStringLiteral("Тавола 2013"), QStringLiteral("*.tv3")},  {QStringLiteral("Тавола 2012"), QStringLiteral("*.tv2")},
-               {QStringLiteral("Тавола 2011"), QStringLiteral("*.tv1")},  {QStringLiteral("Тавола 2010"), QStringLiteral("*.tv0")},
-               {QStringLiteral("Тавола 2009"), QStringLiteral("*.tv9")},  {QStringLiteral("Тавола 2008"), QStringLiteral("*.tv8")},
+    r.types = {{QStringLiteral("Zizaza 2017"), QStringLiteral("*.tv7")},
+               {QStringLiteral("Тавола 2016"), QStringLiteral("*.tv6")},
+               {QStringLiteral("Тавола 2015"), QStringLiteral("*.tv5")},
+               {QStringLiteral("Тавола 2014"), QStringLiteral("*.tv4")},
+               {QStringLiteral("Тавола 2013"), QStringLiteral("*.tv3")},
+               {QStringLiteral("Тавола 2012"), QStringLiteral("*.tv2")},
+               {QStringLiteral("Тавола 2011"), QStringLiteral("*.tv1")},
+               {QStringLiteral("Тавола 2010"), QStringLiteral("*.tv0")},
+               {QStringLiteral("Тавола 2009"), QStringLiteral("*.tv9")},
+               {QStringLiteral("Тавола 2008"), QStringLiteral("*.tv8")},
                {QStringLiteral("Тавола 200*"), QStringLiteral("*.tvl")}};
     return r;
 }
@@ -96,7 +101,9 @@ void TFormMain::LoadOrFresh(const QString& fileName) {
     PrepareFresh();
 }
 
-QString TFormMain::AskSaveName() { return m_ui->ChooseSaveFile(SaveRequest()); }
+QString TFormMain::AskSaveName() {
+    return m_ui->ChooseSaveFile(SaveRequest());
+}
 
 bool TFormMain::WriteDeclaration(const QString& fileName) {
     try {
@@ -213,6 +220,8 @@ void TFormMain::Navigate(uint32_t code) {
         case 4:
         case 5:
         case 6:
+        case kScreenRussianIncomeNonResident13:
+        case kScreenRussianIncome9:
             id = ScreenId::RussianIncome;
             break;
         case 7:
@@ -278,7 +287,9 @@ void TFormMain::ShowHelpTopic(const QString& page) {
     m_help->ShowPage(path);
 }
 
-void TFormMain::ShowHelp() { ShowHelpTopic(QStringLiteral("runprogramm.htm")); }
+void TFormMain::ShowHelp() {
+    ShowHelpTopic(QStringLiteral("runprogramm.htm"));
+}
 
 void TFormMain::ShowAbout() {
     TfmAbout about(*m_ui, this);

@@ -30,6 +30,12 @@ constexpr Money PercentInKopecks(Money amount, int64_t percent) {
     return Money::Kopecks(RoundHalfUpRatio(amount.raw(), percent, Money::kScale));
 }
 
+// An amount rounded half up to whole roubles: tax withheld or paid is counted in whole roubles
+// (art. 52 p. 6), even when a file holds kopecks.
+constexpr Money WholeRoubles(Money amount) {
+    return Money::Roubles(RoundHalfUpRatio(amount.raw(), 1, Money::kScale));
+}
+
 // A difference that may not go below zero.
 constexpr Money AtLeastZero(Money value) {
     return value < Money() ? Money() : value;

@@ -23,11 +23,6 @@
 namespace zizaza {
 namespace {
 
-// A foreign tax credit in whole roubles.
-Money wholeRoubles(Money credit) {
-    return Money::Roubles(RoundHalfUpRatio(credit.raw(), 1, Money::kScale));
-}
-
 // Taxpayer categories whose "nothing to pay" line goes under the entrepreneurs' code: entrepreneur,
 // farm head, notary, lawyer, arbitration manager.
 bool isPrivatePractice(uint16_t category) {
@@ -67,6 +62,7 @@ void kTSvodSum::Reset() {
                                  static_cast<kTSvodSumList*>(&m_list5)})
         block->Reset();
     m_list6.Reset();
+    m_refunded.clear();
     m_prilA9->Reset();
     m_prilA13->Reset();
     m_prilA15->Reset();
@@ -171,30 +167,36 @@ void kTSvodSum::computeResident13(const mTDeclaration& doc) {
     kTSvodSumList& b = m_list1;
     b.ДоходОбщ = m_prilA13->TotalIncome + m_prilV1->BusinessIncome + m_prilB13->OtherIncome + m_prilE3->ИнвВычПредВосст;
     b.ДоходОбщНеНал = m_prilM->NonTaxableIncomesTotal() + m_prilB13->LiquidationIncome;
-    b.ДоходОбщНал = b.ДоходОбщ - b.ДоходОбщНеНал;
+    b.ДоходОбщНал = AtLeastZero(b.ДоходОбщ - b.ДоходОбщНеНал);
     b.СумНалВыч = m_prilE1->ОбщВычСтанд + m_prilE2->ОбщВычСоциал + m_prilE2->ОбщСНВОтчПерНА + m_prilE3->СумИнвВыч219 +
                   m_prilH1->ВычетОбщ + m_prilZ->РасхНовВычНД + m_prilZ->ПроцВычНД + m_prilZ->ВычНАУвед +
                   m_prilZ->ПроцНАУвед + m_prilV1->BusinessExpenses + m_prilG->РасходОбщИт + m_prilGIn->РасходОбщИт;
     b.СумРасхУм = incomeReductions();
-    // Deductions never take the base below 0.
-    if (b.СумНалВыч > b.ДоходОбщНал - b.СумРасхУм)
-        b.СумНалВыч = b.ДоходОбщНал - b.СумРасхУм;
+    // Deductions never take the base below 0, and are never negative themselves.
+    b.СумНалВыч = Min(b.СумНалВыч, AtLeastZero(b.ДоходОбщНал - b.СумРасхУм));
     b.УдержОбщ = m_prilA13->TaxWithheld;
-    b.ТСУплПерЗач = doc.TradeFee;
-    b.УплАвФакт = m_prilV1->ActualPrepayments;
-    b.ОбщАвУплЗач227_1 = doc.ForeignerFixedPayments;
-    b.УплИнПодлЗач = wholeRoubles(m_prilB13->OtherCredit);
-    b.УплПатентЗач = doc.PatentPayments;
+    b.УплАвФакт = WholeRoubles(m_prilV1->ActualPrepayments);
+    b.ОбщАвУплЗач227_1 = WholeRoubles(doc.ForeignerFixedPayments);
+    b.УплИнПодлЗач = WholeRoubles(m_prilB13->OtherCredit);
+    b.УплПатентЗач = WholeRoubles(doc.PatentPayments);
+    // The trade fee reduces only the tax on the business it was paid for (art. 225 p. 5).
+    b.ComputeTax(13);
+    b.ТСУплПерЗач = Min(Min(WholeRoubles(doc.TradeFee), businessTax()), b.Исчисл);
     b.ApplyBaseSteps(13);
+}
+
+Money kTSvodSum::businessTax() const {
+    return TaxAtRate(AtLeastZero(m_prilV1->BusinessIncome - m_prilV1->BusinessExpenses), 13);
 }
 
 void kTSvodSum::computeNonResident13(const mTDeclaration& doc) {
     kTSvodSumList& b = m_list1;
     b.ДоходОбщ = m_prilA13->TotalIncome;
     b.ДоходОбщНал = b.ДоходОбщ;
-    b.СумНалВыч = Min(m_prilH1->ВычетОбщ + m_prilG->РасходОбщИт, b.ДоходОбщНал);
+    // A non-resident's 13% income is taxed without the deductions of art. 218-221 (art. 210 p. 4).
+    b.СумНалВыч = Money();
     b.УдержОбщ = m_prilA13->TaxWithheld;
-    b.ОбщАвУплЗач227_1 = doc.ForeignerFixedPayments;
+    b.ОбщАвУплЗач227_1 = WholeRoubles(doc.ForeignerFixedPayments);
     b.ApplyBaseSteps(13);
 }
 
@@ -203,7 +205,7 @@ void kTSvodSum::computeCfc() {
     b.СумДохДивКИК = m_prilB13->CfcIncome;
     b.НалБаза = b.СумДохДивКИК;
     b.Исчисл = TaxAtRate(b.НалБаза, 13);
-    b.УплИнПодлЗач = wholeRoubles(m_prilB13->CfcCredit);
+    b.УплИнПодлЗач = WholeRoubles(m_prilB13->CfcCredit);
     b.ИсчислУпл = AtLeastZero(b.Исчисл - b.УплИнПодлЗач);
     b.ПодлУпл = b.ИсчислУпл;
 }
@@ -214,7 +216,7 @@ void kTSvodSum::computeDividends() {
     b.ДоходОбщНеНал = m_prilB13->CfcDividendIncome;
     b.ДоходОбщНал = b.ДоходОбщ - b.ДоходОбщНеНал;
     b.УдержОбщ = m_prilA13->DividendTaxWithheld;
-    b.УплИнПодлЗач = wholeRoubles(m_prilB13->DividendCredit);
+    b.УплИнПодлЗач = WholeRoubles(m_prilB13->DividendCredit);
     b.ApplyBaseSteps(13);
 }
 
@@ -238,7 +240,7 @@ void kTSvodSum::compute35() {
     b.ДоходОбщНал = AtLeastZero(b.ДоходОбщ - b.ДоходОбщНеНал);
     b.УдержОбщ = m_prilA35->TaxWithheld;
     b.УдержОбщМВ = m_prilA35->TaxWithheld2620;
-    b.УплИнПодлЗач = wholeRoubles(m_prilB35->OtherCredit);
+    b.УплИнПодлЗач = WholeRoubles(m_prilB35->OtherCredit);
     b.ApplyBaseSteps(35);
 }
 
@@ -248,7 +250,7 @@ void kTSvodSum::compute9() {
     b.ДоходОбщ = m_prilA9->TotalIncome + m_prilB9->OtherIncome;
     b.ДоходОбщНал = b.ДоходОбщ;
     b.УдержОбщ = m_prilA9->TaxWithheld;
-    b.УплИнПодлЗач = wholeRoubles(m_prilB9->OtherCredit);
+    b.УплИнПодлЗач = WholeRoubles(m_prilB9->OtherCredit);
     b.ApplyBaseSteps(9);
 }
 
@@ -262,15 +264,19 @@ void kTSvodSum::compute15() {
 }
 
 template <class T>
-void kTSvodSum::allocateRefund(Money& rest, const OwnedList<T>& sources) {
+void kTSvodSum::allocateRefund(Money& rest, const OwnedList<T>& sources, SourceList list) {
+    size_t index = 0;
     for (const T& source : sources) {
         if (rest <= Money())
             return;
-        if (source.TaxWithheld <= Money())
-            continue;
-        const Money portion = Min(rest, source.TaxWithheld);
-        m_list6.AddMerged(kKbkAgentRefund, source.Oktmo, kSignRefund, portion);
-        rest -= portion;
+        const Money withheld = WholeRoubles(source.TaxWithheld);
+        if (withheld > Money()) {
+            const Money portion = Min(rest, withheld);
+            m_list6.AddMerged(kKbkAgentRefund, source.Oktmo, kSignRefund, portion);
+            m_refunded.push_back({list, index});
+            rest -= portion;
+        }
+        ++index;
     }
 }
 
@@ -281,13 +287,13 @@ void kTSvodSum::refundRest(Money rest, const mTDeclaration& doc) {
 
 template <class T>
 void kTSvodSum::payOrRefund(const kTSvodSumList& block, const char* payKbk, const OwnedList<T>& sources,
-                            const mTDeclaration& doc) {
+                            SourceList list, const mTDeclaration& doc) {
     const Money net = block.Net();
     if (net > Money()) {
         m_list6.AddMerged(payKbk, doc.Person.Address.Oktmo, kSignPay, net);
     } else if (net < Money()) {
         Money rest = -net;
-        allocateRefund(rest, sources);
+        allocateRefund(rest, sources, list);
         refundRest(rest, doc);
     }
 }
@@ -322,10 +328,9 @@ void kTSvodSum::section1Resident(const mTDeclaration& doc) {
     Money net = m_list1.Net();
     if (net > Money()) {
         if (business) {
-            const Money businessTax =
-                TaxAtRate(m_prilV1->BusinessIncome - m_prilV1->BusinessExpenses, 13) - m_prilV1->ActualPrepayments;
-            if (businessTax > Money()) {
-                const Money part = Min(businessTax, net);
+            const Money toPay = businessTax() - m_list1.УплАвФакт - m_list1.ТСУплПерЗач;
+            if (toPay > Money()) {
+                const Money part = Min(toPay, net);
                 m_list6.Add(kKbkBusiness, oktmo, kSignPay, part);
                 net -= part;
             }
@@ -339,16 +344,16 @@ void kTSvodSum::section1Resident(const mTDeclaration& doc) {
             m_list6.Add(kKbkBusiness, oktmo, kSignRefund, part);
             rest -= part;
         }
-        allocateRefund(rest, doc.ResidentIncomes13());
-        allocateRefund(rest, doc.InvestPartnershipIncomes());
+        allocateRefund(rest, doc.ResidentIncomes13(), SourceList::ResidentIncomes13);
+        allocateRefund(rest, doc.InvestPartnershipIncomes(), SourceList::InvestPartnerships);
         refundRest(rest, doc);
     }
 
-    payOrRefund(m_listDiv, kKbkOther, doc.Incomes30(), doc);
+    payOrRefund(m_listDiv, kKbkOther, doc.Incomes30(), SourceList::Incomes30, doc);
     if (m_listKik.Net() > Money())
         m_list6.AddMerged(kKbkCfc, oktmo, kSignPay, m_listKik.Net());
-    payOrRefund(m_list4, kKbkOther, doc.Incomes9(), doc);
-    payOrRefund(m_list3, kKbkOther, doc.Incomes35(), doc);
+    payOrRefund(m_list4, kKbkOther, doc.Incomes9(), SourceList::Incomes9, doc);
+    payOrRefund(m_list3, kKbkOther, doc.Incomes35(), SourceList::Incomes35, doc);
 }
 
 void kTSvodSum::section1NonResident(const mTDeclaration& doc) {
@@ -358,11 +363,11 @@ void kTSvodSum::section1NonResident(const mTDeclaration& doc) {
         m_list6.Add(kKbkOther, oktmo, kSignPay, net);
     } else if (net < Money()) {
         Money rest = -net;
-        allocateRefund(rest, doc.NonResidentIncomes13());
-        allocateRefund(rest, doc.InvestPartnershipIncomes());
+        allocateRefund(rest, doc.NonResidentIncomes13(), SourceList::NonResidentIncomes13);
+        allocateRefund(rest, doc.InvestPartnershipIncomes(), SourceList::InvestPartnerships);
         refundRest(rest, doc);
     }
-    payOrRefund(m_list5, kKbkOther, doc.Incomes30(), doc);
+    payOrRefund(m_list5, kKbkOther, doc.Incomes30(), SourceList::Incomes30, doc);
     // The 30% tax of a non-resident was withheld by the sources of ResidentIncomes13 and by the
     // investment partnerships.
     const Money net30 = m_list2.Net();
@@ -370,8 +375,8 @@ void kTSvodSum::section1NonResident(const mTDeclaration& doc) {
         m_list6.AddMerged(kKbkOther, oktmo, kSignPay, net30);
     } else if (net30 < Money()) {
         Money rest = -net30;
-        allocateRefund(rest, doc.ResidentIncomes13());
-        allocateRefund(rest, doc.InvestPartnershipIncomes());
+        allocateRefund(rest, doc.ResidentIncomes13(), SourceList::ResidentIncomes13);
+        allocateRefund(rest, doc.InvestPartnershipIncomes(), SourceList::InvestPartnerships);
         refundRest(rest, doc);
     }
 }

@@ -3,7 +3,9 @@
 #include "calc/kTSvodSumList.h"
 #include "calc/kTSvodSumList6.h"
 
+#include <cstddef>
 #include <memory>
+#include <vector>
 
 namespace zizaza {
 
@@ -28,6 +30,17 @@ class kTSvodSumPrilH1;
 class kTSvodSumPrilZ;
 class kTSvodSumPrilJ;
 class kTSvodSumPrilI;
+
+// The lists of sources of payment in Russia, as section 1 refers to them.
+enum class SourceList { ResidentIncomes13, NonResidentIncomes13, Incomes30, Incomes9, Incomes35, InvestPartnerships };
+
+// A source whose tax section 1 refunds under the source's own OKTMO: the list and the position
+// of the source in it.
+struct RefundedSource {
+    SourceList list;
+    size_t index;
+    bool operator==(const RefundedSource&) const = default;
+};
 
 // The calculation of a whole 3-NDFL declaration: every sheet, then section 2 (tax per rate and
 // kind of income), then section 1 (amounts to pay or refund per budget code and OKTMO).
@@ -57,6 +70,8 @@ public:
     const kTSvodSumList5& List5() const { return m_list5; }
     // Section 1.
     const kTSvodSumList6& List6() const { return m_list6; }
+    // The sources that got a refund line of section 1, in the order the lines were made.
+    const std::vector<RefundedSource>& RefundedSources() const { return m_refunded; }
 
     // The sheets.
     const kTSvodSumPrilA9& PrilA9() const { return *m_prilA9; }
@@ -86,6 +101,8 @@ private:
     Money incomeReductions() const;
     void computeSection2(const mTDeclaration& doc);
     void computeResident13(const mTDeclaration& doc);
+    // 13% of the business income less its expenses, in whole roubles.
+    Money businessTax() const;
     void computeNonResident13(const mTDeclaration& doc);
     void computeCfc();
     void computeDividends();
@@ -98,12 +115,12 @@ private:
     void section1NonResident(const mTDeclaration& doc);
     // Spreads a refund over the sources that withheld tax, in list order, by their OKTMO.
     template <class T>
-    void allocateRefund(Money& rest, const OwnedList<T>& sources);
+    void allocateRefund(Money& rest, const OwnedList<T>& sources, SourceList list);
     // What no source took is refunded under the person's OKTMO.
     void refundRest(Money rest, const mTDeclaration& doc);
     // A payment under payKbk and the person's OKTMO, or a refund spread over the sources.
     template <class T>
-    void payOrRefund(const kTSvodSumList& block, const char* payKbk, const OwnedList<T>& sources,
+    void payOrRefund(const kTSvodSumList& block, const char* payKbk, const OwnedList<T>& sources, SourceList list,
                      const mTDeclaration& doc);
 
     kTSvodSumList1 m_list1;
@@ -114,6 +131,7 @@ private:
     kTSvodSumList4 m_list4;
     kTSvodSumList5 m_list5;
     kTSvodSumList6 m_list6;
+    std::vector<RefundedSource> m_refunded;
 
     std::unique_ptr<kTSvodSumPrilA9> m_prilA9;
     std::unique_ptr<kTSvodSumPrilA13> m_prilA13;

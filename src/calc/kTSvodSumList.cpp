@@ -21,9 +21,13 @@ Money kTSvodSumList::Credits() const {
     return УдержОбщ + УдержОбщМВ + УплАвФакт + ОбщАвУплЗач227_1 + УплИнПодлЗач + ТСУплПерЗач;
 }
 
-void kTSvodSumList::ApplyBaseSteps(int ratePercent) {
-    НалБаза = ДоходОбщНал - СумРасхУм - СумНалВыч + СумДохДивКИК;
+void kTSvodSumList::ComputeTax(int ratePercent) {
+    НалБаза = AtLeastZero(ДоходОбщНал - СумРасхУм - СумНалВыч + СумДохДивКИК);
     Исчисл = TaxAtRate(НалБаза, ratePercent);
+}
+
+void kTSvodSumList::ApplyBaseSteps(int ratePercent) {
+    ComputeTax(ratePercent);
     const Money credits = Credits();
     ИсчислУпл = Исчисл > credits ? Исчисл - credits : Money();
     ПодлУпл = AtLeastZero(ИсчислУпл - УплПатентЗач);

@@ -33,8 +33,10 @@ public:
 
     // Every value 0, the rate text empty.
     void Reset();
+    // Base (never below 0) and tax at the given rate (percent), once incomes and deductions are set.
+    void ComputeTax(int ratePercent);
     // The closing steps common to every block, once the incomes, deductions and credits are set:
-    // base, tax at the given rate (percent), tax to pay and tax to refund.
+    // base, tax, tax to pay and tax to refund.
     void ApplyBaseSteps(int ratePercent);
     // ПодлУпл − ПодлВозв.
     Money Net() const { return ПодлУпл - ПодлВозв; }

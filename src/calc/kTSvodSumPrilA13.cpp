@@ -100,14 +100,14 @@ bool kTSvodSumPrilA13::Compute(mTDeclaration& declaration) {
             TotalIncome += sumOfLines(source);
             TaxableAmount += source.TaxableAmount;
             TaxComputed += source.TaxComputed;
-            TaxWithheld += source.TaxWithheld;
+            TaxWithheld += WholeRoubles(source.TaxWithheld);
         }
         for (size_t i = 0; i < declaration.Income30Count(); ++i) {
             mTThirtyPercent& source = declaration.Income30(i);
             source.IncomeKindCode = "08";
             DividendTaxableAmount += source.TaxableAmount;
             DividendTaxComputed += source.TaxComputed;
-            DividendTaxWithheld += source.TaxWithheld;
+            DividendTaxWithheld += WholeRoubles(source.TaxWithheld);
         }
         for (size_t i = 0; i < declaration.InvestPartnershipIncomeCount(); ++i) {
             mTInvestTov& partnership = declaration.InvestPartnershipIncome(i);
@@ -115,7 +115,7 @@ bool kTSvodSumPrilA13::Compute(mTDeclaration& declaration) {
             TotalIncome += sumOfLines(partnership);
             TaxableAmount += partnership.TaxableAmount;
             TaxComputed += partnership.TaxComputed;
-            TaxWithheld += partnership.TaxWithheld;
+            TaxWithheld += WholeRoubles(partnership.TaxWithheld);
         }
     } else if (declaration.DeclarationForm == kForm3NdflNonResident) {
         for (size_t i = 0; i < declaration.NonResidentIncome13Count(); ++i) {
@@ -124,7 +124,7 @@ bool kTSvodSumPrilA13::Compute(mTDeclaration& declaration) {
             TotalIncome += sumOfLines(source);
             TaxableAmount += source.TaxableAmount;
             TaxComputed += source.TaxComputed;
-            TaxWithheld += source.TaxWithheld;
+            TaxWithheld += WholeRoubles(source.TaxWithheld);
         }
     }
     return true;

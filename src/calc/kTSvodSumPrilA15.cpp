@@ -20,7 +20,7 @@ bool kTSvodSumPrilA15::Compute(mTDeclaration& declaration) {
         TotalIncome += source.TotalIncome;
         TaxableAmount += source.TaxableAmount;
         TaxComputed += PercentInWholeRoubles(source.TaxableAmount, 15);
-        TaxWithheld += source.TaxWithheld;
+        TaxWithheld += WholeRoubles(source.TaxWithheld);
     }
     return true;
 }

@@ -1,5 +1,6 @@
 #include "calc/kTSvodSumPrilA30.h"
 
+#include "calc/SheetMath.h"
 #include "calc/kTSvodSumPrilA13.h"
 #include "model/mTDeclaration.h"
 
@@ -21,7 +22,7 @@ bool kTSvodSumPrilA30::Compute(mTDeclaration& declaration) {
             TotalIncome += line.IncomeAmount;
         TaxableAmount += source.TaxableAmount;
         TaxComputed += source.TaxComputed;
-        TaxWithheld += source.TaxWithheld;
+        TaxWithheld += WholeRoubles(source.TaxWithheld);
     }
     for (size_t i = 0; i < declaration.InvestPartnershipIncomeCount(); ++i) {
         mTInvestTov& partnership = declaration.InvestPartnershipIncome(i);
@@ -30,7 +31,7 @@ bool kTSvodSumPrilA30::Compute(mTDeclaration& declaration) {
             TotalIncome += line.Income;
         TaxableAmount += partnership.TaxableAmount;
         TaxComputed += partnership.TaxComputed;
-        TaxWithheld += partnership.TaxWithheld;
+        TaxWithheld += WholeRoubles(partnership.TaxWithheld);
     }
     return true;
 }

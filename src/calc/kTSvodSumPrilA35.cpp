@@ -17,14 +17,14 @@ bool kTSvodSumPrilA35::Compute(mTDeclaration& declaration) {
         mTThirtyFivePercent& source = declaration.Income35(i);
         // The economy on interest for new housing is not taxed; only what was withheld counts.
         if (source.IncomeCode == 2620) {
-            TaxWithheld2620 += source.TaxWithheld;
+            TaxWithheld2620 += WholeRoubles(source.TaxWithheld);
             continue;
         }
         source.IncomeKindCode = "10";
         source.TaxableAmount = source.TotalIncome;
         source.TaxComputed = PercentInWholeRoubles(source.TaxableAmount, 35);
         TotalIncome += source.TotalIncome;
-        TaxWithheld += source.TaxWithheld;
+        TaxWithheld += WholeRoubles(source.TaxWithheld);
     }
     return true;
 }

@@ -1,5 +1,6 @@
 #include "calc/kTSvodSumPrilA9.h"
 
+#include "calc/SheetMath.h"
 #include "model/mTDeclaration.h"
 
 namespace zizaza {
@@ -18,7 +19,7 @@ bool kTSvodSumPrilA9::Compute(mTDeclaration& declaration) {
         TotalIncome += source.TotalIncome;
         TaxableAmount += source.TaxableAmount;
         TaxComputed += source.TaxComputed;
-        TaxWithheld += source.TaxWithheld;
+        TaxWithheld += WholeRoubles(source.TaxWithheld);
     }
     return true;
 }

@@ -52,7 +52,8 @@ bool kTSvodSumPrilE3::Compute(const mTDeclaration& doc) {
         РасчДопСВВыч.СумВзносВыч = Min(РасчДопСВВыч.СумВзносВыч, kCommonLimit - DeductibleKinds1To3);
         ОбщВзносВыч = DeductibleKinds1To3 + РасчДопСВВыч.СумВзносВыч;
     }
-    СумИнвВыч219 = doc.InvestmentDeductionE2;
+    // A file may hold more than the screen lets one type.
+    СумИнвВыч219 = Min(doc.InvestmentDeductionE2, kIisDeductionLimit);
     ИнвВычПредВосст = doc.InvestmentDeductionReturn;
     return true;
 }

@@ -11,6 +11,10 @@ namespace zizaza {
 
 class mTDeclaration;
 
+// Contributions to an individual investment account give a deduction of at most this much a
+// year (art. 219.1 p. 3 pp. 2).
+inline constexpr Money kIisDeductionLimit = Money::Roubles(400000);
+
 // One pension or insurance contract as the declaration lists it.
 struct mbTPens {
     int32_t ВидДоговор = 0;  // contract kind

@@ -6,16 +6,11 @@ namespace zizaza {
 
 bool kTSvodSumPrilG::Compute(const mTDeclaration& declaration) {
     Reset();
+    // A non-resident's incomes take no deductions of art. 218-221 (art. 210 p. 4, art. 224 p. 3).
     if (declaration.DeclarationForm == kForm3Ndfl) {
         for (const mTThirteenPercent& source : declaration.ResidentIncomes13())
             for (const mTSourseIncome& line : source.Lines())
                 addLine(line.IncomeCode, line.DeductionCode, line.IncomeAmount, line.DeductionAmount, false);
-    } else if (declaration.DeclarationForm == kForm3NdflNonResident) {
-        // A non-resident at 13% has professional deductions on civil contracts only.
-        for (const mTThirteenPercent& source : declaration.NonResidentIncomes13())
-            for (const mTSourseIncome& line : source.Lines())
-                if (line.IncomeCode == 2010 && line.DeductionCode == 403)
-                    addLine(line.IncomeCode, line.DeductionCode, line.IncomeAmount, line.DeductionAmount, false);
     }
     Total905907 = Min(Total905907, kLimit905907);
     РасхФактУстКап.Deduction += Total905907;

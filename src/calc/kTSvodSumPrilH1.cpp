@@ -1,5 +1,6 @@
 #include "calc/kTSvodSumPrilH1.h"
 
+#include "calc/SheetMath.h"
 #include "model/mTDeclaration.h"
 
 namespace zizaza {
@@ -36,16 +37,19 @@ void takeLine(kTSvodSumPrilH1& s, const SaleLine& l, Money& limit) {
         p.НалВычет += Min(l.income, l.deduction);
     };
     const int32_t ic = l.incomeCode, dc = l.deductionCode;
+    // Housing and shares in housing share one fixed deduction a year (art. 220 p. 2 pp. 1): each
+    // sale takes what it can of the rest, never more than its own income, and the rest shrinks by
+    // exactly what was taken.
+    auto housing = [&](kTSaleDeductionPair& p, Money claimed) {
+        const Money taken = Min(AtLeastZero(Min(claimed, l.income)), limit);
+        p.ДохВсехИст += l.income;
+        p.НалВычет += taken;
+        limit -= taken;
+    };
     if (ic == 1510 && dc == 901) {
-        // The housing limit shrinks by the pair's income accumulated so far.
-        s.СумИмущ.ДохВсехИст += l.income;
-        s.СумИмущ.НалВычет += Min(s.СумИмущ.ДохВсехИст, limit);
-        limit = Max(limit - s.СумИмущ.ДохВсехИст, Money());
+        housing(s.СумИмущ, l.income);
     } else if (ic == 1511 && dc == 904) {
-        const Money claimed = l.foreign ? Min(l.income, l.deduction) : l.deduction;
-        s.СумДолИмущ.ДохВсехИст += l.income;
-        s.СумДолИмущ.НалВычет += Min(claimed, limit);
-        limit = Max(limit - claimed, Money());
+        housing(s.СумДолИмущ, l.deduction);
     } else if (ic == 1510 && dc == 903) {
         plain(s.СумИмущДок);
     } else if (ic == 1511 && dc == 903) {

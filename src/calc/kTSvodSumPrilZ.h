@@ -30,10 +30,10 @@ public:
     };
 
     double ShareFactor = 0;  // the taxpayer's share of the object (1 for several objects)
-    Money TotalCost;         // limited
-    Money TotalInterest;
-    Money ВычНовЗачПред;   // previous years' purchase deduction
-    Money ВычПроцЗачПред;  // previous years' interest deduction
+    Money TotalCost;         // limited (PropertyLimits.h)
+    Money TotalInterest;     // limited for objects from 2014 on
+    Money ВычНовЗачПред;     // previous years' purchase deduction
+    Money ВычПроцЗачПред;    // previous years' interest deduction
     Money FirstCarried;
     Money SecondCarried;
     Money ВычНАУвед;       // agent purchase deduction this year
@@ -47,7 +47,7 @@ public:
     void Reset();
     // Resets, then computes when the property deduction is granted on a resident declaration with
     // at least one object. Writes each object's assigned deduction and rule marker. An object whose
-    // share denominator is 0 counts as owned whole (share 1). Always succeeds.
+    // share is not entered counts as owned whole (share 1). Always succeeds.
     bool Compute(mTDeclaration& doc, const Inputs& in);
 };
 

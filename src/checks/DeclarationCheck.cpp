@@ -3,11 +3,18 @@
 #include "checks/DeclarationCheckRun.h"
 #include "storage/TextCodec.h"
 
+#include <algorithm>
+
 namespace zizaza {
 
-DeclarationCheckRun::DeclarationCheckRun(const mTDeclaration& declaration, bool oktmoRequired, ICheckAnswerer& answerer,
-                                         bool listAll)
-    : m_doc(declaration), m_oktmoRequired(oktmoRequired), m_answerer(answerer), m_listAll(listAll) {}
+DeclarationCheckRun::DeclarationCheckRun(const mTDeclaration& declaration, const DeclarationCalcFacts& facts,
+                                         ICheckAnswerer& answerer, bool listAll)
+    : m_doc(declaration), m_facts(facts), m_answerer(answerer), m_listAll(listAll) {}
+
+bool DeclarationCheckRun::Refunded(SourceList list, size_t index) const {
+    const auto& refunded = m_facts.refundedSources;
+    return std::find(refunded.begin(), refunded.end(), RefundedSource{list, index}) != refunded.end();
+}
 
 void DeclarationCheckRun::BeginSection(uint16_t screen, const char* title) {
     m_screen = screen;
@@ -37,12 +44,20 @@ size_t CharCount(std::string_view text) {
 
 uint32_t CheckDeclaration(const mTDeclaration& declaration, bool oktmoRequired, ICheckAnswerer& answerer,
                           const DeclarationCheckOptions& options) {
-    DeclarationCheckRun run(declaration, oktmoRequired, answerer, options.listAll);
+    DeclarationCalcFacts facts;
+    facts.oktmoRequired = oktmoRequired;
+    return CheckDeclaration(declaration, facts, answerer, options);
+}
+
+uint32_t CheckDeclaration(const mTDeclaration& declaration, const DeclarationCalcFacts& facts, ICheckAnswerer& answerer,
+                          const DeclarationCheckOptions& options) {
+    DeclarationCheckRun run(declaration, facts, answerer, options.listAll);
     // Section 1 always runs; each later one only while nothing has been shown.
     CheckInitialConditions(run);
     using Section = void (*)(DeclarationCheckRun&);
-    for (Section section : {CheckPersonData, CheckIncomes13, CheckCurrencyIncomes, CheckBusinessIncomes,
-                            CheckSocialDeductions, CheckStandardDeductions, CheckResidenceOktmo}) {
+    for (Section section :
+         {CheckPersonData, CheckIncomes13, CheckSourceIdentifiers, CheckCurrencyIncomes, CheckBusinessIncomes,
+          CheckSocialDeductions, CheckStandardDeductions, CheckResidenceOktmo}) {
         if (!run.MayEnterNextSection())
             break;
         section(run);

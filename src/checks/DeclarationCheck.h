@@ -1,10 +1,12 @@
 #pragma once
 
+#include "calc/kTSvodSum.h"
 #include "checks/ICheckAnswerer.h"
 #include "checks/NavigationCode.h"
 
 #include <cstdint>
 #include <iosfwd>
+#include <vector>
 
 namespace zizaza {
 
@@ -24,12 +26,24 @@ struct DeclarationCheckOptions {
 uint32_t CheckDeclaration(const mTDeclaration& declaration, ICheckAnswerer& answerer,
                           const DeclarationCheckOptions& options = {});
 
-// The same walk with the OKTMO-required flag given instead of computed.
+// What the check learns from the calculation.
+struct DeclarationCalcFacts {
+    // The taxpayer's OKTMO is needed: something is payable, or there is no payment or refund line.
+    bool oktmoRequired = false;
+    // The sources that get a refund line of section 1 under their own OKTMO.
+    std::vector<RefundedSource> refundedSources;
+};
+
+// The same walk with the calculation's facts given instead of computed.
+uint32_t CheckDeclaration(const mTDeclaration& declaration, const DeclarationCalcFacts& facts, ICheckAnswerer& answerer,
+                          const DeclarationCheckOptions& options = {});
+// With only the OKTMO-required flag: no source is taken as refunded.
 uint32_t CheckDeclaration(const mTDeclaration& declaration, bool oktmoRequired, ICheckAnswerer& answerer,
                           const DeclarationCheckOptions& options = {});
 
-// Whether the declaration needs the taxpayer's OKTMO: the calculation finds something payable,
-// or no payment or refund line at all. Computed over a copy, so the declaration stays as it is.
+// The calculation's facts, computed over a copy, so the declaration stays as it is.
+DeclarationCalcFacts ComputeCalcFacts(const mTDeclaration& declaration);
+// Whether the declaration needs the taxpayer's OKTMO (ComputeCalcFacts().oktmoRequired).
 bool DeclarationRequiresOktmo(const mTDeclaration& declaration);
 
 // For commands without windows (export, batch): runs the check answering "Отмена" to every

@@ -8,18 +8,24 @@
 
 namespace zizaza {
 
-bool DeclarationRequiresOktmo(const mTDeclaration& declaration) {
+DeclarationCalcFacts ComputeCalcFacts(const mTDeclaration& declaration) {
     // The calculation writes its working values into the records; the check must leave the
     // user's document as it is.
     mTDeclaration scratch(declaration);
     kTSvodSum sum;
-    return !sum.Compute(scratch);
+    DeclarationCalcFacts facts;
+    facts.oktmoRequired = !sum.Compute(scratch);
+    facts.refundedSources = sum.RefundedSources();
+    return facts;
+}
+
+bool DeclarationRequiresOktmo(const mTDeclaration& declaration) {
+    return ComputeCalcFacts(declaration).oktmoRequired;
 }
 
 uint32_t CheckDeclaration(const mTDeclaration& declaration, ICheckAnswerer& answerer,
                           const DeclarationCheckOptions& options) {
-    const bool oktmoRequired = DeclarationRequiresOktmo(declaration);
-    return CheckDeclaration(declaration, oktmoRequired, answerer, options);
+    return CheckDeclaration(declaration, ComputeCalcFacts(declaration), answerer, options);
 }
 
 bool DeclarationPassesCheck(const mTDeclaration& declaration, std::ostream& report,

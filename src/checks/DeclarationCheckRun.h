@@ -1,5 +1,6 @@
 #pragma once
 
+#include "checks/DeclarationCheck.h"
 #include "checks/ICheckAnswerer.h"
 #include "checks/NavigationCode.h"
 
@@ -16,10 +17,13 @@ class mTDeclaration;
 // the last answer. The sections ask it whether a rule may still run.
 class DeclarationCheckRun {
 public:
-    DeclarationCheckRun(const mTDeclaration& declaration, bool oktmoRequired, ICheckAnswerer& answerer, bool listAll);
+    DeclarationCheckRun(const mTDeclaration& declaration, const DeclarationCalcFacts& facts, ICheckAnswerer& answerer,
+                        bool listAll);
 
     const mTDeclaration& Doc() const { return m_doc; }
-    bool OktmoRequired() const { return m_oktmoRequired; }
+    bool OktmoRequired() const { return m_facts.oktmoRequired; }
+    // Whether section 1 refunds tax under the OKTMO of that source.
+    bool Refunded(SourceList list, size_t index) const;
 
     void BeginSection(uint16_t screen, const char* title);
     // Shows the problem; "Исправить" makes its item the result, any other answer 65535.
@@ -37,7 +41,7 @@ public:
 
 private:
     const mTDeclaration& m_doc;
-    bool m_oktmoRequired;
+    const DeclarationCalcFacts& m_facts;
     ICheckAnswerer& m_answerer;
     bool m_listAll;
     uint16_t m_screen = 0;
@@ -52,6 +56,7 @@ private:
 void CheckInitialConditions(DeclarationCheckRun& run);   // section 1
 void CheckPersonData(DeclarationCheckRun& run);          // section 2
 void CheckIncomes13(DeclarationCheckRun& run);           // section 3
+void CheckSourceIdentifiers(DeclarationCheckRun& run);   // the sources' OKTMO, INN and KPP
 void CheckCurrencyIncomes(DeclarationCheckRun& run);     // section 4
 void CheckBusinessIncomes(DeclarationCheckRun& run);     // section 5
 void CheckSocialDeductions(DeclarationCheckRun& run);    // section 6

@@ -105,6 +105,8 @@ bool OktmoLengthValid(std::string_view oktmo) {
     return n == 8 || n == 11;
 }
 
+constexpr std::string_view kInnLength10Or12 = "Длина ИНН должна быть равна 10 или 12 цифрам";
+
 }  // namespace
 
 int CheckInn(std::string_view text, int kind) {
@@ -134,6 +136,33 @@ int CheckKpp(std::string_view text) {
     return kKppValid;
 }
 
+SourceIdentifierProblem ExportedSourceProblem(std::string_view oktmo, std::string_view kpp, std::string_view inn,
+                                              bool oktmoRequired) {
+    const std::string_view code = Trim(oktmo);
+    if (code.empty() ? oktmoRequired : !(OktmoLengthValid(code) && AllDigits(code)))
+        return {kSourceFieldOktmo, code.empty()
+                                       ? "Не введен код ОКТМО(8 или 11 симв.), а по источнику возвращается налог"
+                                       : "Код ОКТМО введен некорректно(должно быть 8 или 11 цифр)"};
+    // The export writes an organisation when the INN has 10 characters or a KPP is given.
+    if (Length(inn) != 10 && Trim(kpp).empty()) {
+        if (Trim(inn).empty())
+            return {};
+        const int result = CheckInn(inn, kInnAny);
+        if (result == kInnWrongLength)
+            return {kSourceFieldInn, kInnLength10Or12};
+        if (result == kInnWrongDigits)
+            return {kSourceFieldInn, kInnWrong};
+        return {};
+    }
+    if (Length(inn) != 10)
+        return {kSourceFieldInn, Trim(inn).empty() ? kEnterInn : kInnNotOrganization};
+    if (CheckInn(inn, kInnOrganization) != kInnValid)
+        return {kSourceFieldInn, kInnWrong};
+    if (auto message = KppMessage(kpp))
+        return {kSourceFieldKpp, *message};
+    return {};
+}
+
 int CheckPaymentSource(ISourceCheckDialog& dialog, std::string_view sectionTitle, std::string_view sourceName,
                        bool skipAllowed, std::string_view oktmo, std::string_view kpp, std::string_view inn) {
     Run run(dialog, sectionTitle, skipAllowed);
@@ -151,7 +180,7 @@ int CheckPaymentSource(ISourceCheckDialog& dialog, std::string_view sectionTitle
     }
     switch (CheckInn(inn, kInnAny)) {
         case kInnWrongLength:
-            if (run.Problem("Длина ИНН должна быть равна 10 или 12 цифрам", kSourceFieldInn))
+            if (run.Problem(kInnLength10Or12, kSourceFieldInn))
                 return run.Result();
             break;
         case kInnWrongDigits:

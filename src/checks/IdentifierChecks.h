@@ -62,6 +62,18 @@ inline constexpr std::string_view kSectionPensionContracts = "Пенсионны
 // The pension-contract dialog has no OKTMO field; this text passes the OKTMO rule.
 inline constexpr std::string_view kPensionContractOktmo = "12345678901";
 
+// The first identifier of a source of payment that the declaration export would write invalid:
+// an OKTMO that is not 8 or 11 digits (a blank one only when required, that is when section 1
+// refunds tax under it), then the INN and the KPP as the payer is written (a natural person
+// with an optional 12-digit INN, or an organisation with a 10-digit INN and a KPP). Returns the
+// field to fix and the message, or kSourceFieldNone.
+struct SourceIdentifierProblem {
+    int field = kSourceFieldNone;
+    std::string_view message;
+};
+SourceIdentifierProblem ExportedSourceProblem(std::string_view oktmo, std::string_view kpp, std::string_view inn,
+                                              bool oktmoRequired);
+
 // Checks a source that may be a natural person or an organisation. Each problem is shown in turn;
 // "Исправить" ends the run with the problem's field, any other answer goes on with the next rule.
 // Only a missing OKTMO can be skipped, and only when skipAllowed and no problem came before it.

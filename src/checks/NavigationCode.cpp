@@ -17,9 +17,12 @@ NavigationTarget ResolveNavigation(uint32_t code) {
     NavigationTarget target;
     target.screen = NavigationScreen(code);
     target.item = NavigationItem(code);
-    if (target.screen >= 4 && target.screen <= 6) {
+    if (target.screen >= kScreenRussianIncome13 && target.screen <= kScreenRussianIncome35) {
         target.container = NavigationTarget::Container::RussianIncome;
-        target.subScreen = static_cast<uint16_t>(target.screen - 4);
+        target.subScreen = static_cast<uint16_t>(target.screen - kScreenRussianIncome13);
+    } else if (target.screen == kScreenRussianIncomeNonResident13 || target.screen == kScreenRussianIncome9) {
+        target.container = NavigationTarget::Container::RussianIncome;
+        target.subScreen = static_cast<uint16_t>(target.screen - kScreenRussianIncomeNonResident13 + 3);
     } else if (target.screen >= 9 && target.screen <= 11) {
         target.container = NavigationTarget::Container::Deductions;
         target.subScreen = static_cast<uint16_t>(target.screen - 9);

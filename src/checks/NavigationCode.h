@@ -15,11 +15,17 @@ inline constexpr uint16_t kNavigationNotFixed = 65535;
 // Screen numbers the navigation understands.
 inline constexpr uint16_t kScreenInitialData = 1;
 inline constexpr uint16_t kScreenPerson = 2;
-inline constexpr uint16_t kScreenRussianIncome13 = 4;  // Russian-income container, sub-screen 0
+inline constexpr uint16_t kScreenRussianIncome13 = 4;         // Russian-income container, sub-screen 0
+inline constexpr uint16_t kScreenRussianIncomeDividends = 5;  // sub-screen 1
+inline constexpr uint16_t kScreenRussianIncome35 = 6;         // sub-screen 2
 inline constexpr uint16_t kScreenCurrencyIncome = 7;
 inline constexpr uint16_t kScreenBusinessIncome = 8;
 inline constexpr uint16_t kScreenStandardDeductions = 9;  // deductions container, sub-screen 0
 inline constexpr uint16_t kScreenSocialDeductions = 10;   // deductions container, sub-screen 1
+inline constexpr uint16_t kScreenInvestPartnership = 12;
+// Sub-screens of the Russian-income container that the numbers 4 to 6 do not reach.
+inline constexpr uint16_t kScreenRussianIncomeNonResident13 = 13;  // sub-screen 3
+inline constexpr uint16_t kScreenRussianIncome9 = 14;              // sub-screen 4
 
 constexpr uint32_t MakeNavigationCode(uint16_t screen, uint16_t item) {
     return (static_cast<uint32_t>(item) << 16) | screen;
@@ -40,8 +46,8 @@ enum class CheckOutcome {
 };
 CheckOutcome DecideCheckOutcome(uint32_t code);
 
-// Where the shell goes for a code whose outcome is FixRequested. Screens 4 to 6 live in the
-// Russian-income container and 9 to 11 in the deductions container: the shell opens the
+// Where the shell goes for a code whose outcome is FixRequested. Screens 4 to 6, 13 and 14 live
+// in the Russian-income container and 9 to 11 in the deductions container: the shell opens the
 // container, shows the sub-screen and focuses the item there.
 struct NavigationTarget {
     enum class Container { None, RussianIncome, Deductions };

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "calc/SheetMath.h"
 #include "export/XmlDom.h"
 #include "storage/Money.h"
 #include "storage/NumberText.h"
@@ -35,9 +36,10 @@ XmlElement AppendElement(XmlElement parent, std::string_view name);
 // The attribute with the upper-case form of value.
 void PutAttribute(XmlElement element, std::string_view name, std::string_view value);
 
-// The two amount forms of the export: whole roubles ("1500") and two decimals ("1500.00").
+// The two amount forms of the export: whole roubles ("1500") and two decimals ("1500.00"). A
+// whole amount is rounded half up, so that kopecks a file holds never reach it ("13000.4").
 inline std::string WholeAmount(Money v) {
-    return WholeMoneyToText(v);
+    return WholeMoneyToText(WholeRoubles(v));
 }
 inline std::string KopeckAmount(Money v) {
     return MoneyToText2(v);

@@ -4,6 +4,7 @@
 #include "calc/kTSvodSumPrilA35.h"
 #include "export/XmlBody3Ndfl.h"
 #include "export/XmlExportText.h"
+#include "model/IncomeCodes.h"
 #include "model/mTDeclaration.h"
 #include "storage/TextCodec.h"
 
@@ -13,7 +14,6 @@ namespace zizaza {
 namespace {
 
 constexpr size_t kForeignPayerNameLimit = 255;
-constexpr int32_t kIncomeCodeMaterialBenefit = 2620;  // its tax is shown in section 2 only
 
 // The values of a section 2 block that decide whether it is written: all but the three results.
 Money WrittenWhen(const kTSvodSumList& s) {

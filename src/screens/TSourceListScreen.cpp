@@ -67,6 +67,10 @@ void TSourceListScreen::Build(const std::vector<TotalField>& totals) {
     WatchControls();
 }
 
+void TSourceListScreen::FocusItem(uint16_t item) {
+    m_sources->FocusRecord(item);
+}
+
 void TSourceListScreen::FocusFirstList() {
     m_sources->FocusFirst();
 }

@@ -22,7 +22,8 @@ class TSourceListScreen : public TThinkingFrame {
 public:
     void SaveToDocument() override {}
     uint16_t CheckScreen() override { return 0; }
-    void FocusItem(uint16_t /*item*/) override {}
+    // Selects the source with that 1-based number (the whole-declaration check points at one).
+    void FocusItem(uint16_t item) override;
     void FocusFirstList() override;
 
 protected:

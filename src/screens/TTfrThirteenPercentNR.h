@@ -13,7 +13,6 @@ public:
     TTfrThirteenPercentNR(ScreenHost& owner, QWidget* parent, DeclarationSlot& slot);
 
     uint16_t CheckScreen() override { return 0; }
-    void FocusItem(uint16_t /*item*/) override {}
 };
 
 }  // namespace zizaza

@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
+#include "calc/kTSvodSumPrilE3.h"
 #include "model/mTDeclaration.h"
 #include "screens/ScreenFormat.h"
 #include "screens/ScreenWidgets.h"
@@ -16,7 +17,7 @@ namespace zizaza {
 namespace {
 
 // The sheet Е2 deduction is granted on at most this amount of contributions a year.
-constexpr Money kE2Limit = Money::Roubles(400000);
+constexpr Money kE2Limit = kIisDeductionLimit;
 
 const QString kYearHeading = QStringLiteral("Год");
 const QString kSecuritiesHeading = QStringLiteral("Убытки по операциям с ЦБ");

@@ -13,6 +13,7 @@
 #include <tuple>
 
 #include "app/UserInterface.h"
+#include "calc/PropertyLimits.h"
 #include "model/mTDeclaration.h"
 #include "screens/ScreenFormat.h"
 #include "screens/ScreenWidgets.h"
@@ -35,9 +36,6 @@ const char* const kShortKinds[] = {"Жилой дом",
                                    "Земельный участок с приобретенным домом",
                                    "Дом с земельным участком",
                                    "Доля в земле"};
-
-constexpr Money kLimit = Money::Roubles(2'000'000);
-constexpr Money kLimitBefore2008 = Money::Roubles(1'000'000);
 
 template <typename Pred>
 bool AllObjects(const mTConstructionDeduct& record, Pred pred) {
@@ -82,14 +80,6 @@ bool AnyInterest(const mTConstructionDeduct& record, size_t except) {
     return false;
 }
 
-// The share of an object as a fraction; a part not entered counts as the whole, and a share
-// is never more than the whole.
-double ShareOf(const Object& o) {
-    if (o.ShareNumerator <= 0 || o.ShareDenominator <= 0)
-        return 1.0;
-    return std::min(1.0, static_cast<double>(o.ShareNumerator) / o.ShareDenominator);
-}
-
 QString ShortKind(int32_t kind) {
     if (kind < 1 || kind > static_cast<int32_t>(std::size(kShortKinds)))
         return QStringLiteral("Объект не выбран");
@@ -106,30 +96,6 @@ QLabel* Display(QWidget* parent, const char* name) {
 }
 
 }  // namespace
-
-Money TfrMultyConstructionDeduct::CostTotal(const mTConstructionDeduct& record) {
-    const size_t n = record.ObjectCount();
-    if (n == 0)
-        return Money();
-    if (n > 1) {
-        Money sum;
-        for (size_t i = 0; i < n; ++i)
-            sum += record.Object(i).Cost;
-        return Min(kLimit, sum);
-    }
-    const Object& o = record.Object(0);
-    const int year = o.ByInvestment ? o.TransferActDate.Year() : o.OwnershipRegistrationDate.Year();
-    const Money limit = year < 2008 ? kLimitBefore2008 : kLimit;
-    const double limited = std::min(o.Cost.ToDouble(), limit.ToDouble() * ShareOf(o));
-    return Money::FromDouble(RoundTo2(limited));
-}
-
-Money TfrMultyConstructionDeduct::InterestTotal(const mTConstructionDeduct& record) {
-    Money sum;
-    for (size_t i = 0; i < record.ObjectCount(); ++i)
-        sum += record.Object(i).Interest;
-    return sum;
-}
 
 TfrMultyConstructionDeduct::TfrMultyConstructionDeduct(ScreenHost& owner, QWidget* parent, DeclarationSlot& slot)
     : TThinkingFrame(owner, parent, slot) {
@@ -308,8 +274,10 @@ void TfrMultyConstructionDeduct::SetAmountsEnabled(bool enabled) {
 }
 
 void TfrMultyConstructionDeduct::RefreshTotals() {
-    pnlAllCost->setText(MoneyToScreen(CostTotal(Record())));
-    pnlAllInterest->setText(MoneyToScreen(InterestTotal(Record())));
+    // The figures the calculation will use.
+    const PropertyLimits limits = LimitPropertyDeduction(Record());
+    pnlAllCost->setText(MoneyToScreen(limits.Cost));
+    pnlAllInterest->setText(MoneyToScreen(limits.Interest));
     SetAmountsEnabled(chbGrantingConstructionDeduct->isChecked() && Record().ObjectCount() > 0);
     ApplyAddRule();
     ApplyEarlierYearsRule();

@@ -32,10 +32,6 @@ public:
     uint16_t CheckScreen() override { return 0; }
     void FocusItem(uint16_t) override {}
 
-    // The costs of all objects within the limits, and their credit interest.
-    static Money CostTotal(const mTConstructionDeduct& record);
-    static Money InterestTotal(const mTConstructionDeduct& record);
-
 private:
     mTConstructionDeduct& Record() const;
     void BuildLayout();

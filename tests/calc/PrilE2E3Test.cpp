@@ -5,11 +5,13 @@
 
 #include <gtest/gtest.h>
 
+#include <utility>
 #include <vector>
 
 namespace zizaza {
 namespace {
 
+using testsupport::Amount;
 using testsupport::NewDeclaration;
 using testsupport::Rub;
 
@@ -65,6 +67,18 @@ TEST(PrilE3, InvestmentValuesTakenOverEvenForANonResident) {
     EXPECT_EQ(e3.ОбщВзносВыч, Rub(0));
     EXPECT_EQ(e3.СумИнвВыч219, Rub(400000));
     EXPECT_EQ(e3.ИнвВычПредВосст, Rub(52000));
+}
+
+TEST(PrilE3, InvestmentAccountDeductionAtMost400000) {
+    for (auto [entered, taken] : {std::pair{Amount("399999.99"), Amount("399999.99")},
+                                  {Rub(400000), Rub(400000)},
+                                  {Rub(650000), Rub(400000)}}) {
+        auto doc = NewDeclaration();
+        doc->InvestmentDeductionE2 = entered;
+        kTSvodSumPrilE3 e3;
+        e3.Compute(*doc);
+        EXPECT_EQ(e3.СумИнвВыч219, taken) << entered.ToText();
+    }
 }
 
 struct E2Case {

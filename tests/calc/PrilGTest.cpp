@@ -123,18 +123,15 @@ TEST(PrilG, ForeignSheetWithoutBit2AndNegativeLimit) {
     EXPECT_EQ(gIn.РасхФактУстКап.Income, Rub(0));
 }
 
-TEST(PrilG, NonResidentHasOnlyCivilContracts) {
+// A non-resident's 13% income takes no deductions of art. 218-221, professional ones included.
+TEST(PrilG, NonResidentHasNone) {
     auto doc = NewDeclaration(kForm3NdflNonResident);
-    mTThirteenPercent& source = AddNonResidentSource13(*doc, "45000000", Rub(0));
-    AddLine(source, 2010, Rub(100000), 3, 403, Rub(30000));
-    AddLine(source, 2201, Rub(100000), 3, 404, Rub(30000));
-    // The non-resident's ResidentIncomes13 holds 30% sources: not taken.
+    AddLine(AddNonResidentSource13(*doc, "45000000", Rub(0)), 2010, Rub(100000), 3, 403, Rub(30000));
     AddLine(AddSource13(*doc, "45000000", Rub(0)), 2010, Rub(100000), 3, 403, Rub(30000));
     kTSvodSumPrilG g;
     g.Compute(*doc);
-    EXPECT_EQ(g.РасхФактДогГПХ, (kTProfDeductionPair{Rub(100000), Rub(30000)}));
-    EXPECT_EQ(g.РасхФактАвтВозн, kTProfDeductionPair());
-    EXPECT_EQ(g.РасходОбщИт, Rub(30000));
+    EXPECT_EQ(g.РасхФактДогГПХ, kTProfDeductionPair());
+    EXPECT_EQ(g.РасходОбщИт, Rub(0));
 }
 
 TEST(PrilG, RowNumbersOutsideOneToSevenThrow) {

@@ -61,6 +61,14 @@ INSTANTIATE_TEST_SUITE_P(
         // The line's income, not its deduction amount, is limited.
         ExemptCase{"AidToEmployeesTakesIncome", {{2760, 3000, 503, 100}}, &kTSvodSumPrilM::МатПомРаб, 3000, 3000},
         ExemptCase{"BirthAidTakesTheDeduction", {{2762, 80000, 508, 50000}}, &kTSvodSumPrilM::МатПомРожд, 80000, 50000},
+        ExemptCase{
+            "BirthAidExemptNeverAboveTheAid", {{2762, 30000, 508, 50000}}, &kTSvodSumPrilM::МатПомРожд, 30000, 30000},
+        ExemptCase{"BirthAidExemptAtMost50000", {{2762, 90000, 508, 70000}}, &kTSvodSumPrilM::МатПомРожд, 90000, 50000},
+        ExemptCase{"BirthAidForTwoChildren",
+                   {{2762, 50000, 508, 50000}, {2762, 50000, 508, 50000}},
+                   &kTSvodSumPrilM::МатПомРожд,
+                   100000,
+                   100000},
         ExemptCase{"PensionContributions12000", {{1211, 20000, 510, 20000}}, &kTSvodSumPrilM::ДопСВПенс, 20000, 12000},
         ExemptCase{"AidToDisabled", {{2761, 5000, 506, 5000}}, &kTSvodSumPrilM::МатПомИнв, 5000, 4000},
         ExemptCase{"CompetitionPrizes",

@@ -260,9 +260,9 @@ TEST(PrilScenarios, NonResident) {
     EXPECT_EQ(doc->Income35(0).TaxableAmount, Rub(0));
     // The prize of the 30% list with its deduction.
     EXPECT_EQ(s.m.ПризРекл, (kTExemptIncome{Rub(10000), Rub(4000)}));
-    // Only the civil contract of the 13% list: 20000.
-    EXPECT_EQ(s.g.РасхФактДогГПХ, (kTProfDeductionPair{Rub(50000), Rub(20000)}));
-    EXPECT_EQ(s.g.РасходОбщИт, Rub(20000));
+    // No professional deduction for a non-resident.
+    EXPECT_EQ(s.g.РасхФактДогГПХ, kTProfDeductionPair());
+    EXPECT_EQ(s.g.РасходОбщИт, Rub(0));
     // Business records are computed whatever the form.
     EXPECT_EQ(s.v1.BusinessIncome, Rub(300000));
     EXPECT_EQ(s.v1.BusinessExpenses, Rub(100000));

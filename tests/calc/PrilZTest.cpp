@@ -55,13 +55,17 @@ TEST_P(PrilZLimits, CostLimitedAndDistributed) {
 }
 
 const ZLimitCase kZLimitCases[] = {
-    {"HalfShareOf2015Flat", {{3500000, 2015, 1, 2}}, 1000000, {1000000}, {0}},
+    // From 2014 the limit is the taxpayer's whatever the share; before, the share divides it.
+    {"HalfShareOf2015Flat", {{3500000, 2015, 1, 2}}, 2000000, {2000000}, {0}},
+    {"HalfShareOf2015FlatBelowTheLimit", {{1750000, 2015, 1, 2}}, 1750000, {1750000}, {0}},
+    {"HalfShareOf2013Flat", {{3500000, 2013, 1, 2}}, 1000000, {1000000}, {-1}},
     {"HalfShareOf2006Flat", {{3500000, 2006, 1, 2}}, 500000, {500000}, {-1}},
     {"WholeFlat2012MarkedEarlierRules", {{1500000, 2012}}, 1500000, {1500000}, {-1}},
     {"ByInvestmentUsesTheTransferAct", {{3000000, 2007, 1, 1, true}}, 1000000, {1000000}, {-1}},
-    {"DenominatorZeroCountsAsWhole", {{3000000, 2016, 0, 0}}, 2000000, {2000000}, {0}},
+    {"DenominatorZeroCountsAsWhole", {{3000000, 2012, 0, 0}}, 2000000, {2000000}, {-1}},
     {"TwoObjectsBothWithCosts", {{1500000, 2016, 1, 2}, {1000000, 2005, 1, 4}}, 2000000, {1500000, 500000}, {0, 0}},
-    {"TwoObjectsSecondWithoutCost", {{3000000, 2016, 1, 2}, {0, 2005}}, 1000000, {1000000, 0}, {0, 0}},
+    {"TwoObjectsSecondWithoutCost", {{3000000, 2016, 1, 2}, {0, 2005}}, 2000000, {2000000, 0}, {0, 0}},
+    {"OldFlatAndAnInterestOnlyObject", {{1500000, 2007}, {0, 2016}}, 1000000, {1000000, 0}, {-1, 0}},
     {"TwoObjectsFirstWithoutCost", {{0, 2016}, {3000000, 2005, 1, 2}}, 500000, {0, 500000}, {0, -1}},
     {"ThreeObjectsWholeLimit",
      {{1000000, 2005, 1, 4}, {800000, 2016}, {700000, 2016}},
@@ -76,7 +80,7 @@ INSTANTIATE_TEST_SUITE_P(PurchaseDeduction, PrilZLimits, testing::ValuesIn(kZLim
 TEST(PrilZ, ThirdShareIsRoundedToKopecks) {
     auto doc = NewDeclaration();
     doc->PropertyDeductions.Granted = true;
-    AddPropertyObject(*doc, Rub(3000000), Rub(0), 2016, 1, 3);
+    AddPropertyObject(*doc, Rub(3000000), Rub(0), 2012, 1, 3);
     kTSvodSumPrilZ z;
     z.Compute(*doc, {});
     EXPECT_EQ(z.TotalCost, testsupport::Amount("666666.67"));
@@ -148,6 +152,44 @@ TEST(PrilZ, InterestTakesWhatThePurchaseLeaves) {
     EXPECT_EQ(z.ПроцВычНД, Rub(150000));
     EXPECT_EQ(z.ОстИВУплПроц, Rub(150000));
 }
+
+// The purchase is taken in earlier years; this year's income goes to the interest.
+struct ZInterestCase {
+    const char* name;
+    int year;
+    int64_t interest, previousInterest, income;
+    int64_t totalInterest, interestThisYear, interestRemainder;
+};
+
+class PrilZInterest : public testing::TestWithParam<ZInterestCase> {};
+
+TEST_P(PrilZInterest, CappedFrom2014) {
+    const ZInterestCase& c = GetParam();
+    auto doc = NewDeclaration();
+    auto& pd = doc->PropertyDeductions;
+    pd.Granted = true;
+    pd.PreviousYearsPurchase = Rub(2000000);
+    pd.PreviousYearsInterest = Rub(c.previousInterest);
+    AddPropertyObject(*doc, Rub(2000000), Rub(c.interest), c.year);
+    kTSvodSumPrilZ::Inputs in;
+    in.Income13 = Rub(c.income);
+    kTSvodSumPrilZ z;
+    z.Compute(*doc, in);
+    EXPECT_EQ(z.РасхНовВычНД, Rub(0));
+    EXPECT_EQ(z.TotalInterest, Rub(c.totalInterest));
+    EXPECT_EQ(z.ПроцВычНД, Rub(c.interestThisYear));
+    EXPECT_EQ(z.ОстИВУплПроц, Rub(c.interestRemainder));
+}
+
+const ZInterestCase kZInterestCases[] = {
+    {"RemainderFromTheCappedTotal", 2016, 4000000, 0, 650000, 3000000, 650000, 2350000},
+    {"EarlierYearsCountAgainstTheCap", 2015, 4000000, 2800000, 1000000, 3000000, 200000, 0},
+    {"CapReachedInEarlierYears", 2014, 3500000, 3000000, 1000000, 3000000, 0, 0},
+    {"ObjectBefore2014HasNoCap", 2013, 4000000, 0, 5000000, 4000000, 4000000, 0},
+};
+
+INSTANTIATE_TEST_SUITE_P(PurchaseDeduction, PrilZInterest, testing::ValuesIn(kZInterestCases),
+                         [](const testing::TestParamInfo<ZInterestCase>& i) { return std::string(i.param.name); });
 
 TEST(PrilZ, NothingWithoutGrantObjectsOrResidence) {
     for (int variant = 0; variant < 3; ++variant) {

@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -266,6 +267,98 @@ TEST(SvodSum, NonResident30RefundReachesThePartnerships) {
     EXPECT_EQ(sum.List2().ПодлВозв, Rub(7000));
     EXPECT_EQ(linesOf(sum),
               (std::vector<Line>{{kAgent, "48000000", "2", Rub(2000)}, {kAgent, "49000000", "2", Rub(5000)}}));
+}
+
+// Rules of the 13% block that span several sheets.
+struct Block13Case {
+    const char* name;
+    uint16_t form, flags;
+    std::function<void(mTDeclaration&)> fill;
+    int64_t taxableIncome, deductions, base, tax, tradeFee, toPay, toRefund;
+};
+
+class Block13Rules : public testing::TestWithParam<Block13Case> {};
+
+TEST_P(Block13Rules, Figures) {
+    const Block13Case& c = GetParam();
+    auto doc = NewDeclaration(c.form, c.flags);
+    c.fill(*doc);
+    kTSvodSum sum;
+    sum.Compute(*doc);
+    const kTSvodSumList1& b = sum.List1();
+    EXPECT_EQ(b.ДоходОбщНал, Rub(c.taxableIncome));
+    EXPECT_EQ(b.СумНалВыч, Rub(c.deductions));
+    EXPECT_EQ(b.НалБаза, Rub(c.base));
+    EXPECT_EQ(b.Исчисл, Rub(c.tax));
+    EXPECT_EQ(b.ТСУплПерЗач, Rub(c.tradeFee));
+    EXPECT_EQ(b.ПодлУпл, Rub(c.toPay));
+    EXPECT_EQ(b.ПодлВозв, Rub(c.toRefund));
+}
+
+void salaryAndBusiness(mTDeclaration& doc, int64_t fee) {
+    AddLine(AddSource13(doc, "45000000", Rub(13000)), 2000, Rub(100000), 3);
+    AddBusiness(doc, Rub(100000), Rub(20000), false);
+    doc.TradeFee = Rub(fee);
+}
+
+const uint16_t kBusinessFlags = kIncomeRussia | kIncomeBusiness;
+
+const Block13Case kBlock13Cases[] = {
+    // The trade fee is credited up to 13% of the business income less its expenses.
+    {"TradeFeeUpToTheBusinessTax", kForm3Ndfl, kBusinessFlags, [](mTDeclaration& d) { salaryAndBusiness(d, 20000); },
+     200000, 20000, 180000, 23400, 10400, 0, 0},
+    {"TradeFeeBelowTheBusinessTax", kForm3Ndfl, kBusinessFlags, [](mTDeclaration& d) { salaryAndBusiness(d, 5000); },
+     200000, 20000, 180000, 23400, 5000, 5400, 0},
+    {"TradeFeeNeverAboveTheBlockTax", kForm3Ndfl, kIncomeBusiness,
+     [](mTDeclaration& d) {
+         AddBusiness(d, Rub(100000), Rub(20000), false);
+         d.TradeFee = Rub(20000);
+         d.SocialDeductions.Granted = true;
+         d.SocialDeductions.ExpensiveMedical = Rub(75000);
+     },
+     100000, 95000, 5000, 650, 650, 0, 0},
+    // No deductions of art. 218-221 for a non-resident, professional ones included.
+    {"NonResidentWithoutDeductions", kForm3NdflNonResident, kIncomeRussia,
+     [](mTDeclaration& d) {
+         mTThirteenPercent& s = AddNonResidentSource13(d, "45000000", Rub(20000));
+         AddLine(s, 2010, Rub(200000), 3, 403, Rub(50000));
+         AddLine(s, 2000, Rub(100000), 4);
+         d.ForeignerFixedPayments = Rub(10000);
+     },
+     300000, 0, 300000, 39000, 0, 9000, 0},
+    // Birth aid claimed above the aid itself leaves a taxable income of 0, not below.
+    {"BirthAidClaimAboveTheAid", kForm3Ndfl, kIncomeRussia,
+     [](mTDeclaration& d) { AddLine(AddSource13(d, "45000000", Rub(0)), 2762, Rub(30000), 3, 508, Rub(50000)); }, 0, 0,
+     0, 0, 0, 0, 0},
+    {"IisDeductionAtMost400000", kForm3Ndfl, kIncomeRussia,
+     [](mTDeclaration& d) {
+         AddLine(AddSource13(d, "45000000", Rub(130000)), 2000, Rub(1000000), 3);
+         d.InvestmentDeductionE2 = Rub(650000);
+     },
+     1000000, 400000, 600000, 78000, 0, 0, 52000},
+    // Tax withheld is counted in whole roubles, rounded half up.
+    {"WithheldKopecksBelowHalf", kForm3Ndfl, kIncomeRussia,
+     [](mTDeclaration& d) { AddLine(AddSource13(d, "45000000", Amount("13000.40")), 2000, Rub(100000), 3); }, 100000, 0,
+     100000, 13000, 0, 0, 0},
+    {"WithheldKopecksHalf", kForm3Ndfl, kIncomeRussia,
+     [](mTDeclaration& d) { AddLine(AddSource13(d, "45000000", Amount("13000.50")), 2000, Rub(100000), 3); }, 100000, 0,
+     100000, 13000, 0, 0, 1},
+};
+
+INSTANTIATE_TEST_SUITE_P(SvodSum, Block13Rules, testing::ValuesIn(kBlock13Cases),
+                         [](const testing::TestParamInfo<Block13Case>& i) { return std::string(i.param.name); });
+
+TEST(SvodSum, RefundOfKopeckWithholdingIsWhole) {
+    auto doc = NewDeclaration();
+    AddLine(AddSource13(*doc, "45000000", Amount("1000.50")), 2000, Rub(5000), 3);
+    AddLine(AddSource13(*doc, "46000000", Amount("99.70")), 2000, Rub(500), 4);
+    doc->SocialDeductions.Granted = true;
+    doc->SocialDeductions.ExpensiveMedical = Rub(10000);  // base 0: all withheld is refunded
+    kTSvodSum sum;
+    EXPECT_TRUE(sum.Compute(*doc));
+    EXPECT_EQ(sum.List1().УдержОбщ, Rub(1101));
+    EXPECT_EQ(linesOf(sum),
+              (std::vector<Line>{{kAgent, "45000000", "2", Rub(1001)}, {kAgent, "46000000", "2", Rub(100)}}));
 }
 
 TEST(SvodSum, ComputeAgainGivesTheSameLines) {

@@ -170,7 +170,8 @@ TEST(NavigationCode, DecisionAndTarget) {
     using C = NavigationTarget::Container;
     for (Case c : {Case{1, C::None, 0}, Case{2, C::None, 0}, Case{3, C::None, 0}, Case{4, C::RussianIncome, 0},
                    Case{6, C::RussianIncome, 2}, Case{7, C::None, 0}, Case{8, C::None, 0}, Case{9, C::Deductions, 0},
-                   Case{10, C::Deductions, 1}, Case{11, C::Deductions, 2}, Case{12, C::None, 0}}) {
+                   Case{10, C::Deductions, 1}, Case{11, C::Deductions, 2}, Case{12, C::None, 0},
+                   Case{13, C::RussianIncome, 3}, Case{14, C::RussianIncome, 4}}) {
         NavigationTarget t = ResolveNavigation(MakeNavigationCode(c.screen, 300));
         EXPECT_EQ(t.screen, c.screen);
         EXPECT_EQ(t.item, 300);

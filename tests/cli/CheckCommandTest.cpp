@@ -118,6 +118,37 @@ TEST_F(CheckCommand, AllListsTheProblemsOfEverySection) {
               "Проверка: Задание условий: Не введен код ОКТМО(8 или 11 симв.) по месту жительства\n");
 }
 
+// A source whose OKTMO, INN or KPP the export would write invalid stops the declaration.
+TEST_F(CheckCommand, InvalidSourceIdentifiersFail) {
+    auto doc = CleanDeclaration();
+    mTThirteenPercent& source = doc->ResidentIncome13(doc->AddResidentIncome13());
+    source.Name = "ООО \"Ромашка\"";
+    source.Inn = "1234567895";
+    source.Kpp = "773101001";
+    source.Oktmo = "45301000";
+    mTSourseIncome line;
+    line.IncomeCode = 2000;
+    line.IncomeAmount = Money::Roubles(100000);
+    line.Month = 1;
+    source.AddLine(line);
+    source.TaxWithheld = Money::Roubles(13000);
+    CliRun r = Run("check " + Quote(Save(*doc)));
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.out,
+              "Проверка: Доходы, облагаемые ставкой 13%: Источник выплаты \"ООО \"Ромашка\"\": Номер ИНН введен "
+              "неверно\n");
+
+    source.Inn = "1234567894";  // valid; now the refunded source lacks its OKTMO
+    source.Oktmo.clear();
+    doc->SocialDeductions.Granted = true;
+    doc->SocialDeductions.Medical = Money::Roubles(50000);
+    r = Run("check " + Quote(Save(*doc)));
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.out,
+              "Проверка: Доходы, облагаемые ставкой 13%: Источник выплаты \"ООО \"Ромашка\"\": Не введен код "
+              "ОКТМО(8 или 11 симв.), а по источнику возвращается налог\n");
+}
+
 TEST_F(CheckCommand, FilesThatCannotBeLoaded) {
     std::ofstream(m_dir / "broken.tv7") << "not a declaration";
     for (const std::string& file : {(m_dir / "missing.tv7").string(), (m_dir / "broken.tv7").string()}) {

@@ -64,6 +64,10 @@ TEST(XmlExportText, NewFileGuidIsARandomVersion4Guid) {
 
 TEST(XmlExportText, AmountForms) {
     EXPECT_EQ(WholeAmount(Money::Roubles(500000)), "500000");
+    // Kopecks a file holds are rounded half up, never written into a whole amount.
+    EXPECT_EQ(WholeAmount(*Money::Parse("13000.4")), "13000");
+    EXPECT_EQ(WholeAmount(*Money::Parse("13000.5")), "13001");
+    EXPECT_EQ(WholeAmount(*Money::Parse("0.49")), "0");
     EXPECT_EQ(KopeckAmount(Money::Roubles(0)), "0.00");
     EXPECT_EQ(KopeckAmount(*Money::Parse("1234.5")), "1234.50");
     EXPECT_EQ(KopeckAmount(*Money::Parse("12.3456")), "12.34");

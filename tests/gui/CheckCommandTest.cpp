@@ -1,7 +1,9 @@
 #include <QAction>
+#include <QTreeWidget>
 
 #include "GuiTest.h"
 #include "model/mTDeclaration.h"
+#include "screens/TContainerFrame.h"
 #include "screens/TfrInitialData.h"
 
 namespace zizaza::test {
@@ -43,6 +45,49 @@ TEST_F(CheckCommandTest, AFixOutsideTheCurrentScreenSwitchesToIt) {
     ASSERT_EQ(window->CurrentScreen()->objectName(), QStringLiteral("person"));
     EXPECT_TRUE(window->ScreenButton(ScreenId::PersonInfo)->Down());
     EXPECT_EQ(static_cast<TestScreen*>(window->CurrentScreen())->focusedItems, std::vector<uint16_t>{1});
+}
+
+// "Исправить" on a source whose INN the export would write invalid opens its list at that source.
+TEST_F(CheckCommandTest, AFixOnASourceIdentifierSelectsTheSource) {
+    const struct {
+        uint16_t form;
+        const char* screen;
+        const char* title;
+    } cases[] = {
+        {kForm3Ndfl, "frNinePercent", "Проверка: Доходы, облагаемые по ставке 9%"},
+        {kForm3NdflNonResident, "frThirteenPercentNR",
+         "Проверка: Доходы нерезидентов, высококвалифицированных специалистов"},
+    };
+    for (const auto& c : cases) {
+        const QString file = CleanDeclaration(QStringLiteral("sources.tv7"));
+        mTDeclaration doc;
+        doc.Load(file.toStdString());
+        doc.DeclarationForm = c.form;
+        for (const char* inn : {"1234567894", "1234567895"}) {
+            mTSourseIncomeInfo& source = c.form == kForm3Ndfl
+                                             ? static_cast<mTSourseIncomeInfo&>(doc.Income9(doc.AddIncome9()))
+                                             : doc.NonResidentIncome13(doc.AddNonResidentIncome13());
+            source.Name = "ООО \"Ромашка\"";
+            source.Oktmo = "45382000";
+            source.Inn = inn;
+            source.Kpp = "770101001";
+        }
+        doc.Save(file.toStdString());
+        Start({file}, false);
+        ui.checkMessages.clear();
+        ui.Click(QStringLiteral("Button1"));
+        Check();
+        EXPECT_EQ(ui.checkMessages,
+                  QStringList{QStringLiteral("Источник выплаты \"ООО \"Ромашка\"\": Номер ИНН введен неверно")})
+            << c.screen;
+        EXPECT_EQ(ui.checkCaptions.last(), QString::fromUtf8(c.title));
+        auto* container = dynamic_cast<TContainerFrame*>(window->CurrentScreen());
+        ASSERT_NE(container, nullptr) << c.screen;
+        ASSERT_EQ(container->CurrentSubScreen()->objectName(), QString::fromUtf8(c.screen));
+        auto* list = container->CurrentSubScreen()->findChild<QTreeWidget*>(QStringLiteral("lvSourseIncomeInfo"));
+        ASSERT_NE(list, nullptr);
+        EXPECT_EQ(list->indexOfTopLevelItem(list->currentItem()), 1) << c.screen;
+    }
 }
 
 TEST_F(CheckCommandTest, ADeclarationWithoutProblemsPasses) {

@@ -6,8 +6,11 @@
 #include <QTreeWidget>
 
 #include "GuiTest.h"
+#include "calc/kTSvodSum.h"
+#include "calc/kTSvodSumPrilZ.h"
 #include "checks/NavigationCode.h"
 #include "model/mTDeclaration.h"
+#include "screens/ScreenFormat.h"
 #include "screens/TfmInputConstruction.h"
 #include "screens/TfrFrameDeductData.h"
 #include "screens/TfrMultyConstructionDeduct.h"
@@ -107,33 +110,44 @@ protected:
     QString CostShown() { return W<QLabel>("pnlAllCost")->text(); }
 };
 
+// The totals shown are those the calculation's sheet uses.
 TEST_F(PropertyDeductionsTest, TotalsKeepTheLimitsOfTheYearAndTheShare) {
     const struct {
         const char* name;
         std::vector<mTConstructionDeductObj> objects;
         int64_t cost;
+        int64_t interest = 0;
     } cases[] = {
         {"flat of 2007", {Object(2007, 1'500'000)}, 1'000'000},
         {"flat of 2015", {Object(2015, 2'500'000)}, 2'000'000},
         {"cheap flat of 2015", {Object(2015, 1'250'000)}, 1'250'000},
         {"half of a flat of 2010", {Object(2010, 1'500'000, 0, false, 1, 2)}, 1'000'000},
+        {"half of a flat of 2015", {Object(2015, 3'000'000, 0, false, 1, 2)}, 2'000'000},
         {"transfer act of 2007 counts", {Object(2007, 1'500'000, 0, true)}, 1'000'000},
         {"share not entered", {Object(2010, 2'500'000, 0, false, 0, 0)}, 2'000'000},
         {"share above the whole", {Object(2010, 2'500'000, 0, false, 3, 2)}, 2'000'000},
-        {"two objects", {Object(2015, 1'200'000), Object(2016, 1'000'000)}, 2'000'000},
+        {"two objects", {Object(2015, 1'200'000, 300'000), Object(2016, 1'000'000, 50'000)}, 2'000'000, 350'000},
         {"two small objects", {Object(2015, 700'000), Object(2016, 300'000)}, 1'000'000},
+        {"flat of 2007 and an interest-only object",
+         {Object(2007, 1'500'000), Object(2016, 0, 200'000)},
+         1'000'000,
+         200'000},
+        {"interest of 2016 above its limit", {Object(2016, 1'000'000, 4'000'000)}, 1'000'000, 3'000'000},
+        {"third of a flat of 2010", {Object(2010, 2'500'000, 0, false, 1, 3)}, 0},
     };
     for (const auto& c : cases) {
         const mTDeclaration doc = Declaration(c.objects);
-        EXPECT_EQ(TfrMultyConstructionDeduct::CostTotal(doc.PropertyDeductions), Roubles(c.cost)) << c.name;
+        Open(doc);
+        kTSvodSum sum;
+        sum.Compute(window->Declaration());
+        EXPECT_EQ(CostShown(), MoneyToScreen(sum.PrilZ().TotalCost)) << c.name;
+        EXPECT_EQ(W<QLabel>("pnlAllInterest")->text(), MoneyToScreen(sum.PrilZ().TotalInterest)) << c.name;
+        if (c.cost != 0)
+            EXPECT_EQ(sum.PrilZ().TotalCost, Roubles(c.cost)) << c.name;
+        else  // a third of the limit is rounded to kopecks
+            EXPECT_EQ(sum.PrilZ().TotalCost, Money::Kopecks(66'666'667)) << c.name;
+        EXPECT_EQ(sum.PrilZ().TotalInterest, Roubles(c.interest)) << c.name;
     }
-    // A third of the limit is rounded to kopecks.
-    const mTDeclaration third = Declaration({Object(2010, 2'500'000, 0, false, 1, 3)});
-    EXPECT_EQ(TfrMultyConstructionDeduct::CostTotal(third.PropertyDeductions), Money::Kopecks(66'666'667));
-
-    Open(Declaration({Object(2015, 1'200'000, 300'000), Object(2016, 1'000'000, 50'000)}));
-    EXPECT_EQ(CostShown(), QStringLiteral("2000000"));
-    EXPECT_EQ(W<QLabel>("pnlAllInterest")->text(), QStringLiteral("350000"));
 }
 
 TEST_F(PropertyDeductionsTest, ScreenShowsTheDocumentAndItsRules) {

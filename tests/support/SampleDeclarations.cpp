@@ -111,6 +111,44 @@ std::unique_ptr<mTDeclaration> nonResident30And15() {
     return doc;
 }
 
+// A salary and a shop paying the trade fee: the fee is credited up to the tax on the shop's
+// income, so nothing is left to pay or to refund.
+std::unique_ptr<mTDeclaration> entrepreneurTradeFee() {
+    auto doc = person(kForm3Ndfl, kIncomeRussia | kIncomeBusiness);
+    doc->TaxpayerCategory = 0;
+    AddLine(AddSource13(*doc, "45000000", Rub(13000), true), 2000, Rub(100000), 3);
+    AddBusiness(*doc, Rub(100000), Rub(20000), false);
+    doc->TradeFee = Rub(20000);
+    return doc;
+}
+
+// Two flats and a share in a third sold within the minimum term: the three sales share one
+// fixed deduction of 1000000.
+std::unique_ptr<mTDeclaration> housingSalesSharedLimit() {
+    auto doc = person(kForm3Ndfl, kIncomeRussia);
+    AddMonthlyLines(AddSource13(*doc, "45000000", Rub(78000), true), 2000, Rub(50000));
+    mTThirteenPercent& buyer = AddSource13(*doc, "", Rub(0), false, "Сидоров Петр Иванович");
+    buyer.Inn = "";
+    buyer.Kpp = "";
+    AddLine(buyer, 1510, Rub(300000), 3, 901);
+    AddLine(buyer, 1510, Rub(300000), 5, 901);
+    AddLine(buyer, 1511, Rub(500000), 9, 904, Rub(400000));
+    return doc;
+}
+
+// A flat of 2016 whose purchase deduction was taken in earlier years, and 4000000 of mortgage
+// interest, of which 3000000 can ever be deducted.
+std::unique_ptr<mTDeclaration> mortgageInterestCap() {
+    auto doc = person(kForm3Ndfl, kIncomeRussia);
+    AddMonthlyLines(AddSource13(*doc, "45000000", Rub(84500), true), 2000, Amount("54166.67"), 1, 11);
+    AddLine(doc->ResidentIncome13(0), 2000, Amount("54166.63"), 12);  // 650000 a year
+    auto& pd = doc->PropertyDeductions;
+    pd.Granted = true;
+    pd.PreviousYearsPurchase = Rub(2000000);
+    AddPropertyObject(*doc, Rub(2000000), Rub(4000000), 2016);
+    return doc;
+}
+
 // An estimate of next year's income: nothing is computed.
 std::unique_ptr<mTDeclaration> estimatedIncome4Ndfl() {
     auto doc = person(kForm4Ndfl, kIncomeBusiness);
@@ -124,19 +162,41 @@ std::unique_ptr<mTDeclaration> residentWithoutIncome() {
     return person(kForm3Ndfl, kIncomeRussia, "45382000");
 }
 
+// The declaration builder gives every source the same placeholder INN, whose control digit the
+// check refuses; a sample is a declaration the tax service would accept.
+void useValidInn(mTSourseIncomeInfo& source) {
+    if (source.Inn == "7701234567")
+        source.Inn = "7701234560";
+}
+
+template <std::unique_ptr<mTDeclaration> (*Build)()>
+std::unique_ptr<mTDeclaration> sample() {
+    auto doc = Build();
+    for (size_t i = 0; i < doc->ResidentIncome13Count(); ++i)
+        useValidInn(doc->ResidentIncome13(i));
+    for (size_t i = 0; i < doc->NonResidentIncome13Count(); ++i)
+        useValidInn(doc->NonResidentIncome13(i));
+    for (size_t i = 0; i < doc->Income30Count(); ++i)
+        useValidInn(doc->Income30(i));
+    return doc;
+}
+
 }  // namespace
 
 const std::vector<SampleDeclaration>& SampleDeclarations() {
     static const std::vector<SampleDeclaration> samples = {
-        {"salaried_flat_mortgage", "зарплата, квартира в ипотеку", salariedFlatMortgage},
-        {"children_treatment_education", "дети, лечение, обучение", childrenTreatmentEducation},
-        {"flat_sale_short_ownership", "продажа квартиры в собственности менее 3 лет", flatSaleShortOwnership},
-        {"foreign_dividends", "иностранные дивиденды с налогом за рубежом", foreignDividends},
-        {"entrepreneur_norm", "предприниматель с нормативом 20%", entrepreneurNorm},
-        {"securities_investment_account", "ценные бумаги и ИИС", securitiesInvestmentAccount},
-        {"nonresident_30_15", "нерезидент: 30% и 15%", nonResident30And15},
-        {"estimated_income_4ndfl", "4-НДФЛ", estimatedIncome4Ndfl},
-        {"resident_without_income", "резидент без доходов", residentWithoutIncome},
+        {"salaried_flat_mortgage", "зарплата, квартира в ипотеку", sample<salariedFlatMortgage>},
+        {"children_treatment_education", "дети, лечение, обучение", sample<childrenTreatmentEducation>},
+        {"flat_sale_short_ownership", "продажа квартиры в собственности менее 3 лет", sample<flatSaleShortOwnership>},
+        {"foreign_dividends", "иностранные дивиденды с налогом за рубежом", sample<foreignDividends>},
+        {"entrepreneur_norm", "предприниматель с нормативом 20%", sample<entrepreneurNorm>},
+        {"securities_investment_account", "ценные бумаги и ИИС", sample<securitiesInvestmentAccount>},
+        {"nonresident_30_15", "нерезидент: 30% и 15%", sample<nonResident30And15>},
+        {"entrepreneur_trade_fee", "зарплата и торговый сбор", sample<entrepreneurTradeFee>},
+        {"housing_sales_shared_limit", "три продажи жилья с общим пределом", sample<housingSalesSharedLimit>},
+        {"mortgage_interest_cap", "проценты по ипотеке сверх 3 000 000", sample<mortgageInterestCap>},
+        {"estimated_income_4ndfl", "4-НДФЛ", sample<estimatedIncome4Ndfl>},
+        {"resident_without_income", "резидент без доходов", sample<residentWithoutIncome>},
     };
     return samples;
 }
