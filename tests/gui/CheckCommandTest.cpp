@@ -63,6 +63,7 @@ TEST_F(CheckCommandTest, AFixOnASourceIdentifierSelectsTheSource) {
         mTDeclaration doc;
         doc.Load(file.toStdString());
         doc.DeclarationForm = c.form;
+        doc.SetIncomeFlags(kIncomeRussia);
         for (const char* inn : {"1234567894", "1234567895"}) {
             mTSourseIncomeInfo& source = c.form == kForm3Ndfl
                                              ? static_cast<mTSourseIncomeInfo&>(doc.Income9(doc.AddIncome9()))
