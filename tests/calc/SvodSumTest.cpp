@@ -184,6 +184,20 @@ TEST(SvodSum, BusinessTaxGoesUnderItsOwnCode) {
               (std::vector<Line>{{kBusiness, "45000000", "1", Rub(54000)}, {kOther, "45000000", "1", Rub(13000)}}));
 }
 
+// The trade fee reduced the business tax, so the business line carries only what it left.
+TEST(SvodSum, TradeFeeLeavesTheBusinessPartOfThePayment) {
+    auto doc = NewDeclaration(kForm3Ndfl, kIncomeRussia | kIncomeBusiness);
+    doc->TaxpayerCategory = 0;
+    AddLine(AddSource13(*doc, "45000000", Rub(0)), 2000, Rub(100000), 3);
+    AddBusiness(*doc, Rub(100000), Rub(20000), false);
+    doc->TradeFee = Rub(5000);
+    kTSvodSum sum;
+    EXPECT_FALSE(sum.Compute(*doc));
+    EXPECT_EQ(sum.List1().ПодлУпл, Rub(18400));
+    EXPECT_EQ(linesOf(sum),
+              (std::vector<Line>{{kBusiness, "45000000", "1", Rub(5400)}, {kOther, "45000000", "1", Rub(13000)}}));
+}
+
 TEST(SvodSum, BusinessAdvanceRefundedFirst) {
     auto doc = NewDeclaration(kForm3Ndfl, kIncomeRussia | kIncomeBusiness);
     AddLine(AddSource13(*doc, "46000000", Rub(13000)), 2000, Rub(100000), 3);
