@@ -219,6 +219,8 @@ void TFormMain::BuildMenus() {
     connect(actExport, &QAction::triggered, this, &TFormMain::ExportDeclaration);
     connect(actPreview, &QAction::triggered, this, [this] { PrintOrPreview(PrintMode::Preview); });
     connect(actPrint, &QAction::triggered, this, [this] { PrintOrPreview(PrintMode::Print); });
+    QAction* actTaxReport = AddAction(this, declaration, "actTaxReport", QStringLiteral("Расчет налога"));
+    connect(actTaxReport, &QAction::triggered, this, &TFormMain::ShowTaxReport);
 
     QMenu* settings = menuBar()->addMenu(QStringLiteral("Настройки"));
     settings->setObjectName(QStringLiteral("mnSettings"));

@@ -87,6 +87,8 @@ public:
     // module, which shows it in its preview window or prints it once per copy.
     enum class PrintMode { Preview, Print };
     void PrintOrPreview(PrintMode mode);
+    // "Расчет налога": the check as for preview, then the calculation report in a window of its own.
+    void ShowTaxReport();
     // What a screen button does (the switch protocol).
     void PressScreenButton(ScreenId id);
     // Opens the screen of a navigation code of the whole-declaration check at its item.

@@ -2,6 +2,7 @@
 #include "cli/CalcText.h"
 #include "cli/Commands.h"
 #include "model/mTDeclaration.h"
+#include "report/TaxSummary.h"
 
 #include <exception>
 #include <ostream>
@@ -9,7 +10,10 @@
 namespace zizaza::cli {
 namespace {
 
-constexpr const char* kUsage = "ФАЙЛ.tv7 [--sheets]  расчет декларации: раздел 1 и раздел 2; --sheets: и все листы";
+constexpr const char* kUsage =
+    "ФАЙЛ.tv7 [--raw | --sheets]  итоги расчета: форма, налогоплательщик, суммы к уплате и к возврату по КБК и "
+    "ОКТМО, ненулевые показатели раздела 2; --raw: разделы 1 и 2 целиком под внутренними именами объектов "
+    "расчета, по одному значению в строке; --sheets: то же и все листы расчета";
 
 const char* formName(uint16_t form) {
     switch (form) {
@@ -27,7 +31,8 @@ const char* formName(uint16_t form) {
 int run(const Args& input, std::ostream& out, std::ostream& err) {
     Args args = input;
     const bool sheets = TakeFlag(args, "--sheets");
-    if (args.size() != 1) {
+    const bool raw = TakeFlag(args, "--raw");
+    if (args.size() != 1 || (raw && sheets)) {
         err << "Использование: zizaza-cli show " << kUsage << "\n";
         return kExitFailure;
     }
@@ -36,6 +41,10 @@ int run(const Args& input, std::ostream& out, std::ostream& err) {
         return kExitFailure;
     kTSvodSum sum;
     const bool nothingPayable = sum.Compute(declaration);
+    if (!raw && !sheets) {
+        WriteTaxSummary(declaration, sum, out);
+        return kExitOk;
+    }
     out << "Форма " << formName(declaration.DeclarationForm) << "\n";
     out << "Результат " << (nothingPayable ? "true" : "false") << "\n";
     WriteSections(sum, out);

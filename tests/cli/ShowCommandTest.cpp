@@ -88,22 +88,52 @@ TEST_F(ShowCommand, SampleFilesAreWhatTheBuildersSave) {
     }
 }
 
-// Sections 1 and 2 of every sample; the sheets of the samples whose sheets matter most.
+// The summary and the raw sections 1 and 2 of every sample; the sheets of the samples whose
+// sheets matter most.
 TEST_F(ShowCommand, PrintsTheExpectedSections) {
+    const std::pair<const char*, const char*> modes[] = {
+        {"", ".summary.txt"}, {" --raw", ".show.txt"}, {" --sheets", ".sheets.txt"}};
     for (const auto& sample : testsupport::SampleDeclarations()) {
-        for (bool sheets : {false, true}) {
-            const fs::path expected = kSamples / (sample.name + (sheets ? ".sheets.txt" : ".show.txt"));
-            if (sheets && !fs::exists(expected))
+        for (auto [option, suffix] : modes) {
+            const fs::path expected = kSamples / (sample.name + suffix);
+            if (std::string(suffix) == ".sheets.txt" && !fs::exists(expected))
                 continue;
-            const CliRun r =
-                run("show " + quote((kSamples / (sample.name + ".tv7")).string()) + (sheets ? " --sheets" : ""));
+            const CliRun r = run("show " + quote((kSamples / (sample.name + ".tv7")).string()) + option);
             EXPECT_EQ(r.status, 0) << sample.name << ": " << r.err;
             EXPECT_EQ(r.err, "") << sample.name;
             if (rewriting())
                 writeAll(expected, r.out);
-            EXPECT_EQ(r.out, readAll(expected)) << sample.name << (sheets ? " --sheets" : "");
+            EXPECT_EQ(r.out, readAll(expected)) << sample.name << option;
         }
     }
+}
+
+// zizaza-cli report: the HTML page by the extension, replacing an older file whole.
+TEST_F(ShowCommand, ReportWritesTheHtmlPageByTheExtension) {
+    const fs::path page = m_dir / "Отчет.HTML";
+    writeAll(page, "older");
+    const CliRun r = run("report " + quote((kSamples / "foreign_dividends.tv7").string()) + " " + quote(page.string()));
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.out, "Сформирован файл " + page.string() + "\n");
+    const std::string html = readAll(page);
+    EXPECT_EQ(html.rfind("<html>", 0), 0u) << html.substr(0, 100);
+    EXPECT_NE(html.find("К уплате в бюджет: 2\u00a0775,00 руб."), std::string::npos);
+    EXPECT_NE(html.find("data-f=\"Div.УплИнПодлЗач\""), std::string::npos);
+    EXPECT_EQ(std::distance(fs::directory_iterator(m_dir), fs::directory_iterator()), 3) << "no temporary file left";
+}
+
+TEST_F(ShowCommand, ReportRefusesOtherOutputsAndBadFiles) {
+    const std::string sample = quote((kSamples / "foreign_dividends.tv7").string());
+    for (const std::string& args : {"report " + sample, "report " + sample + " out.txt", "report " + sample + " out"}) {
+        const CliRun r = run(args);
+        EXPECT_EQ(r.status, 2) << args;
+        EXPECT_NE(r.err.find("Использование: zizaza-cli report"), std::string::npos) << args;
+    }
+    const CliRun r =
+        run("report " + quote((m_dir / "missing.tv7").string()) + " " + quote((m_dir / "a.html").string()));
+    EXPECT_EQ(r.status, 2);
+    EXPECT_NE(r.err.find("Ошибка чтения файла: "), std::string::npos) << r.err;
+    EXPECT_FALSE(fs::exists(m_dir / "a.html"));
 }
 
 TEST_F(ShowCommand, ShowDoesNotChangeTheFile) {
@@ -128,7 +158,7 @@ TEST_F(ShowCommand, UnreadableFileExitsWithTheStorageMessage) {
 }
 
 TEST_F(ShowCommand, WrongArgumentsShowTheUsage) {
-    for (const char* args : {"show", "show a.tv7 b.tv7"}) {
+    for (const char* args : {"show", "show a.tv7 b.tv7", "show a.tv7 --raw --sheets"}) {
         CliRun r = run(args);
         EXPECT_EQ(r.status, 2) << args;
         EXPECT_NE(r.err.find("Использование: zizaza-cli show"), std::string::npos) << args;

@@ -75,6 +75,50 @@ std::unique_ptr<mTDeclaration> foreignDividends() {
     return doc;
 }
 
+// A salary with a flat bought on a mortgage, and dividends of two foreign companies in two
+// currencies with tax paid abroad: the property deduction refunds the salary's tax while the
+// dividends leave a little to pay.
+std::unique_ptr<mTDeclaration> flatMortgageForeignDividends() {
+    auto doc = person(kForm3Ndfl, kIncomeRussia | kIncomeForeign);
+    AddMonthlyLines(AddSource13(*doc, "45000000", Rub(124800), true), 2000, Rub(80000));
+    auto& pd = doc->PropertyDeductions;
+    pd.Granted = true;
+    pd.PreviousYearsPurchase = Rub(1200000);
+    AddPropertyObject(*doc, Rub(3000000), Rub(150000), 2016);
+    struct Dividend {
+        const char* source;
+        const char* country;
+        const char* currency;
+        const char* currencyName;
+        int month;
+        const char* rate;
+        int64_t amount;
+        int64_t tax;
+    };
+    const Dividend dividends[] = {{"Apple Inc.", "840", "840", "Доллар США", 2, "58.5", 500, 50},
+                                  {"Apple Inc.", "840", "840", "Доллар США", 5, "56.4", 520, 52},
+                                  {"Siemens AG", "276", "978", "Евро", 7, "67.2", 300, 79}};
+    for (const Dividend& d : dividends) {
+        mTCurrencyIncome& r = doc->CurrencyIncome(doc->AddCurrencyIncome());
+        r.RateCode = 14;
+        r.IncomeCode = 1010;
+        r.IncomeName = "Дивиденды";
+        r.SourceName = d.source;
+        r.CountryCode = d.country;
+        r.CurrencyCode = d.currency;
+        r.CurrencyName = d.currencyName;
+        r.IncomeDate = Date::Ymd(2017, d.month, 15);
+        r.TaxPaymentDate = Date::Ymd(2017, d.month, 15);
+        r.IncomeRate = Amount(d.rate);
+        r.IncomeUnits = 1;
+        r.TaxRate = Amount(d.rate);
+        r.TaxUnits = 1;
+        r.SetIncomeInCurrency(Rub(d.amount));
+        r.SetTaxInCurrency(Rub(d.tax));
+    }
+    return doc;
+}
+
 // An entrepreneur without documented expenses: the 20% norm, advances paid during the year.
 std::unique_ptr<mTDeclaration> entrepreneurNorm() {
     auto doc = person(kForm3Ndfl, kIncomeRussia | kIncomeBusiness);
@@ -189,6 +233,8 @@ const std::vector<SampleDeclaration>& SampleDeclarations() {
         {"children_treatment_education", "дети, лечение, обучение", sample<childrenTreatmentEducation>},
         {"flat_sale_short_ownership", "продажа квартиры в собственности менее 3 лет", sample<flatSaleShortOwnership>},
         {"foreign_dividends", "иностранные дивиденды с налогом за рубежом", sample<foreignDividends>},
+        {"flat_mortgage_foreign_dividends", "квартира в ипотеку и иностранные дивиденды",
+         sample<flatMortgageForeignDividends>},
         {"entrepreneur_norm", "предприниматель с нормативом 20%", sample<entrepreneurNorm>},
         {"securities_investment_account", "ценные бумаги и ИИС", sample<securitiesInvestmentAccount>},
         {"nonresident_30_15", "нерезидент: 30% и 15%", sample<nonResident30And15>},

@@ -1,6 +1,8 @@
 // zizaza-pdf: renders a declaration's XML (the export's file or text) to a PDF file through the
-// print module, without a screen. zizaza-cli runs it for its "pdf" command.
+// print module, without a screen; with --html, lays an HTML page (the calculation report) out as a
+// PDF file. zizaza-cli runs it for its "pdf" and "report" commands.
 
+#include "print/HtmlPdf.h"
 #include "print/PrintModuleLoader.h"
 
 #include <QFile>
@@ -27,7 +29,10 @@ void quietQt(QtMsgType type, const QMessageLogContext&, const QString& message) 
 }
 
 int usage() {
-    std::fputs("Использование: zizaza-pdf ФАЙЛ.xml ВЫХОД.pdf [--recipient НАИМЕНОВАНИЕ]\n", stderr);
+    std::fputs(
+        "Использование: zizaza-pdf ФАЙЛ.xml ВЫХОД.pdf [--recipient НАИМЕНОВАНИЕ]\n"
+        "               zizaza-pdf --html ФАЙЛ.html ВЫХОД.pdf\n",
+        stderr);
     return kExitFailure;
 }
 
@@ -40,6 +45,7 @@ int main(int argc, char** argv) {
     QGuiApplication app(argc, argv);
 
     QStringList args = app.arguments().mid(1);
+    const bool html = args.removeOne(QStringLiteral("--html"));
     QString recipient;
     if (qsizetype at = args.indexOf(QStringLiteral("--recipient")); at >= 0) {
         if (at + 1 >= args.size())
@@ -56,6 +62,15 @@ int main(int argc, char** argv) {
         return kExitFailure;
     }
     const QByteArray xml = input.readAll();
+    if (html) {
+        QString why;
+        if (!zizaza::WriteHtmlPdf(QString::fromUtf8(xml), QFileInfo(args[1]).absoluteFilePath(),
+                                  QStringLiteral("Расчет налога"), &why)) {
+            std::fprintf(stderr, "%s\n", qPrintable(why));
+            return kExitFailure;
+        }
+        return kExitOk;
+    }
 
     std::string why;
     auto module = zizaza::LoadPrintModule({}, &why);

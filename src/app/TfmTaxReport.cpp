@@ -1,0 +1,90 @@
+#include "app/TfmTaxReport.h"
+
+#include "app/UserInterface.h"
+#include "print/HtmlPdf.h"
+
+#include <QDialogButtonBox>
+#include <QFileInfo>
+#include <QPrinter>
+#include <QPushButton>
+#include <QSaveFile>
+#include <QTextBrowser>
+#include <QVBoxLayout>
+
+namespace zizaza {
+
+namespace {
+
+const QString kTitle = QStringLiteral("Расчет налога");
+
+bool writeHtml(const QString& html, const QString& path, QString* error) {
+    QSaveFile file(path);
+    const QByteArray bytes = html.toUtf8();
+    if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit())
+        return true;
+    *error = QStringLiteral("Не удалось записать файл %1: %2").arg(path, file.errorString());
+    return false;
+}
+
+}  // namespace
+
+TfmTaxReport::TfmTaxReport(const QString& html, UserInterface& ui, QWidget* parent)
+    : QDialog(parent), m_html(html), m_ui(ui) {
+    setObjectName(QStringLiteral("TfmTaxReport"));
+    setWindowTitle(kTitle);
+    resize(900, 700);
+    m_browser = new QTextBrowser(this);
+    m_browser->setObjectName(QStringLiteral("tbReport"));
+    m_browser->setOpenLinks(true);
+    m_browser->setHtml(html);
+
+    auto* buttons = new QDialogButtonBox(this);
+    QPushButton* print = buttons->addButton(QStringLiteral("Печать..."), QDialogButtonBox::ActionRole);
+    print->setObjectName(QStringLiteral("btPrint"));
+    QPushButton* save = buttons->addButton(QStringLiteral("Сохранить..."), QDialogButtonBox::ActionRole);
+    save->setObjectName(QStringLiteral("btSave"));
+    QPushButton* close = buttons->addButton(QStringLiteral("Закрыть"), QDialogButtonBox::RejectRole);
+    close->setObjectName(QStringLiteral("btClose"));
+    connect(print, &QPushButton::clicked, this, &TfmTaxReport::Print);
+    connect(save, &QPushButton::clicked, this, &TfmTaxReport::Save);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(m_browser);
+    layout->addWidget(buttons);
+}
+
+void TfmTaxReport::Print() {
+    const std::optional<PrinterChoice> choice = m_ui.ChoosePrinter();
+    if (!choice || choice->copies <= 0)
+        return;
+    QPrinter printer;
+    printer.setPrinterName(choice->printerName);
+    printer.setCopyCount(choice->copies);
+    printer.setDocName(kTitle);
+    m_browser->document()->print(&printer);
+}
+
+void TfmTaxReport::Save() {
+    FileDialogRequest request;
+    request.title = QStringLiteral("Сохранить расчет налога");
+    request.defaultSuffix = QStringLiteral("pdf");
+    request.types = {{QStringLiteral("Документ PDF"), QStringLiteral("*.pdf")},
+                     {QStringLiteral("Страница HTML"), QStringLiteral("*.html")}};
+    const QString path = m_ui.ChooseSaveFile(request);
+    if (!path.isEmpty() && SaveTo(path))
+        m_ui.Inform(QStringLiteral("Сформирован файл ") + path);
+}
+
+bool TfmTaxReport::SaveTo(const QString& path) {
+    const QString suffix = QFileInfo(path).suffix().toLower();
+    QString error;
+    const bool ok = suffix == QLatin1String("html") || suffix == QLatin1String("htm")
+                        ? writeHtml(m_html, path, &error)
+                        : WriteHtmlPdf(m_html, path, kTitle, &error);
+    if (!ok)
+        m_ui.Error(error);
+    return ok;
+}
+
+}  // namespace zizaza
