@@ -250,7 +250,7 @@ std::string TaxReportHtml(const mTDeclaration& doc, const kTSvodSum& sum, const 
         HtmlText appendix;
         report::WriteRussianSources(out, doc);
         report::WriteExemptIncomes(out, sum);
-        report::WriteDeductions(out, sum);
+        report::WriteDeductions(out, doc, sum);
         report::WriteSecurities(out, sum);
         report::WriteForeignIncomes(out, appendix, sum, options);
         out.Raw(appendix.Html());

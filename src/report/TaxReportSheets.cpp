@@ -109,7 +109,12 @@ void saleDeductions(HtmlText& out, const kTSvodSumPrilH1& h) {
     out.TableEnd();
 }
 
-void standardDeductions(HtmlText& out, const kTSvodSumPrilE1& e) {
+// Children that month as the declaration gives them: one count for the year or one a month.
+int32_t childrenIn(bool constant, int32_t count, const mTStandartDeduct::MonthlyCounts& monthly, size_t m) {
+    return constant ? count : monthly[m];
+}
+
+void standardDeductions(HtmlText& out, const mTStandartDeduct& input, const kTSvodSumPrilE1& e) {
     ruleTable(out, "Стандартные вычеты (ст. 218 НК РФ)",
               {{"на себя 500 руб. в месяц (код 105)", e.ВычСт218_1_1, "ст. 218 п. 1 пп. 2"},
                {"на себя 3 000 руб. в месяц (код 104)", e.ВычСт218_1_2, "ст. 218 п. 1 пп. 1"},
@@ -125,10 +130,14 @@ void standardDeductions(HtmlText& out, const kTSvodSumPrilE1& e) {
         "Вычеты на детей предоставляются за месяцы, пока доход с начала года не превысил 350 000 руб. "
         "(ст. 218 п. 1 пп. 4): таких месяцев с доходом — " +
         std::to_string(e.IncomeMonthsWithin350000) + ".");
-    out.TableStart({"Месяц", "Доход за месяц, руб.", "Доход с начала года, руб.", "До 350 000 руб."});
+    out.TableStart({"Месяц", "Доход за месяц, руб.", "Доход с начала года, руб.", "До 350 000 руб.", "Детей",
+                    "из них третьих и следующих", "Детей-инвалидов"});
     for (size_t m = 0; m < 12; ++m)
         out.Row({std::to_string(m + 1), HtmlText::Figure(e.MonthlyIncomes[m]), HtmlText::Figure(e.CumulativeIncomes[m]),
-                 e.CumulativeIncomes[m] <= Money::Roubles(350000) ? "да" : "нет"});
+                 e.CumulativeIncomes[m] <= Money::Roubles(350000) ? "да" : "нет",
+                 std::to_string(childrenIn(input.ChildrenConstant, input.ChildrenCount, input.MonthlyChildren, m)),
+                 std::to_string(childrenIn(input.ThirdConstant, input.ThirdCount, input.MonthlyThird, m)),
+                 std::to_string(childrenIn(input.DisabledConstant, input.DisabledCount, input.MonthlyDisabled, m))});
     out.TableEnd();
 }
 
@@ -262,14 +271,14 @@ void WriteExemptIncomes(HtmlText& out, const kTSvodSum& sum) {
     out.TableEnd();
 }
 
-void WriteDeductions(HtmlText& out, const kTSvodSum& sum) {
+void WriteDeductions(HtmlText& out, const mTDeclaration& doc, const kTSvodSum& sum) {
     const kTSvodSumPrilV1& v = sum.PrilV1();
     ruleTable(out, "Предпринимательская деятельность (лист В, ст. 227 НК РФ)",
               {{"доходы", v.BusinessIncome, "ст. 227 п. 1"},
                {"профессиональный вычет", v.BusinessExpenses, "ст. 221: расходы или 20% дохода"},
                {"авансовые платежи уплачены", v.ActualPrepayments, "ст. 227 п. 8, 9"},
                {"авансовые платежи начислены", v.AccruedPrepayments, "ст. 227 п. 8"}});
-    standardDeductions(out, sum.PrilE1());
+    standardDeductions(out, doc.StandardDeductions, sum.PrilE1());
     socialDeductions(out, sum.PrilE2(), sum.PrilE3());
     saleDeductions(out, sum.PrilH1());
     purchaseDeduction(out, sum.PrilZ());

@@ -16,7 +16,7 @@ void WriteRussianSources(HtmlText& out, const mTDeclaration& doc);
 // Exempt incomes with their limits.
 void WriteExemptIncomes(HtmlText& out, const kTSvodSum& sum);
 // Business income and the deductions of every kind with their rules, limits and remainders.
-void WriteDeductions(HtmlText& out, const kTSvodSum& sum);
+void WriteDeductions(HtmlText& out, const mTDeclaration& doc, const kTSvodSum& sum);
 // Securities and investment partnerships: results, losses used and carried forward.
 void WriteSecurities(HtmlText& out, const kTSvodSum& sum);
 // Foreign incomes grouped by source and currency; the lines go under their groups or, for a long

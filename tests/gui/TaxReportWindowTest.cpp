@@ -25,7 +25,7 @@ protected:
 
 TEST_F(TaxReportWindowTest, ADeclarationThatFailsTheCheckOpensNoReport) {
     Start({SavedDeclaration(QStringLiteral("a.tv7"), "7701")});  // no surname
-    ui.Click(QStringLiteral("Button2"));                            // "Отмена" on the first problem
+    ui.Click(QStringLiteral("Button2"));                         // "Отмена" on the first problem
     Find<QAction>(window.get(), "actTaxReport")->trigger();
     EXPECT_EQ(ui.checkMessages.size(), 1);
     EXPECT_EQ(Report(), nullptr);
