@@ -20,8 +20,9 @@ bool WriteHtmlPdf(const QString& html, const QString& path, const QString& title
         QPdfWriter writer(&file);
         writer.setTitle(title);
         writer.setCreator(QStringLiteral("Zizaza 2017"));
-        writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(15, 15, 15, 15),
-                                         QPageLayout::Millimeter));
+        // The text document keeps margins of its own (2 cm) when it lays itself out on pages.
+        writer.setPageLayout(
+            QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(), QPageLayout::Millimeter));
         QTextDocument document;
         document.setHtml(html);
         document.print(&writer);

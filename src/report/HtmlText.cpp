@@ -49,7 +49,7 @@ void HtmlText::Paragraph(std::string_view text, std::string_view cssClass) {
 }
 
 void HtmlText::TableStart(std::initializer_list<std::string_view> headers) {
-    m_html += "<table border=\"1\" cellspacing=\"0\" cellpadding=\"3\"><tr>";
+    m_html += "<table width=\"100%\" border=\"1\" cellspacing=\"0\" cellpadding=\"3\"><tr>";
     for (std::string_view h : headers)
         m_html += "<th>" + Escape(h) + "</th>";
     m_html += "</tr>\n";
