@@ -128,6 +128,11 @@ std::string sheetExplanation(const mTDeclaration& doc, const kTSvodSum& s, std::
                       {"инвестиционные товарищества", s.PrilI().IncomeReduction()}});
     if (k == "13.УдержОбщ")
         return sumOf({{"налоговые агенты, лист А", s.PrilA13().TaxWithheld}});
+    if (k == "13.ТСУплПерЗач")
+        return "уплачен торговый сбор " + HtmlText::Figure(doc.TradeFee) +
+               "; к зачету не больше налога с доходов от предпринимательской деятельности";
+    if (k == "13.ОбщАвУплЗач227.1")
+        return "фиксированные авансовые платежи по патенту за 2017 год";
     if (k == "13.УплАвФакт")
         return sumOf({{"лист В", s.PrilV1().ActualPrepayments}});
     if (k == "13.УплИнПодлЗач")
