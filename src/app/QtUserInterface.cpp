@@ -55,6 +55,19 @@ UserInterface::Answer QtUserInterface::Ask(const QString& text, bool withCancel)
     }
 }
 
+int QtUserInterface::Choose(const QString& text, const QString& first, const QString& second, const QString& third) {
+    QMessageBox box(QMessageBox::Question, kProgramCaption, text, QMessageBox::NoButton, m_parent);
+    QPushButton* buttons[] = {box.addButton(first, QMessageBox::YesRole), box.addButton(second, QMessageBox::NoRole),
+                              box.addButton(third, QMessageBox::DestructiveRole)};
+    box.setDefaultButton(buttons[0]);
+    box.setEscapeButton(buttons[1]);
+    box.exec();
+    for (int i = 0; i < 3; ++i)
+        if (box.clickedButton() == buttons[i])
+            return i;
+    return 1;
+}
+
 void QtUserInterface::Inform(const QString& text) { ShowBox(m_parent, QMessageBox::Information, text); }
 void QtUserInterface::Error(const QString& text) { ShowBox(m_parent, QMessageBox::Critical, text); }
 void QtUserInterface::Plain(const QString& text) { ShowBox(m_parent, QMessageBox::NoIcon, text); }

@@ -14,6 +14,7 @@ public:
     void SetParentWindow(QWidget* window) { m_parent = window; }
 
     Answer Ask(const QString& text, bool withCancel) override;
+    int Choose(const QString& text, const QString& first, const QString& second, const QString& third) override;
     void Inform(const QString& text) override;
     void Error(const QString& text) override;
     void Plain(const QString& text) override;

@@ -15,6 +15,7 @@
 
 #include "app/AppSettings.h"
 #include "app/QtUserInterface.h"
+#include "app/RecoveryStore.h"
 #include "app/TfmHelp.h"
 #include "dictionaries/Countries.h"
 #include "dictionaries/DictionaryError.h"
@@ -116,6 +117,7 @@ TFormMain::TFormMain(MainWindowOptions options, QWidget* parent)
     layout->addWidget(m_scroll, 1);
     setCentralWidget(central);
     m_switcher = std::make_unique<ScreenSwitcher>(*this, m_screenArea);
+    m_recovery = std::make_unique<RecoveryStore>(options.recoveryFolder);
 
     BuildMenus();
     BuildToolbar();
@@ -155,6 +157,7 @@ TFormMain::TFormMain(MainWindowOptions options, QWidget* parent)
     ShowInitialScreen();
     m_saved = true;
     ApplyButtonRules();
+    ResetHistory(true);
 }
 
 TFormMain::~TFormMain() {
@@ -204,6 +207,7 @@ void TFormMain::BuildMenus() {
     connect(actSave, &QAction::triggered, this, &TFormMain::SaveDeclaration);
     connect(actSaveAs, &QAction::triggered, this, &TFormMain::SaveDeclarationAs);
     connect(actExit, &QAction::triggered, this, &QWidget::close);
+    BuildEditMenu();
 
     QMenu* declaration = menuBar()->addMenu(QStringLiteral("Декларация"));
     declaration->setObjectName(QStringLiteral("mnDeclaration"));
@@ -340,11 +344,6 @@ bool TFormMain::IsScreenButtonEnabled(ScreenId id) const { return m_buttons[Inde
 void TFormMain::SetTitle() {
     const QString name = m_fileName.isEmpty() ? QStringLiteral("Без имени") : QFileInfo(m_fileName).fileName();
     setWindowTitle(name + QStringLiteral(" - Zizaza 2017"));
-}
-
-void TFormMain::DocumentChanged() {
-    if (m_loading == 0)
-        m_saved = false;
 }
 
 TThinkingFrame* TFormMain::CurrentScreen() const { return m_switcher ? m_switcher->Current() : nullptr; }

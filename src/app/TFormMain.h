@@ -12,18 +12,21 @@
 #include "dictionaries/CurrencyRates.h"
 #include "dictionaries/Okved.h"
 #include "dictionaries/ui/TfmGrazhd.h"
+#include "model/DocumentHistory.h"
 #include "print/PrintModuleInterface.h"
 #include "screens/ScreenCatalog.h"
 #include "screens/ScreenHost.h"
 #include "screens/ScreenSwitcher.h"
 
 class QAction;
+class QTimer;
 class QScrollArea;
 class QToolBar;
 
 namespace zizaza {
 
 class QtUserInterface;
+class RecoveryStore;
 class ScreenSwitcher;
 class TFlashButton;
 class TThinkingFrame;
@@ -39,6 +42,8 @@ struct MainWindowOptions {
     // Creates the print module for one preview or print command (nullptr: it cannot be
     // created); empty: the plug-in beside the program.
     std::function<std::unique_ptr<IPrintModule>()> printModule;
+    // Where recovery copies of unsaved declarations go; empty: the user's data folder.
+    QString recoveryFolder;
 };
 
 // The main window: one declaration at a time, its seven screen buttons, the menus and the
@@ -94,9 +99,22 @@ public:
     // Opens the screen of a navigation code of the whole-declaration check at its item.
     void Navigate(uint32_t code);
 
+    // "Правка": the last user action taken back or done again, with its screen shown.
+    void Undo();
+    void Redo();
+    const DocumentHistory& History() const { return m_history; }
+    // At start-up: offers the recovery copies that sessions which did not end normally left.
+    void OfferRecovery();
+    // Writes the recovery copy of the unsaved declaration now (the timer does it every minute).
+    void WriteRecoveryCopy();
+    const RecoveryStore& Recovery() const { return *m_recovery; }
+
     // ScreenHost
     UserInterface& Ui() override { return *m_ui; }
     void DocumentChanged() override;
+    void StepDone(const UserStep& step) override;
+    void DialogConfirmed(const QString& caption) override;
+    void FinishEdits() override;
     void BeginLoading() override { ++m_loading; }
     void EndLoading() override { --m_loading; }
     bool IsLoading() const override { return m_loading > 0; }
@@ -110,6 +128,8 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    // Ctrl+Z and its kin belong to the declaration, also while a field of a screen has the focus.
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     static constexpr size_t Index(ScreenId id) { return static_cast<size_t>(id); }
@@ -136,6 +156,27 @@ private:
     void ShowInitialScreen();
     QString AskSaveName();
     ScreenMaker MakerFor(ScreenId id);
+    // Shows a screen (and sub-screen) of the program, as navigation does.
+    TThinkingFrame* ShowScreen(ScreenId id, int subScreen);
+
+    // Undo history and recovery copies (TFormMainHistory.cpp).
+    void BuildEditMenu();
+    void UpdateEditActions();
+    // The document as the user sees it: the current screen saved into a copy of it, its bytes.
+    std::string Snapshot();
+    // The declaration was replaced (New, Open, recovery): a history of its one state.
+    void ResetHistory(bool saved);
+    void RecordStep(const QString& name, const UserStep* step, QWidget* focus);
+    QString ScreenStepName() const;
+    DocumentPlace PlaceNow(const UserStep* step, QWidget* focus) const;
+    void MoveInHistory(bool back);
+    void Restore(const std::string& bytes, const DocumentPlace& place);
+    void ShowPlace(const DocumentPlace& place);
+    void OnFocusChanged(QWidget* old);
+    void CommitWhenIdle();
+    // The declaration is on disk as it stands (saved), or was given up: no copy is needed.
+    void DropRecoveryCopy();
+    bool RecoverFrom(const QString& copy, const QString& originalName);
 
     std::unique_ptr<QtUserInterface> m_ownUi;
     UserInterface* m_ui = nullptr;
@@ -148,6 +189,15 @@ private:
     QString m_fileName;
     QString m_programFolder;
     std::function<std::unique_ptr<IPrintModule>()> m_printModule;
+
+    DocumentHistory m_history;
+    bool m_editsPending = false;
+    bool m_idleCommitQueued = false;
+    QString m_confirmedDialog;
+    QAction* m_actUndo = nullptr;
+    QAction* m_actRedo = nullptr;
+    QTimer* m_autosave = nullptr;
+    std::unique_ptr<RecoveryStore> m_recovery;
 
     std::array<TFlashButton*, kScreenCount> m_buttons{};
     std::array<bool, kScreenCount> m_allowed{};

@@ -107,9 +107,12 @@ QString TFormMain::AskSaveName() {
 
 bool TFormMain::WriteDeclaration(const QString& fileName) {
     try {
+        FinishEdits();
         if (TThinkingFrame* screen = CurrentScreen())
             screen->SaveToDocument();
         m_doc->Save(fileName.toStdString());
+        m_history.MarkSaved();
+        DropRecoveryCopy();
         return true;
     } catch (const std::exception& e) {
         m_ui->Error(QString::fromStdString(e.what()));
@@ -143,17 +146,20 @@ TFormMain::Decision TFormMain::SaveIfWanted() {
 void TFormMain::NewDeclaration() {
     if (SaveIfWanted() == Decision::Stop)
         return;
+    DropRecoveryCopy();
     m_switcher->Clear();
     PrepareFresh();
     ShowInitialScreen();
     m_saved = true;
     SetTitle();
     ApplyButtonRules();
+    ResetHistory(true);
 }
 
 void TFormMain::OpenDeclaration() {
     if (SaveIfWanted() == Decision::Stop)
         return;
+    DropRecoveryCopy();
     m_switcher->Clear();
     m_doc = std::make_unique<mTDeclaration>();
     const QString chosen = m_ui->ChooseOpenFile(OpenRequest());
@@ -167,6 +173,7 @@ void TFormMain::OpenDeclaration() {
     ShowInitialScreen();
     m_saved = true;
     ApplyButtonRules();
+    ResetHistory(true);
 }
 
 void TFormMain::SaveDeclaration() {
@@ -201,6 +208,8 @@ void TFormMain::closeEvent(QCloseEvent* event) {
     }
     if (m_help)
         m_help->close();
+    // A normal end: the declaration was saved or the user gave its changes up.
+    DropRecoveryCopy();
     event->accept();
 }
 
@@ -243,20 +252,24 @@ void TFormMain::Navigate(uint32_t code) {
     }
     if (!m_catalog.Has(id))
         return;
+    const bool container = target.container != NavigationTarget::Container::None;
+    if (TThinkingFrame* screen = ShowScreen(id, container ? target.subScreen : -1))
+        screen->FocusItem(target.item);
+}
+
+TThinkingFrame* TFormMain::ShowScreen(ScreenId id, int subScreen) {
     TThinkingFrame* screen = CurrentScreen();
     if (!screen || m_switcher->CurrentKind() != static_cast<int>(id))
         screen = m_switcher->Replace(static_cast<int>(id), ScreenButton(id), MakerFor(id));
     else
         ScreenButton(id)->SetDown(true);
-    if (target.container != NavigationTarget::Container::None)
-        screen = screen->ShowSubScreen(target.subScreen);
-    if (screen)
-        screen->FocusItem(target.item);
+    return subScreen >= 0 ? screen->ShowSubScreen(subScreen) : screen;
 }
 
 int TFormMain::RunDeclarationCheck() {
     uint32_t code = 0;
     try {
+        FinishEdits();
         if (TThinkingFrame* screen = CurrentScreen())
             screen->SaveToDocument();
         TfmCheckAllError dialog(*m_ui, this);

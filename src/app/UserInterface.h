@@ -38,6 +38,13 @@ public:
 
     // Question icon, Yes / No / Cancel (Yes / No when withCancel is false).
     virtual Answer Ask(const QString& text, bool withCancel = true) = 0;
+    // Question icon and three buttons with the texts given: 0, 1 or 2 for the button chosen;
+    // Escape and the close box choose the second. Interfaces without buttons of their own answer through Ask:
+    // Yes, No, Cancel.
+    virtual int Choose(const QString& text, const QString& first, const QString& second, const QString& third) {
+        (void)first, (void)second, (void)third;
+        return static_cast<int>(Ask(text, true));
+    }
     virtual void Inform(const QString& text) = 0;  // information icon
     virtual void Error(const QString& text) = 0;   // error icon
     virtual void Plain(const QString& text) = 0;   // no icon

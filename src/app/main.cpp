@@ -30,5 +30,6 @@ int main(int argc, char** argv) {
     if (window.TerminationRequested())
         return 1;
     window.show();
+    window.OfferRecovery();
     return QApplication::exec();
 }

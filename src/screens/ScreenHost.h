@@ -30,6 +30,14 @@ enum class ScreenId {
 };
 inline constexpr int kScreenCount = 7;
 
+// One user action that the undo history keeps as a step of its own.
+struct UserStep {
+    QString name;             // "удаление источника «ООО Ромашка»"
+    QWidget* list = nullptr;  // the list whose record is shown again when the step is undone
+    int record = -1;          // 0-based; -1: the list's selection as it is
+    bool removal = false;     // a deletion: the status line tells how to bring it back
+};
+
 // What a screen may ask of the window that shows it.
 class ScreenHost {
 public:
@@ -42,6 +50,14 @@ public:
     virtual void BeginLoading() = 0;
     virtual void EndLoading() = 0;
     virtual bool IsLoading() const = 0;
+
+    // The undo history, for hosts that keep one. A user action is finished: the document as it
+    // now stands is one step.
+    virtual void StepDone(const UserStep& step) { (void)step; }
+    // A dialog of a screen was confirmed; what it changed becomes a step once its caller is done.
+    virtual void DialogConfirmed(const QString& caption) { (void)caption; }
+    // What was typed so far becomes a step of its own (before another screen is shown).
+    virtual void FinishEdits() {}
 
     // The screen buttons; a button whose screen is not part of the program stays disabled.
     virtual void SetScreenButtonEnabled(ScreenId id, bool enabled) = 0;

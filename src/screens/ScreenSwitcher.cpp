@@ -29,6 +29,7 @@ ScreenSwitcher::Outcome ScreenSwitcher::Switch(int kind, TFlashButton* button, c
         return Outcome::AlreadyShown;
     }
     if (m_current) {
+        m_host.FinishEdits();
         m_current->SaveToDocument();
         const uint16_t item = m_current->CheckScreen();
         if (item != 0) {

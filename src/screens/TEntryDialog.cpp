@@ -32,7 +32,12 @@ TEntryDialog::TEntryDialog(ScreenHost& host, const QString& caption) : QDialog(h
     connect(m_no, &QPushButton::clicked, this, &QDialog::reject);
 }
 
-bool TEntryDialog::Run() { return m_host.Ui().RunModal(*this) == QDialog::Accepted; }
+bool TEntryDialog::Run() {
+    const bool accepted = m_host.Ui().RunModal(*this) == QDialog::Accepted;
+    if (accepted)
+        m_host.DialogConfirmed(windowTitle());
+    return accepted;
+}
 
 void TEntryDialog::OnYes() {
     const int item = CheckEntries();

@@ -30,7 +30,45 @@ private:
     std::function<void()> m_onEnter;
 };
 
+// What one record of a list is called in a step's name (genitive), by the list's first column.
+struct RecordNoun {
+    const char* headerStart;
+    const char* noun;
+};
+const RecordNoun kRecordNouns[] = {
+    {"Источники выплат - инвестиционные", "товарищества"},
+    {"Источники выплат", "источника"},
+    {"Виды деятельности", "вида деятельности"},
+    {"Месяц дохода", "дохода"},
+    {"Вид дохода", "дохода"},
+    {"Список объектов", "объекта"},
+    {"Договоры", "договора"},
+    {"Суммы", "суммы"},
+};
+
 }  // namespace
+
+QString TListScreenHelper::StepName(const char* action, int record) const {
+    const QString header = m_view->headerItem() ? m_view->headerItem()->text(0) : QString();
+    QString noun = QStringLiteral("записи");
+    for (const RecordNoun& entry : kRecordNouns)
+        if (header.startsWith(QString::fromUtf8(entry.headerStart))) {
+            noun = QString::fromUtf8(entry.noun);
+            break;
+        }
+    const QString name = QString::fromUtf8(action) + QLatin1Char(' ') + noun;
+    // A one-column list shows the record's name; rows of several columns are told by number.
+    if (m_view->columnCount() == 1) {
+        const QStringList texts = m_ops.rowTexts(record);
+        if (!texts.isEmpty() && !texts.front().trimmed().isEmpty())
+            return name + QStringLiteral(" «%1»").arg(texts.front().trimmed());
+    }
+    return name + QStringLiteral(" № %1").arg(record + 1);
+}
+
+void TListScreenHelper::StepDone(const char* action, int record, bool removal) {
+    m_host.StepDone({removal ? m_removedName : StepName(action, record), m_view, record, removal});
+}
 
 TListScreenHelper::TListScreenHelper(ScreenHost& host, QTreeWidget* view, ListOperations operations, QObject* parent)
     : QObject(parent ? parent : view), m_host(host), m_view(view), m_ops(std::move(operations)) {
@@ -159,6 +197,7 @@ void TListScreenHelper::Add() {
     if (m_ops.refreshTotals)
         m_ops.refreshTotals();
     m_host.DocumentChanged();
+    StepDone("добавление", record);
 }
 
 void TListScreenHelper::Edit() {
@@ -170,12 +209,14 @@ void TListScreenHelper::Edit() {
     if (m_ops.refreshTotals)
         m_ops.refreshTotals();
     m_host.DocumentChanged();
+    StepDone("изменение", record);
 }
 
 void TListScreenHelper::Remove() {
     const int record = Selected();
     if (record < 0 || !m_ops.remove)
         return;
+    m_removedName = StepName("удаление", record);
     m_ops.remove(record);
     m_handlingSelection = true;
     delete m_view->takeTopLevelItem(record);
@@ -184,6 +225,7 @@ void TListScreenHelper::Remove() {
     if (m_ops.refreshTotals)
         m_ops.refreshTotals();
     m_host.DocumentChanged();
+    StepDone("удаление", record, true);
 }
 
 void TListScreenHelper::Repeat() {
@@ -197,6 +239,7 @@ void TListScreenHelper::Repeat() {
     if (m_ops.refreshTotals)
         m_ops.refreshTotals();
     m_host.DocumentChanged();
+    StepDone("повтор", copy);
 }
 
 }  // namespace zizaza

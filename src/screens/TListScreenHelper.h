@@ -3,6 +3,7 @@
 #include <QList>
 #include <QObject>
 #include <QPointer>
+#include <QString>
 #include <QStringList>
 #include <functional>
 
@@ -73,6 +74,9 @@ private:
     void OnSelectionChanged();
     void UpdateEnabling();
     void SetRow(int record);
+    // "удаление источника «ООО Ромашка»", "добавление дохода № 3".
+    QString StepName(const char* action, int record) const;
+    void StepDone(const char* action, int record, bool removal = false);
 
     ScreenHost& m_host;
     QTreeWidget* m_view;
@@ -80,6 +84,7 @@ private:
     QList<QPointer<QWidget>> m_dependents;
     QList<QPointer<QAbstractButton>> m_selectionButtons;
     bool m_handlingSelection = false;
+    QString m_removedName;  // named before the record goes
 };
 
 }  // namespace zizaza

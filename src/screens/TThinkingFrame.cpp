@@ -18,6 +18,17 @@ TThinkingFrame::TThinkingFrame(ScreenHost& owner, QWidget* parent, DeclarationSl
 
 TThinkingFrame* TThinkingFrame::ShowSubScreen(int) { return nullptr; }
 
+void TThinkingFrame::StepDone(QAbstractButton* button, const char* action) {
+    if (m_host.IsLoading())
+        return;
+    QString text = button->text().remove(QLatin1Char('&')).simplified();
+    if (text.size() > 40) {
+        text.truncate(40);
+        text = text.left(text.lastIndexOf(QLatin1Char(' '))) + QStringLiteral("…");
+    }
+    m_host.StepDone({QString::fromUtf8(action) + QStringLiteral(" «%1»").arg(text)});
+}
+
 void TThinkingFrame::WatchControls() {
     for (auto* edit : findChildren<TMaskedEdit*>())
         connect(edit, &TMaskedEdit::Changed, this, [this] { NotifyChanged(); });
@@ -25,10 +36,18 @@ void TThinkingFrame::WatchControls() {
         connect(edit, &TMaskedDocEdit::Changed, this, [this] { NotifyChanged(); });
     for (auto* date : findChildren<TDtpPanel*>())
         connect(date, &TDtpPanel::Changed, this, [this] { NotifyChanged(); });
+    // A tick is a step of its own once the screen's handlers are done with it (they were
+    // connected before): unticking an income kind takes its lists away.
     for (auto* box : findChildren<QCheckBox*>())
-        connect(box, &QAbstractButton::clicked, this, [this] { NotifyChanged(); });
+        connect(box, &QAbstractButton::clicked, this, [this, box] {
+            NotifyChanged();
+            StepDone(box, box->isChecked() ? "отметка" : "снятие отметки");
+        });
     for (auto* radio : findChildren<QRadioButton*>())
-        connect(radio, &QAbstractButton::clicked, this, [this] { NotifyChanged(); });
+        connect(radio, &QAbstractButton::clicked, this, [this, radio] {
+            NotifyChanged();
+            StepDone(radio, "выбор");
+        });
     for (auto* spin : findChildren<QSpinBox*>())
         connect(spin, &QSpinBox::valueChanged, this, [this] { NotifyChanged(); });
 }

@@ -5,6 +5,8 @@
 
 #include "screens/ScreenHost.h"
 
+class QAbstractButton;
+
 namespace zizaza {
 
 class TFlashButton;
@@ -41,6 +43,9 @@ protected:
     void WatchControls();
 
 private:
+    // A click on a tick or a choice: "снятие отметки «В иностранной валюте»".
+    void StepDone(QAbstractButton* button, const char* action);
+
     ScreenHost& m_host;
     DeclarationSlot& m_slot;
 };

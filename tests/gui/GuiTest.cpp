@@ -17,6 +17,7 @@ QApplication& App() {
     static QApplication* app = [] {
         static QTemporaryDir config;
         qputenv("XDG_CONFIG_HOME", config.path().toUtf8());
+        qputenv("XDG_DATA_HOME", config.path().toUtf8());  // recovery copies
         qputenv("QT_QPA_PLATFORM", "offscreen");
         static int argc = 1;
         static char name[] = "test_gui";

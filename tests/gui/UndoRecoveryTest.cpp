@@ -1,0 +1,424 @@
+#include <sys/wait.h>
+#include <unistd.h>
+#include <QAction>
+#include <QCheckBox>
+#include <QDir>
+#include <QFile>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QStatusBar>
+#include <QTreeWidget>
+#include <csignal>
+
+#include "GuiTest.h"
+#include "app/RecoveryStore.h"
+#include "model/mTDeclaration.h"
+
+namespace zizaza::test {
+namespace {
+
+using Answer = UserInterface::Answer;
+using Kind = ScriptedUi::Kind;
+
+// A declaration with something in every list that a single click deletes.
+mTDeclaration Everything() {
+    mTDeclaration doc;
+    doc.InspectionCode = "7701";
+    doc.SetIncomeFlags(kIncomeRussia | kIncomeForeign | kIncomeBusiness | kIncomeInvestTov);
+    for (const char* name : {"ООО Ромашка", "Издательство"}) {
+        mTThirteenPercent& source = doc.ResidentIncome13(doc.AddResidentIncome13());
+        source.Name = name;
+        source.TaxWithheld = Money::Roubles(6500);
+        for (uint16_t month : {1, 2}) {
+            mTSourseIncome line;
+            line.IncomeCode = 2000;
+            line.IncomeAmount = Money::Roubles(50000 + month);
+            line.Month = month;
+            source.AddLine(line);
+        }
+    }
+    mTCurrencyIncome& foreign = doc.CurrencyIncome(doc.AddCurrencyIncome());
+    foreign.SourceName = "Acme Inc.";
+    foreign.CountryCode = "840";
+    mTBusinessNew& business = doc.BusinessIncome(doc.AddBusinessIncome());
+    business.ActivityKind = "2";
+    business.Income = Money::Roubles(1000);
+    mTInvestTov& partnership = doc.InvestPartnershipIncome(doc.AddInvestPartnershipIncome());
+    partnership.Name = "Товарищество Альфа";
+    mTInvestTovIncome line;
+    line.OperationKind = 1;
+    line.Income = Money::Roubles(100000);
+    partnership.AddLine(line);
+    doc.SocialDeductions.Granted = true;
+    doc.SocialDeductions.AddChildEducation(Money::Roubles(12000));
+    doc.SocialDeductions.Contract(doc.SocialDeductions.AddContract()).OrganizationName = "НПФ Будущее";
+    auto object = std::make_unique<mTConstructionDeductObj>();
+    object->Place = "Москва, ул. Ленина, 1";
+    object->Number = "77:01:0001";
+    object->Cost = Money::Roubles(2000000);
+    doc.PropertyDeductions.Granted = true;
+    doc.PropertyDeductions.AddObject(std::move(object));
+    return doc;
+}
+
+class UndoTest : public MainWindowTest {
+protected:
+    void Open(const mTDeclaration& doc) {
+        m_file = files.path() + QStringLiteral("/declaration.tv7");
+        doc.Save(m_file.toStdString());
+        Start({m_file}, false);
+    }
+    // The declaration as Save As writes it.
+    QByteArray SavedBytes(const QString& name) {
+        const QString path = files.path() + QLatin1Char('/') + name;
+        ui.SaveFile(path);
+        window->SaveDeclarationAs();
+        QFile file(path);
+        EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << name.toStdString();
+        return file.readAll();
+    }
+    // The screen shown: the main screen's name, with the sub-screen's after a slash.
+    QString Shown() const {
+        QString name = window->CurrentScreen()->objectName();
+        if (auto* container = dynamic_cast<TContainerFrame*>(window->CurrentScreen()))
+            name += QLatin1Char('/') + container->CurrentSubScreen()->objectName();
+        return name;
+    }
+    void Click(const char* name) {
+        if (auto* button = Find<QAbstractButton>(window.get(), name))
+            button->click();
+    }
+    void SelectRow(const char* list, int row) {
+        if (auto* view = Find<QTreeWidget>(window->CurrentScreen(), list))
+            view->setCurrentItem(view->topLevelItem(row));
+    }
+    QAction* Action(const char* name) { return Find<QAction>(window.get(), name); }
+
+    QString m_file;
+};
+
+struct DestructiveCase {
+    const char* what;
+    std::vector<const char*> open;  // buttons that show the screen
+    std::vector<std::pair<const char*, int>> select;
+    const char* click;
+    const char* undoText;
+};
+
+TEST_F(UndoTest, EveryDestructiveCommandIsUndoneAndRedoneToTheSameBytes) {
+    const DestructiveCase cases[] = {
+        {"13% source",
+         {"fbRussianIncome"},
+         {{"lvSourseIncomeInfo", 0}},
+         "fbDeleteSourseIncome",
+         "Отменить: удаление источника «ООО Ромашка»"},
+        {"13% line",
+         {"fbRussianIncome"},
+         {{"lvSourseIncomeInfo", 1}, {"lvIncome", 1}},
+         "fbRemoveIncome",
+         "Отменить: удаление дохода № 2"},
+        {"foreign source",
+         {"fbForeignIncome"},
+         {{"lvSourseIncomeInfo", 0}},
+         "fbDeleteSourse",
+         "Отменить: удаление источника «Acme Inc.»"},
+        {"activity",
+         {"fbBusinessIncome"},
+         {{"lvSourseIncomeInfo", 0}},
+         "fbDeleteSourse",
+         "Отменить: удаление вида деятельности «Нотариальная деятельность»"},
+        {"partnership",
+         {"fbInvestTov"},
+         {{"lvSourseIncomeInfo", 0}},
+         "fbDeleteSourse",
+         "Отменить: удаление товарищества «Товарищество Альфа»"},
+        {"partnership line",
+         {"fbInvestTov"},
+         {{"lvSourseIncomeInfo", 0}, {"lvIncome", 0}},
+         "fbDeleteIncome",
+         "Отменить: удаление дохода № 1"},
+        {"property object",
+         {"fbDeduction", "fbConstruction"},
+         {{"lvObjects", 0}},
+         "fbDeleteObject",
+         "Отменить: удаление объекта «"},
+        {"contract",
+         {"fbDeduction", "fbSocial"},
+         {{"lvPensInfo", 0}},
+         "fbDeletePens",
+         "Отменить: удаление договора «НПФ Будущее»"},
+        {"child's education",
+         {"fbDeduction", "fbSocial"},
+         {{"lvSumList", 0}},
+         "fbDeleteSum",
+         "Отменить: удаление суммы «12000»"},
+        {"social grant",
+         {"fbDeduction", "fbSocial"},
+         {},
+         "chbGrantingSocDeduct",
+         "Отменить: снятие отметки «Предоставить социальные налоговые вычеты»"},
+        {"Russian incomes",
+         {},
+         {},
+         "chbIncomeInquiry",
+         "Отменить: снятие отметки «Учитываемые \"справками о доходах…»"},
+    };
+    for (const DestructiveCase& c : cases) {
+        SCOPED_TRACE(c.what);
+        Open(Everything());
+        for (const char* button : c.open)
+            Click(button);
+        for (auto [list, row] : c.select)
+            SelectRow(list, row);
+        const QString screen = Shown();
+        const QByteArray before = SavedBytes(QStringLiteral("before.tv7"));
+        Click(c.click);
+        EXPECT_TRUE(Action("actUndo")->isEnabled());
+        EXPECT_TRUE(Action("actUndo")->text().startsWith(QString::fromUtf8(c.undoText)))
+            << Action("actUndo")->text().toStdString();
+        const QByteArray after = SavedBytes(QStringLiteral("after.tv7"));
+        ASSERT_NE(after, before) << "the command changed nothing";
+
+        Action("actUndo")->trigger();
+        EXPECT_EQ(Shown(), screen) << "undo shows the screen of the change";
+        EXPECT_EQ(SavedBytes(QStringLiteral("undone.tv7")), before);
+        Action("actUndo")->trigger();
+        Action("actRedo")->trigger();
+        Action("actRedo")->trigger();
+        EXPECT_EQ(SavedBytes(QStringLiteral("redone.tv7")), after);
+        EXPECT_FALSE(Action("actRedo")->isEnabled());
+    }
+}
+
+TEST_F(UndoTest, ADeletionIsTold_TheMenuFollowsFile_AndItsKeysAreTheUsualOnes) {
+    Open(Everything());
+    Click("fbRussianIncome");
+    SelectRow("lvSourseIncomeInfo", 0);
+    Click("fbDeleteSourseIncome");
+    EXPECT_EQ(window->statusBar()->currentMessage(),
+              QStringLiteral("Удаление источника «ООО Ромашка» выполнено. Вернуть: Ctrl+Z"));
+    const QList<QAction*> menus = window->menuBar()->actions();
+    ASSERT_GE(menus.size(), 2);
+    EXPECT_EQ(menus[1]->text(), QStringLiteral("Правка"));
+    EXPECT_EQ(Action("actUndo")->shortcut(), QKeySequence(QStringLiteral("Ctrl+Z")));
+    EXPECT_EQ(Action("actRedo")->shortcuts(), (QList<QKeySequence>{QKeySequence(QStringLiteral("Ctrl+Shift+Z")),
+                                                                   QKeySequence(QStringLiteral("Ctrl+Y"))}));
+}
+
+TEST_F(UndoTest, UndoingBackToTheSavedStateMarksItSavedAgain) {
+    Open(Everything());
+    Click("fbRussianIncome");
+    SelectRow("lvSourseIncomeInfo", 0);
+    Click("fbDeleteSourseIncome");
+    EXPECT_FALSE(window->Saved());
+    window->Undo();
+    EXPECT_TRUE(window->Saved()) << "back at the file as opened";
+    window->Redo();
+    EXPECT_FALSE(window->Saved());
+
+    window->SaveDeclaration();
+    ASSERT_TRUE(window->Saved());
+    SelectRow("lvSourseIncomeInfo", 0);
+    Click("fbDeleteSourseIncome");
+    EXPECT_FALSE(window->Saved());
+    window->Undo();
+    EXPECT_TRUE(window->Saved()) << "the history is kept across Save, and the saved state moved";
+    window->Undo();
+    EXPECT_FALSE(window->Saved());
+}
+
+TEST_F(UndoTest, UndoAcrossAScreenSwitchOpensTheScreenAndRecordOfTheChange) {
+    Open(Everything());
+    Click("fbRussianIncome");
+    SelectRow("lvSourseIncomeInfo", 1);
+    SelectRow("lvIncome", 1);
+    Click("fbRemoveIncome");
+    Click("fbInitialData");
+    ASSERT_EQ(Shown(), QStringLiteral("frInitialData"));
+    window->Undo();
+    ASSERT_EQ(Shown().section(QLatin1Char('/'), 0, 0), QStringLiteral("frRussianIncome"));
+    auto* sources = Find<QTreeWidget>(window->CurrentScreen(), "lvSourseIncomeInfo");
+    auto* lines = Find<QTreeWidget>(window->CurrentScreen(), "lvIncome");
+    ASSERT_TRUE(sources && lines);
+    EXPECT_EQ(sources->indexOfTopLevelItem(sources->currentItem()), 1);
+    EXPECT_EQ(lines->topLevelItemCount(), 2);
+    EXPECT_EQ(lines->indexOfTopLevelItem(lines->currentItem()), 1) << "the line that came back";
+}
+
+TEST_F(UndoTest, KeepsAHundredSteps_AndNewOrOpenClearsThem) {
+    Start();
+    auto* inspection = Find<TMaskedEdit>(window->CurrentScreen(), "meInspection");
+    ASSERT_NE(inspection, nullptr);
+    for (int i = 0; i < 101; ++i) {
+        inspection->setText(QStringLiteral("%1").arg(1000 + i));
+        window->DocumentChanged();
+        window->FinishEdits();
+    }
+    EXPECT_EQ(window->History().UndoSteps(), 100u);
+    EXPECT_EQ(Action("actUndo")->text(), QStringLiteral("Отменить: ввод данных «Задание условий»"));
+    for (int i = 0; i < 100; ++i)
+        window->Undo();
+    EXPECT_EQ(window->Declaration().InspectionCode, "1000") << "the first change is beyond the limit";
+    EXPECT_FALSE(Action("actUndo")->isEnabled());
+    window->Redo();
+    EXPECT_EQ(window->Declaration().InspectionCode, "1001");
+
+    ui.Answers({Answer::No});
+    window->NewDeclaration();
+    EXPECT_FALSE(Action("actUndo")->isEnabled());
+    EXPECT_FALSE(Action("actRedo")->isEnabled());
+}
+
+class RecoveryTest : public UndoTest {
+protected:
+    TFormMain& StartWithRecovery(QStringList arguments = {}) {
+        window.reset();
+        MainWindowOptions options;
+        options.arguments = std::move(arguments);
+        options.programFolder = folder.Path();
+        options.ui = &ui;
+        options.recoveryFolder = m_recovery.path();
+        window = std::make_unique<TFormMain>(options);
+        return *window;
+    }
+    // Deletes the first 13% source: a list command, so a recovery copy is written at once.
+    void DeleteASource() {
+        Click("fbRussianIncome");
+        SelectRow("lvSourseIncomeInfo", 0);
+        Click("fbDeleteSourseIncome");
+    }
+    int CopiesLeft() const {
+        int n = 0;
+        for (const QString& d : QDir(m_recovery.path()).entryList(QDir::Dirs | QDir::NoDotAndDotDot))
+            n += QFile::exists(m_recovery.path() + QLatin1Char('/') + d + QStringLiteral("/declaration.tv7"));
+        return n;
+    }
+    QTemporaryDir m_recovery;
+};
+
+TEST_F(RecoveryTest, ACopyLeftByAnAbnormalEndIsOfferedAndRecoveredUnderItsName) {
+    m_file = files.path() + QStringLiteral("/declaration.tv7");
+    Everything().Save(m_file.toStdString());
+    QFile original(m_file);
+    ASSERT_TRUE(original.open(QIODevice::ReadOnly));
+    const QByteArray userFile = original.readAll();
+    original.close();
+
+    StartWithRecovery({m_file});
+    DeleteASource();
+    ASSERT_TRUE(window->Recovery().HasCopy());
+    EXPECT_NE(window->Recovery().CopyPath(), m_file);
+
+    // A second program running meanwhile does not take the copy of the first.
+    auto first = std::move(window);
+    StartWithRecovery();
+    window->OfferRecovery();
+    EXPECT_TRUE(ui.Texts(Kind::Ask).isEmpty());
+    window.reset();
+
+    // The first one ends without its close query (as a crash would): its copy stays behind.
+    first.reset();
+    ASSERT_EQ(CopiesLeft(), 1);
+    StartWithRecovery();
+    ui.Answers({Answer::Yes});
+    window->OfferRecovery();
+    ASSERT_EQ(ui.Texts(Kind::Ask).size(), 1);
+    EXPECT_TRUE(ui.Texts(Kind::Ask).front().contains(QRegularExpression(
+        QStringLiteral("^Восстановить несохраненную декларацию от \\d\\d\\.\\d\\d\\.\\d{4} \\d\\d:\\d\\d\\?$"))))
+        << ui.Texts(Kind::Ask).front().toStdString();
+    EXPECT_EQ(window->FileName(), m_file);
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("declaration.tv7 - Zizaza 2017"));
+    EXPECT_FALSE(window->Saved());
+    EXPECT_EQ(window->Declaration().ResidentIncome13Count(), 1u);
+    EXPECT_EQ(window->Declaration().ResidentIncome13(0).Name, "Издательство");
+    EXPECT_EQ(CopiesLeft(), 1) << "the recovered declaration has this session's copy only";
+
+    ASSERT_TRUE(original.open(QIODevice::ReadOnly));
+    EXPECT_EQ(original.readAll(), userFile) << "the user's file is never written by the recovery";
+    original.close();
+
+    ui.Answers({Answer::No});
+    window->close();
+    EXPECT_EQ(CopiesLeft(), 0) << "closing with No gives the changes up";
+}
+
+TEST_F(RecoveryTest, NoKeepsTheCopyForTheNextStart_DeleteRemovesIt_SaveLeavesNone) {
+    m_file = files.path() + QStringLiteral("/declaration.tv7");
+    Everything().Save(m_file.toStdString());
+    StartWithRecovery({m_file});
+    DeleteASource();
+    window.reset();
+    ASSERT_EQ(CopiesLeft(), 1);
+
+    StartWithRecovery();
+    ui.Answers({Answer::No});
+    window->OfferRecovery();
+    EXPECT_EQ(CopiesLeft(), 1);
+    EXPECT_TRUE(window->Saved());
+    window.reset();
+
+    StartWithRecovery({m_file});
+    ui.Answers({Answer::Cancel});  // the third button, "Удалить"
+    window->OfferRecovery();
+    EXPECT_EQ(CopiesLeft(), 0);
+
+    DeleteASource();
+    EXPECT_EQ(CopiesLeft(), 1);
+    ui.SaveFile(files.path() + QStringLiteral("/saved.tv7"));
+    window->SaveDeclarationAs();
+    EXPECT_EQ(CopiesLeft(), 0) << "a saved declaration needs no copy";
+    window.reset();
+    StartWithRecovery();
+    window->OfferRecovery();
+    EXPECT_TRUE(ui.Texts(Kind::Ask).size() == 2) << "nothing more to offer";
+}
+
+// A real program killed while it holds its copy: the copy is not offered while the program runs,
+// and is offered once it was killed.
+TEST(RecoveryStore, TheCopyOfAKilledProgramIsLeftForTheNext) {
+    App();
+    QTemporaryDir root;
+    int ready[2];
+    ASSERT_EQ(pipe(ready), 0);
+    const pid_t child = fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        RecoveryStore store(root.path());
+        const bool written = store.Write(Everything(), QStringLiteral("/home/user/declaration.tv7"));
+        const char answer = written ? 'y' : 'n';
+        (void)!write(ready[1], &answer, 1);
+        for (;;)
+            pause();  // until killed
+    }
+    // The child dies with the test, whatever the test's outcome.
+    struct Killer {
+        pid_t pid;
+        void Kill() {
+            if (pid > 0 && kill(pid, SIGKILL) == 0)
+                waitpid(pid, nullptr, 0);
+            pid = 0;
+        }
+        ~Killer() { Kill(); }
+    } killer{child};
+    char answer = 0;
+    ASSERT_EQ(read(ready[0], &answer, 1), 1);
+    ASSERT_EQ(answer, 'y');
+    {
+        RecoveryStore other(root.path());
+        EXPECT_TRUE(other.LeftCopies().empty()) << "its program is still running";
+    }
+    killer.Kill();
+    RecoveryStore next(root.path());
+    std::vector<RecoveryStore::LeftCopy> left = next.LeftCopies();
+    ASSERT_EQ(left.size(), 1u);
+    EXPECT_EQ(left.front().originalName, QStringLiteral("/home/user/declaration.tv7"));
+    mTDeclaration recovered;
+    recovered.Load(left.front().copy.toStdString());
+    EXPECT_EQ(recovered.ResidentIncome13Count(), 2u);
+    close(ready[0]);
+    close(ready[1]);
+}
+
+}  // namespace
+}  // namespace zizaza::test
