@@ -31,6 +31,10 @@ struct ChildGroup {
 
 }  // namespace
 
+bool EntrepreneurMonthsCount(const mTDeclaration& doc) {
+    return (doc.IncomeFlags() & (kIncomeBusiness | kIncomeUnused)) != 0;
+}
+
 void kTSvodSumPrilE1::Reset() {
     *this = kTSvodSumPrilE1();
 }
@@ -42,7 +46,7 @@ bool kTSvodSumPrilE1::Compute(const mTDeclaration& doc) {
         return true;
 
     std::array<bool, 12> incomeMonth{};
-    if (sd.EntrepreneurMonthsPresent) {
+    if (sd.EntrepreneurMonthsPresent && EntrepreneurMonthsCount(doc)) {
         // A loss of one month is carried into the next ones until it is covered.
         Money carried;
         Money previous;

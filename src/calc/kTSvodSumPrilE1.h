@@ -35,4 +35,9 @@ public:
     bool Compute(const mTDeclaration& doc);
 };
 
+// Whether the declaration has entrepreneurial income: only then do the monthly incomes, expenses and
+// marks of an entrepreneur on the standard deductions tab count. Months kept from a time when the
+// business income was ticked never replace a salaried person's income months.
+bool EntrepreneurMonthsCount(const mTDeclaration& doc);
+
 }  // namespace zizaza

@@ -20,7 +20,9 @@ TMaskedEdit* MoneyEdit(QWidget* parent, const char* name) {
 }
 
 TMaskedEdit* RoublesEdit(QWidget* parent, const char* name) {
-    return DigitsEdit(parent, name, 12);
+    TMaskedEdit* edit = DigitsEdit(parent, name, 12);
+    edit->SetupRoubles();
+    return edit;
 }
 
 TMaskedEdit* DigitsEdit(QWidget* parent, const char* name, int length) {

@@ -85,6 +85,9 @@ private:
     // With the box ticked: the rate and units of the date from the dictionary, read-only; a
     // date without a rate in force stays editable and empty.
     void ApplyAutoRate(RateDate which);
+    // After a change of the currency or of the date: the date's rate from the dictionary with the
+    // box ticked, otherwise emptied for the user to type anew.
+    void RefreshRate(RateDate which);
     TMaskedEdit* RateEdit(RateDate which) const;
     TMaskedEdit* UnitsEdit(RateDate which) const;
     // The amount in roubles of the amount field at the date's rate; 0 unless all are filled.

@@ -147,10 +147,8 @@ void TfrCurrency::CurrencyCodeChanged() {
         return;
     ShowCurrencyName(false);
     UpdateAutoAvailability();
-    if (chbAutoExchange->isChecked()) {
-        ApplyAutoRate(RateDate::Income);
-        ApplyAutoRate(RateDate::Tax);
-    }
+    RefreshRate(RateDate::Income);
+    RefreshRate(RateDate::Tax);
 }
 
 void TfrCurrency::ShowCurrencyName(bool keepTyped) {
@@ -214,8 +212,17 @@ void TfrCurrency::DateChanged(RateDate which) {
     if (m_filling)
         return;
     UpdateAutoAvailability();
-    if (chbAutoExchange->isChecked())
+    RefreshRate(which);
+}
+
+void TfrCurrency::RefreshRate(RateDate which) {
+    if (chbAutoExchange->isChecked()) {
         ApplyAutoRate(which);
+        return;
+    }
+    // A rate typed for another currency or another day is no rate for this one.
+    RateEdit(which)->clear();
+    UnitsEdit(which)->clear();
 }
 
 void TfrCurrency::AutoRateClicked() {

@@ -10,6 +10,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "calc/kTSvodSumPrilE1.h"
 #include "model/mTDeclaration.h"
 #include "screens/ScreenFormat.h"
 #include "screens/ScreenWidgets.h"
@@ -21,6 +22,11 @@
 namespace zizaza {
 
 namespace {
+
+// Children a count takes from the user: the first and second are at most two; the others have a
+// bound that no family's declaration reaches, to catch a slip of the keyboard.
+constexpr int kMaxFirstChildren = 2;
+constexpr int kMaxOtherChildren = 20;
 
 const char* const kMonthSuffixes[12] = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
                                         "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
@@ -48,7 +54,7 @@ TfrFrameStandartDeduct::TfrFrameStandartDeduct(ScreenHost& owner, QWidget* paren
     : TThinkingFrame(owner, parent, slot) {
     setObjectName(QStringLiteral("frFrameStandartDeduct"));
     LoadingGuard guard(Host());
-    m_hasBusiness = (Doc().IncomeFlags() & (kIncomeBusiness | kIncomeUnused)) != 0;
+    m_hasBusiness = EntrepreneurMonthsCount(Doc());
     BuildLayout();
     Connect();
     WatchControls();
@@ -90,6 +96,7 @@ QWidget* TfrFrameStandartDeduct::BuildOwnCodes(QWidget* parent) {
     rb104 = Radio(panel, "rb104", QStringLiteral("Код 104 - 500 в месяц"));
     rb105 = Radio(panel, "rb105", QStringLiteral("Код 105 - 3000 в месяц"));
     rbQ = Radio(panel, "rbQ", QStringLiteral("Код менялся"));
+    m_ownCodeBefore = rb103;
     for (QRadioButton* r : {rb103, rb104, rb105, rbQ})
         layout->addWidget(r);
     return panel;
@@ -104,17 +111,21 @@ QWidget* TfrFrameStandartDeduct::BuildChildren(QWidget* parent) {
     rbOneParent = Radio(panel, "rbOneParent", QStringLiteral("Вычет на ребенка (детей) единственному родителю"));
     rbOneParent->setToolTip(QStringLiteral("или при отказе второго родителя от вычета"));
     rbQ2 = Radio(panel, "rbQ2", QStringLiteral("Статус менялся"));
+    m_childKindBefore = rbTowParents;
     for (QRadioButton* r : {rbTowParents, rbOneParent, rbQ2})
         layout->addWidget(r);
 
     BuildCount(m_children, panel, "Childrens", "", QStringLiteral("Количество детей в году не изменялось и составило"),
-               1, 2, QStringLiteral("Количество детей в этом месяце"));
+               1, kMaxFirstChildren, QStringLiteral("Количество детей в этом месяце"),
+               QStringLiteral("Количество детей (первый и второй ребенок) не может быть больше 2"));
     BuildCount(m_third, panel, "Childrens3", "3",
-               QStringLiteral("Количество детей, начиная с 3-го не изменялось и составило"), 2, 99,
-               QStringLiteral("Количество детей в этом месяце, считая с 3-го"));
+               QStringLiteral("Количество детей, начиная с 3-го не изменялось и составило"), 2, kMaxOtherChildren,
+               QStringLiteral("Количество детей в этом месяце, считая с 3-го"),
+               QStringLiteral("Количество детей, начиная с 3-го, не может быть больше %1").arg(kMaxOtherChildren));
     BuildCount(m_disabled, panel, "Childrens2", "2",
-               QStringLiteral("Количество детей-инвалидов в году не изменялось и составило"), 2, 99,
-               QStringLiteral("Количество детей инвалидов I и II групп в этом месяце"));
+               QStringLiteral("Количество детей-инвалидов в году не изменялось и составило"), 2, kMaxOtherChildren,
+               QStringLiteral("Количество детей инвалидов I и II групп в этом месяце"),
+               QStringLiteral("Количество детей-инвалидов не может быть больше %1").arg(kMaxOtherChildren));
     for (const Count* count : {&m_children, &m_third, &m_disabled}) {
         auto* row = new QHBoxLayout;
         row->setSpacing(0);
@@ -155,12 +166,15 @@ QWidget* TfrFrameStandartDeduct::BuildChildren(QWidget* parent) {
 }
 
 void TfrFrameStandartDeduct::BuildCount(Count& count, QWidget* parent, const char* name, const char* suffix,
-                                        const QString& caption, int digits, int maximum, const QString& monthHint) {
+                                        const QString& caption, int digits, int maximum, const QString& monthHint,
+                                        const QString& aboveMaximum) {
     count.constant = NamedAs(new QCheckBox(caption, parent), QStringLiteral("chbConst") + QLatin1String(name));
     count.year = CountEdit(parent, QStringLiteral("me") + QLatin1String(name), digits);
+    count.year->SetMaximum(maximum, aboveMaximum);
     count.upDown = NamedAs(new TUpDown(count.year, 0, maximum, parent), QStringLiteral("ud") + QLatin1String(name));
     for (int m = 0; m < 12; ++m) {
         count.months[m] = CountEdit(parent, QStringLiteral("me") + kMonthSuffixes[m] + QLatin1String(suffix), 2);
+        count.months[m]->SetMaximum(maximum, aboveMaximum);
         count.months[m]->setToolTip(monthHint);
     }
 }
@@ -195,13 +209,25 @@ void TfrFrameStandartDeduct::Connect() {
     for (TMaskedEdit* month : m_disabled.months)
         connect(month, &TMaskedEdit::Changed, this, &TfrFrameStandartDeduct::ApplyGuardianPanel);
     connect(m_disabled.year, &TMaskedEdit::Changed, this, &TfrFrameStandartDeduct::ApplyGuardianPanel);
+    // Cancelling the monthly dialog of a "changed" button just chosen goes back to the button chosen
+    // before: a changed code or status without its months would grant nothing or the wrong amounts.
+    for (QRadioButton* rb : {rb103, rb104, rb105})
+        connect(rb, &QRadioButton::toggled, this, [this, rb](bool on) {
+            if (on)
+                m_ownCodeBefore = rb;
+        });
+    for (QRadioButton* rb : {rbTowParents, rbOneParent})
+        connect(rb, &QRadioButton::toggled, this, [this, rb](bool on) {
+            if (on)
+                m_childKindBefore = rb;
+        });
     connect(rbQ, &QRadioButton::toggled, this, [this](bool on) {
-        if (on)
-            RunCodesDialog();
+        if (on && !m_loading && !RunCodesDialog())
+            m_ownCodeBefore->setChecked(true);
     });
     connect(rbQ2, &QRadioButton::toggled, this, [this](bool on) {
-        if (on)
-            RunStatusDialog();
+        if (on && !m_loading && !RunStatusDialog())
+            m_childKindBefore->setChecked(true);
     });
     rbQ->installEventFilter(this);
     rbQ2->installEventFilter(this);
@@ -278,9 +304,9 @@ void TfrFrameStandartDeduct::LoadFromDocument() {
 }
 
 void TfrFrameStandartDeduct::LoadCount(Count& count, bool constant, int32_t year, const Months& months) {
-    count.year->setText(IntegerToScreen(constant ? year : 0));
+    count.year->SetStoredText(IntegerToScreen(constant ? year : 0));
     for (int m = 0; m < 12; ++m)
-        count.months[m]->setText(IntegerToScreen(constant ? 0 : months[m]));
+        count.months[m]->SetStoredText(IntegerToScreen(constant ? 0 : months[m]));
 }
 
 void TfrFrameStandartDeduct::SaveToDocument() {
@@ -289,18 +315,16 @@ void TfrFrameStandartDeduct::SaveToDocument() {
     if (!r.Granted)
         return;
     r.Guardian = cbPopOp->isChecked();
-    // Without entrepreneurial income the monthly amounts are neither shown nor entered; the
-    // stored ones stay as they are instead of being overwritten by the empty fields.
-    if (m_hasBusiness) {
-        bool anyMonth = false;
-        for (int m = 0; m < 12; ++m) {
-            r.SetMonthlyIncome(m + 1, MoneyFieldValue(m_incomes[m]->text()));
-            r.SetMonthlyExpense(m + 1, MoneyFieldValue(m_expenses[m]->text()));
-            r.SetMonthMark(m, m_monthTicks[m]->isChecked());
-            anyMonth = anyMonth || m_monthTicks[m]->isChecked();
-        }
-        r.EntrepreneurMonthsPresent = anyMonth;
+    // The months are stored as shown: without entrepreneurial income they are empty and unticked,
+    // so months typed while the business income was ticked do not outlive it.
+    bool anyMonth = false;
+    for (int m = 0; m < 12; ++m) {
+        r.SetMonthlyIncome(m + 1, MoneyFieldValue(m_incomes[m]->text()));
+        r.SetMonthlyExpense(m + 1, MoneyFieldValue(m_expenses[m]->text()));
+        r.SetMonthMark(m, m_monthTicks[m]->isChecked());
+        anyMonth = anyMonth || m_monthTicks[m]->isChecked();
     }
+    r.EntrepreneurMonthsPresent = anyMonth;
     r.PersonalCode = rb105->isChecked() ? 105 : rb104->isChecked() ? 104 : rbQ->isChecked() ? 110 : 103;
     r.ChildStatus = rbOneParent->isChecked() ? 102 : rbQ2->isChecked() ? 103 : 101;
     SaveCount(m_children, r.ChildrenConstant, r.ChildrenCount, r.MonthlyChildren);
@@ -365,7 +389,7 @@ void TfrFrameStandartDeduct::OnYearCountChanged(const Count& count) {
     if (m_loading || !count.constant->isChecked())
         return;
     for (TMaskedEdit* month : count.months)
-        month->setText(count.year->text());
+        month->SetStoredText(count.year->text());
 }
 
 void TfrFrameStandartDeduct::ApplyGuardianPanel() {
@@ -377,28 +401,26 @@ void TfrFrameStandartDeduct::ApplyGuardianPanel() {
     pnPopOp->setVisible(disabledChildren);
 }
 
-void TfrFrameStandartDeduct::RunCodesDialog() {
-    if (m_loading)
-        return;
+bool TfrFrameStandartDeduct::RunCodesDialog() {
     TfmDif dialog(Host());
     dialog.SetChoices(Record().MonthlyPersonalCodes);
     if (!dialog.Run())
-        return;
+        return false;
     Record().MonthlyCodesPresent = true;
     Record().MonthlyPersonalCodes = dialog.GetChoices();
     NotifyChanged();
+    return true;
 }
 
-void TfrFrameStandartDeduct::RunStatusDialog() {
-    if (m_loading)
-        return;
+bool TfrFrameStandartDeduct::RunStatusDialog() {
     TfmDif2 dialog(Host());
     dialog.SetChoices(Record().MonthlySingleParentMarks);
     if (!dialog.Run())
-        return;
+        return false;
     Record().MonthlyStatusPresent = true;
     Record().MonthlySingleParentMarks = dialog.GetChoices();
     NotifyChanged();
+    return true;
 }
 
 void TfrFrameStandartDeduct::OnAmountChanged(int month, TMaskedEdit* edit) {

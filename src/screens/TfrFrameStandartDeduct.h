@@ -47,7 +47,7 @@ private:
     QWidget* BuildOwnCodes(QWidget* parent);
     QWidget* BuildChildren(QWidget* parent);
     void BuildCount(Count& count, QWidget* parent, const char* name, const char* suffix, const QString& caption,
-                    int digits, int maximum, const QString& monthHint);
+                    int digits, int maximum, const QString& monthHint, const QString& aboveMaximum);
     QGroupBox* BuildEntrepreneur(QWidget* parent);
     void Connect();
 
@@ -61,8 +61,9 @@ private:
     void OnConstantClicked(Count& count);
     void OnYearCountChanged(const Count& count);
     void ApplyGuardianPanel();
-    void RunCodesDialog();
-    void RunStatusDialog();
+    // The monthly dialogs; false when cancelled.
+    bool RunCodesDialog();
+    bool RunStatusDialog();
     void OnAmountChanged(int month, TMaskedEdit* edit);
     void OnMonthTickClicked(int month);
 
@@ -79,6 +80,9 @@ private:
     QRadioButton* rbTowParents = nullptr;
     QRadioButton* rbOneParent = nullptr;
     QRadioButton* rbQ2 = nullptr;
+    // The own code and the children kind chosen before their "changed" buttons.
+    QRadioButton* m_ownCodeBefore = nullptr;
+    QRadioButton* m_childKindBefore = nullptr;
     Count m_children;  // first and second children
     Count m_third;     // third and later children
     Count m_disabled;  // disabled children of groups I and II

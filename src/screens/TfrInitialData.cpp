@@ -144,7 +144,7 @@ void TfrInitialData::BuildIncomeGroup(QGroupBox* box) {
     auto* estimated = new QHBoxLayout;
     lbSupposeIncome = Named(new QLabel(QStringLiteral("Предполагаемый доход"), box), "lbSupposeIncome");
     meSupposeIncome = Named(new TMaskedEdit(box), "meSupposeIncome");
-    meSupposeIncome->SetupDigits(12);
+    meSupposeIncome->SetupRoubles(12);
     meSupposeIncome->setFixedWidth(120);
     estimated->addWidget(lbSupposeIncome);
     estimated->addWidget(meSupposeIncome);

@@ -29,6 +29,15 @@ void salary(mTDeclaration& doc, int64_t monthly, uint16_t first = 1, uint16_t la
     AddMonthlyLines(AddSource13(doc, "45000000", Rub(0), true), 2000, Rub(monthly), first, last);
 }
 
+// An entrepreneur's January of 10000 typed on the standard deductions tab.
+void entrepreneurJanuary(mTDeclaration& doc) {
+    auto& sd = doc.StandardDeductions;
+    sd.EntrepreneurMonthsPresent = true;
+    sd.SetMonthlyIncome(1, Rub(10000));
+    sd.SetMonthMark(0, true);
+    sd.PersonalCode = 105;
+}
+
 class PrilE1Cases : public testing::TestWithParam<E1Case> {};
 
 TEST_P(PrilE1Cases, Totals) {
@@ -174,6 +183,19 @@ const E1Case kE1Cases[] = {
              sd.SetMonthlyPersonalCode(m, m < 4 ? 1 : (m < 10 ? 2 : 0));
      },
      6 * 3000, 4 * 500, 0, 0, 0, 0, 20000, 12},
+    {"EntrepreneurMonthsReplaceTheSalaryMonths",
+     [](mTDeclaration& d) {
+         salary(d, 40000);
+         entrepreneurJanuary(d);
+         d.SetIncomeFlags(kIncomeRussia | kIncomeBusiness);
+     },
+     3000, 0, 0, 0, 0, 0, 3000, 1},
+    {"EntrepreneurMonthsIgnoredWithoutBusinessIncome",
+     [](mTDeclaration& d) {
+         salary(d, 40000);
+         entrepreneurJanuary(d);
+     },
+     36000, 0, 0, 0, 0, 0, 36000, 8},
     {"NotGranted",
      [](mTDeclaration& d) {
          salary(d, 40000);
@@ -195,7 +217,7 @@ INSTANTIATE_TEST_SUITE_P(StandardDeductions, PrilE1Cases, testing::ValuesIn(kE1C
 
 // An entrepreneur's loss in a month is carried until covered; the marked months are the income months.
 TEST(PrilE1, EntrepreneurMonthsCarryLosses) {
-    auto doc = NewDeclaration();
+    auto doc = NewDeclaration(kForm3Ndfl, kIncomeBusiness);
     auto& sd = doc->StandardDeductions;
     sd.EntrepreneurMonthsPresent = true;
     sd.SetMonthlyIncome(1, Rub(10000));

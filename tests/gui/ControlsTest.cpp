@@ -1,10 +1,13 @@
 #include <QApplication>
 #include <QCalendarWidget>
 #include <QClipboard>
+#include <memory>
 
 #include "GuiTest.h"
 #include "screens/controls/TDtpPanel.h"
 #include "screens/controls/TFlashButton.h"
+#include "screens/controls/TInputHint.h"
+#include "screens/controls/TMaskedDocEdit.h"
 #include "screens/controls/TMaskedEdit.h"
 #include "screens/controls/TTestMaskD.h"
 
@@ -89,6 +92,74 @@ TEST_F(MaskedEditTest, PastedTextThatBreaksTheRulesRestoresThePreviousText) {
     }
 }
 
+// Keys as a keyboard sends them: one event per character, an emoji too.
+void TypeCharacters(QWidget* widget, const QString& text) {
+    for (char32_t cp : text.toUcs4()) {
+        const QString one = QString::fromUcs4(&cp, 1);
+        QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, one);
+        QApplication::sendEvent(widget, &press);
+    }
+}
+
+// Amounts written as elsewhere (grouped roubles, either separator, kopecks in a whole-rouble
+// field) and characters Windows-1251 lacks: what the field keeps and the hint it shows.
+TEST_F(MaskedEditTest, AmountsWrittenElsewhereAndRefusedCharacters) {
+    enum Field { Money, Roubles, Text, Document };
+    const QString kopecks = WholeRoublesHint();
+    const QString cp1251 = NotCp1251Hint();
+    struct Case {
+        const char* name;
+        Field field;
+        bool pasted;
+        const char* before;
+        const char* input;
+        const char* after;
+        QString hint;  // empty: none shown
+    } cases[] = {
+        {"typed zero kopecks are no roubles", Roubles, false, "", "60000,00", "60000", {}},
+        {"typed spaces and a dot", Roubles, false, "", "60 000.00", "60000", {}},
+        {"typed kopecks are refused", Roubles, false, "", "60000,50", "60000", kopecks},
+        {"pasted zero kopecks", Roubles, true, "", "60000,00", "60000", {}},
+        {"pasted grouped roubles", Roubles, true, "", "60 000,00", "60000", {}},
+        {"pasted kopecks are refused", Roubles, true, "5", "60000,05", "5", kopecks},
+        {"pasted grouped money", Money, true, "", "150 000,00", "150000,00", {}},
+        {"a no-break space and a dot", Money, true, "", "1\u00a0150\u00a0000.5", "1150000,5", {}},
+        {"badly grouped money is refused", Money, true, "", "1 50 000", "", {}},
+        {"two separators are no amount", Money, true, "", "1.150,00", "", {}},
+        {"an emoji typed into a name", Text, false, "", "a 😀 b", "a  b", cp1251},
+        {"characters pasted into a name", Text, true, "ab", "日本", "ab", cp1251},
+        {"an emoji typed into an amount", Money, false, "", "5😀", "5", cp1251},
+        {"an emoji typed into a document number", Document, false, "", "1😀", "1", cp1251},
+        {"an emoji pasted into a document number", Document, true, "", "1😀", "", cp1251},
+    };
+    for (const Case& c : cases) {
+        std::unique_ptr<QLineEdit> edit;
+        if (c.field == Document) {
+            edit = std::make_unique<TMaskedDocEdit>();
+        } else {
+            auto* masked = new TMaskedEdit;
+            edit.reset(masked);
+            if (c.field == Money)
+                masked->SetupMoney();
+            else if (c.field == Roubles)
+                masked->SetupRoubles();
+            else
+                masked->SetupText();
+        }
+        edit->setText(QString::fromUtf8(c.before));
+        edit->end(false);
+        if (c.pasted) {
+            QApplication::clipboard()->setText(QString::fromUtf8(c.input));
+            edit->paste();
+        } else {
+            TypeCharacters(edit.get(), QString::fromUtf8(c.input));
+        }
+        EXPECT_EQ(edit->text(), QString::fromUtf8(c.after)) << c.name;
+        const TInputHint* hint = TInputHint::Of(edit.get());
+        EXPECT_EQ(hint && hint->isVisible() ? hint->text() : QString(), c.hint) << c.name;
+    }
+}
+
 TEST_F(MaskedEditTest, ChangedOnlyWhenTheAcceptedTextChanges) {
     TMaskedEdit edit;
     edit.SetupMoney();
@@ -137,10 +208,10 @@ TEST_F(DtpPanelTest, LeavingTheTextReplacesWhatIsNoDateInTheBounds) {
         const char* typed;
         Date expected;
     } cases[] = {
-        {"31.02.2017", Date::Ymd(2017, 1, 1)},  // no such day: the minimum
-        {"15.06.2016", Date::Ymd(2017, 1, 1)},  // before the minimum
+        {"31.02.2017", Date::Ymd(2017, 1, 1)},    // no such day: the minimum
+        {"15.06.2016", Date::Ymd(2017, 1, 1)},    // before the minimum
         {"01.01.2031", Date::Ymd(2030, 12, 31)},  // after the maximum
-        {"12.3", Date::Ymd(2017, 1, 1)},        // half typed
+        {"12.3", Date::Ymd(2017, 1, 1)},          // half typed
         {"15.06.2018", Date::Ymd(2018, 6, 15)},
         {"01.01.2017", Date::Ymd(2017, 1, 1)},  // the bound itself is a valid date
     };

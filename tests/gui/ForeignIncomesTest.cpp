@@ -4,6 +4,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTreeWidget>
+#include <functional>
 
 #include "GuiTest.h"
 #include "checks/ui/TfmCheckError.h"
@@ -157,6 +158,58 @@ TEST_F(ForeignIncomesTest, AutomaticRateComesFromTheRateInForceOnTheDate) {
     EXPECT_TRUE(Edit("meCurrencyName")->text().isEmpty());
     EXPECT_FALSE(Edit("meCurrencyName")->isReadOnly());
     EXPECT_FALSE(AutoBox()->isEnabled());
+}
+
+// Rates of another currency or another day are never kept: with the automatic box unticked a
+// change of the currency or of a date empties the rates it concerns, and so do the roubles.
+TEST_F(ForeignIncomesTest, ChangedCurrencyOrDateEmptiesTheTypedRates) {
+    mTDeclaration doc = Declaration();
+    Add(doc, "Bank").SetIncomeInCurrency(Amount("1000"));
+    Open(doc);
+    Select(0);
+    const auto typeRates = [this] {
+        for (const char* name : {"meCurrencyUnits", "meCurrencyUnits2"})
+            Edit(name)->setText(QStringLiteral("1"));
+        Edit("meCurrencyExchange")->setText(QStringLiteral("60,5"));
+        Edit("meCurrencyExchange2")->setText(QStringLiteral("61"));
+    };
+    const struct {
+        const char* name;
+        std::function<void()> change;
+        bool incomeRateKept, taxRateKept;
+    } cases[] = {
+        {"payment date", [this] { SetDate("dtSubtractDate", 20); }, true, false},
+        {"income date", [this] { SetDate("dtIncomeGetDate", 20); }, false, true},
+        {"currency in the dictionary", [this] { Edit("meCurrencyCode")->setText(QStringLiteral("392")); }, false,
+         false},
+        {"currency the dictionary lacks", [this] { Edit("meCurrencyCode")->setText(QStringLiteral("999")); }, false,
+         false},
+    };
+    for (const auto& c : cases) {
+        typeRates();
+        ASSERT_EQ(Label("pnlIncomeRublSum"), QStringLiteral("60500")) << c.name;
+        c.change();
+        EXPECT_FALSE(AutoBox()->isChecked()) << c.name;
+        EXPECT_EQ(Edit("meCurrencyExchange")->text().isEmpty(), !c.incomeRateKept) << c.name;
+        EXPECT_EQ(Edit("meCurrencyUnits")->text().isEmpty(), !c.incomeRateKept) << c.name;
+        EXPECT_EQ(Edit("meCurrencyExchange2")->text().isEmpty(), !c.taxRateKept) << c.name;
+        EXPECT_EQ(Edit("meCurrencyUnits2")->text().isEmpty(), !c.taxRateKept) << c.name;
+        EXPECT_EQ(Label("pnlIncomeRublSum"), c.incomeRateKept ? QStringLiteral("60500") : QStringLiteral("0"))
+            << c.name;
+        Edit("meCurrencyCode")->setText(QStringLiteral("840"));
+    }
+    window->CurrentScreen()->SaveToDocument();
+    EXPECT_TRUE(Record(0).IncomeRate.IsZero());
+    EXPECT_TRUE(Record(0).IncomeInRoubles.IsZero());
+
+    // Rates the dictionary gave for the dollar do not stay for a currency without rates.
+    SetDate("dtIncomeGetDate", 11);
+    AutoBox()->click();
+    ASSERT_EQ(Edit("meCurrencyExchange")->text(), QStringLiteral("60,5"));
+    Edit("meCurrencyCode")->setText(QStringLiteral("974"));
+    EXPECT_FALSE(AutoBox()->isChecked());
+    EXPECT_TRUE(Edit("meCurrencyExchange")->text().isEmpty());
+    EXPECT_FALSE(Edit("meCurrencyExchange")->isReadOnly());
 }
 
 TEST_F(ForeignIncomesTest, PickingABelarusianRoubleWarnsOnce) {

@@ -4,14 +4,18 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QToolButton>
 
 #include "GuiTest.h"
+#include "calc/kTSvodSumPrilE1.h"
 #include "checks/NavigationCode.h"
 #include "model/mTDeclaration.h"
 #include "screens/TfmDif.h"
 #include "screens/TfmDif2.h"
 #include "screens/TfrFrameDeductData.h"
 #include "screens/TfrFrameStandartDeduct.h"
+#include "screens/controls/TInputHint.h"
+#include "support/DeclarationBuilder.h"
 
 namespace zizaza::test {
 namespace {
@@ -204,8 +208,9 @@ TEST_F(StandardDeductionsTest, EntrepreneurMonthsNeedEntrepreneurialIncome) {
     EXPECT_FALSE(W("me3")->isEnabled());
     EXPECT_FALSE(W("meR12")->isEnabled());
     Leave();
-    EXPECT_EQ(Record().MonthlyIncome(3), Money::Roubles(700)) << "amounts not shown are kept";
-    EXPECT_TRUE(Record().EntrepreneurMonthsPresent);
+    EXPECT_EQ(Record().MonthlyIncome(3), Money()) << "the months are stored as shown";
+    EXPECT_FALSE(Record().MonthMark(2));
+    EXPECT_FALSE(Record().EntrepreneurMonthsPresent);
 
     mTDeclaration business = Declaration(kIncomeRussia | kIncomeBusiness);
     business.StandardDeductions.SetMonthlyIncome(1, Money::Roubles(100));
@@ -228,6 +233,92 @@ TEST_F(StandardDeductionsTest, EntrepreneurMonthsNeedEntrepreneurialIncome) {
     W<QCheckBox>("cbMay")->click();
     Save();
     EXPECT_FALSE(Record().EntrepreneurMonthsPresent);
+}
+
+// Months typed while the business income was ticked never cut a salaried person's deduction.
+TEST_F(StandardDeductionsTest, EntrepreneurMonthsLeaveWithTheBusinessIncome) {
+    mTDeclaration doc = Declaration();
+    testsupport::AddMonthlyLines(testsupport::AddSource13(doc, "45000000", Money(), true), 2000, Money::Roubles(40000));
+    Open(doc);
+    const auto code105 = [this] {
+        kTSvodSumPrilE1 e1;
+        e1.Compute(window->Declaration());
+        return e1.ВычСт218_1_1;
+    };
+    Leave();
+    W<QCheckBox>("chbIncomeBusiness")->click();
+    Reopen();
+    W<QRadioButton>("rb105")->click();
+    TypeText(W("me1"), QStringLiteral("10000"));
+    Leave();
+    EXPECT_EQ(code105(), Money::Roubles(3000)) << "an entrepreneur's months are the income months";
+
+    W<QCheckBox>("chbIncomeBusiness")->click();
+    Reopen();
+    ASSERT_TRUE(Record().EntrepreneurMonthsPresent);
+    EXPECT_EQ(code105(), Money::Roubles(36000)) << "without business income the salary months count";
+    EXPECT_FALSE(W("me1")->isEnabled());
+    EXPECT_TRUE(W("me1")->text().isEmpty());
+    Leave();
+    EXPECT_FALSE(Record().EntrepreneurMonthsPresent);
+    EXPECT_EQ(Record().MonthlyIncome(1), Money());
+    EXPECT_EQ(code105(), Money::Roubles(36000));
+}
+
+// The first and second children are at most two, the others have a bound; a count above is
+// refused with a hint, while a count kept in the file is shown as it is.
+TEST_F(StandardDeductionsTest, ChildrenCountsHaveUpperBounds) {
+    mTDeclaration doc = Declaration();
+    doc.StandardDeductions.SetDisabledCount(30);
+    Open(doc);
+    EXPECT_EQ(W("meChildrens2")->text(), QStringLiteral("30"));
+    W<QCheckBox>("chbConstChildrens3")->click();
+    const QString first = QStringLiteral("Количество детей (первый и второй ребенок) не может быть больше 2");
+    const QString third = QStringLiteral("Количество детей, начиная с 3-го, не может быть больше 20");
+    const QString disabled = QStringLiteral("Количество детей-инвалидов не может быть больше 20");
+    const struct {
+        const char* field;
+        const char* typed;
+        const char* shown;
+        QString hint;
+    } cases[] = {
+        {"meChildrens", "3", "", first}, {"meChildrens", "2", "2", {}},         {"meMar3", "21", "2", third},
+        {"meMar3", "20", "20", {}},      {"meChildrens2", "25", "2", disabled}, {"meChildrens2", "12", "12", {}},
+    };
+    for (const auto& c : cases) {
+        Type(c.field, QString::fromLatin1(c.typed));
+        EXPECT_EQ(W(c.field)->text(), QString::fromLatin1(c.shown)) << c.field << " " << c.typed;
+        TInputHint* hint = TInputHint::Of(W(c.field));
+        EXPECT_EQ(hint && hint->isVisible() ? hint->text() : QString(), c.hint) << c.field << " " << c.typed;
+        if (hint)
+            hint->hide();
+    }
+    Find<QToolButton>(W<QWidget>("udChildrens"), "Up")->click();
+    EXPECT_EQ(W("meChildrens")->text(), QStringLiteral("2")) << "the arrows stop at two";
+    Save();
+    EXPECT_EQ(Record().ChildrenCount, 2);
+    EXPECT_EQ(Record().MonthlyThird[2], 20);
+    EXPECT_EQ(Record().DisabledCount, 12);
+}
+
+// Cancelling the monthly dialog of a "changed" button just chosen keeps the earlier choice.
+TEST_F(StandardDeductionsTest, CancelledMonthlyDialogKeepsTheEarlierChoice) {
+    mTDeclaration doc = Declaration();
+    doc.StandardDeductions.PersonalCode = 105;
+    doc.StandardDeductions.ChildStatus = 102;
+    Open(doc);
+    for (const auto& [changed, before] : {std::pair{"rbQ", "rb105"}, std::pair{"rbQ2", "rbOneParent"}}) {
+        ui.Click(QStringLiteral("btNo"));
+        W<QRadioButton>(changed)->click();
+        EXPECT_TRUE(W<QRadioButton>(before)->isChecked()) << changed;
+        EXPECT_FALSE(W<QRadioButton>(changed)->isChecked()) << changed;
+    }
+    Save();
+    EXPECT_EQ(Record().PersonalCode, 105);
+    EXPECT_EQ(Record().ChildStatus, 102);
+    EXPECT_FALSE(Record().MonthlyCodesPresent);
+    EXPECT_FALSE(Record().MonthlyStatusPresent);
+    EXPECT_TRUE(ui.NothingPending());
 }
 
 TEST_F(StandardDeductionsTest, ChangedCodeTakesTheMonthlyChoices) {

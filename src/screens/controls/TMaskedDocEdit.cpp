@@ -4,6 +4,7 @@
 #include <QSet>
 #include <algorithm>
 
+#include "screens/controls/TInputHint.h"
 #include "storage/TextCodec.h"
 
 namespace zizaza {
@@ -175,6 +176,10 @@ void TMaskedDocEdit::keyPressEvent(QKeyEvent* event) {
         return;
     }
     event->accept();
+    if (!FitsCp1251(static_cast<char32_t>(typed.front().unicode()))) {
+        TInputHint::Show(this, NotCp1251Hint());
+        return;
+    }
     const QChar c = Translate(typed.front());
     const bool free = m_editType == TDocumentMaskEnum::edtNone1 || m_editType == TDocumentMaskEnum::edtNone2;
     if (!free && c == QLatin1Char(' '))
@@ -204,6 +209,8 @@ void TMaskedDocEdit::OnTextChanged(const QString& current) {
     const QString wanted = WithCapitals(current);
     m_replacing = true;
     if (!Accepts(wanted)) {
+        if (!FitsCp1251(wanted.toStdString()))
+            TInputHint::Show(this, NotCp1251Hint());
         const int pos = cursorPosition() - static_cast<int>(current.size() - m_lastText.size());
         setText(m_lastText);
         setCursorPosition(std::clamp(pos, 0, static_cast<int>(m_lastText.size())));

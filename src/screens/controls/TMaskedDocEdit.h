@@ -20,7 +20,8 @@ enum class TDocumentMaskEnum {
 // The series-and-number entry of identity documents. Typed characters are filtered by the
 // format, the spaces between the parts are put in by the control, small Cyrillic letters become
 // capitals, and every change of the text (a paste too) that breaks the format, or holds what
-// Windows-1251 cannot store, is replaced by the last accepted text.
+// Windows-1251 cannot store, is replaced by the last accepted text; characters Windows-1251
+// lacks are refused with a hint.
 class TMaskedDocEdit : public QLineEdit {
     Q_OBJECT
 public:

@@ -1,16 +1,21 @@
 #include "screens/controls/TMaskedEdit.h"
 
 #include <QKeyEvent>
+#include <QStringList>
 #include <algorithm>
+#include <utility>
 
 #include "screens/ScreenFormat.h"
+#include "screens/controls/TInputHint.h"
 #include "storage/TextCodec.h"
 
 namespace zizaza {
 
 namespace {
 
-bool IsDigit(QChar c) { return c >= QLatin1Char('0') && c <= QLatin1Char('9'); }
+bool IsDigit(QChar c) {
+    return c >= QLatin1Char('0') && c <= QLatin1Char('9');
+}
 
 bool OnlyDigits(const QString& text, bool spacesToo) {
     for (QChar c : text)
@@ -26,7 +31,50 @@ bool HasDigit(const QString& text) {
     return false;
 }
 
-bool IsSeparator(QChar c) { return c == QLatin1Char(',') || c == QLatin1Char('.'); }
+bool IsSeparator(QChar c) {
+    return c == QLatin1Char(',') || c == QLatin1Char('.');
+}
+
+bool IsGroupSpace(QChar c) {
+    return c == QLatin1Char(' ') || c == QChar(0x00A0) || c == QChar(0x202F);
+}
+
+// An amount as pasted from elsewhere: roubles grouped by spaces in threes or not grouped, then
+// at most one separator ("," or ".") with its digits.
+struct PastedAmount {
+    QString roubles;
+    QString fraction;
+};
+
+std::optional<PastedAmount> ReadPastedAmount(const QString& text) {
+    const QString t = text.trimmed();
+    const qsizetype sep = std::max(t.indexOf(QLatin1Char(',')), t.indexOf(QLatin1Char('.')));
+    if (t.count(QLatin1Char(',')) + t.count(QLatin1Char('.')) > 1)
+        return std::nullopt;
+    PastedAmount amount{sep < 0 ? t : t.left(sep), sep < 0 ? QString() : t.mid(sep + 1)};
+    if (!OnlyDigits(amount.fraction, false))
+        return std::nullopt;
+    QStringList groups;
+    QString group;
+    for (QChar c : amount.roubles) {
+        if (IsGroupSpace(c)) {
+            groups << group;
+            group.clear();
+        } else if (IsDigit(c)) {
+            group += c;
+        } else {
+            return std::nullopt;
+        }
+    }
+    groups << group;
+    if (groups.front().isEmpty())
+        return std::nullopt;
+    for (qsizetype i = 1; i < groups.size(); ++i)
+        if (groups[i].size() != 3 || groups.front().size() > 3)
+            return std::nullopt;
+    amount.roubles = groups.join(QString());
+    return amount;
+}
 
 }  // namespace
 
@@ -44,21 +92,42 @@ void TMaskedEdit::SetupMoney() {
     SetEditType(TEditTypeControlEnum::edtCurrency);
     m_wholeLength = 12;
     m_fractionalLength = 2;
+    m_wholeRoubles = false;
 }
 
 void TMaskedEdit::SetupDigits(int length) {
     SetEditType(TEditTypeControlEnum::edtDigital);
     m_wholeLength = length;
     m_fractionalLength = 0;
+    m_wholeRoubles = false;
+}
+
+void TMaskedEdit::SetupRoubles(int length) {
+    SetupDigits(length);
+    m_wholeRoubles = true;
 }
 
 void TMaskedEdit::SetupText(int length) {
     SetEditType(TEditTypeControlEnum::edtNone);
     m_wholeLength = length;
     m_fractionalLength = 0;
+    m_wholeRoubles = false;
 }
 
-bool TMaskedEdit::WithinLength(const QString& text) const { return m_wholeLength <= 0 || text.size() <= m_wholeLength; }
+void TMaskedEdit::SetMaximum(int maximum, const QString& hint) {
+    m_maximum = maximum;
+    m_maximumHint = hint;
+}
+
+void TMaskedEdit::SetStoredText(const QString& text) {
+    m_storing = true;
+    setText(text);
+    m_storing = false;
+}
+
+bool TMaskedEdit::WithinLength(const QString& text) const {
+    return m_wholeLength <= 0 || text.size() <= m_wholeLength;
+}
 
 bool TMaskedEdit::AcceptsCurrency(const QString& text) const {
     if (text.trimmed().isEmpty())
@@ -76,22 +145,74 @@ bool TMaskedEdit::AcceptsCurrency(const QString& text) const {
     return m_fractionalLength <= 0 || sep < 0 || t.size() - sep - 1 <= m_fractionalLength;
 }
 
-bool TMaskedEdit::Accepts(const QString& text) const {
+TMaskedEdit::Refusal TMaskedEdit::Check(const QString& text) const {
     if (!FitsCp1251(text.toStdString()))
-        return false;
+        return Refusal::NotCp1251;
+    bool fits = false;
     switch (m_editType) {
         case TEditTypeControlEnum::edtCurrency:
-            return AcceptsCurrency(text);
+            fits = AcceptsCurrency(text);
+            break;
         case TEditTypeControlEnum::edtDigital:
-            return OnlyDigits(text, false) && WithinLength(text.trimmed());
+            fits = OnlyDigits(text, false) && WithinLength(text.trimmed());
+            if (fits && m_maximum > 0 && !m_storing && IntegerFieldValue(text) > m_maximum)
+                return Refusal::AboveMaximum;
+            break;
         case TEditTypeControlEnum::edt_Digital:
-            return OnlyDigits(text, true) && WithinLength(text.trimmed());
+            fits = OnlyDigits(text, true) && WithinLength(text.trimmed());
+            break;
         case TEditTypeControlEnum::edtChar:
-            return !HasDigit(text) && WithinLength(text);
+            fits = !HasDigit(text) && WithinLength(text);
+            break;
         case TEditTypeControlEnum::edtNone:
-            return WithinLength(text);
+            fits = WithinLength(text);
+            break;
     }
-    return false;
+    return fits ? Refusal::None : Refusal::Rules;
+}
+
+bool TMaskedEdit::Accepts(const QString& text) const {
+    return Check(text) == Refusal::None;
+}
+
+std::optional<QString> TMaskedEdit::Rewritten(const QString& text, Refusal& why) const {
+    const bool amount = m_editType == TEditTypeControlEnum::edtCurrency || m_wholeRoubles;
+    if (why != Refusal::Rules || !amount)
+        return std::nullopt;
+    const std::optional<PastedAmount> pasted = ReadPastedAmount(text);
+    if (!pasted)
+        return std::nullopt;
+    QString rewritten = pasted->roubles;
+    if (m_wholeRoubles) {
+        if (pasted->fraction.count(QLatin1Char('0')) != pasted->fraction.size()) {
+            why = Refusal::Kopecks;
+            return std::nullopt;
+        }
+    } else if (!pasted->fraction.isEmpty()) {
+        rewritten += QLatin1Char(kScreenDecimalSeparator) + pasted->fraction;
+    }
+    why = Check(rewritten);
+    if (why != Refusal::None)
+        return std::nullopt;
+    return rewritten;
+}
+
+void TMaskedEdit::Refuse(Refusal why) {
+    switch (why) {
+        case Refusal::NotCp1251:
+            TInputHint::Show(this, NotCp1251Hint());
+            break;
+        case Refusal::Kopecks:
+            TInputHint::Show(this, WholeRoublesHint());
+            break;
+        case Refusal::AboveMaximum:
+            TInputHint::Show(this, m_maximumHint);
+            break;
+        case Refusal::None:
+        case Refusal::Rules:
+            // A digit too many or a letter in a number: the field simply does not take it.
+            break;
+    }
 }
 
 QString TMaskedEdit::Prospective(const QString& s) const {
@@ -104,25 +225,29 @@ QString TMaskedEdit::Prospective(const QString& s) const {
     return t.insert(pos, s);
 }
 
-bool TMaskedEdit::TypedCharAllowed(QChar c) const {
+TMaskedEdit::Refusal TMaskedEdit::TypedRefusal(QChar c) const {
     if (!FitsCp1251(static_cast<char32_t>(c.unicode())))
-        return false;
+        return Refusal::NotCp1251;
+    bool kindAllows = true;
     switch (m_editType) {
         case TEditTypeControlEnum::edtCurrency:
-            return IsDigit(c) && AcceptsCurrency(Prospective(c));
         case TEditTypeControlEnum::edtDigital:
-            return IsDigit(c) && WithinLength(Prospective(c));
+            kindAllows = IsDigit(c);
+            break;
         case TEditTypeControlEnum::edt_Digital:
-            return (IsDigit(c) || c == QLatin1Char(' ')) && WithinLength(Prospective(c));
+            kindAllows = IsDigit(c) || c == QLatin1Char(' ');
+            break;
         case TEditTypeControlEnum::edtChar:
-            return !IsDigit(c) && WithinLength(Prospective(c));
+            kindAllows = !IsDigit(c);
+            break;
         case TEditTypeControlEnum::edtNone:
-            return WithinLength(Prospective(c));
+            break;
     }
-    return false;
+    return kindAllows ? Check(Prospective(c)) : Refusal::Rules;
 }
 
 void TMaskedEdit::keyPressEvent(QKeyEvent* event) {
+    const bool kopecks = std::exchange(m_kopecks, false);
     const QString typed = event->text();
     // Keys without a printable character (Backspace, arrows, Enter, the clipboard shortcuts)
     // keep their usual meaning; whatever they do to the text passes the change rule below.
@@ -130,36 +255,58 @@ void TMaskedEdit::keyPressEvent(QKeyEvent* event) {
         QLineEdit::keyPressEvent(event);
         return;
     }
+    event->accept();
     const QChar c = typed.front();
+    if (m_wholeRoubles && (IsSeparator(c) || (kopecks && IsDigit(c)))) {
+        m_kopecks = true;
+        if (IsDigit(c) && c != QLatin1Char('0'))
+            Refuse(Refusal::Kopecks);
+        return;
+    }
     if (m_editType == TEditTypeControlEnum::edtCurrency && IsSeparator(c)) {
         QString rest = text();
         if (hasSelectedText())
             rest.remove(selectionStart(), selectedText().size());
         if (!rest.contains(QLatin1Char(kScreenDecimalSeparator)))
             insert(QString(QLatin1Char(kScreenDecimalSeparator)));
-        event->accept();
         return;
     }
-    if (!TypedCharAllowed(c)) {
-        event->accept();
+    if (const Refusal why = TypedRefusal(c); why != Refusal::None) {
+        Refuse(why);
         return;
     }
     QLineEdit::keyPressEvent(event);
 }
 
+void TMaskedEdit::focusOutEvent(QFocusEvent* event) {
+    m_kopecks = false;
+    QLineEdit::focusOutEvent(event);
+}
+
+void TMaskedEdit::mousePressEvent(QMouseEvent* event) {
+    m_kopecks = false;
+    QLineEdit::mousePressEvent(event);
+}
+
 void TMaskedEdit::OnTextChanged(const QString& current) {
+    if (current == m_lastText)
+        return;
     if (m_editType == TEditTypeControlEnum::edtCurrency && !current.isEmpty() && current.trimmed().isEmpty()) {
         setText(QString());
         return;
     }
-    if (!Accepts(current)) {
+    Refusal why = Check(current);
+    if (why != Refusal::None) {
+        if (const std::optional<QString> rewritten = Rewritten(current, why)) {
+            setText(*rewritten);
+            return;
+        }
+        Refuse(why);
         const int pos = cursorPosition() - static_cast<int>(current.size() - m_lastText.size());
         setText(m_lastText);
         setCursorPosition(std::clamp(pos, 0, static_cast<int>(m_lastText.size())));
         return;
     }
-    if (current == m_lastText)
-        return;
     m_lastText = current;
     emit Changed();
 }
