@@ -41,6 +41,7 @@ public:
     void SetupMoney();                   // edtCurrency, 12 whole digits, 2 decimals
     void SetupDigits(int length);        // edtDigital
     void SetupRoubles(int length = 12);  // edtDigital, an amount in whole roubles
+    void SetupText(int length = 0);      // edtNone
     bool WholeRoubles() const { return m_wholeRoubles; }
     // The largest number a digits field takes from the user (0 = none); a larger one is
     // refused with the hint.
@@ -49,7 +50,6 @@ public:
     // Shows a value kept in the document: the maximum applies to what the user enters, so a
     // stored number above it is shown as it is instead of being dropped.
     void SetStoredText(const QString& text);
-    void SetupText(int length = 0);  // edtNone
 
     // Whether a text satisfies the rules of this field.
     bool Accepts(const QString& text) const;
