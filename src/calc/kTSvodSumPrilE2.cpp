@@ -25,8 +25,9 @@ bool kTSvodSumPrilE2::Compute(mTDeclaration& doc, const kTSvodSumPrilE3& e3, con
     const Money income = in.Income13 + in.ForeignOtherIncome13 + in.BusinessIncome + e3.ИнвВычПредВосст -
                          in.ForeignLiquidationIncome13 - in.ExemptTotal;
     СумБлагЦел = sd.Charity;
-    if (sd.Charity.raw() * 4 > income.raw())
-        СумБлагЦел = Max(Money::FromRaw(income.raw() * 25 / 100).TruncKopecks(), Money());
+    if (sd.Charity * 4 > income)  // checked: a product beyond the range of amounts is an error
+        СумБлагЦел =
+            Max(Money::FromRaw(income.raw() / 100 * 25 + income.raw() % 100 * 25 / 100).TruncKopecks(), Money());
 
     СумОбуч = sd.OwnEducation;
     for (size_t i = 0; i < sd.ChildEducationCount(); ++i) {

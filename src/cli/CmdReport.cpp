@@ -3,9 +3,9 @@
 #include "calc/kTSvodSum.h"
 #include "cli/Commands.h"
 #include "cli/Renderer.h"
-#include "dictionaries/FileIo.h"
 #include "model/mTDeclaration.h"
 #include "report/TaxReport.h"
+#include "storage/AtomicFile.h"
 
 #include <unistd.h>
 

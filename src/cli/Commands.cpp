@@ -3,6 +3,8 @@
 #include "cli/TerminalText.h"
 #include "dictionaries/DictionaryError.h"
 #include "model/mTDeclaration.h"
+#include "storage/AtomicFile.h"
+#include "storage/Money.h"
 #include "storage/StorageErrors.h"
 
 #include <algorithm>
@@ -51,7 +53,8 @@ bool TakeFlag(Args& args, const std::string& name) {
 }
 
 std::string ErrorMessage(const std::exception& e) {
-    if (dynamic_cast<const mEPrivBase*>(&e) || dynamic_cast<const DictionaryError*>(&e))
+    if (dynamic_cast<const mEPrivBase*>(&e) || dynamic_cast<const DictionaryError*>(&e) ||
+        dynamic_cast<const MoneyOverflow*>(&e) || dynamic_cast<const FileWriteError*>(&e))
         return e.what();
     if (dynamic_cast<const EConvertError*>(&e))
         return std::string(storage_messages::kBadFormat);

@@ -100,7 +100,7 @@ bool ImportSoun(const std::string& tablePath, const std::string& outputPath, std
     const std::vector<CodeName> rows = ReadSounInspections(table);
     // The program stops at start when it cannot load this file: the file is read back as the
     // program reads it before it replaces the old one.
-    WriteFileAtomically(outputPath, InspectionsXml(rows, dateText, versionText), [&](std::string_view written) {
+    WriteDictionaryFile(outputPath, InspectionsXml(rows, dateText, versionText), [&](std::string_view written) {
         bool same = false;
         try {
             same = SameRows(rows, ReadCodeList(XmlDoc::ParseText(written, outputPath)));

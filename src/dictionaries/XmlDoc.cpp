@@ -158,7 +158,7 @@ std::string XmlDoc::Serialize(const char* encoding) const {
 }
 
 void XmlDoc::SaveFile(const std::string& path, const char* encoding) const {
-    WriteFileAtomically(path, Serialize(encoding));
+    WriteDictionaryFile(path, Serialize(encoding));
 }
 
 ChildElements::iterator& ChildElements::iterator::operator++() {

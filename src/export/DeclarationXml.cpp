@@ -32,6 +32,11 @@ std::string FolderPath(const std::string& folder) {
 void Compute(kTSvodSum& calc, mTDeclaration& declaration, const XmlExportOptions& options) {
     try {
         calc.Compute(declaration);
+    } catch (const MoneyOverflow& e) {
+        // An amount beyond the range has no figure to export: the export fails instead of writing
+        // the values computed before it.
+        Show(options, e.what());
+        throw;
     } catch (const std::exception&) {
         Show(options, kXmlCalculationErrorMessage);
     }

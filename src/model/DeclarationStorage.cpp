@@ -12,6 +12,12 @@ namespace {
 
 constexpr uint64_t kHeaderSize = 60;
 
+// The yearly editions before this one whose files are read for their personal data.
+bool isEarlierEdition(std::string_view name) {
+    const int year = EditionYear(name);
+    return year >= 2004 && year <= 2016;
+}
+
 template <class Self, class Io>
 void transferInfo(Self& d, Io& io) {
     io.Stream("@TavoInfo");
@@ -93,6 +99,18 @@ uint64_t listSize(const OwnedList<T>& list, F size) {
 }
 
 }  // namespace
+
+int EditionYear(std::string_view documentName) {
+    if (documentName.size() != 8 || !documentName.starts_with("Tavo"))
+        return 0;
+    int year = 0;
+    for (char c : documentName.substr(4)) {
+        if (c < '0' || c > '9')
+            return 0;
+        year = year * 10 + (c - '0');
+    }
+    return year;
+}
 
 uint64_t mTDeclaration::ComputeFileSize() const {
     recordio::Sizer io;
@@ -236,6 +254,13 @@ mTDeclaration loadWhole(mTFileLoader& loader) {
     } catch (const EConvertError&) {
         throw mEBadStorage(std::string(storage_messages::kBadFormat), 392);
     }
+    // Any other name in the header is damage, not an edition: reading it as one would keep only
+    // the personal data, and the next save would drop the rest.
+    if (storage.DocumentName() != kDocumentName && !isEarlierEdition(storage.DocumentName())) {
+        mEBadStorage e(std::string(storage_messages::kBadFormat), 68);
+        e.SetCallerNumber(391);
+        throw e;
+    }
     mTDeclaration loaded;
     loaded.LoadFromStorage(storage);
     return loaded;
@@ -255,8 +280,25 @@ void mTDeclaration::Save(const std::string& fileName) const {
     mTDocumentStorage storage(loader.get());
     storage.CreateStorage(kDocumentName);
     SaveToStorage(storage);
+    // The file written is read back before it replaces the old one: it must load, and saving what
+    // it loads must give the same bytes, or the old file stays.
+    auto readBack = [&](std::string_view written) {
+        std::string failure;
+        try {
+            auto copy = mTFileLoader::InMemory(written, 0, true);
+            if (SaveDeclarationToBytes(loadWhole(*copy)) == written)
+                return;
+            failure = "прочитанная декларация отличается от записанной";
+        } catch (const std::exception& e) {
+            failure = e.what();
+        }
+        throw mEWriteStorage("Ошибка записи файла: " + fileName +
+                                 "\nЗаписанный файл не читается обратно, прежний файл оставлен без изменений (" +
+                                 failure + ").",
+                             kErrReadBack);
+    };
     try {
-        loader->Commit();
+        loader->Commit(readBack);
     } catch (mEBadStorage& e) {
         e.SetCallerNumber(389);
         throw;

@@ -30,7 +30,14 @@ public:
     void Byte(const uint8_t& v) { m_s.WriteByte(v); }
     void Flag(const bool& v) { m_s.WriteByte(v ? 1 : 0); }
     void Currency(const Money& v) { m_s.WriteCurrency(v); }
-    void DateTime(const Date& v) { m_s.WriteDateTime(v.days()); }
+    void DateTime(const Date& v) {
+        if (!Date::IsStorable(v.days()))
+            throw mEWriteStorage("Дата " + v.ToText() +
+                                     " вне допустимого диапазона (01.01.1900 - 31.12.2099) и не может быть сохранена "
+                                     "в файле декларации.",
+                                 kErrDateOutOfRange);
+        m_s.WriteDateTime(v.days());
+    }
     // A flag that older layouts may lack; written like any other.
     void ProtectedFlag(const bool& v) { Flag(v); }
     // A money slot that may hold no value: the text "a" marks the empty slot.
@@ -59,7 +66,13 @@ public:
     void Byte(uint8_t& v) { v = m_s.ReadByte(); }
     void Flag(bool& v) { v = m_s.ReadByte() != 0; }
     void Currency(Money& v) { v = m_s.ReadCurrency(); }
-    void DateTime(Date& v) { v = Date(m_s.ReadDateTime()); }
+    // A date outside the storable range makes the file a damaged one.
+    void DateTime(Date& v) {
+        double days = m_s.ReadDateTime();
+        if (!Date::IsStorable(days))
+            RaiseStorageError(68);
+        v = Date(days);
+    }
     // Older layouts may hold something else here: whatever fails to read gives 0.
     void ProtectedFlag(bool& v) {
         try {

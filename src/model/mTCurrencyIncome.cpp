@@ -19,6 +19,8 @@ Money mTCurrencyIncome::ToRoubles(Money amount, int32_t units, Money rate) {
     __int128 r = num % den;
     if (!negative && 2 * r >= den)
         ++q;
+    if (q > INT64_MAX / 100)
+        throw MoneyOverflow();
     auto kopecks = static_cast<int64_t>(negative ? -q : q);
     return Money::Kopecks(kopecks);
 }

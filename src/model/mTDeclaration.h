@@ -19,6 +19,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <string_view>
 
 namespace zizaza {
 
@@ -38,6 +39,8 @@ inline constexpr uint16_t kForm4Ndfl = 2;
 
 // The document name this edition writes into the file header.
 inline constexpr const char* kDocumentName = "Tavo2017";
+// The year of a document name "TavoNNNN" (2017 for this edition's files); 0 for any other name.
+int EditionYear(std::string_view documentName);
 
 // The one declaration document: header, personal data, income lists by kind, deductions and tax
 // payments. Every element of every list belongs to the document.
@@ -185,13 +188,15 @@ public:
     // The exact number of bytes Save writes.
     uint64_t ComputeFileSize() const;
     // Writes the document to the file. The file is replaced only when the whole content has been
-    // written; a failure leaves an existing file as it was. Raises the storage exceptions (a
-    // loader failure with CallerNumber 389).
+    // written and read back into the same declaration; a failure leaves an existing file as it
+    // was. Raises the storage exceptions (a loader failure with CallerNumber 389, a read-back
+    // failure as mEWriteStorage kErrReadBack).
     void Save(const std::string& fileName) const;
-    // Reads the file into this document. A file of an earlier edition yields its personal data
-    // only. The document changes only when the whole file has been read: on an exception it keeps
-    // what it held before. Raises the storage exceptions (CallerNumber 390 for the loader, 391 for
-    // the header, a new mEBadStorage 392 for a header that is not a number) and EConvertError.
+    // Reads the file into this document. A file of an earlier edition ("Tavo2004" to "Tavo2016")
+    // yields its personal data only; any other document name is a damaged file (68). The document changes only when the
+    // whole file has been read: on an exception it keeps what it held before. Raises the storage exceptions
+    // (CallerNumber 390 for the loader, 391 for the header, a new mEBadStorage 392 for a header that is not a number)
+    // and EConvertError.
     void Load(const std::string& fileName);
 
     // The streams of the document at the storage's position (the storage already open).

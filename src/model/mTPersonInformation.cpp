@@ -1,6 +1,7 @@
 #include "model/mTPersonInformation.h"
 
 #include "model/RecordIo.h"
+#include "model/mTDeclaration.h"
 
 #include <string_view>
 
@@ -66,14 +67,7 @@ struct Edition {
 
 Edition editionOf(std::string_view name) {
     Edition e;
-    if (name.size() != 8 || name.substr(0, 4) != "Tavo")
-        return e;
-    int year = 0;
-    for (char c : name.substr(4)) {
-        if (c < '0' || c > '9')
-            return e;
-        year = year * 10 + (c - '0');
-    }
+    const int year = EditionYear(name);
     e.known = year >= 2004 && year <= 2017;
     e.from2005 = e.known && year >= 2005;
     e.from2013 = e.known && year >= 2013;

@@ -1,5 +1,6 @@
 #include "storage/Date.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <ctime>
@@ -47,7 +48,9 @@ bool parseNumber(std::string_view s, size_t& i, int maxDigits, int& value, int& 
 
 }  // namespace
 
-bool Date::IsLeapYear(int year) { return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0; }
+bool Date::IsLeapYear(int year) {
+    return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
+}
 
 int Date::DaysInMonth(int year, int month) {
     static constexpr int kDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
@@ -59,10 +62,13 @@ int Date::DaysInMonth(int year, int month) {
 std::optional<Date> Date::FromYmd(int year, int month, int day) {
     if (year < 1 || year > 9999 || month < 1 || month > 12 || day < 1 || day > DaysInMonth(year, month))
         return std::nullopt;
-    return Date(static_cast<double>(daysFromCivil(year, static_cast<unsigned>(month), static_cast<unsigned>(day)) - kEpoch));
+    return Date(
+        static_cast<double>(daysFromCivil(year, static_cast<unsigned>(month), static_cast<unsigned>(day)) - kEpoch));
 }
 
-Date Date::Ymd(int year, int month, int day) { return FromYmd(year, month, day).value_or(Date()); }
+Date Date::Ymd(int year, int month, int day) {
+    return FromYmd(year, month, day).value_or(Date());
+}
 
 Date Date::Today() {
     std::time_t now = std::time(nullptr);
@@ -91,8 +97,19 @@ std::optional<Date> Date::Parse(std::string_view text, char separator) {
     return FromYmd(year, month, day);
 }
 
+static_assert(daysFromCivil(1900, 1, 1) - kEpoch == Date::kFirstStorable);
+static_assert(daysFromCivil(2100, 1, 1) - kEpoch == Date::kEndStorable);
+
+bool Date::IsStorable(double days) {
+    return days == 0 || (days >= kFirstStorable && days < kEndStorable);
+}
+
 void Date::ToYmd(int& year, int& month, int& day) const {
-    civilFromDays(static_cast<long long>(std::floor(m_days)) + kEpoch, year, month, day);
+    // Days of 1 January of the year 1 and of 31 December 9999.
+    constexpr double kLowest = static_cast<double>(daysFromCivil(1, 1, 1) - kEpoch);
+    constexpr double kHighest = static_cast<double>(daysFromCivil(9999, 12, 31) - kEpoch);
+    double days = std::isnan(m_days) ? 0 : std::clamp(std::floor(m_days), kLowest, kHighest);
+    civilFromDays(static_cast<long long>(days) + kEpoch, year, month, day);
 }
 
 int Date::Year() const {
@@ -113,7 +130,9 @@ int Date::Day() const {
     return d;
 }
 
-Date Date::DateOnly() const { return Date(std::floor(m_days)); }
+Date Date::DateOnly() const {
+    return Date(std::floor(m_days));
+}
 
 std::string Date::ToText() const {
     int y, m, d;

@@ -22,6 +22,8 @@ public:
     static std::optional<Date> Parse(std::string_view text, char separator = '.');
 
     constexpr double days() const { return m_days; }
+    // The calendar parts. A day count beyond the years 1 to 9999 (or not a number) is taken as the
+    // nearest end of that range, so the conversion is defined for every value.
     int Year() const;
     int Month() const;
     int Day() const;
@@ -29,6 +31,12 @@ public:
     // Whole day, without the time of day.
     Date DateOnly() const;
     std::string ToText() const;  // "DD.MM.YYYY"
+
+    // The dates a declaration file may hold: 01.01.1900 to 31.12.2099, or day 0, which a record
+    // keeps for a date not yet entered. Loading refuses any other, saving never writes one.
+    static bool IsStorable(double days);
+    static constexpr double kFirstStorable = 2;    // 01.01.1900
+    static constexpr double kEndStorable = 73051;  // 01.01.2100, the first day beyond
 
     static bool IsLeapYear(int year);
     static int DaysInMonth(int year, int month);

@@ -5,8 +5,19 @@
 
 namespace zizaza {
 
+MoneyOverflow::MoneyOverflow()
+    : std::overflow_error("Сумма слишком велика: в декларации суммы не могут быть больше 15 цифр рублей.") {}
+
+void Money::raiseOverflow() {
+    throw MoneyOverflow();
+}
+
 Money Money::FromDouble(double roubles) {
-    return Money(static_cast<int64_t>(std::llround(roubles * kScale)));
+    const double scaled = std::round(roubles * kScale);
+    // 2^63 is the first double beyond the range; a NaN fails the comparison too.
+    if (!(std::fabs(scaled) < 9223372036854775808.0))
+        raiseOverflow();
+    return Money(checked(false, static_cast<int64_t>(scaled)));
 }
 
 std::optional<Money> Money::Parse(std::string_view text, char decimalSeparator) {
@@ -21,11 +32,15 @@ std::optional<Money> Money::Parse(std::string_view text, char decimalSeparator) 
         negative = text[i] == '-';
         ++i;
     }
-    constexpr int64_t kLimit = std::numeric_limits<int64_t>::max() / 10 - 1;
+    // Leading zeros aside, more than 15 digits of roubles is no amount of the form.
+    constexpr int kMaxWholeDigits = 15;
     int64_t whole = 0;
     int digits = 0;
+    int significant = 0;
     while (i < end && text[i] >= '0' && text[i] <= '9') {
-        if (whole > kLimit / kScale)
+        if (whole != 0 || text[i] != '0')
+            ++significant;
+        if (significant > kMaxWholeDigits)
             return std::nullopt;
         whole = whole * 10 + (text[i] - '0');
         ++i;
@@ -51,7 +66,11 @@ std::optional<Money> Money::Parse(std::string_view text, char decimalSeparator) 
         return std::nullopt;
     for (int k = fractionDigits; k < 4; ++k)
         fraction *= 10;
-    int64_t value = whole * kScale + fraction + (roundUp ? 1 : 0);
+    // 15 digits of roubles fit into 64 bits as ten-thousandths only up to kMaxRaw.
+    int64_t value = 0;
+    if (__builtin_mul_overflow(whole, kScale, &value) ||
+        __builtin_add_overflow(value, fraction + (roundUp ? 1 : 0), &value))
+        return std::nullopt;
     return Money(negative ? -value : value);
 }
 

@@ -24,12 +24,24 @@ private:
     uint16_t m_callerNumber = 0;
 };
 
-class mEMemoryAllocate : public mEPrivBase { using mEPrivBase::mEPrivBase; };
-class mEWriteStorage : public mEPrivBase { using mEPrivBase::mEPrivBase; };
-class mEBadStorage : public mEPrivBase { using mEPrivBase::mEPrivBase; };
-class mEAlreadyCreated : public mEPrivBase { using mEPrivBase::mEPrivBase; };
-class mEObjectAccess : public mEPrivBase { using mEPrivBase::mEPrivBase; };
-class mEOpenStream : public mEPrivBase { using mEPrivBase::mEPrivBase; };
+class mEMemoryAllocate : public mEPrivBase {
+    using mEPrivBase::mEPrivBase;
+};
+class mEWriteStorage : public mEPrivBase {
+    using mEPrivBase::mEPrivBase;
+};
+class mEBadStorage : public mEPrivBase {
+    using mEPrivBase::mEPrivBase;
+};
+class mEAlreadyCreated : public mEPrivBase {
+    using mEPrivBase::mEPrivBase;
+};
+class mEObjectAccess : public mEPrivBase {
+    using mEPrivBase::mEPrivBase;
+};
+class mEOpenStream : public mEPrivBase {
+    using mEPrivBase::mEPrivBase;
+};
 
 // A field whose text is not the number it should be. The document's load reports it as a
 // damaged file.
@@ -53,12 +65,18 @@ inline constexpr std::string_view kNoStream = "Попытка открытия �
 }  // namespace storage_messages
 
 // Raises the storage exception of the given number with its class and message. Numbers 20 and
-// 21 take the file name into the message.
-[[noreturn]] void RaiseStorageError(uint16_t number, std::string_view fileName = {});
+// 21 take the file name into the message; a reason given (the system's, in Russian) follows the
+// message on a line of its own.
+[[noreturn]] void RaiseStorageError(uint16_t number, std::string_view fileName = {}, std::string_view reason = {});
 
-// Error numbers of our own, beyond the container's table: texts that cannot be written as a
-// field at all.
+// Error numbers of our own, beyond the container's table: values that cannot be written as a
+// field at all, because the reader would refuse them.
 inline constexpr uint16_t kErrTextTooLong = 152;
 inline constexpr uint16_t kErrTextNotCp1251 = 153;
+inline constexpr uint16_t kErrZeroInText = 155;
+inline constexpr uint16_t kErrNumberNotStorable = 156;
+inline constexpr uint16_t kErrDateOutOfRange = 157;
+// A file written and read back that does not give the declaration written.
+inline constexpr uint16_t kErrReadBack = 158;
 
 }  // namespace zizaza

@@ -26,7 +26,25 @@ bool allDigits(std::string_view s) {
     return !s.empty() && std::all_of(s.begin(), s.end(), [](char c) { return c >= '0' && c <= '9'; });
 }
 
-[[noreturn]] void badFormat() { RaiseStorageError(68); }
+[[noreturn]] void badFormat() {
+    RaiseStorageError(68);
+}
+
+// An optional sign, digits and at most one separator with digits around it.
+bool IsDecimalText(std::string_view s, char separator) {
+    size_t i = s.find_first_not_of(' ');
+    size_t end = s.find_last_not_of(' ');
+    if (i == std::string_view::npos)
+        return false;
+    s = s.substr(i, end - i + 1);
+    if (s[0] == '-' || s[0] == '+')
+        s.remove_prefix(1);
+    size_t sep = s.find(separator);
+    std::string_view whole = s.substr(0, sep);
+    std::string_view fraction = sep == std::string_view::npos ? std::string_view() : s.substr(sep + 1);
+    return (whole.empty() || allDigits(whole)) && (fraction.empty() || allDigits(fraction)) &&
+           !(whole.empty() && fraction.empty());
+}
 
 int64_t toInteger(std::string_view text) {
     auto v = ParseInteger(text);
@@ -82,7 +100,8 @@ void mTDocumentStorage::OpenStorage() {
     std::string_view name = takeRaw(20);
     size_t first = name.find_first_not_of(' ');
     size_t last = name.find_last_not_of(' ');
-    m_documentName = first == std::string_view::npos ? std::string() : Cp1251ToUtf8(name.substr(first, last - first + 1));
+    m_documentName =
+        first == std::string_view::npos ? std::string() : Cp1251ToUtf8(name.substr(first, last - first + 1));
     m_major = static_cast<uint16_t>(toInteger(takeRaw(2)));
     m_minor = static_cast<uint16_t>(toInteger(takeRaw(2)));
     m_storageTag = Cp1251ToUtf8(takeRaw(32));
@@ -186,6 +205,9 @@ bool mTDocumentStorage::WriteString(std::string_view text, char) {
                              kErrTextNotCp1251);
     if (bytes->size() > kMaxValueLength)
         throw mEWriteStorage("Текст длиннее 9999 знаков не может быть сохранен в файле декларации.", kErrTextTooLong);
+    if (bytes->find('\0') != std::string::npos)
+        throw mEWriteStorage("Текст содержит нулевой знак и не может быть сохранен в файле декларации.",
+                             kErrZeroInText);
     putField(*bytes);
     return true;
 }
@@ -204,14 +226,26 @@ bool mTDocumentStorage::WriteWord(uint16_t value, char) {
 
 bool mTDocumentStorage::WriteCurrency(Money value, char) {
     requireWritable(180, 181);
-    putField(CurrencyText(value));
+    std::string text = CurrencyText(value);
+    if (!Money::Parse(text))  // the one count outside the range: the most negative
+        refuseNumber(text);
+    putField(text);
     return true;
 }
 
 bool mTDocumentStorage::WriteDateTime(double value, char) {
     requireWritable(190, 191);
-    putField(DateTimeText(value));
+    // The fifteen digits of the text must read back as a number: not so for "NAN", "INF" or a
+    // value rounded up past the largest double.
+    std::string text = DateTimeText(value);
+    if (!ParseFloat(text))
+        refuseNumber(text);
+    putField(text);
     return true;
+}
+
+void mTDocumentStorage::refuseNumber(const std::string& text) {
+    throw mEWriteStorage("Число " + text + " не может быть сохранено в файле декларации.", kErrNumberNotStorable);
 }
 
 bool mTDocumentStorage::WriteByte(uint8_t value, char) {
@@ -224,7 +258,11 @@ std::string mTDocumentStorage::ReadString() {
     if (!m_open)
         RaiseStorageError(93);
     auto n = static_cast<size_t>(static_cast<uint16_t>(toInteger(takeRaw(4))));
-    return Cp1251ToUtf8(takeRaw(n));
+    std::string_view bytes = takeRaw(n);
+    // No writer puts a zero byte into a text: it would end the stream index on the next read.
+    if (bytes.find('\0') != std::string_view::npos)
+        badFormat();
+    return Cp1251ToUtf8(bytes);
 }
 
 std::string_view mTDocumentStorage::readNumberField(uint16_t notOpenError) {
@@ -238,9 +276,13 @@ int32_t mTDocumentStorage::ReadInteger() {
     return static_cast<int32_t>(static_cast<uint32_t>(toInteger(readNumberField(102))));
 }
 
-uint16_t mTDocumentStorage::ReadWord() { return static_cast<uint16_t>(toInteger(readNumberField(112))); }
+uint16_t mTDocumentStorage::ReadWord() {
+    return static_cast<uint16_t>(toInteger(readNumberField(112)));
+}
 
-uint8_t mTDocumentStorage::ReadByte() { return static_cast<uint8_t>(toInteger(readNumberField(142))); }
+uint8_t mTDocumentStorage::ReadByte() {
+    return static_cast<uint8_t>(toInteger(readNumberField(142)));
+}
 
 Money mTDocumentStorage::ReadCurrency() {
     std::string_view text = readNumberField(122);
@@ -251,6 +293,9 @@ Money mTDocumentStorage::ReadCurrency() {
         return *v;
     if (auto v = Money::Parse(text, ','))
         return *v;
+    // A number, but more than 15 digits of roubles: no field of the form holds it.
+    if (IsDecimalText(text, '.') || IsDecimalText(text, ','))
+        badFormat();
     throw EConvertError("'" + Cp1251ToUtf8(text) + "' is not a valid floating point value");
 }
 
@@ -269,11 +314,17 @@ double mTDocumentStorage::ReadDateTime() {
     throw EConvertError("'" + Cp1251ToUtf8(text) + "' is not a valid date");
 }
 
-std::string mTDocumentStorage::IntegerText(int32_t value) { return std::to_string(static_cast<uint32_t>(value)); }
+std::string mTDocumentStorage::IntegerText(int32_t value) {
+    return std::to_string(static_cast<uint32_t>(value));
+}
 
-std::string mTDocumentStorage::CurrencyText(Money value) { return value.ToText('.'); }
+std::string mTDocumentStorage::CurrencyText(Money value) {
+    return value.ToText('.');
+}
 
-std::string mTDocumentStorage::DateTimeText(double value) { return GeneralFloatText(value, '.'); }
+std::string mTDocumentStorage::DateTimeText(double value) {
+    return GeneralFloatText(value, '.');
+}
 
 uint32_t mTDocumentStorage::StringFieldSize(std::string_view text) {
     return static_cast<uint32_t>(4 + CodePointCount(text));

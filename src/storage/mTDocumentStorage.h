@@ -75,6 +75,7 @@ private:
     };
 
     void requireWritable(uint16_t readOnlyError, uint16_t notOpenError) const;
+    [[noreturn]] static void refuseNumber(const std::string& text);
     void putField(std::string_view bytes);
     void putRaw(std::string_view bytes, size_t width, char pad);
     std::string_view takeRaw(size_t width);

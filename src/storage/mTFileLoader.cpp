@@ -1,5 +1,6 @@
 #include "storage/mTFileLoader.h"
 
+#include "storage/AtomicFile.h"
 #include "storage/StorageErrors.h"
 
 #include <fcntl.h>
@@ -9,37 +10,9 @@
 #include <cerrno>
 
 namespace zizaza {
-namespace {
-
-mTFileLoader::WriteFunction& writeFunction() {
-    static mTFileLoader::WriteFunction f;
-    return f;
-}
-
-bool writeAll(int fd, const char* data, size_t size) {
-    while (size > 0) {
-        long n = writeFunction() ? writeFunction()(fd, data, size) : ::write(fd, data, size);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0)
-            return false;
-        data += n;
-        size -= static_cast<size_t>(n);
-    }
-    return true;
-}
-
-std::string folderOf(const std::string& path) {
-    auto slash = path.find_last_of('/');
-    if (slash == std::string::npos)
-        return ".";
-    return slash == 0 ? "/" : path.substr(0, slash);
-}
-
-}  // namespace
 
 void mTFileLoader::SetWriteFunctionForTesting(WriteFunction f) {
-    writeFunction() = std::move(f);
+    atomic_file_testing::SetWriteFunction(std::move(f));
 }
 
 mTFileLoader::mTFileLoader(std::string fileName, uint32_t requestedSize, bool readOnly)
@@ -75,10 +48,18 @@ void mTFileLoader::MapFile() {
 }
 
 void mTFileLoader::mapForReading() {
-    // A missing file cannot be opened for reading; it is not created.
-    m_fd = ::open(m_fileName.c_str(), O_RDONLY | O_CLOEXEC);
+    // A missing file cannot be opened for reading; it is not created. Opening never waits: a
+    // named pipe without a writer would block an ordinary open for ever, and a terminal must not
+    // become ours.
     struct stat st {};
-    if (m_fd < 0 || ::fstat(m_fd, &st) != 0 || !S_ISREG(st.st_mode) || ::flock(m_fd, LOCK_EX | LOCK_NB) != 0) {
+    if (::stat(m_fileName.c_str(), &st) == 0 && !S_ISREG(st.st_mode))
+        RaiseStorageError(21, m_fileName, SystemErrorText(EISDIR));
+    m_fd = ::open(m_fileName.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (m_fd >= 0 && ::fstat(m_fd, &st) == 0 && !S_ISREG(st.st_mode)) {
+        closeHandle();
+        RaiseStorageError(21, m_fileName, SystemErrorText(EISDIR));
+    }
+    if (m_fd < 0 || ::fstat(m_fd, &st) != 0 || ::flock(m_fd, LOCK_EX | LOCK_NB) != 0) {
         closeHandle();
         RaiseStorageError(21, m_fileName);
     }
@@ -113,9 +94,11 @@ void mTFileLoader::mapForWriting() {
     if (::stat(m_fileName.c_str(), &st) == 0) {
         // An existing file must be a regular file that is not marked read-only, and no other
         // instance may hold it.
-        if (!S_ISREG(st.st_mode) || (st.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0)
+        if (!S_ISREG(st.st_mode))
+            RaiseStorageError(21, m_fileName, SystemErrorText(EISDIR));
+        if ((st.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0)
             RaiseStorageError(21, m_fileName);
-        m_fd = ::open(m_fileName.c_str(), O_RDONLY | O_CLOEXEC);
+        m_fd = ::open(m_fileName.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
         if (m_fd < 0 || ::flock(m_fd, LOCK_EX | LOCK_NB) != 0) {
             closeHandle();
             RaiseStorageError(21, m_fileName);
@@ -130,38 +113,13 @@ void mTFileLoader::mapForWriting() {
     m_content.assign(m_requestedSize, '\0');
 }
 
-void mTFileLoader::Commit() {
+void mTFileLoader::Commit(const std::function<void(std::string_view written)>& check) {
     if (m_readOnly || !m_mapped || m_inMemory)
         RaiseStorageError(51);
-    std::string tmpl = m_fileName + ".XXXXXX";
-    int fd = ::mkstemp(tmpl.data());
-    if (fd < 0)
-        RaiseStorageError(21, m_fileName);
-    bool ok = writeAll(fd, m_content.data(), m_content.size()) && ::fsync(fd) == 0;
-    if (ok) {
-        // The new file keeps the permissions of the one it replaces, or the usual ones.
-        struct stat st {};
-        mode_t mode = 0;
-        if (m_fd >= 0 && ::fstat(m_fd, &st) == 0) {
-            mode = st.st_mode & 07777;
-        } else {
-            mode_t mask = ::umask(0);
-            ::umask(mask);
-            mode = 0666 & ~mask;
-        }
-        ok = ::fchmod(fd, mode) == 0;
-    }
-    ok = (::close(fd) == 0) && ok;
-    if (ok)
-        ok = ::rename(tmpl.c_str(), m_fileName.c_str()) == 0;
-    if (!ok) {
-        ::unlink(tmpl.c_str());
-        RaiseStorageError(21, m_fileName);
-    }
-    int dir = ::open(folderOf(m_fileName).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (dir >= 0) {
-        ::fsync(dir);
-        ::close(dir);
+    try {
+        WriteFileAtomically(m_fileName, std::string_view(m_content.data(), m_content.size()), check);
+    } catch (const FileWriteError& e) {
+        RaiseStorageError(21, m_fileName, e.Reason());
     }
 }
 

@@ -13,9 +13,12 @@ namespace zizaza {
 //
 // Reading: the file is read whole and kept locked (exclusive advisory lock) until Unmap, so a
 // second instance cannot open it meanwhile.
+// Only regular files are read or replaced: a named pipe, a device or a folder gets the file error
+// (21) at once, without waiting on it.
 // Writing: the content is a zero-filled buffer of the requested size. Nothing touches the disk
-// until Commit, which writes a temporary file in the same folder, flushes it and renames it over
-// the target, so a failed save leaves any earlier file exactly as it was.
+// until Commit, which hands it to WriteFileAtomically (a temporary file in the same folder,
+// flushed, read back, renamed over the target), so a failed save leaves any earlier file exactly
+// as it was.
 class mTFileLoader {
 public:
     mTFileLoader(std::string fileName, uint32_t requestedSize, bool readOnly);
@@ -29,8 +32,10 @@ public:
 
     void MapFile();
     void Unmap();
-    // Writable loaders only: puts the content on disk atomically; raises 21 when it cannot.
-    void Commit();
+    // Writable loaders only: puts the content on disk atomically; raises 21 with the system's
+    // reason on a line of its own when it cannot. `check` receives the bytes read back from the
+    // temporary file before it replaces the old one; whatever it throws keeps the old file.
+    void Commit(const std::function<void(std::string_view written)>& check = {});
 
     const std::string& FileName() const { return m_fileName; }
     bool ReadOnly() const { return m_readOnly; }
@@ -40,7 +45,7 @@ public:
     size_t Size() const { return m_content.size(); }
 
     // Test hook: replaces the system's write(2) during Commit, to simulate a disk that fails
-    // part-way. Empty means the real call.
+    // part-way. Empty means the real call. (The same as atomic_file_testing::SetWriteFunction.)
     using WriteFunction = std::function<long(int fd, const void* data, size_t size)>;
     static void SetWriteFunctionForTesting(WriteFunction f);
 

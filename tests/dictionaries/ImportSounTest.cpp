@@ -162,7 +162,7 @@ TEST(ImportSounTest, AWrittenFileThatDoesNotReadBackLeavesTheOldOne) {
         checked = written;
         throw DictionaryError("не читается");
     };
-    EXPECT_THROW(WriteFileAtomically(out, "<Inspections>\x01</Inspections>", refuse), DictionaryError);
+    EXPECT_THROW(WriteDictionaryFile(out, "<Inspections>\x01</Inspections>", refuse), DictionaryError);
     EXPECT_EQ(checked, "<Inspections>\x01</Inspections>");
     EXPECT_EQ(ReadBytes(out), "old dictionary");
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 1);

@@ -153,5 +153,18 @@ TEST(BuildDeclarationXml, A4NdflDeclaration) {
     EXPECT_EQ(ChildNames(At(x, "Документ")), (std::vector<std::string>{"СвНП", "Подписант", "НДФЛ4"}));
 }
 
+TEST(BuildDeclarationXml, ASumBeyondTheRangeOfAmountsFailsTheExport) {
+    // Two sources with an income of 15 digits of roubles each: their sum has no 64-bit count.
+    auto d = Salaried();
+    for (const char* oktmo : {"45380000", "45381000"})
+        AddLine(AddSource13(*d, oktmo, Rub(0)), 2000, Rub(500'000'000'000'000), 3);
+    Messages m;
+    std::string text;
+    EXPECT_FALSE(BuildDeclarationXml("", *d, XmlExportMode::Text, text, m.Options()));
+    EXPECT_EQ(text, kXmlExportFailed);
+    ASSERT_FALSE(m.shown.empty());
+    EXPECT_EQ(m.shown.front(), MoneyOverflow().what());
+}
+
 }  // namespace
 }  // namespace zizaza::exporttest

@@ -16,6 +16,8 @@
 #include "screens/controls/TFlashButton.h"
 #include "storage/StorageErrors.h"
 
+#include <sys/stat.h>
+
 namespace zizaza::test {
 namespace {
 
@@ -325,6 +327,25 @@ TEST_F(MainWindowTest, SaveOfAnUnnamedDeclarationCancelledChangesNothing) {
     EXPECT_FALSE(window->Saved());
     EXPECT_EQ(window->windowTitle(), kUntitled);
     EXPECT_TRUE(ui.messages.empty());
+}
+
+TEST_F(MainWindowTest, APipeIsNeitherOpenedNorReplacedAndTheReasonFollowsTheMessage) {
+    const QString pipe = files.path() + QStringLiteral("/pipe.tv7");
+    ASSERT_EQ(::mkfifo(pipe.toLocal8Bit().constData(), 0600), 0);
+    const QString message = StorageMessage(21, pipe.toStdString()) + QStringLiteral("\nЭто не обычный файл");
+    // Opening it returns at once (no writer would ever come) with the file error.
+    Start({pipe});
+    EXPECT_EQ(ui.Texts(Kind::Error), QStringList{message});
+    EXPECT_TRUE(window->FileName().isEmpty());
+    // Saving over it is refused the same way; it stays a pipe.
+    ui.SaveFile(pipe);
+    window->DocumentChanged();
+    window->SaveDeclarationAs();
+    EXPECT_EQ(ui.Texts(Kind::Error), (QStringList{message, message}));
+    EXPECT_FALSE(window->Saved());
+    struct stat st {};
+    ASSERT_EQ(::stat(pipe.toLocal8Bit().constData(), &st), 0);
+    EXPECT_TRUE(S_ISFIFO(st.st_mode));
 }
 
 TEST_F(MainWindowTest, AFailedSaveLeavesTitleFlagAndNameAsTheyWere) {

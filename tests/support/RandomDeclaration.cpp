@@ -91,9 +91,14 @@ Money RandomFields::Amount() {
 }
 
 Date RandomFields::Day() {
-    double day = static_cast<double>(Between(0, 80000));
-    if (Between(0, 3) == 0)
-        day += static_cast<double>(Between(1, 7)) / 8;  // exact in binary, as a time of day
+    // Day 0 (a date not entered) or a day of 1900 to 2099: the dates a file can hold.
+    size_t drawn = Between(0, 80000);
+    double day = drawn == 0 ? 0.0 : static_cast<double>(2 + drawn % 73049);
+    if (Between(0, 3) == 0) {
+        double time = static_cast<double>(Between(1, 7)) / 8;  // exact in binary, as a time of day
+        if (day != 0)
+            day += time;
+    }
     return Date(day);
 }
 

@@ -1,8 +1,8 @@
 #include "print/module/PdfFile.h"
 
-#include "dictionaries/FileIo.h"
 #include "print/PrintModuleInterface.h"
 #include "print/module/FormPainter.h"
+#include "storage/AtomicFile.h"
 
 #include <QBuffer>
 #include <QPageLayout>
