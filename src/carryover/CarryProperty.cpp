@@ -1,0 +1,165 @@
+#include "carryover/CarryParts.h"
+#include "model/mTDeclaration.h"
+
+#include <array>
+#include <charconv>
+
+namespace zizaza::carry {
+namespace {
+
+int IntOf(const xmlNode* node, const char* name, int fallback = 0) {
+    const std::string text = AttributeOr(node, name);
+    int value = fallback;
+    auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
+    return ec == std::errc() && end == text.data() + text.size() ? value : fallback;
+}
+
+std::optional<Date> DateOf(const xmlNode* node, const char* name) {
+    auto text = GetAttribute(node, name);
+    return text ? Date::Parse(*text) : std::nullopt;
+}
+
+int TaxpayerSign(const std::string& code) {
+    if (code == "13")
+        return 4;
+    if (code == "23")
+        return 5;
+    int sign = 0;
+    std::from_chars(code.data(), code.data() + code.size(), sign);
+    return sign;
+}
+
+// Format 5.10 gives the object's address in parts and no object number.
+std::string AddressText(const xmlNode* address) {
+    struct Part {
+        const char* attribute;
+        const char* prefix;
+    };
+    constexpr std::array<Part, 9> kParts = {{{"Индекс", ""},
+                                             {"КодРегион", "регион "},
+                                             {"Район", ""},
+                                             {"Город", ""},
+                                             {"НаселПункт", ""},
+                                             {"Улица", ""},
+                                             {"Дом", "д. "},
+                                             {"Корпус", "корп. "},
+                                             {"Кварт", "кв. "}}};
+    std::string text;
+    for (const Part& part : kParts) {
+        auto value = GetAttribute(address, part.attribute);
+        if (!value || value->empty())
+            continue;
+        if (!text.empty())
+            text += ", ";
+        text += part.prefix + *value;
+    }
+    return text;
+}
+
+void ReadShare(const xmlNode* e, mTConstructionDeductObj& o) {
+    o.ShareNumerator = 1;
+    o.ShareDenominator = 1;
+    const std::string share = AttributeOr(e, "ДолСобств");
+    auto slash = share.find('/');
+    if (slash == std::string::npos)
+        return;
+    int numerator = 0, denominator = 0;
+    std::from_chars(share.data(), share.data() + slash, numerator);
+    std::from_chars(share.data() + slash + 1, share.data() + share.size(), denominator);
+    if (numerator > 0 && denominator > 0) {
+        o.ShareNumerator = numerator;
+        o.ShareDenominator = denominator;
+    }
+}
+
+void ReadNumberAndPlace(PriorYearFormat format, const xmlNode* e, mTConstructionDeductObj& o) {
+    if (format == PriorYearFormat::V510) {
+        o.NumberKind = 4;
+        o.Place = AddressText(Child(e, "АдрОбъект"));
+        return;
+    }
+    const xmlNode* number = Child(e, "СведОбъект");
+    o.NumberKind = IntOf(number, "КодНомерОб");
+    o.Number = AttributeOr(number, "НомерОб");
+    o.Place = AttributeOr(number, "СведМНОб");
+}
+
+std::unique_ptr<mTConstructionDeductObj> ReadObject(PriorYearFormat format, const xmlNode* e) {
+    auto o = std::make_unique<mTConstructionDeductObj>();
+    o->ObjectKind = IntOf(e, "КодНаимОб");
+    o->OwnershipKind = IntOf(e, "ВидСобствОб");
+    o->TaxpayerSign = TaxpayerSign(AttributeOr(e, "ПризнакНП"));
+    o->Pensioner = AttributeOr(e, "ВычЗаяв220.10") == "1";
+    if (auto act = DateOf(e, "ДатаАкт")) {
+        o->ByInvestment = true;
+        o->TransferActDate = *act;
+    }
+    if (auto registered = DateOf(e, "ДатаРегЖил"))
+        o->OwnershipRegistrationDate = *registered;
+    if (auto land = DateOf(e, "ДатаРегЗем"))
+        o->LandRegistrationDate = *land;
+    if (auto application = DateOf(e, "ДатаЗаявВыч"))
+        o->ApplicationDate = *application;
+    o->FirstYearOfUse = Date::Ymd(IntOf(e, "ГодНачИспВыч", 2003), 1, 1);
+    ReadShare(e, *o);
+    o->Cost = AmountOf(e, "СумРасхФакт");
+    o->Interest = AmountOf(e, "СумФактУплПроц");
+    ReadNumberAndPlace(format, e, *o);
+    return o;
+}
+
+std::string ObjectLine(size_t index, const mTConstructionDeductObj& o) {
+    std::string line = "Объект " + std::to_string(index + 1) + ": код наименования " + std::to_string(o.ObjectKind);
+    if (!o.Number.empty())
+        line += ", номер " + o.Number;
+    if (!o.Place.empty())
+        line += ", " + o.Place;
+    line += "; стоимость " + AmountText(o.Cost) + ", проценты по кредитам за все годы " + AmountText(o.Interest) +
+            ", год начала использования вычета " + std::to_string(o.FirstYearOfUse.Year());
+    return line;
+}
+
+// The deduction received before this year: what counted in earlier years, what the tax agents
+// gave last year and what last year's declaration took.
+Money EarlierYears(const xmlNode* calc, const char* earlier, const char* agent, const char* declared,
+                   std::string& composition) {
+    const Money a = AmountOf(calc, earlier), b = AmountOf(calc, agent), c = AmountOf(calc, declared);
+    composition = AmountText(a + b + c) + " = " + AmountText(a) + " (" + earlier + ") + " + AmountText(b) + " (" +
+                  agent + ") + " + AmountText(c) + " (" + declared + ")";
+    return a + b + c;
+}
+
+}  // namespace
+
+void CarryPropertyDeduction(const PriorYearFile& file, const xmlNode* body, mTDeclaration& d, CarryOverReport& report) {
+    const xmlNode* calc = Child(Child(body, "ИмущНалВычНов"), "РасчИмущВыч");
+    if (!calc) {
+        report.notCarried.push_back("Имущественный вычет на приобретение жилья: в файле его нет (ИмущНалВычНов)");
+        return;
+    }
+    mTConstructionDeduct& property = d.PropertyDeductions;
+    property.Granted = true;
+    for (xmlNode* e : ChildElements(calc)) {
+        if (ElementName(e) != "СвОбъектРасх")
+            continue;
+        size_t index = property.AddObject(ReadObject(file.format, e));
+        report.carried.push_back(ObjectLine(index, property.Object(index)));
+    }
+    std::string purchase, interest;
+    property.PreviousYearsPurchase = EarlierYears(calc, "ВычНовЗачПред", "ВычНАУвед", "РасхНовВычНД", purchase);
+    property.PreviousYearsInterest = EarlierYears(calc, "ВычПроцЗачПред", "ПроцНАУвед", "ПроцВычНД", interest);
+    report.carried.push_back("Вычет по предыдущим годам на приобретение: " + purchase);
+    report.carried.push_back("Вычет по предыдущим годам по процентам: " + interest);
+    report.carried.push_back("Остаток вычета на " + std::to_string(file.taxYear + 1) +
+                             " год по расчету прошлого года: " + AmountText(AmountOf(calc, "ОстИВБезПроц")) +
+                             ", по процентам " + AmountText(AmountOf(calc, "ОстИВУплПроц")));
+    report.notCarried.push_back("Проценты по кредитам, уплаченные в " + std::to_string(kCarryTargetYear) +
+                                " году: добавьте их к процентам за все годы");
+    report.notCarried.push_back("Вычет у налогового агента в отчетном году (коды 311 и 312): вносится заново");
+    if (file.format == PriorYearFormat::V510)
+        report.notCarried.push_back(
+            "Номер объекта (кадастровый, условный или инвентарный): в формате 5.10 его нет, "
+            "адрес объекта перенесен в место нахождения");
+}
+
+}  // namespace zizaza::carry

@@ -1,0 +1,154 @@
+#include "carryover/CarryParts.h"
+#include "dictionaries/Countries.h"
+#include "dictionaries/DictionaryError.h"
+#include "dictionaries/DocTypes.h"
+#include "dictionaries/Inspections.h"
+#include "model/mTDeclaration.h"
+
+#include <array>
+#include <charconv>
+
+namespace zizaza::carry {
+namespace {
+
+// The taxpayer categories of the declaration by their codes on the title page.
+constexpr std::array<std::pair<std::string_view, uint16_t>, 6> kCategories = {{
+    {"720", 0},
+    {"770", 1},
+    {"730", 2},
+    {"740", 3},
+    {"760", 5},
+    {"750", 6},
+}};
+
+std::string Attr(const xmlNode* node, const char* name) {
+    return node ? AttributeOr(node, name) : std::string();
+}
+
+std::optional<std::string> NameIn(const std::string& path, const std::string& code,
+                                  std::vector<CodeName> (*load)(const std::string&)) {
+    try {
+        std::vector<CodeName> rows = load(path);
+        if (auto row = FindCodeRow(rows, code))
+            return rows[*row].name;
+    } catch (const DictionaryError&) {
+        // Without the dictionary the name stays to be chosen on the screen.
+    }
+    return std::nullopt;
+}
+
+std::string FolderFile(const std::string& folder, const char* file) {
+    if (folder.empty() || folder.back() == '/')
+        return folder + file;
+    return folder + "/" + file;
+}
+
+std::string JoinName(const xmlNode* fio) {
+    std::string name = Attr(fio, "Фамилия") + " " + Attr(fio, "Имя");
+    if (auto patronymic = GetAttribute(fio, "Отчество"))
+        name += " " + *patronymic;
+    return name;
+}
+
+void CarryIdentityDocument(const xmlNode* ud, mTPersonDoc& doc, CarryOverReport& report) {
+    if (!ud) {
+        report.notCarried.push_back("Документ, удостоверяющий личность: в файле его нет");
+        return;
+    }
+    const std::string code = Attr(ud, "КодВидДок");
+    int kind = 0;
+    std::from_chars(code.data(), code.data() + code.size(), kind);
+    doc.KindCode = static_cast<uint16_t>(kind);
+    if (auto row = FindDocTypeRow(kind))
+        doc.KindName = std::string(DocTypes()[*row].name);
+    doc.SeriesNumber = Attr(ud, "СерНомДок");
+    if (auto issued = Date::Parse(Attr(ud, "ДатаДок")))
+        doc.IssueDate = *issued;
+    doc.IssuedBy = Attr(ud, "ВыдДок");
+    report.carried.push_back("Документ, удостоверяющий личность: код " + code + ", " + doc.SeriesNumber + ", выдан " +
+                             doc.IssueDate.ToText());
+}
+
+void CarryCitizenship(const xmlNode* sv, mTPersonInformation& p, CarryOverReport& report,
+                      const std::string& dataFolder) {
+    const std::string code = Attr(sv, "ОКСМ");
+    if (code.empty()) {
+        report.notCarried.push_back("Гражданство: в файле нет кода страны");
+        return;
+    }
+    p.Foreigner.CountryCode = code;
+    if (code != "643") {
+        auto name = NameIn(FolderFile(dataFolder, kCountriesFileName), code, &LoadCountries);
+        p.Foreigner.CountryName = name ? *name : std::string();
+    }
+    report.carried.push_back("Гражданство: код страны " + code +
+                             (p.Foreigner.CountryName.empty() ? "" : " (" + p.Foreigner.CountryName + ")"));
+}
+
+void CarryPerson(const xmlNode* np, mTPersonInformation& p, CarryOverReport& report, const std::string& dataFolder) {
+    const xmlNode* fio = Child(np, "ФИОФЛ");
+    p.Name.Surname = Attr(fio, "Фамилия");
+    p.Name.FirstName = Attr(fio, "Имя");
+    p.Name.Patronymic = Attr(fio, "Отчество");
+    report.carried.push_back("Фамилия, имя, отчество: " + JoinName(fio));
+
+    const xmlNode* sv = Child(np, "СведФЛ1");
+    if (sv) {
+        p.Name.Inn = Attr(sv, "ИННФЛ");
+        report.carried.push_back("ИНН: " + p.Name.Inn);
+    } else {
+        sv = Child(np, "СведФЛ2");
+        report.notCarried.push_back("ИНН: в файле его нет");
+    }
+    if (auto birth = Date::Parse(Attr(sv, "ДатаРожд")))
+        p.Document.BirthDate = *birth;
+    p.Document.BirthPlace = Attr(sv, "МестоРожд");
+    report.carried.push_back("Дата и место рождения: " + p.Document.BirthDate.ToText() +
+                             (p.Document.BirthPlace.empty() ? "" : ", " + p.Document.BirthPlace));
+    CarryCitizenship(sv, p, report, dataFolder);
+    CarryIdentityDocument(Child(sv, "УдЛичн"), p.Document, report);
+
+    if (auto phone = GetAttribute(np, "Тлф")) {
+        p.HomePhone.Number = *phone;
+        report.carried.push_back("Телефон: " + *phone);
+    }
+    if (GetAttribute(np, "АдрИно"))
+        report.notCarried.push_back(
+            "Адрес за пределами Российской Федерации (АдрИно): проверьте его на экране "
+            "сведений о декларанте");
+    report.notCarried.push_back("Статус налогового резидента и код ОКТМО: укажите их на экране исходных данных");
+}
+
+void CarrySigner(const xmlNode* signer, mTDeclaration& d, CarryOverReport& report) {
+    if (Attr(signer, "ПрПодп") != "2") {
+        d.SignerKind = 0;
+        report.carried.push_back("Подписант: налогоплательщик");
+        return;
+    }
+    d.SignerKind = 1;
+    d.RepresentativeName = JoinName(Child(signer, "ФИО"));
+    d.RepresentativeDocument = Attr(Child(signer, "СвПред"), "НаимДок");
+    report.carried.push_back("Подписант: представитель " + d.RepresentativeName +
+                             ", документ: " + d.RepresentativeDocument);
+}
+
+}  // namespace
+
+void CarryTitlePage(const xmlNode* document, mTDeclaration& d, CarryOverReport& report, const std::string& dataFolder) {
+    d.InspectionCode = Attr(document, "КодНО");
+    if (auto name = NameIn(FolderFile(dataFolder, kInspectionsFileName), d.InspectionCode, &LoadInspections))
+        d.InspectionName = *name;
+    report.carried.push_back("Код налогового органа: " + d.InspectionCode);
+
+    const xmlNode* np = Child(Child(document, "СвНП"), "НПФЛ3");
+    const std::string category = Attr(np, "ДокПредст");
+    for (const auto& [code, value] : kCategories)
+        if (code == category)
+            d.TaxpayerCategory = value;
+    report.carried.push_back("Категория налогоплательщика: " + category);
+
+    CarryPerson(np, d.Person, report, dataFolder);
+    CarrySigner(Child(document, "Подписант"), d, report);
+}
+
+}  // namespace zizaza::carry

@@ -1,0 +1,102 @@
+#include "carryover/PriorYearCarry.h"
+
+#include "carryover/CarryParts.h"
+#include "model/mTDeclaration.h"
+#include "storage/NumberText.h"
+
+#include <array>
+
+namespace zizaza {
+namespace carry {
+
+xmlNode* Child(const xmlNode* parent, std::string_view name) {
+    if (!parent)
+        return nullptr;
+    for (xmlNode* child : ChildElements(parent))
+        if (ElementName(child) == name)
+            return child;
+    return nullptr;
+}
+
+Money AmountOf(const xmlNode* node, const char* name) {
+    if (!node)
+        return Money();
+    auto text = GetAttribute(node, name);
+    auto amount = text ? Money::Parse(*text) : std::nullopt;
+    return amount ? *amount : Money();
+}
+
+std::string AmountText(Money amount) {
+    return MoneyToText2(amount);
+}
+
+}  // namespace carry
+
+namespace {
+
+struct Section {
+    const char* element;
+    const char* what;
+};
+
+// The sections of a declaration that belong to its own year: none of them is carried over.
+constexpr std::array<Section, 12> kYearSections = {{
+    {"СумНалПу", "суммы налога к уплате и к возврату (раздел 1)"},
+    {"НалБаза", "налоговая база и налог по ставкам (раздел 2)"},
+    {"ДоходИстРФ", "доходы от источников в Российской Федерации"},
+    {"ДоходИстИно", "доходы от источников за пределами Российской Федерации"},
+    {"ДоходПредпр", "доходы от предпринимательской деятельности"},
+    {"ДоходОсвПрев", "доходы, не подлежащие налогообложению"},
+    {"ИмущНалВычПр", "имущественные вычеты при продаже имущества"},
+    {"ВычСтандСоц", "стандартные и социальные вычеты"},
+    {"ВычСоцИнв219", "вычеты по пенсионным взносам и инвестиционные вычеты"},
+    {"ПрофНалВыч", "профессиональные вычеты"},
+    {"ДохИвестТов", "доходы от участия в инвестиционных товариществах"},
+    {"ДохПродОНИ", "доходы от продажи недвижимости по кадастровой стоимости"},
+}};
+
+void ReportYearSections(const xmlNode* body, int year, CarryOverReport& report) {
+    for (const Section& s : kYearSections)
+        if (carry::Child(body, s.element))
+            report.notCarried.push_back(std::string("Данные ") + std::to_string(year) + " года: " + s.what + " (" +
+                                        s.element + ")");
+}
+
+}  // namespace
+
+std::string CarryOverReport::Text() const {
+    std::string text = "Новая декларация составлена на основе: " + source + ".\n";
+    text += "\nПеренесено:\n";
+    for (const std::string& line : carried)
+        text += "  - " + line + "\n";
+    if (carried.empty())
+        text += "  (ничего)\n";
+    text += "\nНе перенесено:\n";
+    for (const std::string& line : notCarried)
+        text += "  - " + line + "\n";
+    if (notCarried.empty())
+        text += "  (ничего)\n";
+    return text;
+}
+
+CarriedDeclaration CarryOver(const PriorYearFile& file, Date today, const std::string& dataFolder) {
+    CarriedDeclaration result;
+    result.declaration = NewShellDeclaration(today);
+    mTDeclaration& d = *result.declaration;
+    CarryOverReport& report = result.report;
+    report.source = "декларация за " + std::to_string(file.taxYear) + " год, формат " + file.formatText;
+
+    const xmlNode* document = carry::Child(file.xml.Root(), "Документ");
+    const xmlNode* body = carry::Child(document, "НДФЛ3");
+    carry::CarryTitlePage(document, d, report, dataFolder);
+    carry::CarryPropertyDeduction(file, body, d, report);
+    carry::CarrySecuritiesLosses(file, body, d, report);
+    ReportYearSections(body, file.taxYear, report);
+    return result;
+}
+
+CarriedDeclaration StartFromPriorYear(const std::string& path, const std::string& dataFolder, Date today) {
+    return CarryOver(ReadPriorYearFile(path, dataFolder), today, dataFolder);
+}
+
+}  // namespace zizaza

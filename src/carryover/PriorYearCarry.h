@@ -1,0 +1,41 @@
+#pragma once
+
+#include "storage/Date.h"
+
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace zizaza {
+
+class mTDeclaration;
+struct PriorYearFile;
+
+// The tax year of the declarations this edition prepares: losses of earlier years reach back ten
+// years from it (ст. 220.1 НК РФ).
+inline constexpr int kCarryTargetYear = 2017;
+
+// What was taken over from last year's declaration and what was not, line by line.
+struct CarryOverReport {
+    std::string source;  // "декларация за 2016 год, формат 5.10"
+    std::vector<std::string> carried;
+    std::vector<std::string> notCarried;
+    // The report as the user reads it: a heading, then both lists.
+    std::string Text() const;
+};
+
+struct CarriedDeclaration {
+    std::unique_ptr<mTDeclaration> declaration;
+    CarryOverReport report;
+};
+
+// A fresh declaration, prepared as the New command prepares one, holding what stays true from
+// last year's file: the title page and personal data, the property objects with the deduction
+// received in earlier years, and the securities losses still to be carried forward. dataFolder
+// holds the dictionaries that name the inspection and the country.
+CarriedDeclaration CarryOver(const PriorYearFile& file, Date today, const std::string& dataFolder);
+
+// ReadPriorYearFile, then CarryOver. CarryOverError when the file cannot be taken over.
+CarriedDeclaration StartFromPriorYear(const std::string& path, const std::string& dataFolder, Date today);
+
+}  // namespace zizaza
