@@ -193,6 +193,8 @@ void TFormMain::BuildMenus() {
     QAction* actNew = AddAction(this, file, "actNew", QStringLiteral("Создать"));
     actNew->setShortcut(QKeySequence::New);
     actNew->setIcon(style()->standardIcon(QStyle::SP_FileIcon));
+    QAction* actNewFromPriorYear =
+        AddAction(this, file, "actNewFromPriorYear", QStringLiteral("Создать на основе декларации прошлого года..."));
     QAction* actOpen = AddAction(this, file, "actOpen", QStringLiteral("Открыть"));
     actOpen->setShortcut(QKeySequence::Open);
     actOpen->setIcon(style()->standardIcon(QStyle::SP_DialogOpenButton));
@@ -203,6 +205,7 @@ void TFormMain::BuildMenus() {
     file->addSeparator();
     QAction* actExit = AddAction(this, file, "actExit", QStringLiteral("Выход"));
     connect(actNew, &QAction::triggered, this, &TFormMain::NewDeclaration);
+    connect(actNewFromPriorYear, &QAction::triggered, this, &TFormMain::NewFromPriorYear);
     connect(actOpen, &QAction::triggered, this, &TFormMain::OpenDeclaration);
     connect(actSave, &QAction::triggered, this, &TFormMain::SaveDeclaration);
     connect(actSaveAs, &QAction::triggered, this, &TFormMain::SaveDeclarationAs);

@@ -74,6 +74,10 @@ public:
 
     // The commands of the menus and the toolbar.
     void NewDeclaration();
+    // "Создать на основе декларации прошлого года...": the save question, last year's XML file,
+    // then the report of what is carried over; the new declaration replaces the current one only
+    // when the user agrees.
+    void NewFromPriorYear();
     void OpenDeclaration();
     void SaveDeclaration();
     void SaveDeclarationAs();

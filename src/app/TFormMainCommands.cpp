@@ -5,6 +5,8 @@
 #include "app/TfmAbout.h"
 #include "app/TfmHelp.h"
 #include "app/UserInterface.h"
+#include "carryover/CarryOverError.h"
+#include "carryover/PriorYearCarry.h"
 #include "checks/DeclarationCheck.h"
 #include "checks/NavigationCode.h"
 #include "checks/ui/TfmCheckAllError.h"
@@ -154,6 +156,37 @@ void TFormMain::NewDeclaration() {
     SetTitle();
     ApplyButtonRules();
     ResetHistory(true);
+}
+
+void TFormMain::NewFromPriorYear() {
+    if (SaveIfWanted() == Decision::Stop)
+        return;
+    FileDialogRequest request;
+    request.title = QStringLiteral("Декларация прошлого года");
+    request.types = {{QStringLiteral("Декларация 3-НДФЛ в формате налоговой службы"), QStringLiteral("*.xml")}};
+    const QString chosen = m_ui->ChooseOpenFile(request);
+    if (chosen.isEmpty())
+        return;
+    CarriedDeclaration carried;
+    try {
+        carried = StartFromPriorYear(chosen.toStdString(), m_programFolder.toStdString(), Date::Today());
+    } catch (const CarryOverError& e) {
+        m_ui->Error(QStringLiteral("Декларацию прошлого года перенести не удалось: ") +
+                    QString::fromStdString(e.what()));
+        return;
+    }
+    const QString report = QString::fromStdString(carried.report.Text());
+    if (m_ui->Ask(report + QStringLiteral("\nСоздать новую декларацию с этими данными?"), false) !=
+        UserInterface::Answer::Yes)
+        return;
+    m_switcher->Clear();
+    m_doc = std::move(carried.declaration);
+    m_fileName.clear();
+    ShowInitialScreen();
+    // The carried data exists nowhere else yet: leaving it asks to save it.
+    m_saved = false;
+    SetTitle();
+    ApplyButtonRules();
 }
 
 void TFormMain::OpenDeclaration() {

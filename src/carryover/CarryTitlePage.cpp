@@ -100,11 +100,14 @@ void CarryPerson(const xmlNode* np, mTPersonInformation& p, CarryOverReport& rep
         sv = Child(np, "СведФЛ2");
         report.notCarried.push_back("ИНН: в файле его нет");
     }
-    if (auto birth = Date::Parse(Attr(sv, "ДатаРожд")))
-        p.Document.BirthDate = *birth;
     p.Document.BirthPlace = Attr(sv, "МестоРожд");
-    report.carried.push_back("Дата и место рождения: " + p.Document.BirthDate.ToText() +
-                             (p.Document.BirthPlace.empty() ? "" : ", " + p.Document.BirthPlace));
+    if (auto birth = Date::Parse(Attr(sv, "ДатаРожд"))) {
+        p.Document.BirthDate = *birth;
+        report.carried.push_back("Дата и место рождения: " + p.Document.BirthDate.ToText() +
+                                 (p.Document.BirthPlace.empty() ? "" : ", " + p.Document.BirthPlace));
+    } else {
+        report.notCarried.push_back("Дата рождения: в файле ее нет");
+    }
     CarryCitizenship(sv, p, report, dataFolder);
     CarryIdentityDocument(Child(sv, "УдЛичн"), p.Document, report);
 

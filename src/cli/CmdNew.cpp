@@ -1,3 +1,5 @@
+#include "carryover/CarryOverError.h"
+#include "carryover/PriorYearCarry.h"
 #include "cli/Commands.h"
 #include "model/mTDeclaration.h"
 #include "storage/Date.h"
@@ -9,14 +11,17 @@ namespace zizaza::cli {
 namespace {
 
 constexpr const char* kUsage =
-    "ФАЙЛ.tv7 [--today ДД.ММ.ГГГГ]  новая декларация, как ее готовит программа (датой документа сегодня или "
-    "указанный день)";
+    "ФАЙЛ.tv7 [--from ПРОШЛАЯ.xml] [--today ДД.ММ.ГГГГ]  новая декларация, как ее готовит программа (датой "
+    "документа сегодня или указанный день); с --from на основе декларации прошлого года (XML 3-НДФЛ формата 5.10 "
+    "или 5.12): сведения о декларанте, объекты имущественного вычета с вычетом прошлых лет и убытки по ценным "
+    "бумагам, с отчетом о перенесенном";
 
 int run(const Args& input, std::ostream& out, std::ostream& err) {
     Args args = input;
-    std::string todayText;
+    std::string todayText, fromPath;
     bool dateGiven = TakeOption(args, "--today", todayText);
-    if (args.size() != 1 || (!dateGiven && TakeFlag(args, "--today"))) {
+    bool fromGiven = TakeOption(args, "--from", fromPath);
+    if (args.size() != 1 || (!dateGiven && TakeFlag(args, "--today")) || (!fromGiven && TakeFlag(args, "--from"))) {
         err << "Использование: zizaza-cli new " << kUsage << "\n";
         return kExitFailure;
     }
@@ -29,8 +34,21 @@ int run(const Args& input, std::ostream& out, std::ostream& err) {
         }
         today = *parsed;
     }
+    std::unique_ptr<mTDeclaration> declaration;
+    if (fromGiven) {
+        try {
+            CarriedDeclaration carried = StartFromPriorYear(fromPath, ProgramFolder(), today);
+            out << carried.report.Text() << "\n";
+            declaration = std::move(carried.declaration);
+        } catch (const CarryOverError& e) {
+            err << "Декларацию прошлого года перенести не удалось: " << e.what() << "\n";
+            return kExitFailure;
+        }
+    } else {
+        declaration = NewShellDeclaration(today);
+    }
     try {
-        NewShellDeclaration(today)->Save(args[0]);
+        declaration->Save(args[0]);
     } catch (const std::exception& e) {
         err << ErrorMessage(e) << "\n";
         return kExitFailure;

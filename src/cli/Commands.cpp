@@ -8,6 +8,7 @@
 #include "storage/StorageErrors.h"
 
 #include <algorithm>
+#include <filesystem>
 #include <iostream>
 #include <map>
 #include <new>
@@ -71,6 +72,12 @@ bool LoadDeclaration(const std::string& path, mTDeclaration& declaration, std::o
         err << ErrorMessage(e) << "\n";
         return false;
     }
+}
+
+std::string ProgramFolder() {
+    std::error_code ec;
+    std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe", ec);
+    return (ec ? std::filesystem::current_path() : self.parent_path()).string();
 }
 
 int Run(const Args& args, std::ostream& out, std::ostream& err) {

@@ -47,6 +47,9 @@ std::string ErrorMessage(const std::exception& e);
 // (the command then ends with kExitFailure).
 bool LoadDeclaration(const std::string& path, mTDeclaration& declaration, std::ostream& err);
 
+// The folder of the running program, where its dictionaries, schemas and helpers lie.
+std::string ProgramFolder();
+
 int Run(int argc, char** argv);
 int Run(const Args& args, std::ostream& out, std::ostream& err);
 

@@ -1,7 +1,10 @@
 // zizaza-cli new and resave: the files they write and their failures.
+#include "carryover/PriorYearCarry.h"
+#include "export/DeclarationXml.h"
 #include "model/mTDeclaration.h"
 #include "storage/StorageErrors.h"
 #include "support/RandomDeclaration.h"
+#include "support/SampleDeclarations.h"
 #include "support/TempFiles.h"
 
 #include <sys/wait.h>
@@ -73,6 +76,52 @@ TEST(NewCommand, RefusesABadDayAndAnUnwritableFile) {
     CliResult r = runCli(dir, "new " + quote(dir.file("no/such/folder.tv7")));
     EXPECT_EQ(r.status, 2);
     EXPECT_EQ(r.err.rfind(std::string(storage_messages::kReadFile), 0), 0u) << r.err;
+}
+
+// Last year's declaration as the export wrote it (format 5.12).
+std::string WritePriorYearXml(const TempDir& dir) {
+    std::unique_ptr<mTDeclaration> last;
+    for (const SampleDeclaration& s : SampleDeclarations())
+        if (s.name == "salaried_flat_mortgage")
+            last = s.build();
+    XmlExportOptions options;
+    options.today = Date::Ymd(2018, 3, 15);
+    options.fileGuid = "0F8FAD5B-D9CB-469F-A165-70867728950E";
+    std::string name;
+    EXPECT_TRUE(BuildDeclarationXml(dir.path().string(), *last, XmlExportMode::File, name, options));
+    return dir.file(name);
+}
+
+TEST(NewCommand, FromLastYearsXmlPrintsTheReportAndSavesTheCarriedDeclaration) {
+    TempDir dir;
+    const std::string xml = WritePriorYearXml(dir);
+    const std::string f = dir.file("from.tv7");
+    CliResult r = runCli(dir, "new " + quote(f) + " --from " + quote(xml) + " --today 01.03.2018");
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.err, "");
+
+    CarriedDeclaration expected = StartFromPriorYear(xml, ZIZAZA_BIN_DIR, Date::Ymd(2018, 3, 1));
+    EXPECT_EQ(r.out, expected.report.Text() + "\nСохранена новая декларация: " + f + "\n");
+    expected.declaration->Save(dir.file("expected.tv7"));
+    EXPECT_TRUE(ReadBytes(f) == ReadBytes(dir.file("expected.tv7")));
+    EXPECT_NE(r.out.find("Вычет по предыдущим годам на приобретение"), std::string::npos);
+}
+
+TEST(NewCommand, FromABadFileWritesNothing) {
+    TempDir dir;
+    const std::string f = dir.file("kept.tv7");
+    WriteBytes(f, "прежний файл");
+    WriteBytes(dir.file("damaged.xml"), "<?xml version=\"1.0\"?><Файл ВерсФорм=\"5.12\"><Документ");
+    WriteBytes(dir.file("foreign.xml"),
+               "<?xml version=\"1.0\"?><Файл ВерсФорм=\"5.05\"><Документ КНД=\"1151001\"/></Файл>");
+    for (const char* bad : {"damaged.xml", "foreign.xml", "missing.xml"}) {
+        CliResult r = runCli(dir, "new " + quote(f) + " --from " + quote(dir.file(bad)));
+        EXPECT_EQ(r.status, 2) << bad;
+        EXPECT_EQ(r.err.rfind("Декларацию прошлого года перенести не удалось: ", 0), 0u) << r.err;
+        EXPECT_EQ(r.out, "") << bad;
+    }
+    EXPECT_EQ(ReadBytes(f), "прежний файл");
+    EXPECT_EQ(runCli(dir, "new " + quote(f) + " --from").status, 2) << "the option needs its file";
 }
 
 TEST(ResaveCommand, GivesTheSameBytesForAFileOfThisEdition) {
