@@ -65,7 +65,7 @@ void ReportYearSections(const xmlNode* body, int year, CarryOverReport& report) 
 }  // namespace
 
 std::string CarryOverReport::Text() const {
-    std::string text = "Новая декларация составлена на основе: " + source + ".\n";
+    std::string text = "Новая декларация составлена на основе " + source + ".\n";
     text += "\nПеренесено:\n";
     for (const std::string& line : carried)
         text += "  - " + line + "\n";
@@ -84,7 +84,7 @@ CarriedDeclaration CarryOver(const PriorYearFile& file, Date today, const std::s
     result.declaration = NewShellDeclaration(today);
     mTDeclaration& d = *result.declaration;
     CarryOverReport& report = result.report;
-    report.source = "декларация за " + std::to_string(file.taxYear) + " год, формат " + file.formatText;
+    report.source = "декларации за " + std::to_string(file.taxYear) + " год (формат " + file.formatText + ")";
 
     const xmlNode* document = carry::Child(file.xml.Root(), "Документ");
     const xmlNode* body = carry::Child(document, "НДФЛ3");

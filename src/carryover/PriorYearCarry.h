@@ -17,7 +17,7 @@ inline constexpr int kCarryTargetYear = 2017;
 
 // What was taken over from last year's declaration and what was not, line by line.
 struct CarryOverReport {
-    std::string source;  // "декларация за 2016 год, формат 5.10"
+    std::string source;  // "декларации за 2016 год (формат 5.10)"
     std::vector<std::string> carried;
     std::vector<std::string> notCarried;
     // The report as the user reads it: a heading, then both lists.
