@@ -1,10 +1,9 @@
 // zizaza-cli new and resave: the files they write and their failures.
 #include "carryover/PriorYearCarry.h"
-#include "export/DeclarationXml.h"
 #include "model/mTDeclaration.h"
 #include "storage/StorageErrors.h"
+#include "support/PriorYearXml.h"
 #include "support/RandomDeclaration.h"
-#include "support/SampleDeclarations.h"
 #include "support/TempFiles.h"
 
 #include <sys/wait.h>
@@ -78,23 +77,9 @@ TEST(NewCommand, RefusesABadDayAndAnUnwritableFile) {
     EXPECT_EQ(r.err.rfind(std::string(storage_messages::kReadFile), 0), 0u) << r.err;
 }
 
-// Last year's declaration as the export wrote it (format 5.12).
-std::string WritePriorYearXml(const TempDir& dir) {
-    std::unique_ptr<mTDeclaration> last;
-    for (const SampleDeclaration& s : SampleDeclarations())
-        if (s.name == "salaried_flat_mortgage")
-            last = s.build();
-    XmlExportOptions options;
-    options.today = Date::Ymd(2018, 3, 15);
-    options.fileGuid = "0F8FAD5B-D9CB-469F-A165-70867728950E";
-    std::string name;
-    EXPECT_TRUE(BuildDeclarationXml(dir.path().string(), *last, XmlExportMode::File, name, options));
-    return dir.file(name);
-}
-
 TEST(NewCommand, FromLastYearsXmlPrintsTheReportAndSavesTheCarriedDeclaration) {
     TempDir dir;
-    const std::string xml = WritePriorYearXml(dir);
+    const std::string xml = WritePriorYearXml(dir.path().string());
     const std::string f = dir.file("from.tv7");
     CliResult r = runCli(dir, "new " + quote(f) + " --from " + quote(xml) + " --today 01.03.2018");
     ASSERT_EQ(r.status, 0) << r.err;

@@ -5,9 +5,8 @@
 #include "GuiTest.h"
 #include "carryover/PriorYearCarry.h"
 #include "carryover/PriorYearFile.h"
-#include "export/DeclarationXml.h"
 #include "model/mTDeclaration.h"
-#include "support/SampleDeclarations.h"
+#include "support/PriorYearXml.h"
 
 namespace zizaza::test {
 namespace {
@@ -31,16 +30,7 @@ protected:
 
     // Last year's declaration as the program exported it.
     QString PriorYearXml() {
-        std::unique_ptr<mTDeclaration> last;
-        for (const testsupport::SampleDeclaration& s : testsupport::SampleDeclarations())
-            if (s.name == "salaried_flat_mortgage")
-                last = s.build();
-        XmlExportOptions options;
-        options.today = Date::Ymd(2018, 3, 15);
-        options.fileGuid = "0F8FAD5B-D9CB-469F-A165-70867728950E";
-        std::string name;
-        EXPECT_TRUE(BuildDeclarationXml(files.path().toStdString(), *last, XmlExportMode::File, name, options));
-        return files.path() + QLatin1Char('/') + QString::fromStdString(name);
+        return QString::fromStdString(testsupport::WritePriorYearXml(files.path().toStdString()));
     }
 
     void RunFromMenu() {
