@@ -1,5 +1,7 @@
 #include "cli/Renderer.h"
 
+#include "cli/Commands.h"
+
 #include <fcntl.h>
 #include <spawn.h>
 #include <sys/wait.h>
@@ -42,9 +44,7 @@ constexpr int kStopSignals[] = {SIGINT, SIGTERM, SIGHUP, SIGQUIT};
 }  // namespace
 
 fs::path RendererProgram() {
-    std::error_code ec;
-    fs::path self = fs::read_symlink("/proc/self/exe", ec);
-    return (ec ? fs::current_path() : self.parent_path()) / "zizaza-pdf";
+    return fs::path(ProgramFolder()) / "zizaza-pdf";
 }
 
 PrivateTempFile::PrivateTempFile(const std::string& text, const std::string& fileName) {
