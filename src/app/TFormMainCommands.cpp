@@ -179,6 +179,7 @@ void TFormMain::NewFromPriorYear() {
     if (m_ui->Ask(report + QStringLiteral("\nСоздать новую декларацию с этими данными?"), false) !=
         UserInterface::Answer::Yes)
         return;
+    DropRecoveryCopy();
     m_switcher->Clear();
     m_doc = std::move(carried.declaration);
     m_fileName.clear();
@@ -187,6 +188,7 @@ void TFormMain::NewFromPriorYear() {
     m_saved = false;
     SetTitle();
     ApplyButtonRules();
+    ResetHistory(false);
 }
 
 void TFormMain::OpenDeclaration() {
