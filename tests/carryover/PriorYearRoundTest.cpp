@@ -26,7 +26,7 @@ const std::string kDataFolder = ZIZAZA_SOURCE_DIR "/data";
 
 // A 2017 declaration: the person, a flat with a mortgage whose deduction runs over several years,
 // securities sold at a broker and losses of earlier years on both accounts.
-std::unique_ptr<mTDeclaration> Declaration2017() {
+std::unique_ptr<mTDeclaration> ExportedDeclarationOfTheYear() {
     auto d = testsupport::NewDeclaration(kForm3Ndfl, kIncomeRussia, "45383000");
     d->InspectionCode = "7705";
     d->TaxpayerCategory = 6;
@@ -91,7 +91,7 @@ std::string ExportUtf8(mTDeclaration& d) {
 
 // The year after: the 2017 declaration exported by the program is the file carried over.
 TEST(PriorYearRound, ExportedDeclarationCarriedOver) {
-    auto last = Declaration2017();
+    auto last = ExportedDeclarationOfTheYear();
     const std::string bytes = Export(*last);
     kTSvodSum calc;
     calc.Compute(*last);
@@ -176,7 +176,7 @@ class PriorYearRefusal : public testing::TestWithParam<RefusalCase> {};
 // Bad input is refused with a message that says why, and no declaration is made.
 TEST_P(PriorYearRefusal, RefusedWithItsReason) {
     const RefusalCase& c = GetParam();
-    auto last = Declaration2017();
+    auto last = ExportedDeclarationOfTheYear();
     std::string bytes = ExportUtf8(*last);
     if (*c.from == '\0') {
         bytes = c.to;
@@ -214,7 +214,7 @@ INSTANTIATE_TEST_SUITE_P(Cases, PriorYearRefusal, testing::ValuesIn(kRefusals),
                          [](const auto& info) { return std::string(info.param.name); });
 
 TEST(PriorYearRefusal, Version510AgainstTheOfficialSchema) {
-    auto last = Declaration2017();
+    auto last = ExportedDeclarationOfTheYear();
     std::string text = ExportUtf8(*last);
     const std::string version = "ВерсФорм=\"5.12\"";
     text.replace(text.find(version), version.size(), "ВерсФорм=\"5.10\"");
