@@ -4,10 +4,10 @@
 #include "storage/mTDocumentStorage.h"
 #include "storage/mTFileLoader.h"
 
+#include <unistd.h>
 #include <cstdint>
 #include <cstdio>
 #include <string>
-#include <unistd.h>
 
 namespace {
 
@@ -36,12 +36,24 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
                 // meets every kind of damage.
                 for (int i = 0; i < 64; ++i) {
                     switch ((size + static_cast<size_t>(i)) % 6) {
-                    case 0: s.ReadString(); break;
-                    case 1: s.ReadInteger(); break;
-                    case 2: s.ReadWord(); break;
-                    case 3: s.ReadByte(); break;
-                    case 4: s.ReadCurrency(); break;
-                    default: s.ReadDateTime(); break;
+                        case 0:
+                            s.ReadString();
+                            break;
+                        case 1:
+                            s.ReadInteger();
+                            break;
+                        case 2:
+                            s.ReadWord();
+                            break;
+                        case 3:
+                            s.ReadByte();
+                            break;
+                        case 4:
+                            s.ReadCurrency();
+                            break;
+                        default:
+                            s.ReadDateTime();
+                            break;
                     }
                 }
             } catch (const mEPrivBase&) {

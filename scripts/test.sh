@@ -7,6 +7,10 @@ bash scripts/deps.sh
 jobs="$(nproc)"
 export QT_QPA_PLATFORM=offscreen
 
+# The tree's formatting and the generated dictionaries are checked first: a difference fails the run.
+find src tests bench fuzz \( -name '*.cpp' -o -name '*.h' \) -print0 | xargs -0 clang-format --dry-run -Werror
+python3 scripts/make_dictionaries.py --check
+
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZIZAZA_WERROR=ON >/dev/null
 cmake --build build -j"$jobs"
 ctest --test-dir build --output-on-failure -j"$jobs"

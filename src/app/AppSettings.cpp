@@ -38,9 +38,13 @@ AppSettings::Display AppSettings::ReadDisplay() {
     return display;
 }
 
-void AppSettings::WriteShowStdToolbar(bool value) { WriteValues({{"ShowStdToolbar", value ? 1 : 0}}); }
+void AppSettings::WriteShowStdToolbar(bool value) {
+    WriteValues({{"ShowStdToolbar", value ? 1 : 0}});
+}
 
-void AppSettings::WriteTextLabels(bool value) { WriteValues({{"TextLabels", value ? 1 : 0}}); }
+void AppSettings::WriteTextLabels(bool value) {
+    WriteValues({{"TextLabels", value ? 1 : 0}});
+}
 
 void AppSettings::WritePlacement(bool maximised, const QRect& geometry) {
     WriteValues({{"FullScreen", maximised ? 1 : 0},

@@ -16,7 +16,9 @@ struct ErrorManager {
     std::jmp_buf jump;
 };
 
-[[noreturn]] void OnJpegError(j_common_ptr info) { std::longjmp(reinterpret_cast<ErrorManager*>(info->err)->jump, 1); }
+[[noreturn]] void OnJpegError(j_common_ptr info) {
+    std::longjmp(reinterpret_cast<ErrorManager*>(info->err)->jump, 1);
+}
 
 void IgnoreJpegMessage(j_common_ptr) {}
 

@@ -68,9 +68,15 @@ int QtUserInterface::Choose(const QString& text, const QString& first, const QSt
     return 1;
 }
 
-void QtUserInterface::Inform(const QString& text) { ShowBox(m_parent, QMessageBox::Information, text); }
-void QtUserInterface::Error(const QString& text) { ShowBox(m_parent, QMessageBox::Critical, text); }
-void QtUserInterface::Plain(const QString& text) { ShowBox(m_parent, QMessageBox::NoIcon, text); }
+void QtUserInterface::Inform(const QString& text) {
+    ShowBox(m_parent, QMessageBox::Information, text);
+}
+void QtUserInterface::Error(const QString& text) {
+    ShowBox(m_parent, QMessageBox::Critical, text);
+}
+void QtUserInterface::Plain(const QString& text) {
+    ShowBox(m_parent, QMessageBox::NoIcon, text);
+}
 
 QString QtUserInterface::ChooseOpenFile(const FileDialogRequest& request) {
     QFileDialog dialog(m_parent);
@@ -106,8 +112,12 @@ std::optional<PrinterChoice> QtUserInterface::ChoosePrinter() {
     return PrinterChoice{printer.printerName(), printer.copyCount()};
 }
 
-int QtUserInterface::RunModal(QDialog& dialog) { return dialog.exec(); }
+int QtUserInterface::RunModal(QDialog& dialog) {
+    return dialog.exec();
+}
 
-bool QtUserInterface::OpenUrl(const QUrl& url) { return QDesktopServices::openUrl(url); }
+bool QtUserInterface::OpenUrl(const QUrl& url) {
+    return QDesktopServices::openUrl(url);
+}
 
 }  // namespace zizaza

@@ -43,7 +43,8 @@ struct ButtonSpec {
 };
 
 const ButtonSpec kButtons[] = {
-    {ScreenId::InitialData, "fbInitialData", "Задание условий", "Выбор режима ввода", QChar(u'У'), QColor(52, 101, 164)},
+    {ScreenId::InitialData, "fbInitialData", "Задание условий", "Выбор режима ввода", QChar(u'У'),
+     QColor(52, 101, 164)},
     {ScreenId::PersonInfo, "fbPrsonInfo", "Сведения о декларанте", "Персональные данные налогоплательщика", QChar(u'Д'),
      QColor(78, 154, 6)},
     {ScreenId::RussianIncome, "fbRussianIncome", "Доходы, полученные в РФ",
@@ -267,9 +268,9 @@ void TFormMain::BuildToolbar() {
     exportTool->setEnabled(action("actExport")->isEnabled());
     connect(exportTool, &QAction::triggered, action("actExport"), &QAction::trigger);
     connect(action("actExport"), &QAction::enabledChanged, exportTool, &QAction::setEnabled);
-    const std::vector<QAction*> order = {action("actNew"),     action("actOpen"),  action("actSave"), nullptr,
-                                         action("actPreview"), action("actPrint"), nullptr,           exportTool,
-                                         action("actCheck")};
+    const std::vector<QAction*> order = {action("actNew"), action("actOpen"),    action("actSave"),
+                                         nullptr,          action("actPreview"), action("actPrint"),
+                                         nullptr,          exportTool,           action("actCheck")};
     for (QAction* a : order) {
         if (!a) {
             m_toolbar->addSeparator();
@@ -280,7 +281,9 @@ void TFormMain::BuildToolbar() {
     }
 }
 
-void TFormMain::ApplyToolbarShown(bool shown) { m_toolbar->setVisible(shown); }
+void TFormMain::ApplyToolbarShown(bool shown) {
+    m_toolbar->setVisible(shown);
+}
 
 void TFormMain::ApplyTextLabels(bool labels) {
     m_toolbar->setToolButtonStyle(labels ? Qt::ToolButtonTextUnderIcon : Qt::ToolButtonIconOnly);
@@ -326,8 +329,7 @@ void TFormMain::LoadDictionaries() {
 
 void TFormMain::ApplyButtonRules() {
     const mTDeclaration& doc = *m_doc;
-    const bool anyIncome =
-        doc.HasIncome(kIncomeRussia | kIncomeForeign | kIncomeBusiness | kIncomeInvestTov);
+    const bool anyIncome = doc.HasIncome(kIncomeRussia | kIncomeForeign | kIncomeBusiness | kIncomeInvestTov);
     SetScreenButtonEnabled(ScreenId::InitialData, true);
     SetScreenButtonEnabled(ScreenId::PersonInfo, true);
     SetScreenButtonEnabled(ScreenId::RussianIncome, doc.HasIncome(kIncomeRussia));
@@ -342,15 +344,21 @@ void TFormMain::SetScreenButtonEnabled(ScreenId id, bool enabled) {
     m_buttons[Index(id)]->setEnabled(enabled && m_catalog.Has(id));
 }
 
-bool TFormMain::IsScreenButtonEnabled(ScreenId id) const { return m_buttons[Index(id)]->isEnabled(); }
+bool TFormMain::IsScreenButtonEnabled(ScreenId id) const {
+    return m_buttons[Index(id)]->isEnabled();
+}
 
 void TFormMain::SetTitle() {
     const QString name = m_fileName.isEmpty() ? QStringLiteral("Без имени") : QFileInfo(m_fileName).fileName();
     setWindowTitle(name + QStringLiteral(" - Zizaza 2017"));
 }
 
-TThinkingFrame* TFormMain::CurrentScreen() const { return m_switcher ? m_switcher->Current() : nullptr; }
+TThinkingFrame* TFormMain::CurrentScreen() const {
+    return m_switcher ? m_switcher->Current() : nullptr;
+}
 
-TFlashButton* TFormMain::CurrentScreenButton() const { return m_switcher ? m_switcher->CurrentButton() : nullptr; }
+TFlashButton* TFormMain::CurrentScreenButton() const {
+    return m_switcher ? m_switcher->CurrentButton() : nullptr;
+}
 
 }  // namespace zizaza

@@ -35,10 +35,10 @@ class TfmHelp;
 // How the main window starts: the command line, where the program's folder is, and, for tests,
 // the interface that answers dialogs and the screens the window offers.
 struct MainWindowOptions {
-    QStringList arguments;   // without the program's own name
-    QString programFolder;   // empty: the folder of the executable
-    UserInterface* ui = nullptr;                // nullptr: the real dialogs
-    std::optional<ScreenCatalog> screens;       // none: the program's screens
+    QStringList arguments;                 // without the program's own name
+    QString programFolder;                 // empty: the folder of the executable
+    UserInterface* ui = nullptr;           // nullptr: the real dialogs
+    std::optional<ScreenCatalog> screens;  // none: the program's screens
     // Creates the print module for one preview or print command (nullptr: it cannot be
     // created); empty: the plug-in beside the program.
     std::function<std::unique_ptr<IPrintModule>()> printModule;

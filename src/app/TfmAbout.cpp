@@ -43,8 +43,8 @@ TfmAbout::TfmAbout(UserInterface& ui, QWidget* parent) : QDialog(parent), m_ui(u
         QStringLiteral("Форма обратной связи: <a href=\"%1\">zizaza.example.org/support</a>").arg(kSupportPage));
     feedback->setObjectName(QStringLiteral("lbSupportLink"));
     supportLayout->addWidget(feedback);
-    QLabel* product =
-        LinkLabel(QStringLiteral("Последние версии ПО на сайте <a href=\"%1\">zizaza.example.org</a>").arg(kProductPage));
+    QLabel* product = LinkLabel(
+        QStringLiteral("Последние версии ПО на сайте <a href=\"%1\">zizaza.example.org</a>").arg(kProductPage));
     product->setObjectName(QStringLiteral("lbProductLink"));
     supportLayout->addWidget(product);
     auto* credits = new QLabel(

@@ -46,6 +46,8 @@ void TfmHelp::ShowPage(const QString& path) {
     activateWindow();
 }
 
-QString TfmHelp::CurrentPage() const { return m_browser->source().toLocalFile(); }
+QString TfmHelp::CurrentPage() const {
+    return m_browser->source().toLocalFile();
+}
 
 }  // namespace zizaza

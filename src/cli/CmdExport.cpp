@@ -1,5 +1,5 @@
-#include "cli/Commands.h"
 #include "checks/DeclarationCheck.h"
+#include "cli/Commands.h"
 #include "cli/XmlCommandOptions.h"
 #include "model/mTDeclaration.h"
 

@@ -2,7 +2,9 @@
 
 namespace zizaza {
 
-QString MoneyToScreen(Money value) { return QString::fromStdString(value.ToText(kScreenDecimalSeparator)); }
+QString MoneyToScreen(Money value) {
+    return QString::fromStdString(value.ToText(kScreenDecimalSeparator));
+}
 
 std::optional<Money> MoneyFromScreen(const QString& text) {
     if (text.trimmed().isEmpty())
@@ -10,9 +12,13 @@ std::optional<Money> MoneyFromScreen(const QString& text) {
     return Money::Parse(text.toStdString(), kScreenDecimalSeparator);
 }
 
-Money MoneyFieldValue(const QString& text) { return MoneyFromScreen(text).value_or(Money()); }
+Money MoneyFieldValue(const QString& text) {
+    return MoneyFromScreen(text).value_or(Money());
+}
 
-QString IntegerToScreen(int64_t value) { return QString::number(value); }
+QString IntegerToScreen(int64_t value) {
+    return QString::number(value);
+}
 
 int64_t IntegerFieldValue(const QString& text) {
     bool ok = false;
@@ -20,14 +26,20 @@ int64_t IntegerFieldValue(const QString& text) {
     return ok ? v : 0;
 }
 
-QString DateToScreen(Date date) { return QString::fromStdString(date.ToText()); }
+QString DateToScreen(Date date) {
+    return QString::fromStdString(date.ToText());
+}
 
 std::optional<Date> DateFromScreen(const QString& text) {
     return Date::Parse(text.trimmed().toStdString(), kScreenDateSeparator);
 }
 
-QString MoneyToList(Money value) { return value.IsZero() ? QStringLiteral("-") : MoneyToScreen(value); }
+QString MoneyToList(Money value) {
+    return value.IsZero() ? QStringLiteral("-") : MoneyToScreen(value);
+}
 
-QString CodeToList(int64_t code) { return code == 0 ? QStringLiteral("Нет") : QString::number(code); }
+QString CodeToList(int64_t code) {
+    return code == 0 ? QStringLiteral("Нет") : QString::number(code);
+}
 
 }  // namespace zizaza

@@ -15,11 +15,17 @@ ScreenSwitcher::ScreenSwitcher(ScreenHost& host, QWidget* area) : m_host(host), 
     }
 }
 
-ScreenSwitcher::~ScreenSwitcher() { Clear(); }
+ScreenSwitcher::~ScreenSwitcher() {
+    Clear();
+}
 
-TThinkingFrame* ScreenSwitcher::Current() const { return m_current; }
+TThinkingFrame* ScreenSwitcher::Current() const {
+    return m_current;
+}
 
-TFlashButton* ScreenSwitcher::CurrentButton() const { return m_currentButton; }
+TFlashButton* ScreenSwitcher::CurrentButton() const {
+    return m_currentButton;
+}
 
 ScreenSwitcher::Outcome ScreenSwitcher::Switch(int kind, TFlashButton* button, const ScreenMaker& make,
                                                bool focusFirstList) {

@@ -21,7 +21,9 @@ TContainerFrame::TContainerFrame(ScreenHost& owner, QWidget* parent, Declaration
     m_switcher = std::make_unique<ScreenSwitcher>(owner, m_area);
 }
 
-TContainerFrame::~TContainerFrame() { m_switcher.reset(); }
+TContainerFrame::~TContainerFrame() {
+    m_switcher.reset();
+}
 
 TFlashButton* TContainerFrame::AddSubScreen(const QString& objectName, const QString& caption,
                                             SubScreenFactory factory) {
@@ -44,9 +46,13 @@ ScreenMaker TContainerFrame::Maker(int index) {
     return [this, index](QWidget* area) { return m_subScreens[index].factory(Host(), area, Slot()); };
 }
 
-void TContainerFrame::ShowInitialSubScreen(int index) { m_switcher->Replace(index, SubScreenButton(index), Maker(index)); }
+void TContainerFrame::ShowInitialSubScreen(int index) {
+    m_switcher->Replace(index, SubScreenButton(index), Maker(index));
+}
 
-void TContainerFrame::OnButton(int index) { m_switcher->Switch(index, SubScreenButton(index), Maker(index), m_focusListAfterSwitch); }
+void TContainerFrame::OnButton(int index) {
+    m_switcher->Switch(index, SubScreenButton(index), Maker(index), m_focusListAfterSwitch);
+}
 
 TThinkingFrame* TContainerFrame::ShowSubScreen(int index) {
     if (index < 0 || index >= m_subScreens.size())

@@ -93,8 +93,9 @@ void TListScreenHelper::ConnectButtons(QAbstractButton* add, QAbstractButton* ed
                                        QAbstractButton* repeat) {
     if (add)
         connect(add, &QAbstractButton::clicked, this, [this] { Add(); });
-    for (auto [button, action] : {std::pair{edit, &TListScreenHelper::Edit}, std::pair{remove, &TListScreenHelper::Remove},
-                                  std::pair{repeat, &TListScreenHelper::Repeat}}) {
+    for (auto [button, action] :
+         {std::pair{edit, &TListScreenHelper::Edit}, std::pair{remove, &TListScreenHelper::Remove},
+          std::pair{repeat, &TListScreenHelper::Repeat}}) {
         if (!button)
             continue;
         connect(button, &QAbstractButton::clicked, this, [this, action] { (this->*action)(); });

@@ -69,11 +69,11 @@ bool TSourceEntryDialog::Blocks(ISourceCheckDialog& dialog, std::string_view mes
 
 int TSourceEntryDialog::CheckEntries() {
     SourceCheckDialog dialog(Host().Ui(), this);
-    const int field = m_rule == SourceRule::Organization
-                          ? CheckOrganizationSource(dialog, m_areaTitle, Std(meName), Std(meOKTMO), Std(meKPP),
-                                                    Std(meINN))
-                          : CheckPaymentSource(dialog, m_areaTitle, Std(meName), m_rule == SourceRule::Payment,
-                                               Std(meOKTMO), Std(meKPP), Std(meINN));
+    const int field =
+        m_rule == SourceRule::Organization
+            ? CheckOrganizationSource(dialog, m_areaTitle, Std(meName), Std(meOKTMO), Std(meKPP), Std(meINN))
+            : CheckPaymentSource(dialog, m_areaTitle, Std(meName), m_rule == SourceRule::Payment, Std(meOKTMO),
+                                 Std(meKPP), Std(meINN));
     return field != kSourceFieldNone ? field : CheckAmounts(dialog);
 }
 

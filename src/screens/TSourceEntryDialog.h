@@ -20,9 +20,9 @@ class TSourceEntryDialog : public TEntryDialog {
     Q_OBJECT
 public:
     enum class SourceRule {
-        Payment,       // a person or an organisation; a missing OKTMO may be skipped
-        PaymentStrict, // a person or an organisation; nothing may be skipped
-        Organization,  // an organisation with a 10-digit INN; nothing may be skipped
+        Payment,        // a person or an organisation; a missing OKTMO may be skipped
+        PaymentStrict,  // a person or an organisation; nothing may be skipped
+        Organization,   // an organisation with a 10-digit INN; nothing may be skipped
     };
 
     TSourceEntryDialog(ScreenHost& host, const QString& caption, int innLength, SourceRule rule,

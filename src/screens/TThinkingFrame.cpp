@@ -16,7 +16,9 @@ TThinkingFrame::TThinkingFrame(ScreenHost& owner, QWidget* parent, DeclarationSl
     setFrameShape(QFrame::NoFrame);
 }
 
-TThinkingFrame* TThinkingFrame::ShowSubScreen(int) { return nullptr; }
+TThinkingFrame* TThinkingFrame::ShowSubScreen(int) {
+    return nullptr;
+}
 
 void TThinkingFrame::StepDone(QAbstractButton* button, const char* action) {
     if (m_host.IsLoading())

@@ -347,10 +347,9 @@ void TfmInput13Income::OnIncomeSumChanged() {
         return;
     m_updating = true;
     const Money typed = MoneyFieldValue(meDeductSum->text());
-    const Money amount =
-        m_mode == Mode::NonResident13
-            ? CapDeduction(*m_deduction, typed)
-            : CapDeduction(*m_deduction, DeductionAmount(*m_deduction, IncomeSum()).value_or(typed));
+    const Money amount = m_mode == Mode::NonResident13
+                             ? CapDeduction(*m_deduction, typed)
+                             : CapDeduction(*m_deduction, DeductionAmount(*m_deduction, IncomeSum()).value_or(typed));
     meDeductSum->setText(amount.IsZero() ? QString() : MoneyToScreen(amount));
     m_updating = false;
 }
@@ -427,7 +426,8 @@ int TfmInput13Income::CheckEntries() {
                 return kItemIncomeSum;
             return 0;
         }
-        const bool securities = IsSecuritiesIncomeCode(m_incomeCode.toInt()) && IsSecuritiesExpense(m_deductCode.toInt());
+        const bool securities =
+            IsSecuritiesIncomeCode(m_incomeCode.toInt()) && IsSecuritiesExpense(m_deductCode.toInt());
         if (!securities && MoneyFieldValue(meDeductSum->text()) > MoneyFieldValue(meIncomeSum->text()) &&
             (fix(exceeds, false) || exceedsBlocks))
             return m_deductCode.isEmpty() ? kItemDeductCode : kItemDeductSum;

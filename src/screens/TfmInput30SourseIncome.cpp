@@ -71,9 +71,9 @@ int TfmInput30SourseIncome::CheckAmounts(ISourceCheckDialog& dialog) {
     if (int item = problem(taxable > dividends, "Сумма дивидендов меньше облагаемой суммы дивидендов", kItemDividends))
         return item;
     if (!(taxable + withheld).IsZero()) {
-        int item = dividends.IsZero()
-                       ? problem(true, "Не указана сумма дивидендов", kItemDividends)
-                       : problem(withheld > dividends, "Сумма дивидендов меньше суммы удержанного налога", kItemWithheld);
+        int item = dividends.IsZero() ? problem(true, "Не указана сумма дивидендов", kItemDividends)
+                                      : problem(withheld > dividends,
+                                                "Сумма дивидендов меньше суммы удержанного налога", kItemWithheld);
         if (item == 0)
             item = problem(withheld > taxable, "Облагаемая сумма дивидендов меньше суммы удержанного налога",
                            kItemWithheld);
@@ -82,8 +82,8 @@ int TfmInput30SourseIncome::CheckAmounts(ISourceCheckDialog& dialog) {
     }
     if (int item = problem(computed.IsZero(), "Не указан исчисленный налог", kItemComputed))
         return item;
-    const std::string far = "Исчисленный налог значительно отличается от " + std::to_string(m_rate) +
-                            "% от облагаемой суммы диведендов";
+    const std::string far =
+        "Исчисленный налог значительно отличается от " + std::to_string(m_rate) + "% от облагаемой суммы диведендов";
     return problem(FarFromRate(computed, taxable, m_rate), far.c_str(), kItemComputed);
 }
 

@@ -79,8 +79,7 @@ void TfmInput35SourseIncome::Fill(const mTThirtyFivePercent& source) {
     meIncomeSum->setText(MoneyToScreen(source.TotalIncome));
     if (source.IncomeCode != 0) {
         const IncomeEntry* income = m_dict.FindIncome(std::to_string(source.IncomeCode));
-        ShowIncomeCode(QString::number(source.IncomeCode),
-                       income ? QString::fromStdString(income->name) : QString());
+        ShowIncomeCode(QString::number(source.IncomeCode), income ? QString::fromStdString(income->name) : QString());
         if (income && income->HasDeductions()) {
             SetDeductionPartEnabled(true);
             m_deduction = income->FindDeduction(std::to_string(source.DeductionCode));

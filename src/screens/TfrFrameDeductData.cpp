@@ -32,11 +32,9 @@ const std::array<TabInfo, TfrFrameDeductData::kTabCount>& Tabs() {
         {"fbSocial", QStringLiteral("Социальные"), QStringLiteral("Социальные налоговые вычеты"),
          &Make<TfrFramePensDeduct>},
         {"fbConstruction", QStringLiteral("Имущественный"),
-         QStringLiteral("Имущественный налоговый вычет на строительство"),
-         &Make<TfrMultyConstructionDeduct>},
+         QStringLiteral("Имущественный налоговый вычет на строительство"), &Make<TfrMultyConstructionDeduct>},
         {"fbCB", QStringLiteral("Инвестиционные и убытки по ЦБ"),
-         QStringLiteral("Убытки прошлых налоговых периодов по операциям с ЦБ и инвестиционные вычеты"),
-         &Make<TfrCB>},
+         QStringLiteral("Убытки прошлых налоговых периодов по операциям с ЦБ и инвестиционные вычеты"), &Make<TfrCB>},
     }};
     return tabs;
 }

@@ -128,7 +128,8 @@ void TfrInitialData::BuildIncomeGroup(QGroupBox* box) {
         new QCheckBox(QStringLiteral("Учитываемые \"справками о доходах физического лица\", доходы по договорам"), box),
         "chbIncomeInquiry");
     lbIncomeInquiry = Named(
-        new QLabel(QStringLiteral("гр.-правового характера, авторским вознаграждениям, от продажи имущества и др."), box),
+        new QLabel(QStringLiteral("гр.-правового характера, авторским вознаграждениям, от продажи имущества и др."),
+                   box),
         "lbIncomeInquiry");
     lbIncomeInquiry->setIndent(22);
     chbIncomeCurrency = Named(new QCheckBox(QStringLiteral("В иностранной валюте"), box), "chbIncomeCurrency");
@@ -192,18 +193,23 @@ void TfrInitialData::BuildAppendixGroup(QGroupBox* box) {
 }
 
 void TfrInitialData::BindFields() {
-    m_fields.Text(meOKATO, [this] { return Doc().Person.Address.Oktmo; },
-                  [this](std::string v) { Doc().Person.Address.Oktmo = std::move(v); });
-    m_fields.TextWhenEnabled(meFIO, [this] { return Doc().RepresentativeName; },
-                             [this](std::string v) { Doc().RepresentativeName = std::move(v); });
-    m_fields.TextWhenEnabled(meOsn, [this] { return Doc().RepresentativeDocument; },
-                             [this](std::string v) { Doc().RepresentativeDocument = std::move(v); });
-    m_fields.TextWhenEnabled(meUL, [this] { return Doc().RepresentativeOrganization; },
-                             [this](std::string v) { Doc().RepresentativeOrganization = std::move(v); });
-    m_fields.Money(meSupposeIncome, [this] { return Doc().EstimatedIncome; },
-                   [this](Money v) { Doc().EstimatedIncome = v; });
-    m_fields.Integer(meNumVer, [this] { return int64_t{Doc().CorrectionNumber}; },
-                     [this](int64_t v) { Doc().CorrectionNumber = static_cast<int32_t>(v); });
+    m_fields.Text(
+        meOKATO, [this] { return Doc().Person.Address.Oktmo; },
+        [this](std::string v) { Doc().Person.Address.Oktmo = std::move(v); });
+    m_fields.TextWhenEnabled(
+        meFIO, [this] { return Doc().RepresentativeName; },
+        [this](std::string v) { Doc().RepresentativeName = std::move(v); });
+    m_fields.TextWhenEnabled(
+        meOsn, [this] { return Doc().RepresentativeDocument; },
+        [this](std::string v) { Doc().RepresentativeDocument = std::move(v); });
+    m_fields.TextWhenEnabled(
+        meUL, [this] { return Doc().RepresentativeOrganization; },
+        [this](std::string v) { Doc().RepresentativeOrganization = std::move(v); });
+    m_fields.Money(
+        meSupposeIncome, [this] { return Doc().EstimatedIncome; }, [this](Money v) { Doc().EstimatedIncome = v; });
+    m_fields.Integer(
+        meNumVer, [this] { return int64_t{Doc().CorrectionNumber}; },
+        [this](int64_t v) { Doc().CorrectionNumber = static_cast<int32_t>(v); });
 }
 
 void TfrInitialData::FillFromDocument() {

@@ -19,9 +19,13 @@ TfrNinePercent::TfrNinePercent(ScreenHost& owner, QWidget* parent, DeclarationSl
     Build({{"pnlIncome", QStringLiteral("Сумма дохода")}, {"pnlHoldSum", QStringLiteral("Удержанный налог")}});
 }
 
-int TfrNinePercent::Count() const { return static_cast<int>(Doc().Income9Count()); }
+int TfrNinePercent::Count() const {
+    return static_cast<int>(Doc().Income9Count());
+}
 
-std::string TfrNinePercent::NameOf(int record) const { return Doc().Income9(static_cast<size_t>(record)).Name; }
+std::string TfrNinePercent::NameOf(int record) const {
+    return Doc().Income9(static_cast<size_t>(record)).Name;
+}
 
 QStringList TfrNinePercent::TotalsOf(int record) const {
     const mTThirtyPercent& source = Doc().Income9(static_cast<size_t>(record));
@@ -50,6 +54,8 @@ bool TfrNinePercent::EditRecord(int record) {
     return true;
 }
 
-void TfrNinePercent::RemoveRecord(int record) { Doc().SetIncome9(static_cast<size_t>(record), nullptr); }
+void TfrNinePercent::RemoveRecord(int record) {
+    Doc().SetIncome9(static_cast<size_t>(record), nullptr);
+}
 
 }  // namespace zizaza

@@ -28,9 +28,9 @@ TfrRussianIncome::TfrRussianIncome(ScreenHost& owner, QWidget* parent, Declarati
     const uint16_t form = Doc().DeclarationForm;
     const bool nonResident = form == kForm3NdflNonResident;
 
-    TFlashButton* first = AddSubScreen(QStringLiteral("FlashButton1"),
-                                       nonResident ? QStringLiteral("30%") : QStringLiteral("13%"),
-                                       &Make<TfrThirteenPercent>);
+    TFlashButton* first =
+        AddSubScreen(QStringLiteral("FlashButton1"), nonResident ? QStringLiteral("30%") : QStringLiteral("13%"),
+                     &Make<TfrThirteenPercent>);
     first->setToolTip(nonResident
                           ? QStringLiteral("Доходы нерезидента")
                           : QStringLiteral("Доходы, облагаемые по ставке 13% (КРОМЕ ДИВИДЕНДОВ), полученные от "
@@ -40,19 +40,18 @@ TfrRussianIncome::TfrRussianIncome(ScreenHost& owner, QWidget* parent, Declarati
         AddSubScreen(nonResident ? QStringLiteral("FlashButton2") : QStringLiteral("FlashButton7"),
                      nonResident ? QStringLiteral("15%") : QStringLiteral("Дивиденды"), &Make<TfrThirtyPercent>);
     dividends->setToolTip(nonResident ? QStringLiteral("Дивиденды нерезидента") : QStringLiteral("Дивиденды"));
-    TFlashButton* thirtyFive = AddSubScreen(QStringLiteral("FlashButton3"), QStringLiteral("35%"),
-                                            &Make<TfrThirtyFivePercent>);
+    TFlashButton* thirtyFive =
+        AddSubScreen(QStringLiteral("FlashButton3"), QStringLiteral("35%"), &Make<TfrThirtyFivePercent>);
     thirtyFive->setToolTip(QStringLiteral("Доходы, облагаемые по ставке 35%"));
     thirtyFive->setVisible(!nonResident);
-    TFlashButton* nonResident13 = AddSubScreen(QStringLiteral("FlashButton6"), QStringLiteral("13%"),
-                                               &Make<TTfrThirteenPercentNR>);
+    TFlashButton* nonResident13 =
+        AddSubScreen(QStringLiteral("FlashButton6"), QStringLiteral("13%"), &Make<TTfrThirteenPercentNR>);
     nonResident13->setToolTip(QStringLiteral("Доходы нерезидентов, высококвалифицированных специалистов"));
     nonResident13->setVisible(nonResident);
     if (nonResident) {
         AddHiddenButton("FlashButton7", QStringLiteral("Дивиденды"));
     } else {
-        TFlashButton* nine =
-            AddSubScreen(QStringLiteral("FlashButton2"), QStringLiteral("9%"), &Make<TfrNinePercent>);
+        TFlashButton* nine = AddSubScreen(QStringLiteral("FlashButton2"), QStringLiteral("9%"), &Make<TfrNinePercent>);
         nine->setToolTip(QStringLiteral("Доходы, облагаемые по ставке 9% (НЕ дивиденды)"));
     }
     AddHiddenButton("FlashButton4", QStringLiteral("Доходы, облагаемые по ставке 30%"));

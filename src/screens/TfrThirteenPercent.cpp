@@ -40,8 +40,7 @@ TMaskedEdit* TotalEdit(QWidget* parent, const char* name, bool money) {
 TfrThirteenPercent::TfrThirteenPercent(ScreenHost& owner, QWidget* parent, DeclarationSlot& slot)
     : TfrThirteenPercent(owner, parent, slot, false) {}
 
-TfrThirteenPercent::TfrThirteenPercent(ScreenHost& owner, QWidget* parent, DeclarationSlot& slot,
-                                       bool nonResidentList)
+TfrThirteenPercent::TfrThirteenPercent(ScreenHost& owner, QWidget* parent, DeclarationSlot& slot, bool nonResidentList)
     : TThinkingFrame(owner, parent, slot), m_nonResidentList(nonResidentList) {
     const LoadingGuard loading(owner);
     setObjectName(nonResidentList ? QStringLiteral("frThirteenPercentNR") : QStringLiteral("frThirteenPercent"));

@@ -16,7 +16,9 @@ TfrThirtyFivePercent::TfrThirtyFivePercent(ScreenHost& owner, QWidget* parent, D
            {"pnlHoldSum", QStringLiteral("Сумма удержанного налога")}});
 }
 
-int TfrThirtyFivePercent::Count() const { return static_cast<int>(Doc().Income35Count()); }
+int TfrThirtyFivePercent::Count() const {
+    return static_cast<int>(Doc().Income35Count());
+}
 
 std::string TfrThirtyFivePercent::NameOf(int record) const {
     return Doc().Income35(static_cast<size_t>(record)).Name;
@@ -48,6 +50,8 @@ bool TfrThirtyFivePercent::EditRecord(int record) {
     return true;
 }
 
-void TfrThirtyFivePercent::RemoveRecord(int record) { Doc().SetIncome35(static_cast<size_t>(record), nullptr); }
+void TfrThirtyFivePercent::RemoveRecord(int record) {
+    Doc().SetIncome35(static_cast<size_t>(record), nullptr);
+}
 
 }  // namespace zizaza

@@ -18,11 +18,17 @@ TfrThirtyPercent::TfrThirtyPercent(ScreenHost& owner, QWidget* parent, Declarati
     Build({{"pnlIncome", QStringLiteral("Сумма дивидендов")}, {"pnlHoldSum", QStringLiteral("Удержанный налог")}});
 }
 
-int TfrThirtyPercent::Rate() const { return Doc().DeclarationForm == kForm3Ndfl ? 13 : 15; }
+int TfrThirtyPercent::Rate() const {
+    return Doc().DeclarationForm == kForm3Ndfl ? 13 : 15;
+}
 
-int TfrThirtyPercent::Count() const { return static_cast<int>(Doc().Income30Count()); }
+int TfrThirtyPercent::Count() const {
+    return static_cast<int>(Doc().Income30Count());
+}
 
-std::string TfrThirtyPercent::NameOf(int record) const { return Doc().Income30(static_cast<size_t>(record)).Name; }
+std::string TfrThirtyPercent::NameOf(int record) const {
+    return Doc().Income30(static_cast<size_t>(record)).Name;
+}
 
 QStringList TfrThirtyPercent::TotalsOf(int record) const {
     const mTThirtyPercent& source = Doc().Income30(static_cast<size_t>(record));
@@ -51,6 +57,8 @@ bool TfrThirtyPercent::EditRecord(int record) {
     return true;
 }
 
-void TfrThirtyPercent::RemoveRecord(int record) { Doc().SetIncome30(static_cast<size_t>(record), nullptr); }
+void TfrThirtyPercent::RemoveRecord(int record) {
+    Doc().SetIncome30(static_cast<size_t>(record), nullptr);
+}
 
 }  // namespace zizaza

@@ -149,7 +149,8 @@ TEST_F(AboutTest, ShowsPictureTextsAndOk) {
             s += l->text();
         return s;
     }();
-    EXPECT_TRUE(all.contains(QStringLiteral("По вопросам, связанным с использованием программы обращайтесь в службу поддержки.")));
+    EXPECT_TRUE(all.contains(
+        QStringLiteral("По вопросам, связанным с использованием программы обращайтесь в службу поддержки.")));
     EXPECT_TRUE(all.contains(QStringLiteral("Форма обратной связи: ")));
     EXPECT_TRUE(all.contains(QStringLiteral("Последние версии ПО на сайте ")));
 }

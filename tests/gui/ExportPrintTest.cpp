@@ -36,8 +36,8 @@ public:
     ~FakePrintModule() override { ++m_log.released; }
 
     void SetPrintTiffParam(const std::string& name, const std::string& value) override {
-        m_log.calls << QStringLiteral("SetPrintTiffParam(%1, %2)").arg(QString::fromStdString(name),
-                                                                       QString::fromStdString(value));
+        m_log.calls << QStringLiteral("SetPrintTiffParam(%1, %2)")
+                           .arg(QString::fromStdString(name), QString::fromStdString(value));
     }
     void PrintTiffFolder(const std::string& folder) override {
         m_log.calls << QStringLiteral("PrintTiffFolder(%1)").arg(QString::fromStdString(folder));
@@ -166,8 +166,9 @@ TEST_F(ExportPrintTest, WithoutThePrintModuleItsMessageIsShown) {
 TEST_F(ExportPrintTest, PreviewHandsTheXmlTextToTheModuleWithTheMainWindow) {
     Start({CleanDeclaration(QStringLiteral("a.tv7"))});
     Trigger("actPreview");
-    const QString recipient = QStringLiteral("SetPrintTiffParam(Наименование налогового органа-получателя, "
-                                             "Инспекция № 1 по г. Москве)");
+    const QString recipient = QStringLiteral(
+        "SetPrintTiffParam(Наименование налогового органа-получателя, "
+        "Инспекция № 1 по г. Москве)");
     EXPECT_EQ(log.calls, (QStringList{recipient, QStringLiteral("PrintTiffFolder(%1)").arg(folder.Path()),
                                       QStringLiteral("PreviewData")}));
     EXPECT_EQ(log.owner, window.get());

@@ -48,7 +48,9 @@ protected:
         TListScreenHelper::SetupView(&view, {QStringLiteral("Месяц"), QStringLiteral("Сумма")});
         ListOperations ops;
         ops.count = [this] { return static_cast<int>(records.size()); };
-        ops.rowTexts = [this](int i) { return QStringList{CodeToList(records[i] % 100), MoneyToList(Money::Roubles(records[i] / 100))}; };
+        ops.rowTexts = [this](int i) {
+            return QStringList{CodeToList(records[i] % 100), MoneyToList(Money::Roubles(records[i] / 100))};
+        };
         ops.add = [this] {
             if (nextAdd == 0)
                 return false;
@@ -67,9 +69,7 @@ protected:
         helper->ConnectButtons(&add, &edit, &remove, &repeat);
         helper->SetDependents({&dependent});
     }
-    QStringList Row(int i) const {
-        return {view.topLevelItem(i)->text(0), view.topLevelItem(i)->text(1)};
-    }
+    QStringList Row(int i) const { return {view.topLevelItem(i)->text(0), view.topLevelItem(i)->text(1)}; }
 
     ScriptedUi ui;
     FakeHost host{ui};
@@ -244,13 +244,18 @@ TEST(FieldBindingsTest, FillAndSaveFromOneTable) {
     representative.SetupText(20);
     QCheckBox flag;
     FieldBindings fields;
-    fields.Money(&amount, [&] { return doc.amount; }, [&](Money v) { doc.amount = v; });
-    fields.MoneyOrEmpty(&optional, [&] { return doc.optional; }, [&](Money v) { doc.optional = v; });
-    fields.Integer(&count, [&] { return doc.count; }, [&](int64_t v) { doc.count = v; });
-    fields.Text(&name, [&] { return doc.name; }, [&](std::string v) { doc.name = v; });
-    fields.TextWhenEnabled(&representative, [&] { return doc.representative; },
-                           [&](std::string v) { doc.representative = v; });
-    fields.Check(&flag, [&] { return doc.flag; }, [&](bool v) { doc.flag = v; });
+    fields.Money(
+        &amount, [&] { return doc.amount; }, [&](Money v) { doc.amount = v; });
+    fields.MoneyOrEmpty(
+        &optional, [&] { return doc.optional; }, [&](Money v) { doc.optional = v; });
+    fields.Integer(
+        &count, [&] { return doc.count; }, [&](int64_t v) { doc.count = v; });
+    fields.Text(
+        &name, [&] { return doc.name; }, [&](std::string v) { doc.name = v; });
+    fields.TextWhenEnabled(
+        &representative, [&] { return doc.representative; }, [&](std::string v) { doc.representative = v; });
+    fields.Check(
+        &flag, [&] { return doc.flag; }, [&](bool v) { doc.flag = v; });
     fields.Load();
     EXPECT_EQ(amount.text(), QStringLiteral("1,5"));
     EXPECT_EQ(optional.text(), QString());
@@ -276,8 +281,10 @@ TEST(FieldBindingsTest, AStoredTextTheFieldRefusesIsKeptUntilTheUserTypes) {
     field.SetupDigits(11);
     other.SetupText(20);
     FieldBindings fields;
-    fields.Text(&field, [&] { return oktmo; }, [&](std::string v) { oktmo = v; });
-    fields.TextWhenEnabled(&other, [&] { return name; }, [&](std::string v) { name = v; });
+    fields.Text(
+        &field, [&] { return oktmo; }, [&](std::string v) { oktmo = v; });
+    fields.TextWhenEnabled(
+        &other, [&] { return name; }, [&](std::string v) { name = v; });
     fields.Load();
     EXPECT_EQ(field.text(), QString());
     fields.Save();
@@ -306,8 +313,10 @@ TEST(FieldBindingsTest, AStoredAmountTheFieldRefusesIsKeptUntilTheUserTypes) {
     first.SetupMoney();
     second.SetupMoney();
     FieldBindings fields;
-    fields.Money(&first, [&] { return precise; }, [&](Money v) { precise = v; });
-    fields.MoneyOrEmpty(&second, [&] { return large; }, [&](Money v) { large = v; });
+    fields.Money(
+        &first, [&] { return precise; }, [&](Money v) { precise = v; });
+    fields.MoneyOrEmpty(
+        &second, [&] { return large; }, [&](Money v) { large = v; });
     fields.Load();
     fields.Save();
     EXPECT_EQ(precise, *Money::Parse("1234,5678", ','));

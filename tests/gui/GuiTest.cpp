@@ -101,7 +101,9 @@ ScreenCatalog FullTestCatalog() {
     return catalog;
 }
 
-ProgramFolder::ProgramFolder() { QDir(m_dir.path()).mkdir(QStringLiteral("help")); }
+ProgramFolder::ProgramFolder() {
+    QDir(m_dir.path()).mkdir(QStringLiteral("help"));
+}
 
 void ProgramFolder::AddHelp() {
     for (const char* page : {"runprogramm.htm", "EditSOUN.htm"})
@@ -110,15 +112,16 @@ void ProgramFolder::AddHelp() {
 }
 
 void ProgramFolder::AddInspections() {
-    Write(QStringLiteral("InspectionNumbers.xml"),
-          QByteArrayLiteral("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<Inspections Version=\"00\" Date=\"01.01.2018\">"
-                            "<Inspection Code=\"0101\">Инспекция 0101</Inspection>"
-                            "<Inspection Code=\"0102\">Инспекция 0102</Inspection>"
-                            "<Inspection Code=\"5001\">Инспекция 5001</Inspection>"
-                            "<Inspection Code=\"7700\">Управление по г. Москве</Inspection>"
-                            "<Inspection Code=\"7701\">Инспекция № 1 по г. Москве</Inspection>"
-                            "<Inspection Code=\"7712\">Инспекция № 12 по г. Москве</Inspection>"
-                            "</Inspections>"));
+    Write(
+        QStringLiteral("InspectionNumbers.xml"),
+        QByteArrayLiteral("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<Inspections Version=\"00\" Date=\"01.01.2018\">"
+                          "<Inspection Code=\"0101\">Инспекция 0101</Inspection>"
+                          "<Inspection Code=\"0102\">Инспекция 0102</Inspection>"
+                          "<Inspection Code=\"5001\">Инспекция 5001</Inspection>"
+                          "<Inspection Code=\"7700\">Управление по г. Москве</Inspection>"
+                          "<Inspection Code=\"7701\">Инспекция № 1 по г. Москве</Inspection>"
+                          "<Inspection Code=\"7712\">Инспекция № 12 по г. Москве</Inspection>"
+                          "</Inspections>"));
 }
 
 void ProgramFolder::Write(const QString& name, const QByteArray& bytes) const {
@@ -178,7 +181,9 @@ std::string ValidPersonInn(const std::string& first10) {
     return inn;
 }
 
-void MainWindowTest::Restart(QStringList arguments) { Start(std::move(arguments)); }
+void MainWindowTest::Restart(QStringList arguments) {
+    Start(std::move(arguments));
+}
 
 QString MainWindowTest::SavedDeclaration(const QString& name, const std::string& inspection, uint16_t flags) {
     mTDeclaration doc;

@@ -159,10 +159,11 @@ TEST_F(InitialDataTest, SkipGoesOnThroughTheChecksAndBlanksCountAsEmpty) {
     for (int i = 0; i < 4; ++i)
         ui.Click(QStringLiteral("Button2"));
     EXPECT_EQ(Screen().CheckScreen(), 0);
-    EXPECT_EQ(ui.checkMessages, (QStringList{QStringLiteral("Не введен номер инспекции"),
-                                             QStringLiteral("Не указаны ФИО подписанта-представителя"),
-                                             QStringLiteral("Не указан документ, подтверждающий полномочия представителя"),
-                                             QStringLiteral("Не указано наименование Юр.лица-представителя")}));
+    EXPECT_EQ(ui.checkMessages,
+              (QStringList{QStringLiteral("Не введен номер инспекции"),
+                           QStringLiteral("Не указаны ФИО подписанта-представителя"),
+                           QStringLiteral("Не указан документ, подтверждающий полномочия представителя"),
+                           QStringLiteral("Не указано наименование Юр.лица-представителя")}));
     ui.Click(QStringLiteral("Button3"));
     EXPECT_EQ(Screen().CheckScreen(), 0) << "'Пропустить все' ends the run at the first problem";
     EXPECT_EQ(ui.checkMessages.size(), 5);

@@ -132,7 +132,8 @@ TEST_F(LoadSounTest, ImportRebuildsTheDictionaryBesideTheProgram) {
     dialog->ImportButton()->click();
     EXPECT_EQ(ui.Texts(Kind::Inform),
               QStringList{QStringLiteral("Данные успешно импортированы. Не забудьте перезапустить программу.")});
-    const std::vector<CodeName> rows = LoadInspections(folder.File(QStringLiteral("InspectionNumbers.xml")).toStdString());
+    const std::vector<CodeName> rows =
+        LoadInspections(folder.File(QStringLiteral("InspectionNumbers.xml")).toStdString());
     ASSERT_EQ(rows.size(), 1u);
     EXPECT_EQ(rows.front().code, "7799");
     EXPECT_EQ(rows.front().name, "Инспекция  по округу 99");

@@ -36,12 +36,14 @@ QString StorageMessage(uint16_t number, const std::string& file) {
     return {};
 }
 
-QString ScreenName(const TFormMain& w) { return w.CurrentScreen() ? w.CurrentScreen()->objectName() : QString(); }
+QString ScreenName(const TFormMain& w) {
+    return w.CurrentScreen() ? w.CurrentScreen()->objectName() : QString();
+}
 
 TEST_F(MainWindowTest, CommandLineOpensTheFileAfterAnOptionalP) {
     const QString file = SavedDeclaration(QStringLiteral("report.tv7"), "7701");
-    for (const QStringList& args : {QStringList{QStringLiteral("-p"), file}, QStringList{QStringLiteral("-P"), file},
-                                    QStringList{file}}) {
+    for (const QStringList& args :
+         {QStringList{QStringLiteral("-p"), file}, QStringList{QStringLiteral("-P"), file}, QStringList{file}}) {
         Start(args);
         EXPECT_EQ(window->FileName(), file) << args.join(' ').toStdString();
         EXPECT_EQ(window->Declaration().InspectionCode, "7701");
@@ -92,9 +94,11 @@ TEST_F(MainWindowTest, ScreenButtonsCarryTheirCaptionsAndHints) {
         {ScreenId::BusinessIncome, "fbBusinessIncome", "Предприниматели",
          "Доходы, полученные от предпринимательской деятельности без образования юридического лица и частной "
          "практики"},
-        {ScreenId::ForeignIncome, "fbForeignIncome", "Доходы за пределами РФ", "Доходы, полученные в иностранной валюте"},
+        {ScreenId::ForeignIncome, "fbForeignIncome", "Доходы за пределами РФ",
+         "Доходы, полученные в иностранной валюте"},
         {ScreenId::Deduction, "fbDeduction", "Вычеты", "Стандартные, социальные и имущественный налоговые вычеты"},
-        {ScreenId::InvestTov, "fbInvestTov", "Инвест. товарищества", "Данные по участию в инвестиционных товариществах"},
+        {ScreenId::InvestTov, "fbInvestTov", "Инвест. товарищества",
+         "Данные по участию в инвестиционных товариществах"},
     };
     for (const auto& b : buttons) {
         TFlashButton* button = window->ScreenButton(b.id);
@@ -110,10 +114,10 @@ TEST_F(MainWindowTest, AFreshDeclarationEnablesInitialPersonRussianAndDeductions
     EXPECT_TRUE(window->Saved());
     EXPECT_EQ(ScreenName(*window), QStringLiteral("frInitialData"));
     EXPECT_TRUE(window->ScreenButton(ScreenId::InitialData)->Down());
-    const std::pair<ScreenId, bool> expected[] = {
-        {ScreenId::InitialData, true},     {ScreenId::PersonInfo, true},     {ScreenId::RussianIncome, true},
-        {ScreenId::BusinessIncome, false}, {ScreenId::ForeignIncome, false}, {ScreenId::Deduction, true},
-        {ScreenId::InvestTov, false}};
+    const std::pair<ScreenId, bool> expected[] = {{ScreenId::InitialData, true},    {ScreenId::PersonInfo, true},
+                                                  {ScreenId::RussianIncome, true},  {ScreenId::BusinessIncome, false},
+                                                  {ScreenId::ForeignIncome, false}, {ScreenId::Deduction, true},
+                                                  {ScreenId::InvestTov, false}};
     for (auto [id, enabled] : expected)
         EXPECT_EQ(window->ScreenButton(id)->isEnabled(), enabled) << window->ScreenButton(id)->text().toStdString();
 }
@@ -153,7 +157,7 @@ TEST_F(MainWindowTest, PressingTheButtonOfTheShownScreenDoesNothing) {
 TEST_F(MainWindowTest, AFailedCheckWithFixKeepsTheScreenAndItsButton) {
     Start();
     ui.Click(QStringLiteral("Button1"));  // "Исправить" on "Не введен номер инспекции"
-    ui.CloseBox();                         // the inspections picker that the fix opens
+    ui.CloseBox();                        // the inspections picker that the fix opens
     window->ScreenButton(ScreenId::PersonInfo)->click();
     EXPECT_EQ(ui.checkMessages, QStringList{QStringLiteral("Не введен номер инспекции")});
     EXPECT_EQ(ui.checkCaptions, QStringList{QStringLiteral("Проверка: Задание условий")});
@@ -207,8 +211,8 @@ TEST_F(MainWindowTest, NewAnsweredCancelChangesNothingAndNoDiscards) {
     window->NewDeclaration();
     EXPECT_EQ(window->Declaration().InspectionCode, "");
     EXPECT_TRUE(window->Saved());
-    EXPECT_EQ(ui.Texts(Kind::Ask),
-              (QStringList{QStringLiteral("Вы хотите сохранить декларацию?"), QStringLiteral("Вы хотите сохранить декларацию?")}));
+    EXPECT_EQ(ui.Texts(Kind::Ask), (QStringList{QStringLiteral("Вы хотите сохранить декларацию?"),
+                                                QStringLiteral("Вы хотите сохранить декларацию?")}));
 }
 
 TEST_F(MainWindowTest, SaveQuestionAnsweredYesSavesUnderTheChosenName) {

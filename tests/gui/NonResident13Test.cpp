@@ -17,7 +17,9 @@ bool Yes(TEntryDialog& dialog) {
     return dialog.result() == QDialog::Accepted;
 }
 
-QLineEdit* Edit(QDialog& dialog, const char* name) { return Find<QLineEdit>(&dialog, name); }
+QLineEdit* Edit(QDialog& dialog, const char* name) {
+    return Find<QLineEdit>(&dialog, name);
+}
 
 class NonResident13Test : public MainWindowTest {
 protected:

@@ -113,8 +113,9 @@ TEST_F(OtherIncomesTest, ResidentAndNonResidentDeclarationsOfferTheirOwnSubScree
     Dialog(With(kOrganization, {{"meDividends", "1000"}, {"meTaxable", "1000"}, {"meTaxIsch", "130"}}));
     ui.Click(QStringLiteral("Button1"));
     W<QPushButton>("fbAddSourseIncome")->click();
-    EXPECT_EQ(ui.checkMessages, QStringList{QStringLiteral(
-                                    "Исчисленный налог значительно отличается от 15% от облагаемой суммы диведендов")});
+    EXPECT_EQ(
+        ui.checkMessages,
+        QStringList{QStringLiteral("Исчисленный налог значительно отличается от 15% от облагаемой суммы диведендов")});
     EXPECT_EQ(ui.checkCaptions, QStringList{QStringLiteral("Проверка: Доходы в виде дивидендов")});
     EXPECT_EQ(Doc().Income30Count(), 0u) << "the dialog stays open on Исправить";
 }
@@ -171,7 +172,8 @@ TEST_F(OtherIncomesTest, NinePercentDialogWeighsTheWithheldTaxAgainstTheIncome) 
 
 TEST_F(OtherIncomesTest, DividendsDialogWeighsTheComputedTaxAgainstTheRate) {
     Start();
-    const QString far13 = QStringLiteral("Исчисленный налог значительно отличается от 13% от облагаемой суммы диведендов");
+    const QString far13 =
+        QStringLiteral("Исчисленный налог значительно отличается от 13% от облагаемой суммы диведендов");
     struct Case {
         const char* computed;
         bool accepted;
@@ -181,8 +183,9 @@ TEST_F(OtherIncomesTest, DividendsDialogWeighsTheComputedTaxAgainstTheRate) {
         SCOPED_TRACE(c.computed);
         ui.checkMessages.clear();
         TfmInput30SourseIncome dialog(*window, 13);
-        Set(dialog, With(kOrganization, {{"meDividends", "2000"}, {"meTaxable", "1000"}, {"meHoldSum", "130"},
-                                         {"meTaxIsch", c.computed}}));
+        Set(dialog,
+            With(kOrganization,
+                 {{"meDividends", "2000"}, {"meTaxable", "1000"}, {"meHoldSum", "130"}, {"meTaxIsch", c.computed}}));
         if (!c.accepted)
             ui.Click(QStringLiteral("Button1"));
         EXPECT_EQ(Yes(dialog), c.accepted);
@@ -194,8 +197,8 @@ TEST_F(OtherIncomesTest, DividendsDialogWeighsTheComputedTaxAgainstTheRate) {
 
     // "Исправить" ends the checks at once; "Пропустить" goes on to the next one.
     TfmInput30SourseIncome dialog(*window, 13);
-    Set(dialog, With(kOrganization, {{"meDividends", "100"}, {"meTaxable", "1000"}, {"meHoldSum", "500"},
-                                     {"meTaxIsch", "130"}}));
+    Set(dialog, With(kOrganization,
+                     {{"meDividends", "100"}, {"meTaxable", "1000"}, {"meHoldSum", "500"}, {"meTaxIsch", "130"}}));
     ui.checkMessages.clear();
     ui.Click(QStringLiteral("Button1"));
     EXPECT_FALSE(Yes(dialog));

@@ -22,9 +22,15 @@ UserInterface::Answer ScriptedUi::Ask(const QString& text, bool) {
     return a;
 }
 
-void ScriptedUi::Inform(const QString& text) { messages.push_back({Kind::Inform, text}); }
-void ScriptedUi::Error(const QString& text) { messages.push_back({Kind::Error, text}); }
-void ScriptedUi::Plain(const QString& text) { messages.push_back({Kind::Plain, text}); }
+void ScriptedUi::Inform(const QString& text) {
+    messages.push_back({Kind::Inform, text});
+}
+void ScriptedUi::Error(const QString& text) {
+    messages.push_back({Kind::Error, text});
+}
+void ScriptedUi::Plain(const QString& text) {
+    messages.push_back({Kind::Plain, text});
+}
 
 QString ScriptedUi::ChooseOpenFile(const FileDialogRequest& request) {
     openRequests.push_back(request);

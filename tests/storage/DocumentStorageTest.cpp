@@ -7,8 +7,8 @@
 
 using namespace std::string_literals;
 
-#include <sys/file.h>
 #include <fcntl.h>
+#include <sys/file.h>
 #include <unistd.h>
 
 using namespace zizaza;
@@ -41,12 +41,13 @@ std::string fileWith(const TempDir& dir, const std::string& body, const std::str
 TEST(DocumentStorage, HeaderAndFieldTextsAreExact) {
     TempDir dir;
     std::string f = dir.file("a.tv7");
-    uint32_t size = 60 + mTDocumentStorage::StringFieldSize("@Test") + mTDocumentStorage::StringFieldSize("") +
-                    mTDocumentStorage::IntegerFieldSize(0) + mTDocumentStorage::IntegerFieldSize(1234) +
-                    mTDocumentStorage::IntegerFieldSize(-1) + mTDocumentStorage::CurrencyFieldSize(Money::FromRaw(12345000)) +
-                    mTDocumentStorage::CurrencyFieldSize(Money()) + mTDocumentStorage::CurrencyFieldSize(Money::Roubles(-20)) +
-                    mTDocumentStorage::DateTimeFieldSize(43101.5) + mTDocumentStorage::WordFieldSize(65535) +
-                    mTDocumentStorage::ByteFieldSize(1) + mTDocumentStorage::StringFieldSize("Ёлка");
+    uint32_t size =
+        60 + mTDocumentStorage::StringFieldSize("@Test") + mTDocumentStorage::StringFieldSize("") +
+        mTDocumentStorage::IntegerFieldSize(0) + mTDocumentStorage::IntegerFieldSize(1234) +
+        mTDocumentStorage::IntegerFieldSize(-1) + mTDocumentStorage::CurrencyFieldSize(Money::FromRaw(12345000)) +
+        mTDocumentStorage::CurrencyFieldSize(Money()) + mTDocumentStorage::CurrencyFieldSize(Money::Roubles(-20)) +
+        mTDocumentStorage::DateTimeFieldSize(43101.5) + mTDocumentStorage::WordFieldSize(65535) +
+        mTDocumentStorage::ByteFieldSize(1) + mTDocumentStorage::StringFieldSize("Ёлка");
     WriteContainer(f, size, [](mTDocumentStorage& s) {
         s.OpenStreamForWrite("@Test");
         s.WriteString("");
@@ -65,14 +66,32 @@ TEST(DocumentStorage, HeaderAndFieldTextsAreExact) {
     std::string bytes = ReadBytes(f);
     EXPECT_EQ(bytes.size(), size);
     EXPECT_EQ(bytes.substr(0, 60), kHeader);
-    EXPECT_EQ(bytes.substr(60), "0005@Test0000" "00010" "00041234" "00104294967295" "00061234.5" "00010" "0003-20"
-                                "000743101.5" "000565535" "00011" "0004\xA8\xEB\xEA\xE0");
+    EXPECT_EQ(bytes.substr(60),
+              "0005@Test0000"
+              "00010"
+              "00041234"
+              "00104294967295"
+              "00061234.5"
+              "00010"
+              "0003-20"
+              "000743101.5"
+              "000565535"
+              "00011"
+              "0004\xA8\xEB\xEA\xE0");
 }
 
 TEST(DocumentStorage, ReadersAcceptTheStoredQuirks) {
     TempDir dir;
-    std::string f = fileWith(dir, "0004@One" "0001a" "00071234,56" "00041234" "0000X" "00104294967295" "0000"
-                                  "000536526" "000512.75");
+    std::string f = fileWith(dir,
+                             "0004@One"
+                             "0001a"
+                             "00071234,56"
+                             "00041234"
+                             "0000X"
+                             "00104294967295"
+                             "0000"
+                             "000536526"
+                             "000512.75");
     mTFileLoader loader(f, 0, true);
     mTDocumentStorage s(&loader);
     s.OpenStorage();
@@ -94,7 +113,12 @@ TEST(DocumentStorage, ReadersAcceptTheStoredQuirks) {
 TEST(DocumentStorage, FilesBeforeVersion12HoldDatesAsText) {
     TempDir dir;
     std::string old = "ZEZI            Tavo20100101" + std::string(32, 'F');
-    std::string f = fileWith(dir, "0004@One" "001001.01.2000" "001001,02,2000" "000536526", old);
+    std::string f = fileWith(dir,
+                             "0004@One"
+                             "001001.01.2000"
+                             "001001,02,2000"
+                             "000536526",
+                             old);
     mTFileLoader loader(f, 0, true);
     mTDocumentStorage s(&loader);
     s.OpenStorage();
@@ -107,8 +131,17 @@ TEST(DocumentStorage, FilesBeforeVersion12HoldDatesAsText) {
 TEST(DocumentStorage, StreamsAreFoundOnlyAtFieldBoundaries) {
     TempDir dir;
     // The first stream holds texts that look like the names of later streams.
-    std::string f = fileWith(dir, "0007@Person" "0010@HomePhone" "0006@Nalog" "0010@HomePhone" "00017" "0006@Nalog"
-                                  "00019" "0000" "\0\0\0\0"s "0006@Later");
+    std::string f = fileWith(dir,
+                             "0007@Person"
+                             "0010@HomePhone"
+                             "0006@Nalog"
+                             "0010@HomePhone"
+                             "00017"
+                             "0006@Nalog"
+                             "00019"
+                             "0000"
+                             "\0\0\0\0"s
+                             "0006@Later");
     mTFileLoader loader(f, 0, true);
     mTDocumentStorage s(&loader);
     s.OpenStorage();
@@ -186,7 +219,9 @@ TEST(DocumentStorage, WrongMagicLeavesTheStorageClosed) {
 TEST(DocumentStorage, DamagedFieldsNeverReadPastTheContent) {
     TempDir dir;
     // A length that promises more than the file holds, and a header cut short.
-    std::string f = fileWith(dir, "0004@One" "0099abc");
+    std::string f = fileWith(dir,
+                             "0004@One"
+                             "0099abc");
     mTFileLoader loader(f, 0, true);
     mTDocumentStorage s(&loader);
     s.OpenStorage();
@@ -237,8 +272,8 @@ TEST(FileLoader, OpeningFailuresRaiseTheirNumbers) {
     try {
         mTFileLoader l(dir.file("missing.tv7"), 0, true);
     } catch (const mEBadStorage& e) {
-        EXPECT_EQ(std::string(e.what()),
-                  "Ошибка чтения файла: " + dir.file("missing.tv7") + "\rВозможно он занят, или с признаком 'read only'");
+        EXPECT_EQ(std::string(e.what()), "Ошибка чтения файла: " + dir.file("missing.tv7") +
+                                             "\rВозможно он занят, или с признаком 'read only'");
     }
 }
 
@@ -266,7 +301,8 @@ TEST(FileLoader, ReadOnlyFileOrFolderRefusesTheSave) {
 
     std::filesystem::create_directories(dir.path() / "locked");
     std::string g = (dir.path() / "locked" / "x.tv7").string();
-    std::filesystem::permissions(dir.path() / "locked", std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
+    std::filesystem::permissions(dir.path() / "locked",
+                                 std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
     if (::geteuid() != 0) {  // root writes into any folder
         EXPECT_EQ(errorOf([&] { WriteContainer(g, 60, [](mTDocumentStorage&) {}); }), 21);
         EXPECT_FALSE(std::filesystem::exists(g));

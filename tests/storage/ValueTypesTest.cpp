@@ -18,7 +18,9 @@ TEST(TextCodec, EveryByteSurvivesBothCodePages) {
 }
 
 TEST(TextCodec, KnownLettersMapToTheirBytes) {
-    EXPECT_EQ(Utf8ToCp1251("Ёжик №1").value(), "\xA8\xE6\xE8\xEA \xB9" "1");
+    EXPECT_EQ(Utf8ToCp1251("Ёжик №1").value(),
+              "\xA8\xE6\xE8\xEA \xB9"
+              "1");
     EXPECT_EQ(Cp1251ToUtf8("\xC0\xFF"), "Ая");
     EXPECT_EQ(Cp866ToUtf8("\x80\xAF\xE0\xEF\xF0"), "АпряЁ");
     EXPECT_EQ(Utf8ToCp866("Инспекция").value(), "\x88\xAD\xE1\xAF\xA5\xAA\xE6\xA8\xEF");
@@ -145,4 +147,6 @@ TEST(NumberText, GeneralFloatFormat) {
 // Built during static initialisation, before anything in the date module itself could run.
 static const Date kStaticDate = Date::Ymd(2017, 12, 31);
 
-TEST(Date, ConstantsBuiltAtStartUpAreRight) { EXPECT_EQ(kStaticDate.ToText(), "31.12.2017"); }
+TEST(Date, ConstantsBuiltAtStartUpAreRight) {
+    EXPECT_EQ(kStaticDate.ToText(), "31.12.2017");
+}

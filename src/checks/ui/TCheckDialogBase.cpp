@@ -49,12 +49,20 @@ QPushButton* TCheckDialogBase::AddButton(const QString& objectName, const QStrin
     return button;
 }
 
-void TCheckDialogBase::SetSectionTitle(const QString& title) { setWindowTitle(QStringLiteral("Проверка: ") + title); }
+void TCheckDialogBase::SetSectionTitle(const QString& title) {
+    setWindowTitle(QStringLiteral("Проверка: ") + title);
+}
 
-void TCheckDialogBase::SetMessage(const QString& message) { m_message->setText(message); }
+void TCheckDialogBase::SetMessage(const QString& message) {
+    m_message->setText(message);
+}
 
-QString TCheckDialogBase::Message() const { return m_message->text(); }
+QString TCheckDialogBase::Message() const {
+    return m_message->text();
+}
 
-void TCheckDialogBase::reject() { done(kCancelled); }
+void TCheckDialogBase::reject() {
+    done(kCancelled);
+}
 
 }  // namespace zizaza

@@ -19,7 +19,8 @@ namespace zizaza {
 
 namespace {
 
-const QString kHint = QStringLiteral("Подсказка: Для быстрого поиска нужной инспекции наберите ее номер на клавиатуре.");
+const QString kHint =
+    QStringLiteral("Подсказка: Для быстрого поиска нужной инспекции наберите ее номер на клавиатуре.");
 
 bool IsDigitKey(const QKeyEvent* key) {
     const QString t = key->text();
@@ -126,7 +127,9 @@ void TfmInputInspectionNumber::OnRowSelected() {
     ShowSelectedInStatus();
 }
 
-QString TfmInputInspectionNumber::StatusText() const { return m_status->text(); }
+QString TfmInputInspectionNumber::StatusText() const {
+    return m_status->text();
+}
 
 void TfmInputInspectionNumber::ShowSelectedInStatus() {
     const QList<QTreeWidgetItem*> selected = m_list->selectedItems();

@@ -44,7 +44,8 @@ TfmLoadSoun::TfmLoadSoun(ScreenHost& host, QWidget* parent) : QDialog(parent), m
         QStringLiteral("Простое: отредактировать справочник вручную. Как это сделать,"),
         QStringLiteral("<a href=\"%1\">подробно расписано в Справке</a>").arg(kHelpLink),
         QStringLiteral("Сложное:"),
-        QStringLiteral("- скачать актуальный справочник СОУН <a href=\"%1\">со страницы программы</a>").arg(kDownloadPage),
+        QStringLiteral("- скачать актуальный справочник СОУН <a href=\"%1\">со страницы программы</a>")
+            .arg(kDownloadPage),
         QStringLiteral("- извлечь из скаченного архива SOUN_DBF.ARJ файл soun1.dbf"),
         QStringLiteral("- указать путь к файлу soun1.dbf и обновить справочник"),
         QStringLiteral("- перезапустить программу \"Zizaza 2017\""),

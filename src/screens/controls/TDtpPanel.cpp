@@ -18,7 +18,9 @@ QDate ToQDate(Date d) {
     return QDate(y, m, day);
 }
 
-std::optional<Date> FromQDate(QDate d) { return Date::FromYmd(d.year(), d.month(), d.day()); }
+std::optional<Date> FromQDate(QDate d) {
+    return Date::FromYmd(d.year(), d.month(), d.day());
+}
 
 }  // namespace
 

@@ -18,7 +18,9 @@ TFlashButton::TFlashButton(QWidget* parent) : QAbstractButton(parent) {
     resize(22, 23);
 }
 
-void TFlashButton::SetDown(bool down) { setChecked(down); }
+void TFlashButton::SetDown(bool down) {
+    setChecked(down);
+}
 
 void TFlashButton::nextCheckState() {
     if (isChecked() && !m_allowAllUp && m_groupIndex != 0)

@@ -34,7 +34,9 @@ int TUpDown::Position() const {
     return ok ? std::clamp(v, m_min, m_max) : m_min;
 }
 
-void TUpDown::SetPosition(int value) { m_associate->setText(QString::number(std::clamp(value, m_min, m_max))); }
+void TUpDown::SetPosition(int value) {
+    m_associate->setText(QString::number(std::clamp(value, m_min, m_max)));
+}
 
 void TUpDown::StepBy(int delta) {
     const int before = Position();
