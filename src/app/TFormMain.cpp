@@ -15,6 +15,7 @@
 
 #include "app/AppSettings.h"
 #include "app/QtUserInterface.h"
+#include "app/RateDictionaryCommands.h"
 #include "app/RecoveryStore.h"
 #include "app/TfmHelp.h"
 #include "dictionaries/Countries.h"
@@ -244,6 +245,9 @@ void TFormMain::BuildMenus() {
         AppSettings::WriteTextLabels(on);
         ApplyTextLabels(on);
     });
+    settings->addSeparator();
+    connect(AddAction(this, settings, "actLoadCbrRates", QStringLiteral("Загрузить курсы ЦБ РФ...")),
+            &QAction::triggered, this, [this] { LoadCbrRatesCommand(*m_ui, m_programFolder, m_rates); });
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("Справка"));
     help->setObjectName(QStringLiteral("mnHelp"));
@@ -324,7 +328,7 @@ void TFormMain::LoadDictionaries() {
     if (m_countries)
         m_grazhd = std::make_unique<TfmGrazhd>(*m_countries, this);
     LoadOptional(kOkvedFileName, m_okved, [](const std::string& p) { return OkvedDict::Load(p); });
-    LoadOptional(kCurrencyRatesFileName, m_rates, [](const std::string& p) { return CurrencyRates::Load(p); });
+    LoadRateDictionary(*m_ui, m_programFolder, m_rates);
 }
 
 void TFormMain::ApplyButtonRules() {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "storage/Date.h"
+#include "storage/Money.h"
 
 #include <optional>
 #include <string>
@@ -14,6 +15,17 @@ class XmlDoc;
 
 inline constexpr const char* kCurrencyRatesFileName = "CurrencyRates.xml";
 
+// Told when the dictionary has no rate in force on a date.
+inline constexpr const char* kNoRateMessage =
+    "Нет курса ЦБ РФ на эту дату в справочнике: введите курс или загрузите курсы ЦБ";
+
+// Whole days from `first` to `last`, both included.
+struct DateRange {
+    Date first;
+    Date last;
+    bool Contains(Date date) const { return first <= date.DateOnly() && date.DateOnly() <= last; }
+};
+
 // One rate entry as the file gives it; the screens take the texts as they are.
 struct CurrencyRate {
     std::string date;  // "DD.MM.YYYY"
@@ -25,7 +37,22 @@ struct Currency {
     std::string code;  // three-digit numeric code
     std::string name;
     std::vector<CurrencyRate> rates;  // in file order (ascending dates)
+    std::string alpha;                // ISO letter code ("USD"), attribute Alpha; may be empty
+    // The days the rates are known for, attribute Covered ("01.01.2015-31.12.2018;01.10.2016-31.10.2016").
+    // Without the attribute (files of earlier editions) every day from the first entry on counts.
+    std::optional<std::vector<DateRange>> covered;
+
+    bool Covers(Date date) const;
 };
+
+// The rate value of an entry (either decimal separator) and its quantity; nullopt when the entry's
+// texts are no number or no positive whole quantity.
+std::optional<Money> RateValue(const CurrencyRate& rate);
+std::optional<int32_t> RateQuantity(const CurrencyRate& rate);
+
+// "DD.MM.YYYY-DD.MM.YYYY" pieces joined by ";" and back; nullopt for text that is not such a list.
+std::optional<std::vector<DateRange>> ParseCoverage(std::string_view text);
+std::string CoverageText(const std::vector<DateRange>& ranges);
 
 // The currencies with the Central Bank's rates: the children of the root are the currencies
 // (attributes Code and Name), their children the rate entries (Date, Rate, Quantity).
@@ -40,11 +67,14 @@ public:
 
     // The first currency with exactly this code; none for an empty code.
     const Currency* FindCurrency(std::string_view code) const;
+    // A numeric code as FindCurrency, or the first currency whose letter code matches in any case.
+    const Currency* FindCurrencyByCodeOrAlpha(std::string_view text) const;
 
-    // The rate in force on the date: the entry dated that day or, failing that, the last entry
-    // in file order dated before it; none when every entry is dated on or after the day without
-    // an exact match, or the currency is unknown. Same results as WalkRates, found by binary
-    // search when the entries are in strictly ascending order of well-formed dates.
+    // The rate in force on the date: none when the date lies outside the days the currency's
+    // rates cover; otherwise the entry dated that day or, failing that, the last entry in file
+    // order dated before it; none when every entry is dated on or after the day without an exact
+    // match, or the currency is unknown. Same results as WalkRates within the covered days, found
+    // by binary search when the entries are in strictly ascending order of well-formed dates.
     const CurrencyRate* FindRate(std::string_view code, Date date) const;
 
     // The walk over the entries in file order that defines the result: an entry whose date text
@@ -52,7 +82,13 @@ public:
     // the result so far; later or unreadable dates change nothing.
     static const CurrencyRate* WalkRates(const Currency& currency, Date date);
 
+    // The file's currency list with rates replaced; the look-up indexes are rebuilt.
+    static CurrencyRates FromCurrencies(std::vector<Currency> currencies);
+    // The document written back in the file's form (windows-1251 on saving).
+    std::string Serialize() const;
+
 private:
+    void Add(Currency currency);
     // Day numbers of a currency's entries, when binary search gives the walk's results.
     struct DayIndex {
         bool usable = false;

@@ -33,11 +33,9 @@ void ClearRadios(std::initializer_list<QRadioButton*> radios) {
     }
 }
 
-// A rate text of the dictionary as the screen shows it; the file may use either separator.
-std::optional<Money> DictionaryRate(const std::string& text) {
-    if (auto v = Money::Parse(text, '.'))
-        return v;
-    return Money::Parse(text, ',');
+// A currency of the rate dictionary: its missing rates are worth telling the user about.
+bool InRateDictionary(const CurrencyRates* rates, const QString& code) {
+    return rates && rates->FindCurrency(code.toStdString());
 }
 
 }  // namespace
@@ -181,12 +179,18 @@ void TfrCurrency::UpdateAutoAvailability() {
     const bool available = FindRate(RateDate::Income) || FindRate(RateDate::Tax);
     chbAutoExchange->setEnabled(available);
     lbAutoExchange->setEnabled(available);
+    const bool known = InRateDictionary(Host().Rates(), meCurrencyCode->text());
+    const QString hint = available || !known ? QString() : QString::fromUtf8(kNoRateMessage);
+    chbAutoExchange->setToolTip(hint);
+    lbAutoExchange->setToolTip(hint);
     if (available || !chbAutoExchange->isChecked())
         return;
     chbAutoExchange->setChecked(false);
     // The rates stay as they were, now for the user to correct.
     for (TMaskedEdit* edit : {meCurrencyExchange, meCurrencyUnits, meCurrencyExchange2, meCurrencyUnits2})
         edit->setReadOnly(false);
+    if (known)
+        Host().Ui().Inform(QString::fromUtf8(kNoRateMessage));
 }
 
 void TfrCurrency::ApplyAutoRate(RateDate which) {
@@ -198,10 +202,12 @@ void TfrCurrency::ApplyAutoRate(RateDate which) {
     if (!entry) {
         rate->clear();
         units->clear();
+        if (InRateDictionary(Host().Rates(), meCurrencyCode->text()))
+            Host().Ui().Inform(QString::fromUtf8(kNoRateMessage));
         return;
     }
     // A text the field refuses leaves the field as it was.
-    if (const std::optional<Money> value = DictionaryRate(entry->rate); value && rate->Accepts(MoneyToScreen(*value)))
+    if (const std::optional<Money> value = RateValue(*entry); value && rate->Accepts(MoneyToScreen(*value)))
         rate->setText(MoneyToScreen(*value));
     const QString quantity = QString::fromStdString(entry->quantity).trimmed();
     if (units->Accepts(quantity))

@@ -37,6 +37,51 @@ TEST(CurrencyRatesTest, RateInForceOnADate) {
     EXPECT_EQ(rates.FindRate("840", D(2017, 1, 10))->quantity, "1");
 }
 
+TEST(CurrencyRatesTest, NoRateOutsideTheCoveredDays) {
+    // Rates for January and for March: February lies in a gap and finds nothing, never January's rate.
+    CurrencyRates rates = FromText(
+        "<C Code=\"826\" Alpha=\"GBP\" Name=\"Фунт\" Covered=\"01.01.2017-31.01.2017;01.03.2017-31.03.2017\">"
+        "<R Date=\"31.12.2016\" Rate=\"75.0\" Quantity=\"1\"/><R Date=\"10.01.2017\" Rate=\"72.5\" Quantity=\"1\"/>"
+        "<R Date=\"28.02.2017\" Rate=\"71.0\" Quantity=\"1\"/><R Date=\"02.03.2017\" Rate=\"70.5\" Quantity=\"1\"/>"
+        "</C><C Code=\"1\" Name=\"a\" Covered=\"junk\"><R Date=\"10.01.2017\" Rate=\"1\"/></C>");
+    struct Case {
+        Date date;
+        const char* found;
+    } cases[] = {
+        {D(2016, 12, 31), "none"},
+        {D(2017, 1, 1), "31.12.2016=75.0"},
+        {D(2017, 1, 31), "10.01.2017=72.5"},
+        {D(2017, 2, 1), "none"},
+        {D(2017, 2, 28), "none"},
+        {D(2017, 3, 1), "28.02.2017=71.0"},
+        {D(2017, 3, 31), "02.03.2017=70.5"},
+        {D(2017, 4, 1), "none"},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(At(rates, "826", c.date), c.found) << c.date.ToText();
+    EXPECT_EQ(At(rates, "1", D(2017, 1, 10)), "none");  // coverage that cannot be read covers nothing
+    EXPECT_EQ(rates.FindCurrencyByCodeOrAlpha("gbp"), rates.FindCurrency("826"));
+    EXPECT_EQ(rates.FindCurrencyByCodeOrAlpha("826"), rates.FindCurrency("826"));
+    EXPECT_EQ(rates.FindCurrencyByCodeOrAlpha("USD"), nullptr);
+    EXPECT_EQ(RateValue({"", "72,5", "1"}), Money::Parse("72.5"));
+    EXPECT_FALSE(RateQuantity({"", "1", "0"}));
+    EXPECT_FALSE(RateQuantity({"", "1", "1x"}));
+}
+
+TEST(CurrencyRatesTest, SavedDictionaryReadsBackTheSame) {
+    CurrencyRates rates = FromText(
+        "<C Code=\"840\" Alpha=\"USD\" Name=\"Доллар США\" Covered=\"10.01.2017-12.01.2017\">"
+        "<R Date=\"10.01.2017\" Rate=\"59.8961\" Quantity=\"1\"/></C><C Code=\"392\" Name=\"Иена\"/>");
+    CurrencyRates again = CurrencyRates::FromDoc(XmlDoc::ParseText(rates.Serialize(), "again.xml"));
+    ASSERT_EQ(again.Currencies().size(), 2u);
+    const Currency& usd = again.Currencies()[0];
+    EXPECT_EQ(usd.alpha, "USD");
+    EXPECT_EQ(usd.name, "Доллар США");
+    EXPECT_EQ(CoverageText(usd.covered.value()), "10.01.2017-12.01.2017");
+    EXPECT_EQ(At(again, "840", D(2017, 1, 12)), "10.01.2017=59.8961");
+    EXPECT_FALSE(again.Currencies()[1].covered);
+}
+
 TEST(CurrencyRatesTest, UnknownCurrencies) {
     CurrencyRates rates = FromText(
         "<C Code=\"978\" Name=\"Евро\"><R Date=\"01.01.2017\" Rate=\"63.8111\" Quantity=\"1\"/></C>"

@@ -46,18 +46,45 @@ TEST(ShippedDataTest, CurrencyRates) {
     EXPECT_EQ(Rates().FindRate("156", Date::Ymd(2016, 10, 4))->quantity, "10");
 }
 
-TEST(ShippedDataTest, UsdAndEurHaveARateForEveryDayOf2016To2018) {
-    for (const char* code : {"840", "978"}) {
+TEST(ShippedDataTest, CompleteCurrenciesHaveARateForEveryDayOf2015To2018) {
+    for (const char* code : {"840", "978", "051", "975", "949"}) {
         const Currency* c = Rates().FindCurrency(code);
         ASSERT_NE(c, nullptr);
-        EXPECT_EQ(c->rates.size(), 741u) << code;
-        EXPECT_EQ(c->rates.front().date, "01.01.2016");
-        for (Date d = Date::Ymd(2016, 1, 1); d <= Date::Ymd(2018, 12, 31); d = Date(d.days() + 1)) {
+        EXPECT_EQ(c->rates.size(), 989u) << code;
+        EXPECT_EQ(c->rates.front().date, "01.01.2015");
+        EXPECT_EQ(Rates().FindRate(code, Date::Ymd(2014, 12, 31)), nullptr) << code;
+        EXPECT_EQ(Rates().FindRate(code, Date::Ymd(2019, 1, 1)), nullptr) << code;
+        for (Date d = Date::Ymd(2015, 1, 1); d <= Date::Ymd(2018, 12, 31); d = Date(d.days() + 1)) {
             const CurrencyRate* r = Rates().FindRate(code, d);
             ASSERT_NE(r, nullptr) << code << " " << d.ToText();
             // No rate is older than the longest holiday break.
             EXPECT_LT(d.days() - Date::Parse(r->date)->days(), 12) << code << " " << d.ToText();
         }
+    }
+    EXPECT_EQ(Rates().FindRate("051", Date::Ymd(2017, 1, 10))->quantity, "100");
+}
+
+TEST(ShippedDataTest, PartialCurrenciesHaveRatesInTheirMonthsOnly) {
+    struct Case {
+        const char* code;
+        Date date;
+        const char* entryDate;  // "" when no rate is known
+    } cases[] = {
+        {"826", Date::Ymd(2016, 9, 1), "01.09.2016"},
+        {"826", Date::Ymd(2016, 10, 15), ""},
+        {"826", Date::Ymd(2016, 11, 30), "30.11.2016"},
+        {"826", Date::Ymd(2017, 3, 15), ""},
+        {"756", Date::Ymd(2017, 3, 1), "01.03.2017"},
+        {"756", Date::Ymd(2016, 7, 31), ""},
+        {"756", Date::Ymd(2017, 10, 1), "30.09.2017"},
+        {"756", Date::Ymd(2017, 9, 30), ""},
+        {"980", Date::Ymd(2017, 12, 31), "30.12.2017"},
+        {"980", Date::Ymd(2018, 1, 2), ""},
+        {"392", Date::Ymd(2017, 6, 1), ""},
+    };
+    for (const Case& c : cases) {
+        const CurrencyRate* r = Rates().FindRate(c.code, c.date);
+        EXPECT_EQ(r ? r->date : std::string(), c.entryDate) << c.code << " " << c.date.ToText();
     }
 }
 

@@ -8,6 +8,7 @@
 
 #include "GuiTest.h"
 #include "checks/ui/TfmCheckError.h"
+#include "dictionaries/CurrencyRates.h"
 #include "model/mTDeclaration.h"
 #include "screens/TfrCurrency.h"
 #include "screens/controls/TDtpPanel.h"
@@ -145,6 +146,11 @@ TEST_F(ForeignIncomesTest, AutomaticRateComesFromTheRateInForceOnTheDate) {
     EXPECT_FALSE(AutoBox()->isEnabled());
     EXPECT_FALSE(AutoBox()->isChecked());
     EXPECT_FALSE(Edit("meCurrencyExchange")->isReadOnly());
+    // The user is told why the tick went away, and the disabled box says it too.
+    const QString noRate = QString::fromUtf8(kNoRateMessage);
+    ASSERT_FALSE(ui.Texts(ScriptedUi::Kind::Inform).isEmpty());
+    EXPECT_EQ(ui.Texts(ScriptedUi::Kind::Inform).back(), noRate);
+    EXPECT_EQ(AutoBox()->toolTip(), noRate);
 
     // Four decimals of the Central Bank rate are kept.
     Edit("meCurrencyCode")->setText(QStringLiteral("392"));

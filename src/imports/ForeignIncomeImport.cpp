@@ -1,0 +1,156 @@
+#include "imports/ForeignIncomeImport.h"
+
+#include "dictionaries/Countries.h"
+#include "dictionaries/CsvText.h"
+#include "dictionaries/CurrencyRates.h"
+#include "dictionaries/IncomeCodeDict.h"
+#include "model/mTDeclaration.h"
+
+#include <algorithm>
+
+namespace zizaza {
+namespace foreignimport {
+
+std::optional<Money> ParseAmount(std::string_view text, int decimals) {
+    std::string value(TrimField(text));
+    std::replace(value.begin(), value.end(), ',', '.');
+    const size_t point = value.find('.');
+    if (point != std::string::npos) {
+        size_t end = value.size();
+        while (end > point + 1 && value[end - 1] == '0')
+            --end;
+        if (end - point - 1 > static_cast<size_t>(decimals))
+            return std::nullopt;
+    }
+    return Money::Parse(value);
+}
+
+}  // namespace foreignimport
+
+namespace {
+
+using foreignimport::Payments;
+
+std::string Refused(const std::string& what, const std::string& value) {
+    return what + " «" + value + "»";
+}
+
+// The rate and units of a date: explicit per unit, or the dictionary's entry in force.
+struct RateOfDate {
+    Money rate;
+    int32_t units = 0;
+    bool fromDictionary = false;
+};
+
+std::optional<RateOfDate> RateOn(const CurrencyRates& rates, const std::string& code, Date date,
+                                 const std::optional<Money>& explicitRate) {
+    if (explicitRate)
+        return RateOfDate{*explicitRate, 1, false};
+    const CurrencyRate* entry = rates.FindRate(code, date);
+    if (!entry || !RateValue(*entry) || !RateQuantity(*entry))
+        return std::nullopt;
+    return RateOfDate{*RateValue(*entry), *RateQuantity(*entry), true};
+}
+
+// The record of a payment, or the reason it cannot be one.
+std::string MakeRecord(const ForeignPayment& p, const CurrencyRates& rates, mTCurrencyIncome& r) {
+    const IncomeEntry* income = IncomeCodeDict::Embedded().FindIncome(std::to_string(p.incomeCode));
+    if (!income)
+        return "неизвестный код дохода " + std::to_string(p.incomeCode);
+    const std::string country = CountryCodeOf(p.country);
+    if (country.empty())
+        return Refused("неизвестная страна", p.country);
+    const Currency* currency = rates.FindCurrencyByCodeOrAlpha(p.currency);
+    if (!currency)
+        return Refused("неизвестная валюта", p.currency);
+    const std::optional<RateOfDate> incomeRate = RateOn(rates, currency->code, p.incomeDate, p.incomeRate);
+    if (!incomeRate)
+        return "нет курса ЦБ РФ на " + p.incomeDate.ToText() + " (" + currency->code + ")";
+    std::optional<RateOfDate> taxRate = RateOn(rates, currency->code, p.taxDate, p.taxRate);
+    if (!taxRate && !p.tax.IsZero())
+        return "нет курса ЦБ РФ на дату уплаты налога " + p.taxDate.ToText() + " (" + currency->code + ")";
+    r = mTCurrencyIncome();
+    r.IncomeCode = p.incomeCode;
+    r.RateCode = PickedIncomeRate("", *income);
+    r.IncomeName = income->name;
+    r.SourceName = p.source;
+    r.CountryCode = country;
+    r.IncomeDate = p.incomeDate;
+    r.TaxPaymentDate = p.taxDate;
+    r.CurrencyCode = currency->code;
+    r.CurrencyName = currency->name;
+    r.IncomeRate = incomeRate->rate;
+    r.IncomeUnits = incomeRate->units;
+    if (taxRate) {
+        r.TaxRate = taxRate->rate;
+        r.TaxUnits = taxRate->units;
+    }
+    r.AutomaticRate = incomeRate->fromDictionary && (!taxRate || taxRate->fromDictionary);
+    r.SetIncomeInCurrency(p.income);
+    r.SetTaxInCurrency(p.tax);
+    return {};
+}
+
+std::string Describe(const ForeignPayment& p, const mTCurrencyIncome& r) {
+    std::string text = "строка " + std::to_string(p.line) + ": " + r.IncomeDate.ToText() + " " + r.SourceName +
+                       ", доход " + r.IncomeInCurrency.ToText(',') + " " + p.currency + " = " +
+                       r.IncomeInRoubles.ToText(',') + " руб.";
+    if (!r.TaxInCurrency.IsZero())
+        text += ", налог " + r.TaxInCurrency.ToText(',') + " " + p.currency + " = " + r.TaxInRoubles.ToText(',') +
+                " руб. (" + r.TaxPaymentDate.ToText() + ")";
+    return text;
+}
+
+}  // namespace
+
+ForeignImport ReadForeignReport(std::string_view bytes, const CurrencyRates& rates) {
+    const std::string text = DecodeTextFile(bytes);
+    ForeignImport result;
+    const bool broker = foreignimport::IsBrokerStatement(text);
+    result.format = broker ? "отчет брокера" : "шаблон программы";
+    Payments read = broker ? foreignimport::ReadBrokerStatement(text) : foreignimport::ReadTemplate(text);
+    result.merged = std::move(read.merged);
+    result.refused = std::move(read.refused);
+    result.skipped = read.skipped;
+    for (const ForeignPayment& p : read.payments) {
+        mTCurrencyIncome record;
+        if (std::string reason = MakeRecord(p, rates, record); !reason.empty()) {
+            result.refused.push_back({p.line, reason});
+            continue;
+        }
+        result.imported.push_back(Describe(p, record));
+        result.records.push_back(std::move(record));
+    }
+    std::stable_sort(result.refused.begin(), result.refused.end(),
+                     [](const RefusedLine& a, const RefusedLine& b) { return a.line < b.line; });
+    return result;
+}
+
+std::string DescribeForeignImport(const ForeignImport& result) {
+    std::string text =
+        "Формат: " + result.format + "\nЗагружено выплат: " + std::to_string(result.records.size()) + "\n";
+    for (const std::string& line : result.imported)
+        text += "  " + line + "\n";
+    if (!result.merged.empty()) {
+        text += "Объединено строк: " + std::to_string(result.merged.size()) + "\n";
+        for (const std::string& line : result.merged)
+            text += "  " + line + "\n";
+    }
+    if (!result.refused.empty()) {
+        text += "Не загружено строк: " + std::to_string(result.refused.size()) + "\n";
+        for (const RefusedLine& r : result.refused)
+            text += "  строка " + std::to_string(r.line) + ": " + r.reason + "\n";
+    }
+    if (result.skipped)
+        text += "Пропущено строк итогов и других разделов: " + std::to_string(result.skipped) + "\n";
+    return text;
+}
+
+void ApplyForeignImport(mTDeclaration& declaration, const ForeignImport& result) {
+    if (!declaration.HasIncome(kIncomeForeign))
+        declaration.SetIncomeFlags(declaration.IncomeFlags() | kIncomeForeign);
+    for (const mTCurrencyIncome& r : result.records)
+        declaration.CurrencyIncome(declaration.AddCurrencyIncome()) = r;
+}
+
+}  // namespace zizaza

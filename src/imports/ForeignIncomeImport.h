@@ -1,0 +1,77 @@
+#pragma once
+
+#include "model/mTCurrencyIncome.h"
+#include "storage/Date.h"
+#include "storage/Money.h"
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace zizaza {
+
+class CurrencyRates;
+class mTDeclaration;
+
+// One payment read from a report, before it meets the dictionaries.
+struct ForeignPayment {
+    size_t line = 0;  // the line of the report it comes from (its first one when merged)
+    Date incomeDate;
+    std::string country;  // OKSM code, or the letter code as given
+    std::string source;   // name of the source of payment
+    int32_t incomeCode = 1010;
+    std::string currency;  // numeric or letter code, as given
+    Money income;          // in the currency
+    Money tax;             // withheld abroad, in the currency
+    Date taxDate;
+    std::optional<Money> incomeRate;  // explicit rates per unit; the dictionary's when absent
+    std::optional<Money> taxRate;
+};
+
+struct RefusedLine {
+    size_t line = 0;
+    std::string reason;
+};
+
+// The result of reading a report: the records it gives and what happened to every line. Nothing
+// is in the declaration until ApplyForeignImport.
+struct ForeignImport {
+    std::string format;  // "шаблон программы" or "отчет брокера"
+    std::vector<mTCurrencyIncome> records;
+    std::vector<std::string> imported;  // one line per record
+    std::vector<std::string> merged;    // lines netted into another payment
+    std::vector<RefusedLine> refused;   // lines left out, with the reason
+    size_t skipped = 0;                 // total rows and rows of other sections
+};
+
+// Reads our template or the broker's activity statement (the kind is told by the content;
+// UTF-8 or windows-1251): each payment becomes one foreign income record with the Central Bank's
+// rates of its dates from `rates` (unless the template gives them), its amounts in roubles
+// computed by the record as the foreign incomes screen does, no deduction.
+ForeignImport ReadForeignReport(std::string_view bytes, const CurrencyRates& rates);
+
+// The report for the user: the records imported, the lines merged and every refused line with
+// its reason.
+std::string DescribeForeignImport(const ForeignImport& result);
+
+// Appends the records to the declaration's foreign incomes (switching them on when needed).
+void ApplyForeignImport(mTDeclaration& declaration, const ForeignImport& result);
+
+// The readers of the two formats (the payments before rates are applied), for ReadForeignReport.
+namespace foreignimport {
+struct Payments {
+    std::vector<ForeignPayment> payments;
+    std::vector<std::string> merged;
+    std::vector<RefusedLine> refused;
+    size_t skipped = 0;
+};
+bool IsBrokerStatement(std::string_view text);
+Payments ReadTemplate(std::string_view text);
+Payments ReadBrokerStatement(std::string_view text);
+// An amount with a decimal point or comma and at most `decimals` fraction digits (trailing zeros
+// aside); nullopt for anything else.
+std::optional<Money> ParseAmount(std::string_view text, int decimals);
+}  // namespace foreignimport
+
+}  // namespace zizaza

@@ -1,0 +1,60 @@
+// zizaza-cli import-foreign: the sample template into a declaration, in place or into another
+// file, and a report with a refused line that leaves the declaration as it was.
+#include "model/mTDeclaration.h"
+#include "support/TempFiles.h"
+
+#include <sys/wait.h>
+
+#include <cstdlib>
+#include <string>
+
+#include <gtest/gtest.h>
+
+namespace zizaza {
+namespace {
+
+using testsupport::ReadBytes;
+using testsupport::TempDir;
+using testsupport::WriteBytes;
+
+int RunImport(const TempDir& dir, const std::string& args, std::string& out) {
+    const std::string command =
+        std::string(ZIZAZA_BIN_DIR) + "/zizaza-cli import-foreign " + args + " >" + dir.file("out.txt") + " 2>&1";
+    const int status = std::system(command.c_str());
+    out = ReadBytes(dir.file("out.txt"));
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+size_t ForeignCount(const std::string& file) {
+    mTDeclaration doc;
+    doc.Load(file);
+    return doc.CurrencyIncomeCount();
+}
+
+TEST(ImportForeignCommandTest, AllOrNothing) {
+    TempDir dir;
+    const std::string declaration = dir.file("decl.tv7");
+    mTDeclaration fresh;
+    fresh.InspectionCode = "7701";
+    fresh.Save(declaration);
+    const std::string before = ReadBytes(declaration);
+    const std::string sample = std::string(ZIZAZA_SOURCE_DIR) + "/help/foreign_incomes_sample.csv";
+
+    WriteBytes(dir.file("bad.csv"), ReadBytes(sample) + "16.03.2017;US;Apple Inc.;;USD;5,7.0;;;;\n");
+    std::string out;
+    EXPECT_EQ(RunImport(dir, dir.file("bad.csv") + " " + declaration, out), 1) << out;
+    EXPECT_NE(out.find("строка 6: неверное число «5,7.0» (доход)"), std::string::npos) << out;
+    EXPECT_NE(out.find("Декларация не изменена"), std::string::npos) << out;
+    EXPECT_EQ(ReadBytes(declaration), before);
+
+    ASSERT_EQ(RunImport(dir, sample + " " + declaration + " --out " + dir.file("other.tv7"), out), 0) << out;
+    EXPECT_NE(out.find("Загружено выплат: 4"), std::string::npos) << out;
+    EXPECT_EQ(ReadBytes(declaration), before);
+    EXPECT_EQ(ForeignCount(dir.file("other.tv7")), 4u);
+
+    ASSERT_EQ(RunImport(dir, dir.file("bad.csv") + " " + declaration + " --skip-refused", out), 0) << out;
+    EXPECT_EQ(ForeignCount(declaration), 4u);
+}
+
+}  // namespace
+}  // namespace zizaza
