@@ -21,7 +21,7 @@ int run(const Args& input, std::ostream& out, std::ostream& err) {
     }
     const RatesFiles files = CommandRatesFiles(dict);
     try {
-        out << ImportCbrRates(args[0], files, ProgramFolder() + kCbrCurrencyIdsFileName);
+        out << ImportCbrRates(args[0], files, ProgramFolder() + "/" + kCbrCurrencyIdsFileName);
     } catch (const std::exception& e) {
         err << ErrorMessage(e) << "\n";
         return kExitFailure;

@@ -10,7 +10,4 @@ namespace zizaza::cli {
 // otherwise the program's own one beside the executable, or the user's copy (see ChooseRatesFiles).
 RatesFiles CommandRatesFiles(const std::string& dictOption);
 
-// The folder of the running executable, with a trailing slash.
-std::string ProgramFolder();
-
 }  // namespace zizaza::cli
