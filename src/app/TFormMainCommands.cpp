@@ -254,32 +254,32 @@ void TFormMain::Navigate(uint32_t code) {
     const NavigationTarget target = ResolveNavigation(code);
     ScreenId id;
     switch (target.screen) {
-        case 1:
+        case kScreenInitialData:
             id = ScreenId::InitialData;
             break;
-        case 2:
-        case 3:
+        case kScreenPerson:
+        case kScreenPersonAlias:
             id = ScreenId::PersonInfo;
             break;
-        case 4:
-        case 5:
-        case 6:
+        case kScreenRussianIncome13:
+        case kScreenRussianIncomeDividends:
+        case kScreenRussianIncome35:
         case kScreenRussianIncomeNonResident13:
         case kScreenRussianIncome9:
             id = ScreenId::RussianIncome;
             break;
-        case 7:
+        case kScreenCurrencyIncome:
             id = ScreenId::ForeignIncome;
             break;
-        case 8:
+        case kScreenBusinessIncome:
             id = ScreenId::BusinessIncome;
             break;
-        case 9:
-        case 10:
-        case 11:
+        case kScreenStandardDeductions:
+        case kScreenSocialDeductions:
+        case kScreenPropertyDeductions:
             id = ScreenId::Deduction;
             break;
-        case 12:
+        case kScreenInvestPartnership:
             id = ScreenId::InvestTov;
             break;
         default:

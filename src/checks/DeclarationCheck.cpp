@@ -16,14 +16,14 @@ bool DeclarationCheckRun::Refunded(SourceList list, size_t index) const {
     return std::find(refunded.begin(), refunded.end(), RefundedSource{list, index}) != refunded.end();
 }
 
-void DeclarationCheckRun::BeginSection(uint16_t screen, const char* title) {
+void DeclarationCheckRun::BeginSection(uint16_t screen, std::string_view title) {
     m_screen = screen;
     m_title = title;
     m_shownInSection = false;
 }
 
-void DeclarationCheckRun::Show(const std::string& message, uint16_t item) {
-    m_lastAnswer = m_answerer.ShowProblem(m_title, message);
+void DeclarationCheckRun::Show(std::string_view message, uint16_t item) {
+    m_lastAnswer = m_answerer.ShowProblem(std::string(m_title), std::string(message));
     m_item = m_lastAnswer == CheckAnswer::Fix ? item : kNavigationNotFixed;
     m_shownInSection = true;
     m_shownAny = true;

@@ -1,11 +1,13 @@
-// The sections about incomes and deductions: 13% sources, incomes in foreign currency,
-// entrepreneurial activity, social and standard deductions.
+// The checks of incomes and deductions: 13% sources, incomes in foreign currency, entrepreneurial
+// activity, social and standard deductions; in the whole-declaration check and on the screens.
 #include "checks/DeclarationCheckRun.h"
+#include "checks/ScreenChecks.h"
 #include "model/IncomeCodes.h"
 #include "model/mTDeclaration.h"
 
 #include <algorithm>
 #include <array>
+#include <optional>
 
 namespace zizaza {
 namespace {
@@ -16,6 +18,21 @@ constexpr const char* kBusinessTitle = "Доходы от предпринима
 constexpr const char* kSocialTitle = "Социальные вычеты";
 constexpr const char* kStandardTitle = "Стандартные вычеты";
 
+constexpr std::string_view kIncomeBelowWithheld =
+    "По данному источнику выплаты общая сумма дохода меньше удержанной суммы";
+constexpr std::string_view kNoCurrencyCode = "По данному источнику выплаты не указан код валюты";
+constexpr std::string_view kNoCurrencyRate = "По данному источнику выплаты не указан курс валюты";
+constexpr std::string_view kNoIncomeCode = "По данному источнику выплаты не указан код дохода";
+constexpr std::string_view kNoCfcNumber = "По данному источнику необходимо указать номер КИК";
+constexpr std::string_view kBadCfcNumber =
+    "По данному источнику номер КИК указан некорректно (состоит из двух букв и пяти цифр)";
+constexpr std::string_view kNoCfcProfitRule = "По данному источнику не указан порядок определения прибыли КИК";
+constexpr std::string_view kNoDeductionAmount = "По данному источнику выплаты не указана сумма вычета";
+constexpr std::string_view kMixedExpenseKinds =
+    "Нельзя одновременно пользоваться и подтвержденными расходами и нормативом 20%.";
+constexpr std::string_view kNothingClaimed = "Не введены данные по социальным налоговым вычетам";
+constexpr std::string_view kAgentAboveExpenses = "Предоставленный налоговым агентом вычет превышает заявленные затраты";
+
 constexpr int32_t kIncomeCodeCfcProfit = 1000;
 
 uint16_t RecordNumber(size_t index) {
@@ -24,7 +41,7 @@ uint16_t RecordNumber(size_t index) {
 
 // Shows the problem of the first record (every record with listAll) for which fails is true.
 template <class List, class Fails>
-void ShowFirstFailing(DeclarationCheckRun& run, const List& list, const std::string& message, Fails fails) {
+void ShowFirstFailing(DeclarationCheckRun& run, const List& list, std::string_view message, Fails fails) {
     size_t index = 0;
     for (const auto& record : list) {
         if (fails(record)) {
@@ -37,16 +54,32 @@ void ShowFirstFailing(DeclarationCheckRun& run, const List& list, const std::str
 }
 
 // The first applicable of the three problems of a controlled foreign company's profit, or none.
-const char* CfcProblem(const mTCurrencyIncome& income) {
+std::optional<std::string_view> CfcProblem(const mTCurrencyIncome& income) {
     if (income.IncomeCode != kIncomeCodeCfcProfit)
-        return nullptr;
+        return std::nullopt;
     if (income.CfcNumber.empty())
-        return "По данному источнику необходимо указать номер КИК";
+        return kNoCfcNumber;
     if (CharCount(income.CfcNumber) != 8)
-        return "По данному источнику номер КИК указан некорректно (состоит из двух букв и пяти цифр)";
+        return kBadCfcNumber;
     if (income.CfcProfitRule == 0)
-        return "По данному источнику не указан порядок определения прибыли КИК";
-    return nullptr;
+        return kNoCfcProfitRule;
+    return std::nullopt;
+}
+
+// The number of a controlled foreign company as its field takes it: two capital Russian letters,
+// a space and five digits.
+bool IsCfcNumber(std::string_view number) {
+    auto capitalLetter = [](std::string_view s) {  // А to Я in UTF-8: D0 90 to D0 AF
+        return static_cast<unsigned char>(s[0]) == 0xD0 && static_cast<unsigned char>(s[1]) >= 0x90 &&
+               static_cast<unsigned char>(s[1]) <= 0xAF;
+    };
+    if (number.size() != 10 || !capitalLetter(number) || !capitalLetter(number.substr(2)) || number[4] != ' ')
+        return false;
+    return std::all_of(number.begin() + 5, number.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
+bool CurrencyRateMissing(const mTCurrencyIncome& income) {
+    return income.IncomeUnits == 0 || income.IncomeRate.IsZero();
 }
 
 bool LacksDeductionAmount(const mTCurrencyIncome& income) {
@@ -59,12 +92,43 @@ bool KindIs(const mTBusinessNew& record, std::string_view kind) {
     return record.ActivityKind == kind;
 }
 
+bool MayUseNorm(const mTBusinessNew& record) {
+    return KindIs(record, "1") || KindIs(record, "5");
+}
+
+bool LabourContractsAboveLabour(const mTBusinessNew& record) {
+    return record.Labour < record.LabourContracts;
+}
+
+std::string LabourContractsMessage(const mTBusinessNew& record) {
+    return "Расходы по оплате трудовых договоров(" + record.LabourContracts.ToText(',') +
+           ") превышают сумму расходов на оплату труда (" + record.Labour.ToText(',') + ")";
+}
+
+Money ExpensesSum(const mTBusinessNew& record) {
+    return record.MaterialExpenses + record.Depreciation + record.Labour + record.OtherExpenses;
+}
+
+// Nothing at all entered for a claim of social deductions.
+bool NothingClaimed(const mTSocialDeduct& social) {
+    return social.Charity.IsZero() && social.OwnEducation.IsZero() && social.Medical.IsZero() &&
+           social.ExpensiveMedical.IsZero() && social.VoluntaryInsurance.IsZero() &&
+           social.AdditionalPensionContributions.IsZero() && social.QualificationAssessment.IsZero() &&
+           social.AgentSocialDeductions.IsZero() && social.ChildEducationCount() == 0 && social.ContractCount() == 0;
+}
+
+// The tax agent can only have given a deduction for expenses the taxpayer declares: education,
+// treatment and insurance, not charity or the assessment.
+bool AgentAboveExpenses(const mTSocialDeduct& social) {
+    const Money declared = social.ChildEducationTotal() + social.OwnEducation + social.Medical +
+                           social.ExpensiveMedical + social.VoluntaryInsurance;
+    return social.AgentSocialDeductions > declared;
+}
+
 // The itemized expenses of one activity must add up.
 void CheckItemizedExpenses(DeclarationCheckRun& run, const mTBusinessNew& record, uint16_t number) {
-    if (record.Labour < record.LabourContracts)
-        run.Show("Расходы по оплате трудовых договоров(" + record.LabourContracts.ToText(',') +
-                     ") превышают сумму расходов на оплату труда (" + record.Labour.ToText(',') + ")",
-                 number);
+    if (LabourContractsAboveLabour(record))
+        run.Show(LabourContractsMessage(record), number);
     if (!run.SectionQuiet())
         return;
     Money parts;
@@ -76,7 +140,7 @@ void CheckItemizedExpenses(DeclarationCheckRun& run, const mTBusinessNew& record
                  number);
     if (!run.SectionQuiet())
         return;
-    Money sum = record.MaterialExpenses + record.Depreciation + record.Labour + record.OtherExpenses;
+    const Money sum = ExpensesSum(record);
     if (sum > record.ExpensesTotal)
         run.Show("Общие расходы (" + record.ExpensesTotal.ToText(',') +
                      ") меньше суммы расходов материальных, на оплату труда, прочих и амортизационных отчислений (" +
@@ -92,7 +156,7 @@ void CheckIncomes13(DeclarationCheckRun& run) {
         return;
     run.BeginSection(kScreenRussianIncome13, kIncomes13Title);
     const auto& sources = doc.ResidentIncomes13();
-    ShowFirstFailing(run, sources, "По данному источнику выплаты общая сумма дохода меньше удержанной суммы",
+    ShowFirstFailing(run, sources, kIncomeBelowWithheld,
                      [](const mTThirteenPercent& s) { return s.TotalIncome < s.TaxWithheld; });
     if (run.SectionQuiet())
         ShowFirstFailing(run, sources, "По данному источнику не указаны доходы",
@@ -105,19 +169,16 @@ void CheckCurrencyIncomes(DeclarationCheckRun& run) {
         return;
     run.BeginSection(kScreenCurrencyIncome, kCurrencyTitle);
     const auto& incomes = doc.CurrencyIncomes();
-    ShowFirstFailing(run, incomes, "По данному источнику выплаты не указан код валюты",
-                     [](const mTCurrencyIncome& c) { return c.CurrencyCode.empty(); });
+    ShowFirstFailing(run, incomes, kNoCurrencyCode, [](const mTCurrencyIncome& c) { return c.CurrencyCode.empty(); });
     if (run.SectionQuiet())
-        ShowFirstFailing(run, incomes, "По данному источнику выплаты не указан курс валюты",
-                         [](const mTCurrencyIncome& c) { return c.IncomeUnits == 0 || c.IncomeRate.IsZero(); });
+        ShowFirstFailing(run, incomes, kNoCurrencyRate, CurrencyRateMissing);
     if (run.SectionQuiet())
-        ShowFirstFailing(run, incomes, "По данному источнику выплаты не указан код дохода",
-                         [](const mTCurrencyIncome& c) { return c.IncomeCode == 0; });
+        ShowFirstFailing(run, incomes, kNoIncomeCode, [](const mTCurrencyIncome& c) { return c.IncomeCode == 0; });
     if (run.SectionQuiet()) {
         size_t index = 0;
         for (const mTCurrencyIncome& income : incomes) {
-            if (const char* problem = CfcProblem(income)) {
-                run.Show(problem, RecordNumber(index));
+            if (const std::optional<std::string_view> problem = CfcProblem(income)) {
+                run.Show(*problem, RecordNumber(index));
                 if (run.StopAtFirstRecord())
                     break;
             }
@@ -125,7 +186,7 @@ void CheckCurrencyIncomes(DeclarationCheckRun& run) {
         }
     }
     if (run.SectionQuiet())
-        ShowFirstFailing(run, incomes, "По данному источнику выплаты не указана сумма вычета", LacksDeductionAmount);
+        ShowFirstFailing(run, incomes, kNoDeductionAmount, LacksDeductionAmount);
 }
 
 void CheckBusinessIncomes(DeclarationCheckRun& run) {
@@ -139,12 +200,12 @@ void CheckBusinessIncomes(DeclarationCheckRun& run) {
     size_t index = 0;
     for (const mTBusinessNew& record : doc.BusinessIncomes()) {
         const uint16_t number = RecordNumber(index++);
-        if (KindIs(record, "1") || KindIs(record, "5")) {
+        if (MayUseNorm(record)) {
             if (!haveReference) {
                 haveReference = true;
                 referenceItemized = record.Itemized;
             } else if (record.Itemized != referenceItemized) {
-                run.Show("Нельзя одновременно пользоваться и подтвержденными расходами и нормативом 20%.", number);
+                run.Show(kMixedExpenseKinds, number);
             }
         }
         if (run.SectionQuiet() && KindIs(record, "1") && CharCount(TrimBlanks(record.OkvedCode)) < 4)
@@ -164,18 +225,10 @@ void CheckSocialDeductions(DeclarationCheckRun& run) {
     const mTSocialDeduct& social = doc.SocialDeductions;
     if (!social.Granted)
         return;
-    const bool nothingEntered = social.Charity.IsZero() && social.OwnEducation.IsZero() && social.Medical.IsZero() &&
-                                social.ExpensiveMedical.IsZero() && social.VoluntaryInsurance.IsZero() &&
-                                social.AdditionalPensionContributions.IsZero() &&
-                                social.QualificationAssessment.IsZero() && social.AgentSocialDeductions.IsZero() &&
-                                social.ChildEducationCount() == 0 && social.ContractCount() == 0;
-    if (nothingEntered)
-        run.Show("Не введены данные по социальным налоговым вычетам", 1);
-    // The tax agent can only have given a deduction for expenses the taxpayer declares.
-    const Money declared = social.ChildEducationTotal() + social.OwnEducation + social.Medical +
-                           social.ExpensiveMedical + social.VoluntaryInsurance;
-    if (run.SectionQuiet() && social.AgentSocialDeductions > declared)
-        run.Show("Предоставленный налоговым агентом вычет превышает заявленные затраты", 4);
+    if (NothingClaimed(social))
+        run.Show(kNothingClaimed, kItemCharity);
+    if (run.SectionQuiet() && AgentAboveExpenses(social))
+        run.Show(kAgentAboveExpenses, kItemAgent);
 }
 
 void CheckStandardDeductions(DeclarationCheckRun& run) {
@@ -195,10 +248,84 @@ void CheckStandardDeductions(DeclarationCheckRun& run) {
         for (const mTThirteenPercent& source : doc.ResidentIncomes13())
             sources += source.MonthFilled(month) ? 1 : 0;
         if (sources >= 2) {
-            run.Show("Вы не могли получать стандартные вычеты работая в нескольких местах ОДНОВРЕМЕННО.", 2);
+            run.Show("Вы не могли получать стандартные вычеты работая в нескольких местах ОДНОВРЕМЕННО.",
+                     kItemConcurrentEmployers);
             return;
         }
     }
+}
+
+uint16_t CheckIncomes13Screen(const mTDeclaration& declaration, IAreaCheckDialog& dialog) {
+    AreaCheckRun run(dialog, kIncomes13Title);
+    run.StopAtFirstProblem();
+    for (size_t i = 0; i < declaration.ResidentIncome13Count() && !run.Finished(); ++i) {
+        const mTThirteenPercent& source = declaration.ResidentIncome13(i);
+        run.Problem(source.TotalIncome < source.TaxWithheld, kIncomeBelowWithheld, RecordNumber(i));
+    }
+    return run.Result();
+}
+
+uint16_t CheckCurrencyScreen(const mTDeclaration& declaration, IAreaCheckDialog& dialog) {
+    AreaCheckRun run(dialog, kCurrencyTitle);
+    for (size_t i = 0; i < declaration.CurrencyIncomeCount(); ++i) {
+        const mTCurrencyIncome& income = declaration.CurrencyIncome(i);
+        const uint16_t item = RecordNumber(i);
+        if (run.Problem(IsBlank(income.CurrencyCode), kNoCurrencyCode, item) ||
+            run.Problem(CurrencyRateMissing(income), kNoCurrencyRate, item) ||
+            run.Problem(income.IncomeCode == 0, kNoIncomeCode, item))
+            return run.Result();
+        if (income.IncomeCode == kIncomeCodeCfcProfit) {
+            // An empty number is missing, not malformed: one message for it is enough.
+            const bool noNumber = IsBlank(income.CfcNumber);
+            bool shown = run.Problem(noNumber, kNoCfcNumber, item);
+            shown |= run.Problem(!noNumber && !IsCfcNumber(income.CfcNumber), kBadCfcNumber, item);
+            shown |= run.Problem(income.CfcProfitRule == 0, kNoCfcProfitRule, item);
+            if (shown)
+                return run.Result();
+        }
+        if (run.Problem(LacksDeductionAmount(income), kNoDeductionAmount, item))
+            return run.Result();
+    }
+    return run.Result();
+}
+
+uint16_t CheckBusinessScreen(const mTDeclaration& declaration, IAreaCheckDialog& dialog) {
+    AreaCheckRun run(dialog, kBusinessTitle);
+    run.GoOnAfterFix();
+    std::optional<bool> reference;
+    for (size_t i = 0; i < declaration.BusinessIncomeCount() && !run.Finished(); ++i) {
+        const mTBusinessNew& record = declaration.BusinessIncome(i);
+        const uint16_t item = RecordNumber(i);
+        if (MayUseNorm(record)) {
+            if (!reference)
+                reference = record.Itemized;
+            else
+                run.Problem(record.Itemized != *reference, kMixedExpenseKinds, item);
+        }
+        if (!record.Itemized || run.Fixing())
+            continue;
+        run.Problem(LabourContractsAboveLabour(record), LabourContractsMessage(record), item);
+        if (run.Fixing())
+            continue;
+        const Money sum = ExpensesSum(record);
+        run.Problem(sum != record.ExpensesTotal,
+                    "Общие расходы (" + record.ExpensesTotal.ToText(',') +
+                        ") не совпадают с суммой расходов материальных, на оплату труда, прочих и амортизационных "
+                        "отчислений (" +
+                        sum.ToText(',') + ")",
+                    item);
+    }
+    return run.Result();
+}
+
+uint16_t CheckSocialDeductionsScreen(const mTDeclaration& declaration, IAreaCheckDialog& dialog) {
+    const mTSocialDeduct& social = declaration.SocialDeductions;
+    if (!social.Granted)
+        return 0;
+    AreaCheckRun run(dialog, kSocialTitle);
+    run.Problem(NothingClaimed(social), kNothingClaimed, kItemCharity);
+    run.Problem(AgentAboveExpenses(social), kAgentAboveExpenses, kItemAgent);
+    return run.Result();
 }
 
 }  // namespace zizaza

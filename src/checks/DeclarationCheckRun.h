@@ -25,9 +25,9 @@ public:
     // Whether section 1 refunds tax under the OKTMO of that source.
     bool Refunded(SourceList list, size_t index) const;
 
-    void BeginSection(uint16_t screen, const char* title);
+    void BeginSection(uint16_t screen, std::string_view title);
     // Shows the problem; "Исправить" makes its item the result, any other answer 65535.
-    void Show(const std::string& message, uint16_t item);
+    void Show(std::string_view message, uint16_t item);
 
     // A later section runs only while no dialog has been shown in the whole run.
     bool MayEnterNextSection() const { return m_listAll || m_item == kNavigationNoProblem; }
@@ -45,7 +45,7 @@ private:
     ICheckAnswerer& m_answerer;
     bool m_listAll;
     uint16_t m_screen = 0;
-    const char* m_title = "";
+    std::string_view m_title;
     uint16_t m_item = kNavigationNoProblem;
     bool m_shownInSection = false;
     bool m_shownAny = false;

@@ -15,7 +15,7 @@ namespace {
 struct SourceListArea {
     SourceList list;
     uint16_t screen;
-    const char* title;
+    std::string_view title;
 };
 
 template <class T>
@@ -54,23 +54,17 @@ void CheckSourceIdentifiers(DeclarationCheckRun& run) {
               doc.ResidentIncomes13());
     CheckList(run,
               {SourceList::Incomes30, kScreenRussianIncomeDividends,
-               resident ? "Доходы в виде дивидендов" : "Доходы, облагаемые ставкой 15%"},
+               resident ? kSectionDividends : "Доходы, облагаемые ставкой 15%"},
               doc.Incomes30());
     if (resident) {
-        CheckList(run, {SourceList::Incomes35, kScreenRussianIncome35, "Доходы, облагаемые по ставке 35%"},
-                  doc.Incomes35());
-        CheckList(run, {SourceList::Incomes9, kScreenRussianIncome9, "Доходы, облагаемые по ставке 9%"},
-                  doc.Incomes9());
+        CheckList(run, {SourceList::Incomes35, kScreenRussianIncome35, kSectionIncome35}, doc.Incomes35());
+        CheckList(run, {SourceList::Incomes9, kScreenRussianIncome9, kSectionIncome9}, doc.Incomes9());
     } else {
-        CheckList(run,
-                  {SourceList::NonResidentIncomes13, kScreenRussianIncomeNonResident13,
-                   "Доходы нерезидентов, высококвалифицированных специалистов"},
+        CheckList(run, {SourceList::NonResidentIncomes13, kScreenRussianIncomeNonResident13, kSectionNonResident13},
                   doc.NonResidentIncomes13());
     }
-    CheckList(
-        run,
-        {SourceList::InvestPartnerships, kScreenInvestPartnership, "Доходы от участия в инвестиционном товариществе"},
-        doc.InvestPartnershipIncomes());
+    CheckList(run, {SourceList::InvestPartnerships, kScreenInvestPartnership, kSectionInvestPartnership},
+              doc.InvestPartnershipIncomes());
 }
 
 }  // namespace zizaza

@@ -83,7 +83,6 @@ private:
 };
 
 constexpr std::string_view kNoSourceName = "Не заполненно поле \"Наименование источника выплаты\"";
-constexpr std::string_view kInnWrong = "Номер ИНН введен неверно";
 constexpr std::string_view kEnterInn = "Введите ИНН";
 constexpr std::string_view kInnNotOrganization = "Длина ИНН для юрлиц должна быть равна 10 цифрам";
 
@@ -151,13 +150,13 @@ SourceIdentifierProblem ExportedSourceProblem(std::string_view oktmo, std::strin
         if (result == kInnWrongLength)
             return {kSourceFieldInn, kInnLength10Or12};
         if (result == kInnWrongDigits)
-            return {kSourceFieldInn, kInnWrong};
+            return {kSourceFieldInn, kInnWrongMessage};
         return {};
     }
     if (Length(inn) != 10)
         return {kSourceFieldInn, Trim(inn).empty() ? kEnterInn : kInnNotOrganization};
     if (CheckInn(inn, kInnOrganization) != kInnValid)
-        return {kSourceFieldInn, kInnWrong};
+        return {kSourceFieldInn, kInnWrongMessage};
     if (auto message = KppMessage(kpp))
         return {kSourceFieldKpp, *message};
     return {};
@@ -184,7 +183,7 @@ int CheckPaymentSource(ISourceCheckDialog& dialog, std::string_view sectionTitle
                 return run.Result();
             break;
         case kInnWrongDigits:
-            if (run.Problem(kInnWrong, kSourceFieldInn))
+            if (run.Problem(kInnWrongMessage, kSourceFieldInn))
                 return run.Result();
             break;
         default:
@@ -213,7 +212,7 @@ int CheckOrganizationSource(ISourceCheckDialog& dialog, std::string_view section
                 return run.Result();
             break;
         case kInnWrongDigits:
-            if (run.Problem(kInnWrong, kSourceFieldInn))
+            if (run.Problem(kInnWrongMessage, kSourceFieldInn))
                 return run.Result();
             break;
         default:

@@ -26,6 +26,8 @@ inline constexpr int kKppZeros = 3;
 
 // The INN after trimming blanks: its length for the kind, then its control digits.
 int CheckInn(std::string_view text, int kind);
+// The message of an INN whose control digits are wrong.
+inline constexpr std::string_view kInnWrongMessage = "Номер ИНН введен неверно";
 // The KPP after trimming blanks: present, 9 characters, not "000000000".
 int CheckKpp(std::string_view text);
 
@@ -59,6 +61,7 @@ inline constexpr std::string_view kSectionInvestPartnership = "Доходы от
 inline constexpr std::string_view kSectionIncome9 = "Доходы, облагаемые по ставке 9%";
 inline constexpr std::string_view kSectionDividends = "Доходы в виде дивидендов";
 inline constexpr std::string_view kSectionPensionContracts = "Пенсионные договоры";
+inline constexpr std::string_view kSectionNonResident13 = "Доходы нерезидентов, высококвалифицированных специалистов";
 // The pension-contract dialog has no OKTMO field; this text passes the OKTMO rule.
 inline constexpr std::string_view kPensionContractOktmo = "12345678901";
 

@@ -23,9 +23,9 @@ NavigationTarget ResolveNavigation(uint32_t code) {
     } else if (target.screen == kScreenRussianIncomeNonResident13 || target.screen == kScreenRussianIncome9) {
         target.container = NavigationTarget::Container::RussianIncome;
         target.subScreen = static_cast<uint16_t>(target.screen - kScreenRussianIncomeNonResident13 + 3);
-    } else if (target.screen >= 9 && target.screen <= 11) {
+    } else if (target.screen >= kScreenStandardDeductions && target.screen <= kScreenPropertyDeductions) {
         target.container = NavigationTarget::Container::Deductions;
-        target.subScreen = static_cast<uint16_t>(target.screen - 9);
+        target.subScreen = static_cast<uint16_t>(target.screen - kScreenStandardDeductions);
     }
     return target;
 }

@@ -4,6 +4,9 @@
 
 namespace zizaza {
 
+// The codes the checks, the screens and the shell share: screen numbers, item codes, and the
+// navigation code that joins them.
+//
 // The result of the whole-declaration check: the low 16 bits name a screen, the high 16 bits the
 // item that the screen's FocusItem should bring into view.
 //   item 0      no problem was shown (the screen number then means nothing);
@@ -26,6 +29,39 @@ inline constexpr uint16_t kScreenInvestPartnership = 12;
 // Sub-screens of the Russian-income container that the numbers 4 to 6 do not reach.
 inline constexpr uint16_t kScreenRussianIncomeNonResident13 = 13;  // sub-screen 3
 inline constexpr uint16_t kScreenRussianIncome9 = 14;              // sub-screen 4
+// Numbers the navigation accepts though no check produces them.
+inline constexpr uint16_t kScreenPersonAlias = 3;          // the person screen, as 2
+inline constexpr uint16_t kScreenPropertyDeductions = 11;  // deductions container, sub-screen 2
+
+// The items of a screen that its FocusItem brings into view: the codes of the screen's own check
+// and of the whole-declaration check. List screens take the 1-based number of a record instead.
+enum InitialDataItem : uint16_t {
+    kItemInspection = 1,
+    kItemEstimatedIncome = 2,
+    kItemRepresentativeName = 3,
+    kItemRepresentativeDocument = 4,
+    kItemRepresentativeOrganization = 5,
+    kItemOktmo = 10,
+};
+enum PersonItem : uint16_t {
+    kItemSurname = 1,
+    kItemFirstName = 2,
+    kItemPatronymic = 3,
+    kItemInn = 4,
+    kItemDocumentKind = 5,
+    kItemSeriesNumber = 6,
+    kItemIssueDate = 7,
+    kItemIssuedBy = 8,
+    kItemBirthPlace = 9,
+};
+enum SocialDeductionItem : uint16_t {
+    kItemCharity = 1,
+    kItemChildren = 3,
+    kItemAgent = 4,
+};
+enum StandardDeductionItem : uint16_t {
+    kItemConcurrentEmployers = 2,  // the standard tab has nothing to focus for it
+};
 
 constexpr uint32_t MakeNavigationCode(uint16_t screen, uint16_t item) {
     return (static_cast<uint32_t>(item) << 16) | screen;

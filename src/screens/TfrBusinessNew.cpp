@@ -12,7 +12,8 @@
 #include <optional>
 
 #include "app/UserInterface.h"
-#include "checks/ui/TfmCheckError.h"
+#include "checks/ScreenChecks.h"
+#include "checks/ui/AreaCheckDialog.h"
 #include "model/mTDeclaration.h"
 #include "screens/ScreenFormat.h"
 #include "screens/ScreenWidgets.h"
@@ -408,55 +409,8 @@ void TfrBusinessNew::FocusFirstList() {
 }
 
 uint16_t TfrBusinessNew::CheckScreen() {
-    TfmCheckError dialog(window());
-    dialog.SetSectionTitle(QStringLiteral("Доходы от предпринимательской деятельности"));
-    uint16_t result = 0;
-    bool fixing = false;
-    bool skipAll = false;
-    // Shows a problem; false when the user ended the run.
-    auto problem = [&](const QString& message, uint16_t item) {
-        dialog.SetMessage(message);
-        const int answer = Host().Ui().RunModal(dialog);
-        if (answer == TfmCheckError::kFix) {
-            result = item;
-            fixing = true;
-        }
-        skipAll = answer == TfmCheckError::kSkipAll;
-        return !skipAll;
-    };
-    std::optional<bool> reference;
-    const size_t count = Doc().BusinessIncomeCount();
-    for (size_t i = 0; i < count && !skipAll; ++i) {
-        const mTBusinessNew& a = Doc().BusinessIncome(i);
-        const auto item = static_cast<uint16_t>(i + 1);
-        if (MayUseNorm(a.ActivityKind)) {
-            if (!reference)
-                reference = a.Itemized;
-            else if (a.Itemized != *reference &&
-                     !problem(QStringLiteral("Нельзя одновременно пользоваться и подтвержденными расходами и "
-                                             "нормативом 20%."),
-                              item))
-                break;
-        }
-        if (!a.Itemized || fixing)
-            continue;
-        if (a.LabourContracts > a.Labour &&
-            !problem(QStringLiteral("Расходы по оплате трудовых договоров(%1) превышают сумму расходов на оплату "
-                                    "труда (%2)")
-                         .arg(MoneyToScreen(a.LabourContracts), MoneyToScreen(a.Labour)),
-                     item))
-            break;
-        if (fixing)
-            continue;
-        const Money sum = a.MaterialExpenses + a.Depreciation + a.Labour + a.OtherExpenses;
-        if (sum != a.ExpensesTotal &&
-            !problem(QStringLiteral("Общие расходы (%1) не совпадают с суммой расходов материальных, на оплату "
-                                    "труда, прочих и амортизационных отчислений (%2)")
-                         .arg(MoneyToScreen(a.ExpensesTotal), MoneyToScreen(sum)),
-                     item))
-            break;
-    }
-    return result;
+    AreaCheckDialog dialog(Host().Ui(), this);
+    return CheckBusinessScreen(Doc(), dialog);
 }
 
 }  // namespace zizaza

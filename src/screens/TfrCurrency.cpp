@@ -16,10 +16,11 @@
 #include <tuple>
 
 #include "app/UserInterface.h"
+#include "checks/ScreenChecks.h"
+#include "checks/ui/AreaCheckDialog.h"
 #include "dictionaries/CurrencyRates.h"
 #include "dictionaries/IncomeCodeDict.h"
 #include "model/mTDeclaration.h"
-#include "screens/ScreenCheckRun.h"
 #include "screens/ScreenFormat.h"
 #include "screens/ScreenWidgets.h"
 #include "screens/TListScreenHelper.h"
@@ -33,7 +34,6 @@ namespace zizaza {
 namespace {
 
 constexpr int kCfcProfitIncome = 1000;
-constexpr size_t kCfcNumberLength = 8;
 
 QLabel* Display(QWidget* parent, const char* name, int width) {
     auto* label = Named(new QLabel(parent), name);
@@ -476,42 +476,8 @@ void TfrCurrency::ClearEntries() {
 }
 
 uint16_t TfrCurrency::CheckScreen() {
-    ScreenCheckRun run(Host().Ui(), this, QStringLiteral("Доходы в валюте"));
-    // The first problem shown ends the run, whatever the answer; only the three problems of a
-    // controlled company's number and profit rule are all shown, unless the user skips all.
-    const size_t count = Doc().CurrencyIncomeCount();
-    for (size_t i = 0; i < count; ++i) {
-        const mTCurrencyIncome& r = Doc().CurrencyIncome(i);
-        const auto item = static_cast<uint16_t>(i + 1);
-        if (run.Problem(QString::fromStdString(r.CurrencyCode).trimmed().isEmpty(),
-                        QStringLiteral("По данному источнику выплаты не указан код валюты"), item) ||
-            run.Problem(r.IncomeUnits == 0 || r.IncomeRate.IsZero(),
-                        QStringLiteral("По данному источнику выплаты не указан курс валюты"), item) ||
-            run.Problem(r.IncomeCode == 0, QStringLiteral("По данному источнику выплаты не указан код дохода"), item))
-            return run.Result();
-        if (r.IncomeCode == kCfcProfitIncome) {
-            const QString number = QString::fromStdString(r.CfcNumber);
-            bool shown = run.Problem(number.trimmed().isEmpty(),
-                                     QStringLiteral("По данному источнику необходимо указать номер КИК"), item);
-            // An empty number is missing, not malformed: one message for it is enough.
-            shown |=
-                run.Problem(!number.trimmed().isEmpty() && (static_cast<size_t>(number.size()) != kCfcNumberLength ||
-                                                            !TMaskedDocEdit::Fits(TDocumentMaskEnum::edtBB5, number)),
-                            QStringLiteral("По данному источнику номер КИК указан некорректно (состоит из двух "
-                                           "букв и пяти цифр)"),
-                            item);
-            shown |=
-                run.Problem(r.CfcProfitRule == 0,
-                            QStringLiteral("По данному источнику не указан порядок определения прибыли КИК"), item);
-            if (shown)
-                return run.Result();
-        }
-        const bool securities = IsSecuritiesIncomeCode(r.IncomeCode);
-        if (run.Problem(r.DeductionCode != 0 && !securities && r.DeductionAmount.IsZero(),
-                        QStringLiteral("По данному источнику выплаты не указана сумма вычета"), item))
-            return run.Result();
-    }
-    return 0;
+    AreaCheckDialog dialog(Host().Ui(), this);
+    return CheckCurrencyScreen(Doc(), dialog);
 }
 
 void TfrCurrency::FocusItem(uint16_t item) {

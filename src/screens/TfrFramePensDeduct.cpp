@@ -10,8 +10,9 @@
 #include <QVBoxLayout>
 #include <array>
 
+#include "checks/ScreenChecks.h"
+#include "checks/ui/AreaCheckDialog.h"
 #include "model/mTDeclaration.h"
-#include "screens/ScreenCheckRun.h"
 #include "screens/ScreenFormat.h"
 #include "screens/ScreenWidgets.h"
 #include "screens/TListScreenHelper.h"
@@ -220,21 +221,8 @@ void TfrFramePensDeduct::SaveToDocument() {
 }
 
 uint16_t TfrFramePensDeduct::CheckScreen() {
-    const mTSocialDeduct& r = Record();
-    if (!r.Granted)
-        return 0;
-    ScreenCheckRun run(Host().Ui(), this, QStringLiteral("Социальные вычеты"));
-    const bool nothing = r.Charity.IsZero() && r.OwnEducation.IsZero() && r.Medical.IsZero() &&
-                         r.ExpensiveMedical.IsZero() && r.VoluntaryInsurance.IsZero() &&
-                         r.AdditionalPensionContributions.IsZero() && r.QualificationAssessment.IsZero() &&
-                         r.AgentSocialDeductions.IsZero() && r.ChildEducationCount() == 0 && r.ContractCount() == 0;
-    run.Problem(nothing, QStringLiteral("Не введены данные по социальным налоговым вычетам"), kItemCharity);
-    // The agent's codes cover education, treatment and insurance, not charity or the assessment.
-    const zizaza::Money declared =
-        r.OwnEducation + r.Medical + r.VoluntaryInsurance + r.ExpensiveMedical + r.ChildEducationTotal();
-    run.Problem(r.AgentSocialDeductions > declared,
-                QStringLiteral("Предоставленный налоговым агентом вычет превышает заявленные затраты"), kItemAgent);
-    return run.Result();
+    AreaCheckDialog dialog(Host().Ui(), this);
+    return CheckSocialDeductionsScreen(Doc(), dialog);
 }
 
 void TfrFramePensDeduct::FocusItem(uint16_t item) {

@@ -2,6 +2,7 @@
 
 #include <QList>
 
+#include "checks/NavigationCode.h"
 #include "screens/FieldBindings.h"
 #include "screens/TThinkingFrame.h"
 
@@ -23,7 +24,8 @@ class mTSocialDeduct;
 class TfrFramePensDeduct : public TThinkingFrame {
     Q_OBJECT
 public:
-    enum Item { kItemCharity = 1, kItemChildren = 3, kItemAgent = 4 };
+    // Item codes of FocusItem, those of the checks of screen 10.
+    using enum SocialDeductionItem;
 
     TfrFramePensDeduct(ScreenHost& owner, QWidget* parent, DeclarationSlot& slot);
 

@@ -11,16 +11,15 @@
 #include <QVBoxLayout>
 
 #include "app/UserInterface.h"
+#include "checks/ScreenChecks.h"
+#include "checks/ui/AreaCheckDialog.h"
 #include "dictionaries/ui/TfmInputInspectionNumber.h"
 #include "model/mTDeclaration.h"
-#include "screens/ScreenCheckRun.h"
 #include "screens/ScreenFormat.h"
 #include "screens/controls/TMaskedEdit.h"
 #include "screens/controls/TUpDown.h"
 
 namespace zizaza {
-
-const QString TfrInitialData::kAreaTitle = QStringLiteral("Задание условий");
 
 namespace {
 
@@ -386,20 +385,9 @@ void TfrInitialData::SaveToDocument() {
 }
 
 uint16_t TfrInitialData::CheckScreen() {
-    ScreenCheckRun run(Host().Ui(), this, kAreaTitle);
-    const uint16_t signer = CheckedSigner();
-    run.Problem(meInspection->text().isEmpty(), QStringLiteral("Не введен номер инспекции"), kItemInspection);
-    run.Problem(signer != 0 && meFIO->text().trimmed().isEmpty(),
-                QStringLiteral("Не указаны ФИО подписанта-представителя"), kItemRepresentativeName);
-    run.Problem(signer != 0 && meOsn->text().trimmed().isEmpty(),
-                QStringLiteral("Не указан документ, подтверждающий полномочия представителя"),
-                kItemRepresentativeDocument);
-    run.Problem(signer == 2 && meUL->text().trimmed().isEmpty(),
-                QStringLiteral("Не указано наименование Юр.лица-представителя"), kItemRepresentativeOrganization);
-    const qsizetype oktmoLength = meOKATO->text().trimmed().size();
-    run.Problem(oktmoLength != 0 && oktmoLength != 8 && oktmoLength != 11,
-                QStringLiteral("Код ОКТМО должен содержать 8 или 11 символов"), kItemOktmo);
-    return run.Result();
+    SaveToDocument();
+    AreaCheckDialog dialog(Host().Ui(), this);
+    return CheckInitialDataScreen(Doc(), dialog);
 }
 
 void TfrInitialData::FocusItem(uint16_t item) {

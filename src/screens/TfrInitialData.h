@@ -2,6 +2,7 @@
 
 #include <QString>
 
+#include "checks/NavigationCode.h"
 #include "screens/FieldBindings.h"
 #include "screens/TThinkingFrame.h"
 
@@ -22,17 +23,8 @@ class TUpDown;
 class TfrInitialData : public TThinkingFrame {
     Q_OBJECT
 public:
-    static const QString kAreaTitle;
-
-    // Item codes of FocusItem (and of the whole-declaration check for screen 1).
-    enum Item : uint16_t {
-        kItemInspection = 1,
-        kItemEstimatedIncome = 2,
-        kItemRepresentativeName = 3,
-        kItemRepresentativeDocument = 4,
-        kItemRepresentativeOrganization = 5,
-        kItemOktmo = 10,
-    };
+    // Item codes of FocusItem, those of the checks of screen 1.
+    using enum InitialDataItem;
 
     TfrInitialData(ScreenHost& owner, QWidget* parent, DeclarationSlot& slot);
 

@@ -9,19 +9,16 @@
 #include <algorithm>
 
 #include "app/UserInterface.h"
-#include "checks/IdentifierChecks.h"
-#include "checks/PersonDocumentRules.h"
+#include "checks/ScreenChecks.h"
+#include "checks/ui/AreaCheckDialog.h"
 #include "dictionaries/ui/TfmDocType.h"
 #include "dictionaries/ui/TfmGrazhd.h"
 #include "model/mTDeclaration.h"
-#include "screens/ScreenCheckRun.h"
 #include "screens/ScreenWidgets.h"
 #include "screens/controls/TDtpPanel.h"
 #include "screens/controls/TMaskedEdit.h"
 
 namespace zizaza {
-
-const QString TfrPersonNaim::kAreaTitle = QStringLiteral("Сведения о декларанте");
 
 namespace {
 
@@ -30,10 +27,6 @@ const Date kChosenKindIssueDate = Date::Ymd(1990, 1, 1);
 
 QString Q(const std::string& s) {
     return QString::fromStdString(s);
-}
-
-bool Blank(const QLineEdit* edit) {
-    return edit->text().trimmed().isEmpty();
 }
 
 TMaskedEdit* TextEdit(QWidget* parent, const char* name, int length) {
@@ -322,32 +315,9 @@ void TfrPersonNaim::SaveToDocument() {
 }
 
 uint16_t TfrPersonNaim::CheckScreen() {
-    ScreenCheckRun run(Host().Ui(), this, kAreaTitle);
-    run.Problem(Blank(meSurName), QStringLiteral("Не введена фамилия"), kItemSurname);
-    run.Problem(Blank(meName), QStringLiteral("Не введено имя"), kItemFirstName);
-    const int inn = CheckInn(meINN->text().toStdString(), kInnNaturalPerson);
-    run.Problem(inn == kInnWrongLength12, QStringLiteral("Длина ИНН должна быть равна 12 цифрам"), kItemInn);
-    run.Problem(inn == kInnWrongDigits, QStringLiteral("Номер ИНН введен неверно"), kItemInn);
-    run.Problem(inn == kInnEmpty, QStringLiteral("Не указан ИНН"), kItemInn);
-    // Without a valid INN the taxpayer is identified by birth place and document; a 4-NDFL
-    // declaration has neither on this screen.
-    const bool identityAsked = inn != kInnValid && !m_fourNdfl;
-    run.Problem(identityAsked && Blank(meMesto), QStringLiteral("Не указано место рождения"), kItemBirthPlace);
-    run.Problem(identityAsked && m_kindCode == 0, QStringLiteral("Не указан документ, удостоверяющий личность"),
-                kItemDocumentKind);
-    if (m_kindCode != 0) {
-        run.Problem(Blank(meSerial), QStringLiteral("Не указаны серия и номер документа, удостоверяющего личность"),
-                    kItemSeriesNumber);
-        const IssueDateProblem issue = CheckIssueDate(m_kindCode, dtBirthDate->GetDate(), dtRegDate->GetDate());
-        run.Problem(issue == IssueDateProblem::BeforeBirth,
-                    QStringLiteral("Дата выдачи документа не может быть меньше даты рождения"), kItemIssueDate);
-        run.Problem(issue == IssueDateProblem::BeforeFourteen,
-                    QStringLiteral("Дата выдачи документа должна быть больше даты рождения как минимум на 14 лет"),
-                    kItemIssueDate);
-        run.Problem(Blank(meKem), QStringLiteral("Не указано, кем выдан документ, удостоверяющий личность"),
-                    kItemIssuedBy);
-    }
-    return run.Result();
+    SaveToDocument();
+    AreaCheckDialog dialog(Host().Ui(), this);
+    return CheckPersonScreen(Doc(), dialog);
 }
 
 void TfrPersonNaim::FocusItem(uint16_t item) {

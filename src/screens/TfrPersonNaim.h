@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 
+#include "checks/NavigationCode.h"
 #include "screens/FieldBindings.h"
 #include "screens/TThinkingFrame.h"
 #include "screens/controls/TMaskedDocEdit.h"
@@ -23,20 +24,8 @@ class TMaskedEdit;
 class TfrPersonNaim : public TThinkingFrame {
     Q_OBJECT
 public:
-    static const QString kAreaTitle;
-
-    // Item codes of FocusItem (and of the whole-declaration check for screen 2).
-    enum Item : uint16_t {
-        kItemSurname = 1,
-        kItemFirstName = 2,
-        kItemPatronymic = 3,
-        kItemInn = 4,
-        kItemDocumentKind = 5,
-        kItemSeriesNumber = 6,
-        kItemIssueDate = 7,
-        kItemIssuedBy = 8,
-        kItemBirthPlace = 9,
-    };
+    // Item codes of FocusItem, those of the checks of screen 2.
+    using enum PersonItem;
 
     TfrPersonNaim(ScreenHost& owner, QWidget* parent, DeclarationSlot& slot);
 

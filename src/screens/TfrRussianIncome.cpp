@@ -3,6 +3,7 @@
 #include <QHBoxLayout>
 #include <algorithm>
 
+#include "checks/IdentifierChecks.h"
 #include "model/mTDeclaration.h"
 #include "screens/TTfrThirteenPercentNR.h"
 #include "screens/TfrNinePercent.h"
@@ -42,11 +43,11 @@ TfrRussianIncome::TfrRussianIncome(ScreenHost& owner, QWidget* parent, Declarati
     dividends->setToolTip(nonResident ? QStringLiteral("Дивиденды нерезидента") : QStringLiteral("Дивиденды"));
     TFlashButton* thirtyFive =
         AddSubScreen(QStringLiteral("FlashButton3"), QStringLiteral("35%"), &Make<TfrThirtyFivePercent>);
-    thirtyFive->setToolTip(QStringLiteral("Доходы, облагаемые по ставке 35%"));
+    thirtyFive->setToolTip(QString::fromUtf8(kSectionIncome35.data(), kSectionIncome35.size()));
     thirtyFive->setVisible(!nonResident);
     TFlashButton* nonResident13 =
         AddSubScreen(QStringLiteral("FlashButton6"), QStringLiteral("13%"), &Make<TTfrThirteenPercentNR>);
-    nonResident13->setToolTip(QStringLiteral("Доходы нерезидентов, высококвалифицированных специалистов"));
+    nonResident13->setToolTip(QString::fromUtf8(kSectionNonResident13.data(), kSectionNonResident13.size()));
     nonResident13->setVisible(nonResident);
     if (nonResident) {
         AddHiddenButton("FlashButton7", QStringLiteral("Дивиденды"));

@@ -10,8 +10,9 @@
 #include <algorithm>
 #include <memory>
 
+#include "checks/ScreenChecks.h"
+#include "checks/ui/AreaCheckDialog.h"
 #include "model/mTDeclaration.h"
-#include "screens/ScreenCheckRun.h"
 #include "screens/ScreenFormat.h"
 #include "screens/ScreenWidgets.h"
 #include "screens/TListScreenHelper.h"
@@ -21,8 +22,6 @@
 #include "screens/controls/TMaskedEdit.h"
 
 namespace zizaza {
-
-const QString TfrThirteenPercent::kAreaTitle = QStringLiteral("Доходы, облагаемые ставкой 13%");
 
 namespace {
 
@@ -212,16 +211,8 @@ void TfrThirteenPercent::SaveToDocument() {
 }
 
 uint16_t TfrThirteenPercent::CheckScreen() {
-    ScreenCheckRun run(Host().Ui(), this, kAreaTitle);
-    run.StopAtFirstProblem();
-    const mTDeclaration& doc = Doc();
-    for (size_t i = 0; i < doc.ResidentIncome13Count() && !run.Finished(); ++i) {
-        const mTThirteenPercent& source = doc.ResidentIncome13(i);
-        run.Problem(source.TotalIncome < source.TaxWithheld,
-                    QStringLiteral("По данному источнику выплаты общая сумма дохода меньше удержанной суммы"),
-                    static_cast<uint16_t>(i + 1));
-    }
-    return run.Result();
+    AreaCheckDialog dialog(Host().Ui(), this);
+    return CheckIncomes13Screen(Doc(), dialog);
 }
 
 void TfrThirteenPercent::FocusItem(uint16_t item) {

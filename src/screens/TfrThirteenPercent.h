@@ -23,8 +23,6 @@ class mTThirteenPercent;
 class TfrThirteenPercent : public TThinkingFrame {
     Q_OBJECT
 public:
-    static const QString kAreaTitle;
-
     TfrThirteenPercent(ScreenHost& owner, QWidget* parent, DeclarationSlot& slot);
 
     void SaveToDocument() override;

@@ -12,4 +12,17 @@ TfmCheckError::TfmCheckError(QWidget* parent) : TCheckDialogBase(parent, QSize(5
     m_button1->setDefault(true);
 }
 
+CheckDialogAnswer TfmCheckError::Answer(int result) {
+    switch (result) {
+        case kFix:
+            return CheckDialogAnswer::Fix;
+        case kSkip:
+            return CheckDialogAnswer::Skip;
+        case kSkipAll:
+            return CheckDialogAnswer::SkipAll;
+        default:
+            return CheckDialogAnswer::Closed;
+    }
+}
+
 }  // namespace zizaza

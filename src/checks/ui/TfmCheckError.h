@@ -1,5 +1,6 @@
 #pragma once
 
+#include "checks/AreaCheckRun.h"
 #include "checks/ui/TCheckDialogBase.h"
 
 class QPushButton;
@@ -16,6 +17,9 @@ public:
     static constexpr int kSkipAll = 9;
 
     explicit TfmCheckError(QWidget* parent = nullptr);
+
+    // The answer of a result of the dialog; any result but the three buttons' is Closed.
+    static CheckDialogAnswer Answer(int result);
 
     QPushButton* Button1() const { return m_button1; }
     QPushButton* Button2() const { return m_button2; }

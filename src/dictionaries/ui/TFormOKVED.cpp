@@ -9,7 +9,6 @@
 #include <QVBoxLayout>
 
 #include "app/UserInterface.h"
-#include "checks/ui/TfmCheckError.h"
 #include "screens/ScreenCheckRun.h"
 
 namespace zizaza {
@@ -66,7 +65,7 @@ void TFormOKVED::accept() {
         ScreenCheckRun run(m_ui, this, QString::fromUtf8(kOkvedCheckTitle.data(), kOkvedCheckTitle.size()));
         run.DisableSkipAll();
         run.Problem(true, QString::fromUtf8(kOkvedShortKeyMessage.data(), kOkvedShortKeyMessage.size()), 1);
-        if (run.LastAnswer() == TfmCheckError::kFix)
+        if (run.LastAnswer() == CheckDialogAnswer::Fix)
             return;
     }
     QDialog::accept();
