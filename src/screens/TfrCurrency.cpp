@@ -6,10 +6,14 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QTreeWidget>
+#include <QSignalBlocker>
+#include <QSortFilterProxyModel>
+#include <QTableView>
 #include <QVBoxLayout>
 #include <algorithm>
 #include <array>
@@ -21,9 +25,9 @@
 #include "dictionaries/CurrencyRates.h"
 #include "dictionaries/IncomeCodeDict.h"
 #include "model/mTDeclaration.h"
+#include "screens/ForeignIncomeModel.h"
 #include "screens/ScreenFormat.h"
 #include "screens/ScreenWidgets.h"
-#include "screens/TListScreenHelper.h"
 #include "screens/TfmInputCurrencySourseIncome.h"
 #include "screens/controls/TDtpPanel.h"
 #include "screens/controls/TMaskedDocEdit.h"
@@ -90,45 +94,70 @@ TfrCurrency::TfrCurrency(ScreenHost& owner, QWidget* parent, DeclarationSlot& sl
     meAppB->setVisible(false);
 
     // The entries belong to the selected source: without one there is nowhere to keep them.
-    m_list->SetDependents({income, exchange, received, tax, deduction, cfc});
+    m_dependents = {income, exchange, received, tax, deduction, cfc};
     ConnectRules();
     ClearEntries();
-    m_list->Rebuild();
+    ReloadList(-1);
     WatchControls();
 }
 
 void TfrCurrency::BuildList(QGroupBox* box) {
     auto* layout = new QVBoxLayout(box);
-    lvSourseIncomeInfo = Named(new QTreeWidget(box), "lvSourseIncomeInfo");
-    TListScreenHelper::SetupView(lvSourseIncomeInfo, {QStringLiteral("Источники выплат")});
+    lvSourseIncomeInfo = Named(new QTableView(box), "lvSourseIncomeInfo");
     lvSourseIncomeInfo->setToolTip(QStringLiteral("Список источников выплат"));
+    m_model = new ForeignIncomeModel([this]() -> const mTDeclaration& { return Doc(); }, this);
+    m_sorted = new QSortFilterProxyModel(this);
+    m_sorted->setSourceModel(m_model);
+    m_sorted->setSortRole(ForeignIncomeModel::kSortRole);
+    m_sorted->setSortLocaleAware(true);
+    lvSourseIncomeInfo->setModel(m_sorted);
+    lvSourseIncomeInfo->setSelectionBehavior(QAbstractItemView::SelectRows);
+    lvSourseIncomeInfo->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    lvSourseIncomeInfo->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    lvSourseIncomeInfo->setWordWrap(false);
+    lvSourseIncomeInfo->verticalHeader()->hide();
+    lvSourseIncomeInfo->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    // Document order until the user sorts by a column; a third click on it restores the order.
+    lvSourseIncomeInfo->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
+    lvSourseIncomeInfo->horizontalHeader()->setSortIndicatorClearable(true);
+    lvSourseIncomeInfo->horizontalHeader()->setStretchLastSection(true);
+    lvSourseIncomeInfo->setSortingEnabled(true);
+    lvSourseIncomeInfo->setColumnWidth(ForeignIncomeModel::Source, 160);
+    lvSourseIncomeInfo->installEventFilter(this);
     layout->addWidget(lvSourseIncomeInfo, 1);
+
+    auto* totals = new QHBoxLayout;
+    lbTotalIncome = Display(box, "lbTotalIncome", 120);
+    lbTotalTax = Display(box, "lbTotalTax", 120);
+    totals->addWidget(new QLabel(QStringLiteral("Итого в рублях: доход"), box));
+    totals->addWidget(lbTotalIncome);
+    totals->addWidget(new QLabel(QStringLiteral("налог, уплаченный за рубежом"), box));
+    totals->addWidget(lbTotalTax);
+    totals->addStretch();
+    layout->addLayout(totals);
+
     auto* row = new QHBoxLayout;
     QPushButton* add =
         parts::ListButton(box, "fbAddSourse", QStringLiteral("Добавить"), QStringLiteral("Добавить источник выплат"));
-    QPushButton* remove =
+    fbDeleteSourse =
         parts::ListButton(box, "fbDeleteSourse", QStringLiteral("Удалить"), QStringLiteral("Удалить источник выплат"));
-    QPushButton* edit = parts::ListButton(box, "fbEditSourse", QStringLiteral("Изменить"),
-                                          QStringLiteral("Редактировать источник выплат"));
+    fbEditSourse = parts::ListButton(box, "fbEditSourse", QStringLiteral("Изменить"),
+                                     QStringLiteral("Редактировать источник выплат"));
     fbCopySourse = parts::ListButton(box, "fbCopySourse", QStringLiteral("Копировать"),
                                      QStringLiteral("Копировать источник выплат"));
-    for (QPushButton* b : {add, remove, edit, fbCopySourse})
+    for (QPushButton* b : {add, fbDeleteSourse, fbEditSourse, fbCopySourse})
         row->addWidget(b);
     row->addStretch();
     layout->addLayout(row);
 
-    ListOperations ops;
-    ops.count = [this] { return static_cast<int>(Doc().CurrencyIncomeCount()); };
-    ops.rowTexts = [this](int i) {
-        return QStringList{QString::fromStdString(Doc().CurrencyIncome(static_cast<size_t>(i)).SourceName)};
-    };
-    ops.add = [this] { return AddSource(); };
-    ops.edit = [this](int i) { return EditSource(i); };
-    ops.remove = [this](int i) { RemoveSource(i); };
-    ops.repeat = [this](int) { CopySource(); };
-    ops.selected = [this](int i) { SourceSelected(i); };
-    m_list = new TListScreenHelper(Host(), lvSourseIncomeInfo, std::move(ops), this);
-    m_list->ConnectButtons(add, edit, remove, fbCopySourse);
+    connect(add, &QPushButton::clicked, this, &TfrCurrency::AddSource);
+    connect(fbEditSourse, &QPushButton::clicked, this, &TfrCurrency::EditSource);
+    connect(fbDeleteSourse, &QPushButton::clicked, this, &TfrCurrency::RemoveSelectedSources);
+    connect(fbCopySourse, &QPushButton::clicked, this, &TfrCurrency::CopySource);
+    connect(lvSourseIncomeInfo, &QTableView::doubleClicked, this, &TfrCurrency::EditSource);
+    QItemSelectionModel* selection = lvSourseIncomeInfo->selectionModel();
+    connect(selection, &QItemSelectionModel::selectionChanged, this, &TfrCurrency::ListSelectionChanged);
+    connect(selection, &QItemSelectionModel::currentChanged, this, &TfrCurrency::ListSelectionChanged);
 }
 
 QGroupBox* TfrCurrency::BuildIncome() {
@@ -290,60 +319,157 @@ mTCurrencyIncome& TfrCurrency::Record() const {
     return Doc().CurrencyIncome(static_cast<size_t>(m_selected));
 }
 
-bool TfrCurrency::AddSource() {
+int TfrCurrency::CurrentRecord() const {
+    const QModelIndex current = lvSourseIncomeInfo->currentIndex();
+    if (!current.isValid() || !lvSourseIncomeInfo->selectionModel()->isRowSelected(current.row()))
+        return -1;
+    return m_sorted->mapToSource(current).row();
+}
+
+QList<int> TfrCurrency::SelectedRecords() const {
+    QList<int> records;
+    for (const QModelIndex& row : lvSourseIncomeInfo->selectionModel()->selectedRows())
+        records.push_back(m_sorted->mapToSource(row).row());
+    std::sort(records.begin(), records.end());
+    return records;
+}
+
+void TfrCurrency::SelectRecord(int record) {
+    {
+        const QSignalBlocker quiet(lvSourseIncomeInfo->selectionModel());
+        const QModelIndex row = record >= 0 ? m_sorted->mapFromSource(m_model->index(record, 0)) : QModelIndex();
+        if (row.isValid()) {
+            lvSourseIncomeInfo->selectionModel()->setCurrentIndex(
+                row, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+            lvSourseIncomeInfo->scrollTo(row);
+        } else {
+            lvSourseIncomeInfo->selectionModel()->clear();
+        }
+    }
+    lvSourseIncomeInfo->viewport()->update();
+    ListSelectionChanged();
+}
+
+void TfrCurrency::ListSelectionChanged() {
+    if (m_listing)
+        return;
+    m_listing = true;
+    {
+        // Filling the entries is no change by the user.
+        const LoadingGuard loading(Host());
+        SourceSelected(CurrentRecord());
+    }
+    m_listing = false;
+    UpdateListEnabling();
+}
+
+void TfrCurrency::UpdateListEnabling() {
+    const bool current = CurrentRecord() >= 0;
+    fbEditSourse->setEnabled(current);
+    fbCopySourse->setEnabled(current);
+    fbDeleteSourse->setEnabled(lvSourseIncomeInfo->selectionModel()->hasSelection());
+    for (QWidget* w : m_dependents)
+        w->setEnabled(current);
+}
+
+void TfrCurrency::ReloadList(int select) {
+    {
+        const LoadingGuard loading(Host());
+        m_listing = true;
+        m_model->Reload();
+        m_listing = false;
+    }
+    SelectRecord(select);
+    ShowTotals();
+}
+
+void TfrCurrency::ShowSaved(int record) {
+    m_model->RecordChanged(record);
+    ShowTotals();
+}
+
+void TfrCurrency::ShowTotals() {
+    const ForeignIncomeTotals totals = SumForeignIncomes(Doc());
+    lbTotalIncome->setText(MoneyToScreen(totals.income));
+    lbTotalTax->setText(MoneyToScreen(totals.foreignTax));
+}
+
+bool TfrCurrency::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == lvSourseIncomeInfo && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            EditSource();
+            return true;
+        }
+        if (key == Qt::Key_Delete) {
+            RemoveSelectedSources();
+            return true;
+        }
+    }
+    return TThinkingFrame::eventFilter(watched, event);
+}
+
+void TfrCurrency::AddSource() {
     if (!Doc().HasIncome(kIncomeForeign))
-        return false;
+        return;
     TfmInputCurrencySourseIncome dialog(Host());
     if (!dialog.Run() || dialog.TrimmedName().isEmpty())
-        return false;
+        return;
+    SaveToDocument();
     mTCurrencyIncome& r = Doc().CurrencyIncome(Doc().AddCurrencyIncome());
     r.SourceName = dialog.Name().toStdString();
     r.CountryCode = dialog.CountryCode().toStdString();
-    return true;
+    // Typed on the screen, a new income takes the Central Bank rate unless the user unticks it.
+    r.AutomaticRate = true;
+    ReloadList(static_cast<int>(Doc().CurrencyIncomeCount()) - 1);
+    NotifyChanged();
 }
 
-bool TfrCurrency::EditSource(int record) {
+void TfrCurrency::EditSource() {
+    const int record = CurrentRecord();
+    if (record < 0)
+        return;
     mTCurrencyIncome& r = Doc().CurrencyIncome(static_cast<size_t>(record));
     TfmInputCurrencySourseIncome dialog(Host());
     dialog.Fill(QString::fromStdString(r.SourceName), QString::fromStdString(r.CountryCode));
     if (!dialog.Run() || dialog.TrimmedName().isEmpty())
-        return false;
+        return;
     r.SourceName = dialog.Name().toStdString();
     r.CountryCode = dialog.CountryCode().toStdString();
-    return true;
+    m_model->RecordChanged(record);
+    NotifyChanged();
 }
 
-void TfrCurrency::RemoveSource(int record) {
-    // What was typed for the deleted source goes with it, not into the one selected next.
+void TfrCurrency::RemoveSelectedSources() {
+    const QList<int> records = SelectedRecords();
+    if (records.isEmpty())
+        return;
+    // What was typed for a deleted source goes with it, not into the one selected next.
     m_selected = -1;
-    Doc().SetCurrencyIncome(static_cast<size_t>(record), nullptr);
+    for (auto it = records.rbegin(); it != records.rend(); ++it)
+        Doc().SetCurrencyIncome(static_cast<size_t>(*it), nullptr);
+    const int left = static_cast<int>(Doc().CurrencyIncomeCount());
+    ReloadList(left == 0 ? -1 : std::min(std::max(0, records.front() - 1), left - 1));
+    lvSourseIncomeInfo->setFocus();
+    NotifyChanged();
 }
 
 void TfrCurrency::CopySource() {
     if (m_selected < 0)
         return;
-    SaveRecord(Record());
-    const mTCurrencyIncome& from = Record();
-    mTCurrencyIncome copy;
-    copy.SourceName = from.SourceName;
-    copy.CountryCode = from.CountryCode;
-    // The income code keeps its dictionary rate and name, which the calculation sorts it by.
-    copy.IncomeCode = from.IncomeCode;
-    copy.RateCode = from.RateCode;
-    copy.IncomeName = from.IncomeName;
-    copy.CurrencyCode = from.CurrencyCode;
-    copy.CurrencyName = from.CurrencyName;
-    copy.CfcProfitRule = from.CfcProfitRule;
-    copy.CfcNumber = from.CfcNumber;
+    SaveToDocument();
+    // The whole income: a payment that repeats differs from the last in its date and amounts at most.
+    const mTCurrencyIncome copy = Record();
     Doc().CurrencyIncome(Doc().AddCurrencyIncome()) = copy;
+    ReloadList(static_cast<int>(Doc().CurrencyIncomeCount()) - 1);
+    NotifyChanged();
 }
 
 void TfrCurrency::SourceSelected(int record) {
     // The same source again (after editing its name) keeps what is typed in its entries.
     if (record >= 0 && record == m_selected)
         return;
-    if (m_selected >= 0)
-        SaveRecord(Record());
+    SaveToDocument();
     m_selected = record;
     if (record < 0)
         ClearEntries();
@@ -352,8 +478,10 @@ void TfrCurrency::SourceSelected(int record) {
 }
 
 void TfrCurrency::SaveToDocument() {
-    if (m_selected >= 0)
-        SaveRecord(Record());
+    if (m_selected < 0)
+        return;
+    SaveRecord(Record());
+    ShowSaved(m_selected);
 }
 
 void TfrCurrency::SaveRecord(mTCurrencyIncome& r) const {
@@ -361,7 +489,7 @@ void TfrCurrency::SaveRecord(mTCurrencyIncome& r) const {
     r.TaxPaymentDate = dtSubtractDate->GetDate();
     r.CurrencyCode = meCurrencyCode->text().toStdString();
     r.CurrencyName = meCurrencyName->text().toStdString();
-    r.AutomaticRate = chbAutoExchange->isChecked();
+    r.AutomaticRate = chbAutoExchange->isChecked() || m_autoPending;
     r.CfcNumber = meKIKNum->text().toStdString();
     r.CfcProfitRule = rb1->isChecked() ? 1 : rb2->isChecked() ? 2 : 0;
     r.IncomeUnits = static_cast<int32_t>(IntegerFieldValue(meCurrencyUnits->text()));
@@ -391,7 +519,9 @@ void TfrCurrency::LoadRecord(const mTCurrencyIncome& r) {
     meCurrencyUnits2->setText(IntegerOrEmpty(r.TaxUnits));
     meCurrencyExchange2->setText(MoneyOrEmpty(r.TaxRate));
     chbAutoExchange->setChecked(r.AutomaticRate);
+    m_autoPending = false;
     UpdateAutoAvailability();
+    m_autoPending = r.AutomaticRate && !chbAutoExchange->isEnabled();
     for (RateDate which : {RateDate::Income, RateDate::Tax}) {
         const bool fromDictionary = chbAutoExchange->isChecked() && FindRate(which);
         RateEdit(which)->setReadOnly(fromDictionary);
@@ -453,6 +583,7 @@ void TfrCurrency::LoadDeduction(const mTCurrencyIncome& r) {
 
 void TfrCurrency::ClearEntries() {
     m_filling = true;
+    m_autoPending = false;
     m_incomeCode = 0;
     m_rateCode = 0;
     m_incomeName.clear();
@@ -481,11 +612,18 @@ uint16_t TfrCurrency::CheckScreen() {
 }
 
 void TfrCurrency::FocusItem(uint16_t item) {
-    m_list->FocusRecord(item);
+    if (item < 1 || item > Doc().CurrencyIncomeCount())
+        return;
+    lvSourseIncomeInfo->setFocus();
+    SelectRecord(item - 1);
 }
 
 void TfrCurrency::FocusFirstList() {
-    m_list->FocusFirst();
+    if (Doc().CurrencyIncomeCount() == 0)
+        return;
+    lvSourseIncomeInfo->setFocus();
+    // The first row as the list is sorted.
+    SelectRecord(m_sorted->mapToSource(m_sorted->index(0, 0)).row());
 }
 
 }  // namespace zizaza

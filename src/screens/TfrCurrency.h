@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QList>
 #include <QString>
 
 #include "screens/TThinkingFrame.h"
@@ -10,13 +11,14 @@ class QGroupBox;
 class QLabel;
 class QPushButton;
 class QRadioButton;
-class QTreeWidget;
+class QSortFilterProxyModel;
+class QTableView;
 
 namespace zizaza {
 
 class IncomeCodeDict;
 class TDtpPanel;
-class TListScreenHelper;
+class ForeignIncomeModel;
 class TMaskedDocEdit;
 class TMaskedEdit;
 class mTCurrencyIncome;
@@ -38,6 +40,10 @@ public:
     void FocusItem(uint16_t item) override;
     void FocusFirstList() override;
 
+protected:
+    // Enter in the list edits the current record, Delete removes the selected ones.
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     // The two dates a rate is needed for.
     enum class RateDate { Income, Tax };
@@ -52,11 +58,22 @@ private:
     QGroupBox* BuildCfc();
     void ConnectRules();
 
-    // The list and the selected record (TfrCurrency.cpp).
+    // The list and the selected record (TfrCurrency.cpp). Record numbers are 0-based
+    // positions in the document's list, whatever order the list is sorted in.
     mTCurrencyIncome& Record() const;
-    bool AddSource();
-    bool EditSource(int record);
-    void RemoveSource(int record);
+    int CurrentRecord() const;
+    QList<int> SelectedRecords() const;
+    void SelectRecord(int record);
+    void ListSelectionChanged();
+    void UpdateListEnabling();
+    // Refills the list after records were added or removed and selects one (or none).
+    void ReloadList(int select);
+    // The list row and the totals of a record saved from the entries.
+    void ShowSaved(int record);
+    void ShowTotals();
+    void AddSource();
+    void EditSource();
+    void RemoveSelectedSources();
     void CopySource();
     void SourceSelected(int record);
     void SaveRecord(mTCurrencyIncome& r) const;
@@ -99,6 +116,9 @@ private:
     int m_selected = -1;
     // Set while entries are filled by the program, so that their change events do not cascade.
     bool m_filling = false;
+    // The record asks for the automatic rate, but its currency and dates have none yet: the box
+    // is ticked as soon as a rate is found, unless the user decides first.
+    bool m_autoPending = false;
     // What the income and deduction choices left: the income's dictionary rate, name and
     // whether it offers deductions; the chosen deduction entry (nullptr: none, or one the
     // dictionary does not offer for the income).
@@ -109,9 +129,17 @@ private:
     int m_deductCode = 0;
     const DeductionEntry* m_deduction = nullptr;
 
-    QTreeWidget* lvSourseIncomeInfo = nullptr;
-    TListScreenHelper* m_list = nullptr;
+    QTableView* lvSourseIncomeInfo = nullptr;
+    ForeignIncomeModel* m_model = nullptr;
+    QSortFilterProxyModel* m_sorted = nullptr;
+    bool m_listing = false;
+    // The entry groups, enabled only while a source is selected.
+    QList<QWidget*> m_dependents;
+    QPushButton* fbEditSourse = nullptr;
+    QPushButton* fbDeleteSourse = nullptr;
     QPushButton* fbCopySourse = nullptr;
+    QLabel* lbTotalIncome = nullptr;
+    QLabel* lbTotalTax = nullptr;
     TMaskedEdit* meAppB = nullptr;
 
     QLabel* pnlIncomeCod = nullptr;

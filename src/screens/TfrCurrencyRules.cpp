@@ -183,6 +183,11 @@ void TfrCurrency::UpdateAutoAvailability() {
     const QString hint = available || !known ? QString() : QString::fromUtf8(kNoRateMessage);
     chbAutoExchange->setToolTip(hint);
     lbAutoExchange->setToolTip(hint);
+    if (available && m_autoPending) {
+        m_autoPending = false;
+        chbAutoExchange->setChecked(true);
+        return;
+    }
     if (available || !chbAutoExchange->isChecked())
         return;
     chbAutoExchange->setChecked(false);
@@ -232,6 +237,7 @@ void TfrCurrency::RefreshRate(RateDate which) {
 }
 
 void TfrCurrency::AutoRateClicked() {
+    m_autoPending = false;
     if (chbAutoExchange->isChecked()) {
         ApplyAutoRate(RateDate::Income);
         ApplyAutoRate(RateDate::Tax);

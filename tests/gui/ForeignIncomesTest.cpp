@@ -1,15 +1,20 @@
 #include <QCheckBox>
 #include <QGroupBox>
+#include <QHeaderView>
+#include <QItemSelectionModel>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QTreeWidget>
+#include <QTableView>
+#include <array>
 #include <functional>
+#include <tuple>
 
 #include "GuiTest.h"
 #include "checks/ui/TfmCheckError.h"
 #include "dictionaries/CurrencyRates.h"
 #include "model/mTDeclaration.h"
+#include "screens/ForeignIncomeModel.h"
 #include "screens/TfrCurrency.h"
 #include "screens/controls/TDtpPanel.h"
 #include "screens/controls/TMaskedDocEdit.h"
@@ -77,15 +82,20 @@ protected:
     }
     TMaskedEdit* Edit(const char* name) { return W<TMaskedEdit>(name); }
     QString Label(const char* name) { return W<QLabel>(name)->text(); }
-    QTreeWidget* List() { return W<QTreeWidget>("lvSourseIncomeInfo"); }
-    void Select(int row) { List()->setCurrentItem(List()->topLevelItem(row)); }
+    QTableView* List() { return W<QTableView>("lvSourseIncomeInfo"); }
+    // Rows as the list shows them, sorted or not.
+    void Select(int row, QItemSelectionModel::SelectionFlags how = QItemSelectionModel::ClearAndSelect) {
+        List()->selectionModel()->setCurrentIndex(List()->model()->index(row, 0), how | QItemSelectionModel::Rows);
+    }
+    QString Cell(int row, int column) { return List()->model()->index(row, column).data().toString(); }
+    int CurrentRow() { return List()->currentIndex().row(); }
     QCheckBox* AutoBox() { return W<QCheckBox>("chbAutoExchange"); }
     void SetDate(const char* name, int day) { W<TDtpPanel>(name)->SetDate(Date::Ymd(2017, 1, day)); }
     mTCurrencyIncome& Record(size_t i) { return window->Declaration().CurrencyIncome(i); }
     QStringList Rows() {
         QStringList rows;
-        for (int i = 0; i < List()->topLevelItemCount(); ++i)
-            rows << List()->topLevelItem(i)->text(0);
+        for (int i = 0; i < List()->model()->rowCount(); ++i)
+            rows << Cell(i, ForeignIncomeModel::Source);
         return rows;
     }
 };
@@ -277,7 +287,7 @@ TEST_F(ForeignIncomesTest, CheckStopsAtTheFirstProblemOutsideTheCompany) {
     EXPECT_EQ(screen.CheckScreen(), 3);
     EXPECT_EQ(ui.checkMessages.back(), QStringLiteral("По данному источнику выплаты не указан код валюты"));
     screen.FocusItem(3);
-    EXPECT_EQ(List()->currentItem(), List()->topLevelItem(2));
+    EXPECT_EQ(CurrentRow(), 2);
 }
 
 TEST_F(ForeignIncomesTest, EquivalentDeductionFollowsTheIncomeUpToItsCap) {
@@ -331,29 +341,103 @@ TEST_F(ForeignIncomesTest, CompanyEntriesFollowTheIncomeCode) {
     EXPECT_EQ(Record(0).CfcProfitRule, 1);
 }
 
-TEST_F(ForeignIncomesTest, CopyKeepsTheSourceAndCodesButNoAmounts) {
+TEST_F(ForeignIncomesTest, CopyKeepsTheWholeRecord) {
     mTDeclaration doc = Declaration();
-    mTCurrencyIncome& r = Add(doc, "Bank");
-    r.SetIncomeInCurrency(Amount("100"));
+    mTCurrencyIncome& r = Add(doc, "Bank", 1000);
+    r.CountryCode = "826";
+    r.CurrencyName = "Доллар США";
     r.IncomeDate = Date::Ymd(2017, 3, 1);
+    r.TaxPaymentDate = Date::Ymd(2017, 3, 2);
+    r.TaxUnits = 1;
+    r.TaxRate = Amount("61");
+    r.SetIncomeInCurrency(Amount("100"));
+    r.AutomaticRate = true;
+    r.CfcNumber = "АБ 12345";
+    r.CfcProfitRule = 2;
     Open(doc);
     Select(0);
     Edit("meTaxCurrencySum")->setText(QStringLiteral("7"));
     W<QPushButton>("fbCopySourse")->click();
     EXPECT_EQ(Rows(), QStringList({QStringLiteral("Bank"), QStringLiteral("Bank")}));
-    EXPECT_EQ(List()->currentItem(), List()->topLevelItem(1));
-    EXPECT_EQ(Record(0).TaxInCurrency, Amount("7"));
+    EXPECT_EQ(CurrentRow(), 1);
+    // What the copy shows is what it keeps: leaving it saves the entries into it.
+    Select(0);
+    const mTCurrencyIncome& from = Record(0);
     const mTCurrencyIncome& copy = Record(1);
-    EXPECT_EQ(copy.IncomeCode, 1010);
-    EXPECT_EQ(copy.RateCode, 14);
-    EXPECT_EQ(copy.CurrencyCode, "840");
-    EXPECT_EQ(copy.CountryCode, "840");
-    EXPECT_TRUE(copy.IncomeInCurrency.IsZero());
-    EXPECT_EQ(copy.IncomeUnits, 0);
-    EXPECT_EQ(copy.IncomeDate, Date::Ymd(2017, 1, 1));
-    EXPECT_EQ(Label("pnlIncomeCod"), QStringLiteral("1010"));
-    EXPECT_TRUE(Edit("meIncomeCurrencySum")->text().isEmpty());
+    EXPECT_EQ(from.TaxInCurrency, Amount("7"));
+    EXPECT_EQ(std::tuple(copy.SourceName, copy.CountryCode, copy.IncomeCode, copy.RateCode, copy.CurrencyCode,
+                         copy.CurrencyName, copy.CfcNumber, copy.CfcProfitRule),
+              std::tuple(from.SourceName, from.CountryCode, from.IncomeCode, from.RateCode, from.CurrencyCode,
+                         from.CurrencyName, from.CfcNumber, from.CfcProfitRule));
+    EXPECT_EQ(std::tuple(copy.IncomeDate, copy.TaxPaymentDate, copy.IncomeUnits, copy.TaxUnits, copy.AutomaticRate),
+              std::tuple(from.IncomeDate, from.TaxPaymentDate, from.IncomeUnits, from.TaxUnits, from.AutomaticRate));
+    EXPECT_EQ(std::tuple(copy.IncomeRate, copy.TaxRate, copy.IncomeInCurrency, copy.IncomeInRoubles, copy.TaxInCurrency,
+                         copy.TaxInRoubles),
+              std::tuple(Amount("60.5"), Amount("61"), Amount("100"), Amount("6050"), Amount("7"), Amount("427")));
     EXPECT_FALSE(window->Saved());
+}
+
+TEST_F(ForeignIncomesTest, ListShowsEachIncomeWithRoubleTotals) {
+    mTDeclaration doc = Declaration();
+    mTCurrencyIncome& apple = Add(doc, "Apple Inc.");
+    apple.IncomeDate = Date::Ymd(2017, 5, 18);
+    apple.TaxUnits = 1;
+    apple.TaxRate = Amount("57.1");
+    apple.SetIncomeInCurrency(Amount("57"));
+    apple.SetTaxInCurrency(Amount("5.7"));
+    mTCurrencyIncome& bank = Add(doc, "Bank", 1011);
+    bank.CountryCode = "826";
+    bank.IncomeDate = Date::Ymd(2017, 2, 1);
+    bank.SetIncomeInCurrency(Amount("1000"));
+    Open(doc);
+    const std::array<const char*, ForeignIncomeModel::ColumnCount> first = {
+        "18.05.2017", "840", "Apple Inc.", "1010", "840", "57", "5,7", "3448,5", "325,47"};
+    for (int c = 0; c < ForeignIncomeModel::ColumnCount; ++c)
+        EXPECT_EQ(Cell(0, c), QString::fromUtf8(first[static_cast<size_t>(c)])) << "column " << c;
+    EXPECT_EQ(Cell(1, ForeignIncomeModel::TaxInCurrency), QString());
+    EXPECT_EQ(Label("lbTotalIncome"), QStringLiteral("63948,5"));
+    EXPECT_EQ(Label("lbTotalTax"), QStringLiteral("325,47"));
+
+    // Sorted by date and by roubles, the selection follows its record.
+    Select(0);
+    List()->sortByColumn(ForeignIncomeModel::Date, Qt::AscendingOrder);
+    EXPECT_EQ(Rows(), QStringList({QStringLiteral("Bank"), QStringLiteral("Apple Inc.")}));
+    EXPECT_EQ(CurrentRow(), 1);
+    List()->sortByColumn(ForeignIncomeModel::IncomeInRoubles, Qt::DescendingOrder);
+    EXPECT_EQ(Rows(), QStringList({QStringLiteral("Bank"), QStringLiteral("Apple Inc.")}));
+    List()->sortByColumn(ForeignIncomeModel::TaxInRoubles, Qt::DescendingOrder);
+    EXPECT_EQ(Rows(), QStringList({QStringLiteral("Apple Inc."), QStringLiteral("Bank")}));
+
+    // An amount typed on the screen reaches the row and the totals once the row is left.
+    Select(1);
+    Edit("meIncomeCurrencySum")->setText(QStringLiteral("2000"));
+    Select(0);
+    EXPECT_EQ(Label("lbTotalIncome"), QStringLiteral("124448,5"));
+    EXPECT_EQ(Cell(1, ForeignIncomeModel::IncomeInRoubles), QStringLiteral("121000"));
+}
+
+TEST_F(ForeignIncomesTest, DeleteRemovesEverySelectedSourceAndKeepsTheListFocused) {
+    mTDeclaration doc = Declaration();
+    for (const char* name : {"A", "B", "C", "D", "E"})
+        Add(doc, name).SetIncomeInCurrency(Amount("1"));
+    Open(doc);
+    List()->setFocus();
+    Select(1);
+    Select(3, QItemSelectionModel::Select);
+    Select(4, QItemSelectionModel::Select);
+    // As a mouse click would, the button takes the focus.
+    W<QPushButton>("fbDeleteSourse")->setFocus();
+    W<QPushButton>("fbDeleteSourse")->click();
+    EXPECT_EQ(Rows(), QStringList({QStringLiteral("A"), QStringLiteral("C")}));
+    EXPECT_EQ(CurrentRow(), 0);
+    EXPECT_EQ(window->focusWidget(), List());
+    EXPECT_EQ(Label("lbTotalIncome"), QStringLiteral("121"));
+    // The Delete key does the same.
+    Select(0);
+    Select(1, QItemSelectionModel::Select);
+    PressKey(List(), Qt::Key_Delete);
+    EXPECT_EQ(window->Declaration().CurrencyIncomeCount(), 0u);
+    EXPECT_FALSE(W<QGroupBox>("gbIncome")->isEnabled());
 }
 
 TEST_F(ForeignIncomesTest, SourceDialogNeedsACountry) {
@@ -388,6 +472,12 @@ TEST_F(ForeignIncomesTest, SourceDialogNeedsACountry) {
     EXPECT_EQ(ui.checkMessages,
               QStringList({QStringLiteral("Не выбран код страны"), QStringLiteral("Не выбран код страны")}));
     EXPECT_TRUE(W<QGroupBox>("gbIncome")->isEnabled());
+    // A new income takes the Central Bank rate as soon as its currency and date have one.
+    EXPECT_FALSE(AutoBox()->isEnabled());
+    SetDate("dtIncomeGetDate", 11);
+    Edit("meCurrencyCode")->setText(QStringLiteral("840"));
+    EXPECT_TRUE(AutoBox()->isChecked());
+    EXPECT_EQ(Edit("meCurrencyExchange")->text(), QStringLiteral("60,5"));
 
     // A blank name adds nothing.
     ui.Modal([](QDialog& dialog) {
