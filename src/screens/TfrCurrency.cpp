@@ -409,6 +409,15 @@ bool TfrCurrency::eventFilter(QObject* watched, QEvent* event) {
     return TThinkingFrame::eventFilter(watched, event);
 }
 
+QString TfrCurrency::SourceStepName(const char* action, int record) const {
+    const QString name = QString::fromStdString(Doc().CurrencyIncome(static_cast<size_t>(record)).SourceName).trimmed();
+    return QString::fromUtf8(action) + QStringLiteral(" источника «%1»").arg(name);
+}
+
+void TfrCurrency::SourceStep(const char* action, int record) {
+    Host().StepDone({SourceStepName(action, record), lvSourseIncomeInfo, record, false});
+}
+
 void TfrCurrency::AddSource() {
     if (!Doc().HasIncome(kIncomeForeign))
         return;
@@ -421,8 +430,10 @@ void TfrCurrency::AddSource() {
     r.CountryCode = dialog.CountryCode().toStdString();
     // Typed on the screen, a new income takes the Central Bank rate unless the user unticks it.
     r.AutomaticRate = true;
-    ReloadList(static_cast<int>(Doc().CurrencyIncomeCount()) - 1);
+    const int record = static_cast<int>(Doc().CurrencyIncomeCount()) - 1;
+    ReloadList(record);
     NotifyChanged();
+    SourceStep("добавление", record);
 }
 
 void TfrCurrency::EditSource() {
@@ -438,12 +449,15 @@ void TfrCurrency::EditSource() {
     r.CountryCode = dialog.CountryCode().toStdString();
     m_model->RecordChanged(record);
     NotifyChanged();
+    SourceStep("изменение", record);
 }
 
 void TfrCurrency::RemoveSelectedSources() {
     const QList<int> records = SelectedRecords();
     if (records.isEmpty())
         return;
+    const QString step = records.size() == 1 ? SourceStepName("удаление", records.front())
+                                             : QStringLiteral("удаление источников выплат (%1)").arg(records.size());
     // What was typed for a deleted source goes with it, not into the one selected next.
     m_selected = -1;
     for (auto it = records.rbegin(); it != records.rend(); ++it)
@@ -452,6 +466,7 @@ void TfrCurrency::RemoveSelectedSources() {
     ReloadList(left == 0 ? -1 : std::min(std::max(0, records.front() - 1), left - 1));
     lvSourseIncomeInfo->setFocus();
     NotifyChanged();
+    Host().StepDone({step, lvSourseIncomeInfo, records.front(), true});
 }
 
 void TfrCurrency::CopySource() {
@@ -461,8 +476,10 @@ void TfrCurrency::CopySource() {
     // The whole income: a payment that repeats differs from the last in its date and amounts at most.
     const mTCurrencyIncome copy = Record();
     Doc().CurrencyIncome(Doc().AddCurrencyIncome()) = copy;
-    ReloadList(static_cast<int>(Doc().CurrencyIncomeCount()) - 1);
+    const int record = static_cast<int>(Doc().CurrencyIncomeCount()) - 1;
+    ReloadList(record);
     NotifyChanged();
+    SourceStep("копирование", record);
 }
 
 void TfrCurrency::SourceSelected(int record) {

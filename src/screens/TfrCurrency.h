@@ -71,6 +71,9 @@ private:
     // The list row and the totals of a record saved from the entries.
     void ShowSaved(int record);
     void ShowTotals();
+    // The undo history's step of a list command on a source.
+    QString SourceStepName(const char* action, int record) const;
+    void SourceStep(const char* action, int record);
     void AddSource();
     void EditSource();
     void RemoveSelectedSources();

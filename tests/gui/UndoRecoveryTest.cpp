@@ -90,8 +90,12 @@ protected:
             button->click();
     }
     void SelectRow(const char* list, int row) {
-        if (auto* view = Find<QTreeWidget>(window->CurrentScreen(), list))
-            view->setCurrentItem(view->topLevelItem(row));
+        auto* view = Find<QAbstractItemView>(window->CurrentScreen(), list);
+        if (auto* tree = qobject_cast<QTreeWidget*>(view))
+            tree->setCurrentItem(tree->topLevelItem(row));
+        else if (view)
+            view->selectionModel()->setCurrentIndex(view->model()->index(row, 0),
+                                                    QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
     }
     QAction* Action(const char* name) { return Find<QAction>(window.get(), name); }
 
