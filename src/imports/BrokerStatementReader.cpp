@@ -61,9 +61,15 @@ std::optional<Date> IsoDate(std::string_view text) {
 
 class Reader {
 public:
-    Payments Read(std::string_view text) {
-        for (const CsvRow& row : ReadCsvRows(text, ','))
-            Take(row);
+    Payments Read(std::string_view text, ProgressTicker& ticker) {
+        const std::vector<CsvRow> rows = ReadCsvRows(text, ',');
+        // Each row is a step of reading and may be one of making its record.
+        ticker.SetTotal(2 * rows.size());
+        for (const CsvRow& row : rows)
+            if (ticker.Step())
+                Take(row);
+            else
+                return {};
         auto byDate = [](const Row& a, const Row& b) {
             // On one day a reversal comes before its correction.
             return a.date != b.date ? a.date < b.date : (a.amount < Money()) > (b.amount < Money());
@@ -216,8 +222,8 @@ bool IsBrokerStatement(std::string_view text) {
     return !rows.empty() && rows[0].fields.size() > 1 && (rows[0].fields[1] == "Header" || rows[0].fields[1] == "Data");
 }
 
-Payments ReadBrokerStatement(std::string_view text) {
-    return Reader().Read(text);
+Payments ReadBrokerStatement(std::string_view text, ProgressTicker& ticker) {
+    return Reader().Read(text, ticker);
 }
 
 }  // namespace zizaza::foreignimport

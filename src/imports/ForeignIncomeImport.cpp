@@ -103,16 +103,21 @@ std::string Describe(const ForeignPayment& p, const mTCurrencyIncome& r) {
 
 }  // namespace
 
-ForeignImport ReadForeignReport(std::string_view bytes, const CurrencyRates& rates) {
+ForeignImport ReadForeignReport(std::string_view bytes, const CurrencyRates& rates, const ImportProgress& progress) {
     const std::string text = DecodeTextFile(bytes);
     ForeignImport result;
     const bool broker = foreignimport::IsBrokerStatement(text);
     result.format = broker ? "отчет брокера" : "шаблон программы";
-    Payments read = broker ? foreignimport::ReadBrokerStatement(text) : foreignimport::ReadTemplate(text);
+    foreignimport::ProgressTicker ticker(progress);
+    Payments read =
+        broker ? foreignimport::ReadBrokerStatement(text, ticker) : foreignimport::ReadTemplate(text, ticker);
+    ticker.SetTotal(ticker.Done() + read.payments.size());
     result.merged = std::move(read.merged);
     result.refused = std::move(read.refused);
     result.skipped = read.skipped;
     for (const ForeignPayment& p : read.payments) {
+        if (!ticker.Step())
+            break;
         mTCurrencyIncome record;
         if (std::string reason = MakeRecord(p, rates, record); !reason.empty()) {
             result.refused.push_back({p.line, reason});
@@ -120,6 +125,12 @@ ForeignImport ReadForeignReport(std::string_view bytes, const CurrencyRates& rat
         }
         result.imported.push_back(Describe(p, record));
         result.records.push_back(std::move(record));
+    }
+    if (ticker.Stopped()) {
+        ForeignImport none;
+        none.format = result.format;
+        none.stopped = true;
+        return none;
     }
     std::stable_sort(result.refused.begin(), result.refused.end(),
                      [](const RefusedLine& a, const RefusedLine& b) { return a.line < b.line; });

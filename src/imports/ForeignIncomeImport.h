@@ -4,6 +4,7 @@
 #include "storage/Date.h"
 #include "storage/Money.h"
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -43,13 +44,20 @@ struct ForeignImport {
     std::vector<std::string> merged;    // lines netted into another payment
     std::vector<RefusedLine> refused;   // lines left out, with the reason
     size_t skipped = 0;                 // total rows and rows of other sections
+    bool stopped = false;               // the caller stopped the import: nothing to apply
 };
+
+// How far an import has come: `done` of `total` steps (the rows of the report, then the payments
+// made into records; the total grows once the payments are known). Returns false to stop it.
+using ImportProgress = std::function<bool(size_t done, size_t total)>;
 
 // Reads our template or the broker's activity statement (the kind is told by the content;
 // UTF-8 or windows-1251): each payment becomes one foreign income record with the Central Bank's
 // rates of its dates from `rates` (unless the template gives them), its amounts in roubles
-// computed by the record as the foreign incomes screen does, no deduction.
-ForeignImport ReadForeignReport(std::string_view bytes, const CurrencyRates& rates);
+// computed by the record as the foreign incomes screen does, no deduction. `progress`, when given,
+// is told every few hundred steps; once it returns false the import stops with `stopped` set.
+ForeignImport ReadForeignReport(std::string_view bytes, const CurrencyRates& rates,
+                                const ImportProgress& progress = {});
 
 // The report for the user: the records imported, the lines merged and every refused line with
 // its reason.
@@ -66,9 +74,32 @@ struct Payments {
     std::vector<RefusedLine> refused;
     size_t skipped = 0;
 };
+// Counts the steps of an import and tells the caller's progress every kEvery of them, so that a
+// large report is not slowed down by its progress.
+class ProgressTicker {
+public:
+    static constexpr size_t kEvery = 500;
+    explicit ProgressTicker(const ImportProgress& progress) : m_progress(progress) {}
+    void SetTotal(size_t total) { m_total = total; }
+    size_t Done() const { return m_done; }
+    // One more step; false once the caller has stopped the import.
+    bool Step() {
+        if (++m_done % kEvery == 0 && m_progress && !m_stopped)
+            m_stopped = !m_progress(m_done, m_total);
+        return !m_stopped;
+    }
+    bool Stopped() const { return m_stopped; }
+
+private:
+    const ImportProgress& m_progress;
+    size_t m_done = 0;
+    size_t m_total = 0;
+    bool m_stopped = false;
+};
 bool IsBrokerStatement(std::string_view text);
-Payments ReadTemplate(std::string_view text);
-Payments ReadBrokerStatement(std::string_view text);
+// The readers take a step per row and stop early once the ticker is stopped.
+Payments ReadTemplate(std::string_view text, ProgressTicker& ticker);
+Payments ReadBrokerStatement(std::string_view text, ProgressTicker& ticker);
 // An amount with a decimal point or comma and at most `decimals` fraction digits (trailing zeros
 // aside); nullopt for anything else.
 std::optional<Money> ParseAmount(std::string_view text, int decimals);

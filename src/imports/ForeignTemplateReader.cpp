@@ -83,7 +83,7 @@ std::string ReadRow(const CsvRow& row, const Columns& columns, ForeignPayment& p
 
 }  // namespace
 
-Payments ReadTemplate(std::string_view text) {
+Payments ReadTemplate(std::string_view text, ProgressTicker& ticker) {
     Payments result;
     const size_t firstLineEnd = text.find('\n');
     const std::string_view firstLine = text.substr(0, firstLineEnd);
@@ -101,7 +101,9 @@ Payments ReadTemplate(std::string_view text) {
             result.refused.push_back({1, std::string("нет столбца «") + kNames[c] + "» в заголовке"});
             return result;
         }
-    for (size_t i = 1; i < rows.size(); ++i) {
+    // Each row is a step of reading and may be one of making its record.
+    ticker.SetTotal(2 * rows.size());
+    for (size_t i = 1; i < rows.size() && ticker.Step(); ++i) {
         ForeignPayment p;
         if (std::string reason = ReadRow(rows[i], columns, p); !reason.empty())
             result.refused.push_back({rows[i].line, reason});

@@ -145,7 +145,9 @@ void TfrCurrency::BuildList(QGroupBox* box) {
                                      QStringLiteral("Редактировать источник выплат"));
     fbCopySourse = parts::ListButton(box, "fbCopySourse", QStringLiteral("Копировать"),
                                      QStringLiteral("Копировать источник выплат"));
-    for (QPushButton* b : {add, fbDeleteSourse, fbEditSourse, fbCopySourse})
+    fbImportReport = parts::ListButton(box, "fbImportReport", QStringLiteral("Загрузить из отчета брокера..."),
+                                       QStringLiteral("Добавить выплаты из отчета брокера или шаблона программы"));
+    for (QPushButton* b : {add, fbDeleteSourse, fbEditSourse, fbCopySourse, fbImportReport})
         row->addWidget(b);
     row->addStretch();
     layout->addLayout(row);
@@ -154,6 +156,7 @@ void TfrCurrency::BuildList(QGroupBox* box) {
     connect(fbEditSourse, &QPushButton::clicked, this, &TfrCurrency::EditSource);
     connect(fbDeleteSourse, &QPushButton::clicked, this, &TfrCurrency::RemoveSelectedSources);
     connect(fbCopySourse, &QPushButton::clicked, this, &TfrCurrency::CopySource);
+    connect(fbImportReport, &QPushButton::clicked, this, &TfrCurrency::ImportReport);
     connect(lvSourseIncomeInfo, &QTableView::doubleClicked, this, &TfrCurrency::EditSource);
     QItemSelectionModel* selection = lvSourseIncomeInfo->selectionModel();
     connect(selection, &QItemSelectionModel::selectionChanged, this, &TfrCurrency::ListSelectionChanged);

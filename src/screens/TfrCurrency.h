@@ -78,6 +78,9 @@ private:
     void EditSource();
     void RemoveSelectedSources();
     void CopySource();
+    // "Загрузить из отчета брокера..." (TfrCurrencyImport.cpp): a template or broker report read
+    // with progress, its report confirmed by the user, its payments added as one step.
+    void ImportReport();
     void SourceSelected(int record);
     void SaveRecord(mTCurrencyIncome& r) const;
     void LoadRecord(const mTCurrencyIncome& r);
@@ -141,6 +144,7 @@ private:
     QPushButton* fbEditSourse = nullptr;
     QPushButton* fbDeleteSourse = nullptr;
     QPushButton* fbCopySourse = nullptr;
+    QPushButton* fbImportReport = nullptr;
     QLabel* lbTotalIncome = nullptr;
     QLabel* lbTotalTax = nullptr;
     TMaskedEdit* meAppB = nullptr;

@@ -1,8 +1,10 @@
 #include <QCheckBox>
+#include <QFile>
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QItemSelectionModel>
 #include <QLabel>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTableView>
@@ -13,6 +15,7 @@
 #include "GuiTest.h"
 #include "checks/ui/TfmCheckError.h"
 #include "dictionaries/CurrencyRates.h"
+#include "model/DocumentHistory.h"
 #include "model/mTDeclaration.h"
 #include "screens/ForeignIncomeModel.h"
 #include "screens/TfrCurrency.h"
@@ -92,6 +95,13 @@ protected:
     QCheckBox* AutoBox() { return W<QCheckBox>("chbAutoExchange"); }
     void SetDate(const char* name, int day) { W<TDtpPanel>(name)->SetDate(Date::Ymd(2017, 1, day)); }
     mTCurrencyIncome& Record(size_t i) { return window->Declaration().CurrencyIncome(i); }
+    // A report file for "Загрузить из отчета брокера...".
+    QString ReportFile(const QByteArray& text) {
+        const QString name = files.path() + QStringLiteral("/report.csv");
+        QFile file(name);
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly) && file.write(text) == text.size());
+        return name;
+    }
     QStringList Rows() {
         QStringList rows;
         for (int i = 0; i < List()->model()->rowCount(); ++i)
@@ -503,6 +513,96 @@ TEST_F(ForeignIncomesTest, DeletingTheLastSourceClearsAndDisablesTheEntries) {
     for (const char* group : {"gbIncome", "gbExchange", "gbIncomeSum", "gbTaxSum", "gbDeduct", "gbKIK"})
         EXPECT_FALSE(W<QGroupBox>(group)->isEnabled()) << group;
     EXPECT_FALSE(W<QPushButton>("fbCopySourse")->isEnabled());
+}
+
+// Our template with two payments in dollars; the third line, when present, is refused.
+QByteArray ImportTemplate(bool withBadLine) {
+    QByteArray text =
+        "Дата;Страна;Источник;КодДохода;Валюта;Доход;Налог\n"
+        "10.01.2017;US;Apple Inc.;1010;840;57,00;5,70\n"
+        "12.01.2017;840;Microsoft;;840;100;\n";
+    if (withBadLine)
+        text += "12.01.2017;840;Oracle;;840;12,345;\n";
+    return text;
+}
+
+// The report's dialog is answered as the user would: a button, or Enter.
+TEST_F(ForeignIncomesTest, ImportFromReportAddsTheConfirmedPaymentsAsOneStep) {
+    const struct {
+        const char* name;
+        bool badLine;
+        std::function<void(QDialog&)> answer;
+        QStringList sources;
+    } cases[] = {
+        {"confirmed",
+         false,
+         [](QDialog& d) { Find<QPushButton>(&d, "btYes")->click(); },
+         {"Bank", "Apple Inc.", "Microsoft"}},
+        {"cancelled", false, [](QDialog& d) { Find<QPushButton>(&d, "btNo")->click(); }, {"Bank"}},
+        {"refused line, cancelled", true, [](QDialog& d) { Find<QPushButton>(&d, "btNo")->click(); }, {"Bank"}},
+        {"refused line, Enter", true, [](QDialog& d) { PressKey(&d, Qt::Key_Return); }, {"Bank"}},
+        {"refused line, the rest imported",
+         true,
+         [](QDialog& d) { Find<QPushButton>(&d, "btYes")->click(); },
+         {"Bank", "Apple Inc.", "Microsoft"}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        mTDeclaration doc = Declaration();
+        Add(doc, "Bank").SetIncomeInCurrency(Amount("10"));
+        Open(doc);
+        QString yes, shown;
+        ui.OpenFile(ReportFile(ImportTemplate(c.badLine))).Modal([&](QDialog& dialog) {
+            yes = Find<QPushButton>(&dialog, "btYes")->text();
+            shown = Find<QPlainTextEdit>(&dialog, "teImportReport")->toPlainText();
+            dialog.setResult(QDialog::Rejected);
+            c.answer(dialog);
+            return dialog.result();
+        });
+        W<QPushButton>("fbImportReport")->click();
+        EXPECT_TRUE(ui.NothingPending());
+        EXPECT_EQ(Rows(), c.sources);
+        EXPECT_EQ(yes, c.badLine ? QStringLiteral("Загрузить остальные") : QStringLiteral("Загрузить"));
+        EXPECT_TRUE(shown.contains(QStringLiteral("Загружено выплат: 2"))) << shown.toStdString();
+        EXPECT_EQ(shown.contains(QStringLiteral("строка 4: неверное число «12,345» (доход)")), c.badLine);
+        const bool imported = c.sources.size() > 1;
+        EXPECT_EQ(window->Saved(), !imported);
+        if (!imported)
+            continue;
+        // As the dialog computes them, at the dictionary's rates of the dates.
+        EXPECT_EQ(std::tuple(Record(1).IncomeInRoubles, Record(1).TaxInRoubles, Record(1).CountryCode,
+                             Record(2).IncomeInRoubles, Record(2).IncomeCode, Record(2).AutomaticRate),
+                  std::tuple(Amount("3448.5"), Amount("344.85"), std::string("840"), Amount("6125"), 1010, true));
+        EXPECT_EQ(Label("lbTotalIncome"), QStringLiteral("10178,5"));
+        EXPECT_EQ(Label("lbTotalTax"), QStringLiteral("344,85"));
+        EXPECT_EQ(CurrentRow(), 1);
+        EXPECT_EQ(window->History().UndoName(), "загрузка из отчета брокера (выплат: 2)");
+        window->Undo();
+        EXPECT_EQ(Rows(), QStringList({QStringLiteral("Bank")}));
+        EXPECT_TRUE(window->Saved());
+    }
+}
+
+// A report without a payment that can be imported is only shown; a file that cannot be read is told.
+TEST_F(ForeignIncomesTest, ImportOfNothingChangesNothing) {
+    Open(Declaration());
+    bool yesShown = true;
+    ui.OpenFile(ReportFile("Дата;Страна;Источник;КодДохода;Валюта;Доход;Налог\n10.01.2017;US;X;;978;1;\n"))
+        .Modal([&](QDialog& dialog) {
+            yesShown = !Find<QPushButton>(&dialog, "btYes")->isHidden();
+            EXPECT_EQ(Find<QPushButton>(&dialog, "btNo")->text(), QStringLiteral("Закрыть"));
+            return int(QDialog::Rejected);
+        });
+    W<QPushButton>("fbImportReport")->click();
+    EXPECT_FALSE(yesShown);
+    ui.OpenFile(files.path() + QStringLiteral("/missing.csv"));
+    W<QPushButton>("fbImportReport")->click();
+    EXPECT_EQ(ui.Texts(ScriptedUi::Kind::Error).size(), 1);
+    ui.OpenFile(QString());
+    W<QPushButton>("fbImportReport")->click();
+    EXPECT_TRUE(ui.NothingPending());
+    EXPECT_EQ(window->Declaration().CurrencyIncomeCount(), 0u);
+    EXPECT_TRUE(window->Saved());
 }
 
 }  // namespace

@@ -172,5 +172,35 @@ TEST(ForeignIncomeImportTest, ImportedRecordsCalculateAsTyped) {
     EXPECT_EQ(Show(typed), Show(declaration.CurrencyIncome(2)));
 }
 
+// The progress is told now and then, forward only, and stopping it leaves nothing to apply.
+TEST(ForeignIncomeImportTest, ProgressGoesForwardAndStopsTheImport) {
+    const size_t rows = 3 * foreignimport::ProgressTicker::kEvery;
+    std::string text = "Дата;Страна;Источник;КодДохода;Валюта;Доход;Налог\n";
+    for (size_t i = 0; i < rows; ++i)
+        text += "16.03.2017;US;Fund " + std::to_string(i) + ";;USD;10;1\n";
+    for (const size_t stopAfter : {size_t{0}, size_t{1}, size_t{4}}) {
+        SCOPED_TRACE(stopAfter);
+        std::vector<std::pair<size_t, size_t>> told;
+        const ForeignImport result = ReadForeignReport(text, Rates(), [&](size_t done, size_t total) {
+            told.emplace_back(done, total);
+            return stopAfter == 0 || told.size() < stopAfter;
+        });
+        for (size_t i = 0; i < told.size(); ++i) {
+            EXPECT_LE(told[i].first, told[i].second);
+            EXPECT_GT(told[i].first, i == 0 ? 0 : told[i - 1].first);
+        }
+        if (stopAfter == 0) {
+            // Rows read, then records made: about twice the rows, each step told at most once.
+            EXPECT_EQ(told.size(), 2 * rows / foreignimport::ProgressTicker::kEvery);
+            EXPECT_FALSE(result.stopped);
+            EXPECT_EQ(result.records.size(), rows);
+        } else {
+            EXPECT_EQ(told.size(), stopAfter);
+            EXPECT_TRUE(result.stopped);
+            EXPECT_TRUE(result.records.empty() && result.refused.empty() && result.imported.empty());
+        }
+    }
+}
+
 }  // namespace
 }  // namespace zizaza

@@ -1,0 +1,85 @@
+// "Загрузить из отчета брокера...": the same import as zizaza-cli import-foreign, with the rate
+// dictionary the screen uses, a progress while the report is read and the user's confirmation of
+// its report before anything is added.
+#include <QProgressDialog>
+#include <QTableView>
+#include <exception>
+#include <limits>
+#include <optional>
+
+#include "app/UserInterface.h"
+#include "dictionaries/CurrencyRates.h"
+#include "dictionaries/FileIo.h"
+#include "imports/ForeignIncomeImport.h"
+#include "model/mTDeclaration.h"
+#include "screens/TfmForeignImport.h"
+#include "screens/TfrCurrency.h"
+
+namespace zizaza {
+
+namespace {
+
+// The progress window appears only for a report that takes longer than this.
+constexpr int kProgressDelayMs = 400;
+
+// The report read into records; nullopt when the user stopped it or the file could not be read
+// (the user is told).
+std::optional<ForeignImport> ReadWithProgress(ScreenHost& host, const QString& file) {
+    static const CurrencyRates kNoRates;
+    const CurrencyRates& rates = host.Rates() ? *host.Rates() : kNoRates;
+    QProgressDialog progress(QStringLiteral("Чтение отчета..."), QStringLiteral("Отмена"), 0, 0, host.DialogParent());
+    progress.setObjectName(QStringLiteral("fmImportProgress"));
+    progress.setWindowTitle(QStringLiteral("Загрузка из отчета брокера"));
+    progress.setWindowModality(Qt::WindowModal);
+    progress.setMinimumDuration(kProgressDelayMs);
+    progress.setAutoClose(false);
+    progress.setAutoReset(false);
+    const auto shown = [](size_t n) { return static_cast<int>(std::min<size_t>(n, std::numeric_limits<int>::max())); };
+    try {
+        ForeignImport result =
+            ReadForeignReport(ReadWholeFile(file.toStdString()), rates, [&](size_t done, size_t total) {
+                progress.setMaximum(shown(total));
+                progress.setValue(shown(done));
+                return !progress.wasCanceled();
+            });
+        if (result.stopped)
+            return std::nullopt;
+        return result;
+    } catch (const std::exception& e) {
+        host.Ui().Error(QString::fromStdString(e.what()));
+        return std::nullopt;
+    }
+}
+
+}  // namespace
+
+void TfrCurrency::ImportReport() {
+    if (!Doc().HasIncome(kIncomeForeign))
+        return;
+    // What was typed before is a step of its own, not part of the import.
+    Host().FinishEdits();
+    FileDialogRequest request;
+    request.title = QStringLiteral("Загрузить из отчета брокера");
+    request.types = {{QStringLiteral("Отчет брокера или шаблон программы (CSV)"), QStringLiteral("*.csv *.CSV *.txt")},
+                     {QStringLiteral("Все файлы"), QStringLiteral("*")}};
+    const QString file = Host().Ui().ChooseOpenFile(request);
+    if (file.isEmpty())
+        return;
+    const std::optional<ForeignImport> result = ReadWithProgress(Host(), file);
+    if (!result)
+        return;
+    // Nothing is added unless the user confirms the whole report.
+    TfmForeignImport confirmation(Host(), *result);
+    if (!confirmation.Run() || result->records.empty())
+        return;
+    SaveToDocument();
+    const int first = static_cast<int>(Doc().CurrencyIncomeCount());
+    ApplyForeignImport(Doc(), *result);
+    ReloadList(first);
+    lvSourseIncomeInfo->setFocus();
+    NotifyChanged();
+    Host().StepDone({QStringLiteral("загрузка из отчета брокера (выплат: %1)").arg(result->records.size()),
+                     lvSourseIncomeInfo, first, false});
+}
+
+}  // namespace zizaza
