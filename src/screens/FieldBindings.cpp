@@ -1,7 +1,11 @@
 #include "screens/FieldBindings.h"
 
+#include <QAbstractButton>
+#include <QButtonGroup>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QLineEdit>
+#include <QSpinBox>
 #include <memory>
 
 #include "screens/ScreenFormat.h"
@@ -44,56 +48,57 @@ std::string TextOf(const QString& text) {
     return text.toStdString();
 }
 
-}  // namespace
-
-void FieldBindings::Text(QLineEdit* edit, Getter<std::string> get, Setter<std::string> set) {
-    auto state = std::make_shared<Shown<std::string>>();
-    m_bindings.push_back({[edit, get, state] {
-                              std::string v = get();
-                              const QString text = QString::fromStdString(v);
-                              Fill(edit, *state, std::move(v), text);
-                          },
-                          [edit, set, state] { set(TypedOrStored(edit, *state, TextOf)); }});
+QString TextToScreen(const std::string& text) {
+    return QString::fromStdString(text);
 }
 
-void FieldBindings::TextWhenEnabled(QLineEdit* edit, Getter<std::string> get, Setter<std::string> set) {
-    auto state = std::make_shared<Shown<std::string>>();
-    m_bindings.push_back({[edit, get, state] {
-                              std::string v = get();
-                              const QString text = QString::fromStdString(v);
+template <typename T, QString (*show)(T)>
+QString EmptyAtZero(T value) {
+    return value == T{} ? QString() : show(value);
+}
+
+}  // namespace
+
+template <typename T, typename Show, typename Parse>
+void FieldBindings::Edit(QLineEdit* edit, Getter<T> get, Setter<T> set, Show show, Parse parse, bool onlyEnabled) {
+    auto state = std::make_shared<Shown<T>>();
+    m_bindings.push_back({[edit, get, show, state] {
+                              T v = get();
+                              const QString text = show(v);
                               Fill(edit, *state, std::move(v), text);
                           },
-                          [edit, set, state] {
-                              const std::string text = TypedOrStored(edit, *state, TextOf);
-                              set(edit->isEnabled() && !text.empty() ? text : std::string());
+                          [edit, set, parse, state, onlyEnabled] {
+                              T v = TypedOrStored(edit, *state, parse);
+                              set(!onlyEnabled || edit->isEnabled() ? std::move(v) : T{});
                           }});
 }
 
+void FieldBindings::Text(QLineEdit* edit, Getter<std::string> get, Setter<std::string> set) {
+    Edit(edit, std::move(get), std::move(set), TextToScreen, TextOf);
+}
+
+void FieldBindings::TextWhenEnabled(QLineEdit* edit, Getter<std::string> get, Setter<std::string> set) {
+    Edit(edit, std::move(get), std::move(set), TextToScreen, TextOf, true);
+}
+
 void FieldBindings::Money(QLineEdit* edit, Getter<zizaza::Money> get, Setter<zizaza::Money> set) {
-    auto state = std::make_shared<Shown<zizaza::Money>>();
-    m_bindings.push_back({[edit, get, state] {
-                              const zizaza::Money v = get();
-                              Fill(edit, *state, v, MoneyToScreen(v));
-                          },
-                          [edit, set, state] { set(TypedOrStored(edit, *state, MoneyFieldValue)); }});
+    Edit(edit, std::move(get), std::move(set), MoneyToScreen, MoneyFieldValue);
 }
 
 void FieldBindings::MoneyOrEmpty(QLineEdit* edit, Getter<zizaza::Money> get, Setter<zizaza::Money> set) {
-    auto state = std::make_shared<Shown<zizaza::Money>>();
-    m_bindings.push_back({[edit, get, state] {
-                              const zizaza::Money v = get();
-                              Fill(edit, *state, v, v.IsZero() ? QString() : MoneyToScreen(v));
-                          },
-                          [edit, set, state] { set(TypedOrStored(edit, *state, MoneyFieldValue)); }});
+    Edit(edit, std::move(get), std::move(set), EmptyAtZero<zizaza::Money, MoneyToScreen>, MoneyFieldValue);
+}
+
+void FieldBindings::WholeRoubles(QLineEdit* edit, Getter<zizaza::Money> get, Setter<zizaza::Money> set) {
+    Edit(edit, std::move(get), std::move(set), RoublesToScreen, RoublesFieldValue);
 }
 
 void FieldBindings::Integer(QLineEdit* edit, Getter<int64_t> get, Setter<int64_t> set) {
-    auto state = std::make_shared<Shown<int64_t>>();
-    m_bindings.push_back({[edit, get, state] {
-                              const int64_t v = get();
-                              Fill(edit, *state, v, IntegerToScreen(v));
-                          },
-                          [edit, set, state] { set(TypedOrStored(edit, *state, IntegerFieldValue)); }});
+    Edit(edit, std::move(get), std::move(set), IntegerToScreen, IntegerFieldValue);
+}
+
+void FieldBindings::IntegerOrEmpty(QLineEdit* edit, Getter<int64_t> get, Setter<int64_t> set) {
+    Edit(edit, std::move(get), std::move(set), EmptyAtZero<int64_t, IntegerToScreen>, IntegerFieldValue);
 }
 
 void FieldBindings::Check(QCheckBox* box, Getter<bool> get, Setter<bool> set) {
@@ -102,6 +107,40 @@ void FieldBindings::Check(QCheckBox* box, Getter<bool> get, Setter<bool> set) {
 
 void FieldBindings::DateField(TDtpPanel* panel, Getter<Date> get, Setter<Date> set) {
     m_bindings.push_back({[panel, get] { panel->SetDate(get()); }, [panel, set] { set(panel->GetDate()); }});
+}
+
+void FieldBindings::ComboIndex(QComboBox* combo, Getter<int> get, Setter<int> set, int first, int unknownIndex) {
+    m_bindings.push_back({[combo, get, first, unknownIndex] {
+                              const int index = get() - first;
+                              combo->setCurrentIndex(index >= 0 && index < combo->count() ? index : unknownIndex);
+                          },
+                          [combo, set, first] { set(combo->currentIndex() + first); }});
+}
+
+void FieldBindings::RadioGroup(QButtonGroup* group, Getter<int> get, Setter<int> set, int fallbackId) {
+    m_bindings.push_back({[group, get, fallbackId] {
+                              QAbstractButton* button = group->button(get());
+                              if (!button && fallbackId != 0)
+                                  button = group->button(fallbackId);
+                              if (button)
+                                  button->setChecked(true);
+                          },
+                          [group, set, fallbackId] {
+                              const int id = group->checkedId();
+                              set(id == -1 ? fallbackId : id);
+                          }});
+}
+
+void FieldBindings::SpinBox(QSpinBox* spin, Getter<int> get, Setter<int> set) {
+    m_bindings.push_back({[spin, get] { spin->setValue(get()); }, [spin, set] { set(spin->value()); }});
+}
+
+void FieldBindings::Custom(std::function<void()> load, std::function<void()> save) {
+    m_bindings.push_back({std::move(load), std::move(save)});
+}
+
+void FieldBindings::Then(std::function<void()> afterLoad) {
+    m_bindings.push_back({std::move(afterLoad), [] {}});
 }
 
 void FieldBindings::Load() const {

@@ -26,6 +26,14 @@ int64_t IntegerFieldValue(const QString& text) {
     return ok ? v : 0;
 }
 
+QString RoublesToScreen(Money value) {
+    return IntegerToScreen(value.WholeRoubles());
+}
+
+Money RoublesFieldValue(const QString& text) {
+    return Money::Roubles(IntegerFieldValue(text));
+}
+
 QString DateToScreen(Date date) {
     return QString::fromStdString(date.ToText());
 }

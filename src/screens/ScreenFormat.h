@@ -24,6 +24,11 @@ Money MoneyFieldValue(const QString& text);
 QString IntegerToScreen(int64_t value);
 int64_t IntegerFieldValue(const QString& text);
 
+// Amounts kept in whole roubles on the screen: the kopecks are not shown, the typed roubles (an
+// empty or unreadable field as 0) are the amount.
+QString RoublesToScreen(Money value);
+Money RoublesFieldValue(const QString& text);
+
 QString DateToScreen(Date date);
 std::optional<Date> DateFromScreen(const QString& text);
 

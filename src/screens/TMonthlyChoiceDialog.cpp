@@ -38,22 +38,20 @@ TMonthlyChoiceDialog::TMonthlyChoiceDialog(ScreenHost& host, const QStringList& 
         const int column = (m / 6) * 2;
         grid->addWidget(new QLabel(MonthNames()[m], this), row, column);
         grid->addWidget(list, row, column + 1);
+        // A stored choice that names no item shows the first item.
+        m_fields.ComboIndex(
+            list, [m](auto& choices) -> auto& { return choices[static_cast<size_t>(m)]; }, 0, 0);
     }
     Content()->addLayout(grid);
 }
 
 void TMonthlyChoiceDialog::SetChoices(const Choices& choices) {
-    for (size_t m = 0; m < 12; ++m) {
-        QComboBox* list = m_lists[m];
-        const bool known = choices[m] >= 0 && choices[m] < list->count();
-        list->setCurrentIndex(known ? choices[m] : 0);
-    }
+    m_fields.Load(choices);
 }
 
 TMonthlyChoiceDialog::Choices TMonthlyChoiceDialog::GetChoices() const {
     Choices choices{};
-    for (size_t m = 0; m < 12; ++m)
-        choices[m] = m_lists[m]->currentIndex();
+    m_fields.Save(choices);
     return choices;
 }
 

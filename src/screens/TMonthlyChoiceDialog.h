@@ -4,6 +4,7 @@
 #include <array>
 #include <cstdint>
 
+#include "screens/FieldBindings.h"
 #include "screens/TEntryDialog.h"
 
 class QComboBox;
@@ -32,6 +33,7 @@ protected:
 
 private:
     std::array<QComboBox*, 12> m_lists{};
+    RecordBindings<Choices> m_fields;
 };
 
 }  // namespace zizaza

@@ -36,21 +36,19 @@ TSourceEntryDialog::TSourceEntryDialog(ScreenHost& host, const QString& caption,
     m_form->addRow(QStringLiteral("КПП"), meKPP);
     m_form->addRow(QStringLiteral("ОКТМО"), meOKTMO);
     Content()->addLayout(m_form);
+    m_sourceFields.Text(meName, &mTSourseIncomeInfo::Name);
+    m_sourceFields.Text(meINN, &mTSourseIncomeInfo::Inn);
+    m_sourceFields.Text(meKPP, &mTSourseIncomeInfo::Kpp);
+    m_sourceFields.Text(meOKTMO, &mTSourseIncomeInfo::Oktmo);
     meName->setFocus();
 }
 
 void TSourceEntryDialog::FillSource(const mTSourseIncomeInfo& source) {
-    meName->setText(QString::fromStdString(source.Name));
-    meINN->setText(QString::fromStdString(source.Inn));
-    meKPP->setText(QString::fromStdString(source.Kpp));
-    meOKTMO->setText(QString::fromStdString(source.Oktmo));
+    m_sourceFields.Load(source);
 }
 
 void TSourceEntryDialog::ApplySource(mTSourseIncomeInfo& source) const {
-    source.Name = Std(meName);
-    source.Inn = Std(meINN);
-    source.Kpp = Std(meKPP);
-    source.Oktmo = Std(meOKTMO);
+    m_sourceFields.Save(source);
 }
 
 QString TSourceEntryDialog::TrimmedName() const {

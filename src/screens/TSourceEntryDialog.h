@@ -3,6 +3,7 @@
 #include <string>
 #include <string_view>
 
+#include "screens/FieldBindings.h"
 #include "screens/TEntryDialog.h"
 
 class QFormLayout;
@@ -55,6 +56,7 @@ protected:
 private:
     SourceRule m_rule;
     std::string m_areaTitle;
+    RecordBindings<mTSourseIncomeInfo> m_sourceFields;
     QFormLayout* m_form = nullptr;
     TMaskedEdit* meName = nullptr;
     TMaskedEdit* meINN = nullptr;

@@ -15,15 +15,19 @@ TfmChildEduSum::TfmChildEduSum(ScreenHost& host) : TEntryDialog(host, QStringLit
     meSum = parts::MoneyEdit(this, "meSum");
     form->addRow(QStringLiteral("Сумма, уплаченная за обучение ребенка"), meSum);
     Content()->addLayout(form);
+    m_fields.Money(
+        meSum, [](auto& amount) -> auto& { return amount; });
     meSum->setFocus();
 }
 
 void TfmChildEduSum::SetAmount(Money amount) {
-    meSum->setText(MoneyToScreen(amount));
+    m_fields.Load(amount);
 }
 
 Money TfmChildEduSum::Amount() const {
-    return MoneyFieldValue(meSum->text());
+    Money amount;
+    m_fields.Save(amount);
+    return amount;
 }
 
 }  // namespace zizaza

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "screens/FieldBindings.h"
 #include "screens/TEntryDialog.h"
 #include "storage/Money.h"
 
@@ -19,6 +20,7 @@ public:
 
 private:
     TMaskedEdit* meSum = nullptr;
+    RecordBindings<Money> m_fields;
 };
 
 }  // namespace zizaza

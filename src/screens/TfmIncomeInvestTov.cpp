@@ -58,6 +58,13 @@ TfmIncomeInvestTov::TfmIncomeInvestTov(ScreenHost& host)
     grid->setColumnStretch(2, 1);
     Content()->addLayout(grid);
 
+    m_fields.Money(meIncomeSum, &mTInvestTovIncome::Income);
+    m_fields.Money(meExpenseSum, &mTInvestTovIncome::ExpenseShare);
+    m_fields.Money(meRewardSum, &mTInvestTovIncome::ManagementExpenses);
+    m_fields.Money(mePrevYearsSum, &mTInvestTovIncome::PastLosses);
+    // Last: kind 6 sets the amounts that do not apply to it to "0". Kind 1 is the first item.
+    m_fields.ComboIndex(cbIncomeCod, &mTInvestTovIncome::OperationKind, 1);
+
     connect(cbIncomeCod, &QComboBox::currentIndexChanged, this, &TfmIncomeInvestTov::OnKindChanged);
     // Only "Да", "Нет" and the close box end this dialog.
     SetEnterEscapeHandled(false);
@@ -65,22 +72,12 @@ TfmIncomeInvestTov::TfmIncomeInvestTov(ScreenHost& host)
 }
 
 void TfmIncomeInvestTov::Fill(const mTInvestTovIncome& line) {
-    meIncomeSum->setText(MoneyToScreen(line.Income));
-    meExpenseSum->setText(MoneyToScreen(line.ExpenseShare));
-    meRewardSum->setText(MoneyToScreen(line.ManagementExpenses));
-    mePrevYearsSum->setText(MoneyToScreen(line.PastLosses));
-    // Last: kind 6 sets the amounts that do not apply to it to "0".
-    const bool known = line.OperationKind >= 1 && line.OperationKind <= cbIncomeCod->count();
-    cbIncomeCod->setCurrentIndex(known ? line.OperationKind - 1 : -1);
+    m_fields.Load(line);
 }
 
 mTInvestTovIncome TfmIncomeInvestTov::Line(const mTInvestTovIncome& replaced) const {
     mTInvestTovIncome line = replaced;
-    line.OperationKind = OperationKind();
-    line.Income = MoneyFieldValue(meIncomeSum->text());
-    line.ExpenseShare = MoneyFieldValue(meExpenseSum->text());
-    line.ManagementExpenses = MoneyFieldValue(meRewardSum->text());
-    line.PastLosses = MoneyFieldValue(mePrevYearsSum->text());
+    m_fields.Save(line);
     return line;
 }
 

@@ -3,6 +3,7 @@
 #include <QString>
 
 #include "model/mTInvestTovIncome.h"
+#include "screens/FieldBindings.h"
 #include "screens/TEntryDialog.h"
 
 class QComboBox;
@@ -39,6 +40,7 @@ protected:
 private:
     void OnKindChanged();
 
+    RecordBindings<mTInvestTovIncome> m_fields;
     QComboBox* cbIncomeCod = nullptr;
     TMaskedEdit* meIncomeSum = nullptr;
     TMaskedEdit* meExpenseSum = nullptr;

@@ -1,22 +1,20 @@
 #pragma once
 
 #include <QString>
-#include <optional>
 
 #include "model/mTSourseIncome.h"
+#include "screens/FieldBindings.h"
 #include "screens/TEntryDialog.h"
 
 class QCheckBox;
 class QGroupBox;
 class QLabel;
-class QPushButton;
 class QWidget;
 
 namespace zizaza {
 
-class IncomeCodeDict;
+class IncomeDeductionPart;
 class TMaskedEdit;
-struct DeductionEntry;
 
 // "Сведения о доходе": one income line of a 13% source with its income and deduction codes
 // from the code dictionary, the amounts, the month and, for sales of property (1510 to 1512),
@@ -45,7 +43,7 @@ public:
     // The line as entered: the month typed (1 when empty), empty amounts as 0, the cadastral
     // items only for the property sale codes.
     mTSourseIncome Line() const;
-    bool HasIncomeCode() const { return !m_incomeCode.isEmpty(); }
+    bool HasIncomeCode() const;
 
     // The "..." buttons.
     void ChooseIncomeCode();
@@ -61,47 +59,26 @@ protected:
 
 private:
     void BuildLayout();
-    void TakeIncomeCode(const QString& code, const QString& name);
-    void TakeDeduction(const DeductionEntry* entry);
-    // The deduction part is enabled from the dictionary entry of the income code.
-    void EnableDeductionPart();
-    void SetDeductionPartEnabled(bool enabled);
-    void ShowDeductionAttributes();
+    // What follows a newly chosen income code: the month and the property panel.
+    void OnIncomeCodeTaken();
     void SetMonthEnabled(bool enabled);
     void ShowPropertyPanel(bool shown);
     void ApplyPropertyTick();
     bool HasPropertyPanel(int incomeCode) const { return m_mode != Mode::NonResident13 && IsPropertySale(incomeCode); }
-    // The dictionary entry of a stored line's deduction, when the income offers it.
-    const DeductionEntry* StoredDeduction(const mTSourseIncome& line) const;
-    // The deduction of a stored line as the resident modes show it, and as the non-resident
-    // 13% mode does.
-    void FillDeduction(const mTSourseIncome& line);
-    void FillTypedDeduction(const mTSourseIncome& line);
-    bool DeductionSumEditable() const;
-    std::optional<Money> IncomeSum() const;
 
-    void OnIncomeSumChanged();
-    void OnDeductSumChanged();
     void OnMonthChanged();
     void OnPropertyTick();
     void OnPropertyValuesChanged();
 
-    const IncomeCodeDict& m_dict;
     const Mode m_mode;
-    QString m_incomeCode;
-    QString m_incomeName;
-    QString m_deductCode;
-    const DeductionEntry* m_deduction = nullptr;
-    bool m_deductionPartEnabled = false;
     // Set while the dialog itself writes a field, so that its live rules do not run again.
     bool m_updating = false;
+    // The month; the cadastral items of a property sale.
+    RecordBindings<mTSourseIncome> m_month;
+    RecordBindings<mTSourseIncome> m_property;
 
     QGroupBox* gbIncome = nullptr;
-    TMaskedEdit* meIncomeCode = nullptr;
-    QLabel* lbIncomeName = nullptr;
-    QPushButton* bnIncomeCode = nullptr;
-    QLabel* lbIncomeSum = nullptr;
-    TMaskedEdit* meIncomeSum = nullptr;
+    IncomeDeductionPart* m_part = nullptr;
     QWidget* pnlProperty = nullptr;
     QCheckBox* cbAfter2016 = nullptr;
     QLabel* lbCadNumber = nullptr;
@@ -110,11 +87,6 @@ private:
     TMaskedEdit* meCadValue = nullptr;
     QLabel* lbPrice = nullptr;
     TMaskedEdit* mePrice = nullptr;
-    QLabel* lbDeductCode = nullptr;
-    TMaskedEdit* meDeductCode = nullptr;
-    QPushButton* bnDeductCode = nullptr;
-    QLabel* lbDeductSum = nullptr;
-    TMaskedEdit* meDeductSum = nullptr;
     QLabel* lbMonth = nullptr;
     TMaskedEdit* meMonth = nullptr;
 };

@@ -16,16 +16,17 @@ TfmInput13SourseIncome::TfmInput13SourseIncome(ScreenHost& host, bool nonResiden
                              "cbStandartDeduct");
     cbStandartDeduct->setVisible(!nonResident);
     Content()->addWidget(cbStandartDeduct);
+    m_fields.Check(cbStandartDeduct, &mTThirteenPercent::WorkplaceFlag);
 }
 
 void TfmInput13SourseIncome::Fill(const mTThirteenPercent& source) {
     FillSource(source);
-    cbStandartDeduct->setChecked(source.WorkplaceFlag);
+    m_fields.Load(source);
 }
 
 void TfmInput13SourseIncome::Apply(mTThirteenPercent& source) const {
     ApplySource(source);
-    source.WorkplaceFlag = cbStandartDeduct->isChecked();
+    m_fields.Save(source);
 }
 
 }  // namespace zizaza

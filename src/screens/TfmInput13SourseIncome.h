@@ -21,6 +21,7 @@ public:
     void Apply(mTThirteenPercent& source) const;
 
 private:
+    RecordBindings<mTThirteenPercent> m_fields;
     QCheckBox* cbStandartDeduct = nullptr;
 };
 

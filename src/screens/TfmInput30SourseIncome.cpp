@@ -16,7 +16,7 @@ namespace {
 constexpr int64_t kToleranceRoubles = 10;
 
 Money Roubles(const QLineEdit* edit) {
-    return Money::Roubles(IntegerFieldValue(edit->text()));
+    return RoublesFieldValue(edit->text());
 }
 
 // Whether the tax lies more than the tolerance away from rate percent of the base. Compared
@@ -42,22 +42,20 @@ TfmInput30SourseIncome::TfmInput30SourseIncome(ScreenHost& host, int rate)
     Form()->addRow(QStringLiteral("Облагаемая сумма дивидендов"), meTaxable);
     Form()->addRow(QStringLiteral("Удержанный налог"), meHoldSum);
     Form()->addRow(QStringLiteral("Исчисленный налог"), meTaxIsch);
+    m_fields.Money(meDividends, &mTThirtyPercent::TotalIncome);
+    m_fields.Money(meTaxable, &mTThirtyPercent::TaxableAmount);
+    m_fields.WholeRoubles(meHoldSum, &mTThirtyPercent::TaxWithheld);
+    m_fields.WholeRoubles(meTaxIsch, &mTThirtyPercent::TaxComputed);
 }
 
 void TfmInput30SourseIncome::Fill(const mTThirtyPercent& source) {
     FillSource(source);
-    meDividends->setText(MoneyToScreen(source.TotalIncome));
-    meTaxable->setText(MoneyToScreen(source.TaxableAmount));
-    meHoldSum->setText(IntegerToScreen(source.TaxWithheld.WholeRoubles()));
-    meTaxIsch->setText(IntegerToScreen(source.TaxComputed.WholeRoubles()));
+    m_fields.Load(source);
 }
 
 void TfmInput30SourseIncome::Apply(mTThirtyPercent& source) const {
     ApplySource(source);
-    source.TotalIncome = MoneyFieldValue(meDividends->text());
-    source.TaxableAmount = MoneyFieldValue(meTaxable->text());
-    source.TaxWithheld = Roubles(meHoldSum);
-    source.TaxComputed = Roubles(meTaxIsch);
+    m_fields.Save(source);
 }
 
 int TfmInput30SourseIncome::CheckAmounts(ISourceCheckDialog& dialog) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "screens/FieldBindings.h"
 #include "screens/TSourceEntryDialog.h"
 
 namespace zizaza {
@@ -27,6 +28,7 @@ protected:
 
 private:
     const int m_rate;
+    RecordBindings<mTThirtyPercent> m_fields;
     TMaskedEdit* meDividends = nullptr;
     TMaskedEdit* meTaxable = nullptr;
     TMaskedEdit* meHoldSum = nullptr;

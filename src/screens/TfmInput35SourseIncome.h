@@ -1,19 +1,12 @@
 #pragma once
 
-#include <QString>
-#include <optional>
-
+#include "screens/FieldBindings.h"
 #include "screens/TSourceEntryDialog.h"
-#include "storage/Money.h"
-
-class QLabel;
-class QPushButton;
 
 namespace zizaza {
 
-class IncomeCodeDict;
+class IncomeDeductionPart;
 class mTThirtyFivePercent;
-struct DeductionEntry;
 
 // "Доход": a source of incomes at 35% with its income code, income, deduction code and amount
 // from the code dictionary, and the tax withheld.
@@ -43,35 +36,13 @@ protected:
     void FocusAmount(int item) override;
 
 private:
-    void BuildLayout();
-    void ShowIncomeCode(const QString& code, const QString& name);
-    void SetDeductionPartEnabled(bool enabled);
-    void ApplyDeductionAttributes();
-    bool DeductionSumEditable() const;
-    std::optional<Money> IncomeSum() const;
-    // The deduction that follows the income: the income when the entry is Equivalent, else 0,
-    // limited to the entry's maximum.
-    Money FollowingDeduction() const;
-    void OnIncomeSumChanged();
+    // The untaxed benefit takes no amount.
+    void ApplyTaxed();
+    bool Taxed() const;
 
-    const IncomeCodeDict& m_dict;
-    QString m_incomeCode;
-    QString m_deductCode;
-    const DeductionEntry* m_deduction = nullptr;
-    bool m_deductionPartEnabled = false;
-    bool m_updating = false;
-
-    TMaskedEdit* meIncomeCode = nullptr;
-    QPushButton* bnIncomeCode = nullptr;
-    QLabel* lbIncomeName = nullptr;
-    QLabel* lbIncomeSum = nullptr;
-    TMaskedEdit* meIncomeSum = nullptr;
-    QLabel* lbDeductCode = nullptr;
-    TMaskedEdit* meDeductCode = nullptr;
-    QPushButton* bnDeductCode = nullptr;
-    QLabel* lbDeductSum = nullptr;
-    TMaskedEdit* meDeductSum = nullptr;
+    IncomeDeductionPart* m_part = nullptr;
     TMaskedEdit* meHoldSum = nullptr;
+    RecordBindings<mTThirtyFivePercent> m_fields;
 };
 
 }  // namespace zizaza

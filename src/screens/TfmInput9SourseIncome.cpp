@@ -25,26 +25,25 @@ TfmInput9SourseIncome::TfmInput9SourseIncome(ScreenHost& host)
     meHoldSum = parts::RoublesEdit(this, "meHoldSum");
     Form()->addRow(QStringLiteral("Сумма дохода"), meIncome);
     Form()->addRow(QStringLiteral("Удержанный налог"), meHoldSum);
+    m_fields.Money(meIncome, &mTThirtyPercent::TotalIncome);
+    m_fields.WholeRoubles(meHoldSum, &mTThirtyPercent::TaxWithheld);
 }
 
 void TfmInput9SourseIncome::Fill(const mTThirtyPercent& source) {
     FillSource(source);
-    meIncome->setText(MoneyToScreen(source.TotalIncome));
-    meHoldSum->setText(IntegerToScreen(source.TaxWithheld.WholeRoubles()));
+    m_fields.Load(source);
 }
 
 void TfmInput9SourseIncome::Apply(mTThirtyPercent& source) const {
     ApplySource(source);
-    const Money income = MoneyFieldValue(meIncome->text());
-    source.TotalIncome = income;
-    source.TaxableAmount = income;
-    source.TaxComputed = PercentInWholeRoubles(income, kRate);
-    source.TaxWithheld = Money::Roubles(IntegerFieldValue(meHoldSum->text()));
+    m_fields.Save(source);
+    source.TaxableAmount = source.TotalIncome;
+    source.TaxComputed = PercentInWholeRoubles(source.TotalIncome, kRate);
 }
 
 int TfmInput9SourseIncome::CheckAmounts(ISourceCheckDialog& dialog) {
     const Money income = MoneyFieldValue(meIncome->text());
-    const Money withheld = Money::Roubles(IntegerFieldValue(meHoldSum->text()));
+    const Money withheld = RoublesFieldValue(meHoldSum->text());
     // Both checks weigh the income against a tax withheld: without one there is nothing to weigh.
     if (withheld.IsZero())
         return 0;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "screens/FieldBindings.h"
 #include "screens/TSourceEntryDialog.h"
 
 namespace zizaza {
@@ -25,6 +26,7 @@ protected:
     void FocusAmount(int item) override;
 
 private:
+    RecordBindings<mTThirtyPercent> m_fields;
     TMaskedEdit* meIncome = nullptr;
     TMaskedEdit* meHoldSum = nullptr;
 };

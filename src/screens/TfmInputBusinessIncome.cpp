@@ -59,34 +59,27 @@ TfmInputBusinessIncome::TfmInputBusinessIncome(ScreenHost& host)
 
     Content()->addWidget(kinds);
     Content()->addLayout(codeRow);
+    // A kind no button has leaves the first one checked.
+    m_fields.RadioGroup(m_kinds, &Activity::kind);
+    m_fields.Text(me1, &Activity::code);
     KindChosen();
 }
 
 TfmInputBusinessIncome::~TfmInputBusinessIncome() = default;
 
 void TfmInputBusinessIncome::Fill(const std::string& kind, const std::string& code) {
-    bool ok = false;
-    const int id = QString::fromStdString(kind).toInt(&ok);
-    if (ok && id >= 1 && id <= kKindCount)
-        m_kinds->button(id)->setChecked(true);
-    me1->setText(QString::fromStdString(code));
+    m_fields.Load(Activity{kind, code});
 }
 
 std::optional<TfmInputBusinessIncome::Activity> TfmInputBusinessIncome::Ask() {
     if (!Run())
         return std::nullopt;
+    Activity activity;
+    m_fields.Save(activity);
     // Without a code an entrepreneurial activity cannot be declared.
-    if (Kind() == QStringLiteral("1") && Code().trimmed().isEmpty())
+    if (activity.kind == "1" && me1->text().trimmed().isEmpty())
         return std::nullopt;
-    return Activity{Kind().toStdString(), Code().toStdString()};
-}
-
-QString TfmInputBusinessIncome::Kind() const {
-    return QString::number(m_kinds->checkedId());
-}
-
-QString TfmInputBusinessIncome::Code() const {
-    return me1->text();
+    return activity;
 }
 
 // Only entrepreneurial activity has a code to choose.

@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 
+#include "screens/FieldBindings.h"
 #include "screens/TEntryDialog.h"
 
 class QButtonGroup;
@@ -35,14 +36,12 @@ public:
     // without a code: such an activity is not taken.
     std::optional<Activity> Ask();
 
-    QString Kind() const;
-    QString Code() const;
-
 private:
     void KindChosen();
     void ChooseCode();
 
     std::unique_ptr<TFormOKVED> m_picker;
+    RecordBindings<Activity> m_fields;
     QButtonGroup* m_kinds = nullptr;
     QLabel* m_codeLabel = nullptr;
     TMaskedEdit* me1 = nullptr;

@@ -1,5 +1,6 @@
 #include "screens/TfmInputConstruction.h"
 
+#include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGridLayout>
@@ -87,9 +88,9 @@ TDtpPanel* DatePanel(QWidget* parent, const char* name) {
 }
 
 // "Доля": an empty or zero part counts as 1, and a share is never more than the whole.
-void ShareValue(const QString& numerator, const QString& denominator, int32_t& num, int32_t& den) {
-    num = static_cast<int32_t>(std::max<int64_t>(IntegerFieldValue(numerator), 0));
-    den = static_cast<int32_t>(std::max<int64_t>(IntegerFieldValue(denominator), 0));
+void NormalizeShare(int32_t& num, int32_t& den) {
+    num = std::max(num, 0);
+    den = std::max(den, 0);
     if (num == 0)
         num = 1;
     if (den == 0)
@@ -107,6 +108,7 @@ TfmInputConstruction::TfmInputConstruction(ScreenHost& host) : TEntryDialog(host
     setObjectName(QStringLiteral("fmInputConstruction"));
     BuildLayout();
     Connect();
+    Bind();
     // Only "Да", "Нет" and the close box end this dialog.
     SetEnterEscapeHandled(false);
     rbPurchase->setChecked(true);
@@ -134,6 +136,10 @@ void TfmInputConstruction::BuildLayout() {
     rbInvestment = Named(new QRadioButton(QStringLiteral("инвестирование"), box), "rbInvestment");
     rbPurchase = Named(new QRadioButton(QStringLiteral("договор купли-продажи"), box), "rbPurchase");
     rbPurchase->setToolTip(QStringLiteral("а также самостоятельное строительство"));
+    // The group's ids are the stored "by investment" flag.
+    m_acquisition = new QButtonGroup(this);
+    m_acquisition->addButton(rbPurchase, 0);
+    m_acquisition->addButton(rbInvestment, 1);
     auto* acquisition = new QHBoxLayout;
     acquisition->addWidget(rbInvestment);
     acquisition->addWidget(rbPurchase);
@@ -345,50 +351,44 @@ void TfmInputConstruction::FillOwnershipKinds(bool from2014) {
     ApplyApplicationDate();
 }
 
+void TfmInputConstruction::Bind() {
+    using Obj = mTConstructionDeductObj;
+    // In the order the rules need: the bounds, the kinds offered and the share follow what is
+    // filled before them.
+    m_fields.Check(chbPensioner, &Obj::Pensioner);
+    m_fields.Then([this] { ApplyBounds(); });
+    m_fields.RadioGroup(m_acquisition, &Obj::ByInvestment);
+    m_fields.Then([this] { OnAcquisitionChanged(); });
+    m_fields.ComboIndex(cbObjectNaim, &Obj::ObjectKind, 1);
+    m_fields.ComboIndex(cbKodNomSob, &Obj::NumberKind, 1);
+    m_fields.Text(meNom, &Obj::Number);
+    m_fields.Text(meMesto, &Obj::Place);
+    // A number or place the number kind does not take is not shown.
+    m_fields.Then([this] { ApplyNumberKind(); });
+    m_fields.ComboIndex(cbPrizNal, &Obj::TaxpayerSign, 1);
+    m_fields.DateField(dtpRegRightDate, &Obj::OwnershipRegistrationDate);
+    m_fields.DateField(dtpRegZemDate, &Obj::LandRegistrationDate);
+    m_fields.DateField(dtpBuyDate, &Obj::TransferActDate);
+    m_fields.DateField(dtpAppDate, &Obj::ApplicationDate);
+    m_fields.Custom(
+        &Obj::FirstYearOfUse, [this](Date first) { udBeginningUsePrivilegeDate->SetPosition(first.Year()); },
+        [this] { return Date::Ymd(FirstYear(), 1, 1); });
+    m_fields.Then([this] { ClampYear(); });
+    m_fields.Integer(meDol1, &Obj::ShareNumerator);
+    m_fields.Integer(meDol2, &Obj::ShareDenominator);
+    m_fields.Then([this] { ApplyDatesRule(); });
+    m_fields.ComboIndex(cbVidSob, &Obj::OwnershipKind, 1);
+    m_fields.MoneyOrEmpty(meObsch, &Obj::Cost);
+    m_fields.MoneyOrEmpty(meobschip, &Obj::Interest);
+}
+
 void TfmInputConstruction::Fill(const mTConstructionDeductObj& object) {
-    SetPensioner(object.Pensioner);
-    (object.ByInvestment ? rbInvestment : rbPurchase)->setChecked(true);
-    OnAcquisitionChanged();
-    cbObjectNaim->setCurrentIndex(
-        object.ObjectKind >= 1 && object.ObjectKind <= cbObjectNaim->count() ? object.ObjectKind - 1 : -1);
-    cbKodNomSob->setCurrentIndex(
-        object.NumberKind >= 1 && object.NumberKind <= cbKodNomSob->count() ? object.NumberKind - 1 : -1);
-    meNom->setText(meNom->isEnabled() ? QString::fromStdString(object.Number) : QString());
-    meMesto->setText(meMesto->isEnabled() ? QString::fromStdString(object.Place) : QString());
-    cbPrizNal->setCurrentIndex(
-        object.TaxpayerSign >= 1 && object.TaxpayerSign <= cbPrizNal->count() ? object.TaxpayerSign - 1 : -1);
-    dtpRegRightDate->SetDate(object.OwnershipRegistrationDate);
-    dtpRegZemDate->SetDate(object.LandRegistrationDate);
-    dtpBuyDate->SetDate(object.TransferActDate);
-    dtpAppDate->SetDate(object.ApplicationDate);
-    udBeginningUsePrivilegeDate->SetPosition(object.FirstYearOfUse.Year());
-    ClampYear();
-    meDol1->setText(IntegerToScreen(object.ShareNumerator));
-    meDol2->setText(IntegerToScreen(object.ShareDenominator));
-    ApplyDatesRule();
-    cbVidSob->setCurrentIndex(
-        object.OwnershipKind >= 1 && object.OwnershipKind <= cbVidSob->count() ? object.OwnershipKind - 1 : -1);
-    meObsch->setText(object.Cost.IsZero() ? QString() : MoneyToScreen(object.Cost));
-    meobschip->setText(object.Interest.IsZero() ? QString() : MoneyToScreen(object.Interest));
+    m_fields.Load(object);
 }
 
 void TfmInputConstruction::Apply(mTConstructionDeductObj& object) const {
-    object.ObjectKind = cbObjectNaim->currentIndex() + 1;
-    object.OwnershipKind = cbVidSob->currentIndex() + 1;
-    object.Number = meNom->text().toStdString();
-    object.Place = meMesto->text().toStdString();
-    object.NumberKind = cbKodNomSob->currentIndex() + 1;
-    object.TaxpayerSign = cbPrizNal->currentIndex() + 1;
-    object.OwnershipRegistrationDate = dtpRegRightDate->GetDate();
-    object.LandRegistrationDate = dtpRegZemDate->GetDate();
-    object.TransferActDate = dtpBuyDate->GetDate();
-    object.ApplicationDate = dtpAppDate->GetDate();
-    object.FirstYearOfUse = Date::Ymd(FirstYear(), 1, 1);
-    ShareValue(meDol1->text(), meDol2->text(), object.ShareNumerator, object.ShareDenominator);
-    object.Cost = MoneyFieldValue(meObsch->text());
-    object.Interest = MoneyFieldValue(meobschip->text());
-    object.ByInvestment = Investment();
-    object.Pensioner = chbPensioner->isChecked();
+    m_fields.Save(object);
+    NormalizeShare(object.ShareNumerator, object.ShareDenominator);
 }
 
 QString TfmInputConstruction::ObjectKindText() const {

@@ -2,8 +2,10 @@
 
 #include <QString>
 
+#include "screens/FieldBindings.h"
 #include "screens/TEntryDialog.h"
 
+class QButtonGroup;
 class QCheckBox;
 class QComboBox;
 class QLabel;
@@ -51,6 +53,7 @@ private:
 
     void BuildLayout();
     void Connect();
+    void Bind();
 
     void ApplyBounds();
     void OnPensionerClicked();
@@ -85,6 +88,8 @@ private:
     TMaskedEdit* meDol2 = nullptr;
     TMaskedEdit* meObsch = nullptr;
     TMaskedEdit* meobschip = nullptr;
+    RecordBindings<mTConstructionDeductObj> m_fields;
+    QButtonGroup* m_acquisition = nullptr;
     QRadioButton* rbInvestment = nullptr;
     QRadioButton* rbPurchase = nullptr;
     QCheckBox* chbPensioner = nullptr;

@@ -1,5 +1,6 @@
 #include "screens/TfmInputSoursePens.h"
 
+#include <QButtonGroup>
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QKeyEvent>
@@ -43,21 +44,25 @@ std::string Std(const QLineEdit* edit) {
     return edit->text().toStdString();
 }
 
+constexpr int kFirstKind = 1;
+
 }  // namespace
 
 TfmInputSoursePens::TfmInputSoursePens(ScreenHost& host) : TEntryDialog(host, QStringLiteral("Вид и данные договора")) {
     setObjectName(QStringLiteral("fmInputSoursePens"));
     auto* kinds = Named(new QGroupBox(QStringLiteral("Вид договора"), this), "gbKind");
     auto* kindLayout = new QVBoxLayout(kinds);
+    m_kinds = new QButtonGroup(this);
     for (int i = 0; i < 4; ++i) {
-        m_kinds[i] = new QRadioButton(QString::fromUtf8(kKindCaptions[i]), kinds);
-        m_kinds[i]->setObjectName(QStringLiteral("rbSelf%1").arg(i + 1));
-        kindLayout->addWidget(m_kinds[i]);
-        connect(m_kinds[i], &QRadioButton::toggled, this, [this](bool on) {
-            if (on)
-                ApplyKind();
-        });
+        auto* radio = new QRadioButton(QString::fromUtf8(kKindCaptions[i]), kinds);
+        radio->setObjectName(QStringLiteral("rbSelf%1").arg(i + 1));
+        m_kinds->addButton(radio, kFirstKind + i);
+        kindLayout->addWidget(radio);
     }
+    connect(m_kinds, &QButtonGroup::idToggled, this, [this](int, bool on) {
+        if (on)
+            ApplyKind();
+    });
     Content()->addWidget(kinds);
 
     meSourseName = Named(new TMaskedEdit(this), "meSourseName");
@@ -88,20 +93,23 @@ TfmInputSoursePens::TfmInputSoursePens(ScreenHost& host) : TEntryDialog(host, QS
     m_form->setRowVisible(meVichSum, false);
     Content()->addLayout(m_form);
 
-    SetKind(1);
+    m_fields.RadioGroup(m_kinds, &mTPens::ContractKind, kFirstKind);
+    m_fields.Text(meSourseName, &mTPens::OrganizationName);
+    m_fields.Text(meINN, &mTPens::Inn);
+    m_fields.Text(meKPP, &mTPens::Kpp);
+    m_fields.Text(meNomDog, &mTPens::ContractNumber);
+    m_fields.DateField(dtpDatDog, &mTPens::ContractDate);
+    m_fields.Money(meVZSum, &mTPens::Contribution);
+    m_fields.Money(meVichSum, &mTPens::ContributionToDeduct);
+    m_fields.Money(meNA, &mTPens::AgentDeduction);
+
+    m_kinds->button(kFirstKind)->setChecked(true);
     meSourseName->setFocus();
 }
 
-void TfmInputSoursePens::SetKind(int kind) {
-    m_kinds[(kind >= 1 && kind <= 4 ? kind : 1) - 1]->setChecked(true);
-    ApplyKind();
-}
-
 int TfmInputSoursePens::Kind() const {
-    for (int i = 0; i < 4; ++i)
-        if (m_kinds[i]->isChecked())
-            return i + 1;
-    return 1;
+    const int kind = m_kinds->checkedId();
+    return kind == -1 ? kFirstKind : kind;
 }
 
 void TfmInputSoursePens::ApplyKind() {
@@ -121,27 +129,11 @@ QString TfmInputSoursePens::TrimmedName() const {
 }
 
 void TfmInputSoursePens::Fill(const mTPens& contract) {
-    SetKind(contract.ContractKind);
-    meSourseName->setText(QString::fromStdString(contract.OrganizationName));
-    meINN->setText(QString::fromStdString(contract.Inn));
-    meKPP->setText(QString::fromStdString(contract.Kpp));
-    meNomDog->setText(QString::fromStdString(contract.ContractNumber));
-    dtpDatDog->SetDate(contract.ContractDate);
-    meVZSum->setText(MoneyToScreen(contract.Contribution));
-    meVichSum->setText(MoneyToScreen(contract.ContributionToDeduct));
-    meNA->setText(MoneyToScreen(contract.AgentDeduction));
+    m_fields.Load(contract);
 }
 
 void TfmInputSoursePens::Apply(mTPens& contract) const {
-    contract.ContractKind = Kind();
-    contract.OrganizationName = Std(meSourseName);
-    contract.Inn = Std(meINN);
-    contract.Kpp = Std(meKPP);
-    contract.ContractNumber = Std(meNomDog);
-    contract.ContractDate = dtpDatDog->GetDate();
-    contract.Contribution = MoneyFieldValue(meVZSum->text());
-    contract.ContributionToDeduct = MoneyFieldValue(meVichSum->text());
-    contract.AgentDeduction = MoneyFieldValue(meNA->text());
+    m_fields.Save(contract);
 }
 
 int TfmInputSoursePens::CheckEntries() {

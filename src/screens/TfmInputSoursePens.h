@@ -1,12 +1,11 @@
 #pragma once
 
-#include <array>
-
+#include "screens/FieldBindings.h"
 #include "screens/TEntryDialog.h"
 
+class QButtonGroup;
 class QFormLayout;
 class QLabel;
-class QRadioButton;
 
 namespace zizaza {
 
@@ -38,12 +37,12 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
-    void SetKind(int kind);
     // Kinds 1 to 3 enter the organisation and the contract; the agent's code follows the kind.
     void ApplyKind();
 
     QFormLayout* m_form = nullptr;
-    std::array<QRadioButton*, 4> m_kinds{};
+    RecordBindings<mTPens> m_fields;
+    QButtonGroup* m_kinds = nullptr;
     TMaskedEdit* meSourseName = nullptr;
     TMaskedEdit* meINN = nullptr;
     TMaskedEdit* meKPP = nullptr;

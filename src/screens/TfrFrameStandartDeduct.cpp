@@ -1,5 +1,6 @@
 #include "screens/TfrFrameStandartDeduct.h"
 
+#include <QButtonGroup>
 #include <QCheckBox>
 #include <QEvent>
 #include <QGridLayout>
@@ -57,6 +58,7 @@ TfrFrameStandartDeduct::TfrFrameStandartDeduct(ScreenHost& owner, QWidget* paren
     m_hasBusiness = EntrepreneurMonthsCount(Doc());
     BuildLayout();
     Connect();
+    Bind();
     WatchControls();
     LoadFromDocument();
     ApplyEnabled();
@@ -253,98 +255,93 @@ bool TfrFrameStandartDeduct::eventFilter(QObject* watched, QEvent* event) {
     return TThinkingFrame::eventFilter(watched, event);
 }
 
-void TfrFrameStandartDeduct::LoadFromDocument() {
-    const mTStandartDeduct& r = Record();
-    chbGrantingStanDeduct->setChecked(r.Granted);
-    // The radio buttons and constant ticks follow the record even when no deduction is asked for,
-    // so that ticking the grant later starts from the stored choices.
-    switch (r.PersonalCode) {
-        case 104:
-            rb104->setChecked(true);
-            break;
-        case 105:
-            rb105->setChecked(true);
-            break;
-        case 110:
-            rbQ->setChecked(true);
-            break;
-        default:
-            rb103->setChecked(true);
-            break;
-    }
-    switch (r.ChildStatus) {
-        case 102:
-            rbOneParent->setChecked(true);
-            break;
-        case 103:
-            rbQ2->setChecked(true);
-            break;
-        default:
-            rbTowParents->setChecked(true);
-            break;
-    }
-    m_children.constant->setChecked(r.ChildrenConstant);
-    m_third.constant->setChecked(r.ThirdConstant);
-    m_disabled.constant->setChecked(r.DisabledConstant);
-    if (r.Granted) {
-        cbPopOp->setChecked(r.Guardian);
-        LoadCount(m_children, r.ChildrenConstant, r.ChildrenCount, r.MonthlyChildren);
-        LoadCount(m_third, r.ThirdConstant, r.ThirdCount, r.MonthlyThird);
-        LoadCount(m_disabled, r.DisabledConstant, r.DisabledCount, r.MonthlyDisabled);
-    }
-    if (m_hasBusiness) {
-        for (int m = 0; m < 12; ++m) {
-            m_monthTicks[m]->setChecked(r.MonthMark(m));
-            const Money income = r.MonthlyIncome(m + 1);
-            const Money expense = r.MonthlyExpense(m + 1);
-            m_incomes[m]->setText(income.IsZero() ? QString() : MoneyToScreen(income));
-            m_expenses[m]->setText(expense.IsZero() ? QString() : MoneyToScreen(expense));
-        }
+void TfrFrameStandartDeduct::Bind() {
+    using R = mTStandartDeduct;
+    m_ownCode = new QButtonGroup(this);
+    m_ownCode->addButton(rb103, 103);
+    m_ownCode->addButton(rb104, 104);
+    m_ownCode->addButton(rb105, 105);
+    m_ownCode->addButton(rbQ, 110);
+    m_childKind = new QButtonGroup(this);
+    m_childKind->addButton(rbTowParents, 101);
+    m_childKind->addButton(rbOneParent, 102);
+    m_childKind->addButton(rbQ2, 103);
+
+    m_grant.Check(chbGrantingStanDeduct, &R::Granted);
+    m_choices.RadioGroup(m_ownCode, &R::PersonalCode, 103);
+    m_choices.RadioGroup(m_childKind, &R::ChildStatus, 101);
+    m_children.isConstant = &R::ChildrenConstant;
+    m_children.yearCount = &R::ChildrenCount;
+    m_children.monthly = &R::MonthlyChildren;
+    m_third.isConstant = &R::ThirdConstant;
+    m_third.yearCount = &R::ThirdCount;
+    m_third.monthly = &R::MonthlyThird;
+    m_disabled.isConstant = &R::DisabledConstant;
+    m_disabled.yearCount = &R::DisabledCount;
+    m_disabled.monthly = &R::MonthlyDisabled;
+    for (Count* count : {&m_children, &m_third, &m_disabled})
+        m_choices.Check(count->constant, count->isConstant);
+
+    m_counts.Check(cbPopOp, &R::Guardian);
+    for (Count* count : {&m_children, &m_third, &m_disabled})
+        m_counts.Fields([count](const R& r) { LoadCount(*count, r); }, [count](R& r) { SaveCount(*count, r); });
+
+    for (size_t m = 0; m < 12; ++m) {
+        m_months.Check(
+            m_monthTicks[m], [m](auto& r) -> auto& { return r.MonthMarks[m]; });
+        m_months.MoneyOrEmpty(
+            m_incomes[m], [m](auto& r) -> auto& { return r.MonthlyIncomes[m]; });
+        m_months.MoneyOrEmpty(
+            m_expenses[m], [m](auto& r) -> auto& { return r.MonthlyExpenses[m]; });
     }
 }
 
-void TfrFrameStandartDeduct::LoadCount(Count& count, bool constant, int32_t year, const Months& months) {
-    count.year->SetStoredText(IntegerToScreen(constant ? year : 0));
-    for (int m = 0; m < 12; ++m)
-        count.months[m]->SetStoredText(IntegerToScreen(constant ? 0 : months[m]));
+void TfrFrameStandartDeduct::LoadFromDocument() {
+    const mTStandartDeduct& r = Record();
+    m_grant.Load(r);
+    // The radio buttons and constant ticks follow the record even when no deduction is asked for,
+    // so that ticking the grant later starts from the stored choices.
+    m_choices.Load(r);
+    if (r.Granted)
+        m_counts.Load(r);
+    if (m_hasBusiness)
+        m_months.Load(r);
+}
+
+void TfrFrameStandartDeduct::LoadCount(Count& count, const mTStandartDeduct& record) {
+    const bool constant = record.*count.isConstant;
+    count.year->SetStoredText(IntegerToScreen(constant ? record.*count.yearCount : 0));
+    for (size_t m = 0; m < 12; ++m)
+        count.months[m]->SetStoredText(IntegerToScreen(constant ? 0 : (record.*count.monthly)[m]));
 }
 
 void TfrFrameStandartDeduct::SaveToDocument() {
     mTStandartDeduct& r = Record();
-    r.Granted = chbGrantingStanDeduct->isChecked();
+    m_grant.Save(r);
     if (!r.Granted)
         return;
-    r.Guardian = cbPopOp->isChecked();
     // The months are stored as shown: without entrepreneurial income they are empty and unticked,
     // so months typed while the business income was ticked do not outlive it.
-    bool anyMonth = false;
-    for (int m = 0; m < 12; ++m) {
-        r.SetMonthlyIncome(m + 1, MoneyFieldValue(m_incomes[m]->text()));
-        r.SetMonthlyExpense(m + 1, MoneyFieldValue(m_expenses[m]->text()));
-        r.SetMonthMark(m, m_monthTicks[m]->isChecked());
-        anyMonth = anyMonth || m_monthTicks[m]->isChecked();
-    }
-    r.EntrepreneurMonthsPresent = anyMonth;
-    r.PersonalCode = rb105->isChecked() ? 105 : rb104->isChecked() ? 104 : rbQ->isChecked() ? 110 : 103;
-    r.ChildStatus = rbOneParent->isChecked() ? 102 : rbQ2->isChecked() ? 103 : 101;
-    SaveCount(m_children, r.ChildrenConstant, r.ChildrenCount, r.MonthlyChildren);
-    SaveCount(m_third, r.ThirdConstant, r.ThirdCount, r.MonthlyThird);
-    SaveCount(m_disabled, r.DisabledConstant, r.DisabledCount, r.MonthlyDisabled);
+    m_months.Save(r);
+    r.EntrepreneurMonthsPresent = std::find(r.MonthMarks.begin(), r.MonthMarks.end(), true) != r.MonthMarks.end();
+    // The constant ticks first: the counts are saved by them.
+    m_choices.Save(r);
+    m_counts.Save(r);
 }
 
-void TfrFrameStandartDeduct::SaveCount(const Count& count, bool& constant, int32_t& year, Months& months) const {
-    constant = count.constant->isChecked();
-    if (constant) {
-        year = static_cast<int32_t>(IntegerFieldValue(count.year->text()));
+void TfrFrameStandartDeduct::SaveCount(const Count& count, mTStandartDeduct& record) {
+    if (record.*count.isConstant) {
+        record.*count.yearCount = static_cast<int32_t>(IntegerFieldValue(count.year->text()));
         return;
     }
     // The year count of a varying number is the largest monthly count.
     int32_t largest = 0;
-    for (int m = 0; m < 12; ++m) {
+    Months& months = record.*count.monthly;
+    for (size_t m = 0; m < 12; ++m) {
         months[m] = static_cast<int32_t>(IntegerFieldValue(count.months[m]->text()));
         largest = std::max(largest, months[m]);
     }
-    year = largest;
+    record.*count.yearCount = largest;
 }
 
 void TfrFrameStandartDeduct::ApplyEnabled() {

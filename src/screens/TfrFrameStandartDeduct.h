@@ -2,8 +2,10 @@
 
 #include <array>
 
+#include "screens/FieldBindings.h"
 #include "screens/TThinkingFrame.h"
 
+class QButtonGroup;
 class QCheckBox;
 class QGroupBox;
 class QLabel;
@@ -32,15 +34,18 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    using Months = std::array<int32_t, 12>;
     // One of the three children counts: its constant tick, year count with up/down and the
-    // twelve month fields.
+    // twelve month fields, and the record's fields they show.
     struct Count {
         QCheckBox* constant = nullptr;
         TMaskedEdit* year = nullptr;
         TUpDown* upDown = nullptr;
         std::array<TMaskedEdit*, 12> months{};
+        bool mTStandartDeduct::*isConstant = nullptr;
+        int32_t mTStandartDeduct::*yearCount = nullptr;
+        Months mTStandartDeduct::*monthly = nullptr;
     };
-    using Months = std::array<int32_t, 12>;
 
     mTStandartDeduct& Record() const;
     void BuildLayout();
@@ -50,10 +55,10 @@ private:
                     int digits, int maximum, const QString& monthHint, const QString& aboveMaximum);
     QGroupBox* BuildEntrepreneur(QWidget* parent);
     void Connect();
-
+    void Bind();
     void LoadFromDocument();
-    void LoadCount(Count& count, bool constant, int32_t year, const Months& months);
-    void SaveCount(const Count& count, bool& constant, int32_t& year, Months& months) const;
+    static void LoadCount(Count& count, const mTStandartDeduct& record);
+    static void SaveCount(const Count& count, mTStandartDeduct& record);
 
     // Enables the controls by the grant tick and the constant ticks.
     void ApplyEnabled();
@@ -72,6 +77,14 @@ private:
     // The declaration has entrepreneurial income: the monthly amounts are entered.
     bool m_hasBusiness = false;
 
+    // The grant tick; the choices kept also while no deduction is asked for; the guardian and the
+    // children counts; the entrepreneur's months.
+    RecordBindings<mTStandartDeduct> m_grant;
+    RecordBindings<mTStandartDeduct> m_choices;
+    RecordBindings<mTStandartDeduct> m_counts;
+    RecordBindings<mTStandartDeduct> m_months;
+    QButtonGroup* m_ownCode = nullptr;
+    QButtonGroup* m_childKind = nullptr;
     QCheckBox* chbGrantingStanDeduct = nullptr;
     QRadioButton* rb103 = nullptr;
     QRadioButton* rb104 = nullptr;
