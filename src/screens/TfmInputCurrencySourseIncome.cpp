@@ -7,6 +7,7 @@
 
 #include "app/UserInterface.h"
 #include "dictionaries/ui/TfmGrazhd.h"
+#include "model/mTCurrencyIncome.h"
 #include "screens/ScreenCheckRun.h"
 #include "screens/ScreenHost.h"
 #include "screens/ScreenWidgets.h"
@@ -41,24 +42,21 @@ TfmInputCurrencySourseIncome::TfmInputCurrencySourseIncome(ScreenHost& host)
     form->addRow(QStringLiteral("Код страны"), countryRow);
     Content()->addLayout(form);
     connect(bnGos, &QPushButton::clicked, this, &TfmInputCurrencySourseIncome::ChooseCountry);
+    m_fields.Text(meSourseName, &mTCurrencyIncome::SourceName);
+    m_fields.Text(meGos, &mTCurrencyIncome::CountryCode);
     meSourseName->setFocus();
 }
 
-void TfmInputCurrencySourseIncome::Fill(const QString& name, const QString& countryCode) {
-    meSourseName->setText(name);
-    meGos->setText(countryCode);
+void TfmInputCurrencySourseIncome::Fill(const mTCurrencyIncome& income) {
+    m_fields.Load(income);
+}
+
+void TfmInputCurrencySourseIncome::Apply(mTCurrencyIncome& income) const {
+    m_fields.Save(income);
 }
 
 QString TfmInputCurrencySourseIncome::TrimmedName() const {
     return meSourseName->text().trimmed();
-}
-
-QString TfmInputCurrencySourseIncome::Name() const {
-    return meSourseName->text();
-}
-
-QString TfmInputCurrencySourseIncome::CountryCode() const {
-    return meGos->text();
 }
 
 void TfmInputCurrencySourseIncome::keyPressEvent(QKeyEvent* event) {

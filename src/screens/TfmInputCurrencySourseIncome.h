@@ -2,6 +2,7 @@
 
 #include <QString>
 
+#include "screens/FieldBindings.h"
 #include "screens/TEntryDialog.h"
 
 class QPushButton;
@@ -9,6 +10,7 @@ class QPushButton;
 namespace zizaza {
 
 class TMaskedEdit;
+class mTCurrencyIncome;
 
 // "Доход": a source of income abroad, its name and the code of its country. "Да" and Enter
 // need a country code; when it is missing the check dialog offers only "Исправить", and after
@@ -18,11 +20,11 @@ class TfmInputCurrencySourseIncome : public TEntryDialog {
 public:
     explicit TfmInputCurrencySourseIncome(ScreenHost& host);
 
-    void Fill(const QString& name, const QString& countryCode);
+    void Fill(const mTCurrencyIncome& income);
+    // Writes the source's name and country as typed.
+    void Apply(mTCurrencyIncome& income) const;
     // The name as typed, trimmed: an empty one means no source.
     QString TrimmedName() const;
-    QString Name() const;
-    QString CountryCode() const;
 
 protected:
     int CheckEntries() override;
@@ -33,6 +35,7 @@ private:
     // The countries picker positioned on the code typed; its choice fills the code.
     void ChooseCountry();
 
+    RecordBindings<mTCurrencyIncome> m_fields;
     TMaskedEdit* meSourseName = nullptr;
     TMaskedEdit* meGos = nullptr;
     QPushButton* bnGos = nullptr;

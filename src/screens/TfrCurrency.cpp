@@ -52,10 +52,6 @@ QString MoneyOrEmpty(Money value) {
     return value.IsZero() ? QString() : MoneyToScreen(value);
 }
 
-QString IntegerOrEmpty(int64_t value) {
-    return value == 0 ? QString() : IntegerToScreen(value);
-}
-
 }  // namespace
 
 TfrCurrency::TfrCurrency(ScreenHost& owner, QWidget* parent, DeclarationSlot& slot)
@@ -96,6 +92,7 @@ TfrCurrency::TfrCurrency(ScreenHost& owner, QWidget* parent, DeclarationSlot& sl
     // The entries belong to the selected source: without one there is nowhere to keep them.
     m_dependents = {income, exchange, received, tax, deduction, cfc};
     ConnectRules();
+    Bind();
     ClearEntries();
     ReloadList(-1);
     WatchControls();
@@ -429,8 +426,7 @@ void TfrCurrency::AddSource() {
         return;
     SaveToDocument();
     mTCurrencyIncome& r = Doc().CurrencyIncome(Doc().AddCurrencyIncome());
-    r.SourceName = dialog.Name().toStdString();
-    r.CountryCode = dialog.CountryCode().toStdString();
+    dialog.Apply(r);
     // Typed on the screen, a new income takes the Central Bank rate unless the user unticks it.
     r.AutomaticRate = true;
     const int record = static_cast<int>(Doc().CurrencyIncomeCount()) - 1;
@@ -445,11 +441,10 @@ void TfrCurrency::EditSource() {
         return;
     mTCurrencyIncome& r = Doc().CurrencyIncome(static_cast<size_t>(record));
     TfmInputCurrencySourseIncome dialog(Host());
-    dialog.Fill(QString::fromStdString(r.SourceName), QString::fromStdString(r.CountryCode));
+    dialog.Fill(r);
     if (!dialog.Run() || dialog.TrimmedName().isEmpty())
         return;
-    r.SourceName = dialog.Name().toStdString();
-    r.CountryCode = dialog.CountryCode().toStdString();
+    dialog.Apply(r);
     m_model->RecordChanged(record);
     NotifyChanged();
     SourceStep("изменение", record);
@@ -504,51 +499,48 @@ void TfrCurrency::SaveToDocument() {
     ShowSaved(m_selected);
 }
 
+void TfrCurrency::Bind() {
+    using R = mTCurrencyIncome;
+    m_fields.DateField(dtIncomeGetDate, &R::IncomeDate);
+    m_fields.DateField(dtSubtractDate, &R::TaxPaymentDate);
+    m_fields.Text(meCurrencyCode, &R::CurrencyCode);
+    m_fields.Text(meCurrencyName, &R::CurrencyName);
+    m_fields.Then([this] { ShowCurrencyName(true); });
+    m_fields.IntegerOrEmpty(meCurrencyUnits, &R::IncomeUnits);
+    m_fields.MoneyOrEmpty(meCurrencyExchange, &R::IncomeRate);
+    m_fields.IntegerOrEmpty(meCurrencyUnits2, &R::TaxUnits);
+    m_fields.MoneyOrEmpty(meCurrencyExchange2, &R::TaxRate);
+    m_fields.Custom(
+        &R::AutomaticRate, [this](bool automatic) { ShowAutomaticRate(automatic); },
+        [this] { return chbAutoExchange->isChecked() || m_autoPending; });
+    m_fields.MoneyOrEmpty(meTaxCurrencySum, &R::TaxInCurrency);
+    m_fields.Fields([this](const R& r) { LoadCfc(r); }, [this](R& r) { SaveCfc(r); });
+    m_fields.Fields([this](const R& r) { LoadIncome(r); }, [this](R& r) { SaveIncome(r); });
+}
+
 void TfrCurrency::SaveRecord(mTCurrencyIncome& r) const {
-    r.IncomeDate = dtIncomeGetDate->GetDate();
-    r.TaxPaymentDate = dtSubtractDate->GetDate();
-    r.CurrencyCode = meCurrencyCode->text().toStdString();
-    r.CurrencyName = meCurrencyName->text().toStdString();
-    r.AutomaticRate = chbAutoExchange->isChecked() || m_autoPending;
-    r.CfcNumber = meKIKNum->text().toStdString();
-    r.CfcProfitRule = rb1->isChecked() ? 1 : rb2->isChecked() ? 2 : 0;
-    r.IncomeUnits = static_cast<int32_t>(IntegerFieldValue(meCurrencyUnits->text()));
-    r.IncomeRate = MoneyFieldValue(meCurrencyExchange->text());
-    r.TaxUnits = static_cast<int32_t>(IntegerFieldValue(meCurrencyUnits2->text()));
-    r.TaxRate = MoneyFieldValue(meCurrencyExchange2->text());
-    r.IncomeCode = m_incomeCode;
-    r.RateCode = m_rateCode;
-    r.IncomeName = m_incomeName.toStdString();
-    r.SetIncomeInCurrency(MoneyFieldValue(meIncomeCurrencySum->text()));
-    r.SetTaxInCurrency(MoneyFieldValue(meTaxCurrencySum->text()));
-    r.DeductionCode = m_deductCode;
-    // A hidden amount field means a deduction without an amount.
-    r.DeductionAmount = meSubtractSum->isHidden() ? Money() : MoneyFieldValue(meSubtractSum->text());
-    r.DeductionPercent = m_deduction ? m_deduction->Percent() : 0;
+    m_fields.Save(r);
 }
 
 void TfrCurrency::LoadRecord(const mTCurrencyIncome& r) {
     m_filling = true;
-    dtIncomeGetDate->SetDate(r.IncomeDate);
-    dtSubtractDate->SetDate(r.TaxPaymentDate);
-    meCurrencyCode->setText(QString::fromStdString(r.CurrencyCode));
-    meCurrencyName->setText(QString::fromStdString(r.CurrencyName));
-    ShowCurrencyName(true);
-    meCurrencyUnits->setText(IntegerOrEmpty(r.IncomeUnits));
-    meCurrencyExchange->setText(MoneyOrEmpty(r.IncomeRate));
-    meCurrencyUnits2->setText(IntegerOrEmpty(r.TaxUnits));
-    meCurrencyExchange2->setText(MoneyOrEmpty(r.TaxRate));
-    chbAutoExchange->setChecked(r.AutomaticRate);
+    m_fields.Load(r);
+    m_filling = false;
+}
+
+void TfrCurrency::ShowAutomaticRate(bool automatic) {
+    chbAutoExchange->setChecked(automatic);
     m_autoPending = false;
     UpdateAutoAvailability();
-    m_autoPending = r.AutomaticRate && !chbAutoExchange->isEnabled();
+    m_autoPending = automatic && !chbAutoExchange->isEnabled();
     for (RateDate which : {RateDate::Income, RateDate::Tax}) {
         const bool fromDictionary = chbAutoExchange->isChecked() && FindRate(which);
         RateEdit(which)->setReadOnly(fromDictionary);
         UnitsEdit(which)->setReadOnly(fromDictionary);
     }
-    meTaxCurrencySum->setText(MoneyOrEmpty(r.TaxInCurrency));
+}
 
+void TfrCurrency::LoadCfc(const mTCurrencyIncome& r) {
     ApplyCfcRules(r.IncomeCode);
     // By the code, not by the controls: the entries are still disabled while a row is taken.
     if (r.IncomeCode == 1000 || r.IncomeCode == 1001 || r.IncomeCode == 1012)
@@ -557,7 +549,14 @@ void TfrCurrency::LoadRecord(const mTCurrencyIncome& r) {
         rb1->setChecked(r.CfcProfitRule == 1);
         rb2->setChecked(r.CfcProfitRule == 2);
     }
+}
 
+void TfrCurrency::SaveCfc(mTCurrencyIncome& r) const {
+    r.CfcNumber = meKIKNum->text().toStdString();
+    r.CfcProfitRule = rb1->isChecked() ? 1 : rb2->isChecked() ? 2 : 0;
+}
+
+void TfrCurrency::LoadIncome(const mTCurrencyIncome& r) {
     m_incomeCode = r.IncomeCode;
     m_rateCode = r.RateCode;
     m_incomeName = QString::fromStdString(r.IncomeName);
@@ -573,7 +572,19 @@ void TfrCurrency::LoadRecord(const mTCurrencyIncome& r) {
     pnlIncomeRublSum->setText(MoneyToScreen(RoublesOf(meIncomeCurrencySum, RateDate::Income)));
     pnlTaxRoubleSum->setText(MoneyToScreen(RoublesOf(meTaxCurrencySum, RateDate::Tax)));
     LoadDeduction(r);
-    m_filling = false;
+}
+
+void TfrCurrency::SaveIncome(mTCurrencyIncome& r) const {
+    r.IncomeCode = m_incomeCode;
+    r.RateCode = m_rateCode;
+    r.IncomeName = m_incomeName.toStdString();
+    // The amounts in roubles at the rates saved with them.
+    r.SetIncomeInCurrency(MoneyFieldValue(meIncomeCurrencySum->text()));
+    r.SetTaxInCurrency(r.TaxInCurrency);
+    r.DeductionCode = m_deductCode;
+    // A hidden amount field means a deduction without an amount.
+    r.DeductionAmount = meSubtractSum->isHidden() ? Money() : MoneyFieldValue(meSubtractSum->text());
+    r.DeductionPercent = m_deduction ? m_deduction->Percent() : 0;
 }
 
 void TfrCurrency::LoadDeduction(const mTCurrencyIncome& r) {

@@ -3,6 +3,7 @@
 #include <QList>
 #include <QString>
 
+#include "screens/FieldBindings.h"
 #include "screens/TThinkingFrame.h"
 #include "storage/Money.h"
 
@@ -82,8 +83,16 @@ private:
     // with progress, its report confirmed by the user, its payments added as one step.
     void ImportReport();
     void SourceSelected(int record);
+    // The entries of a record, in the order their rules need them filled.
+    void Bind();
     void SaveRecord(mTCurrencyIncome& r) const;
     void LoadRecord(const mTCurrencyIncome& r);
+    // The automatic box; the rates it takes from the dictionary are read-only.
+    void ShowAutomaticRate(bool automatic);
+    void LoadCfc(const mTCurrencyIncome& r);
+    void SaveCfc(mTCurrencyIncome& r) const;
+    void LoadIncome(const mTCurrencyIncome& r);
+    void SaveIncome(mTCurrencyIncome& r) const;
     void LoadDeduction(const mTCurrencyIncome& r);
     void ClearEntries();
 
@@ -120,6 +129,7 @@ private:
     const IncomeCodeDict& m_dict;
     // The selected source (-1: none); its values are in the entries.
     int m_selected = -1;
+    RecordBindings<mTCurrencyIncome> m_fields;
     // Set while entries are filled by the program, so that their change events do not cascade.
     bool m_filling = false;
     // The record asks for the automatic rate, but its currency and dates have none yet: the box
