@@ -2,6 +2,7 @@
 
 #include <QDialog>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <initializer_list>
 #include <utility>
@@ -17,31 +18,68 @@
 
 namespace zizaza {
 
+namespace {
+
+void ShowText(QWidget* field, const QString& text) {
+    if (auto* label = qobject_cast<QLabel*>(field))
+        label->setText(text);
+    else if (auto* edit = qobject_cast<QLineEdit*>(field))
+        edit->setText(text);
+}
+
+}  // namespace
+
 IncomeDeductionPart::IncomeDeductionPart(QWidget* parent, ScreenHost& host, Options options)
     : QObject(parent),
       m_host(host),
       m_parent(parent),
       m_dict(IncomeCodeDict::Embedded()),
       m_options(std::move(options)) {
-    meIncomeCode = parts::ChosenField(parent, "meIncomeCode");
-    bnIncomeCode = parts::CodeChooser(parent, "bnIncomeCode");
-    lbIncomeName = Named(new QLabel(parent), "lbIncomeName");
-    lbIncomeName->setWordWrap(true);
-    lbIncomeSum = Named(new QLabel(QStringLiteral("Сумма дохода"), parent), "lbIncomeSum");
-    meIncomeSum = parts::MoneyEdit(parent, "meIncomeSum");
-    lbDeductCode = Named(new QLabel(m_options.deductCodeCaption, parent), "lbDeductCode");
-    meDeductCode = parts::ChosenField(parent, "meDeductCode");
-    bnDeductCode = parts::CodeChooser(parent, "bnDeductCode");
-    lbDeductSum = Named(new QLabel(m_options.deductSumCaption, parent), "lbDeductSum");
-    meDeductSum = parts::MoneyEdit(parent, "meDeductSum");
+    Controls c;
+    c.incomeCode = parts::ChosenField(parent, "meIncomeCode");
+    c.incomeChooser = parts::CodeChooser(parent, "bnIncomeCode");
+    c.incomeName = Named(new QLabel(parent), "lbIncomeName");
+    c.incomeName->setWordWrap(true);
+    c.incomeSumLabel = Named(new QLabel(QStringLiteral("Сумма дохода"), parent), "lbIncomeSum");
+    c.incomeSum = parts::MoneyEdit(parent, "meIncomeSum");
+    c.deductCodeLabel = Named(new QLabel(m_options.deductCodeCaption, parent), "lbDeductCode");
+    c.deductCode = parts::ChosenField(parent, "meDeductCode");
+    c.deductChooser = parts::CodeChooser(parent, "bnDeductCode");
+    c.deductSumLabel = Named(new QLabel(m_options.deductSumCaption, parent), "lbDeductSum");
+    c.deductSum = parts::MoneyEdit(parent, "meDeductSum");
+    Build(c);
+}
+
+IncomeDeductionPart::IncomeDeductionPart(QWidget* parent, ScreenHost& host, Options options, const Controls& controls)
+    : QObject(parent),
+      m_host(host),
+      m_parent(parent),
+      m_dict(IncomeCodeDict::Embedded()),
+      m_options(std::move(options)) {
+    Build(controls);
+}
+
+void IncomeDeductionPart::Build(const Controls& c) {
+    meIncomeCode = c.incomeCode;
+    bnIncomeCode = c.incomeChooser;
+    lbIncomeName = c.incomeName;
+    lbIncomeSum = c.incomeSumLabel;
+    meIncomeSum = c.incomeSum;
+    lbDeductCode = c.deductCodeLabel;
+    meDeductCode = c.deductCode;
+    bnDeductCode = c.deductChooser;
+    lbDeductSum = c.deductSumLabel;
+    meDeductSum = c.deductSum;
 
     // Until an income code is chosen only its chooser can be used.
-    lbIncomeSum->setEnabled(false);
+    if (lbIncomeSum)
+        lbIncomeSum->setEnabled(false);
     meIncomeSum->setEnabled(false);
     SetDeductionPartEnabled(false);
     connect(bnIncomeCode, &QPushButton::clicked, this, &IncomeDeductionPart::ChooseIncomeCode);
     connect(bnDeductCode, &QPushButton::clicked, this, &IncomeDeductionPart::ChooseDeductCode);
-    connect(meIncomeSum, &TMaskedEdit::Changed, this, &IncomeDeductionPart::OnIncomeSumChanged);
+    if (m_options.watchIncome)
+        connect(meIncomeSum, &TMaskedEdit::Changed, this, &IncomeDeductionPart::IncomeChanged);
     connect(meDeductSum, &TMaskedEdit::Changed, this, &IncomeDeductionPart::OnDeductSumChanged);
 }
 
@@ -50,28 +88,61 @@ void IncomeDeductionPart::Fill(int incomeCode, const QString& incomeName, Money 
     m_updating = true;
     meIncomeSum->setText(MoneyToScreen(incomeAmount));
     if (incomeCode != 0) {
-        m_incomeCode = QString::number(incomeCode);
-        m_incomeName = incomeName;
-        meIncomeCode->setText(m_incomeCode);
-        lbIncomeName->setText(incomeName);
-        lbIncomeSum->setEnabled(true);
-        meIncomeSum->setEnabled(true);
-        EnableDeductionPart();
+        ShowIncome(incomeCode, incomeName);
         FillDeduction(deductionCode, deductionAmount);
     }
     m_updating = false;
 }
 
+void IncomeDeductionPart::ShowIncome(int incomeCode, const QString& incomeName) {
+    m_incomeCode = incomeCode == 0 ? QString() : QString::number(incomeCode);
+    m_incomeName = incomeName;
+    ShowText(meIncomeCode, m_incomeCode);
+    lbIncomeName->setText(incomeName);
+    if (lbIncomeSum)
+        lbIncomeSum->setEnabled(incomeCode != 0);
+    meIncomeSum->setEnabled(incomeCode != 0);
+    EnableDeductionPart();
+}
+
+void IncomeDeductionPart::Clear() {
+    const bool updating = std::exchange(m_updating, true);
+    m_incomeCode.clear();
+    m_incomeName.clear();
+    m_deductCode.clear();
+    m_deduction = nullptr;
+    ShowText(meIncomeCode, QString());
+    lbIncomeName->clear();
+    ShowText(meDeductCode, QString());
+    if (lbIncomeSum)
+        lbIncomeSum->setEnabled(false);
+    meIncomeSum->setEnabled(false);
+    SetDeductionPartEnabled(false);
+    m_updating = updating;
+}
+
+std::optional<Money> IncomeDeductionPart::DeductionIncome() const {
+    return m_options.incomeForDeduction ? m_options.incomeForDeduction() : IncomeSum();
+}
+
 void IncomeDeductionPart::FillDeduction(int code, Money stored) {
+    const bool updating = std::exchange(m_updating, true);
+    m_deduction = nullptr;
+    m_deductCode.clear();
+    ShowText(meDeductCode, QString());
+    meDeductSum->clear();
     const IncomeEntry* income = m_dict.FindIncome(m_incomeCode.toStdString());
     m_deduction = income ? income->FindDeduction(std::to_string(code)) : nullptr;
     const auto showCode = [this, code] {
         m_deductCode = QString::number(code);
-        meDeductCode->setText(m_deductCode);
+        ShowText(meDeductCode, m_deductCode);
     };
     const auto showStored = [this, stored] { ShowAmount(stored, true); };
     switch (m_options.follow) {
-        case Follow::ByEntry: {
+        case Follow::ByEntry:
+        case Follow::Roubles: {
+            if (m_options.follow == Follow::Roubles && !m_deductionPartEnabled)
+                break;
             if (m_deduction || code != 0)
                 showCode();
             if (m_deduction)
@@ -82,7 +153,7 @@ void IncomeDeductionPart::FillDeduction(int code, Money stored) {
             if (mode == DeductionAmountMode::Hidden)
                 meDeductSum->clear();
             else if (mode == DeductionAmountMode::Computed)
-                ShowAmount(DeductionAmount(*m_deduction, IncomeSum()).value_or(Money()), false);
+                ShowAmount(DeductionAmount(*m_deduction, DeductionIncome()).value_or(Money()), false);
             else
                 showStored();
             break;
@@ -91,8 +162,6 @@ void IncomeDeductionPart::FillDeduction(int code, Money stored) {
             if (!m_deduction) {
                 // A deduction the dictionary does not offer for this income is dropped.
                 SetDeductionPartEnabled(false);
-                meDeductCode->clear();
-                meDeductSum->clear();
                 break;
             }
             showCode();
@@ -115,13 +184,15 @@ void IncomeDeductionPart::FillDeduction(int code, Money stored) {
             }
             break;
     }
+    m_updating = updating;
 }
 
 void IncomeDeductionPart::ChooseIncomeCode() {
-    TfmInputIncomeCode picker(m_parent->window(), m_options.nonResident13Incomes, m_incomeCode,
-                              m_options.incomeRateFilter, m_dict);
+    TfmInputIncomeCode picker(m_parent, m_options.nonResident13Incomes, m_incomeCode, m_options.incomeRateFilter,
+                              m_dict);
     if (m_host.Ui().RunModal(picker) != QDialog::Accepted || picker.ChosenCode() == m_incomeCode)
         return;
+    emit AboutToChoose();
     TakeIncomeCode(picker.ChosenCode(), picker.ChosenName());
 }
 
@@ -131,11 +202,12 @@ void IncomeDeductionPart::TakeIncomeCode(const QString& code, const QString& nam
     m_deductCode.clear();
     m_incomeCode = code;
     m_incomeName = name;
-    meIncomeCode->setText(code);
+    ShowText(meIncomeCode, code);
     lbIncomeName->setText(name);
-    lbIncomeSum->setEnabled(true);
+    if (lbIncomeSum)
+        lbIncomeSum->setEnabled(true);
     meIncomeSum->setEnabled(true);
-    meDeductCode->clear();
+    ShowText(meDeductCode, QString());
     meDeductSum->clear();
     EnableDeductionPart();
     emit IncomeCodeTaken();
@@ -154,6 +226,8 @@ void IncomeDeductionPart::SetDeductionPartEnabled(bool enabled) {
     m_deductionPartEnabled = enabled;
     for (QWidget* w : std::initializer_list<QWidget*>{lbDeductCode, meDeductCode, bnDeductCode, lbDeductSum})
         w->setEnabled(enabled);
+    if (m_options.amountWithPart)
+        meDeductSum->setEnabled(enabled);
     lbDeductSum->setVisible(true);
     meDeductSum->setVisible(true);
     // Until a deduction is chosen there is no amount to type.
@@ -163,9 +237,10 @@ void IncomeDeductionPart::SetDeductionPartEnabled(bool enabled) {
 void IncomeDeductionPart::ChooseDeductCode() {
     if (!m_deductionPartEnabled)
         return;
-    TfmInputDeductCode picker(m_parent->window(), m_options.allDeductions, m_deductCode, m_incomeCode, m_dict);
+    TfmInputDeductCode picker(m_parent, m_options.allDeductions, m_deductCode, m_incomeCode, m_dict);
     if (m_host.Ui().RunModal(picker) != QDialog::Accepted || !picker.Chosen() || picker.ChosenCode() == m_deductCode)
         return;
+    emit AboutToChoose();
     TakeDeduction(picker.Chosen());
 }
 
@@ -173,11 +248,11 @@ void IncomeDeductionPart::TakeDeduction(const DeductionEntry* entry) {
     m_updating = true;
     m_deduction = entry;
     m_deductCode = QString::fromStdString(entry->code);
-    meDeductCode->setText(m_deductCode);
+    ShowText(meDeductCode, m_deductCode);
     ShowDeductionAttributes();
     std::optional<Money> amount;
-    if (m_options.follow == Follow::ByEntry && entry->Visible())
-        amount = DeductionAmount(*entry, IncomeSum());
+    if ((m_options.follow == Follow::ByEntry || m_options.follow == Follow::Roubles) && entry->Visible())
+        amount = DeductionAmount(*entry, DeductionIncome());
     else if (m_options.follow == Follow::Income && entry->Equivalent())
         amount = FollowingIncome();
     if (amount)
@@ -230,7 +305,7 @@ Money IncomeDeductionPart::DeductionValue() const {
     return MoneyFieldValue(meDeductSum->text());
 }
 
-void IncomeDeductionPart::OnIncomeSumChanged() {
+void IncomeDeductionPart::IncomeChanged() {
     if (m_updating || !m_deductionPartEnabled)
         return;
     if (m_options.follow == Follow::Income) {
@@ -242,6 +317,17 @@ void IncomeDeductionPart::OnIncomeSumChanged() {
     if (!m_deduction)
         return;
     m_updating = true;
+    if (m_options.follow == Follow::Roubles) {
+        // A typed amount stays as typed, only held under the cap.
+        const std::optional<Money> computed = DeductionAmount(*m_deduction, DeductionIncome());
+        const Money typed = DeductionValue();
+        if (computed)
+            ShowAmount(*computed, false);
+        else if (CapDeduction(*m_deduction, typed) != typed)
+            ShowAmount(CapDeduction(*m_deduction, typed), false);
+        m_updating = false;
+        return;
+    }
     const Money typed = DeductionValue();
     const Money amount = m_options.follow == Follow::Typed
                              ? CapDeduction(*m_deduction, typed)

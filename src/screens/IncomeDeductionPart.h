@@ -36,6 +36,10 @@ public:
         // Equivalent entries follow the income, others are 0, shown also at 0, while an
         // income is entered and when a line is shown again.
         Income,
+        // As ByEntry, with the income in roubles of an amount in a currency: a computed amount is
+        // shown also at 0, a typed one is only held under the cap; no stored deduction code is
+        // shown while the income offers no deductions.
+        Roubles,
     };
     struct Options {
         QString incomeRateFilter;           // the income picker's rate ("13", "35", "100")
@@ -46,18 +50,40 @@ public:
         std::function<bool(int)> mayDeduct;  // incomes that may carry a deduction; none: all
         QString deductCodeCaption = QStringLiteral("Код вычета");
         QString deductSumCaption = QStringLiteral("Сумма вычета");
+        // The income the deduction follows; none: the income amount as typed.
+        std::function<std::optional<Money>()> incomeForDeduction;
+        // The deduction amount is disabled with the deduction part.
+        bool amountWithPart = false;
+        // The part follows the typed income itself; otherwise its owner calls IncomeChanged.
+        bool watchIncome = true;
+    };
+    // Controls a screen made and laid out itself; the code fields may be labels. A missing
+    // income label is left out.
+    struct Controls {
+        QWidget* incomeCode = nullptr;
+        QPushButton* incomeChooser = nullptr;
+        QLabel* incomeName = nullptr;
+        QLabel* incomeSumLabel = nullptr;
+        TMaskedEdit* incomeSum = nullptr;
+        QLabel* deductCodeLabel = nullptr;
+        QWidget* deductCode = nullptr;
+        QPushButton* deductChooser = nullptr;
+        QLabel* deductSumLabel = nullptr;
+        TMaskedEdit* deductSum = nullptr;
     };
 
+    // Makes its controls as children of parent.
     IncomeDeductionPart(QWidget* parent, ScreenHost& host, Options options);
+    IncomeDeductionPart(QWidget* parent, ScreenHost& host, Options options, const Controls& controls);
 
     // The controls, for the dialog's layout.
-    TMaskedEdit* meIncomeCode = nullptr;
+    QWidget* meIncomeCode = nullptr;
     QPushButton* bnIncomeCode = nullptr;
     QLabel* lbIncomeName = nullptr;
     QLabel* lbIncomeSum = nullptr;
     TMaskedEdit* meIncomeSum = nullptr;
     QLabel* lbDeductCode = nullptr;
-    TMaskedEdit* meDeductCode = nullptr;
+    QWidget* meDeductCode = nullptr;
     QPushButton* bnDeductCode = nullptr;
     QLabel* lbDeductSum = nullptr;
     TMaskedEdit* meDeductSum = nullptr;
@@ -65,6 +91,15 @@ public:
     // Shows the stored income amount and, with an income code, the code with its name, the
     // deduction part it offers and the stored deduction as the follow rule shows it again.
     void Fill(int incomeCode, const QString& incomeName, Money incomeAmount, int deductionCode, Money deductionAmount);
+
+    // The income code with its name and the deduction part it offers (0: none).
+    void ShowIncome(int incomeCode, const QString& incomeName);
+    // The stored deduction of the income shown, as the follow rule shows it again.
+    void FillDeduction(int code, Money stored);
+    // No income, no deduction.
+    void Clear();
+    // The income changed in a way the part does not watch.
+    void IncomeChanged();
 
     // The "..." buttons.
     void ChooseIncomeCode();
@@ -88,6 +123,8 @@ public:
     Money DeductionValue() const;
 
 signals:
+    // A code other than the one shown was chosen and is about to be taken.
+    void AboutToChoose();
     // A new income code was taken (the deduction emptied). Runs while the part's own live rules
     // are held, so that the dialog may empty or fill its fields.
     void IncomeCodeTaken();
@@ -95,7 +132,8 @@ signals:
 private:
     void TakeIncomeCode(const QString& code, const QString& name);
     void TakeDeduction(const DeductionEntry* entry);
-    void FillDeduction(int code, Money stored);
+    void Build(const Controls& controls);
+    std::optional<Money> DeductionIncome() const;
     // The amount of the Income rule: the capped income for an equivalent entry, else 0.
     Money FollowingIncome() const;
     // The deduction part is enabled from the dictionary entry of the income code.
@@ -103,7 +141,6 @@ private:
     void SetDeductionPartEnabled(bool enabled);
     void ShowDeductionAttributes();
     void ShowAmount(Money amount, bool emptyAtZero);
-    void OnIncomeSumChanged();
     void OnDeductSumChanged();
 
     ScreenHost& m_host;

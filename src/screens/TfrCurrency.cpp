@@ -26,6 +26,7 @@
 #include "dictionaries/IncomeCodeDict.h"
 #include "model/mTDeclaration.h"
 #include "screens/ForeignIncomeModel.h"
+#include "screens/IncomeDeductionPart.h"
 #include "screens/ScreenFormat.h"
 #include "screens/ScreenWidgets.h"
 #include "screens/TfmInputCurrencySourseIncome.h"
@@ -91,6 +92,7 @@ TfrCurrency::TfrCurrency(ScreenHost& owner, QWidget* parent, DeclarationSlot& sl
 
     // The entries belong to the selected source: without one there is nowhere to keep them.
     m_dependents = {income, exchange, received, tax, deduction, cfc};
+    BuildIncomePart();
     ConnectRules();
     Bind();
     ClearEntries();
@@ -302,8 +304,6 @@ QGroupBox* TfrCurrency::BuildCfc() {
 }
 
 void TfrCurrency::ConnectRules() {
-    connect(bnIncomeCod, &QPushButton::clicked, this, &TfrCurrency::ChooseIncomeCode);
-    connect(bnSubtractCod, &QPushButton::clicked, this, &TfrCurrency::ChooseDeductCode);
     connect(bnCurrencyCode, &QPushButton::clicked, this, &TfrCurrency::ChooseCurrency);
     connect(meCurrencyCode, &TMaskedEdit::Changed, this, &TfrCurrency::CurrencyCodeChanged);
     connect(dtIncomeGetDate, &TDtpPanel::Changed, this, [this] { DateChanged(RateDate::Income); });
@@ -557,71 +557,37 @@ void TfrCurrency::SaveCfc(mTCurrencyIncome& r) const {
 }
 
 void TfrCurrency::LoadIncome(const mTCurrencyIncome& r) {
-    m_incomeCode = r.IncomeCode;
     m_rateCode = r.RateCode;
-    m_incomeName = QString::fromStdString(r.IncomeName);
     const bool hasIncome = r.IncomeCode != 0;
-    pnlIncomeCod->setText(hasIncome ? IntegerToScreen(r.IncomeCode) : QString());
-    lbIncomeName->setText(m_incomeName);
-    meIncomeCurrencySum->setEnabled(hasIncome);
+    m_part->ShowIncome(r.IncomeCode, QString::fromStdString(r.IncomeName));
     meIncomeCurrencySum->setText(hasIncome ? MoneyOrEmpty(r.IncomeInCurrency) : QString());
     const IncomeEntry* income = hasIncome ? m_dict.FindIncome(std::to_string(r.IncomeCode)) : nullptr;
     if (income)
         m_rateCode = PickedIncomeRate("", *income);
-    m_hasDeductions = income && income->HasDeductions();
     pnlIncomeRublSum->setText(MoneyToScreen(RoublesOf(meIncomeCurrencySum, RateDate::Income)));
     pnlTaxRoubleSum->setText(MoneyToScreen(RoublesOf(meTaxCurrencySum, RateDate::Tax)));
-    LoadDeduction(r);
+    m_part->FillDeduction(r.DeductionCode, r.DeductionAmount);
 }
 
 void TfrCurrency::SaveIncome(mTCurrencyIncome& r) const {
-    r.IncomeCode = m_incomeCode;
+    r.IncomeCode = m_part->IncomeCode();
     r.RateCode = m_rateCode;
-    r.IncomeName = m_incomeName.toStdString();
+    r.IncomeName = m_part->IncomeName().toStdString();
     // The amounts in roubles at the rates saved with them.
     r.SetIncomeInCurrency(MoneyFieldValue(meIncomeCurrencySum->text()));
     r.SetTaxInCurrency(r.TaxInCurrency);
-    r.DeductionCode = m_deductCode;
+    r.DeductionCode = m_part->DeductionCode();
     // A hidden amount field means a deduction without an amount.
     r.DeductionAmount = meSubtractSum->isHidden() ? Money() : MoneyFieldValue(meSubtractSum->text());
-    r.DeductionPercent = m_deduction ? m_deduction->Percent() : 0;
-}
-
-void TfrCurrency::LoadDeduction(const mTCurrencyIncome& r) {
-    m_deduction = nullptr;
-    m_deductCode = 0;
-    pnlSubtractCod->clear();
-    meSubtractSum->clear();
-    SetDeductionPartEnabled(m_hasDeductions);
-    if (!m_hasDeductions)
-        return;
-    const IncomeEntry* income = m_dict.FindIncome(std::to_string(r.IncomeCode));
-    m_deductCode = r.DeductionCode;
-    m_deduction = income->FindDeduction(std::to_string(r.DeductionCode));
-    if (r.DeductionCode != 0 || m_deduction)
-        pnlSubtractCod->setText(IntegerToScreen(r.DeductionCode));
-    if (m_deduction)
-        ShowDeductionAttributes();
-    // A computed deduction is shown as the income gives it now; one the user may type keeps
-    // its stored amount.
-    const DeductionAmountMode mode = m_deduction ? AmountMode(*m_deduction) : DeductionAmountMode::Typed;
-    if (mode == DeductionAmountMode::Computed)
-        meSubtractSum->setText(MoneyToScreen(
-            DeductionAmount(*m_deduction, RoublesOf(meIncomeCurrencySum, RateDate::Income)).value_or(Money())));
-    else if (mode != DeductionAmountMode::Hidden)
-        meSubtractSum->setText(MoneyOrEmpty(r.DeductionAmount));
+    r.DeductionPercent = m_part->Deduction() ? m_part->Deduction()->Percent() : 0;
 }
 
 void TfrCurrency::ClearEntries() {
     m_filling = true;
     m_autoPending = false;
-    m_incomeCode = 0;
     m_rateCode = 0;
-    m_incomeName.clear();
-    m_hasDeductions = false;
-    m_deductCode = 0;
-    m_deduction = nullptr;
-    for (QLabel* label : {pnlIncomeCod, lbIncomeName, pnlIncomeRublSum, pnlTaxRoubleSum, pnlSubtractCod})
+    m_part->Clear();
+    for (QLabel* label : {pnlIncomeRublSum, pnlTaxRoubleSum})
         label->clear();
     for (TMaskedEdit* edit : {meCurrencyCode, meCurrencyName, meCurrencyExchange, meCurrencyUnits, meCurrencyExchange2,
                               meCurrencyUnits2, meIncomeCurrencySum, meTaxCurrencySum, meSubtractSum}) {
@@ -631,9 +597,7 @@ void TfrCurrency::ClearEntries() {
     dtIncomeGetDate->SetDate(Date::Ymd(2017, 1, 1));
     dtSubtractDate->SetDate(Date::Ymd(2017, 1, 1));
     chbAutoExchange->setChecked(false);
-    meIncomeCurrencySum->setEnabled(false);
     ApplyCfcRules(0);
-    SetDeductionPartEnabled(false);
     m_filling = false;
 }
 

@@ -18,6 +18,7 @@ class QTableView;
 namespace zizaza {
 
 class IncomeCodeDict;
+class IncomeDeductionPart;
 class TDtpPanel;
 class ForeignIncomeModel;
 class TMaskedDocEdit;
@@ -93,12 +94,13 @@ private:
     void SaveCfc(mTCurrencyIncome& r) const;
     void LoadIncome(const mTCurrencyIncome& r);
     void SaveIncome(mTCurrencyIncome& r) const;
-    void LoadDeduction(const mTCurrencyIncome& r);
     void ClearEntries();
 
     // Rules of the entries (TfrCurrencyRules.cpp).
-    void ChooseIncomeCode();
-    void ChooseDeductCode();
+    // The income part and the deduction part: the income code and deduction code chosen, the
+    // deduction amount following the income in roubles.
+    void BuildIncomePart();
+    void OnIncomeCodeTaken();
     void ChooseCurrency();
     void CurrencyCodeChanged();
     void DateChanged(RateDate which);
@@ -107,8 +109,6 @@ private:
     void TaxAmountChanged();
     // The CFC number and profit rule by the income code.
     void ApplyCfcRules(int incomeCode);
-    void SetDeductionPartEnabled(bool enabled);
-    void ShowDeductionAttributes();
     // The currency name read-only from the dictionary, or editable for a currency it lacks.
     void ShowCurrencyName(bool keepTyped);
     const CurrencyRate* FindRate(RateDate which) const;
@@ -124,7 +124,6 @@ private:
     TMaskedEdit* UnitsEdit(RateDate which) const;
     // The amount in roubles of the amount field at the date's rate; 0 unless all are filled.
     Money RoublesOf(TMaskedEdit* amount, RateDate which) const;
-    void ShowDeductionAmount();
 
     const IncomeCodeDict& m_dict;
     // The selected source (-1: none); its values are in the entries.
@@ -135,15 +134,9 @@ private:
     // The record asks for the automatic rate, but its currency and dates have none yet: the box
     // is ticked as soon as a rate is found, unless the user decides first.
     bool m_autoPending = false;
-    // What the income and deduction choices left: the income's dictionary rate, name and
-    // whether it offers deductions; the chosen deduction entry (nullptr: none, or one the
-    // dictionary does not offer for the income).
-    int m_incomeCode = 0;
+    IncomeDeductionPart* m_part = nullptr;
+    // The dictionary rate of the income chosen.
     int m_rateCode = 0;
-    QString m_incomeName;
-    bool m_hasDeductions = false;
-    int m_deductCode = 0;
-    const DeductionEntry* m_deduction = nullptr;
 
     QTableView* lvSourseIncomeInfo = nullptr;
     ForeignIncomeModel* m_model = nullptr;

@@ -14,6 +14,7 @@
 #include "dictionaries/ui/TfmInputDeductCode.h"
 #include "dictionaries/ui/TfmInputIncomeCode.h"
 #include "model/mTCurrencyIncome.h"
+#include "screens/IncomeDeductionPart.h"
 #include "screens/ScreenFormat.h"
 #include "screens/TfrCurrency.h"
 #include "screens/controls/TDtpPanel.h"
@@ -40,26 +41,35 @@ bool InRateDictionary(const CurrencyRates* rates, const QString& code) {
 
 }  // namespace
 
-void TfrCurrency::ChooseIncomeCode() {
-    const QString current = m_incomeCode == 0 ? QString() : QString::number(m_incomeCode);
-    TfmInputIncomeCode picker(this, false, current, QString(), m_dict);
-    if (Host().Ui().RunModal(picker) != QDialog::Accepted || picker.ChosenCode() == current)
-        return;
-    NotifyChanged();
+void TfrCurrency::BuildIncomePart() {
+    IncomeDeductionPart::Options options;
+    options.follow = IncomeDeductionPart::Follow::Roubles;
+    options.incomeForDeduction = [this] {
+        return std::optional<Money>(RoublesOf(meIncomeCurrencySum, RateDate::Income));
+    };
+    options.amountWithPart = true;
+    // The rates change the income in roubles too: IncomeAmountChanged tells the part.
+    options.watchIncome = false;
+    IncomeDeductionPart::Controls controls;
+    controls.incomeCode = pnlIncomeCod;
+    controls.incomeChooser = bnIncomeCod;
+    controls.incomeName = lbIncomeName;
+    controls.incomeSum = meIncomeCurrencySum;
+    controls.deductCodeLabel = lbSubtractCod;
+    controls.deductCode = pnlSubtractCod;
+    controls.deductChooser = bnSubtractCod;
+    controls.deductSumLabel = lbSubtractSum;
+    controls.deductSum = meSubtractSum;
+    m_part = new IncomeDeductionPart(this, Host(), std::move(options), controls);
+    connect(m_part, &IncomeDeductionPart::AboutToChoose, this, [this] { NotifyChanged(); });
+    connect(m_part, &IncomeDeductionPart::IncomeCodeTaken, this, &TfrCurrency::OnIncomeCodeTaken);
+}
+
+void TfrCurrency::OnIncomeCodeTaken() {
     m_filling = true;
-    m_incomeCode = picker.ChosenCode().toInt();
-    m_rateCode = picker.ChosenRate();
-    m_incomeName = picker.ChosenName();
-    m_hasDeductions = picker.ChosenHasDeductions();
-    m_deduction = nullptr;
-    m_deductCode = 0;
-    pnlIncomeCod->setText(picker.ChosenCode());
-    lbIncomeName->setText(m_incomeName);
-    meIncomeCurrencySum->setEnabled(true);
-    pnlSubtractCod->clear();
-    meSubtractSum->clear();
-    ApplyCfcRules(m_incomeCode);
-    SetDeductionPartEnabled(m_hasDeductions);
+    const IncomeEntry* income = m_dict.FindIncome(std::to_string(m_part->IncomeCode()));
+    m_rateCode = income ? PickedIncomeRate("", *income) : 0;
+    ApplyCfcRules(m_part->IncomeCode());
     m_filling = false;
 }
 
@@ -72,59 +82,6 @@ void TfrCurrency::ApplyCfcRules(int incomeCode) {
     gbKIKProfit->setEnabled(profitRule);
     if (!profitRule)
         ClearRadios({rb1, rb2});
-}
-
-void TfrCurrency::SetDeductionPartEnabled(bool enabled) {
-    for (QWidget* w :
-         std::initializer_list<QWidget*>{lbSubtractCod, pnlSubtractCod, bnSubtractCod, lbSubtractSum, meSubtractSum})
-        w->setEnabled(enabled);
-    lbSubtractSum->setVisible(true);
-    meSubtractSum->setVisible(true);
-    // Until a deduction is chosen there is no amount to type.
-    meSubtractSum->setReadOnly(true);
-}
-
-void TfrCurrency::ShowDeductionAttributes() {
-    lbSubtractSum->setVisible(m_deduction->Visible());
-    meSubtractSum->setVisible(m_deduction->Visible());
-    meSubtractSum->setReadOnly(!m_deduction->Enabled());
-}
-
-void TfrCurrency::ChooseDeductCode() {
-    if (!m_hasDeductions)
-        return;
-    const QString current = m_deductCode == 0 && !m_deduction ? QString() : QString::number(m_deductCode);
-    TfmInputDeductCode picker(this, true, current, QString::number(m_incomeCode), m_dict);
-    if (Host().Ui().RunModal(picker) != QDialog::Accepted || !picker.Chosen() || picker.ChosenCode() == current)
-        return;
-    NotifyChanged();
-    m_filling = true;
-    m_deduction = picker.Chosen();
-    m_deductCode = picker.ChosenCode().toInt();
-    pnlSubtractCod->setText(picker.ChosenCode());
-    ShowDeductionAttributes();
-    const std::optional<Money> amount = DeductionAmount(*m_deduction, RoublesOf(meIncomeCurrencySum, RateDate::Income));
-    if (m_deduction->Visible() && amount)
-        meSubtractSum->setText(MoneyToScreen(*amount));
-    else
-        meSubtractSum->clear();
-    m_filling = false;
-}
-
-void TfrCurrency::ShowDeductionAmount() {
-    if (!m_hasDeductions || !m_deduction)
-        return;
-    const std::optional<Money> computed =
-        DeductionAmount(*m_deduction, RoublesOf(meIncomeCurrencySum, RateDate::Income));
-    if (computed) {
-        meSubtractSum->setText(MoneyToScreen(*computed));
-        return;
-    }
-    // A typed amount stays as typed, only held under the cap.
-    const Money typed = MoneyFieldValue(meSubtractSum->text());
-    const Money capped = CapDeduction(*m_deduction, typed);
-    if (capped != typed)
-        meSubtractSum->setText(MoneyToScreen(capped));
 }
 
 void TfrCurrency::ChooseCurrency() {
@@ -262,7 +219,7 @@ void TfrCurrency::IncomeAmountChanged() {
     if (m_filling)
         return;
     pnlIncomeRublSum->setText(MoneyToScreen(RoublesOf(meIncomeCurrencySum, RateDate::Income)));
-    ShowDeductionAmount();
+    m_part->IncomeChanged();
 }
 
 void TfrCurrency::TaxAmountChanged() {
