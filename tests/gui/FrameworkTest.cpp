@@ -1,5 +1,9 @@
+#include <QButtonGroup>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
@@ -327,6 +331,71 @@ TEST(FieldBindingsTest, AStoredAmountTheFieldRefusesIsKeptUntilTheUserTypes) {
     fields.Save();
     EXPECT_EQ(precise, Money::Kopecks(1000));
     EXPECT_EQ(large, *Money::Parse("1234567890123", ','));
+}
+
+TEST(FieldBindingsTest, ARecordCopyIsBoundByMemberPointersAndAccessors) {
+    App();
+    struct Base {
+        std::string name;
+    };
+    struct Record : Base {
+        Money withheld;
+        uint16_t month = 0;
+        int32_t kind = 0;
+        std::string activity;
+        std::array<int32_t, 2> children{};
+    };
+    TMaskedEdit name, withheld, month;
+    name.SetupText(20);
+    withheld.SetupDigits(12);
+    month.SetupDigits(2);
+    QComboBox kinds;
+    kinds.addItems({QStringLiteral("первый"), QStringLiteral("второй")});
+    QButtonGroup activities;
+    QRadioButton first, second;
+    activities.addButton(&first, 1);
+    activities.addButton(&second, 2);
+    QSpinBox children;
+    QStringList order;
+    RecordBindings<Record> fields;
+    fields.Text(&name, &Record::name);
+    fields.WholeRoubles(&withheld, &Record::withheld);
+    fields.IntegerOrEmpty(&month, &Record::month);
+    fields.Then([&] { order << month.text(); });
+    fields.ComboIndex(&kinds, &Record::kind, 1);
+    fields.RadioGroup(&activities, &Record::activity, 1);
+    fields.SpinBox(
+        &children, [](auto& r) -> auto& { return r.children[1]; });
+
+    Record stored;
+    stored.name = "Иван";
+    stored.withheld = Money::Kopecks(150050);
+    stored.kind = 9;  // no item stands for it
+    stored.activity = "2";
+    stored.children[1] = 3;
+    fields.Load(stored);
+    EXPECT_EQ(name.text(), QStringLiteral("Иван"));
+    EXPECT_EQ(withheld.text(), QStringLiteral("1500")) << "whole roubles, kopecks not shown";
+    EXPECT_EQ(order, QStringList{QString()}) << "a month of 0 shows empty, before the rule after it runs";
+    EXPECT_EQ(kinds.currentIndex(), -1);
+    EXPECT_TRUE(second.isChecked());
+    EXPECT_EQ(children.value(), 3);
+
+    stored.activity = "нет";
+    fields.Load(stored);
+    EXPECT_TRUE(first.isChecked()) << "a kind no button has checks the fallback";
+
+    TypeText(&month, QStringLiteral("7"));
+    kinds.setCurrentIndex(1);
+    children.setValue(2);
+    Record saved;
+    fields.Save(saved);
+    EXPECT_EQ(saved.name, "Иван");
+    EXPECT_EQ(saved.withheld, Money::Roubles(1500));
+    EXPECT_EQ(saved.month, 7);
+    EXPECT_EQ(saved.kind, 2);
+    EXPECT_EQ(saved.activity, "1");
+    EXPECT_EQ(saved.children, (std::array<int32_t, 2>{0, 2}));
 }
 
 }  // namespace
