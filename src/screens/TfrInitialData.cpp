@@ -193,29 +193,19 @@ void TfrInitialData::BuildAppendixGroup(QGroupBox* box) {
 
 void TfrInitialData::BindFields() {
     m_fields.Text(
-        meOKATO, [this] { return Doc().Person.Address.Oktmo; },
-        [this](std::string v) { Doc().Person.Address.Oktmo = std::move(v); });
-    m_fields.TextWhenEnabled(
-        meFIO, [this] { return Doc().RepresentativeName; },
-        [this](std::string v) { Doc().RepresentativeName = std::move(v); });
-    m_fields.TextWhenEnabled(
-        meOsn, [this] { return Doc().RepresentativeDocument; },
-        [this](std::string v) { Doc().RepresentativeDocument = std::move(v); });
-    m_fields.TextWhenEnabled(
-        meUL, [this] { return Doc().RepresentativeOrganization; },
-        [this](std::string v) { Doc().RepresentativeOrganization = std::move(v); });
-    m_fields.Money(
-        meSupposeIncome, [this] { return Doc().EstimatedIncome; }, [this](Money v) { Doc().EstimatedIncome = v; });
-    m_fields.Integer(
-        meNumVer, [this] { return int64_t{Doc().CorrectionNumber}; },
-        [this](int64_t v) { Doc().CorrectionNumber = static_cast<int32_t>(v); });
+        meOKATO, [](auto& doc) -> auto& { return doc.Person.Address.Oktmo; });
+    m_fields.TextWhenEnabled(meFIO, &mTDeclaration::RepresentativeName);
+    m_fields.TextWhenEnabled(meOsn, &mTDeclaration::RepresentativeDocument);
+    m_fields.TextWhenEnabled(meUL, &mTDeclaration::RepresentativeOrganization);
+    m_fields.Money(meSupposeIncome, &mTDeclaration::EstimatedIncome);
+    m_fields.Integer(meNumVer, &mTDeclaration::CorrectionNumber);
 }
 
 void TfrInitialData::FillFromDocument() {
     const mTDeclaration& doc = Doc();
     meInspection->setText(QString::fromStdString(doc.InspectionCode));
     m_inspectionName = QString::fromStdString(doc.InspectionName);
-    m_fields.Load();
+    m_fields.Load(doc);
     meNumVer->setEnabled(true);
     updCorr->SetPosition(doc.CorrectionNumber);
     Choose(doc.SignerKind == 2 ? rbGiveByMail : doc.SignerKind == 1 ? rbGiveTrustFase : rbGiveSelf);
@@ -379,7 +369,7 @@ void TfrInitialData::SaveToDocument() {
     flags |= chbInvestTov->isChecked() ? kIncomeInvestTov : 0;
     flags |= chbIncomeBusiness->isChecked() ? kIncomeBusiness : 0;
     doc.SetIncomeFlags(flags);
-    m_fields.Save();
+    m_fields.Save(Doc());
     if (!chbAutoCount->isChecked())
         doc.SetAppendixCount(static_cast<int32_t>(IntegerFieldValue(meAppendixes->text())));
 }

@@ -14,6 +14,8 @@ class QRadioButton;
 
 namespace zizaza {
 
+class mTDeclaration;
+
 class TMaskedEdit;
 class TUpDown;
 
@@ -59,7 +61,7 @@ private:
     uint16_t CheckedSigner() const;
     void SetEstimatedIncomeEnabled(bool enabled);
 
-    FieldBindings m_fields;
+    RecordBindings<mTDeclaration> m_fields;
     QString m_inspectionName;
 
     QRadioButton* rbSimple = nullptr;
