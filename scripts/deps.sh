@@ -2,10 +2,10 @@
 # Installs the Debian packages that building, testing and running the program need, if missing.
 set -euo pipefail
 packages=(
-  build-essential cmake pkg-config git python3 clang-format
+  build-essential cmake pkg-config git python3 clang-format dpkg-dev
   libxml2-dev libxml2-utils libjpeg-dev uuid-dev
   googletest libgtest-dev libgmock-dev libbenchmark-dev
-  qt6-base-dev
+  qt6-base-dev qt6-translations-l10n
   poppler-utils
   fonts-dejavu-core
 )

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Builds everything and runs every test: the whole program (GUI tests offscreen), then the core
-# and the command-line tool again under AddressSanitizer and UndefinedBehaviorSanitizer.
+# Builds everything and runs every test: the whole program (GUI tests offscreen) and its Debian
+# package, then the core and the command-line tool again under AddressSanitizer and UndefinedBehaviorSanitizer.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/deps.sh
@@ -14,6 +14,10 @@ python3 scripts/make_dictionaries.py --check
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZIZAZA_WERROR=ON >/dev/null
 cmake --build build -j"$jobs"
 ctest --test-dir build --output-on-failure -j"$jobs"
+# The Debian package: it must build, and its contents are listed in the log.
+rm -f build/zizaza_*.deb
+(cd build && cpack -G DEB >/dev/null)
+dpkg-deb -c build/zizaza_*_amd64.deb
 
 cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DZIZAZA_WERROR=ON -DZIZAZA_SANITIZE=ON \
       -DZIZAZA_WITH_GUI=OFF -DZIZAZA_BENCH=OFF >/dev/null

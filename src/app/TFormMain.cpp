@@ -18,6 +18,7 @@
 #include "app/RateDictionaryCommands.h"
 #include "app/RecoveryStore.h"
 #include "app/TfmHelp.h"
+#include "app/ToolbarIcons.h"
 #include "dictionaries/Countries.h"
 #include "dictionaries/DictionaryError.h"
 #include "dictionaries/Inspections.h"
@@ -219,7 +220,7 @@ void TFormMain::BuildMenus() {
     QAction* actPreview = AddAction(this, declaration, "actPreview", QStringLiteral("Просмотр"));
     actPreview->setIcon(style()->standardIcon(QStyle::SP_FileDialogContentsView));
     QAction* actPrint = AddAction(this, declaration, "actPrint", QStringLiteral("Печать"));
-    actPrint->setIcon(style()->standardIcon(QStyle::SP_DriveFDIcon));
+    actPrint->setIcon(PrinterIcon());
     QAction* actExport = AddAction(this, declaration, "actExport", QStringLiteral("Экспорт в xml"));
     actExport->setIcon(style()->standardIcon(QStyle::SP_ArrowDown));
     QAction* actCheck = AddAction(this, declaration, "actCheck", QStringLiteral("Проверить"));
@@ -283,6 +284,11 @@ void TFormMain::BuildToolbar() {
         m_toolbar->addAction(a);
         m_toolbarActions.push_back(a);
     }
+    // Hiding the toolbar from its own right-click menu is the same choice as the menu's item.
+    connect(m_toolbar->toggleViewAction(), &QAction::triggered, this, [this](bool on) {
+        m_actStdToolbar->setChecked(on);
+        AppSettings::WriteShowStdToolbar(on);
+    });
 }
 
 void TFormMain::ApplyToolbarShown(bool shown) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QPointer>
 #include <QStringList>
 #include <array>
 #include <functional>
@@ -8,6 +9,7 @@
 #include <optional>
 #include <vector>
 
+#include "app/TfmHelp.h"
 #include "dictionaries/CodeList.h"
 #include "dictionaries/CurrencyRates.h"
 #include "dictionaries/Okved.h"
@@ -217,7 +219,7 @@ private:
     std::optional<std::vector<CodeName>> m_countries;
     std::optional<CurrencyRates> m_rates;
     std::optional<OkvedDict> m_okved;
-    TfmHelp* m_help = nullptr;
+    QPointer<TfmHelp> m_help;  // may live under a modal dialog for a while
 };
 
 }  // namespace zizaza

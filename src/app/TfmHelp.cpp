@@ -1,6 +1,7 @@
 #include "app/TfmHelp.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QStyle>
@@ -9,7 +10,7 @@
 
 namespace zizaza {
 
-TfmHelp::TfmHelp(QWidget* parent) : QMainWindow(parent, Qt::Window) {
+TfmHelp::TfmHelp(QWidget* parent) : QMainWindow(parent, Qt::Window), m_owner(parent) {
     setObjectName(QStringLiteral("fmHelp"));
     setWindowTitle(QStringLiteral("Справка - Zizaza 2017"));
     m_browser = new QTextBrowser(this);
@@ -41,9 +42,33 @@ void TfmHelp::ShowPage(const QString& path) {
     m_home = page.dir().filePath(QStringLiteral("runprogramm.htm"));
     m_browser->setSearchPaths({page.absolutePath()});
     m_browser->setSource(QUrl::fromLocalFile(page.absoluteFilePath()));
+    FollowModalDialog();
     showMaximized();
     raise();
     activateWindow();
+}
+
+void TfmHelp::FollowModalDialog() {
+    // A modal dialog blocks every window but its own children.
+    QWidget* modal = QApplication::activeModalWidget();
+    if (!modal || modal == this || modal == parentWidget())
+        return;
+    if (parentWidget() && parentWidget() != m_owner)
+        parentWidget()->removeEventFilter(this);
+    setParent(modal, Qt::Window);
+    modal->installEventFilter(this);
+}
+
+bool TfmHelp::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::Hide && watched == parentWidget() && watched != m_owner) {
+        // The dialog is closing: the help stays open, now with its owner again.
+        const bool open = !isHidden();
+        watched->removeEventFilter(this);
+        setParent(m_owner, Qt::Window);
+        if (open)
+            showMaximized();
+    }
+    return QMainWindow::eventFilter(watched, event);
 }
 
 QString TfmHelp::CurrentPage() const {

@@ -13,12 +13,20 @@ class TfmHelp : public QMainWindow {
 public:
     explicit TfmHelp(QWidget* parent = nullptr);
 
-    // Opens a page file (full path) and brings the window up maximised.
+    // Opens a page file (full path) and brings the window up maximised. Opened while a modal
+    // dialog is up, the window belongs to that dialog so it is not blocked by it, and comes back
+    // to its owner when the dialog goes.
     void ShowPage(const QString& path);
     QString CurrentPage() const;
     QTextBrowser* Browser() const { return m_browser; }
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
+    void FollowModalDialog();
+
+    QWidget* m_owner = nullptr;
     QTextBrowser* m_browser = nullptr;
     QString m_home;
 };

@@ -1,9 +1,8 @@
 #include <QApplication>
-#include <QLibraryInfo>
-#include <QTranslator>
 #include <memory>
 
 #include "app/AppSettings.h"
+#include "app/QtTranslation.h"
 #include "app/TFormMain.h"
 #include "app/TfmStart.h"
 
@@ -13,10 +12,7 @@ int main(int argc, char** argv) {
     QApplication::setOrganizationName(zizaza::AppSettings::kOrganization);
 
     // The standard dialogs (files, printers) speak Russian like the rest of the program.
-    QTranslator qtTexts;
-    if (qtTexts.load(QLocale(QLocale::Russian), QStringLiteral("qtbase"), QStringLiteral("_"),
-                     QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QApplication::installTranslator(&qtTexts);
+    const auto qtTexts = zizaza::InstallRussianQtTexts();
 
     auto splash = std::make_unique<zizaza::TfmStart>(zizaza::TfmStart::MinimumFromEnvironment());
     splash->ShowNow();

@@ -2,8 +2,10 @@
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QTreeWidget>
+#include <QWindow>
 
 #include "GuiTest.h"
 #include "app/TfmHelp.h"
@@ -164,6 +166,23 @@ TEST_F(LoadSounTest, LinksOpenTheHelpPageAndTheDownloadPage) {
     QFile::remove(folder.File(QStringLiteral("help/EditSOUN.htm")));
     emit Find<QLabel>(dialog.get(), "Label6")->linkActivated(QStringLiteral("help:EditSOUN.htm"));
     EXPECT_EQ(ui.Texts(Kind::Error).last(), QStringLiteral("Не найден файл справки Tavo2017.chm"));
+}
+
+TEST_F(LoadSounTest, HelpFromTheModalDialogIsUsableAndOutlivesIt) {
+    dialog->setWindowModality(Qt::ApplicationModal);
+    dialog->show();
+    emit Find<QLabel>(dialog.get(), "Label6")->linkActivated(QStringLiteral("help:EditSOUN.htm"));
+    QPointer<TfmHelp> help = window->HelpWindow();
+    ASSERT_NE(help, nullptr);
+    // A modal window blocks every window but those it is the transient parent of.
+    ASSERT_NE(help->windowHandle(), nullptr);
+    EXPECT_EQ(help->windowHandle()->transientParent(), dialog->windowHandle());
+    EXPECT_TRUE(help->isVisible());
+    dialog->hide();
+    EXPECT_EQ(help->parentWidget(), window.get());
+    EXPECT_TRUE(help->isVisible());
+    dialog.reset();
+    EXPECT_NE(help, nullptr);
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLibraryInfo>
 #include <QSettings>
 #include <QTextBrowser>
 #include <QToolBar>
@@ -9,6 +10,7 @@
 
 #include "GuiTest.h"
 #include "app/AppSettings.h"
+#include "app/QtTranslation.h"
 #include "app/TfmHelp.h"
 #include "checks/NavigationCode.h"
 #include "model/mTDeclaration.h"
@@ -402,6 +404,36 @@ TEST_F(MainWindowTest, SettingsAndPlacementAreReadBackAfterARestart) {
     EXPECT_EQ(settings.value("wWidth").toInt(), 900);
     EXPECT_EQ(settings.value("FullScreen").toInt(), 0);
     EXPECT_NE(window->geometry(), QRect(40, 50, 900, 600)) << "the placement is written, not read";
+}
+
+TEST_F(MainWindowTest, TheToolbarsOwnMenuAndTheSettingsItemStayInStep) {
+    Start();
+    window->show();  // the toolbar's own menu item follows what is on the screen
+    auto* toolbar = Find<QToolBar>(window.get(), "tbStandard");
+    auto* item = Find<QAction>(window.get(), "actStdToolbar");
+    toolbar->toggleViewAction()->trigger();  // "Стандартная панель" of the toolbar's right-click menu
+    EXPECT_TRUE(toolbar->isHidden());
+    EXPECT_FALSE(item->isChecked());
+    EXPECT_EQ(QSettings(AppSettings::kOrganization, AppSettings::kApplication).value("ShowStdToolbar").toInt(), 0);
+    item->trigger();
+    EXPECT_FALSE(toolbar->isHidden());
+    EXPECT_TRUE(toolbar->toggleViewAction()->isChecked());
+    EXPECT_EQ(QSettings(AppSettings::kOrganization, AppSettings::kApplication).value("ShowStdToolbar").toInt(), 1);
+}
+
+TEST_F(MainWindowTest, PrintHasAPictureOfItsOwn) {
+    Start();
+    const QImage print = Find<QAction>(window.get(), "actPrint")->icon().pixmap(24).toImage();
+    EXPECT_FALSE(print.isNull());
+    for (const char* other : {"actSave", "actNew", "actOpen", "actPreview"})
+        EXPECT_NE(print, Find<QAction>(window.get(), other)->icon().pixmap(24).toImage()) << other;
+}
+
+TEST_F(MainWindowTest, QtsOwnDialogsSpeakRussian) {
+    const auto texts = InstallRussianQtTexts();
+    ASSERT_NE(texts, nullptr) << "qtbase_ru is missing from "
+                              << QLibraryInfo::path(QLibraryInfo::TranslationsPath).toStdString();
+    EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("Отмена"));
 }
 
 TEST_F(MainWindowTest, HelpOpensOurPageOrReportsTheMissingHelp) {
