@@ -104,12 +104,9 @@ QString QtUserInterface::ChooseFolder(const QString& title) {
     return QFileDialog::getExistingDirectory(m_parent, title, QString(), QFileDialog::ShowDirsOnly);
 }
 
-std::optional<PrinterChoice> QtUserInterface::ChoosePrinter() {
-    QPrinter printer;
+bool QtUserInterface::ChoosePrinter(QPrinter& printer) {
     QPrintDialog dialog(&printer, m_parent);
-    if (dialog.exec() != QDialog::Accepted)
-        return std::nullopt;
-    return PrinterChoice{printer.printerName(), printer.copyCount()};
+    return dialog.exec() == QDialog::Accepted;
 }
 
 int QtUserInterface::RunModal(QDialog& dialog) {

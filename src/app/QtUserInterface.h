@@ -21,7 +21,7 @@ public:
     QString ChooseOpenFile(const FileDialogRequest& request) override;
     QString ChooseSaveFile(const FileDialogRequest& request) override;
     QString ChooseFolder(const QString& title) override;
-    std::optional<PrinterChoice> ChoosePrinter() override;
+    bool ChoosePrinter(QPrinter& printer) override;
     int RunModal(QDialog& dialog) override;
     bool OpenUrl(const QUrl& url) override;
 

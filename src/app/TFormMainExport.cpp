@@ -1,5 +1,6 @@
 #include <QDir>
 #include <QFileInfo>
+#include <QPrinter>
 #include <exception>
 #include <optional>
 #include <string>
@@ -97,6 +98,7 @@ void TFormMain::PrintOrPreview(PrintMode mode) {
     const std::string folder = m_programFolder.toStdString();
     try {
         module->SetPrintTiffParam(kRecipientNameParam, m_doc->InspectionName);
+        module->SetPrintTiffParam(kDocumentFileParam, m_fileName.toStdString());
         module->PrintTiffFolder(folder);
     } catch (const std::exception& e) {
         m_ui->Plain(QString::fromUtf8(e.what()));
@@ -118,12 +120,10 @@ void TFormMain::PrintOrPreview(PrintMode mode) {
             module->PreviewData(xml, this);
             return;
         }
-        const std::optional<PrinterChoice> printer = m_ui->ChoosePrinter();
-        if (!printer)
+        QPrinter printer(QPrinter::HighResolution);
+        if (!m_ui->ChoosePrinter(printer))
             return;
-        const std::string printerName = printer->printerName.toStdString();
-        for (int copy = 0; copy < printer->copies; ++copy)
-            module->PrintData(xml, std::string(), printerName, 0);
+        module->PrintOn(xml, printer, this);
     } catch (const std::exception& e) {
         m_ui->Plain(QString::fromUtf8(e.what()));
     }

@@ -8,6 +8,7 @@
 #include <QPrinter>
 #include <QPushButton>
 #include <QSaveFile>
+#include <QTemporaryFile>
 #include <QTextBrowser>
 #include <QVBoxLayout>
 
@@ -17,9 +18,8 @@ namespace {
 
 const QString kTitle = QStringLiteral("Расчет налога");
 
-bool writeHtml(const QString& html, const QString& path, QString* error) {
+bool writeWhole(const QByteArray& bytes, const QString& path, QString* error) {
     QSaveFile file(path);
-    const QByteArray bytes = html.toUtf8();
     if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit())
         return true;
     *error = QStringLiteral("Не удалось записать файл %1: %2").arg(path, file.errorString());
@@ -55,14 +55,27 @@ TfmTaxReport::TfmTaxReport(const QString& html, UserInterface& ui, QWidget* pare
 }
 
 void TfmTaxReport::Print() {
-    const std::optional<PrinterChoice> choice = m_ui.ChoosePrinter();
-    if (!choice || choice->copies <= 0)
-        return;
     QPrinter printer;
-    printer.setPrinterName(choice->printerName);
-    printer.setCopyCount(choice->copies);
     printer.setDocName(kTitle);
+    if (!m_ui.ChoosePrinter(printer))
+        return;
+    const QString target = printer.outputFormat() == QPrinter::PdfFormat ? printer.outputFileName() : QString();
+    if (target.isEmpty()) {
+        m_browser->document()->print(&printer);
+        return;
+    }
+    // "Print to File": the pages go to a temporary file first and reach the chosen file whole.
+    QTemporaryFile pages;
+    QString error;
+    if (!pages.open()) {
+        m_ui.Error(QStringLiteral("Не удалось записать файл %1: %2").arg(target, pages.errorString()));
+        return;
+    }
+    printer.setOutputFileName(pages.fileName());
     m_browser->document()->print(&printer);
+    pages.seek(0);
+    if (!writeWhole(pages.readAll(), target, &error))
+        m_ui.Error(error);
 }
 
 void TfmTaxReport::Save() {
@@ -80,7 +93,7 @@ bool TfmTaxReport::SaveTo(const QString& path) {
     const QString suffix = QFileInfo(path).suffix().toLower();
     QString error;
     const bool ok = suffix == QLatin1String("html") || suffix == QLatin1String("htm")
-                        ? writeHtml(m_html, path, &error)
+                        ? writeWhole(m_html.toUtf8(), path, &error)
                         : WriteHtmlPdf(m_html, path, kTitle, &error);
     if (!ok)
         m_ui.Error(error);

@@ -6,6 +6,7 @@
 #include <vector>
 
 class QDialog;
+class QPrinter;
 
 namespace zizaza {
 
@@ -20,11 +21,6 @@ struct FileDialogRequest {
     QString folder;         // where the dialog starts; empty: the dialog's own choice
     QString defaultSuffix;  // added to a name typed without extension ("tv7")
     std::vector<FileType> types;
-};
-
-struct PrinterChoice {
-    QString printerName;
-    int copies = 1;
 };
 
 // Everything that asks the user something or tells them something goes through here: message
@@ -53,7 +49,8 @@ public:
     virtual QString ChooseOpenFile(const FileDialogRequest& request) = 0;
     virtual QString ChooseSaveFile(const FileDialogRequest& request) = 0;
     virtual QString ChooseFolder(const QString& title) = 0;
-    virtual std::optional<PrinterChoice> ChoosePrinter() = 0;
+    // The print dialog sets printer up: printer or PDF file, copies, page range; false: cancelled.
+    virtual bool ChoosePrinter(QPrinter& printer) = 0;
 
     // Shows one of the program's own dialogs modally and returns its result.
     virtual int RunModal(QDialog& dialog) = 0;

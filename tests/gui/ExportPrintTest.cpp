@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QDir>
 #include <QFile>
+#include <QPrinter>
 
 #include "GuiTest.h"
 #include "model/mTDeclaration.h"
@@ -56,6 +57,17 @@ public:
                            .arg(options);
         m_log.texts.push_back(xmlText);
         Fail();
+    }
+    bool PrintOn(const std::string& xmlText, QPrinter& printer, QWidget* ownerWindow) override {
+        m_log.calls << QStringLiteral("PrintOn(%1, %2 копии, стр. %3-%4)")
+                           .arg(printer.outputFileName())
+                           .arg(printer.copyCount())
+                           .arg(printer.fromPage())
+                           .arg(printer.toPage());
+        m_log.texts.push_back(xmlText);
+        m_log.owner = ownerWindow;
+        Fail();
+        return true;
     }
 
 private:
@@ -169,7 +181,8 @@ TEST_F(ExportPrintTest, PreviewHandsTheXmlTextToTheModuleWithTheMainWindow) {
     const QString recipient = QStringLiteral(
         "SetPrintTiffParam(Наименование налогового органа-получателя, "
         "Инспекция № 1 по г. Москве)");
-    EXPECT_EQ(log.calls, (QStringList{recipient, QStringLiteral("PrintTiffFolder(%1)").arg(folder.Path()),
+    const QString file = QStringLiteral("SetPrintTiffParam(Имя файла декларации, %1)").arg(window->FileName());
+    EXPECT_EQ(log.calls, (QStringList{recipient, file, QStringLiteral("PrintTiffFolder(%1)").arg(folder.Path()),
                                       QStringLiteral("PreviewData")}));
     EXPECT_EQ(log.owner, window.get());
     EXPECT_FALSE(log.ownerEnabledDuringCall);
@@ -182,37 +195,35 @@ TEST_F(ExportPrintTest, PreviewHandsTheXmlTextToTheModuleWithTheMainWindow) {
     EXPECT_TRUE(window->isEnabled());
 }
 
-TEST_F(ExportPrintTest, PrintCallsPrintDataOncePerCopyWithTheSameTextAndPrinter) {
+TEST_F(ExportPrintTest, PrintHandsThePrinterAsTheDialogSetItUpToTheModuleOnce) {
     Start({CleanDeclaration(QStringLiteral("a.tv7"))});
-    ui.Printer(PrinterChoice{QStringLiteral("Office-2"), 3});
+    const QString pdf = folder.Path() + QStringLiteral("печать.pdf");
+    ui.Printer(PrinterChoice{pdf, 3, 2, 4});
     Trigger("actPrint");
-    ASSERT_EQ(log.calls.size(), 5);
-    for (int i = 2; i < 5; ++i)
-        EXPECT_EQ(log.calls[i], QStringLiteral("PrintData(, Office-2, 0)"));
-    ASSERT_EQ(log.texts.size(), 3u);
-    EXPECT_EQ(log.texts[1], log.texts[0]);
-    EXPECT_EQ(log.texts[2], log.texts[0]);
+    ASSERT_EQ(log.calls.size(), 4);
+    EXPECT_EQ(log.calls[3], QStringLiteral("PrintOn(%1, 3 копии, стр. 2-4)").arg(pdf));
+    EXPECT_EQ(log.texts.size(), 1u);
+    EXPECT_EQ(log.owner, window.get());
     EXPECT_EQ(log.released, 1);
     EXPECT_TRUE(window->isEnabled());
 }
 
-TEST_F(ExportPrintTest, ACancelledOrZeroCopyPrintDialogPrintsNothing) {
+TEST_F(ExportPrintTest, ACancelledPrintDialogPrintsNothing) {
     Start({CleanDeclaration(QStringLiteral("a.tv7"))});
-    ui.Printer(std::nullopt).Printer(PrinterChoice{QStringLiteral("Office-2"), 0});
+    ui.Printer(std::nullopt);
     Trigger("actPrint");
-    Trigger("actPrint");
-    EXPECT_EQ(ui.printerDialogs, 2);
-    EXPECT_FALSE(log.calls.contains(QStringLiteral("PrintData(, Office-2, 0)")));
-    EXPECT_EQ(log.released, 2);
+    EXPECT_EQ(ui.printerDialogs, 1);
+    EXPECT_TRUE(log.texts.empty());
+    EXPECT_EQ(log.released, 1);
     EXPECT_TRUE(ui.messages.empty());
 }
 
 TEST_F(ExportPrintTest, AnErrorOfTheModuleIsShownWithItsTextAndEndsTheCommand) {
     log.failWith = QStringLiteral("Принтер Office-2 не найден");
     Start({CleanDeclaration(QStringLiteral("a.tv7"))});
-    ui.Printer(PrinterChoice{QStringLiteral("Office-2"), 3});
+    ui.Printer(PrinterChoice{folder.Path() + QStringLiteral("печать.pdf"), 3});
     Trigger("actPrint");
-    EXPECT_EQ(log.texts.size(), 1u) << "no further copies after a failure";
+    EXPECT_EQ(log.texts.size(), 1u);
     Trigger("actPreview");
     EXPECT_EQ(ui.Texts(Kind::Plain), (QStringList{log.failWith, log.failWith}));
     EXPECT_EQ(log.released, 2);

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
+#include <QPrinter>
 #include <QPushButton>
 #include <QTreeWidget>
 
@@ -72,17 +73,24 @@ ScriptedUi& ScriptedUi::Folder(const QString& folder) {
     return *this;
 }
 
-std::optional<PrinterChoice> ScriptedUi::ChoosePrinter() {
+bool ScriptedUi::ChoosePrinter(QPrinter& printer) {
     ++printerDialogs;
     if (m_printers.empty()) {
         ADD_FAILURE() << "unexpected printer dialog";
-        return std::nullopt;
+        return false;
     }
     const ScriptedPrinter answer = m_printers.front();
     m_printers.pop_front();
     if (answer.cancelled)
-        return std::nullopt;
-    return answer.choice;
+        return false;
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(answer.choice.outputFile);
+    printer.setCopyCount(answer.choice.copies);
+    if (answer.choice.fromPage > 0) {
+        printer.setPrintRange(QPrinter::PageRange);
+        printer.setFromTo(answer.choice.fromPage, answer.choice.toPage);
+    }
+    return true;
 }
 
 ScriptedUi& ScriptedUi::Printer(std::optional<PrinterChoice> choice) {

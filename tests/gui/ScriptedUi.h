@@ -4,11 +4,20 @@
 #include <QStringList>
 #include <deque>
 #include <functional>
+#include <optional>
 #include <vector>
 
 #include "app/UserInterface.h"
 
 namespace zizaza::test {
+
+// What the print dialog is scripted to choose: "Print to File" into outputFile, copies, and pages
+// fromPage to toPage (0: all pages).
+struct PrinterChoice {
+    QString outputFile;
+    int copies = 1;
+    int fromPage = 0, toPage = 0;
+};
 
 // Answers every dialog of the program from a script and records what was shown. A dialog
 // that arrives with no scripted answer fails the test and is cancelled.
@@ -28,7 +37,7 @@ public:
     QString ChooseOpenFile(const FileDialogRequest& request) override;
     QString ChooseSaveFile(const FileDialogRequest& request) override;
     QString ChooseFolder(const QString& title) override;
-    std::optional<PrinterChoice> ChoosePrinter() override;
+    bool ChoosePrinter(QPrinter& printer) override;
     int RunModal(QDialog& dialog) override;
     bool OpenUrl(const QUrl& url) override;
 

@@ -66,10 +66,16 @@ TEST_F(TaxReportWindowTest, TheReportOpensAndIsSavedAsPdfOrHtmlWhole) {
     EXPECT_EQ(ui.Texts(Kind::Error).size(), 1);
     EXPECT_FALSE(QFile::exists(lost));
 
-    // A cancelled print dialog prints nothing.
+    // A cancelled print dialog prints nothing; "Print to File" writes the chosen file.
     ui.Printer(std::nullopt);
     Find<QPushButton>(report, "btPrint")->click();
     EXPECT_EQ(ui.printerDialogs, 1);
+    const QString printed = files.filePath(QStringLiteral("печать.pdf"));
+    ui.Printer(PrinterChoice{printed});
+    Find<QPushButton>(report, "btPrint")->click();
+    EXPECT_TRUE(Read(printed).startsWith("%PDF"));
+    EXPECT_EQ(QDir(files.path()).entryList(QDir::Files).filter(QStringLiteral(".pdf")).size(), 2)
+        << "no temporary file is left beside it";
     EXPECT_TRUE(ui.NothingPending());
 }
 

@@ -58,7 +58,7 @@ QString throughModule(const QString& target, bool limited) {
 }
 
 QString throughPreview(const QString& target, bool limited) {
-    PreviewWindow window(PagesOf(ReadFile(GoldenPath("salaried_flat_mortgage"))), QString(), QStringLiteral("X"),
+    PreviewWindow window(PagesOf(ReadFile(GoldenPath("salaried_flat_mortgage"))), QStringLiteral("X.pdf"),
                          QStringLiteral("Просмотр"));
     window.SetFileChooser([&](QWidget*, const QString&) { return target; });
     QString shown;

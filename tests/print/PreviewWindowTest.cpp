@@ -3,10 +3,10 @@
 #include "PrintTestSupport.h"
 
 #include <QAction>
-#include <QPrintPreviewWidget>
 #include <QPrinter>
 #include <QSpinBox>
 #include <QTemporaryDir>
+#include "print/module/PageView.h"
 
 #include <gtest/gtest.h>
 
@@ -19,7 +19,7 @@ class PreviewWindowTest : public ::testing::Test {
 protected:
     void SetUp() override {
         pages = PagesOf(ReadFile(GoldenPath("salaried_flat_mortgage")));
-        window = std::make_unique<PreviewWindow>(pages, dir.path(), QStringLiteral("NO_NDFL3_TEST"),
+        window = std::make_unique<PreviewWindow>(pages, dir.filePath(QStringLiteral("NO_NDFL3_TEST.pdf")),
                                                  QStringLiteral("Просмотр"));
         window->SetErrorReporter([this](QWidget*, const QString& text) { errors << text; });
         window->show();
@@ -57,12 +57,14 @@ TEST_F(PreviewWindowTest, ShowsEveryPageAndNavigatesWithinThem) {
 }
 
 TEST_F(PreviewWindowTest, ZoomsInAndOut) {
-    const double start = window->Preview()->zoomFactor();
+    const double start = window->View()->Zoom();
     trigger("actZoomIn");
-    EXPECT_GT(window->Preview()->zoomFactor(), start);
+    EXPECT_GT(window->View()->Zoom(), start);
     trigger("actZoomOut");
     trigger("actZoomOut");
-    EXPECT_LT(window->Preview()->zoomFactor(), start);
+    EXPECT_LT(window->View()->Zoom(), start);
+    trigger("actFitWidth");
+    EXPECT_DOUBLE_EQ(window->View()->Zoom(), start) << "the window opens fitted to the width";
 }
 
 TEST_F(PreviewWindowTest, SavesAsPdfWhereTheUserSays) {
@@ -94,7 +96,7 @@ TEST_F(PreviewWindowTest, AFileThatCannotBeWrittenIsReported) {
 TEST_F(PreviewWindowTest, PrintsOnThePrinterTheUserChose) {
     const QString target = dir.filePath(QStringLiteral("printed.pdf"));
     bool asked = false;
-    window->SetPrinterChooser([&](QWidget*, QPrinter& printer) {
+    window->SetPrinterChooser([&](QWidget*, QPrinter& printer, int) {
         asked = true;
         printer.setOutputFormat(QPrinter::PdfFormat);  // the chosen "printer" is a file here
         printer.setOutputFileName(target);
@@ -104,7 +106,7 @@ TEST_F(PreviewWindowTest, PrintsOnThePrinterTheUserChose) {
     EXPECT_TRUE(asked);
     EXPECT_EQ(PdfPageCount(target), static_cast<int>(pages.size()));
 
-    window->SetPrinterChooser([](QWidget*, QPrinter&) { return false; });
+    window->SetPrinterChooser([](QWidget*, QPrinter&, int) { return false; });
     QFile::remove(target);
     trigger("actPrint");
     EXPECT_FALSE(QFile::exists(target));

@@ -9,6 +9,7 @@
 #include <QProcess>
 #include <QRegularExpression>
 #include <QString>
+#include <QStringDecoder>
 #include <QStringList>
 
 #include <string>
@@ -31,6 +32,19 @@ inline QByteArray ReadFile(const QString& path) {
 
 inline std::string ReadGolden(const char* name) {
     return ReadFile(GoldenPath(name)).toStdString();
+}
+
+// The declaration with foreign dividends, its first foreign income repeated until it holds count of
+// them (each on a page of its own), as UTF-8 text.
+inline QByteArray ManyForeignIncomes(int count) {
+    QString xml = QStringDecoder("windows-1251").decode(ReadFile(GoldenPath("foreign_dividends")));
+    const qsizetype start = xml.indexOf(QStringLiteral("<РасчДохНалИно"));
+    const qsizetype end = xml.indexOf(QStringLiteral("/>"), start) + 2;
+    const QString income = xml.mid(start, end - start);
+    QString many;
+    for (int i = 0; i < count; ++i)
+        many += QString(income).replace(QStringLiteral("APPLE INC."), QStringLiteral("APPLE INC. %1").arg(i + 1));
+    return xml.replace(start, xml.indexOf(QStringLiteral("</ДоходИстИно>")) - start, many).toUtf8();
 }
 
 inline std::vector<FormPage> PagesOf(const QByteArray& xml, const QString& recipient = {}) {

@@ -1,12 +1,16 @@
 #include "print/module/FormPainter.h"
 
 #include "print/PrintModuleInterface.h"
+#include "print/module/PdfFile.h"
 #include "print/module/TextMeasure.h"
 
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
 #include <QPrinter>
+
+#include <algorithm>
+#include <numeric>
 
 namespace zizaza::print {
 namespace {
@@ -108,25 +112,79 @@ void SetUpFormPrinter(QPrinter& printer) {
     printer.setCreator(QStringLiteral("Zizaza 2017"));
 }
 
-void PrintFormPages(QPrinter& printer, const std::vector<FormPage>& pages) {
-    SetUpFormPrinter(printer);
-    QPainter painter;
-    if (!painter.begin(&printer)) {
-        QString where = printer.outputFileName().isEmpty() ? QStringLiteral("принтер ") + printer.printerName()
-                                                           : QStringLiteral("файл ") + printer.outputFileName();
-        throw PrintModuleError((QStringLiteral("Не удалось начать печать: ") + where).toStdString());
-    }
-    PaintFormPages(painter, printer, printer.resolution(), pages);
-    painter.end();
+std::vector<int> AllPages(int count) {
+    std::vector<int> order(static_cast<size_t>(std::max(0, count)));
+    std::iota(order.begin(), order.end(), 0);
+    return order;
 }
 
-void PaintFormPages(QPainter& painter, QPagedPaintDevice& device, int resolution, const std::vector<FormPage>& pages) {
+std::vector<int> PrintSequence(const QPrinter& printer, int pageCount, int currentPage) {
+    std::vector<int> pages;
+    switch (printer.printRange()) {
+        case QPrinter::CurrentPage:
+            if (currentPage >= 1 && currentPage <= pageCount)
+                pages.push_back(currentPage - 1);
+            break;
+        case QPrinter::PageRange:
+            for (int page = 1; page <= pageCount; ++page)
+                if (printer.pageRanges().contains(page))
+                    pages.push_back(page - 1);
+            break;
+        default:  // all pages; the form has no selection
+            pages = AllPages(pageCount);
+    }
+    if (printer.pageOrder() == QPrinter::LastPageFirst)
+        std::reverse(pages.begin(), pages.end());
+    const int copies = printer.supportsMultipleCopies() ? 1 : std::max(1, printer.copyCount());
+    std::vector<int> sequence;
+    sequence.reserve(pages.size() * static_cast<size_t>(copies));
+    if (printer.collateCopies()) {
+        for (int copy = 0; copy < copies; ++copy)
+            sequence.insert(sequence.end(), pages.begin(), pages.end());
+    } else {
+        for (int page : pages)
+            sequence.insert(sequence.end(), static_cast<size_t>(copies), page);
+    }
+    return sequence;
+}
+
+bool PrintFormPages(QPrinter& printer, const std::vector<FormPage>& pages, const PageProgress& progress,
+                    int currentPage) {
+    const std::vector<int> sequence = PrintSequence(printer, static_cast<int>(pages.size()), currentPage);
+    if (sequence.empty())
+        throw PrintModuleError(
+            QStringLiteral("В декларации нет выбранных страниц: в ней %1 стр.").arg(pages.size()).toStdString());
+    if (printer.outputFormat() == QPrinter::PdfFormat) {
+        if (printer.outputFileName().isEmpty())
+            throw PrintModuleError("Не указан файл PDF для печати");
+        return SavePdfFile(printer.outputFileName(), pages, printer.docName(), progress, sequence);
+    }
+    SetUpFormPrinter(printer);
+    QPainter painter;
+    if (!painter.begin(&printer))
+        throw PrintModuleError(
+            (QStringLiteral("Не удалось начать печать: принтер ") + printer.printerName()).toStdString());
+    if (!PaintFormPages(painter, printer, printer.resolution(), pages, sequence, progress)) {
+        printer.abort();
+        return false;
+    }
+    painter.end();
+    return true;
+}
+
+bool PaintFormPages(QPainter& painter, QPagedPaintDevice& device, int resolution, const std::vector<FormPage>& pages,
+                    const std::vector<int>& order, const PageProgress& progress) {
     const QRectF sheet = device.pageLayout().fullRectPixels(resolution);
-    for (size_t i = 0; i < pages.size(); ++i) {
+    const int total = static_cast<int>(order.size());
+    for (int i = 0; i < total; ++i) {
         if (i > 0)
             device.newPage();
-        PaintFormPage(painter, pages[i], QRectF(QPointF(0, 0), sheet.size()));
+        PaintFormPage(painter, pages.at(static_cast<size_t>(order[static_cast<size_t>(i)])),
+                      QRectF(QPointF(0, 0), sheet.size()));
+        if (progress && !progress(i + 1, total))
+            return false;
     }
+    return true;
 }
 
 QPageLayout FormPageLayout() {

@@ -17,7 +17,9 @@ namespace {
 
 constexpr int kResolution = 1200;  // dots per inch of the page's coordinates, as a printer's high resolution
 
-QByteArray renderPdf(const QString& path, const std::vector<FormPage>& pages, const QString& title) {
+// The document in memory; empty when progress stopped it.
+QByteArray renderPdf(const QString& path, const std::vector<FormPage>& pages, const QString& title,
+                     const PageProgress& progress, const std::vector<int>& order) {
     QByteArray pdf;
     QBuffer buffer(&pdf);
     buffer.open(QIODevice::WriteOnly);
@@ -29,8 +31,11 @@ QByteArray renderPdf(const QString& path, const std::vector<FormPage>& pages, co
     QPainter painter;
     bool ok = painter.begin(&writer);
     if (ok) {
-        PaintFormPages(painter, writer, writer.resolution(), pages);
+        const bool done = PaintFormPages(painter, writer, writer.resolution(), pages,
+                                         order.empty() ? AllPages(static_cast<int>(pages.size())) : order, progress);
         ok = painter.end();
+        if (!done)
+            return {};
     }
     if (!ok || pdf.isEmpty())
         throw PrintModuleError((QStringLiteral("Не удалось сформировать файл PDF ") + path).toStdString());
@@ -39,13 +44,17 @@ QByteArray renderPdf(const QString& path, const std::vector<FormPage>& pages, co
 
 }  // namespace
 
-void SavePdfFile(const QString& path, const std::vector<FormPage>& pages, const QString& title) {
-    const QByteArray pdf = renderPdf(path, pages, title);
+bool SavePdfFile(const QString& path, const std::vector<FormPage>& pages, const QString& title,
+                 const PageProgress& progress, const std::vector<int>& order) {
+    const QByteArray pdf = renderPdf(path, pages, title, progress, order);
+    if (pdf.isEmpty())
+        return false;
     try {
         WriteFileAtomically(path.toStdString(), std::string_view(pdf.constData(), static_cast<size_t>(pdf.size())));
     } catch (const std::runtime_error& e) {  // the writer's message names the file and the reason
         throw PrintModuleError(e.what());
     }
+    return true;
 }
 
 }  // namespace zizaza::print

@@ -1,33 +1,44 @@
 #include "print/module/PreviewWindow.h"
 
 #include "print/module/FormPainter.h"
+#include "print/module/PageView.h"
 #include "print/module/PdfFile.h"
 
 #include <QAction>
-#include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QMessageBox>
-#include <QPainter>
 #include <QPrintDialog>
-#include <QPrintPreviewWidget>
 #include <QPrinter>
+#include <QScreen>
 #include <QSpinBox>
 #include <QStyle>
 #include <QToolBar>
+#include <QToolButton>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace zizaza::print {
 namespace {
+
+// The window's preferred width: an A4 page at about 100 dpi beside the scroll bar.
+constexpr int kPreferredWidth = 900;
+// Room left above the window for the title bar that the window system adds.
+constexpr int kTitleBarRoom = 40;
 
 QString defaultChooseFile(QWidget* parent, const QString& suggested) {
     return QFileDialog::getSaveFileName(parent, QStringLiteral("Сохранить декларацию в PDF"), suggested,
                                         QStringLiteral("Документ PDF (*.pdf)"));
 }
 
-bool defaultChoosePrinter(QWidget* parent, QPrinter& printer) {
+bool defaultChoosePrinter(QWidget* parent, QPrinter& printer, int pageCount) {
     QPrintDialog dialog(&printer, parent);
     dialog.setWindowTitle(QStringLiteral("Печать декларации"));
+    dialog.setMinMax(1, std::max(1, pageCount));
+    dialog.setOption(QAbstractPrintDialog::PrintCurrentPage, true);
     return dialog.exec() == QDialog::Accepted;
 }
 
@@ -35,99 +46,117 @@ void defaultReportError(QWidget* parent, const QString& text) {
     QMessageBox::critical(parent, QStringLiteral("Zizaza 2017"), text);
 }
 
+QRect screenArea(const QWidget* owner) {
+    const QScreen* screen = owner ? owner->screen() : QGuiApplication::primaryScreen();
+    return screen ? screen->availableGeometry() : QRect(0, 0, 1280, 900);
+}
+
 }  // namespace
 
-PreviewWindow::PreviewWindow(std::vector<FormPage> pages, const QString& folder, const QString& fileBaseName,
-                             const QString& title, QWidget* owner)
+PreviewWindow::PreviewWindow(std::vector<FormPage> pages, const QString& suggestedPdf, const QString& title,
+                             QWidget* owner)
     : QDialog(owner),
       m_pages(std::move(pages)),
-      m_folder(folder),
-      m_fileBaseName(fileBaseName),
+      m_suggestedPdf(suggestedPdf),
       m_chooseFile(defaultChooseFile),
       m_choosePrinter(defaultChoosePrinter),
-      m_reportError(defaultReportError) {
+      m_reportError(defaultReportError),
+      m_progress(ShowPageProgress) {
     setObjectName(QStringLiteral("PreviewWindow"));
     setWindowTitle(title);
     setWindowFlag(Qt::WindowMaximizeButtonHint, true);
-    m_previewPrinter = new QPrinter(QPrinter::HighResolution);
-    SetUpFormPrinter(*m_previewPrinter);
-    m_preview = new QPrintPreviewWidget(m_previewPrinter, this);
-    m_preview->setObjectName(QStringLiteral("preview"));
-    connect(m_preview, &QPrintPreviewWidget::paintRequested, this, &PreviewWindow::paintPages);
-    connect(m_preview, &QPrintPreviewWidget::previewChanged, this, &PreviewWindow::showPageNumber);
+    setWindowFlag(Qt::WindowMinMaxButtonsHint, true);
+    setSizeGripEnabled(true);
+    m_view = new PageView(m_pages, this);
+    connect(m_view, &PageView::CurrentPageChanged, this, &PreviewWindow::showPageNumber);
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
     buildToolBar();
-    layout->addWidget(findChild<QToolBar*>(QStringLiteral("toolBar")));
-    layout->addWidget(m_preview, 1);
-    resize(900, 1000);
-    m_preview->fitToWidth();
-    m_preview->updatePreview();
+    layout->addWidget(m_toolBar);
+    layout->addWidget(m_view, 1);
+    FitInto(screenArea(owner));
+    m_view->setFocus();
 }
 
-PreviewWindow::~PreviewWindow() {
-    delete m_preview;  // it uses the printer until it goes
-    m_preview = nullptr;
-    delete m_previewPrinter;
+PreviewWindow::~PreviewWindow() = default;
+
+void PreviewWindow::FitInto(const QRect& available) {
+    // Every command of the tool bar stays in sight: the window is never narrower than the bar.
+    setMinimumWidth(std::min(available.width(), m_toolBar->sizeHint().width()));
+    setMinimumHeight(std::min(available.height(), 300));
+    const int width = std::clamp(kPreferredWidth, minimumWidth(), available.width());
+    const int height = std::max(minimumHeight(), available.height() - kTitleBarRoom);
+    resize(width, height);
+    move(available.x() + (available.width() - width) / 2, available.y() + kTitleBarRoom / 2);
 }
 
 void PreviewWindow::buildToolBar() {
-    auto* bar = new QToolBar(this);
-    bar->setObjectName(QStringLiteral("toolBar"));
-    auto add = [&](const char* name, const QString& text, QStyle::StandardPixmap icon, auto slot) {
-        QAction* action = bar->addAction(style()->standardIcon(icon), text);
+    m_toolBar = new QToolBar(this);
+    m_toolBar->setObjectName(QStringLiteral("toolBar"));
+    m_toolBar->setToolButtonStyle(Qt::ToolButtonIconOnly);
+    auto add = [&](const char* name, const QString& text, QStyle::StandardPixmap icon, QList<QKeySequence> keys,
+                   auto slot) {
+        auto* action = new QAction(style()->standardIcon(icon), text, this);
         action->setObjectName(QString::fromLatin1(name));
+        action->setShortcuts(keys);
+        action->setShortcutContext(Qt::WindowShortcut);
+        if (!keys.isEmpty())
+            action->setToolTip(QStringLiteral("%1 (%2)").arg(text, keys.front().toString(QKeySequence::NativeText)));
         connect(action, &QAction::triggered, this, slot);
+        m_toolBar->addAction(action);
         return action;
     };
-    add("actFirstPage", QStringLiteral("Первая страница"), QStyle::SP_MediaSkipBackward, [this] { GoToPage(1); });
+    add("actFirstPage", QStringLiteral("Первая страница"), QStyle::SP_MediaSkipBackward,
+        {QKeySequence(Qt::CTRL | Qt::Key_Home)}, [this] { GoToPage(1); });
     add("actPrevPage", QStringLiteral("Предыдущая страница"), QStyle::SP_MediaSeekBackward,
-        [this] { GoToPage(CurrentPage() - 1); });
-    m_pageBox = new QSpinBox(bar);
+        {QKeySequence(Qt::Key_PageUp)}, [this] { GoToPage(CurrentPage() - 1); });
+    m_pageBox = new QSpinBox(m_toolBar);
     m_pageBox->setObjectName(QStringLiteral("sbPage"));
-    m_pageBox->setRange(1, std::max(1, static_cast<int>(m_pages.size())));
+    m_pageBox->setRange(1, std::max(1, PageCount()));
+    m_pageBox->setToolTip(QStringLiteral("Номер страницы"));
     connect(m_pageBox, &QSpinBox::valueChanged, this, &PreviewWindow::GoToPage);
-    bar->addWidget(m_pageBox);
-    m_pageCount = new QLabel(bar);
-    m_pageCount->setObjectName(QStringLiteral("lbPageCount"));
-    m_pageCount->setText(QStringLiteral(" из %1 ").arg(m_pages.size()));
-    bar->addWidget(m_pageCount);
+    m_toolBar->addWidget(m_pageBox);
+    auto* count = new QLabel(QStringLiteral(" из %1 ").arg(PageCount()), m_toolBar);
+    count->setObjectName(QStringLiteral("lbPageCount"));
+    m_toolBar->addWidget(count);
     add("actNextPage", QStringLiteral("Следующая страница"), QStyle::SP_MediaSeekForward,
-        [this] { GoToPage(CurrentPage() + 1); });
+        {QKeySequence(Qt::Key_PageDown)}, [this] { GoToPage(CurrentPage() + 1); });
     add("actLastPage", QStringLiteral("Последняя страница"), QStyle::SP_MediaSkipForward,
-        [this] { GoToPage(PageCount()); });
-    bar->addSeparator();
-    add("actZoomIn", QStringLiteral("Увеличить"), QStyle::SP_ArrowUp, [this] { m_preview->zoomIn(); });
-    add("actZoomOut", QStringLiteral("Уменьшить"), QStyle::SP_ArrowDown, [this] { m_preview->zoomOut(); });
-    add("actFitWidth", QStringLiteral("По ширине страницы"), QStyle::SP_ToolBarHorizontalExtensionButton,
-        [this] { m_preview->fitToWidth(); });
-    add("actFitPage", QStringLiteral("Страница целиком"), QStyle::SP_TitleBarNormalButton,
-        [this] { m_preview->fitInView(); });
-    bar->addSeparator();
-    add("actPrint", QStringLiteral("Печать"), QStyle::SP_DialogYesButton, &PreviewWindow::PrintPages);
-    add("actSavePdf", QStringLiteral("Сохранить в PDF"), QStyle::SP_DialogSaveButton, &PreviewWindow::SaveAsPdf);
-    bar->addSeparator();
-    add("actClose", QStringLiteral("Закрыть"), QStyle::SP_DialogCloseButton, &QDialog::accept);
-    bar->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
-}
-
-void PreviewWindow::paintPages(QPrinter* printer) {
-    QPainter painter(printer);
-    PaintFormPages(painter, *printer, printer->resolution(), m_pages);
+        {QKeySequence(Qt::CTRL | Qt::Key_End)}, [this] { GoToPage(PageCount()); });
+    m_toolBar->addSeparator();
+    add("actZoomIn", QStringLiteral("Увеличить"), QStyle::SP_ArrowUp, {QKeySequence::ZoomIn},
+        [this] { m_view->ZoomIn(); });
+    add("actZoomOut", QStringLiteral("Уменьшить"), QStyle::SP_ArrowDown, {QKeySequence::ZoomOut},
+        [this] { m_view->ZoomOut(); });
+    add("actFitWidth", QStringLiteral("По ширине страницы"), QStyle::SP_TitleBarMaxButton,
+        {QKeySequence(Qt::CTRL | Qt::Key_0)}, [this] { m_view->FitToWidth(); });
+    add("actFitPage", QStringLiteral("Страница целиком"), QStyle::SP_TitleBarNormalButton, {},
+        [this] { m_view->FitToPage(); });
+    m_toolBar->addSeparator();
+    // The commands with words beside their pictures.
+    for (QAction* action : {add("actPrint", QStringLiteral("Печать"), QStyle::SP_FileDialogDetailedView,
+                                {QKeySequence(Qt::CTRL | Qt::Key_P)}, &PreviewWindow::PrintPages),
+                            add("actSavePdf", QStringLiteral("Сохранить в PDF"), QStyle::SP_DialogSaveButton,
+                                {QKeySequence(Qt::CTRL | Qt::Key_S)}, &PreviewWindow::SaveAsPdf),
+                            add("actClose", QStringLiteral("Закрыть"), QStyle::SP_DialogCloseButton,
+                                {QKeySequence(Qt::Key_Escape)}, &QDialog::accept)}) {
+        if (auto* button = qobject_cast<QToolButton*>(m_toolBar->widgetForAction(action)))
+            button->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    }
 }
 
 int PreviewWindow::PageCount() const {
-    return m_preview->pageCount();
+    return static_cast<int>(m_pages.size());
 }
 
 int PreviewWindow::CurrentPage() const {
-    return m_preview->currentPage();
+    return m_view->CurrentPage();
 }
 
 void PreviewWindow::GoToPage(int page) {
-    page = std::clamp(page, 1, std::max(1, PageCount()));
-    m_preview->setCurrentPage(page);
+    m_view->SetCurrentPage(page);
     showPageNumber();
 }
 
@@ -137,14 +166,14 @@ void PreviewWindow::showPageNumber() {
 }
 
 void PreviewWindow::SaveAsPdf() {
-    QString suggested = QDir(m_folder.isEmpty() ? QDir::homePath() : m_folder).filePath(m_fileBaseName + ".pdf");
-    QString file = m_chooseFile(this, suggested);
+    QString file = m_chooseFile(this, m_suggestedPdf);
     if (file.isEmpty())
         return;
     if (!file.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive))
         file += QStringLiteral(".pdf");
     try {
-        SavePdfFile(file, m_pages, m_fileBaseName);
+        SavePdfFile(file, m_pages, QFileInfo(m_suggestedPdf).completeBaseName(),
+                    m_progress(this, QStringLiteral("Сохранение в PDF")));
     } catch (const std::exception& e) {
         m_reportError(this, QString::fromUtf8(e.what()));
     }
@@ -153,10 +182,11 @@ void PreviewWindow::SaveAsPdf() {
 void PreviewWindow::PrintPages() {
     QPrinter printer(QPrinter::HighResolution);
     SetUpFormPrinter(printer);
-    if (!m_choosePrinter(this, printer))
+    printer.setDocName(QFileInfo(m_suggestedPdf).completeBaseName());
+    if (!m_choosePrinter(this, printer, PageCount()))
         return;
     try {
-        PrintFormPages(printer, m_pages);
+        PrintFormPages(printer, m_pages, m_progress(this, QStringLiteral("Печать декларации")), CurrentPage());
     } catch (const std::exception& e) {
         m_reportError(this, QString::fromUtf8(e.what()));
     }

@@ -11,6 +11,7 @@
 #include <QFileInfo>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QStandardPaths>
 
 namespace zizaza::print {
 namespace {
@@ -40,6 +41,25 @@ void guarded(Body body) {
     } catch (...) {
         fail(QStringLiteral("Неизвестная ошибка модуля печати"));
     }
+}
+
+// A name for the paper of a declaration not saved yet: "3-НДФЛ ИВАНОВ 2017".
+QString plainName(const std::string& xmlText) {
+    try {
+        auto root = ParseDeclarationXml(QByteArray::fromStdString(xmlText));
+        if (const XmlElement* document = root->Child(QStringLiteral("Документ"))) {
+            const QString form = document->Attr(QStringLiteral("КНД")) == QStringLiteral("1151021")
+                                     ? QStringLiteral("4-НДФЛ")
+                                     : QStringLiteral("3-НДФЛ");
+            const QString surname =
+                document->Value(QStringLiteral("СвНП/НПФЛ3/ФИОФЛ/Фамилия|СвНП/НПФЛ/ФИО/Фамилия")).trimmed();
+            return QStringList{form, surname, document->Attr(QStringLiteral("ОтчетГод"))}
+                .join(QLatin1Char(' '))
+                .simplified();
+        }
+    } catch (const PrintModuleError&) {
+    }
+    return QStringLiteral("Декларация");
 }
 
 QString fileBaseName(const std::string& xmlText) {
@@ -77,15 +97,42 @@ QString PrintModule::OutputPath(const std::string& outputFile) const {
     return file;
 }
 
+QString PrintModule::SuggestedPdf(const std::string& xmlText) const {
+    QString name;
+    if (auto it = m_params.find(kDocumentFileParam); it != m_params.end())
+        name = QFileInfo(QString::fromStdString(it->second)).completeBaseName();
+    if (name.isEmpty())
+        name = plainName(xmlText);
+    QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (folder.isEmpty())
+        folder = QDir::homePath();
+    return QDir(folder).filePath(name + QStringLiteral(".pdf"));
+}
+
 void PrintModule::PreviewData(const std::string& xmlText, QWidget* ownerWindow) {
     guarded([&] {
         requireApplication(true);
         std::vector<FormPage> pages = Render(xmlText);
         QString title = QStringLiteral("Просмотр декларации (%1 стр.)").arg(pages.size());
-        PreviewWindow window(std::move(pages), m_folder, fileBaseName(xmlText), title, ownerWindow);
+        PreviewWindow window(std::move(pages), SuggestedPdf(xmlText), title, ownerWindow);
+        window.SetProgress(m_progress);
         window.setWindowModality(Qt::ApplicationModal);
+        if (m_previewHook)
+            m_previewHook(window);
         window.exec();
     });
+}
+
+bool PrintModule::PrintOn(const std::string& xmlText, QPrinter& printer, QWidget* ownerWindow) {
+    bool done = false;
+    guarded([&] {
+        requireApplication(true);
+        std::vector<FormPage> pages = Render(xmlText);
+        if (printer.docName().isEmpty())
+            printer.setDocName(QFileInfo(SuggestedPdf(xmlText)).completeBaseName());
+        done = PrintFormPages(printer, pages, m_progress(ownerWindow, QStringLiteral("Печать декларации")));
+    });
+    return done;
 }
 
 void PrintModule::PrintData(const std::string& xmlText, const std::string& outputFile, const std::string& printerName,
