@@ -8,7 +8,7 @@
 #include "print/module/PreviewWindow.h"
 #include "print/module/PrintModule.h"
 
-#include <QApplication>
+#include "QtBenchMain.h"
 
 #include <benchmark/benchmark.h>
 
@@ -97,10 +97,5 @@ BENCHMARK(BM_WholePdf)->Unit(benchmark::kMillisecond)->Iterations(1);
 }  // namespace
 
 int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return RunQtBenchmarks(argc, argv);
 }

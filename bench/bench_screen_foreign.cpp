@@ -7,8 +7,9 @@
 #include "screens/ScreenHost.h"
 #include "screens/TfrCurrency.h"
 
+#include "QtBenchMain.h"
+
 #include <benchmark/benchmark.h>
-#include <QApplication>
 #include <QPixmap>
 #include <QTableView>
 #include <memory>
@@ -99,11 +100,5 @@ BENCHMARK(BM_SortForeignList)->Unit(benchmark::kMillisecond);
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return RunQtBenchmarks(argc, argv);
 }

@@ -1,0 +1,17 @@
+#pragma once
+
+// The main of a benchmark that paints with Qt: one application object, offscreen unless the
+// caller chose a platform.
+#include <QApplication>
+
+#include <benchmark/benchmark.h>
+
+inline int RunQtBenchmarks(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
