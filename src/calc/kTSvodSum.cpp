@@ -25,10 +25,6 @@ namespace {
 
 // Taxpayer categories whose "nothing to pay" line goes under the entrepreneurs' code: entrepreneur,
 // farm head, notary, lawyer, arbitration manager.
-bool isPrivatePractice(uint16_t category) {
-    return category <= 3 || category == 6;
-}
-
 }  // namespace
 
 kTSvodSum::kTSvodSum()
@@ -315,7 +311,7 @@ bool kTSvodSum::computeSection1(const mTDeclaration& doc) {
 
     if (m_list6.Count() == 0) {
         result = false;
-        m_list6.Add(isPrivatePractice(doc.TaxpayerCategory) ? kKbkBusiness : kKbkOther, doc.Person.Address.Oktmo,
+        m_list6.Add(IsPrivatePractice(doc.TaxpayerCategory) ? kKbkBusiness : kKbkOther, doc.Person.Address.Oktmo,
                     kSignNothing, Money());
     }
     return result;

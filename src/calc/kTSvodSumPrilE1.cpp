@@ -51,8 +51,8 @@ bool kTSvodSumPrilE1::Compute(const mTDeclaration& doc) {
         Money carried;
         Money previous;
         for (int m = 0; m < 12; ++m) {
-            MonthlyIncomes[m] = sd.MonthlyIncome(m + 1);
-            MonthlyExpenses[m] = sd.MonthlyExpense(m + 1);
+            MonthlyIncomes[m] = sd.MonthlyIncome(m);
+            MonthlyExpenses[m] = sd.MonthlyExpense(m);
             incomeMonth[m] = sd.MonthMark(m);
             Money net = MonthlyIncomes[m] - MonthlyExpenses[m];
             if (m > 0)

@@ -12,13 +12,13 @@ namespace zizaza::carry {
 namespace {
 
 // The taxpayer categories of the declaration by their codes on the title page.
-constexpr std::array<std::pair<std::string_view, uint16_t>, 6> kCategories = {{
-    {"720", 0},
-    {"770", 1},
-    {"730", 2},
-    {"740", 3},
-    {"760", 5},
-    {"750", 6},
+constexpr std::array<std::pair<std::string_view, TaxpayerCategory>, 6> kCategories = {{
+    {"720", TaxpayerCategory::Entrepreneur},
+    {"770", TaxpayerCategory::FarmHead},
+    {"730", TaxpayerCategory::Notary},
+    {"740", TaxpayerCategory::Lawyer},
+    {"760", TaxpayerCategory::Other},
+    {"750", TaxpayerCategory::ArbitrationManager},
 }};
 
 std::string Attr(const xmlNode* node, const char* name) {
@@ -124,11 +124,11 @@ void CarryPerson(const xmlNode* np, mTPersonInformation& p, CarryOverReport& rep
 
 void CarrySigner(const xmlNode* signer, mTDeclaration& d, CarryOverReport& report) {
     if (Attr(signer, "ПрПодп") != "2") {
-        d.SignerKind = 0;
+        d.SignerKind = SignerKind::InPerson;
         report.carried.push_back("Подписант: налогоплательщик");
         return;
     }
-    d.SignerKind = 1;
+    d.SignerKind = SignerKind::Representative;
     d.RepresentativeName = JoinName(Child(signer, "ФИО"));
     d.RepresentativeDocument = Attr(Child(signer, "СвПред"), "НаимДок");
     report.carried.push_back("Подписант: представитель " + d.RepresentativeName +

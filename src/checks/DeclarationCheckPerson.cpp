@@ -30,9 +30,6 @@ constexpr std::string_view kIssuedBeforeFourteen =
     "Дата выдачи документа должна быть больше даты рождения как минимум на 14 лет";
 constexpr std::string_view kNoIssuer = "Не указано, кем выдан документ, удостоверяющий личность";
 
-constexpr uint16_t kSignerInPerson = 0;
-constexpr uint16_t kSignerOrganization = 2;
-
 struct AreaRule {
     bool failing;
     std::string_view message;
@@ -41,12 +38,12 @@ struct AreaRule {
 
 // The inspection, then what the signer kind asks of the representative, in the order checked.
 std::array<AreaRule, 4> ConditionRules(const mTDeclaration& doc) {
-    const bool representative = doc.SignerKind != kSignerInPerson;
+    const bool representative = doc.SignerKind != SignerKind::InPerson;
     return {{{doc.InspectionCode.empty(), kNoInspection, kItemInspection},
              {representative && IsBlank(doc.RepresentativeName), kNoRepresentativeName, kItemRepresentativeName},
              {representative && IsBlank(doc.RepresentativeDocument), kNoRepresentativeDocument,
               kItemRepresentativeDocument},
-             {doc.SignerKind == kSignerOrganization && IsBlank(doc.RepresentativeOrganization),
+             {doc.SignerKind == SignerKind::RepresentativeOrganization && IsBlank(doc.RepresentativeOrganization),
               kNoRepresentativeOrganization, kItemRepresentativeOrganization}}};
 }
 
@@ -59,24 +56,24 @@ void CheckInnAndDocument(DeclarationCheckRun& run) {
     const mTDeclaration& doc = run.Doc();
     const mTPersonInformation& person = doc.Person;
 
-    const int inn = CheckInn(person.Name.Inn, kInnNaturalPerson);
-    if (inn == kInnWrongLength12)
+    const InnCheck inn = CheckInn(person.Name.Inn, InnKind::NaturalPerson);
+    if (inn == InnCheck::WrongLength12)
         run.Show(kInnLength12, kItemInn);
-    else if (inn == kInnWrongDigits)
+    else if (inn == InnCheck::WrongDigits)
         run.Show(kInnWrongMessage, kItemInn);
 
-    const bool innRequired =
-        doc.HasIncome(kIncomeBusiness) || doc.TaxpayerCategory == 0 || doc.DeclarationForm == kForm4Ndfl;
-    if (run.SectionQuiet() && inn == kInnEmpty && innRequired)
+    const bool innRequired = doc.HasIncome(kIncomeBusiness) || doc.TaxpayerCategory == TaxpayerCategory::Entrepreneur ||
+                             doc.DeclarationForm == kForm4Ndfl;
+    if (run.SectionQuiet() && inn == InnCheck::Empty && innRequired)
         run.Show(doc.DeclarationForm == kForm4Ndfl
                      ? kNoInn
                      : "Лицам имеющим доходы от предпринимательской деятельности необходимо ввести ИНН",
                  kItemInn);
 
     // Without a valid INN the tax office identifies the taxpayer by birth place and document.
-    if (run.SectionQuiet() && inn != kInnValid && IsBlank(person.Document.BirthPlace))
+    if (run.SectionQuiet() && inn != InnCheck::Valid && IsBlank(person.Document.BirthPlace))
         run.Show(kNoBirthPlace, kItemBirthPlace);
-    if (run.SectionQuiet() && inn != kInnValid && person.Document.KindCode == 0)
+    if (run.SectionQuiet() && inn != InnCheck::Valid && person.Document.KindCode == 0)
         run.Show(kNoDocument, kItemDocumentKind);
 }
 
@@ -143,13 +140,13 @@ uint16_t CheckPersonScreen(const mTDeclaration& declaration, IAreaCheckDialog& d
     AreaCheckRun run(dialog, kPersonTitle);
     run.Problem(IsBlank(person.Name.Surname), kNoSurname, kItemSurname);
     run.Problem(IsBlank(person.Name.FirstName), kNoFirstName, kItemFirstName);
-    const int inn = CheckInn(person.Name.Inn, kInnNaturalPerson);
-    run.Problem(inn == kInnWrongLength12, kInnLength12, kItemInn);
-    run.Problem(inn == kInnWrongDigits, kInnWrongMessage, kItemInn);
-    run.Problem(inn == kInnEmpty, kNoInn, kItemInn);
+    const InnCheck inn = CheckInn(person.Name.Inn, InnKind::NaturalPerson);
+    run.Problem(inn == InnCheck::WrongLength12, kInnLength12, kItemInn);
+    run.Problem(inn == InnCheck::WrongDigits, kInnWrongMessage, kItemInn);
+    run.Problem(inn == InnCheck::Empty, kNoInn, kItemInn);
     // Without a valid INN the taxpayer is identified by birth place and document; a 4-NDFL
     // declaration has neither on the screen.
-    const bool identityAsked = inn != kInnValid && declaration.DeclarationForm != kForm4Ndfl;
+    const bool identityAsked = inn != InnCheck::Valid && declaration.DeclarationForm != kForm4Ndfl;
     run.Problem(identityAsked && IsBlank(document.BirthPlace), kNoBirthPlace, kItemBirthPlace);
     run.Problem(identityAsked && document.KindCode == 0, kNoDocument, kItemDocumentKind);
     if (document.KindCode == 0)

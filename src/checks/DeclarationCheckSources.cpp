@@ -32,7 +32,7 @@ void CheckList(DeclarationCheckRun& run, const SourceListArea& area, const Owned
         }
         const SourceIdentifierProblem problem =
             ExportedSourceProblem(source.Oktmo, source.Kpp, source.Inn, run.Refunded(area.list, position));
-        if (problem.field == kSourceFieldNone)
+        if (problem.field == SourceField::None)
             continue;
         run.Show("Источник выплаты \"" + source.Name + "\": " + std::string(problem.message),
                  static_cast<uint16_t>(position + 1));

@@ -60,26 +60,26 @@ public:
 
     // Shows a problem that cannot be skipped (and disables skipping for the rest of the run).
     // Returns true when the user chose to fix it: the run ends.
-    bool Problem(std::string_view message, int field) {
+    bool Problem(std::string_view message, SourceField field) {
         m_skipEnabled = false;
         return Show(message, field);
     }
     // Shows a problem that keeps "Пропустить" as it is.
-    bool SkippableProblem(std::string_view message, int field) { return Show(message, field); }
+    bool SkippableProblem(std::string_view message, SourceField field) { return Show(message, field); }
 
-    int Result() const { return m_result; }
+    SourceField Result() const { return m_result; }
 
 private:
-    bool Show(std::string_view message, int field) {
-        bool fix = m_dialog.ShowProblem(m_title, message, m_skipEnabled) == kCheckFix;
-        m_result = fix ? field : kSourceFieldNone;
+    bool Show(std::string_view message, SourceField field) {
+        bool fix = m_dialog.ShowProblem(m_title, message, m_skipEnabled) == CheckDialogAnswer::Fix;
+        m_result = fix ? field : SourceField::None;
         return fix;
     }
 
     ISourceCheckDialog& m_dialog;
     std::string_view m_title;
     bool m_skipEnabled;
-    int m_result = kSourceFieldNone;
+    SourceField m_result = SourceField::None;
 };
 
 constexpr std::string_view kNoSourceName = "Не заполненно поле \"Наименование источника выплаты\"";
@@ -88,11 +88,11 @@ constexpr std::string_view kInnNotOrganization = "Длина ИНН для юр�
 
 std::optional<std::string_view> KppMessage(std::string_view kpp) {
     switch (CheckKpp(kpp)) {
-        case kKppEmpty:
+        case KppCheck::Empty:
             return "Отсутствует КПП";
-        case kKppLength:
+        case KppCheck::WrongLength:
             return "Длина КПП должна быть равна 9 цифрам";
-        case kKppZeros:
+        case KppCheck::Zeros:
             return "Некорректный КПП";
         default:
             return std::nullopt;
@@ -108,82 +108,82 @@ constexpr std::string_view kInnLength10Or12 = "Длина ИНН должна б
 
 }  // namespace
 
-int CheckInn(std::string_view text, int kind) {
+InnCheck CheckInn(std::string_view text, InnKind kind) {
     std::string_view inn = Trim(text);
     if (inn.empty())
-        return kInnEmpty;
+        return InnCheck::Empty;
     const size_t n = Length(inn);
-    if (kind == kInnOrganization && n != 10)
-        return kInnWrongLength10;
-    if (kind == kInnNaturalPerson && n != 12)
-        return kInnWrongLength12;
-    if (kind != kInnOrganization && kind != kInnNaturalPerson && n != 10 && n != 12)
-        return kInnWrongLength;
+    if (kind == InnKind::Organization && n != 10)
+        return InnCheck::WrongLength10;
+    if (kind == InnKind::NaturalPerson && n != 12)
+        return InnCheck::WrongLength12;
+    if (kind != InnKind::Organization && kind != InnKind::NaturalPerson && n != 10 && n != 12)
+        return InnCheck::WrongLength;
     if (inn == "0000000000" || inn == "000000000000")
-        return kInnWrongDigits;
-    return ControlDigitsValid(inn) ? kInnValid : kInnWrongDigits;
+        return InnCheck::WrongDigits;
+    return ControlDigitsValid(inn) ? InnCheck::Valid : InnCheck::WrongDigits;
 }
 
-int CheckKpp(std::string_view text) {
+KppCheck CheckKpp(std::string_view text) {
     std::string_view kpp = Trim(text);
     if (kpp.empty())
-        return kKppEmpty;
+        return KppCheck::Empty;
     if (Length(kpp) != 9)
-        return kKppLength;
+        return KppCheck::WrongLength;
     if (kpp == "000000000")
-        return kKppZeros;
-    return kKppValid;
+        return KppCheck::Zeros;
+    return KppCheck::Valid;
 }
 
 SourceIdentifierProblem ExportedSourceProblem(std::string_view oktmo, std::string_view kpp, std::string_view inn,
                                               bool oktmoRequired) {
     const std::string_view code = Trim(oktmo);
     if (code.empty() ? oktmoRequired : !(OktmoLengthValid(code) && AllDigits(code)))
-        return {kSourceFieldOktmo, code.empty()
-                                       ? "Не введен код ОКТМО(8 или 11 симв.), а по источнику возвращается налог"
-                                       : "Код ОКТМО введен некорректно(должно быть 8 или 11 цифр)"};
+        return {SourceField::Oktmo, code.empty()
+                                        ? "Не введен код ОКТМО(8 или 11 симв.), а по источнику возвращается налог"
+                                        : "Код ОКТМО введен некорректно(должно быть 8 или 11 цифр)"};
     // The export writes an organisation when the INN has 10 characters or a KPP is given.
     if (Length(inn) != 10 && Trim(kpp).empty()) {
         if (Trim(inn).empty())
             return {};
-        const int result = CheckInn(inn, kInnAny);
-        if (result == kInnWrongLength)
-            return {kSourceFieldInn, kInnLength10Or12};
-        if (result == kInnWrongDigits)
-            return {kSourceFieldInn, kInnWrongMessage};
+        const InnCheck result = CheckInn(inn, InnKind::Any);
+        if (result == InnCheck::WrongLength)
+            return {SourceField::Inn, kInnLength10Or12};
+        if (result == InnCheck::WrongDigits)
+            return {SourceField::Inn, kInnWrongMessage};
         return {};
     }
     if (Length(inn) != 10)
-        return {kSourceFieldInn, Trim(inn).empty() ? kEnterInn : kInnNotOrganization};
-    if (CheckInn(inn, kInnOrganization) != kInnValid)
-        return {kSourceFieldInn, kInnWrongMessage};
+        return {SourceField::Inn, Trim(inn).empty() ? kEnterInn : kInnNotOrganization};
+    if (CheckInn(inn, InnKind::Organization) != InnCheck::Valid)
+        return {SourceField::Inn, kInnWrongMessage};
     if (auto message = KppMessage(kpp))
-        return {kSourceFieldKpp, *message};
+        return {SourceField::Kpp, *message};
     return {};
 }
 
-int CheckPaymentSource(ISourceCheckDialog& dialog, std::string_view sectionTitle, std::string_view sourceName,
-                       bool skipAllowed, std::string_view oktmo, std::string_view kpp, std::string_view inn) {
+SourceField CheckPaymentSource(ISourceCheckDialog& dialog, std::string_view sectionTitle, std::string_view sourceName,
+                               bool skipAllowed, std::string_view oktmo, std::string_view kpp, std::string_view inn) {
     Run run(dialog, sectionTitle, skipAllowed);
-    if (Trim(sourceName).empty() && run.Problem(kNoSourceName, kSourceFieldName))
+    if (Trim(sourceName).empty() && run.Problem(kNoSourceName, SourceField::Name))
         return run.Result();
     if (!Trim(oktmo).empty()) {
         if (!OktmoLengthValid(oktmo) &&
             run.Problem("Код ОКТМО введен некорректно(должно быть 8 или 11 симв.)(При продаже имущества "
                         "физ.лицу - не нужен)",
-                        kSourceFieldOktmo))
+                        SourceField::Oktmo))
             return run.Result();
     } else if (run.SkippableProblem("Не введен код ОКТМО(8 или 11 симв.)(При продаже имущества физ.лицу - не нужен)",
-                                    kSourceFieldOktmo)) {
+                                    SourceField::Oktmo)) {
         return run.Result();
     }
-    switch (CheckInn(inn, kInnAny)) {
-        case kInnWrongLength:
-            if (run.Problem(kInnLength10Or12, kSourceFieldInn))
+    switch (CheckInn(inn, InnKind::Any)) {
+        case InnCheck::WrongLength:
+            if (run.Problem(kInnLength10Or12, SourceField::Inn))
                 return run.Result();
             break;
-        case kInnWrongDigits:
-            if (run.Problem(kInnWrongMessage, kSourceFieldInn))
+        case InnCheck::WrongDigits:
+            if (run.Problem(kInnWrongMessage, SourceField::Inn))
                 return run.Result();
             break;
         default:
@@ -192,38 +192,39 @@ int CheckPaymentSource(ISourceCheckDialog& dialog, std::string_view sectionTitle
     // The lengths here are those of the texts as entered.
     if (Length(inn) == 10) {
         if (auto message = KppMessage(kpp))
-            run.Problem(*message, kSourceFieldKpp);
+            run.Problem(*message, SourceField::Kpp);
     } else if (!kpp.empty()) {
-        run.Problem(inn.empty() ? kEnterInn : kInnNotOrganization, kSourceFieldInn);
+        run.Problem(inn.empty() ? kEnterInn : kInnNotOrganization, SourceField::Inn);
     }
     return run.Result();
 }
 
-int CheckOrganizationSource(ISourceCheckDialog& dialog, std::string_view sectionTitle, std::string_view sourceName,
-                            std::string_view oktmo, std::string_view kpp, std::string_view inn) {
+SourceField CheckOrganizationSource(ISourceCheckDialog& dialog, std::string_view sectionTitle,
+                                    std::string_view sourceName, std::string_view oktmo, std::string_view kpp,
+                                    std::string_view inn) {
     Run run(dialog, sectionTitle, false);
-    if (Trim(sourceName).empty() && run.Problem(kNoSourceName, kSourceFieldName))
+    if (Trim(sourceName).empty() && run.Problem(kNoSourceName, SourceField::Name))
         return run.Result();
-    if (!OktmoLengthValid(oktmo) && run.Problem("Не введен код ОКТМО(8 или 11 симв.)", kSourceFieldOktmo))
+    if (!OktmoLengthValid(oktmo) && run.Problem("Не введен код ОКТМО(8 или 11 симв.)", SourceField::Oktmo))
         return run.Result();
-    switch (CheckInn(inn, kInnOrganization)) {
-        case kInnWrongLength10:
-            if (run.Problem("Длина ИНН должна быть равна 10 цифрам", kSourceFieldInn))
+    switch (CheckInn(inn, InnKind::Organization)) {
+        case InnCheck::WrongLength10:
+            if (run.Problem("Длина ИНН должна быть равна 10 цифрам", SourceField::Inn))
                 return run.Result();
             break;
-        case kInnWrongDigits:
-            if (run.Problem(kInnWrongMessage, kSourceFieldInn))
+        case InnCheck::WrongDigits:
+            if (run.Problem(kInnWrongMessage, SourceField::Inn))
                 return run.Result();
             break;
         default:
             break;
     }
-    if (auto message = KppMessage(kpp); message && run.Problem(*message, kSourceFieldKpp))
+    if (auto message = KppMessage(kpp); message && run.Problem(*message, SourceField::Kpp))
         return run.Result();
     if (inn.empty())
-        run.Problem(kEnterInn, kSourceFieldInn);
+        run.Problem(kEnterInn, SourceField::Inn);
     else if (Length(inn) != 10)
-        run.Problem(kInnNotOrganization, kSourceFieldInn);
+        run.Problem(kInnNotOrganization, SourceField::Inn);
     return run.Result();
 }
 

@@ -1,47 +1,48 @@
 #pragma once
 
+#include "checks/AreaCheckRun.h"
+
 #include <string>
 #include <string_view>
 
 namespace zizaza {
 
-// Kinds of taxpayer for CheckInn.
-inline constexpr int kInnAny = 0;            // organisation (10 digits) or natural person (12)
-inline constexpr int kInnOrganization = 1;   // 10 digits
-inline constexpr int kInnNaturalPerson = 2;  // 12 digits
+// Whose INN CheckInn checks.
+enum class InnKind {
+    Any,            // organisation (10 digits) or natural person (12)
+    Organization,   // 10 digits
+    NaturalPerson,  // 12 digits
+};
 
 // Results of CheckInn.
-inline constexpr int kInnValid = 0;
-inline constexpr int kInnEmpty = 1;
-inline constexpr int kInnWrongLength = 2;    // kind 0: neither 10 nor 12 characters
-inline constexpr int kInnWrongLength10 = 3;  // kind 1: not 10 characters
-inline constexpr int kInnWrongLength12 = 4;  // kind 2: not 12 characters
-inline constexpr int kInnWrongDigits = 5;    // control digits wrong, all zeros, or not digits
+enum class InnCheck {
+    Valid,
+    Empty,
+    WrongLength,    // any kind: neither 10 nor 12 characters
+    WrongLength10,  // an organisation's: not 10 characters
+    WrongLength12,  // a natural person's: not 12 characters
+    WrongDigits,    // control digits wrong, all zeros, or not digits
+};
 
 // Results of CheckKpp.
-inline constexpr int kKppValid = 0;
-inline constexpr int kKppEmpty = 1;
-inline constexpr int kKppLength = 2;
-inline constexpr int kKppZeros = 3;
+enum class KppCheck { Valid, Empty, WrongLength, Zeros };
 
 // The INN after trimming blanks: its length for the kind, then its control digits.
-int CheckInn(std::string_view text, int kind);
+InnCheck CheckInn(std::string_view text, InnKind kind);
 // The message of an INN whose control digits are wrong.
 inline constexpr std::string_view kInnWrongMessage = "Номер ИНН введен неверно";
 // The KPP after trimming blanks: present, 9 characters, not "000000000".
-int CheckKpp(std::string_view text);
+KppCheck CheckKpp(std::string_view text);
 
-// Fields of a source entry dialog that the source checks send the focus to.
-inline constexpr int kSourceFieldNone = 0;  // nothing to fix: the dialog may accept
-inline constexpr int kSourceFieldName = 1;
-inline constexpr int kSourceFieldInn = 2;
-inline constexpr int kSourceFieldKpp = 3;
-inline constexpr int kSourceFieldOktmo = 4;
-
-// Answers of the check dialog (TfmCheckError).
-inline constexpr int kCheckFix = 6;     // "Исправить"
-inline constexpr int kCheckSkip = 7;    // "Пропустить"
-inline constexpr int kCheckClosed = 2;  // the close box
+// Fields of a source entry dialog that the source checks send the focus to. The dialogs take
+// the values as their item codes 1 to 4.
+enum class SourceField {
+    None = 0,  // nothing to fix: the dialog may accept
+    Name = 1,
+    Inn = 2,
+    Kpp = 3,
+    Oktmo = 4,
+};
 
 // The single-problem check dialog of one run of a source check. The desktop program answers with
 // TfmCheckError ("Пропустить все" disabled, caption "Проверка: " and the section title); tests
@@ -50,8 +51,9 @@ class ISourceCheckDialog {
 public:
     virtual ~ISourceCheckDialog() = default;
     // Shows one problem. skipEnabled tells whether "Пропустить" may be pressed; once a run has
-    // disabled it, it stays disabled. Returns kCheckFix, kCheckSkip or kCheckClosed.
-    virtual int ShowProblem(std::string_view sectionTitle, std::string_view message, bool skipEnabled) = 0;
+    // disabled it, it stays disabled. Returns Fix, Skip or Closed.
+    virtual CheckDialogAnswer ShowProblem(std::string_view sectionTitle, std::string_view message,
+                                          bool skipEnabled) = 0;
 };
 
 // Section titles of the callers.
@@ -69,9 +71,9 @@ inline constexpr std::string_view kPensionContractOktmo = "12345678901";
 // an OKTMO that is not 8 or 11 digits (a blank one only when required, that is when section 1
 // refunds tax under it), then the INN and the KPP as the payer is written (a natural person
 // with an optional 12-digit INN, or an organisation with a 10-digit INN and a KPP). Returns the
-// field to fix and the message, or kSourceFieldNone.
+// field to fix and the message, or SourceField::None.
 struct SourceIdentifierProblem {
-    int field = kSourceFieldNone;
+    SourceField field = SourceField::None;
     std::string_view message;
 };
 SourceIdentifierProblem ExportedSourceProblem(std::string_view oktmo, std::string_view kpp, std::string_view inn,
@@ -80,12 +82,13 @@ SourceIdentifierProblem ExportedSourceProblem(std::string_view oktmo, std::strin
 // Checks a source that may be a natural person or an organisation. Each problem is shown in turn;
 // "Исправить" ends the run with the problem's field, any other answer goes on with the next rule.
 // Only a missing OKTMO can be skipped, and only when skipAllowed and no problem came before it.
-// Returns the field of the last problem fixed, or kSourceFieldNone.
-int CheckPaymentSource(ISourceCheckDialog& dialog, std::string_view sectionTitle, std::string_view sourceName,
-                       bool skipAllowed, std::string_view oktmo, std::string_view kpp, std::string_view inn);
+// Returns the field of the last problem fixed, or SourceField::None.
+SourceField CheckPaymentSource(ISourceCheckDialog& dialog, std::string_view sectionTitle, std::string_view sourceName,
+                               bool skipAllowed, std::string_view oktmo, std::string_view kpp, std::string_view inn);
 
 // Checks a source that must be an organisation; nothing can be skipped.
-int CheckOrganizationSource(ISourceCheckDialog& dialog, std::string_view sectionTitle, std::string_view sourceName,
-                            std::string_view oktmo, std::string_view kpp, std::string_view inn);
+SourceField CheckOrganizationSource(ISourceCheckDialog& dialog, std::string_view sectionTitle,
+                                    std::string_view sourceName, std::string_view oktmo, std::string_view kpp,
+                                    std::string_view inn);
 
 }  // namespace zizaza

@@ -85,7 +85,7 @@ void WriteTaxpayer3(XmlElement svnp, const mTDeclaration& d) {
 // them (ФИО) and their authority (СвПред).
 void WriteSigner(XmlElement document, const mTDeclaration& d, bool ndfl4) {
     XmlElement signer = AppendElement(document, "Подписант");
-    bool representative = d.SignerKind != 0;
+    bool representative = d.SignerKind != SignerKind::InPerson;
     PutAttribute(signer, "ПрПодп", representative ? "2" : "1");
     if (!representative)
         return;
@@ -103,23 +103,22 @@ void WriteSigner(XmlElement document, const mTDeclaration& d, bool ndfl4) {
 
 }  // namespace
 
-std::string TaxpayerCategoryCode(int category, bool ndfl4) {
+std::string TaxpayerCategoryCode(TaxpayerCategory category, bool ndfl4) {
     switch (category) {
-        case 0:
+        case TaxpayerCategory::Entrepreneur:
             return "720";
-        case 1:
+        case TaxpayerCategory::FarmHead:
             return "770";
-        case 2:
+        case TaxpayerCategory::Notary:
             return "730";
-        case 3:
+        case TaxpayerCategory::Lawyer:
             return "740";
-        case 5:
+        case TaxpayerCategory::Other:
             return ndfl4 ? "000" : "760";
-        case 6:
+        case TaxpayerCategory::ArbitrationManager:
             return ndfl4 ? "000" : "750";
-        default:
-            throw XmlError("unknown taxpayer category " + std::to_string(category));
     }
+    throw XmlError("unknown taxpayer category " + std::to_string(static_cast<uint16_t>(category)));
 }
 
 SplitName SplitRepresentativeName(const std::string& name) {

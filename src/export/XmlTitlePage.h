@@ -1,6 +1,7 @@
 #pragma once
 
 #include "export/XmlDom.h"
+#include "model/TaxpayerCodes.h"
 
 #include <string>
 
@@ -24,6 +25,6 @@ struct SplitName {
 SplitName SplitRepresentativeName(const std::string& name);
 
 // ДокПредст of the taxpayer category; raises for a category the form does not know.
-std::string TaxpayerCategoryCode(int category, bool ndfl4);
+std::string TaxpayerCategoryCode(TaxpayerCategory category, bool ndfl4);
 
 }  // namespace zizaza

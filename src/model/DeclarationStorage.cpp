@@ -18,6 +18,18 @@ bool isEarlierEdition(std::string_view name) {
     return year >= 2004 && year <= 2016;
 }
 
+// A coded field kept as a word: any stored value, known or not, comes back as it was.
+template <class Io, class Code>
+void codedWord(Io& io, Code& code) {
+    if constexpr (Io::kLoading) {
+        uint16_t word = 0;
+        io.Word(word);
+        code = static_cast<Code>(word);
+    } else {
+        io.Word(static_cast<uint16_t>(code));
+    }
+}
+
 template <class Self, class Io>
 void transferInfo(Self& d, Io& io) {
     io.Stream("@TavoInfo");
@@ -26,8 +38,8 @@ void transferInfo(Self& d, Io& io) {
     io.Byte(d.ReservedByte);
     io.Integer(d.CorrectionNumber);
     io.DateTime(d.DocumentDate);
-    io.Word(d.SignerKind);
-    io.Word(d.TaxpayerCategory);
+    codedWord(io, d.SignerKind);
+    codedWord(io, d.TaxpayerCategory);
     io.Word(d.DeclarationForm);
     if constexpr (Io::kLoading) {
         uint16_t flags = 0;

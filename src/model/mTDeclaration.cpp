@@ -119,7 +119,7 @@ void mTDeclaration::SetInvestPartnershipIncome(size_t i, std::unique_ptr<mTInves
 std::unique_ptr<mTDeclaration> NewShellDeclaration(Date today) {
     auto doc = std::make_unique<mTDeclaration>();
     doc->SetIncomeFlags(kIncomeRussia);
-    doc->SignerKind = 0;
+    doc->SignerKind = SignerKind::InPerson;
     doc->AppendixCountLocked = 1;
     doc->DocumentDate = today;
     return doc;

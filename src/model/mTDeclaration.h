@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/OwnedList.h"
+#include "model/TaxpayerCodes.h"
 #include "model/mTBusinessNew.h"
 #include "model/mTCBDeduct.h"
 #include "model/mTConstructionDeduct.h"
@@ -58,10 +59,10 @@ public:
     std::string InspectionCode;
     std::string InspectionName;  // handed to the print module as the recipient's name
     uint8_t ReservedByte = 0;
-    int32_t CorrectionNumber = 0;   // 0 = primary declaration
-    Date DocumentDate;              // today, when constructed
-    uint16_t SignerKind = 0;        // 0 in person, 1 representative (person), 2 representative (organisation)
-    uint16_t TaxpayerCategory = 5;  // 0 entrepreneur, 1 farm head, 2 notary, 3 lawyer, 5 other, 6 arbitration manager
+    int32_t CorrectionNumber = 0;  // 0 = primary declaration
+    Date DocumentDate;             // today, when constructed
+    zizaza::SignerKind SignerKind = SignerKind::InPerson;
+    zizaza::TaxpayerCategory TaxpayerCategory = TaxpayerCategory::Other;
     uint16_t DeclarationForm = kForm3Ndfl;
     // IncomeFlags (field 9) is changed only by SetIncomeFlags.
     uint8_t AppendixCountLocked = 0;  // 1 until saved from the initial data screen; locks SetAppendixCount

@@ -12,12 +12,6 @@ size_t monthIndex(int index) {
     return static_cast<size_t>(index);
 }
 
-size_t monthNumber(int month) {
-    if (month < 1 || month > 12)
-        throw std::out_of_range("month " + std::to_string(month));
-    return static_cast<size_t>(month - 1);
-}
-
 }  // namespace
 
 void mTStandartDeduct::SetChildrenCount(int32_t n) {
@@ -50,17 +44,17 @@ void mTStandartDeduct::SetMonthlyThird(int i, int32_t n) {
     ThirdConstant = false;
 }
 
-Money mTStandartDeduct::MonthlyIncome(int month) const {
-    return MonthlyIncomes[monthNumber(month)];
+Money mTStandartDeduct::MonthlyIncome(int i) const {
+    return MonthlyIncomes[monthIndex(i)];
 }
-void mTStandartDeduct::SetMonthlyIncome(int month, Money v) {
-    MonthlyIncomes[monthNumber(month)] = v;
+void mTStandartDeduct::SetMonthlyIncome(int i, Money v) {
+    MonthlyIncomes[monthIndex(i)] = v;
 }
-Money mTStandartDeduct::MonthlyExpense(int month) const {
-    return MonthlyExpenses[monthNumber(month)];
+Money mTStandartDeduct::MonthlyExpense(int i) const {
+    return MonthlyExpenses[monthIndex(i)];
 }
-void mTStandartDeduct::SetMonthlyExpense(int month, Money v) {
-    MonthlyExpenses[monthNumber(month)] = v;
+void mTStandartDeduct::SetMonthlyExpense(int i, Money v) {
+    MonthlyExpenses[monthIndex(i)] = v;
 }
 
 bool mTStandartDeduct::MonthMark(int i) const {

@@ -9,8 +9,8 @@ namespace zizaza {
 
 class mTDocumentStorage;
 
-// Standard deductions ("Стандартные налоговые вычеты"). Monthly incomes and expenses are
-// addressed by month number 1 to 12, every other monthly array by index 0 to 11 (January is 0).
+// Standard deductions ("Стандартные налоговые вычеты"). Every monthly array is addressed by the
+// month's index 0 to 11 (January is 0).
 class mTStandartDeduct {
 public:
     using MonthlyCounts = std::array<int32_t, 12>;
@@ -45,13 +45,11 @@ public:
     void SetThirdCount(int32_t n);
     void SetMonthlyThird(int monthIndex, int32_t n);
 
-    // month 1 to 12.
-    Money MonthlyIncome(int month) const;
-    void SetMonthlyIncome(int month, Money v);
-    Money MonthlyExpense(int month) const;
-    void SetMonthlyExpense(int month, Money v);
-
     // monthIndex 0 to 11.
+    Money MonthlyIncome(int monthIndex) const;
+    void SetMonthlyIncome(int monthIndex, Money v);
+    Money MonthlyExpense(int monthIndex) const;
+    void SetMonthlyExpense(int monthIndex, Money v);
     bool MonthMark(int monthIndex) const;
     void SetMonthMark(int monthIndex, bool v);
     int32_t MonthlyPersonalCode(int monthIndex) const;

@@ -128,8 +128,7 @@ std::vector<std::string> DueDates(const mTDeclaration& doc, const kTSvodSum& sum
         return {};
     const Outcome o = OutcomeOf(sum);
     // Entrepreneurs, farm heads, notaries, lawyers and arbitration managers file in any case.
-    const uint16_t c = doc.TaxpayerCategory;
-    const bool mustFile = o.toPay > Money() || c <= 3 || c == 6;
+    const bool mustFile = o.toPay > Money() || IsPrivatePractice(doc.TaxpayerCategory);
     std::vector<std::string> dates;
     if (mustFile)
         dates.push_back(

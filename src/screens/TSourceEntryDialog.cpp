@@ -61,32 +61,32 @@ void TSourceEntryDialog::SetNameCaption(const QString& caption) {
 }
 
 bool TSourceEntryDialog::Blocks(ISourceCheckDialog& dialog, std::string_view message, bool skippable) const {
-    const bool fix = dialog.ShowProblem(m_areaTitle, message, skippable) == kCheckFix;
+    const bool fix = dialog.ShowProblem(m_areaTitle, message, skippable) == CheckDialogAnswer::Fix;
     return fix || !skippable;
 }
 
 int TSourceEntryDialog::CheckEntries() {
     SourceCheckDialog dialog(Host().Ui(), this);
-    const int field =
+    const SourceField field =
         m_rule == SourceRule::Organization
             ? CheckOrganizationSource(dialog, m_areaTitle, Std(meName), Std(meOKTMO), Std(meKPP), Std(meINN))
             : CheckPaymentSource(dialog, m_areaTitle, Std(meName), m_rule == SourceRule::Payment, Std(meOKTMO),
                                  Std(meKPP), Std(meINN));
-    return field != kSourceFieldNone ? field : CheckAmounts(dialog);
+    return field != SourceField::None ? static_cast<int>(field) : CheckAmounts(dialog);
 }
 
 void TSourceEntryDialog::FocusEntry(int item) {
-    switch (item) {
-        case kSourceFieldName:
+    switch (static_cast<SourceField>(item)) {
+        case SourceField::Name:
             meName->setFocus();
             break;
-        case kSourceFieldInn:
+        case SourceField::Inn:
             meINN->setFocus();
             break;
-        case kSourceFieldKpp:
+        case SourceField::Kpp:
             meKPP->setFocus();
             break;
-        case kSourceFieldOktmo:
+        case SourceField::Oktmo:
             meOKTMO->setFocus();
             break;
         default:

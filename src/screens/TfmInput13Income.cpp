@@ -265,7 +265,7 @@ int TfmInput13Income::CheckEntries() {
     SourceCheckDialog dialog(Host().Ui(), this);
     const std::string title = AreaTitle().toStdString();
     auto fix = [&dialog, &title](const char* message, bool skip) {
-        return dialog.ShowProblem(title, message, skip) == kCheckFix;
+        return dialog.ShowProblem(title, message, skip) == CheckDialogAnswer::Fix;
     };
     // The resident dialogs refuse a deduction above the income whatever the answer; the
     // non-resident 13% one only when the user chooses to fix it.

@@ -31,9 +31,9 @@ const char* const kKindCaptions[4] = {
 class ContractCheckDialog : public ISourceCheckDialog {
 public:
     ContractCheckDialog(UserInterface& ui, QWidget* parent) : m_dialog(ui, parent) {}
-    int ShowProblem(std::string_view sectionTitle, std::string_view message, bool skipEnabled) override {
-        const int answer = m_dialog.ShowProblem(sectionTitle, message, skipEnabled);
-        return skipEnabled ? answer : kCheckFix;
+    CheckDialogAnswer ShowProblem(std::string_view sectionTitle, std::string_view message, bool skipEnabled) override {
+        const CheckDialogAnswer answer = m_dialog.ShowProblem(sectionTitle, message, skipEnabled);
+        return skipEnabled ? answer : CheckDialogAnswer::Fix;
     }
 
 private:
@@ -139,10 +139,10 @@ void TfmInputSoursePens::Apply(mTPens& contract) const {
 int TfmInputSoursePens::CheckEntries() {
     ContractCheckDialog dialog(Host().Ui(), this);
     if (Kind() != kAdditionalContributions) {
-        const int field = CheckOrganizationSource(dialog, kSectionPensionContracts, Std(meSourseName),
-                                                  kPensionContractOktmo, Std(meKPP), Std(meINN));
-        if (field != kSourceFieldNone)
-            return field;
+        const SourceField field = CheckOrganizationSource(dialog, kSectionPensionContracts, Std(meSourseName),
+                                                          kPensionContractOktmo, Std(meKPP), Std(meINN));
+        if (field != SourceField::None)
+            return static_cast<int>(field);
         if (meNomDog->text().trimmed().isEmpty()) {
             dialog.ShowProblem(kSectionPensionContracts, "Введите номер договора", false);
             return kItemNumber;

@@ -208,10 +208,10 @@ void TfrInitialData::FillFromDocument() {
     m_fields.Load(doc);
     meNumVer->setEnabled(true);
     updCorr->SetPosition(doc.CorrectionNumber);
-    Choose(doc.SignerKind == 2 ? rbGiveByMail : doc.SignerKind == 1 ? rbGiveTrustFase : rbGiveSelf);
-    const std::pair<uint16_t, QRadioButton*> categories[] = {{0, rbPredp},   {1, rbFermer},  {2, rbNotarius},
-                                                             {3, rbAdvokat}, {5, rbFLProch}, {6, rbArbitr}};
-    for (auto [value, radio] : categories)
+    Choose(doc.SignerKind == SignerKind::RepresentativeOrganization ? rbGiveByMail
+           : doc.SignerKind == SignerKind::Representative           ? rbGiveTrustFase
+                                                                    : rbGiveSelf);
+    for (auto [radio, value] : CategoryChoices())
         if (doc.TaxpayerCategory == value)
             Choose(radio);
     SetTick(chbIncomeInquiry, doc.HasIncome(kIncomeRussia));
@@ -260,8 +260,19 @@ uint16_t TfrInitialData::CheckedForm() const {
     return rb4ndfl->isChecked() ? kForm4Ndfl : rbNeRez->isChecked() ? kForm3NdflNonResident : kForm3Ndfl;
 }
 
-uint16_t TfrInitialData::CheckedSigner() const {
-    return rbGiveByMail->isChecked() ? 2 : rbGiveTrustFase->isChecked() ? 1 : 0;
+SignerKind TfrInitialData::CheckedSigner() const {
+    return rbGiveByMail->isChecked()      ? SignerKind::RepresentativeOrganization
+           : rbGiveTrustFase->isChecked() ? SignerKind::Representative
+                                          : SignerKind::InPerson;
+}
+
+std::array<std::pair<QRadioButton*, TaxpayerCategory>, 6> TfrInitialData::CategoryChoices() const {
+    return {{{rbPredp, TaxpayerCategory::Entrepreneur},
+             {rbFermer, TaxpayerCategory::FarmHead},
+             {rbNotarius, TaxpayerCategory::Notary},
+             {rbAdvokat, TaxpayerCategory::Lawyer},
+             {rbFLProch, TaxpayerCategory::Other},
+             {rbArbitr, TaxpayerCategory::ArbitrationManager}}};
 }
 
 bool TfrInitialData::AnyIncomeTicked() const {
@@ -344,11 +355,11 @@ void TfrInitialData::OnIncomeTick(QCheckBox* tick) {
 }
 
 void TfrInitialData::OnSignerChosen() {
-    const uint16_t signer = CheckedSigner();
+    const SignerKind signer = CheckedSigner();
     for (QWidget* w : std::initializer_list<QWidget*>{lbFIO, meFIO, lbOsn, meOsn})
-        w->setEnabled(signer != 0);
-    lbUL->setEnabled(signer == 2);
-    meUL->setEnabled(signer == 2);
+        w->setEnabled(signer != SignerKind::InPerson);
+    lbUL->setEnabled(signer == SignerKind::RepresentativeOrganization);
+    meUL->setEnabled(signer == SignerKind::RepresentativeOrganization);
 }
 
 void TfrInitialData::SaveToDocument() {
@@ -357,9 +368,7 @@ void TfrInitialData::SaveToDocument() {
     doc.InspectionCode = meInspection->text().toStdString();
     doc.InspectionName = m_inspectionName.toStdString();
     doc.SignerKind = CheckedSigner();
-    const std::pair<QRadioButton*, uint16_t> categories[] = {{rbPredp, 0},   {rbFermer, 1},  {rbNotarius, 2},
-                                                             {rbAdvokat, 3}, {rbFLProch, 5}, {rbArbitr, 6}};
-    for (auto [radio, value] : categories)
+    for (auto [radio, value] : CategoryChoices())
         if (radio->isChecked())
             doc.TaxpayerCategory = value;
     doc.DeclarationForm = CheckedForm();

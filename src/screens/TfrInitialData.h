@@ -1,8 +1,11 @@
 #pragma once
 
 #include <QString>
+#include <array>
+#include <utility>
 
 #include "checks/NavigationCode.h"
+#include "model/TaxpayerCodes.h"
 #include "screens/FieldBindings.h"
 #include "screens/TThinkingFrame.h"
 
@@ -58,7 +61,9 @@ private:
     void UpdateDeductionsByAnyTick();
     bool AnyIncomeTicked() const;
     uint16_t CheckedForm() const;
-    uint16_t CheckedSigner() const;
+    SignerKind CheckedSigner() const;
+    // The category radio buttons with the categories they choose.
+    std::array<std::pair<QRadioButton*, TaxpayerCategory>, 6> CategoryChoices() const;
     void SetEstimatedIncomeEnabled(bool enabled);
 
     RecordBindings<mTDeclaration> m_fields;

@@ -33,7 +33,7 @@ void salary(mTDeclaration& doc, int64_t monthly, uint16_t first = 1, uint16_t la
 void entrepreneurJanuary(mTDeclaration& doc) {
     auto& sd = doc.StandardDeductions;
     sd.EntrepreneurMonthsPresent = true;
-    sd.SetMonthlyIncome(1, Rub(10000));
+    sd.SetMonthlyIncome(0, Rub(10000));
     sd.SetMonthMark(0, true);
     sd.PersonalCode = 105;
 }
@@ -220,11 +220,11 @@ TEST(PrilE1, EntrepreneurMonthsCarryLosses) {
     auto doc = NewDeclaration(kForm3Ndfl, kIncomeBusiness);
     auto& sd = doc->StandardDeductions;
     sd.EntrepreneurMonthsPresent = true;
-    sd.SetMonthlyIncome(1, Rub(10000));
-    sd.SetMonthlyExpense(1, Rub(30000));  // loss 20000
-    sd.SetMonthlyIncome(2, Rub(15000));   // still 5000 short
-    sd.SetMonthlyIncome(3, Rub(50000));
-    sd.SetMonthlyIncome(4, Rub(400000));
+    sd.SetMonthlyIncome(0, Rub(10000));
+    sd.SetMonthlyExpense(0, Rub(30000));  // loss 20000
+    sd.SetMonthlyIncome(1, Rub(15000));   // still 5000 short
+    sd.SetMonthlyIncome(2, Rub(50000));
+    sd.SetMonthlyIncome(3, Rub(400000));
     for (int m = 0; m < 4; ++m)
         sd.SetMonthMark(m, true);
     sd.SetChildrenCount(1);

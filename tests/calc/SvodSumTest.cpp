@@ -78,7 +78,7 @@ TEST(SvodSum, NothingLineCodeFollowsTheTaxpayerCategory) {
                                                       {4, kKbkOther}};
     for (auto [category, kbk] : cases) {
         auto doc = NewDeclaration();
-        doc->TaxpayerCategory = category;
+        doc->TaxpayerCategory = static_cast<TaxpayerCategory>(category);
         kTSvodSum sum;
         EXPECT_FALSE(sum.Compute(*doc));
         ASSERT_EQ(sum.List6().Count(), 1u);
@@ -170,7 +170,7 @@ INSTANTIATE_TEST_SUITE_P(SvodSum, BaseSteps, testing::ValuesIn(kBaseCases),
 
 TEST(SvodSum, BusinessTaxGoesUnderItsOwnCode) {
     auto doc = NewDeclaration(kForm3Ndfl, kIncomeRussia | kIncomeBusiness);
-    doc->TaxpayerCategory = 0;
+    doc->TaxpayerCategory = TaxpayerCategory::Entrepreneur;
     AddLine(AddSource13(*doc, "45000000", Rub(0)), 2000, Rub(100000), 3);
     AddBusiness(*doc, Rub(1000000), Rub(200000));
     doc->ActualPrepayments = Rub(50000);
@@ -187,7 +187,7 @@ TEST(SvodSum, BusinessTaxGoesUnderItsOwnCode) {
 // The trade fee reduced the business tax, so the business line carries only what it left.
 TEST(SvodSum, TradeFeeLeavesTheBusinessPartOfThePayment) {
     auto doc = NewDeclaration(kForm3Ndfl, kIncomeRussia | kIncomeBusiness);
-    doc->TaxpayerCategory = 0;
+    doc->TaxpayerCategory = TaxpayerCategory::Entrepreneur;
     AddLine(AddSource13(*doc, "45000000", Rub(0)), 2000, Rub(100000), 3);
     AddBusiness(*doc, Rub(100000), Rub(20000), false);
     doc->TradeFee = Rub(5000);

@@ -70,8 +70,8 @@ TEST(PriorYear510, TitlePageAndPersonalDataCarried) {
     const mTPersonInformation& p = d.Person;
     EXPECT_EQ(d.InspectionCode, "7705");
     EXPECT_FALSE(d.InspectionName.empty());
-    EXPECT_EQ(d.TaxpayerCategory, 5);
-    EXPECT_EQ(d.SignerKind, 0);
+    EXPECT_EQ(d.TaxpayerCategory, TaxpayerCategory::Other);
+    EXPECT_EQ(d.SignerKind, SignerKind::InPerson);
     EXPECT_EQ(d.DocumentDate, Date::Ymd(2018, 3, 15));
     EXPECT_EQ(d.IncomeFlags(), kIncomeRussia);
     EXPECT_EQ(p.Name.Surname + "|" + p.Name.FirstName + "|" + p.Name.Patronymic + "|" + p.Name.Inn,
@@ -106,8 +106,8 @@ TEST(PriorYear510, RepresentativeAndForeignCitizenCarried) {
     <Подписант ПрПодп="2"><ФИО Фамилия="Петров" Имя="Петр" Отчество="Петрович"/><СвПред НаимДок="Доверенность 1"/></Подписант>)";
     CarriedDeclaration c = Carry(File510("", title));
     const mTDeclaration& d = *c.declaration;
-    EXPECT_EQ(d.TaxpayerCategory, 0);
-    EXPECT_EQ(d.SignerKind, 1);
+    EXPECT_EQ(d.TaxpayerCategory, TaxpayerCategory::Entrepreneur);
+    EXPECT_EQ(d.SignerKind, SignerKind::Representative);
     EXPECT_EQ(d.RepresentativeName, "Петров Петр Петрович");
     EXPECT_EQ(d.RepresentativeDocument, "Доверенность 1");
     EXPECT_TRUE(d.Person.Name.Inn.empty());

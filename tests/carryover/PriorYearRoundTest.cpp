@@ -29,8 +29,8 @@ const std::string kDataFolder = ZIZAZA_SOURCE_DIR "/data";
 std::unique_ptr<mTDeclaration> ExportedDeclarationOfTheYear() {
     auto d = testsupport::NewDeclaration(kForm3Ndfl, kIncomeRussia, "45383000");
     d->InspectionCode = "7705";
-    d->TaxpayerCategory = 6;
-    d->SignerKind = 1;
+    d->TaxpayerCategory = TaxpayerCategory::ArbitrationManager;
+    d->SignerKind = SignerKind::Representative;
     d->RepresentativeName = "Сидоров Олег";
     d->RepresentativeDocument = "Доверенность 77 АБ 123";
     mTPersonInformation& p = d->Person;
@@ -132,7 +132,7 @@ TEST(PriorYearRound, ExportedDeclarationCarriedOver) {
     EXPECT_EQ(p.Foreigner.CountryCode, "643");
     EXPECT_EQ(d.InspectionCode, last->InspectionCode);
     EXPECT_EQ(d.TaxpayerCategory, last->TaxpayerCategory);
-    EXPECT_EQ(d.SignerKind, 1);
+    EXPECT_EQ(d.SignerKind, SignerKind::Representative);
     EXPECT_EQ(d.RepresentativeName, "СИДОРОВ ОЛЕГ");
     EXPECT_EQ(d.RepresentativeDocument, UpperCase(last->RepresentativeDocument));
 

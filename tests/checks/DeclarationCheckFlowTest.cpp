@@ -53,7 +53,7 @@ class SignerChecks : public ::testing::TestWithParam<SignerCase> {};
 TEST_P(SignerChecks, CancelGoesOnFixEndsTheSection) {
     const SignerCase& c = GetParam();
     auto doc = CleanDeclaration();
-    doc->SignerKind = c.signerKind;
+    doc->SignerKind = static_cast<SignerKind>(c.signerKind);
     doc->RepresentativeName = "  ";  // blank counts as missing
     if (!c.withInspection)
         doc->InspectionCode.clear();
@@ -86,11 +86,11 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(DeclarationCheckFlow, RepresentativeWithNameAndDocumentPasses) {
     auto doc = CleanDeclaration();
-    doc->SignerKind = 1;
+    doc->SignerKind = SignerKind::Representative;
     doc->RepresentativeName = "Петров Петр Петрович";
     doc->RepresentativeDocument = "Доверенность №1";
     EXPECT_TRUE(RunCheck(*doc).shown.empty());
-    doc->SignerKind = 2;
+    doc->SignerKind = SignerKind::RepresentativeOrganization;
     EXPECT_EQ(RunCheck(*doc).Messages(), Strings{kNoOrganization});
 }
 

@@ -79,7 +79,7 @@ INSTANTIATE_TEST_SUITE_P(
         PersonCase{"NoInnEntrepreneur",
                    [](auto& d) {
                        NoInn(d);
-                       d.TaxpayerCategory = 0;
+                       d.TaxpayerCategory = TaxpayerCategory::Entrepreneur;
                    },
                    kInnForBusiness, 4},
         PersonCase{"NoInnIn4Ndfl",

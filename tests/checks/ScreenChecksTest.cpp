@@ -60,7 +60,7 @@ TEST(ScreenChecksTest, ShowTheAreasProblemsInTheirOrderAndReturnTheFixedItem) {
         {"blank representative, closing goes on",
          CheckInitialDataScreen,
          [](mTDeclaration& doc) {
-             doc.SignerKind = 1;
+             doc.SignerKind = SignerKind::Representative;
              doc.RepresentativeName = " ";
              doc.Person.Address.Oktmo = "123";
          },

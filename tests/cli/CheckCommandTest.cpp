@@ -89,7 +89,7 @@ TEST_F(CheckCommand, CleanDeclarationPasses) {
 
 TEST_F(CheckCommand, FreshDeclarationStopsAtTheInspection) {
     auto doc = NewShellDeclaration(Date::Ymd(2018, 3, 1));
-    doc->SignerKind = 1;
+    doc->SignerKind = SignerKind::Representative;
     CliRun r = Run("check " + Quote(Save(*doc)));
     EXPECT_EQ(r.status, 1);
     // "Отмена" on every problem: section 1 goes on, nothing after it runs.

@@ -123,8 +123,10 @@ TEST(BuildDeclarationXml, EveryFailureGivesErrorTheMessageAndNoFile) {
         {"a folder holding the name", dir.path().string() + "/", [](mTDeclaration&) {}},
         {"a separator in the file name", dir.path().string() + "/",
          [](mTDeclaration& d) { d.InspectionCode = "../77"; }},
-        {"an unknown category, file", dir.path().string() + "/", [](mTDeclaration& d) { d.TaxpayerCategory = 9; }},
-        {"an unknown category, text", "", [](mTDeclaration& d) { d.TaxpayerCategory = 9; }, XmlExportMode::Text},
+        {"an unknown category, file", dir.path().string() + "/",
+         [](mTDeclaration& d) { d.TaxpayerCategory = static_cast<TaxpayerCategory>(9); }},
+        {"an unknown category, text", "",
+         [](mTDeclaration& d) { d.TaxpayerCategory = static_cast<TaxpayerCategory>(9); }, XmlExportMode::Text},
         {"a character XML cannot hold", "", [](mTDeclaration& d) { d.Person.Name.Surname = "a\x01"; },
          XmlExportMode::Text},
     };

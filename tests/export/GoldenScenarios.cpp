@@ -143,7 +143,7 @@ std::unique_ptr<mTDeclaration> ForeignDividends() {
 std::unique_ptr<mTDeclaration> EntrepreneurNorm() {
     auto d = NewDeclaration(kForm3Ndfl, kIncomeRussia | kIncomeBusiness, "45383000");
     SetPerson(*d, "Федоров", "Павел", "Олегович", "772345678901");
-    d->TaxpayerCategory = 0;
+    d->TaxpayerCategory = TaxpayerCategory::Entrepreneur;
     d->StandardDeductions.Granted = false;
     AddBusiness(*d, Rub(1200000), Rub(240000), false);
     mTBusinessNew& consulting = AddBusiness(*d, Rub(300000), Rub(120000), true);
@@ -206,10 +206,10 @@ std::unique_ptr<mTDeclaration> NonResident() {
     d->Person.Foreigner.CountryCode = "276";
     d->Person.Foreigner.CountryName = "ГЕРМАНИЯ";
     d->Person.Foreigner.AddressAbroad = "Koeln, Domkloster 4";
-    d->SignerKind = 1;
+    d->SignerKind = SignerKind::Representative;
     d->RepresentativeName = "Сидоров Алексей Петрович Оглы";
     d->RepresentativeDocument = "Доверенность № 77 АБ 1234567 от 10.01.2018";
-    d->TaxpayerCategory = 5;
+    d->TaxpayerCategory = TaxpayerCategory::Other;
     mTThirteenPercent& contract = AddNonResidentSource13(*d, "45383000", Rub(13000));
     AddLine(contract, 2010, Rub(150000), 4, 403, Rub(50000));
     mTThirteenPercent& rent = AddSource13(*d, "45383000", Rub(60000), false, "ООО \"Аренда\"");
@@ -223,9 +223,9 @@ std::unique_ptr<mTDeclaration> NonResident() {
 std::unique_ptr<mTDeclaration> EstimatedIncome4() {
     auto d = NewDeclaration(kForm4Ndfl, kIncomeRussia, "45383000");
     SetPerson(*d, "Лебедев", "Кирилл", "", "774567890123");
-    d->TaxpayerCategory = 0;
+    d->TaxpayerCategory = TaxpayerCategory::Entrepreneur;
     d->EstimatedIncome = Rub(500000);
-    d->SignerKind = 2;
+    d->SignerKind = SignerKind::RepresentativeOrganization;
     d->RepresentativeName = "Петрова Анна";
     d->RepresentativeDocument = "Доверенность № 5";
     d->RepresentativeOrganization = "ООО \"Бухгалтер & партнёры\"";

@@ -107,7 +107,7 @@ TEST(TitlePage, NonResidentWithAddressAbroadAndPhone) {
     d->Person.Foreigner.AddressAbroad = "Berlin, Unter den Linden 1";
     d->Person.Foreigner.CountryCode = "276";
     d->Person.HomePhone.Number = "+49 30 1234";
-    d->TaxpayerCategory = 6;
+    d->TaxpayerCategory = TaxpayerCategory::ArbitrationManager;
     XmlDocument x = Export(*d);
     std::vector<std::pair<std::string, std::string>> expected = {
         {"ДокПредст", "750"}, {"Статус", "2"}, {"АдрИно", "BERLIN, UNTER DEN LINDEN 1"}, {"Тлф", "+49 30 1234"}};
@@ -124,10 +124,11 @@ TEST(TitlePage, TaxpayerCategoryCodes) {
     const Case cases[] = {{0, "720", "720"}, {1, "770", "770"}, {2, "730", "730"},
                           {3, "740", "740"}, {5, "760", "000"}, {6, "750", "000"}};
     for (const Case& c : cases) {
-        EXPECT_EQ(TaxpayerCategoryCode(c.category, false), c.ndfl3) << c.category;
-        EXPECT_EQ(TaxpayerCategoryCode(c.category, true), c.ndfl4) << c.category;
+        const auto category = static_cast<TaxpayerCategory>(c.category);
+        EXPECT_EQ(TaxpayerCategoryCode(category, false), c.ndfl3) << c.category;
+        EXPECT_EQ(TaxpayerCategoryCode(category, true), c.ndfl4) << c.category;
     }
-    EXPECT_THROW(TaxpayerCategoryCode(4, false), XmlError);
+    EXPECT_THROW(TaxpayerCategoryCode(static_cast<TaxpayerCategory>(4), false), XmlError);
 }
 
 TEST(TitlePage, RepresentativeNameSplit) {
@@ -173,7 +174,7 @@ TEST(TitlePage, SignerInPersonAndRepresentative3Ndfl) {
     EXPECT_EQ(signer.Attributes(), (std::vector<std::pair<std::string, std::string>>{{"ПрПодп", "1"}}));
     EXPECT_TRUE(signer.Children().empty());
 
-    d->SignerKind = 1;
+    d->SignerKind = SignerKind::Representative;
     d->RepresentativeName = "сидоров алексей";
     d->RepresentativeDocument = "доверенность №5 от 01.02.2018";
     d->RepresentativeOrganization = "ООО \"Право\"";
@@ -187,9 +188,9 @@ TEST(TitlePage, SignerInPersonAndRepresentative3Ndfl) {
 
 TEST(TitlePage, Whole4NdflDeclaration) {
     auto d = Person3(kForm4Ndfl);
-    d->TaxpayerCategory = 5;
+    d->TaxpayerCategory = TaxpayerCategory::Other;
     d->EstimatedIncome = Rub(500000);
-    d->SignerKind = 2;
+    d->SignerKind = SignerKind::RepresentativeOrganization;
     d->RepresentativeName = "Сидоров Алексей Петрович";
     d->RepresentativeDocument = "Доверенность";
     d->RepresentativeOrganization = "ооо \"право\"";
@@ -218,7 +219,7 @@ TEST(TitlePage, Whole4NdflDeclaration) {
 
 TEST(TitlePage, UnknownTaxpayerCategoryFailsTheDocument) {
     auto d = Person3();
-    d->TaxpayerCategory = 4;
+    d->TaxpayerCategory = static_cast<TaxpayerCategory>(4);
     XmlFigures view = TestFigures().View();
     EXPECT_THROW(BuildDeclarationDocument(*d, &view, "id", TestToday()), XmlError);
 }

@@ -184,7 +184,7 @@ TEST_F(InitialDataTest, SaveWritesTheChoicesAndDropsTextsOfDisabledFields) {
     Screen().SaveToDocument();
     const mTDeclaration& saved = window->Declaration();
     EXPECT_EQ(saved.RepresentativeName, "") << "signed in person: the disabled name is not kept";
-    EXPECT_EQ(saved.TaxpayerCategory, 0);
+    EXPECT_EQ(saved.TaxpayerCategory, TaxpayerCategory::Entrepreneur);
     EXPECT_EQ(saved.IncomeFlags(), kIncomeRussia | kIncomeBusiness) << "bit 8 is always cleared";
     EXPECT_EQ(saved.Person.Address.Oktmo, "45382000");
     EXPECT_EQ(saved.CorrectionNumber, 2);

@@ -200,7 +200,7 @@ TEST_F(StandardDeductionsTest, GuardianPanelFollowsTheDisabledChildren) {
 
 TEST_F(StandardDeductionsTest, EntrepreneurMonthsNeedEntrepreneurialIncome) {
     mTDeclaration plain = Declaration();
-    plain.StandardDeductions.SetMonthlyIncome(3, Money::Roubles(700));
+    plain.StandardDeductions.SetMonthlyIncome(2, Money::Roubles(700));
     plain.StandardDeductions.SetMonthMark(2, true);
     plain.StandardDeductions.EntrepreneurMonthsPresent = true;
     Open(plain);
@@ -208,12 +208,12 @@ TEST_F(StandardDeductionsTest, EntrepreneurMonthsNeedEntrepreneurialIncome) {
     EXPECT_FALSE(W("me3")->isEnabled());
     EXPECT_FALSE(W("meR12")->isEnabled());
     Leave();
-    EXPECT_EQ(Record().MonthlyIncome(3), Money()) << "the months are stored as shown";
+    EXPECT_EQ(Record().MonthlyIncome(2), Money()) << "the months are stored as shown";
     EXPECT_FALSE(Record().MonthMark(2));
     EXPECT_FALSE(Record().EntrepreneurMonthsPresent);
 
     mTDeclaration business = Declaration(kIncomeRussia | kIncomeBusiness);
-    business.StandardDeductions.SetMonthlyIncome(1, Money::Roubles(100));
+    business.StandardDeductions.SetMonthlyIncome(0, Money::Roubles(100));
     business.StandardDeductions.SetMonthMark(0, true);
     business.StandardDeductions.EntrepreneurMonthsPresent = true;
     Open(business);
@@ -225,8 +225,8 @@ TEST_F(StandardDeductionsTest, EntrepreneurMonthsNeedEntrepreneurialIncome) {
     W<QCheckBox>("cbJan")->click();
     EXPECT_TRUE(W("me1")->text().isEmpty());
     Save();
-    EXPECT_EQ(Record().MonthlyExpense(5), Money::Kopecks(25050));
-    EXPECT_EQ(Record().MonthlyIncome(1), Money());
+    EXPECT_EQ(Record().MonthlyExpense(4), Money::Kopecks(25050));
+    EXPECT_EQ(Record().MonthlyIncome(0), Money());
     EXPECT_FALSE(Record().MonthMark(0));
     EXPECT_TRUE(Record().MonthMark(4));
     EXPECT_TRUE(Record().EntrepreneurMonthsPresent);
@@ -261,7 +261,7 @@ TEST_F(StandardDeductionsTest, EntrepreneurMonthsLeaveWithTheBusinessIncome) {
     EXPECT_TRUE(W("me1")->text().isEmpty());
     Leave();
     EXPECT_FALSE(Record().EntrepreneurMonthsPresent);
-    EXPECT_EQ(Record().MonthlyIncome(1), Money());
+    EXPECT_EQ(Record().MonthlyIncome(0), Money());
     EXPECT_EQ(code105(), Money::Roubles(36000));
 }
 

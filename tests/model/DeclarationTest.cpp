@@ -94,14 +94,14 @@ TEST(DeclarationHeader, AppendixCountIsLockedUntilTheInitialScreenSaves) {
 
 TEST(DeclarationHeader, FreshAndShellDefaults) {
     mTDeclaration doc;
-    EXPECT_EQ(doc.TaxpayerCategory, 5);
+    EXPECT_EQ(doc.TaxpayerCategory, TaxpayerCategory::Other);
     EXPECT_EQ(doc.IncomeFlags(), 0);
     EXPECT_EQ(doc.DocumentDate, Date::Today());
     EXPECT_EQ(doc.FarmRegistrationDate, Date(36526));
 
     auto shell = NewShellDeclaration(Date::Ymd(2018, 2, 1));
     EXPECT_EQ(shell->IncomeFlags(), kIncomeRussia);
-    EXPECT_EQ(shell->SignerKind, 0);
+    EXPECT_EQ(shell->SignerKind, SignerKind::InPerson);
     EXPECT_EQ(shell->AppendixCountLocked, 1);
     EXPECT_EQ(shell->DocumentDate, Date::Ymd(2018, 2, 1));
 }

@@ -262,9 +262,9 @@ TEST(StandardDeductions, MonthlyValuesReplaceTheCountAndAreWrittenInstead) {
     EXPECT_TRUE(r.ChildrenConstant);
     r.SetMonthlyChildren(0, 1);
     EXPECT_FALSE(r.ChildrenConstant);
-    r.SetMonthlyIncome(12, Money::Roubles(7));
+    r.SetMonthlyIncome(11, Money::Roubles(7));
     EXPECT_EQ(r.MonthlyIncomes[11], Money::Roubles(7));
-    EXPECT_THROW(r.SetMonthlyIncome(0, Money()), std::out_of_range);
+    EXPECT_THROW(r.SetMonthlyIncome(12, Money()), std::out_of_range);
     EXPECT_THROW(r.SetMonthMark(12, true), std::out_of_range);
     std::string bytes = recordBytes(r.ComputeSize(), [&](auto& s) { r.SaveToStorage(s); });
     std::string expected = Field("@StandartDeduct") + Field("1") + Field("103") + Field("101") + Field("0") +

@@ -22,6 +22,10 @@ template <class T>
 std::string show(T v) requires std::is_integral_v<T> {
     return std::to_string(v);
 }
+template <class T>
+std::string show(T v) requires std::is_enum_v<T> {
+    return std::to_string(static_cast<std::underlying_type_t<T>>(v));
+}
 
 class Comparer {
 public:

@@ -266,10 +266,10 @@ void RandomFields::Fill(mTStandartDeduct& r) {
     counts(r.ThirdConstant, r.ThirdCount, r.MonthlyThird);
     r.EntrepreneurMonthsPresent = Flag();
     if (r.EntrepreneurMonthsPresent) {
-        for (int m = 1; m <= 12; ++m) {
+        for (int m = 0; m < 12; ++m) {
             r.SetMonthlyIncome(m, Amount());
             r.SetMonthlyExpense(m, Amount());
-            r.SetMonthMark(m - 1, Flag());
+            r.SetMonthMark(m, Flag());
         }
     }
     r.MonthlyCodesPresent = Flag();
@@ -361,8 +361,8 @@ std::unique_ptr<mTDeclaration> RandomDeclaration(uint32_t seed, const RandomDecl
     d->ReservedByte = rnd.Byte();
     d->CorrectionNumber = rnd.Integer();
     d->DocumentDate = rnd.Day();
-    d->SignerKind = rnd.Word();
-    d->TaxpayerCategory = rnd.Word();
+    d->SignerKind = static_cast<SignerKind>(rnd.Word());
+    d->TaxpayerCategory = static_cast<TaxpayerCategory>(rnd.Word());
     d->DeclarationForm = rnd.Word();
     d->AppendixCountLocked = rnd.Byte();
     d->AppendixCount = rnd.Integer();

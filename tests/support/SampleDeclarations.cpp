@@ -122,7 +122,7 @@ std::unique_ptr<mTDeclaration> flatMortgageForeignDividends() {
 // An entrepreneur without documented expenses: the 20% norm, advances paid during the year.
 std::unique_ptr<mTDeclaration> entrepreneurNorm() {
     auto doc = person(kForm3Ndfl, kIncomeRussia | kIncomeBusiness);
-    doc->TaxpayerCategory = 0;
+    doc->TaxpayerCategory = TaxpayerCategory::Entrepreneur;
     AddBusiness(*doc, Rub(1000000), Rub(200000), false);
     doc->ActualPrepayments = Rub(60000);
     doc->AccruedPrepayments = Rub(60000);
@@ -159,7 +159,7 @@ std::unique_ptr<mTDeclaration> nonResident30And15() {
 // income, so nothing is left to pay or to refund.
 std::unique_ptr<mTDeclaration> entrepreneurTradeFee() {
     auto doc = person(kForm3Ndfl, kIncomeRussia | kIncomeBusiness);
-    doc->TaxpayerCategory = 0;
+    doc->TaxpayerCategory = TaxpayerCategory::Entrepreneur;
     AddLine(AddSource13(*doc, "45000000", Rub(13000), true), 2000, Rub(100000), 3);
     AddBusiness(*doc, Rub(100000), Rub(20000), false);
     doc->TradeFee = Rub(20000);
@@ -196,7 +196,7 @@ std::unique_ptr<mTDeclaration> mortgageInterestCap() {
 // An estimate of next year's income: nothing is computed.
 std::unique_ptr<mTDeclaration> estimatedIncome4Ndfl() {
     auto doc = person(kForm4Ndfl, kIncomeBusiness);
-    doc->TaxpayerCategory = 0;
+    doc->TaxpayerCategory = TaxpayerCategory::Entrepreneur;
     doc->EstimatedIncome = Rub(500000);
     return doc;
 }

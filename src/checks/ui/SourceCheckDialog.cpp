@@ -12,7 +12,8 @@ SourceCheckDialog::SourceCheckDialog(UserInterface& ui, QWidget* parent) : m_ui(
 
 SourceCheckDialog::~SourceCheckDialog() = default;
 
-int SourceCheckDialog::ShowProblem(std::string_view sectionTitle, std::string_view message, bool skipEnabled) {
+CheckDialogAnswer SourceCheckDialog::ShowProblem(std::string_view sectionTitle, std::string_view message,
+                                                 bool skipEnabled) {
     if (!m_dialog) {
         m_dialog = std::make_unique<TfmCheckError>(m_parent);
         m_dialog->Button3()->setEnabled(false);
@@ -20,12 +21,7 @@ int SourceCheckDialog::ShowProblem(std::string_view sectionTitle, std::string_vi
     m_dialog->SetSectionTitle(QString::fromUtf8(sectionTitle.data(), static_cast<qsizetype>(sectionTitle.size())));
     m_dialog->SetMessage(QString::fromUtf8(message.data(), static_cast<qsizetype>(message.size())));
     m_dialog->Button2()->setEnabled(skipEnabled);
-    const int answer = m_ui.RunModal(*m_dialog);
-    if (answer == TfmCheckError::kFix)
-        return kCheckFix;
-    if (answer == TfmCheckError::kSkip)
-        return kCheckSkip;
-    return kCheckClosed;
+    return TfmCheckError::Answer(m_ui.RunModal(*m_dialog));
 }
 
 }  // namespace zizaza

@@ -18,7 +18,7 @@ public:
     SourceCheckDialog(UserInterface& ui, QWidget* parent);
     ~SourceCheckDialog() override;
 
-    int ShowProblem(std::string_view sectionTitle, std::string_view message, bool skipEnabled) override;
+    CheckDialogAnswer ShowProblem(std::string_view sectionTitle, std::string_view message, bool skipEnabled) override;
 
 private:
     UserInterface& m_ui;

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <cstdint>
+
+namespace zizaza {
+
+// Who confirms the declaration ("Достоверность подтверждается"). The file keeps the value as a
+// word; a value of another edition survives loading and saving unchanged.
+enum class SignerKind : uint16_t {
+    InPerson = 0,
+    Representative = 1,              // a representative who is a person
+    RepresentativeOrganization = 2,  // a representative organisation
+};
+
+// "Признак налогоплательщика". The file keeps the value as a word; 4 is not used.
+enum class TaxpayerCategory : uint16_t {
+    Entrepreneur = 0,
+    FarmHead = 1,
+    Notary = 2,
+    Lawyer = 3,
+    Other = 5,
+    ArbitrationManager = 6,
+};
+
+// Entrepreneurs, farm heads, notaries, lawyers and arbitration managers: they pay under the KBK
+// of private practice and file a declaration in any case (ст. 227, 229 НК РФ).
+constexpr bool IsPrivatePractice(TaxpayerCategory category) {
+    switch (category) {
+        case TaxpayerCategory::Entrepreneur:
+        case TaxpayerCategory::FarmHead:
+        case TaxpayerCategory::Notary:
+        case TaxpayerCategory::Lawyer:
+        case TaxpayerCategory::ArbitrationManager:
+            return true;
+        default:
+            return false;
+    }
+}
+
+}  // namespace zizaza
