@@ -4,8 +4,8 @@
 #include "app/QtUserInterface.h"
 #include "model/mTDeclaration.h"
 #include "screens/ForeignIncomeModel.h"
-#include "screens/ScreenHost.h"
 #include "screens/TfrCurrency.h"
+#include "ui/ScreenHost.h"
 
 #include "QtBenchMain.h"
 

@@ -7,9 +7,11 @@ bash scripts/deps.sh
 jobs="$(nproc)"
 export QT_QPA_PLATFORM=offscreen
 
-# The tree's formatting and the generated dictionaries are checked first: a difference fails the run.
+# The tree's formatting, the generated dictionaries and the layers of the program are checked first:
+# a difference fails the run.
 find src tests bench fuzz \( -name '*.cpp' -o -name '*.h' \) -print0 | xargs -0 clang-format --dry-run -Werror
 python3 scripts/make_dictionaries.py --check
+bash scripts/check_layers.sh
 
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZIZAZA_WERROR=ON >/dev/null
 cmake --build build -j"$jobs"

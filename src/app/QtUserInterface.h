@@ -3,7 +3,7 @@
 #include <QPointer>
 #include <QWidget>
 
-#include "app/UserInterface.h"
+#include "ui/UserInterface.h"
 
 namespace zizaza {
 

@@ -3,8 +3,8 @@
 #include <QFileInfo>
 #include <exception>
 
-#include "app/UserInterface.h"
 #include "dictionaries/CbrRateFiles.h"
+#include "ui/UserInterface.h"
 
 namespace zizaza {
 

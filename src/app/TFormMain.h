@@ -17,8 +17,8 @@
 #include "model/DocumentHistory.h"
 #include "print/PrintModuleInterface.h"
 #include "screens/ScreenCatalog.h"
-#include "screens/ScreenHost.h"
 #include "screens/ScreenSwitcher.h"
+#include "ui/ScreenHost.h"
 
 class QAction;
 class QTimer;

@@ -4,7 +4,6 @@
 #include "app/TFormMain.h"
 #include "app/TfmAbout.h"
 #include "app/TfmHelp.h"
-#include "app/UserInterface.h"
 #include "carryover/CarryOverError.h"
 #include "carryover/PriorYearCarry.h"
 #include "checks/DeclarationCheck.h"
@@ -15,6 +14,7 @@
 #include "screens/TThinkingFrame.h"
 #include "screens/controls/TFlashButton.h"
 #include "storage/StorageErrors.h"
+#include "ui/UserInterface.h"
 
 namespace zizaza {
 

@@ -6,10 +6,10 @@
 #include <string>
 
 #include "app/TFormMain.h"
-#include "app/UserInterface.h"
 #include "checks/NavigationCode.h"
 #include "export/DeclarationXml.h"
 #include "model/mTDeclaration.h"
+#include "ui/UserInterface.h"
 
 namespace zizaza {
 

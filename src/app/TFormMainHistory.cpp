@@ -15,12 +15,12 @@
 
 #include "app/RecoveryStore.h"
 #include "app/TFormMain.h"
-#include "app/UserInterface.h"
 #include "model/DeclarationBytes.h"
 #include "model/mTDeclaration.h"
 #include "screens/TContainerFrame.h"
 #include "screens/TThinkingFrame.h"
 #include "screens/controls/TFlashButton.h"
+#include "ui/UserInterface.h"
 
 namespace zizaza {
 

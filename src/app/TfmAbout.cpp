@@ -9,7 +9,7 @@
 #include <QVBoxLayout>
 
 #include "app/JpegPicture.h"
-#include "app/UserInterface.h"
+#include "ui/UserInterface.h"
 
 namespace zizaza {
 

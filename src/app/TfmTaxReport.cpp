@@ -1,7 +1,7 @@
 #include "app/TfmTaxReport.h"
 
-#include "app/UserInterface.h"
 #include "print/HtmlPdf.h"
+#include "ui/UserInterface.h"
 
 #include <QDialogButtonBox>
 #include <QFileInfo>

@@ -7,14 +7,14 @@
 #include <initializer_list>
 #include <utility>
 
-#include "app/UserInterface.h"
 #include "dictionaries/IncomeCodeDict.h"
 #include "dictionaries/ui/TfmInputDeductCode.h"
 #include "dictionaries/ui/TfmInputIncomeCode.h"
 #include "screens/ScreenFormat.h"
-#include "screens/ScreenHost.h"
 #include "screens/ScreenWidgets.h"
 #include "screens/controls/TMaskedEdit.h"
+#include "ui/ScreenHost.h"
+#include "ui/UserInterface.h"
 
 namespace zizaza {
 

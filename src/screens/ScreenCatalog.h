@@ -3,7 +3,7 @@
 #include <array>
 #include <functional>
 
-#include "screens/ScreenHost.h"
+#include "ui/ScreenHost.h"
 
 class QWidget;
 

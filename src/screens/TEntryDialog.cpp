@@ -5,8 +5,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "app/UserInterface.h"
-#include "screens/ScreenHost.h"
+#include "ui/ScreenHost.h"
+#include "ui/UserInterface.h"
 
 namespace zizaza {
 

@@ -5,7 +5,7 @@
 #include <QKeyEvent>
 #include <QTreeWidget>
 
-#include "screens/ScreenHost.h"
+#include "ui/ScreenHost.h"
 
 namespace zizaza {
 

@@ -7,9 +7,9 @@
 #include "checks/IdentifierChecks.h"
 #include "checks/ui/SourceCheckDialog.h"
 #include "model/mTSourseIncomeInfo.h"
-#include "screens/ScreenHost.h"
 #include "screens/ScreenWidgets.h"
 #include "screens/controls/TMaskedEdit.h"
+#include "ui/ScreenHost.h"
 
 namespace zizaza {
 

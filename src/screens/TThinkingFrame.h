@@ -3,7 +3,7 @@
 #include <QFrame>
 #include <cstdint>
 
-#include "screens/ScreenHost.h"
+#include "ui/ScreenHost.h"
 
 class QAbstractButton;
 

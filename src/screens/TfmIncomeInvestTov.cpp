@@ -4,11 +4,11 @@
 #include <QGridLayout>
 #include <QLabel>
 
-#include "screens/ScreenCheckRun.h"
+#include "checks/ui/ScreenCheckRun.h"
 #include "screens/ScreenFormat.h"
-#include "screens/ScreenHost.h"
 #include "screens/ScreenWidgets.h"
 #include "screens/controls/TMaskedEdit.h"
+#include "ui/ScreenHost.h"
 
 namespace zizaza {
 

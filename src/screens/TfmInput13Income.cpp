@@ -11,16 +11,16 @@
 #include <algorithm>
 #include <initializer_list>
 
-#include "app/UserInterface.h"
 #include "calc/SheetMath.h"
 #include "checks/IdentifierChecks.h"
 #include "checks/ui/SourceCheckDialog.h"
 #include "dictionaries/IncomeCodeDict.h"
 #include "screens/IncomeDeductionPart.h"
 #include "screens/ScreenFormat.h"
-#include "screens/ScreenHost.h"
 #include "screens/ScreenWidgets.h"
 #include "screens/controls/TMaskedEdit.h"
+#include "ui/ScreenHost.h"
+#include "ui/UserInterface.h"
 
 namespace zizaza {
 

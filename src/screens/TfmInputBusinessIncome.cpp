@@ -9,9 +9,9 @@
 #include <QVBoxLayout>
 
 #include "dictionaries/ui/TFormOKVED.h"
-#include "screens/ScreenHost.h"
 #include "screens/ScreenWidgets.h"
 #include "screens/controls/TMaskedEdit.h"
+#include "ui/ScreenHost.h"
 
 namespace zizaza {
 

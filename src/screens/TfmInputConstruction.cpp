@@ -10,14 +10,14 @@
 #include <QRadioButton>
 #include <algorithm>
 
+#include "checks/ui/ScreenCheckRun.h"
 #include "model/mTConstructionDeductObj.h"
-#include "screens/ScreenCheckRun.h"
 #include "screens/ScreenFormat.h"
-#include "screens/ScreenHost.h"
 #include "screens/ScreenWidgets.h"
 #include "screens/controls/TDtpPanel.h"
 #include "screens/controls/TMaskedEdit.h"
 #include "screens/controls/TUpDown.h"
+#include "ui/ScreenHost.h"
 
 namespace zizaza {
 

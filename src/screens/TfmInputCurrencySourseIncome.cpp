@@ -5,13 +5,13 @@
 #include <QKeyEvent>
 #include <QPushButton>
 
-#include "app/UserInterface.h"
+#include "checks/ui/ScreenCheckRun.h"
 #include "dictionaries/ui/TfmGrazhd.h"
 #include "model/mTCurrencyIncome.h"
-#include "screens/ScreenCheckRun.h"
-#include "screens/ScreenHost.h"
 #include "screens/ScreenWidgets.h"
 #include "screens/controls/TMaskedEdit.h"
+#include "ui/ScreenHost.h"
+#include "ui/UserInterface.h"
 
 namespace zizaza {
 

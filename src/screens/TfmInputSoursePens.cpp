@@ -13,10 +13,10 @@
 #include "checks/ui/SourceCheckDialog.h"
 #include "model/mTPens.h"
 #include "screens/ScreenFormat.h"
-#include "screens/ScreenHost.h"
 #include "screens/ScreenWidgets.h"
 #include "screens/controls/TDtpPanel.h"
 #include "screens/controls/TMaskedEdit.h"
+#include "ui/ScreenHost.h"
 
 namespace zizaza {
 

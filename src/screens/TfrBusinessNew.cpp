@@ -11,7 +11,6 @@
 #include <algorithm>
 #include <optional>
 
-#include "app/UserInterface.h"
 #include "checks/ScreenChecks.h"
 #include "checks/ui/AreaCheckDialog.h"
 #include "model/mTDeclaration.h"
@@ -21,6 +20,7 @@
 #include "screens/TfmInputBusinessIncome.h"
 #include "screens/controls/TMaskedEdit.h"
 #include "screens/controls/TUpDown.h"
+#include "ui/UserInterface.h"
 
 namespace zizaza {
 

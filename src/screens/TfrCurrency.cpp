@@ -19,7 +19,6 @@
 #include <array>
 #include <tuple>
 
-#include "app/UserInterface.h"
 #include "checks/ScreenChecks.h"
 #include "checks/ui/AreaCheckDialog.h"
 #include "dictionaries/CurrencyRates.h"
@@ -33,6 +32,7 @@
 #include "screens/controls/TDtpPanel.h"
 #include "screens/controls/TMaskedDocEdit.h"
 #include "screens/controls/TMaskedEdit.h"
+#include "ui/UserInterface.h"
 
 namespace zizaza {
 

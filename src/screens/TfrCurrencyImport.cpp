@@ -7,13 +7,13 @@
 #include <limits>
 #include <optional>
 
-#include "app/UserInterface.h"
 #include "dictionaries/CurrencyRates.h"
 #include "dictionaries/FileIo.h"
 #include "imports/ForeignIncomeImport.h"
 #include "model/mTDeclaration.h"
 #include "screens/TfmForeignImport.h"
 #include "screens/TfrCurrency.h"
+#include "ui/UserInterface.h"
 
 namespace zizaza {
 

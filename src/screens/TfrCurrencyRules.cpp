@@ -7,7 +7,6 @@
 #include <QRadioButton>
 #include <initializer_list>
 
-#include "app/UserInterface.h"
 #include "dictionaries/CurrencyRates.h"
 #include "dictionaries/IncomeCodeDict.h"
 #include "dictionaries/ui/TfmInputCurrencyCode.h"
@@ -20,6 +19,7 @@
 #include "screens/controls/TDtpPanel.h"
 #include "screens/controls/TMaskedDocEdit.h"
 #include "screens/controls/TMaskedEdit.h"
+#include "ui/UserInterface.h"
 
 namespace zizaza {
 

@@ -10,7 +10,6 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-#include "app/UserInterface.h"
 #include "checks/ScreenChecks.h"
 #include "checks/ui/AreaCheckDialog.h"
 #include "dictionaries/ui/TfmInputInspectionNumber.h"
@@ -18,6 +17,7 @@
 #include "screens/ScreenFormat.h"
 #include "screens/controls/TMaskedEdit.h"
 #include "screens/controls/TUpDown.h"
+#include "ui/UserInterface.h"
 
 namespace zizaza {
 

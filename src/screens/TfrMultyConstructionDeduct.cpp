@@ -12,7 +12,6 @@
 #include <memory>
 #include <tuple>
 
-#include "app/UserInterface.h"
 #include "calc/PropertyLimits.h"
 #include "model/mTDeclaration.h"
 #include "screens/ScreenFormat.h"
@@ -21,6 +20,7 @@
 #include "screens/TfmInputConstruction.h"
 #include "screens/controls/TMaskedEdit.h"
 #include "storage/NumberText.h"
+#include "ui/UserInterface.h"
 
 namespace zizaza {
 

@@ -8,7 +8,6 @@
 #include <QRadioButton>
 #include <algorithm>
 
-#include "app/UserInterface.h"
 #include "checks/ScreenChecks.h"
 #include "checks/ui/AreaCheckDialog.h"
 #include "dictionaries/ui/TfmDocType.h"
@@ -17,6 +16,7 @@
 #include "screens/ScreenWidgets.h"
 #include "screens/controls/TDtpPanel.h"
 #include "screens/controls/TMaskedEdit.h"
+#include "ui/UserInterface.h"
 
 namespace zizaza {
 

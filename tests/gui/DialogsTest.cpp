@@ -7,9 +7,9 @@
 #include "app/JpegPicture.h"
 #include "app/TfmAbout.h"
 #include "app/TfmStart.h"
+#include "checks/ui/ScreenCheckRun.h"
 #include "checks/ui/TfmCheckAllError.h"
 #include "checks/ui/TfmCheckError.h"
-#include "screens/ScreenCheckRun.h"
 
 namespace zizaza::test {
 namespace {

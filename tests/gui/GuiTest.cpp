@@ -7,8 +7,8 @@
 #include <cstdlib>
 
 #include "app/AppSettings.h"
+#include "checks/ui/ScreenCheckRun.h"
 #include "model/mTDeclaration.h"
-#include "screens/ScreenCheckRun.h"
 #include "screens/TfrInitialData.h"
 
 namespace zizaza::test {

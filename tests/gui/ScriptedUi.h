@@ -7,7 +7,7 @@
 #include <optional>
 #include <vector>
 
-#include "app/UserInterface.h"
+#include "ui/UserInterface.h"
 
 namespace zizaza::test {
 

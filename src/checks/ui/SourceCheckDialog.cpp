@@ -3,8 +3,8 @@
 #include <QPushButton>
 #include <QString>
 
-#include "app/UserInterface.h"
 #include "checks/ui/TfmCheckError.h"
+#include "ui/UserInterface.h"
 
 namespace zizaza {
 

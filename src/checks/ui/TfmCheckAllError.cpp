@@ -2,7 +2,7 @@
 
 #include <QPushButton>
 
-#include "app/UserInterface.h"
+#include "ui/UserInterface.h"
 
 namespace zizaza {
 

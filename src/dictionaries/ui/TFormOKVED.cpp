@@ -8,8 +8,8 @@
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
-#include "app/UserInterface.h"
-#include "screens/ScreenCheckRun.h"
+#include "checks/ui/ScreenCheckRun.h"
+#include "ui/UserInterface.h"
 
 namespace zizaza {
 

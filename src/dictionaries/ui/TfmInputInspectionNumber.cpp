@@ -10,10 +10,10 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
-#include "app/UserInterface.h"
 #include "dictionaries/Inspections.h"
 #include "dictionaries/ui/TfmLoadSoun.h"
-#include "screens/ScreenHost.h"
+#include "ui/ScreenHost.h"
+#include "ui/UserInterface.h"
 
 namespace zizaza {
 

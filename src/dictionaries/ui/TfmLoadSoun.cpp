@@ -7,11 +7,11 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "app/UserInterface.h"
 #include "dictionaries/ImportSoun.h"
 #include "dictionaries/Inspections.h"
-#include "screens/ScreenHost.h"
 #include "storage/Date.h"
+#include "ui/ScreenHost.h"
+#include "ui/UserInterface.h"
 
 namespace zizaza {
 

@@ -1,4 +1,4 @@
-#include "screens/ScreenCheckRun.h"
+#include "checks/ui/ScreenCheckRun.h"
 
 namespace zizaza {
 
