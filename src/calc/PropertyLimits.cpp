@@ -1,5 +1,6 @@
 #include "calc/PropertyLimits.h"
 
+#include "model/TaxFacts.h"
 #include "model/mTConstructionDeduct.h"
 #include "storage/NumberText.h"
 
@@ -7,11 +8,6 @@
 
 namespace zizaza {
 namespace {
-
-constexpr Money kLimitBefore2008 = Money::Roubles(1000000);
-constexpr Money kLimit = Money::Roubles(2000000);
-constexpr Money kInterestLimit = Money::Roubles(3000000);
-constexpr int kFirstYearOfCurrentRules = 2014;
 
 // The share entered for an object; a part not entered counts as the whole, and a share is never
 // more than the whole.
@@ -43,22 +39,22 @@ PropertyLimits LimitPropertyDeduction(const mTConstructionDeduct& record) {
     for (size_t i = 0; i < record.ObjectCount(); ++i) {
         const mTConstructionDeductObj& o = record.Object(i);
         cost += o.Cost;
-        // From 2014 the interest is deductible up to 3 000 000 over all years (art. 220 p. 4); the
+        // From 2014 the interest is deductible up to its limit over all years (art. 220 p. 4); the
         // declaration holds no loan date, so the object's date stands for it.
-        const bool interestCapped = PropertyObjectYear(o) >= kFirstYearOfCurrentRules;
-        limits.Interest += interestCapped ? Min(o.Interest, kInterestLimit) : o.Interest;
+        const bool interestCapped = PropertyObjectYear(o) >= kPropertyCurrentRulesFrom;
+        limits.Interest += interestCapped ? Min(o.Interest, kPropertyInterestLimit) : o.Interest;
     }
     if (record.ObjectCount() == 0)
         return limits;
 
-    Money baseLimit = kLimit;
+    Money baseLimit = kPropertyPurchaseLimit;
     limits.DecidingObject = decidingObject(record);
     if (limits.DecidingObject >= 0) {
         const mTConstructionDeductObj& o = record.Object(static_cast<size_t>(limits.DecidingObject));
         const int year = PropertyObjectYear(o);
         limits.ShareFactor = shareOf(o);
-        limits.EarlierRules = year < kFirstYearOfCurrentRules;
-        baseLimit = year < 2008 ? kLimitBefore2008 : kLimit;
+        limits.EarlierRules = year < kPropertyCurrentRulesFrom;
+        baseLimit = year < 2008 ? kPropertyPurchaseLimitBefore2008 : kPropertyPurchaseLimit;
     }
     // From 2014 the limit is the taxpayer's own, whatever the share; before, it was the object's
     // and the share divided it.

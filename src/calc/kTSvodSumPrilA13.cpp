@@ -1,6 +1,8 @@
 #include "calc/kTSvodSumPrilA13.h"
 
 #include "calc/SheetMath.h"
+#include "model/IncomeCodes.h"
+#include "model/TaxFacts.h"
 #include "model/mTDeclaration.h"
 
 #include <string_view>
@@ -23,18 +25,13 @@ void takeKind(std::string& code, std::string_view kind) {
         fallback(code);
 }
 
-bool isSecuritiesIncome(int32_t c) {
-    return (c >= 1530 && c <= 1539) || c == 1541 || (c >= 1544 && c <= 1549) || (c >= 1551 && c <= 1554) || c == 9537 ||
-           c == 9538 || c == 9551 || c == 9552;
-}
-
 mbPrilA cadastralItemOf(const mTSourseIncome& line) {
     mbPrilA item;
     item.CadastralNumber = line.CadastralNumber;
     item.CadastralValue = line.CadastralValue;
     item.ContractPrice = line.ContractPrice;
-    // 70% rounded half up to kopecks: value × 0.7 × 100 kopecks = raw ten-thousandths × 7 ÷ 1000.
-    item.CadastralValue70 = Money::Kopecks(RoundHalfUpRatio(line.CadastralValue.raw(), 7, 1000));
+    // The cadastral share rounded half up to kopecks, as the income screen computes it.
+    item.CadastralValue70 = PercentInKopecks(line.CadastralValue, kCadastralSharePercent);
     item.Income = line.IncomeAmount;
     return item;
 }
@@ -65,14 +62,14 @@ void kTSvodSumPrilA13::ClassifySource(mTThirteenPercent& source, std::vector<mbP
         } else if (c == 1510 || c == 1511 || c == 1512) {
             if (line.AcquiredAfter2016)
                 cadastralItems.push_back(cadastralItemOf(line));
-            // The income differs from the price when it was raised to 70% of the cadastral value.
+            // The income differs from the price when it was raised to the cadastral share of the value.
             if (line.AcquiredAfter2016 && line.IncomeAmount != line.ContractPrice)
                 takeKind(code, "09");
             else
                 takeKind(code, "01");
         } else if (c == 1520) {
             takeKind(code, "02");
-        } else if (isSecuritiesIncome(c)) {
+        } else if (IsSecuritiesIncomeCode(c)) {
             takeKind(code, "03");
         } else if (c == 2000 || c == 2010) {
             code = "06";

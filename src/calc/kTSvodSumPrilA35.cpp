@@ -1,6 +1,7 @@
 #include "calc/kTSvodSumPrilA35.h"
 
 #include "calc/SheetMath.h"
+#include "model/IncomeCodes.h"
 #include "model/mTDeclaration.h"
 
 namespace zizaza {
@@ -16,7 +17,7 @@ bool kTSvodSumPrilA35::Compute(mTDeclaration& declaration) {
     for (size_t i = 0; i < declaration.Income35Count(); ++i) {
         mTThirtyFivePercent& source = declaration.Income35(i);
         // The economy on interest for new housing is not taxed; only what was withheld counts.
-        if (source.IncomeCode == 2620) {
+        if (source.IncomeCode == kIncomeCodeMaterialBenefit) {
             TaxWithheld2620 += WholeRoubles(source.TaxWithheld);
             continue;
         }

@@ -1,17 +1,12 @@
 #include "calc/kTSvodSumPrilB.h"
 
 #include "calc/SheetMath.h"
+#include "model/IncomeCodes.h"
 #include "model/mTDeclaration.h"
 #include "storage/NumberText.h"
 
 namespace zizaza {
 namespace {
-
-constexpr int32_t kCfcProfit = 1000;
-constexpr int32_t kLiquidation = 1001;
-constexpr int32_t kDividends = 1010;
-constexpr int32_t kCfcDividends = 1012;
-constexpr int32_t kHousingInterestEconomy = 2620;
 
 // Roubles per one unit of the currency, four decimals; empty when the units are unknown.
 std::string ratePerUnit(Money rate, int32_t units) {
@@ -48,16 +43,16 @@ DohodCur kTSvodSumPrilB::lineOf(const mTCurrencyIncome& record) const {
     line.TaxRateText = ratePerUnit(record.TaxRate, record.TaxUnits);
     line.TaxInCurrency = MoneyToText2(record.TaxInCurrency);
     line.TaxInRoubles = record.TaxInRoubles;
-    line.IncomeKind = record.IncomeCode == kCfcProfit ? "1" : "2";
+    line.IncomeKind = record.IncomeCode == kIncomeCodeCfcProfit ? "1" : "2";
     line.CfcNumber = record.CfcNumber;
     line.CfcProfitRule = static_cast<uint8_t>(record.CfcProfitRule & 0xFF);
 
     Money base = AtLeastZero(record.IncomeInRoubles - record.DeductionAmount);
     line.RussianTaxComputed = PercentInKopecks(base, m_rate);
     // Liquidation property and CFC dividends are shown with their income but bear no tax here.
-    if (record.IncomeCode == kLiquidation || record.IncomeCode == kCfcDividends) {
+    if (record.IncomeCode == kIncomeCodeCfcLiquidation || record.IncomeCode == kIncomeCodeCfcDividends) {
         line.RussianTaxComputed = Money();
-        if (record.IncomeCode == kLiquidation)
+        if (record.IncomeCode == kIncomeCodeCfcLiquidation)
             line.LiquidationIncome = record.IncomeInRoubles;
         else
             line.CfcDividendIncome = record.IncomeInRoubles;
@@ -71,20 +66,20 @@ bool kTSvodSumPrilB::Compute(const mTDeclaration& declaration) {
     if (!declaration.HasIncome(kIncomeForeign))
         return true;
     for (const mTCurrencyIncome& record : declaration.CurrencyIncomes()) {
-        if (!TakesRateCode(record.RateCode) || record.IncomeCode == kHousingInterestEconomy)
+        if (!TakesRateCode(record.RateCode) || record.IncomeCode == kIncomeCodeMaterialBenefit)
             continue;
         Lines.push_back(lineOf(record));
         const DohodCur& line = Lines.back();
         LiquidationIncome += line.LiquidationIncome;
         CfcDividendIncome += line.CfcDividendIncome;
         ForeignTax += line.TaxInRoubles;
-        if (line.IncomeCode == kCfcProfit) {
+        if (line.IncomeCode == kIncomeCodeCfcProfit) {
             CfcIncome += line.IncomeInRoubles;
             CfcCredit += line.Credit;
-        } else if (line.IncomeCode == kDividends || line.IncomeCode == kCfcDividends) {
+        } else if (line.IncomeCode == kIncomeCodeDividends || line.IncomeCode == kIncomeCodeCfcDividends) {
             DividendIncome += line.IncomeInRoubles;
             DividendCredit += line.Credit;
-            if (line.IncomeCode == kDividends)
+            if (line.IncomeCode == kIncomeCodeDividends)
                 DividendTaxComputed += line.RussianTaxComputed;
         } else {
             OtherIncome += line.IncomeInRoubles;

@@ -1,11 +1,10 @@
 #include "calc/kTSvodSumPrilE1.h"
 
+#include "model/TaxFacts.h"
 #include "model/mTDeclaration.h"
 
 namespace zizaza {
 namespace {
-
-constexpr Money kThreshold = Money::Roubles(350000);
 
 constexpr int kPersonal104 = 104;
 constexpr int kPersonal105 = 105;
@@ -85,7 +84,7 @@ bool kTSvodSumPrilE1::Compute(const mTDeclaration& doc) {
 
     // Months from January while the cumulative income stays within the threshold.
     int lastMonth = -1;
-    for (int m = 0; m < 12 && CumulativeIncomes[m] <= kThreshold; ++m) {
+    for (int m = 0; m < 12 && CumulativeIncomes[m] <= kChildDeductionIncomeLimit; ++m) {
         lastMonth = m;
         if (incomeMonth[m])
             ++IncomeMonthsWithin350000;

@@ -10,7 +10,7 @@ namespace zizaza {
 class mTDeclaration;
 
 // Standard deductions of a resident, month by month: the personal deductions of codes 104 and 105
-// and the deductions for children, which stop in the month the cumulative income passes 350000.
+// and the deductions for children, which stop in the month the cumulative income passes kChildDeductionIncomeLimit.
 // Arrays run from January (index 0) to December.
 class kTSvodSumPrilE1 {
 public:

@@ -1,16 +1,10 @@
 #include "calc/kTSvodSumPrilE2.h"
 
 #include "calc/kTSvodSumPrilE3.h"
+#include "model/TaxFacts.h"
 #include "model/mTDeclaration.h"
 
 namespace zizaza {
-namespace {
-
-constexpr Money kCommonLimit = Money::Roubles(120000);
-constexpr Money kChildEducationLimit = Money::Roubles(50000);
-
-}  // namespace
-
 void kTSvodSumPrilE2::Reset() {
     *this = kTSvodSumPrilE2();
 }
@@ -43,7 +37,7 @@ bool kTSvodSumPrilE2::Compute(mTDeclaration& doc, const kTSvodSumPrilE3& e3, con
     СумПенсСтрах = e3.ОбщВзносВыч;
 
     ИтогВычСоциал = СумБлагЦел + СумОбучБезЛим + СумЛеченБезЛим;
-    ОбщСумРасх = Min(kCommonLimit, СумЛичСтрах + СумПенсСтрах + СумОбуч + СумЛечен + СумОценКвалиф);
+    ОбщСумРасх = Min(kSocialCommonLimit, СумЛичСтрах + СумПенсСтрах + СумОбуч + СумЛечен + СумОценКвалиф);
     ОбщСНВОтчПерНА = Min(e3.AgentPensionDeductions + sd.AgentSocialDeductions, ИтогВычСоциал + ОбщСумРасх);
     ОбщВычСоциал = Max(ИтогВычСоциал + ОбщСумРасх - ОбщСНВОтчПерНА, Money());
     return true;

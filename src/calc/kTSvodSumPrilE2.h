@@ -8,7 +8,7 @@ class mTDeclaration;
 class kTSvodSumPrilE3;
 
 // Social deductions of a resident: charity within 25% of income, child education of at most
-// 50000 per child, the common 120000 limit for the rest, and what tax agents have already given.
+// kChildEducationLimit per child, kSocialCommonLimit for the rest, and what tax agents have already given.
 class kTSvodSumPrilE2 {
 public:
     // Sheet values the charity limit is measured against.
@@ -21,7 +21,7 @@ public:
     };
 
     Money ИтогВычСоциал;   // deductions outside the common limit
-    Money ОбщСумРасх;      // deductions within the 120000 limit
+    Money ОбщСумРасх;      // deductions within kSocialCommonLimit
     Money ОбщСНВОтчПерНА;  // granted by tax agents
     Money СумЛичСтрах;     // voluntary insurance
     Money СумПенсСтрах;    // pension deductions of kTSvodSumPrilE3
@@ -35,7 +35,7 @@ public:
 
     void Reset();
     // Resets, then computes when the social deductions are granted on a resident declaration.
-    // Writes back into the document every child education amount above 50000 as 50000.
+    // Writes back into the document every child education amount above kChildEducationLimit as that limit.
     // Always succeeds.
     bool Compute(mTDeclaration& doc, const kTSvodSumPrilE3& e3, const Inputs& in);
 };

@@ -5,8 +5,6 @@
 namespace zizaza {
 namespace {
 
-constexpr Money kCommonLimit = Money::Roubles(120000);
-
 mbTPens lineOf(const mTPens& c, int32_t kind) {
     mbTPens line;
     line.ВидДоговор = kind;
@@ -29,7 +27,7 @@ void kTSvodSumPrilE3::Reset() {
 bool kTSvodSumPrilE3::Compute(const mTDeclaration& doc) {
     Reset();
     if (doc.SocialDeductions.Granted && doc.DeclarationForm == kForm3Ndfl) {
-        Money remaining = kCommonLimit;
+        Money remaining = kSocialCommonLimit;
         for (const mTPens& c : doc.SocialDeductions.Contracts()) {
             const bool additional = c.ContractKind == 4;
             if (!additional && (c.ContractKind < 1 || c.ContractKind > 3))
@@ -48,8 +46,8 @@ bool kTSvodSumPrilE3::Compute(const mTDeclaration& doc) {
                 Contracts.push_back(std::move(line));
             }
         }
-        DeductibleKinds1To3 = Min(DeductibleKinds1To3, kCommonLimit);
-        РасчДопСВВыч.СумВзносВыч = Min(РасчДопСВВыч.СумВзносВыч, kCommonLimit - DeductibleKinds1To3);
+        DeductibleKinds1To3 = Min(DeductibleKinds1To3, kSocialCommonLimit);
+        РасчДопСВВыч.СумВзносВыч = Min(РасчДопСВВыч.СумВзносВыч, kSocialCommonLimit - DeductibleKinds1To3);
         ОбщВзносВыч = DeductibleKinds1To3 + РасчДопСВВыч.СумВзносВыч;
     }
     // A file may hold more than the screen lets one type.

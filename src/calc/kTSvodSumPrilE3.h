@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/TaxFacts.h"
 #include "storage/Date.h"
 #include "storage/Money.h"
 
@@ -10,10 +11,6 @@
 namespace zizaza {
 
 class mTDeclaration;
-
-// Contributions to an individual investment account give a deduction of at most this much a
-// year (art. 219.1 p. 3 pp. 2).
-inline constexpr Money kIisDeductionLimit = Money::Roubles(400000);
 
 // One pension or insurance contract as the declaration lists it.
 struct mbTPens {
@@ -28,7 +25,7 @@ struct mbTPens {
     Money AgentDeduction;   // already deducted by the tax agent
 };
 
-// Pension and insurance contracts within the common 120000 limit, and the investment deductions
+// Pension and insurance contracts within the common social limit, and the investment deductions
 // entered on the securities screen.
 class kTSvodSumPrilE3 {
 public:

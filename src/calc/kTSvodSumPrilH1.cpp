@@ -1,13 +1,11 @@
 #include "calc/kTSvodSumPrilH1.h"
 
 #include "calc/SheetMath.h"
+#include "model/TaxFacts.h"
 #include "model/mTDeclaration.h"
 
 namespace zizaza {
 namespace {
-
-constexpr Money kHousingLimit = Money::Roubles(1000000);
-constexpr Money kOtherLimit = Money::Roubles(250000);
 
 // One income line as the sheet sees it, Russian or foreign.
 struct SaleLine {
@@ -81,7 +79,7 @@ bool kTSvodSumPrilH1::Compute(const mTDeclaration& doc) {
     if (doc.DeclarationForm != kForm3Ndfl || (doc.ResidentIncome13Count() == 0 && !foreign))
         return true;
 
-    Money limit = kHousingLimit;
+    Money limit = kHousingSaleLimit;
     for (const mTThirteenPercent& source : doc.ResidentIncomes13())
         for (const mTSourseIncome& line : source.Lines())
             takeLine(*this, {line.IncomeCode, line.DeductionCode, line.IncomeAmount, line.DeductionAmount, false},
@@ -94,8 +92,8 @@ bool kTSvodSumPrilH1::Compute(const mTDeclaration& doc) {
                                     &СумИнИмущ, &СумИнИмущДок, &СумИзтИмущ, &СумЛиквИО,    &СумИмущКИК};
     for (kTSaleDeductionPair* p : pairs)
         p->НалВычет = Min(p->НалВычет, p->ДохВсехИст);
-    СумИнНедИмущ.НалВычет = Min(СумИнНедИмущ.НалВычет, kOtherLimit);
-    СумИнИмущ.НалВычет = Min(СумИнИмущ.НалВычет, kOtherLimit);
+    СумИнНедИмущ.НалВычет = Min(СумИнНедИмущ.НалВычет, kOtherPropertySaleLimit);
+    СумИнИмущ.НалВычет = Min(СумИнИмущ.НалВычет, kOtherPropertySaleLimit);
     for (const kTSaleDeductionPair* p : pairs)
         ВычетОбщ += p->НалВычет;
     return true;

@@ -14,8 +14,8 @@ struct kTSaleDeductionPair {
 };
 
 // Property sale deductions of a resident: ten pairs by income and deduction code, the fixed
-// deduction of 1000000 shared by housing and shares in housing, 250000 for other real estate and
-// for other property.
+// deduction of kHousingSaleLimit shared by housing and shares in housing, kOtherPropertySaleLimit for other real estate
+// and for other property.
 class kTSvodSumPrilH1 {
 public:
     kTSaleDeductionPair СумИмущ;          // 1510 with 901

@@ -1,6 +1,7 @@
 #include "calc/kTSvodSumPrilM.h"
 
 #include "calc/SheetMath.h"
+#include "model/TaxFacts.h"
 #include "model/mTDeclaration.h"
 
 #include <optional>
@@ -18,11 +19,9 @@ struct ExemptRule {
     std::optional<int64_t> limitRoubles;  // none: the line's deduction amount is taken
 };
 
-// Aid at the birth of a child is exempt up to 50 000 per child (art. 217 p. 8): each payment
-// line takes its claimed amount, never more than the aid itself nor than 50 000.
-constexpr Money kBirthAidLimit = Money::Roubles(50000);
-
 const ExemptRule kRules[] = {
+    // Aid at the birth of a child: each payment line takes its claimed amount, never more than the
+    // aid itself nor than the limit per child.
     {&kTSvodSumPrilM::МатПомРожд, 2762, 508, std::nullopt},
     {&kTSvodSumPrilM::МатПомРаб, 2760, 503, 4000},
     {&kTSvodSumPrilM::ДопСВПенс, 1211, 510, 12000},
@@ -47,7 +46,7 @@ void kTSvodSumPrilM::addExemptLine(int32_t incomeCode, int32_t deductionCode, Mo
         kind.ДоходВсИст += income;
         if (deductionCode == rule.deductionCode)
             kind.ДоходНеНал += rule.limitRoubles ? Min(income, Money::Roubles(*rule.limitRoubles))
-                                                 : AtLeastZero(Min(Min(deduction, income), kBirthAidLimit));
+                                                 : AtLeastZero(Min(Min(deduction, income), kBirthAidExemptLimit));
         return;
     }
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/TaxFacts.h"
 #include "storage/Date.h"
 
 #include <memory>
@@ -13,7 +14,7 @@ struct PriorYearFile;
 
 // The tax year of the declarations this edition prepares: losses of earlier years reach back ten
 // years from it (ст. 220.1 НК РФ).
-inline constexpr int kCarryTargetYear = 2017;
+inline constexpr int kCarryTargetYear = kTaxYear;
 
 // What was taken over from last year's declaration and what was not, line by line.
 struct CarryOverReport {

@@ -33,8 +33,6 @@ constexpr std::string_view kMixedExpenseKinds =
 constexpr std::string_view kNothingClaimed = "Не введены данные по социальным налоговым вычетам";
 constexpr std::string_view kAgentAboveExpenses = "Предоставленный налоговым агентом вычет превышает заявленные затраты";
 
-constexpr int32_t kIncomeCodeCfcProfit = 1000;
-
 uint16_t RecordNumber(size_t index) {
     return static_cast<uint16_t>(index + 1);
 }

@@ -1,6 +1,7 @@
 #include "export/XmlTitlePage.h"
 
 #include "export/XmlExportText.h"
+#include "model/TaxFacts.h"
 #include "model/mTDeclaration.h"
 #include "storage/TextCodec.h"
 
@@ -141,7 +142,8 @@ XmlElement WriteTitlePage(XmlElement root, const mTDeclaration& d, const std::st
     PutAttribute(document, "ДатаДок", todayText);
     if (!ndfl4)
         PutAttribute(document, "Период", "34");
-    PutAttribute(document, "ОтчетГод", ndfl4 ? "2018" : "2017");
+    // A 4-NDFL estimates the income of the year that follows.
+    PutAttribute(document, "ОтчетГод", std::to_string(ndfl4 ? kTaxYear + 1 : kTaxYear));
     PutAttribute(document, "КодНО", d.InspectionCode);
     PutAttribute(document, "НомКорр", std::to_string(d.CorrectionNumber));
 

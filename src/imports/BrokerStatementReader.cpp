@@ -3,6 +3,7 @@
 // the "Dividends" section, the tax withheld from "Withholding Tax".
 #include "dictionaries/CsvText.h"
 #include "imports/ForeignIncomeImport.h"
+#include "model/TaxFacts.h"
 
 #include <algorithm>
 #include <cctype>
@@ -200,8 +201,8 @@ private:
                 Refuse(p.line, "сторно больше выплаты");
             else if (p.tax < Money())
                 Refuse(p.line, "возврат налога больше удержанного");
-            else if (p.incomeDate.Year() != 2017)
-                Refuse(p.line, "дата дохода " + p.incomeDate.ToText() + " не в 2017 году");
+            else if (p.incomeDate.Year() != kTaxYear)
+                Refuse(p.line, "дата дохода " + p.incomeDate.ToText() + " не в " + std::to_string(kTaxYear) + " году");
             else
                 m_result.payments.push_back(p);
         }

@@ -1,6 +1,7 @@
 // Our own template: a header row naming the columns, then one payment per row.
 #include "dictionaries/CsvText.h"
 #include "imports/ForeignIncomeImport.h"
+#include "model/TaxFacts.h"
 
 #include <array>
 #include <charconv>
@@ -41,8 +42,8 @@ std::string ReadRow(const CsvRow& row, const Columns& columns, ForeignPayment& p
     const std::optional<Date> incomeDate = Date::Parse(date);
     if (!incomeDate)
         return "неверная дата «" + date + "»";
-    if (incomeDate->Year() != 2017)
-        return "дата дохода " + date + " не в 2017 году";
+    if (incomeDate->Year() != kTaxYear)
+        return "дата дохода " + date + " не в " + std::to_string(kTaxYear) + " году";
     p.incomeDate = *incomeDate;
     const std::string taxDate = Field(row, columns, kTaxDate);
     const std::optional<Date> paid = taxDate.empty() ? incomeDate : Date::Parse(taxDate);

@@ -2,6 +2,7 @@
 // record writing and reading its own.
 #include "model/DeclarationBytes.h"
 #include "model/RecordIo.h"
+#include "model/TaxFacts.h"
 #include "model/mTDeclaration.h"
 #include "storage/mTFileLoader.h"
 
@@ -15,7 +16,7 @@ constexpr uint64_t kHeaderSize = 60;
 // The yearly editions before this one whose files are read for their personal data.
 bool isEarlierEdition(std::string_view name) {
     const int year = EditionYear(name);
-    return year >= 2004 && year <= 2016;
+    return year >= 2004 && year < kTaxYear;
 }
 
 // A coded field kept as a word: any stored value, known or not, comes back as it was.

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/TaxFacts.h"
 #include "storage/Date.h"
 #include "storage/Money.h"
 
@@ -18,8 +19,8 @@ public:
     std::string IncomeName;
     std::string SourceName;   // "Наименование источника выплаты"
     std::string CountryCode;  // ОКСМ code of the source's country
-    Date IncomeDate = Date::Ymd(2017, 1, 1);
-    Date TaxPaymentDate = Date::Ymd(2017, 1, 1);
+    Date IncomeDate = Date::Ymd(kTaxYear, 1, 1);
+    Date TaxPaymentDate = Date::Ymd(kTaxYear, 1, 1);
     std::string CurrencyCode;
     Money IncomeRate;  // roubles per IncomeUnits units on the income date
     int32_t IncomeUnits = 0;

@@ -1,6 +1,7 @@
 #include "model/mTPersonInformation.h"
 
 #include "model/RecordIo.h"
+#include "model/TaxFacts.h"
 #include "model/mTDeclaration.h"
 
 #include <string_view>
@@ -68,7 +69,7 @@ struct Edition {
 Edition editionOf(std::string_view name) {
     Edition e;
     const int year = EditionYear(name);
-    e.known = year >= 2004 && year <= 2017;
+    e.known = year >= 2004 && year <= kTaxYear;
     e.from2005 = e.known && year >= 2005;
     e.from2013 = e.known && year >= 2013;
     return e;

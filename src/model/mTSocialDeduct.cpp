@@ -1,5 +1,6 @@
 #include "model/mTSocialDeduct.h"
 
+#include "model/TaxFacts.h"
 #include "storage/StorageErrors.h"
 
 namespace zizaza {
@@ -37,7 +38,7 @@ void mTSocialDeduct::DeleteChildEducation(size_t index) {
 }
 
 Money mTSocialDeduct::ChildEducationTotal() const {
-    const Money limit = Money::Roubles(50000);
+    const Money limit = kChildEducationLimit;
     Money total;
     for (Money m : m_childEducation)
         total += Min(m, limit);

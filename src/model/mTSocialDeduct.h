@@ -32,7 +32,7 @@ public:
     void SetChildEducation(size_t index, Money amount);
     void DeleteChildEducation(size_t index);
     size_t ChildEducationCount() const { return m_childEducation.size(); }
-    // Each amount limited to 50000 roubles, summed.
+    // Each amount limited to the limit per child of its education, summed.
     Money ChildEducationTotal() const;
 
     size_t AddContract();  // a new empty contract; returns its index

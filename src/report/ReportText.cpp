@@ -1,6 +1,7 @@
 #include "report/ReportText.h"
 
 #include "calc/kTSvodSum.h"
+#include "model/TaxFacts.h"
 #include "model/mTDeclaration.h"
 
 namespace zizaza {
@@ -24,6 +25,10 @@ std::string MoneyText(Money value, std::string_view thousands) {
         grouped += whole[i];
     }
     return sign + grouped + "," + fraction;
+}
+
+std::string ForTaxYear() {
+    return "за " + std::to_string(kTaxYear) + " год";
 }
 
 const std::vector<Section2Figure>& Section2Figures() {

@@ -17,6 +17,9 @@ class mTDeclaration;
 // separated by the given text (a no-break space in HTML, a blank in plain text).
 std::string MoneyText(Money value, std::string_view thousands = " ");
 
+// The tax year as the texts name it: "за 2017 год".
+std::string ForTaxYear();
+
 // One figure of a section 2 block: its value in the block, the declaration's name for it, the
 // reader's name and the article of the Tax Code that governs it.
 struct Section2Figure {

@@ -132,7 +132,7 @@ std::string sheetExplanation(const mTDeclaration& doc, const kTSvodSum& s, std::
         return "уплачен торговый сбор " + HtmlText::Figure(doc.TradeFee) +
                "; к зачету не больше налога с доходов от предпринимательской деятельности";
     if (k == "13.ОбщАвУплЗач227.1")
-        return "фиксированные авансовые платежи по патенту за 2017 год";
+        return "фиксированные авансовые платежи по патенту " + ForTaxYear();
     if (k == "13.УплАвФакт")
         return sumOf({{"лист В", s.PrilV1().ActualPrepayments}});
     if (k == "13.УплИнПодлЗач")
@@ -177,7 +177,7 @@ void writeHeader(HtmlText& out, const mTDeclaration& doc) {
     out.Raw("<html><head><meta charset=\"utf-8\"><title>Расчет налога</title><style>");
     out.Raw(kStyle);
     out.Raw("</style></head><body>\n");
-    out.Heading(1, "Расчет налога на доходы физических лиц за 2017 год");
+    out.Heading(1, "Расчет налога на доходы физических лиц " + ForTaxYear());
     std::string who = "Форма " + std::string(FormTitle(doc)) + ". Налогоплательщик: " + PersonName(doc);
     if (!doc.Person.Name.Inn.empty())
         who += ", ИНН " + doc.Person.Name.Inn;

@@ -9,7 +9,7 @@
 namespace zizaza {
 
 void WriteTaxSummary(const mTDeclaration& doc, const kTSvodSum& sum, std::ostream& out) {
-    out << "Декларация " << FormTitle(doc) << " за 2017 год\n";
+    out << "Декларация " << FormTitle(doc) << " " << ForTaxYear() << "\n";
     out << "Налогоплательщик: " << PersonName(doc);
     if (!doc.Person.Name.Inn.empty())
         out << ", ИНН " << doc.Person.Name.Inn;

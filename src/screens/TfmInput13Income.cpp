@@ -1,6 +1,7 @@
 #include "screens/TfmInput13Income.h"
 
 #include "model/IncomeCodes.h"
+#include "model/TaxFacts.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
@@ -23,27 +24,6 @@
 #include "ui/UserInterface.h"
 
 namespace zizaza {
-
-namespace {
-
-bool OneOf(int value, std::initializer_list<int> values) {
-    return std::find(values.begin(), values.end(), value) != values.end();
-}
-
-bool IsSecuritiesExpense(int code) {
-    return OneOf(code, {201, 202, 203, 206, 207, 211, 213, 215, 218, 219, 220, 225,
-                        226, 227, 228, 229, 230, 231, 232, 233, 234, 235, 620});
-}
-
-// The incomes of a non-resident against which a deduction may be set.
-bool NonResidentMayDeduct(int code) {
-    return IsSecuritiesIncomeCode(code) || OneOf(code, {2760, 2761, 2762, 2720, 2730, 2770, 2790, 2740});
-}
-
-// Share of the cadastral value below which a sale price is not taken (in percent).
-constexpr int kCadastralShare = 70;
-
-}  // namespace
 
 TfmInput13Income::TfmInput13Income(ScreenHost& host, bool nonResident)
     : TfmInput13Income(host, nonResident ? Mode::NonResident : Mode::Resident) {}
@@ -252,7 +232,7 @@ void TfmInput13Income::OnPropertyValuesChanged() {
     if (m_updating || pnlProperty->isHidden() || !cbAfter2016->isChecked())
         return;
     const Money price = MoneyFieldValue(mePrice->text());
-    const Money share = PercentInKopecks(MoneyFieldValue(meCadValue->text()), kCadastralShare);
+    const Money share = PercentInKopecks(MoneyFieldValue(meCadValue->text()), kCadastralSharePercent);
     m_part->meIncomeSum->setText(MoneyToScreen(Max(price, share)));
 }
 
@@ -287,7 +267,7 @@ int TfmInput13Income::CheckEntries() {
             return 0;
         }
         const bool securities =
-            IsSecuritiesIncomeCode(m_part->IncomeCode()) && IsSecuritiesExpense(m_part->DeductionCode());
+            IsSecuritiesIncomeCode(m_part->IncomeCode()) && IsSecuritiesExpenseCode(m_part->DeductionCode());
         if (!securities && m_part->DeductionValue() > m_part->IncomeValue() && (fix(exceeds, false) || exceedsBlocks))
             return m_part->HasDeductionCode() ? kItemDeductSum : kItemDeductCode;
     }

@@ -11,6 +11,7 @@
 #include <algorithm>
 
 #include "checks/ui/ScreenCheckRun.h"
+#include "model/TaxFacts.h"
 #include "model/mTConstructionDeductObj.h"
 #include "screens/ScreenFormat.h"
 #include "screens/ScreenWidgets.h"
@@ -62,7 +63,7 @@ const char* const kTaxpayerSigns[] = {
 };
 
 constexpr int kFirstLandKind = 4;  // position of the first land kind of a purchase
-constexpr int kLatestYear = 2017;
+constexpr int kLatestYear = kTaxYear;
 constexpr int kLatestPensionerYear = 2020;
 constexpr int kEmptyYear = 1997;
 
@@ -255,9 +256,9 @@ bool TfmInputConstruction::Investment() const {
 }
 
 void TfmInputConstruction::ApplyBounds() {
-    const Date earliest = m_restrict2014 ? Date::Ymd(2014, 1, 1) : Date::Ymd(1990, 1, 1);
+    const Date earliest = m_restrict2014 ? Date::Ymd(kPropertyCurrentRulesFrom, 1, 1) : Date::Ymd(1990, 1, 1);
     const bool pensioner = chbPensioner->isChecked();
-    const Date latest = pensioner ? Date::Ymd(2020, 12, 31) : Date::Ymd(2017, 12, 31);
+    const Date latest = pensioner ? Date::Ymd(2020, 12, 31) : Date::Ymd(kTaxYear, 12, 31);
     const Date latestApplication = pensioner ? Date::Ymd(2021, 12, 31) : Date::Ymd(2020, 12, 31);
     for (TDtpPanel* panel : {dtpRegRightDate, dtpRegZemDate, dtpBuyDate, dtpAppDate}) {
         panel->SetMinDate(earliest);
@@ -276,7 +277,7 @@ int TfmInputConstruction::FirstYear() const {
 }
 
 void TfmInputConstruction::ClampYear() {
-    const int earliest = m_restrict2014 ? 2014 : 1992;
+    const int earliest = m_restrict2014 ? kPropertyCurrentRulesFrom : 1992;
     const int latest = chbPensioner->isChecked() ? kLatestPensionerYear : kLatestYear;
     if (meBeginningUsePrivilegeDate->text().trimmed().isEmpty())
         return;
@@ -287,7 +288,7 @@ void TfmInputConstruction::ClampYear() {
 
 void TfmInputConstruction::OnAcquisitionChanged() {
     const bool investment = Investment();
-    const Date fixed = Date::Ymd(2017, 1, 1);
+    const Date fixed = Date::Ymd(kTaxYear, 1, 1);
     if (investment) {
         dtpRegRightDate->SetDate(fixed);
         dtpRegZemDate->SetDate(fixed);

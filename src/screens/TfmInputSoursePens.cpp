@@ -11,6 +11,7 @@
 
 #include "checks/IdentifierChecks.h"
 #include "checks/ui/SourceCheckDialog.h"
+#include "model/TaxFacts.h"
 #include "model/mTPens.h"
 #include "screens/ScreenFormat.h"
 #include "screens/ScreenWidgets.h"
@@ -74,7 +75,7 @@ TfmInputSoursePens::TfmInputSoursePens(ScreenHost& host) : TEntryDialog(host, QS
     meNomDog->SetupText(40);
     dtpDatDog = Named(new TDtpPanel(this), "dtpDatDog");
     dtpDatDog->SetMinDate(Date::Ymd(1900, 1, 1));
-    dtpDatDog->SetMaxDate(Date::Ymd(2017, 12, 31));
+    dtpDatDog->SetMaxDate(Date::Ymd(kTaxYear, 12, 31));
     dtpDatDog->setFixedWidth(140);
     meVZSum = parts::MoneyEdit(this, "meVZSum");
     meVichSum = parts::MoneyEdit(this, "meVichSum");

@@ -13,6 +13,7 @@
 
 #include "checks/ScreenChecks.h"
 #include "checks/ui/AreaCheckDialog.h"
+#include "model/TaxFacts.h"
 #include "model/mTDeclaration.h"
 #include "screens/ScreenFormat.h"
 #include "screens/ScreenWidgets.h"
@@ -27,7 +28,7 @@ namespace zizaza {
 namespace {
 
 constexpr int kFirstFarmYear = 1997;
-constexpr int kLastFarmYear = 2017;
+constexpr int kLastFarmYear = kTaxYear;
 constexpr int kEmptyFarmYear = 2000;
 
 // Entrepreneurs and farm heads choose between itemized expenses and the norm; the other kinds
@@ -258,7 +259,7 @@ void TfrBusinessNew::BindFields() {
 }
 
 // The year field keeps 1 January of its year. A year outside the up-down range cannot be the
-// founding year of a farm that files for 2017; it is taken to the nearest year of the range.
+// founding year of a farm that files for the tax year; it is taken to the nearest year of the range.
 void TfrBusinessNew::SaveFarmYear() {
     const QString text = meBeginninFH->text().trimmed();
     int year = kEmptyFarmYear;

@@ -1,6 +1,7 @@
 #include "screens/TfrCurrency.h"
 
 #include "model/IncomeCodes.h"
+#include "model/TaxFacts.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
@@ -37,8 +38,6 @@
 namespace zizaza {
 
 namespace {
-
-constexpr int kCfcProfitIncome = 1000;
 
 QLabel* Display(QWidget* parent, const char* name, int width) {
     auto* label = Named(new QLabel(parent), name);
@@ -177,8 +176,8 @@ QGroupBox* TfrCurrency::BuildIncome() {
     grid->addLayout(codeRow, 0, 1, 1, 3);
 
     dtIncomeGetDate = Named(new TDtpPanel(box), "dtIncomeGetDate");
-    dtIncomeGetDate->SetMinDate(Date::Ymd(2017, 1, 1));
-    dtIncomeGetDate->SetMaxDate(Date::Ymd(2017, 12, 31));
+    dtIncomeGetDate->SetMinDate(Date::Ymd(kTaxYear, 1, 1));
+    dtIncomeGetDate->SetMaxDate(Date::Ymd(kTaxYear, 12, 31));
     dtSubtractDate = Named(new TDtpPanel(box), "dtSubtractDate");
     dtSubtractDate->SetMinDate(Date::Ymd(2016, 1, 1));
     dtSubtractDate->SetMaxDate(Date::Ymd(2018, 12, 31));
@@ -543,9 +542,9 @@ void TfrCurrency::ShowAutomaticRate(bool automatic) {
 void TfrCurrency::LoadCfc(const mTCurrencyIncome& r) {
     ApplyCfcRules(r.IncomeCode);
     // By the code, not by the controls: the entries are still disabled while a row is taken.
-    if (r.IncomeCode == 1000 || r.IncomeCode == 1001 || r.IncomeCode == 1012)
+    if (IsCfcIncomeCode(r.IncomeCode))
         meKIKNum->SetStoredText(QString::fromStdString(r.CfcNumber));
-    if (r.IncomeCode == kCfcProfitIncome) {
+    if (r.IncomeCode == kIncomeCodeCfcProfit) {
         rb1->setChecked(r.CfcProfitRule == 1);
         rb2->setChecked(r.CfcProfitRule == 2);
     }
@@ -594,8 +593,8 @@ void TfrCurrency::ClearEntries() {
         edit->clear();
         edit->setReadOnly(false);
     }
-    dtIncomeGetDate->SetDate(Date::Ymd(2017, 1, 1));
-    dtSubtractDate->SetDate(Date::Ymd(2017, 1, 1));
+    dtIncomeGetDate->SetDate(Date::Ymd(kTaxYear, 1, 1));
+    dtSubtractDate->SetDate(Date::Ymd(kTaxYear, 1, 1));
     chbAutoExchange->setChecked(false);
     ApplyCfcRules(0);
     m_filling = false;

@@ -12,6 +12,7 @@
 #include "dictionaries/ui/TfmInputCurrencyCode.h"
 #include "dictionaries/ui/TfmInputDeductCode.h"
 #include "dictionaries/ui/TfmInputIncomeCode.h"
+#include "model/IncomeCodes.h"
 #include "model/mTCurrencyIncome.h"
 #include "screens/IncomeDeductionPart.h"
 #include "screens/ScreenFormat.h"
@@ -74,8 +75,8 @@ void TfrCurrency::OnIncomeCodeTaken() {
 }
 
 void TfrCurrency::ApplyCfcRules(int incomeCode) {
-    const bool number = incomeCode == 1000 || incomeCode == 1001 || incomeCode == 1012;
-    const bool profitRule = incomeCode == 1000;
+    const bool number = IsCfcIncomeCode(incomeCode);
+    const bool profitRule = incomeCode == kIncomeCodeCfcProfit;
     meKIKNum->setEnabled(number);
     if (!number)
         meKIKNum->SetStoredText(QString());

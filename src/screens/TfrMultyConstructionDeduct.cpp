@@ -13,6 +13,7 @@
 #include <tuple>
 
 #include "calc/PropertyLimits.h"
+#include "model/TaxFacts.h"
 #include "model/mTDeclaration.h"
 #include "screens/ScreenFormat.h"
 #include "screens/ScreenWidgets.h"
@@ -54,13 +55,14 @@ bool AnyObject(const mTConstructionDeduct& record, Pred pred) {
 // 2014 on.
 bool AllNew(const mTConstructionDeduct& record) {
     return AllObjects(record, [](const Object& o) {
-        return o.OwnershipRegistrationDate.Year() > 2013 && o.TransferActDate.Year() > 2013;
+        return o.OwnershipRegistrationDate.Year() >= kPropertyCurrentRulesFrom &&
+               o.TransferActDate.Year() >= kPropertyCurrentRulesFrom;
     });
 }
 
-bool AllFrom2017(const mTConstructionDeduct& record) {
+bool AllFromTaxYear(const mTConstructionDeduct& record) {
     return AllObjects(record, [](const Object& o) {
-        return o.OwnershipRegistrationDate.Year() > 2016 && o.TransferActDate.Year() > 2016;
+        return o.OwnershipRegistrationDate.Year() >= kTaxYear && o.TransferActDate.Year() >= kTaxYear;
     });
 }
 
@@ -291,12 +293,12 @@ void TfrMultyConstructionDeduct::ApplyAddRule() {
 void TfrMultyConstructionDeduct::ApplyEarlierYearsRule() {
     const mTConstructionDeduct& record = Record();
     const bool pensioner = AnyPensioner(record);
-    const bool purchase =
-        chbGrantingConstructionDeduct->isChecked() && record.ObjectCount() > 0 && !(AllFrom2017(record) && !pensioner);
+    const bool purchase = chbGrantingConstructionDeduct->isChecked() && record.ObjectCount() > 0 &&
+                          !(AllFromTaxYear(record) && !pensioner);
     Money earlierInterest;
     for (size_t i = 0; i < record.ObjectCount(); ++i) {
         const Object& o = record.Object(i);
-        if (pensioner || o.OwnershipRegistrationDate.Year() < 2017 || o.TransferActDate.Year() < 2017)
+        if (pensioner || o.OwnershipRegistrationDate.Year() < kTaxYear || o.TransferActDate.Year() < kTaxYear)
             earlierInterest += o.Interest;
     }
     const bool interest = purchase && earlierInterest > Money();
