@@ -41,8 +41,8 @@ std::unique_ptr<mTDeclaration> LargeDeclaration() {
             line.Month = month;
             s.AddLine(line);
         }
-        s.TaxableAmount = s.TotalIncome;
-        s.TaxComputed = Money::Roubles(s.TotalIncome.WholeRoubles() * 13 / 100);
+        s.TaxableAmount = s.TotalIncome();
+        s.TaxComputed = Money::Roubles(s.TotalIncome().WholeRoubles() * 13 / 100);
         s.TaxWithheld = s.TaxComputed;
     }
     return d;

@@ -59,6 +59,7 @@ void kTSvodSum::Reset() {
         block->Reset();
     m_list6.Reset();
     m_refunded.clear();
+    m_kindCodes.Reset();
     m_prilA9->Reset();
     m_prilA13->Reset();
     m_prilA15->Reset();
@@ -81,23 +82,33 @@ void kTSvodSum::Reset() {
     m_prilI->Reset();
 }
 
-bool kTSvodSum::Compute(mTDeclaration& doc) {
+bool kTSvodSum::Compute(const mTDeclaration& doc) {
     Reset();
     if (doc.DeclarationForm == kForm4Ndfl)
         return true;
-    if (!computeSheets(doc))
+    const bool sheets = computeSheets(doc);
+    collectKindCodes();
+    if (!sheets)
         return false;
     computeSection2(doc);
     return computeSection1(doc);
 }
 
-bool kTSvodSum::computeSheets(mTDeclaration& doc) {
+void kTSvodSum::collectKindCodes() {
+    m_kindCodes.Take(m_prilA9->KindCodes);
+    m_kindCodes.Take(m_prilA13->KindCodes);
+    m_kindCodes.Take(m_prilA15->KindCodes);
+    m_kindCodes.Take(m_prilA30->KindCodes);
+    m_kindCodes.Take(m_prilA35->KindCodes);
+}
+
+bool kTSvodSum::computeSheets(const mTDeclaration& doc) {
     // Each sheet runs only while every sheet before it succeeded.
     bool ok = m_prilA9->Compute(doc) && m_prilA13->Compute(doc) && m_prilA15->Compute(doc) && m_prilA30->Compute(doc) &&
               m_prilA35->Compute(doc) && m_prilV1->Compute(doc);
     if (!ok || doc.IncomeFlags() == 0)
         return ok;
-    ok = m_prilM->Compute(doc) && m_prilG->Compute(doc) &&
+    ok = m_prilM->Compute(doc, m_prilA35.get()) && m_prilG->Compute(doc) &&
          m_prilGIn->Compute(doc, Max(m_prilG->RemainingLimit905907(), Money())) && m_prilH1->Compute(doc) &&
          m_prilI->Compute(doc) && m_prilJ->Compute(doc, m_prilI->ExitLoss()) && m_prilJIis->Compute(doc) &&
          m_prilB13->Compute(doc) && m_prilB9->Compute(doc) && m_prilB35->Compute(doc) && m_prilE1->Compute(doc) &&
@@ -174,10 +185,10 @@ void kTSvodSum::computeResident13(const mTDeclaration& doc) {
     b.УплАвФакт = WholeRoubles(m_prilV1->ActualPrepayments);
     b.ОбщАвУплЗач227_1 = WholeRoubles(doc.ForeignerFixedPayments);
     b.УплИнПодлЗач = WholeRoubles(m_prilB13->OtherCredit);
-    b.УплПатентЗач = WholeRoubles(doc.PatentPayments);
+    b.УплПатентЗач = WholeRoubles(m_prilV1->PatentPayments);
     // The trade fee reduces only the tax on the business it was paid for (art. 225 p. 5).
     b.ComputeTax(13);
-    b.ТСУплПерЗач = Min(Min(WholeRoubles(doc.TradeFee), businessTax()), b.Исчисл);
+    b.ТСУплПерЗач = Min(Min(WholeRoubles(m_prilV1->TradeFee), businessTax()), b.Исчисл);
     b.ApplyBaseSteps(13);
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "calc/kTIncomeKindCodes.h"
 #include "calc/kTSvodSumList.h"
 #include "calc/kTSvodSumList6.h"
 
@@ -31,9 +32,6 @@ class kTSvodSumPrilZ;
 class kTSvodSumPrilJ;
 class kTSvodSumPrilI;
 
-// The lists of sources of payment in Russia, as section 1 refers to them.
-enum class SourceList { ResidentIncomes13, NonResidentIncomes13, Incomes30, Incomes9, Incomes35, InvestPartnerships };
-
 // A source whose tax section 1 refunds under the source's own OKTMO: the list and the position
 // of the source in it.
 struct RefundedSource {
@@ -54,11 +52,10 @@ public:
 
     // Every value of every object 0, every list empty.
     void Reset();
-    // Computes everything from the document. True when nothing is payable and there is at least
-    // one refund line; false when something is to be paid, when there is nothing at all, or when a
-    // sheet fails. A 4-NDFL declaration computes nothing and gives true. Writes into the document
-    // only the values the sheets compute into its records.
-    bool Compute(mTDeclaration& doc);
+    // Computes everything from the document, which it only reads. True when nothing is payable
+    // and there is at least one refund line; false when something is to be paid, when there is
+    // nothing at all, or when a sheet fails. A 4-NDFL declaration computes nothing and gives true.
+    bool Compute(const mTDeclaration& doc);
 
     // Section 2.
     const kTSvodSumList1& List1() const { return m_list1; }
@@ -72,6 +69,8 @@ public:
     const kTSvodSumList6& List6() const { return m_list6; }
     // The sources that got a refund line of section 1, in the order the lines were made.
     const std::vector<RefundedSource>& RefundedSources() const { return m_refunded; }
+    // The income kind codes of the sources of payment in Russia, as the income sheets derived them.
+    const kTIncomeKindCodes& IncomeKindCodes() const { return m_kindCodes; }
 
     // The sheets.
     const kTSvodSumPrilA9& PrilA9() const { return *m_prilA9; }
@@ -96,7 +95,8 @@ public:
     const kTSvodSumPrilI& PrilI() const { return *m_prilI; }
 
 private:
-    bool computeSheets(mTDeclaration& doc);
+    bool computeSheets(const mTDeclaration& doc);
+    void collectKindCodes();
     // The income reductions of both securities sheets and of the partnership sheet.
     Money incomeReductions() const;
     void computeSection2(const mTDeclaration& doc);
@@ -132,6 +132,7 @@ private:
     kTSvodSumList5 m_list5;
     kTSvodSumList6 m_list6;
     std::vector<RefundedSource> m_refunded;
+    kTIncomeKindCodes m_kindCodes;
 
     std::unique_ptr<kTSvodSumPrilA9> m_prilA9;
     std::unique_ptr<kTSvodSumPrilA13> m_prilA13;

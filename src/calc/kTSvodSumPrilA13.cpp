@@ -36,25 +36,10 @@ mbPrilA cadastralItemOf(const mTSourseIncome& line) {
     return item;
 }
 
-Money sumOfLines(const mTThirteenPercent& source) {
-    Money sum;
-    for (const mTSourseIncome& line : source.Lines())
-        sum += line.IncomeAmount;
-    return sum;
-}
-
-Money sumOfLines(const mTInvestTov& partnership) {
-    Money sum;
-    for (const mTInvestTovIncome& line : partnership.Lines())
-        sum += line.Income;
-    return sum;
-}
-
 }  // namespace
 
-void kTSvodSumPrilA13::ClassifySource(mTThirteenPercent& source, std::vector<mbPrilA>& cadastralItems) {
-    std::string& code = source.IncomeKindCode;
-    code.clear();
+std::string kTSvodSumPrilA13::ClassifySource(const mTThirteenPercent& source, std::vector<mbPrilA>& cadastralItems) {
+    std::string code;
     for (const mTSourseIncome& line : source.Lines()) {
         int32_t c = line.IncomeCode;
         if (c == 1400 || c == 2400) {
@@ -81,44 +66,45 @@ void kTSvodSumPrilA13::ClassifySource(mTThirteenPercent& source, std::vector<mbP
     }
     if (code == "06" && source.TaxComputed > source.TaxWithheld)
         code = "07";
+    return code;
 }
 
 void kTSvodSumPrilA13::Reset() {
     *this = kTSvodSumPrilA13();
 }
 
-bool kTSvodSumPrilA13::Compute(mTDeclaration& declaration) {
+bool kTSvodSumPrilA13::Compute(const mTDeclaration& declaration) {
     Reset();
     ForeignerFixedPayments = declaration.ForeignerFixedPayments;
     if (declaration.DeclarationForm == kForm3Ndfl) {
         for (size_t i = 0; i < declaration.ResidentIncome13Count(); ++i) {
-            mTThirteenPercent& source = declaration.ResidentIncome13(i);
-            ClassifySource(source, CadastralItems);
-            TotalIncome += sumOfLines(source);
+            const mTThirteenPercent& source = declaration.ResidentIncome13(i);
+            KindCodes.Set(SourceList::ResidentIncomes13, i, ClassifySource(source, CadastralItems));
+            TotalIncome += source.TotalIncome();
             TaxableAmount += source.TaxableAmount;
             TaxComputed += source.TaxComputed;
             TaxWithheld += WholeRoubles(source.TaxWithheld);
         }
         for (size_t i = 0; i < declaration.Income30Count(); ++i) {
-            mTThirtyPercent& source = declaration.Income30(i);
-            source.IncomeKindCode = "08";
+            const mTThirtyPercent& source = declaration.Income30(i);
+            KindCodes.Set(SourceList::Incomes30, i, "08");
             DividendTaxableAmount += source.TaxableAmount;
             DividendTaxComputed += source.TaxComputed;
             DividendTaxWithheld += WholeRoubles(source.TaxWithheld);
         }
         for (size_t i = 0; i < declaration.InvestPartnershipIncomeCount(); ++i) {
-            mTInvestTov& partnership = declaration.InvestPartnershipIncome(i);
-            partnership.IncomeKindCode = "03";
-            TotalIncome += sumOfLines(partnership);
+            const mTInvestTov& partnership = declaration.InvestPartnershipIncome(i);
+            KindCodes.Set(SourceList::InvestPartnerships, i, "03");
+            TotalIncome += partnership.TotalIncome();
             TaxableAmount += partnership.TaxableAmount;
             TaxComputed += partnership.TaxComputed;
             TaxWithheld += WholeRoubles(partnership.TaxWithheld);
         }
     } else if (declaration.DeclarationForm == kForm3NdflNonResident) {
         for (size_t i = 0; i < declaration.NonResidentIncome13Count(); ++i) {
-            mTThirteenPercent& source = declaration.NonResidentIncome13(i);
-            source.IncomeKindCode = source.TaxComputed > source.TaxWithheld ? "07" : "06";
-            TotalIncome += sumOfLines(source);
+            const mTThirteenPercent& source = declaration.NonResidentIncome13(i);
+            KindCodes.Set(SourceList::NonResidentIncomes13, i, source.TaxComputed > source.TaxWithheld ? "07" : "06");
+            TotalIncome += source.TotalIncome();
             TaxableAmount += source.TaxableAmount;
             TaxComputed += source.TaxComputed;
             TaxWithheld += WholeRoubles(source.TaxWithheld);

@@ -9,14 +9,14 @@ void kTSvodSumPrilA15::Reset() {
     *this = kTSvodSumPrilA15();
 }
 
-bool kTSvodSumPrilA15::Compute(mTDeclaration& declaration) {
+bool kTSvodSumPrilA15::Compute(const mTDeclaration& declaration) {
     Reset();
     if (declaration.DeclarationForm != kForm3NdflNonResident)
         return true;
     // A non-resident's dividends (Incomes30) are taxed at 15%, whatever the source computed.
     for (size_t i = 0; i < declaration.Income30Count(); ++i) {
-        mTThirtyPercent& source = declaration.Income30(i);
-        source.IncomeKindCode = "08";
+        const mTThirtyPercent& source = declaration.Income30(i);
+        KindCodes.Set(SourceList::Incomes30, i, "08");
         TotalIncome += source.TotalIncome;
         TaxableAmount += source.TaxableAmount;
         TaxComputed += PercentInWholeRoubles(source.TaxableAmount, 15);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "calc/kTIncomeKindCodes.h"
 #include "calc/mbPrilA.h"
 #include "storage/Money.h"
 
@@ -10,7 +11,7 @@ namespace zizaza {
 class mTDeclaration;
 
 // Incomes of a non-resident at 30%: the sources of ResidentIncomes13 and the investment
-// partnerships. A resident's sheet stays 0. Writes the income kind code of every source it takes.
+// partnerships. A resident's sheet stays 0. Derives the income kind code of every source it takes.
 class kTSvodSumPrilA30 {
 public:
     Money TotalIncome;
@@ -18,12 +19,13 @@ public:
     Money TaxComputed;
     Money TaxableAmount;
     std::vector<mbPrilA> CadastralItems;
+    kTIncomeKindCodes KindCodes;  // of the sources it takes
 
     size_t CadastralItemCount() const { return CadastralItems.size(); }
 
     void Reset();
-    // Always succeeds. Writes only IncomeKindCode of the sources it takes.
-    bool Compute(mTDeclaration& declaration);
+    // Always succeeds; reads the document only.
+    bool Compute(const mTDeclaration& declaration);
 };
 
 }  // namespace zizaza

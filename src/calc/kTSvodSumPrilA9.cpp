@@ -9,13 +9,13 @@ void kTSvodSumPrilA9::Reset() {
     *this = kTSvodSumPrilA9();
 }
 
-bool kTSvodSumPrilA9::Compute(mTDeclaration& declaration) {
+bool kTSvodSumPrilA9::Compute(const mTDeclaration& declaration) {
     Reset();
     if (declaration.DeclarationForm != kForm3Ndfl)
         return true;
     for (size_t i = 0; i < declaration.Income9Count(); ++i) {
-        mTThirtyPercent& source = declaration.Income9(i);
-        source.IncomeKindCode = "10";
+        const mTThirtyPercent& source = declaration.Income9(i);
+        KindCodes.Set(SourceList::Incomes9, i, "10");
         TotalIncome += source.TotalIncome;
         TaxableAmount += source.TaxableAmount;
         TaxComputed += source.TaxComputed;

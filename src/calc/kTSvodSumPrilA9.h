@@ -1,5 +1,6 @@
 #pragma once
 
+#include "calc/kTIncomeKindCodes.h"
 #include "storage/Money.h"
 
 namespace zizaza {
@@ -14,10 +15,11 @@ public:
     Money TaxWithheld;
     Money TaxComputed;
     Money TaxableAmount;
+    kTIncomeKindCodes KindCodes;  // of the sources it takes
 
     void Reset();
-    // Always succeeds. Writes only IncomeKindCode of the sources it takes.
-    bool Compute(mTDeclaration& declaration);
+    // Always succeeds; reads the document only.
+    bool Compute(const mTDeclaration& declaration);
 };
 
 }  // namespace zizaza

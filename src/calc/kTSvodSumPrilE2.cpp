@@ -9,9 +9,9 @@ void kTSvodSumPrilE2::Reset() {
     *this = kTSvodSumPrilE2();
 }
 
-bool kTSvodSumPrilE2::Compute(mTDeclaration& doc, const kTSvodSumPrilE3& e3, const Inputs& in) {
+bool kTSvodSumPrilE2::Compute(const mTDeclaration& doc, const kTSvodSumPrilE3& e3, const Inputs& in) {
     Reset();
-    mTSocialDeduct& sd = doc.SocialDeductions;
+    const mTSocialDeduct& sd = doc.SocialDeductions;
     if (!sd.Granted || doc.DeclarationForm != kForm3Ndfl)
         return true;
 
@@ -24,11 +24,8 @@ bool kTSvodSumPrilE2::Compute(mTDeclaration& doc, const kTSvodSumPrilE3& e3, con
             Max(Money::FromRaw(income.raw() / 100 * 25 + income.raw() % 100 * 25 / 100).TruncKopecks(), Money());
 
     СумОбуч = sd.OwnEducation;
-    for (size_t i = 0; i < sd.ChildEducationCount(); ++i) {
-        if (sd.ChildEducation(i) > kChildEducationLimit)
-            sd.SetChildEducation(i, kChildEducationLimit);
-        СумОбучБезЛим += sd.ChildEducation(i);
-    }
+    for (size_t i = 0; i < sd.ChildEducationCount(); ++i)
+        СумОбучБезЛим += Min(sd.ChildEducation(i), kChildEducationLimit);
 
     СумЛечен = sd.Medical;
     СумЛеченБезЛим = sd.ExpensiveMedical;

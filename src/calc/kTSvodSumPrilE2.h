@@ -34,10 +34,10 @@ public:
     Money ОбщВычСоциал;    // social deductions due
 
     void Reset();
-    // Resets, then computes when the social deductions are granted on a resident declaration.
-    // Writes back into the document every child education amount above kChildEducationLimit as that limit.
-    // Always succeeds.
-    bool Compute(mTDeclaration& doc, const kTSvodSumPrilE3& e3, const Inputs& in);
+    // Resets, then computes when the social deductions are granted on a resident declaration,
+    // taking every child education amount up to kChildEducationLimit. Always succeeds; reads the
+    // document only.
+    bool Compute(const mTDeclaration& doc, const kTSvodSumPrilE3& e3, const Inputs& in);
 };
 
 }  // namespace zizaza

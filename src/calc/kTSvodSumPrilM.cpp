@@ -1,6 +1,7 @@
 #include "calc/kTSvodSumPrilM.h"
 
 #include "calc/SheetMath.h"
+#include "calc/kTSvodSumPrilA35.h"
 #include "model/TaxFacts.h"
 #include "model/mTDeclaration.h"
 
@@ -60,17 +61,20 @@ void kTSvodSumPrilM::limitExemptTotals() {
     }
 }
 
-void kTSvodSumPrilM::computeResidentPrizes(mTDeclaration& declaration) {
+void kTSvodSumPrilM::computeResidentPrizes(const mTDeclaration& declaration, kTSvodSumPrilA35* incomes35) {
     // One limit of 4000 for all prizes of the year, taken by the sources in list order.
     Money remaining = kPrizeLimit;
     for (size_t i = 0; i < declaration.Income35Count(); ++i) {
-        mTThirtyFivePercent& source = declaration.Income35(i);
+        const mTThirtyFivePercent& source = declaration.Income35(i);
         if (source.IncomeCode != kPrizeIncome || source.DeductionCode == 0)
             continue;
         ПризРекл.ДоходВсИст += source.TotalIncome;
         Money exempt = AtLeastZero(Min(Min(source.DeductionAmount, source.TotalIncome), remaining));
-        source.TaxableAmount = source.TotalIncome - exempt;
-        source.TaxComputed = PercentInWholeRoubles(source.TaxableAmount, 35);
+        if (incomes35 && i < incomes35->Sources.size()) {
+            kTSourceTax35& tax = incomes35->Sources[i];
+            tax.TaxableAmount = source.TotalIncome - exempt;
+            tax.TaxComputed = PercentInWholeRoubles(tax.TaxableAmount, 35);
+        }
         ПризРекл.ДоходНеНал += exempt;
         remaining -= exempt;
     }
@@ -88,7 +92,7 @@ void kTSvodSumPrilM::computeNonResidentPrizes(const mTDeclaration& declaration) 
     }
 }
 
-bool kTSvodSumPrilM::Compute(mTDeclaration& declaration) {
+bool kTSvodSumPrilM::Compute(const mTDeclaration& declaration, kTSvodSumPrilA35* incomes35) {
     Reset();
     bool foreign = declaration.HasIncome(kIncomeForeign);
     if (declaration.ResidentIncome13Count() > 0 || foreign) {
@@ -107,7 +111,7 @@ bool kTSvodSumPrilM::Compute(mTDeclaration& declaration) {
     ДохНеНалОбщ += НатОплСХ.ДоходНеНал;
 
     if (declaration.DeclarationForm == kForm3Ndfl)
-        computeResidentPrizes(declaration);
+        computeResidentPrizes(declaration, incomes35);
     else if (declaration.DeclarationForm == kForm3NdflNonResident)
         computeNonResidentPrizes(declaration);
     ПризРекл.ДоходНеНал = Min(ПризРекл.ДоходНеНал, kPrizeLimit);

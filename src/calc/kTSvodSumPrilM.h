@@ -5,6 +5,7 @@
 namespace zizaza {
 
 class mTDeclaration;
+class kTSvodSumPrilA35;
 
 // Income of one exempt kind from all sources and the part of it that is exempt.
 struct kTExemptIncome {
@@ -36,15 +37,15 @@ public:
     Money NonTaxablePrizesTotal() const { return ПризРекл.ДоходНеНал; }
 
     void Reset();
-    // Always succeeds. For a resident it writes TaxableAmount and TaxComputed of the 35% prize
-    // sources (code 2740 with a deduction code), replacing what the 35% income sheet set; nothing
-    // else in the document changes.
-    bool Compute(mTDeclaration& declaration);
+    // Always succeeds; reads the document only. For a resident, given the 35% income sheet, it
+    // replaces the taxable amount and tax that sheet set for the prize sources (code 2740 with a
+    // deduction code) by those after the prizes' exemption.
+    bool Compute(const mTDeclaration& declaration, kTSvodSumPrilA35* incomes35 = nullptr);
 
 private:
     void addExemptLine(int32_t incomeCode, int32_t deductionCode, Money income, Money deduction);
     void limitExemptTotals();
-    void computeResidentPrizes(mTDeclaration& declaration);
+    void computeResidentPrizes(const mTDeclaration& declaration, kTSvodSumPrilA35* incomes35);
     void computeNonResidentPrizes(const mTDeclaration& declaration);
 };
 

@@ -8,15 +8,14 @@ void kTSvodSumPrilV1::Reset() {
     *this = kTSvodSumPrilV1();
 }
 
-bool kTSvodSumPrilV1::Compute(mTDeclaration& declaration) {
+bool kTSvodSumPrilV1::Compute(const mTDeclaration& declaration) {
     Reset();
-    if (!declaration.HasIncome(kIncomeBusiness)) {
-        // The trade fee and the patent payments are credited against business tax only; left over
-        // from an earlier choice they would reduce the tax of a non-entrepreneur.
-        declaration.TradeFee = Money();
-        declaration.PatentPayments = Money();
+    // The trade fee and the patent payments are credited against business tax only; left over
+    // from an earlier choice they would reduce the tax of a non-entrepreneur.
+    if (!declaration.HasIncome(kIncomeBusiness))
         return true;
-    }
+    TradeFee = declaration.TradeFee;
+    PatentPayments = declaration.PatentPayments;
     for (const mTBusinessNew& record : declaration.BusinessIncomes()) {
         BusinessIncome += record.Income;
         BusinessExpenses += record.Itemized ? record.ExpensesTotal : record.NormExpenses;

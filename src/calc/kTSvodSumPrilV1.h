@@ -13,11 +13,14 @@ public:
     Money BusinessExpenses;    // ВычПрофИт: itemized or norm expenses, never above the income
     Money ActualPrepayments;   // УплФактАвИт: the document's ActualPrepayments
     Money AccruedPrepayments;  // НачислАвИт: the document's AccruedPrepayments
+    // The document's trade fee and patent payments; 0 without business income (bit 4 of
+    // IncomeFlags): they are credited against business tax only.
+    Money TradeFee;
+    Money PatentPayments;
 
     void Reset();
-    // Always succeeds. Without business income (bit 4 of IncomeFlags) it sets the document's
-    // TradeFee and PatentPayments to 0 and writes nothing else.
-    bool Compute(mTDeclaration& declaration);
+    // Always succeeds; reads the document only.
+    bool Compute(const mTDeclaration& declaration);
 };
 
 }  // namespace zizaza

@@ -9,25 +9,24 @@ void kTSvodSumPrilZ::Reset() {
     *this = kTSvodSumPrilZ();
 }
 
-bool kTSvodSumPrilZ::Compute(mTDeclaration& doc, const Inputs& in) {
+bool kTSvodSumPrilZ::Compute(const mTDeclaration& doc, const Inputs& in) {
     Reset();
-    mTConstructionDeduct& pd = doc.PropertyDeductions;
+    const mTConstructionDeduct& pd = doc.PropertyDeductions;
     if (!pd.Granted || doc.DeclarationForm != kForm3Ndfl || pd.ObjectCount() == 0)
         return true;
 
     const PropertyLimits limits = LimitPropertyDeduction(pd);
-    for (size_t i = 0; i < pd.ObjectCount(); ++i)
-        pd.Object(i).RuleMarker = 0;
+    Objects.resize(pd.ObjectCount());
     if (limits.DecidingObject >= 0 && limits.EarlierRules)
-        pd.Object(static_cast<size_t>(limits.DecidingObject)).RuleMarker = -1;
+        Objects[static_cast<size_t>(limits.DecidingObject)].RuleMarker = -1;
     ShareFactor = limits.ShareFactor;
     TotalCost = limits.Cost;
     TotalInterest = limits.Interest;
 
     Money remaining = TotalCost;
     for (size_t i = 0; i < pd.ObjectCount(); ++i) {
-        mTConstructionDeductObj& o = pd.Object(i);
-        o.AssignedDeduction = Min(o.Cost, remaining);
+        const mTConstructionDeductObj& o = pd.Object(i);
+        Objects[i].AssignedDeduction = Min(o.Cost, remaining);
         remaining = Max(remaining - o.Cost, Money());
     }
 

@@ -2,6 +2,9 @@
 
 #include "storage/Money.h"
 
+#include <cstdint>
+#include <vector>
+
 namespace zizaza {
 
 class mTDeclaration;
@@ -44,11 +47,22 @@ public:
     Money ОстИВБезПроц;    // purchase remainder carried over
     Money ОстИВУплПроц;    // interest remainder carried over
 
+    // Each object's part of the costs within the limit, in list order, and its rule marker (-1:
+    // the deduction follows the rules before 2014, else 0).
+    struct ObjectFigures {
+        Money AssignedDeduction;
+        int32_t RuleMarker = 0;
+        bool operator==(const ObjectFigures&) const = default;
+    };
+    std::vector<ObjectFigures> Objects;
+    // The figures of an object; 0 for an object the sheet did not take.
+    ObjectFigures Object(size_t index) const { return index < Objects.size() ? Objects[index] : ObjectFigures(); }
+
     void Reset();
     // Resets, then computes when the property deduction is granted on a resident declaration with
-    // at least one object. Writes each object's assigned deduction and rule marker. An object whose
-    // share is not entered counts as owned whole (share 1). Always succeeds.
-    bool Compute(mTDeclaration& doc, const Inputs& in);
+    // at least one object. An object whose share is not entered counts as owned whole (share 1).
+    // Always succeeds; reads the document only.
+    bool Compute(const mTDeclaration& doc, const Inputs& in);
 };
 
 }  // namespace zizaza

@@ -9,12 +9,9 @@
 namespace zizaza {
 
 DeclarationCalcFacts ComputeCalcFacts(const mTDeclaration& declaration) {
-    // The calculation writes its working values into the records; the check must leave the
-    // user's document as it is.
-    mTDeclaration scratch(declaration);
     kTSvodSum sum;
     DeclarationCalcFacts facts;
-    facts.oktmoRequired = !sum.Compute(scratch);
+    facts.oktmoRequired = !sum.Compute(declaration);
     facts.refundedSources = sum.RefundedSources();
     return facts;
 }

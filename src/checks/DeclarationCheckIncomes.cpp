@@ -155,7 +155,7 @@ void CheckIncomes13(DeclarationCheckRun& run) {
     run.BeginSection(kScreenRussianIncome13, kIncomes13Title);
     const auto& sources = doc.ResidentIncomes13();
     ShowFirstFailing(run, sources, kIncomeBelowWithheld,
-                     [](const mTThirteenPercent& s) { return s.TotalIncome < s.TaxWithheld; });
+                     [](const mTThirteenPercent& s) { return s.TotalIncome() < s.TaxWithheld; });
     if (run.SectionQuiet())
         ShowFirstFailing(run, sources, "По данному источнику не указаны доходы",
                          [](const mTThirteenPercent& s) { return s.LineCount() == 0; });
@@ -258,7 +258,7 @@ uint16_t CheckIncomes13Screen(const mTDeclaration& declaration, IAreaCheckDialog
     run.StopAtFirstProblem();
     for (size_t i = 0; i < declaration.ResidentIncome13Count() && !run.Finished(); ++i) {
         const mTThirteenPercent& source = declaration.ResidentIncome13(i);
-        run.Problem(source.TotalIncome < source.TaxWithheld, kIncomeBelowWithheld, RecordNumber(i));
+        run.Problem(source.TotalIncome() < source.TaxWithheld, kIncomeBelowWithheld, RecordNumber(i));
     }
     return run.Result();
 }

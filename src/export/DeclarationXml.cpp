@@ -29,7 +29,7 @@ std::string FolderPath(const std::string& folder) {
     return folder.back() == '/' ? folder : folder + "/";
 }
 
-void Compute(kTSvodSum& calc, mTDeclaration& declaration, const XmlExportOptions& options) {
+void Compute(kTSvodSum& calc, const mTDeclaration& declaration, const XmlExportOptions& options) {
     try {
         calc.Compute(declaration);
     } catch (const MoneyOverflow& e) {
@@ -44,8 +44,8 @@ void Compute(kTSvodSum& calc, mTDeclaration& declaration, const XmlExportOptions
 
 }  // namespace
 
-bool BuildDeclarationXml(const std::string& folder, mTDeclaration& declaration, XmlExportMode mode, std::string& result,
-                         const XmlExportOptions& options) {
+bool BuildDeclarationXml(const std::string& folder, const mTDeclaration& declaration, XmlExportMode mode,
+                         std::string& result, const XmlExportOptions& options) {
     try {
         kTSvodSum calc;
         Compute(calc, declaration, options);

@@ -42,8 +42,8 @@ inline constexpr const char* kXmlProgramVersion = "Tavo2017_1.2.1";
 // On any failure: the export error message is shown, result is "ERROR", no file is written, and
 // false is returned. A failing calculation shows its own message and the export goes on with the
 // values computed so far.
-bool BuildDeclarationXml(const std::string& folder, mTDeclaration& declaration, XmlExportMode mode, std::string& result,
-                         const XmlExportOptions& options = {});
+bool BuildDeclarationXml(const std::string& folder, const mTDeclaration& declaration, XmlExportMode mode,
+                         std::string& result, const XmlExportOptions& options = {});
 
 // The file identifier (ИдФайл), also the file name without ".xml".
 std::string DeclarationFileId(const mTDeclaration& declaration, Date today, const std::string& guid);

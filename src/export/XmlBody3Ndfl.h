@@ -6,6 +6,7 @@ namespace zizaza {
 
 class mTDeclaration;
 class kTSvodSum;
+class kTIncomeKindCodes;
 class kTSvodSumList1;
 class kTSvodSumListKIK;
 class kTSvodSumListDiv;
@@ -59,6 +60,7 @@ struct XmlFigures {
     const kTSvodSumPrilJ& prilJ;     // ordinary accounts
     const kTSvodSumPrilJ& prilJIis;  // individual investment account
     const kTSvodSumPrilI& prilI;
+    const kTIncomeKindCodes& kindCodes;  // of the sources of payment in Russia
 
     static XmlFigures Of(const kTSvodSum& calc);
 };

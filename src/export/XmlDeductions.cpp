@@ -40,7 +40,7 @@ std::string TaxpayerSignCode(int32_t sign) {
     }
 }
 
-void WritePropertyObject(XmlElement parent, const mTConstructionDeductObj& o) {
+void WritePropertyObject(XmlElement parent, const mTConstructionDeductObj& o, kTSvodSumPrilZ::ObjectFigures figures) {
     XmlElement e = AppendElement(parent, "СвОбъектРасх");
     PutAttribute(e, "КодНаимОб", ObjectKindCode(o.ObjectKind));
     PutAttribute(e, "ВидСобствОб", OwnershipCode(o.OwnershipKind));
@@ -56,10 +56,10 @@ void WritePropertyObject(XmlElement parent, const mTConstructionDeductObj& o) {
     if (o.OwnershipKind == 3 || o.OwnershipKind == 6 || (o.OwnershipKind == 1 && o.TaxpayerSign == 2))
         PutAttribute(e, "ДатаЗаявВыч", o.ApplicationDate.ToText());
     // The calculation marks the objects whose deduction follows the rules before 2014.
-    if (o.RuleMarker != 0)
+    if (figures.RuleMarker != 0)
         PutAttribute(e, "ДолСобств", std::to_string(o.ShareNumerator) + "/" + std::to_string(o.ShareDenominator));
     PutAttribute(e, "ГодНачИспВыч", std::to_string(o.FirstYearOfUse.Year()));
-    PutKopecks(e, "СумРасхФакт", o.AssignedDeduction);
+    PutKopecks(e, "СумРасхФакт", figures.AssignedDeduction);
     PutKopecks(e, "СумФактУплПроц", o.Interest);
 
     XmlElement number = AppendElement(e, "СведОбъект");
@@ -178,8 +178,8 @@ void WritePurchaseDeduction(XmlElement ndfl3, const mTDeclaration& d, const XmlF
     PutKopecks(e, "ПроцВычНД", z.ПроцВычНД);
     PutKopecks(e, "ОстИВБезПроц", z.ОстИВБезПроц);
     PutKopecks(e, "ОстИВУплПроц", z.ОстИВУплПроц);
-    for (const mTConstructionDeductObj& o : pd.Objects())
-        WritePropertyObject(e, o);
+    for (size_t i = 0; i < pd.ObjectCount(); ++i)
+        WritePropertyObject(e, pd.Object(i), z.Object(i));
 }
 
 void WriteSaleDeductions(XmlElement ndfl3, const XmlFigures& f) {

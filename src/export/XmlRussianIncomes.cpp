@@ -1,4 +1,5 @@
 #include "calc/SheetMath.h"
+#include "calc/kTIncomeKindCodes.h"
 #include "calc/kTSvodSumList.h"
 #include "calc/kTSvodSumList6.h"
 #include "calc/kTSvodSumPrilA35.h"
@@ -66,14 +67,14 @@ void WritePayer(XmlElement income, const mTSourseIncomeInfo& source) {
     }
 }
 
-void WriteSourceIncome(XmlElement ndfl3, const mTSourseIncomeInfo& source, const char* rate, Money taxable,
-                       Money taxComputed) {
+void WriteSourceIncome(XmlElement ndfl3, const mTSourseIncomeInfo& source, const std::string& kindCode,
+                       const char* rate, Money taxable, Money taxComputed) {
     XmlElement income = AppendElement(ndfl3, "ДоходИстРФ");
     PutAttribute(income, "Ставка", rate);
-    PutAttribute(income, "ВидДоход", source.IncomeKindCode);
+    PutAttribute(income, "ВидДоход", kindCode);
     if (!IsBlank(source.Oktmo))
         PutAttribute(income, "ОКТМО", source.Oktmo);
-    PutKopecks(income, "Доход", source.TotalIncome);
+    PutKopecks(income, "Доход", source.Income());
     PutKopecks(income, "ДоходОбл", taxable);
     PutWhole(income, "НалИсчисл", taxComputed);
     PutWhole(income, "НалУдерж", source.TaxWithheld);
@@ -81,9 +82,11 @@ void WriteSourceIncome(XmlElement ndfl3, const mTSourseIncomeInfo& source, const
 }
 
 template <class T>
-void WriteSources(XmlElement ndfl3, const OwnedList<T>& sources, const char* rate) {
+void WriteSources(XmlElement ndfl3, const OwnedList<T>& sources, SourceList list, const XmlFigures& f,
+                  const char* rate) {
+    size_t index = 0;
     for (const T& s : sources)
-        WriteSourceIncome(ndfl3, s, rate, s.TaxableAmount, s.TaxComputed);
+        WriteSourceIncome(ndfl3, s, f.kindCodes.Of(list, index++), rate, s.TaxableAmount, s.TaxComputed);
 }
 
 }  // namespace
@@ -133,21 +136,28 @@ void WriteRussianIncomes(XmlElement ndfl3, const mTDeclaration& d, const XmlFigu
         return;
 
     if (d.DeclarationForm == kForm3Ndfl) {
-        WriteSources(ndfl3, d.Incomes9(), "09");
-        WriteSources(ndfl3, d.ResidentIncomes13(), "13");
-        WriteSources(ndfl3, d.InvestPartnershipIncomes(), "13");
-        WriteSources(ndfl3, d.Incomes30(), "13");
+        WriteSources(ndfl3, d.Incomes9(), SourceList::Incomes9, f, "09");
+        WriteSources(ndfl3, d.ResidentIncomes13(), SourceList::ResidentIncomes13, f, "13");
+        WriteSources(ndfl3, d.InvestPartnershipIncomes(), SourceList::InvestPartnerships, f, "13");
+        WriteSources(ndfl3, d.Incomes30(), SourceList::Incomes30, f, "13");
     } else if (d.DeclarationForm == kForm3NdflNonResident) {
-        WriteSources(ndfl3, d.NonResidentIncomes13(), "13");
-        for (const mTThirtyPercent& s : d.Incomes30())
-            WriteSourceIncome(ndfl3, s, "15", s.TaxableAmount, PercentInWholeRoubles(s.TaxableAmount, 15));
-        WriteSources(ndfl3, d.ResidentIncomes13(), "30");
-        WriteSources(ndfl3, d.InvestPartnershipIncomes(), "30");
+        WriteSources(ndfl3, d.NonResidentIncomes13(), SourceList::NonResidentIncomes13, f, "13");
+        for (size_t i = 0; i < d.Income30Count(); ++i) {
+            const mTThirtyPercent& s = d.Income30(i);
+            WriteSourceIncome(ndfl3, s, f.kindCodes.Of(SourceList::Incomes30, i), "15", s.TaxableAmount,
+                              PercentInWholeRoubles(s.TaxableAmount, 15));
+        }
+        WriteSources(ndfl3, d.ResidentIncomes13(), SourceList::ResidentIncomes13, f, "30");
+        WriteSources(ndfl3, d.InvestPartnershipIncomes(), SourceList::InvestPartnerships, f, "30");
     }
     if (d.DeclarationForm == kForm3Ndfl && total35 > Money()) {
-        for (const mTThirtyFivePercent& s : d.Incomes35())
+        for (size_t i = 0; i < d.Income35Count(); ++i) {
+            const mTThirtyFivePercent& s = d.Income35(i);
+            const kTSourceTax35 tax = f.prilA35.Source(i);
             if (s.IncomeCode != kIncomeCodeMaterialBenefit)
-                WriteSourceIncome(ndfl3, s, "35", s.TaxableAmount, s.TaxComputed);
+                WriteSourceIncome(ndfl3, s, f.kindCodes.Of(SourceList::Incomes35, i), "35", tax.TaxableAmount,
+                                  tax.TaxComputed);
+        }
     }
 }
 

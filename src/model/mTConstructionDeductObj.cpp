@@ -5,7 +5,6 @@
 namespace zizaza {
 namespace {
 
-// AssignedDeduction and RuleMarker belong to the calculation and are not stored.
 template <class Self, class Io>
 void transfer(Self& r, Io& io, uint16_t position) {
     io.Stream(recordio::Numbered("@ConstructionDeductObj", position));

@@ -28,10 +28,8 @@ public:
     int32_t ShareDenominator = 0;                 // "Доля", right of "/"; may be 0 (no share entered)
     Money Cost;                                   // "Стоимость объекта (доли)"
     Money Interest;                               // "Проценты по кредитам за все годы"
-    Money AssignedDeduction;                      // not stored; set by the property sheet of the calculation
     bool ByInvestment = false;                    // acquired by investment (true) or by sale contract
     bool Pensioner = false;                       // "Являюсь пенсионером"
-    int32_t RuleMarker = 0;                       // not stored; set by the property sheet (0 or -1)
 
     void SaveToStorage(mTDocumentStorage& storage, uint16_t position) const;
     void LoadFromStorage(mTDocumentStorage& storage, uint16_t position);

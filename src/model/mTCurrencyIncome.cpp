@@ -6,10 +6,10 @@ Money mTCurrencyIncome::ToRoubles(Money amount, int32_t units, Money rate) {
     if (units == 0)
         return Money();
     // Exact: amount and rate are ten-thousandths, so amount * rate / units is in units of 1e-8
-    // roubles; dividing by 1e6 gives kopecks. Halves go up for positive results and negative
-    // results are cut toward zero, as RoundTo2 does.
+    // roubles; dividing by 1e6 (a scale squared over the 100 kopecks of a rouble) gives kopecks.
+    // Halves go up for positive results and negative results are cut toward zero, as RoundTo2 does.
     __int128 num = static_cast<__int128>(amount.raw()) * rate.raw();
-    __int128 den = static_cast<__int128>(units) * 1000000;
+    __int128 den = static_cast<__int128>(units) * (Money::kScale * Money::kScale / 100);
     bool negative = (num < 0) != (den < 0);
     if (num < 0)
         num = -num;

@@ -2,22 +2,25 @@
 
 namespace zizaza {
 
+Money mTInvestTov::TotalIncome() const {
+    Money total;
+    for (const mTInvestTovIncome& line : m_lines)
+        total += line.Income;
+    return total;
+}
+
 size_t mTInvestTov::AddLine(std::unique_ptr<mTInvestTovIncome> line) {
-    Money amount = line ? line->Income : Money();
-    size_t index = m_lines.Append(std::move(line));
-    TotalIncome += amount;
+    const size_t index = m_lines.Append(std::move(line));
+    TotalIncome();  // a total beyond the range of amounts raises MoneyOverflow as the line comes in
     return index;
 }
 
 void mTInvestTov::ReplaceLine(size_t index, const mTInvestTovIncome* line) {
-    mTInvestTovIncome& old = m_lines.At(index);
-    TotalIncome -= old.Income;
-    if (line) {
-        old = *line;
-        TotalIncome += old.Income;
-    } else {
+    if (line)
+        m_lines.At(index) = *line;
+    else
         m_lines.Set(index, nullptr);
-    }
+    TotalIncome();  // as AddLine
 }
 
 }  // namespace zizaza

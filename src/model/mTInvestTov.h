@@ -14,7 +14,11 @@ public:
     Money TaxComputed;
     Money TaxableAmount;
 
-    // Takes the line; adds its income to TotalIncome. Returns the line's index.
+    // The sum of the lines' incomes.
+    Money TotalIncome() const;
+    Money Income() const override { return TotalIncome(); }
+
+    // Takes the line. Returns the line's index.
     size_t AddLine(std::unique_ptr<mTInvestTovIncome> line);
     size_t AddLine(const mTInvestTovIncome& line) { return AddLine(std::make_unique<mTInvestTovIncome>(line)); }
     // With a line, the line at index becomes a copy of it; with nullptr, it is removed.

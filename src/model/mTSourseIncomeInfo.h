@@ -19,12 +19,11 @@ public:
     std::string Kpp;
     std::string Oktmo;
     std::string Name;
-    // For sources with lines: the sum of the lines' income amounts, kept by AddLine and
-    // ReplaceLine and not stored. For the others: the income amount, stored.
-    Money TotalIncome;
     Money TaxWithheld;
-    // "01" to "10": written by the income sheet of the calculation each time it runs; not stored.
-    std::string IncomeKindCode;
+
+    // The income of the source: the sum of its lines' income amounts for a source with lines,
+    // the income amount typed in for the others.
+    virtual Money Income() const = 0;
 
     // position: the record's index in its list; variant selects one of a class's two stream names
     // (ignored by classes that have one).

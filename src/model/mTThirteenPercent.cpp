@@ -4,22 +4,25 @@
 
 namespace zizaza {
 
+Money mTThirteenPercent::TotalIncome() const {
+    Money total;
+    for (const mTSourseIncome& line : m_lines)
+        total += line.IncomeAmount;
+    return total;
+}
+
 size_t mTThirteenPercent::AddLine(std::unique_ptr<mTSourseIncome> line) {
-    Money amount = line ? line->IncomeAmount : Money();
-    size_t index = m_lines.Append(std::move(line));
-    TotalIncome += amount;
+    const size_t index = m_lines.Append(std::move(line));
+    TotalIncome();  // a total beyond the range of amounts raises MoneyOverflow as the line comes in
     return index;
 }
 
 void mTThirteenPercent::ReplaceLine(size_t index, const mTSourseIncome* line) {
-    mTSourseIncome& old = m_lines.At(index);
-    TotalIncome -= old.IncomeAmount;
-    if (line) {
-        old = *line;
-        TotalIncome += old.IncomeAmount;
-    } else {
+    if (line)
+        m_lines.At(index) = *line;
+    else
         m_lines.Set(index, nullptr);
-    }
+    TotalIncome();  // as AddLine
 }
 
 void mTThirteenPercent::SetMonthIncome(int monthIndex, Money value) {
@@ -66,7 +69,7 @@ void transferLine(Self& l, Io& io) {
     io.Currency(l.ContractPrice);
 }
 
-// The source fields up to the month slots; TotalIncome is rebuilt from the lines on loading.
+// The source fields up to the month slots; the total income is the lines'.
 template <class Self, class Io>
 void transferHead(Self& r, Io& io) {
     io.Text(r.Inn);

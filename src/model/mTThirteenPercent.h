@@ -19,11 +19,15 @@ public:
     Money TaxableAmount;  // "Облагаемая сумма дохода"
     Money NinthValue;     // kept in its place only
 
-    // Takes the line; adds its income amount to TotalIncome. Returns the line's index.
+    // The sum of the lines' income amounts.
+    Money TotalIncome() const;
+    Money Income() const override { return TotalIncome(); }
+
+    // Takes the line. Returns the line's index.
     size_t AddLine(std::unique_ptr<mTSourseIncome> line);
     size_t AddLine(const mTSourseIncome& line) { return AddLine(std::make_unique<mTSourseIncome>(line)); }
     // With a line, the line at index becomes a copy of it; with nullptr, the line at index is
-    // removed. TotalIncome follows either way.
+    // removed.
     void ReplaceLine(size_t index, const mTSourseIncome* line);
     size_t LineCount() const { return m_lines.Count(); }
     const mTSourseIncome& Line(size_t index) const { return m_lines.At(index); }

@@ -8,11 +8,12 @@ namespace zizaza {
 class mTThirtyFivePercent : public mTSourseIncomeInfo {
 public:
     int32_t IncomeCode = 0;
+    Money TotalIncome;
     int32_t DeductionCode = 0;
     Money DeductionAmount;
-    // Not stored: the income sheet of the calculation sets them.
-    Money TaxComputed;
-    Money TaxableAmount;
+    // The taxable amount and the tax are the calculation's (kTSvodSumPrilA35).
+
+    Money Income() const override { return TotalIncome; }
 
     void SaveToStorage(mTDocumentStorage& storage, uint16_t position, bool variant = false) const override;
     void LoadFromStorage(mTDocumentStorage& storage, uint16_t position, bool variant = false) override;

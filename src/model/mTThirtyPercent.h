@@ -9,8 +9,11 @@ namespace zizaza {
 class mTThirtyPercent : public mTSourseIncomeInfo {
 public:
     int32_t IncomeCode = 0;  // the dividend screen sets 1010, the 9% screen 1011
+    Money TotalIncome;
     Money TaxComputed;
     Money TaxableAmount;
+
+    Money Income() const override { return TotalIncome; }
 
     void SaveToStorage(mTDocumentStorage& storage, uint16_t position, bool dividends) const override;
     void LoadFromStorage(mTDocumentStorage& storage, uint16_t position, bool dividends) override;

@@ -129,7 +129,7 @@ std::string sheetExplanation(const mTDeclaration& doc, const kTSvodSum& s, std::
     if (k == "13.УдержОбщ")
         return sumOf({{"налоговые агенты, лист А", s.PrilA13().TaxWithheld}});
     if (k == "13.ТСУплПерЗач")
-        return "уплачен торговый сбор " + HtmlText::Figure(doc.TradeFee) +
+        return "уплачен торговый сбор " + HtmlText::Figure(s.PrilV1().TradeFee) +
                "; к зачету не больше налога с доходов от предпринимательской деятельности";
     if (k == "13.ОбщАвУплЗач227.1")
         return "фиксированные авансовые платежи по патенту " + ForTaxYear();

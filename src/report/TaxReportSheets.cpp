@@ -63,7 +63,7 @@ void sourceTable(HtmlText& out, const char* title, const OwnedList<T>& sources) 
     for (size_t i = 0; i < sources.Count(); ++i) {
         const T& s = sources.At(i);
         const std::string inn = s.Inn + (s.Kpp.empty() ? "" : " / " + s.Kpp);
-        out.Row({s.Name, inn, s.Oktmo, HtmlText::Figure(s.TotalIncome), HtmlText::Figure(s.TaxWithheld)});
+        out.Row({s.Name, inn, s.Oktmo, HtmlText::Figure(s.Income()), HtmlText::Figure(s.TaxWithheld)});
     }
     out.TableEnd();
 }

@@ -90,7 +90,7 @@ void TfrInvestTov::BuildLists() {
     lines.add = [this] { return AddLine(); };
     lines.edit = [this](int i) { return EditLine(i); };
     lines.remove = [this](int i) { Source().ReplaceLine(static_cast<size_t>(i), nullptr); };
-    lines.refreshTotals = [this] { pnlItogIncomeSum->setText(MoneyToScreen(Source().TotalIncome)); };
+    lines.refreshTotals = [this] { pnlItogIncomeSum->setText(MoneyToScreen(Source().TotalIncome())); };
     m_lines = new TListScreenHelper(Host(), lvIncome, std::move(lines), this);
     m_lines->ConnectButtons(lineButtons[0], lineButtons[2], lineButtons[1]);
 
@@ -209,7 +209,7 @@ void TfrInvestTov::SourceSelected(int record) {
 }
 
 void TfrInvestTov::ShowTotals() {
-    pnlItogIncomeSum->setText(MoneyToScreen(Source().TotalIncome));
+    pnlItogIncomeSum->setText(MoneyToScreen(Source().TotalIncome()));
     m_totals.Load();
 }
 

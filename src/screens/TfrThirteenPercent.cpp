@@ -138,7 +138,7 @@ void TfrThirteenPercent::BuildLayout() {
     lines.remove = [this](int i) { RemoveLine(i); };
     lines.repeat = [this](int i) { RepeatLine(i); };
     lines.refreshTotals = [this] {
-        pnlItogIncomeSum->setText(MoneyToScreen(Source().TotalIncome));
+        pnlItogIncomeSum->setText(MoneyToScreen(Source().TotalIncome()));
         UpdateAgriculturalGroup();
     };
     m_lines = new TListScreenHelper(Host(), lvIncome, std::move(lines), this);
@@ -279,7 +279,7 @@ void TfrThirteenPercent::SourceSelected(int record) {
 }
 
 void TfrThirteenPercent::ShowTotals() {
-    pnlItogIncomeSum->setText(MoneyToScreen(Source().TotalIncome));
+    pnlItogIncomeSum->setText(MoneyToScreen(Source().TotalIncome()));
     m_sourceFields.Load();
 }
 

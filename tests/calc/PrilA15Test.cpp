@@ -66,8 +66,8 @@ TEST(PrilA15, NonResidentDividendsAtFifteenPercentOfEachSource) {
     // the next case tells them apart.
     EXPECT_EQ(a15.TaxComputed, Rub(1650));
     EXPECT_EQ(a15.TaxWithheld, Rub(1300));
-    EXPECT_EQ(doc->Income30(0).IncomeKindCode, "08");
-    EXPECT_EQ(doc->Income30(1).IncomeKindCode, "08");
+    EXPECT_EQ(a15.KindCodes.Of(SourceList::Incomes30, 0), "08");
+    EXPECT_EQ(a15.KindCodes.Of(SourceList::Incomes30, 1), "08");
     EXPECT_EQ(doc->Income30(0).TaxComputed, Rub(1300));
 }
 
@@ -88,7 +88,7 @@ TEST(PrilA15, ResidentSheetStaysZero) {
     ASSERT_TRUE(a15.Compute(*doc));
     EXPECT_EQ(a15.TotalIncome, Rub(0));
     EXPECT_EQ(a15.TaxComputed, Rub(0));
-    EXPECT_EQ(doc->Income30(0).IncomeKindCode, "");
+    EXPECT_EQ(a15.KindCodes.Of(SourceList::Incomes30, 0), "");
 }
 
 TEST(PrilA9, ResidentSourcesWithCode10) {
@@ -103,8 +103,8 @@ TEST(PrilA9, ResidentSourcesWithCode10) {
     EXPECT_EQ(a9.TaxableAmount, Amount("70000.30"));
     EXPECT_EQ(a9.TaxComputed, Rub(6300));
     EXPECT_EQ(a9.TaxWithheld, Rub(4500));
-    EXPECT_EQ(doc->Income9(0).IncomeKindCode, "10");
-    EXPECT_EQ(doc->Income9(1).IncomeKindCode, "10");
+    EXPECT_EQ(a9.KindCodes.Of(SourceList::Incomes9, 0), "10");
+    EXPECT_EQ(a9.KindCodes.Of(SourceList::Incomes9, 1), "10");
 }
 
 TEST(PrilA9, NonResidentSheetStaysZero) {

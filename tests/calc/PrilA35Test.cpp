@@ -14,17 +14,15 @@ using testsupport::Rub;
 
 TEST(PrilA35, SourcesGetTheirTaxableAmountAndTax) {
     auto doc = NewDeclaration();
-    mTThirtyFivePercent& deposit = AddSource35(*doc, "45000000", 2610, Amount("10001.43"), Rub(3000));
-    deposit.TaxableAmount = Rub(1);  // replaced
-    deposit.TaxComputed = Rub(1);
-    mTThirtyFivePercent& prize = AddSource35(*doc, "46000000", 2740, Rub(10000), Rub(0), 502, Rub(4000));
+    AddSource35(*doc, "45000000", 2610, Amount("10001.43"), Rub(3000));
+    AddSource35(*doc, "46000000", 2740, Rub(10000), Rub(0), 502, Rub(4000));
     kTSvodSumPrilA35 a35;
     ASSERT_TRUE(a35.Compute(*doc));
-    EXPECT_EQ(deposit.IncomeKindCode, "10");
-    EXPECT_EQ(deposit.TaxableAmount, Amount("10001.43"));
-    EXPECT_EQ(deposit.TaxComputed, Rub(3501));   // 3500.5005
-    EXPECT_EQ(prize.TaxableAmount, Rub(10000));  // the prize exemption is the exempt sheet's
-    EXPECT_EQ(prize.TaxComputed, Rub(3500));
+    EXPECT_EQ(a35.KindCodes.Of(SourceList::Incomes35, 0), "10");
+    EXPECT_EQ(a35.Source(0).TaxableAmount, Amount("10001.43"));
+    EXPECT_EQ(a35.Source(0).TaxComputed, Rub(3501));     // 3500.5005
+    EXPECT_EQ(a35.Source(1).TaxableAmount, Rub(10000));  // the prize exemption is the exempt sheet's
+    EXPECT_EQ(a35.Source(1).TaxComputed, Rub(3500));
     EXPECT_EQ(a35.TotalIncome, Amount("20001.43"));
     EXPECT_EQ(a35.TaxWithheld, Rub(3000));
     EXPECT_EQ(a35.TaxWithheld2620, Rub(0));
@@ -32,30 +30,28 @@ TEST(PrilA35, SourcesGetTheirTaxableAmountAndTax) {
 
 TEST(PrilA35, Code2620ContributesOnlyItsTaxWithheld) {
     auto doc = NewDeclaration();
-    mTThirtyFivePercent& economy = AddSource35(*doc, "45000000", 2620, Rub(50000), Rub(17500));
-    economy.IncomeKindCode = "10";
-    economy.TaxableAmount = Rub(7);
+    AddSource35(*doc, "45000000", 2620, Rub(50000), Rub(17500));
     kTSvodSumPrilA35 a35;
     ASSERT_TRUE(a35.Compute(*doc));
     EXPECT_EQ(a35.TotalIncome, Rub(0));
     EXPECT_EQ(a35.TaxWithheld, Rub(0));
     EXPECT_EQ(a35.TaxWithheld2620, Rub(17500));
-    EXPECT_EQ(economy.TaxableAmount, Rub(7));
-    EXPECT_EQ(economy.TaxComputed, Rub(0));
+    EXPECT_EQ(a35.KindCodes.Of(SourceList::Incomes35, 0), "");
+    EXPECT_EQ(a35.Source(0), kTSourceTax35());
 }
 
 TEST(PrilA35, NonResidentSheetStaysZeroAndSourcesUntouched) {
     auto doc = NewDeclaration(kForm3NdflNonResident);
-    mTThirtyFivePercent& deposit = AddSource35(*doc, "45000000", 2610, Rub(10000), Rub(3500));
-    mTThirtyFivePercent& economy = AddSource35(*doc, "45000000", 2620, Rub(10000), Rub(3500));
+    AddSource35(*doc, "45000000", 2610, Rub(10000), Rub(3500));
+    AddSource35(*doc, "45000000", 2620, Rub(10000), Rub(3500));
     kTSvodSumPrilA35 a35;
     ASSERT_TRUE(a35.Compute(*doc));
     EXPECT_EQ(a35.TotalIncome, Rub(0));
     EXPECT_EQ(a35.TaxWithheld, Rub(0));
     EXPECT_EQ(a35.TaxWithheld2620, Rub(0));
-    EXPECT_EQ(deposit.TaxableAmount, Rub(0));
-    EXPECT_EQ(deposit.IncomeKindCode, "");
-    EXPECT_EQ(economy.TaxComputed, Rub(0));
+    EXPECT_EQ(a35.Source(0).TaxableAmount, Rub(0));
+    EXPECT_EQ(a35.KindCodes.Of(SourceList::Incomes35, 0), "");
+    EXPECT_EQ(a35.Source(1).TaxComputed, Rub(0));
 }
 
 }  // namespace

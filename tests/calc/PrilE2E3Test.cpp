@@ -133,7 +133,7 @@ const E2Case kE2Cases[] = {
 INSTANTIATE_TEST_SUITE_P(SocialDeductions, PrilE2Cases, testing::ValuesIn(kE2Cases),
                          [](const testing::TestParamInfo<E2Case>& i) { return std::string(i.param.name); });
 
-TEST(PrilE2, ChildEducationWrittenBackIntoTheDocument) {
+TEST(PrilE2, ChildEducationCappedPerChildLeavesTheDocumentUnchanged) {
     auto doc = NewDeclaration();
     doc->SocialDeductions.Granted = true;
     doc->SocialDeductions.AddChildEducation(Rub(60000));
@@ -141,7 +141,7 @@ TEST(PrilE2, ChildEducationWrittenBackIntoTheDocument) {
     kTSvodSumPrilE3 e3;
     kTSvodSumPrilE2 e2;
     e2.Compute(*doc, e3, {});
-    EXPECT_EQ(doc->SocialDeductions.ChildEducation(0), Rub(50000));
+    EXPECT_EQ(doc->SocialDeductions.ChildEducation(0), Rub(60000));
     EXPECT_EQ(doc->SocialDeductions.ChildEducation(1), Rub(45000));
     EXPECT_EQ(e2.СумОбучБезЛим, Rub(95000));
 }

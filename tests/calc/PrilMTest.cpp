@@ -1,3 +1,4 @@
+#include "calc/kTSvodSumPrilA35.h"
 #include "calc/kTSvodSumPrilM.h"
 
 #include "support/DeclarationBuilder.h"
@@ -107,36 +108,41 @@ TEST(PrilM, ForeignIncomesAloneAreCounted) {
 
 TEST(PrilM, ResidentPrizesShareOneLimitInListOrder) {
     auto doc = NewDeclaration();
-    mTThirtyFivePercent& first = AddSource35(*doc, "45000000", 2740, Rub(10000), Rub(0), 502, Rub(3000));
-    mTThirtyFivePercent& other = AddSource35(*doc, "45000000", 2610, Rub(5000), Rub(0), 502, Rub(3000));
-    mTThirtyFivePercent& second = AddSource35(*doc, "45000000", 2740, Amount("10000.50"), Rub(0), 502, Rub(3000));
-    mTThirtyFivePercent& noDeduction = AddSource35(*doc, "45000000", 2740, Rub(7000), Rub(0));
-    mTThirtyFivePercent& third = AddSource35(*doc, "45000000", 2740, Rub(2000), Rub(0), 502, Rub(2000));
-    noDeduction.TaxableAmount = Rub(7000);
+    AddSource35(*doc, "45000000", 2740, Rub(10000), Rub(0), 502, Rub(3000));
+    AddSource35(*doc, "45000000", 2610, Rub(5000), Rub(0), 502, Rub(3000));
+    AddSource35(*doc, "45000000", 2740, Amount("10000.50"), Rub(0), 502, Rub(3000));
+    AddSource35(*doc, "45000000", 2740, Rub(7000), Rub(0));
+    AddSource35(*doc, "45000000", 2740, Rub(2000), Rub(0), 502, Rub(2000));
+    // The figures of the 35% income sheet, which the prizes replace.
+    kTSvodSumPrilA35 a35;
+    a35.Sources.assign(5, kTSourceTax35());
+    a35.Sources[3].TaxableAmount = Rub(7000);
     kTSvodSumPrilM m;
-    ASSERT_TRUE(m.Compute(*doc));
-    EXPECT_EQ(first.TaxableAmount, Rub(7000));
-    EXPECT_EQ(first.TaxComputed, Rub(2450));
+    ASSERT_TRUE(m.Compute(*doc, &a35));
+    EXPECT_EQ(a35.Source(0).TaxableAmount, Rub(7000));
+    EXPECT_EQ(a35.Source(0).TaxComputed, Rub(2450));
     // What is left of the 4000 is 1000; 35% of 9000.50 is 3150.175.
-    EXPECT_EQ(second.TaxableAmount, Amount("9000.50"));
-    EXPECT_EQ(second.TaxComputed, Rub(3150));
-    EXPECT_EQ(third.TaxableAmount, Rub(2000));
-    EXPECT_EQ(third.TaxComputed, Rub(700));
-    EXPECT_EQ(noDeduction.TaxableAmount, Rub(7000));
-    EXPECT_EQ(noDeduction.TaxComputed, Rub(0));
-    EXPECT_EQ(other.TaxableAmount, Rub(0));
+    EXPECT_EQ(a35.Source(2).TaxableAmount, Amount("9000.50"));
+    EXPECT_EQ(a35.Source(2).TaxComputed, Rub(3150));
+    EXPECT_EQ(a35.Source(4).TaxableAmount, Rub(2000));
+    EXPECT_EQ(a35.Source(4).TaxComputed, Rub(700));
+    EXPECT_EQ(a35.Source(3).TaxableAmount, Rub(7000));
+    EXPECT_EQ(a35.Source(3).TaxComputed, Rub(0));
+    EXPECT_EQ(a35.Source(1).TaxableAmount, Rub(0));
     EXPECT_EQ(m.ПризРекл, (kTExemptIncome{Amount("22000.50"), Rub(4000)}));
     EXPECT_EQ(m.ДохНеНалОбщ, Rub(0));  // prizes are apart from the other exempt incomes
 }
 
 TEST(PrilM, ResidentPrizeExemptNeverAboveItsIncome) {
     auto doc = NewDeclaration();
-    mTThirtyFivePercent& small = AddSource35(*doc, "45000000", 2740, Rub(1000), Rub(0), 502, Rub(3000));
-    mTThirtyFivePercent& next = AddSource35(*doc, "45000000", 2740, Rub(5000), Rub(0), 502, Rub(5000));
+    AddSource35(*doc, "45000000", 2740, Rub(1000), Rub(0), 502, Rub(3000));
+    AddSource35(*doc, "45000000", 2740, Rub(5000), Rub(0), 502, Rub(5000));
+    kTSvodSumPrilA35 a35;
+    a35.Compute(*doc);
     kTSvodSumPrilM m;
-    m.Compute(*doc);
-    EXPECT_EQ(small.TaxableAmount, Rub(0));
-    EXPECT_EQ(next.TaxableAmount, Rub(2000));
+    m.Compute(*doc, &a35);
+    EXPECT_EQ(a35.Source(0).TaxableAmount, Rub(0));
+    EXPECT_EQ(a35.Source(1).TaxableAmount, Rub(2000));
     EXPECT_EQ(m.ПризРекл.ДоходНеНал, Rub(4000));
 }
 
@@ -147,12 +153,14 @@ TEST(PrilM, NonResidentPrizesFromThirtyPercentLines) {
     AddLine(source, 2740, Rub(2000), 7, 502, Rub(2000));
     AddLine(source, 2740, Rub(9000), 8);  // no deduction code: not a prize of this sheet
     AddLine(source, 2720, Rub(3000), 8, 501, Rub(3000));
-    mTThirtyFivePercent& prize35 = AddSource35(*doc, "45000000", 2740, Rub(10000), Rub(0), 502, Rub(3000));
+    AddSource35(*doc, "45000000", 2740, Rub(10000), Rub(0), 502, Rub(3000));
+    kTSvodSumPrilA35 a35;
+    a35.Sources.assign(1, kTSourceTax35());
     kTSvodSumPrilM m;
-    m.Compute(*doc);
+    m.Compute(*doc, &a35);
     EXPECT_EQ(m.ПризРекл, (kTExemptIncome{Rub(5000), Rub(4000)}));
     EXPECT_EQ(m.ПодарНП, (kTExemptIncome{Rub(3000), Rub(3000)}));
-    EXPECT_EQ(prize35.TaxableAmount, Rub(0));  // 35% sources are a resident's
+    EXPECT_EQ(a35.Source(0).TaxableAmount, Rub(0));  // 35% sources are a resident's
 }
 
 TEST(PrilM, NonResidentPrizeExemptNeverAboveItsIncome) {

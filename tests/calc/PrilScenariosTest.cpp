@@ -53,11 +53,11 @@ struct Sheets {
     kTSvodSumPrilJ jIis{kTSvodSumPrilJ::Account::Iis};
     kTSvodSumPrilB b13{13}, b9{9}, b35{35};
 
-    bool Compute(mTDeclaration& doc) {
+    bool Compute(const mTDeclaration& doc) {
         return a9.Compute(doc) && a13.Compute(doc) && a15.Compute(doc) && a30.Compute(doc) && a35.Compute(doc) &&
-               v1.Compute(doc) && m.Compute(doc) && g.Compute(doc) && gIn.Compute(doc, g.RemainingLimit905907()) &&
-               i.Compute(doc) && j.Compute(doc, i.ExitLoss()) && jIis.Compute(doc) && b13.Compute(doc) &&
-               b9.Compute(doc) && b35.Compute(doc);
+               v1.Compute(doc) && m.Compute(doc, &a35) && g.Compute(doc) &&
+               gIn.Compute(doc, g.RemainingLimit905907()) && i.Compute(doc) && j.Compute(doc, i.ExitLoss()) &&
+               jIis.Compute(doc) && b13.Compute(doc) && b9.Compute(doc) && b35.Compute(doc);
     }
 };
 
@@ -77,7 +77,7 @@ TEST(PrilScenarios, ResidentWithSalaryAndSideIncomes) {
     client.TaxComputed = Rub(13000);
     // Bank: a deposit at 35% and a lottery prize with a deduction of 4000, and a 9% coupon.
     AddSource35(*doc, "45000000", 2610, Rub(1000), Rub(350));
-    mTThirtyFivePercent& prize = AddSource35(*doc, "45000000", 2740, Rub(20000), Rub(5600), 502, Rub(4000));
+    AddSource35(*doc, "45000000", 2740, Rub(20000), Rub(5600), 502, Rub(4000));
     AddSource9(*doc, "45000000", Rub(10000), Rub(900)).TaxComputed = Rub(900);
     AddDividendSource(*doc, "45000000", Rub(50000), Rub(50000), Rub(6500), Rub(6500));
     // Abroad: dividends of 20000 with 3000 of foreign tax.
@@ -88,8 +88,8 @@ TEST(PrilScenarios, ResidentWithSalaryAndSideIncomes) {
 
     // Salary makes "06" and the gift and the aid keep it; 93860 computed is above the 93600
     // withheld, so the code ends as "07". The contract source has nothing withheld: "07" too.
-    EXPECT_EQ(employer.IncomeKindCode, "07");
-    EXPECT_EQ(client.IncomeKindCode, "07");
+    EXPECT_EQ(s.a13.KindCodes.Of(SourceList::ResidentIncomes13, 0), "07");
+    EXPECT_EQ(s.a13.KindCodes.Of(SourceList::ResidentIncomes13, 1), "07");
     EXPECT_EQ(s.a13.TotalIncome, Rub(829000));  // 720000 + 6000 + 3000 + 100000
     EXPECT_EQ(s.a13.TaxableAmount, Rub(822000));
     EXPECT_EQ(s.a13.TaxComputed, Rub(106860));
@@ -104,8 +104,8 @@ TEST(PrilScenarios, ResidentWithSalaryAndSideIncomes) {
     EXPECT_EQ(s.a35.TotalIncome, Rub(21000));
     EXPECT_EQ(s.a35.TaxWithheld, Rub(5950));
     // The prize: 4000 exempt, 16000 taxable, 5600 of tax.
-    EXPECT_EQ(prize.TaxableAmount, Rub(16000));
-    EXPECT_EQ(prize.TaxComputed, Rub(5600));
+    EXPECT_EQ(s.a35.Source(1).TaxableAmount, Rub(16000));
+    EXPECT_EQ(s.a35.Source(1).TaxComputed, Rub(5600));
     EXPECT_EQ(s.m.ПризРекл, (kTExemptIncome{Rub(20000), Rub(4000)}));
     // Gift: min(6000, 4000); aid: 3000.
     EXPECT_EQ(s.m.ПодарНП, (kTExemptIncome{Rub(6000), Rub(4000)}));
@@ -145,7 +145,7 @@ TEST(PrilScenarios, SecuritiesSaleWithLossesOfEarlierYears) {
 
     Sheets s;
     ASSERT_TRUE(s.Compute(*doc));
-    EXPECT_EQ(broker.IncomeKindCode, "03");
+    EXPECT_EQ(s.a13.KindCodes.Of(SourceList::ResidentIncomes13, 0), "03");
     const kTSecuritiesTraded& t = s.j.ДохОперЦБОрг;
     // Traded: base 1200000 − 720000 = 480000; investment deduction 200000; earlier losses
     // 180000 (all ten years) of the 280000 open; then the derivative loss of 40000: 100000 open.
@@ -193,7 +193,7 @@ TEST(PrilScenarios, InvestorInAPartnership) {
 
     Sheets s;
     ASSERT_TRUE(s.Compute(*doc));
-    EXPECT_EQ(partnership.IncomeKindCode, "03");
+    EXPECT_EQ(s.a13.KindCodes.Of(SourceList::InvestPartnerships, 0), "03");
     // Kind 1: 300000 − 100000 − 20000 − 30000 = 150000; deduction 50000; taxable 100000.
     EXPECT_EQ(s.i.ДохЦБОбрИТ.РазмерФинРез, Rub(150000));
     EXPECT_EQ(s.i.ДохЦБОбрИТ.ИнвВычУмФР, Rub(50000));
@@ -240,14 +240,14 @@ TEST(PrilScenarios, NonResident) {
     Sheets s;
     ASSERT_TRUE(s.Compute(*doc));
     // 13%: 1000000 + 50000 of income; 133900 computed above 130000 withheld: "07".
-    EXPECT_EQ(employer.IncomeKindCode, "07");
+    EXPECT_EQ(s.a13.KindCodes.Of(SourceList::NonResidentIncomes13, 0), "07");
     EXPECT_EQ(s.a13.TotalIncome, Rub(1050000));
     EXPECT_EQ(s.a13.TaxableAmount, Rub(1030000));
     EXPECT_EQ(s.a13.TaxComputed, Rub(133900));
     EXPECT_EQ(s.a13.TaxWithheld, Rub(130000));
     EXPECT_EQ(s.a13.DividendTaxableAmount, Rub(0));
     // 30%: rent then another income: "10".
-    EXPECT_EQ(tenant.IncomeKindCode, "10");
+    EXPECT_EQ(s.a30.KindCodes.Of(SourceList::ResidentIncomes13, 0), "10");
     EXPECT_EQ(s.a30.TotalIncome, Rub(70000));
     EXPECT_EQ(s.a30.TaxableAmount, Rub(66000));
     EXPECT_EQ(s.a30.TaxComputed, Rub(19800));
@@ -257,7 +257,7 @@ TEST(PrilScenarios, NonResident) {
     EXPECT_EQ(s.a15.TaxWithheld, Rub(2600));
     EXPECT_EQ(s.a9.TotalIncome, Rub(0));
     EXPECT_EQ(s.a35.TotalIncome, Rub(0));
-    EXPECT_EQ(doc->Income35(0).TaxableAmount, Rub(0));
+    EXPECT_EQ(s.a35.Source(0).TaxableAmount, Rub(0));
     // The prize of the 30% list with its deduction.
     EXPECT_EQ(s.m.ПризРекл, (kTExemptIncome{Rub(10000), Rub(4000)}));
     // No professional deduction for a non-resident.
@@ -296,21 +296,9 @@ void useTellingCodes(mTDeclaration& doc, uint32_t seed) {
     }
 }
 
-bool allowedWrite(const std::string& difference) {
-    auto path = difference.substr(0, difference.find(':'));
-    auto endsWith = [&](const std::string& tail) {
-        return path.size() >= tail.size() && path.compare(path.size() - tail.size(), tail.size(), tail) == 0;
-    };
-    if (endsWith(".IncomeKindCode"))
-        return true;
-    if (path.rfind("Incomes35[", 0) == 0 && (endsWith(".TaxableAmount") || endsWith(".TaxComputed")))
-        return true;
-    return path == "TradeFee" || path == "PatentPayments";
-}
-
 class SheetWrites : public testing::TestWithParam<uint32_t> {};
 
-TEST_P(SheetWrites, OnlyTheNamedFieldsOfTheDocumentChange) {
+TEST_P(SheetWrites, NoFieldOfTheDocumentChanges) {
     for (uint16_t form : {kForm3Ndfl, kForm3NdflNonResident}) {
         auto doc = testsupport::RandomDeclaration(GetParam());
         doc->DeclarationForm = form;
@@ -318,8 +306,9 @@ TEST_P(SheetWrites, OnlyTheNamedFieldsOfTheDocumentChange) {
         mTDeclaration before(*doc);
         Sheets s;
         ASSERT_TRUE(s.Compute(*doc));
+        // The sheets only read the document.
         for (const std::string& d : testsupport::CompareDeclarations(before, *doc, testsupport::CompareMode::All))
-            EXPECT_TRUE(allowedWrite(d)) << "form " << form << ": " << d;
+            ADD_FAILURE() << "form " << form << ": " << d;
         // Computing again gives the same document and the same sheets.
         mTDeclaration once(*doc);
         Sheets again;

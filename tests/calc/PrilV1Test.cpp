@@ -26,7 +26,7 @@ TEST(PrilV1, ItemizedAndNormExpensesAddUp) {
     EXPECT_EQ(v1.BusinessExpenses, Rub(220000));
     EXPECT_EQ(v1.ActualPrepayments, Rub(15000));
     EXPECT_EQ(v1.AccruedPrepayments, Rub(18000));
-    EXPECT_EQ(doc->TradeFee, Rub(3000));
+    EXPECT_EQ(v1.TradeFee, Rub(3000));
 }
 
 TEST(PrilV1, ExpensesNeverExceedTheIncome) {
@@ -38,15 +38,16 @@ TEST(PrilV1, ExpensesNeverExceedTheIncome) {
     EXPECT_EQ(v1.BusinessExpenses, Rub(100000));
 }
 
-TEST(PrilV1, WithoutBusinessClearsTradeFeeAndPatentPayments) {
+TEST(PrilV1, WithoutBusinessTakesNoTradeFeeNorPatentPayments) {
     auto doc = NewDeclaration();
     doc->TradeFee = Rub(3000);
     doc->PatentPayments = Rub(12000);
     doc->ActualPrepayments = Rub(15000);
     kTSvodSumPrilV1 v1;
     ASSERT_TRUE(v1.Compute(*doc));
-    EXPECT_EQ(doc->TradeFee, Rub(0));
-    EXPECT_EQ(doc->PatentPayments, Rub(0));
+    EXPECT_EQ(v1.TradeFee, Rub(0));
+    EXPECT_EQ(v1.PatentPayments, Rub(0));
+    EXPECT_EQ(doc->TradeFee, Rub(3000));
     EXPECT_EQ(doc->ActualPrepayments, Rub(15000));
     EXPECT_EQ(v1.ActualPrepayments, Rub(0));
     EXPECT_EQ(v1.BusinessIncome, Rub(0));

@@ -41,7 +41,6 @@ TEST_P(PrilZLimits, CostLimitedAndDistributed) {
             o.TransferActDate = o.OwnershipRegistrationDate;
             o.OwnershipRegistrationDate = Date::Ymd(2017, 1, 1);
         }
-        o.RuleMarker = 5;  // whatever it held is replaced
     }
     kTSvodSumPrilZ::Inputs in;
     in.Income13 = Rub(10000000);
@@ -49,8 +48,8 @@ TEST_P(PrilZLimits, CostLimitedAndDistributed) {
     ASSERT_TRUE(z.Compute(*doc, in));
     EXPECT_EQ(z.TotalCost, Rub(c.totalCost));
     for (size_t i = 0; i < c.objects.size(); ++i) {
-        EXPECT_EQ(doc->PropertyDeductions.Object(i).AssignedDeduction, Rub(c.assigned[i])) << "object " << i;
-        EXPECT_EQ(doc->PropertyDeductions.Object(i).RuleMarker, c.markers[i]) << "object " << i;
+        EXPECT_EQ(z.Object(i).AssignedDeduction, Rub(c.assigned[i])) << "object " << i;
+        EXPECT_EQ(z.Object(i).RuleMarker, c.markers[i]) << "object " << i;
     }
 }
 
@@ -204,7 +203,7 @@ TEST(PrilZ, NothingWithoutGrantObjectsOrResidence) {
         EXPECT_EQ(z.TotalCost, Rub(0)) << variant;
         EXPECT_EQ(z.РасхНовВычНД, Rub(0)) << variant;
         if (variant != 1) {
-            EXPECT_EQ(doc->PropertyDeductions.Object(0).AssignedDeduction, Rub(0)) << variant;
+            EXPECT_EQ(z.Object(0).AssignedDeduction, Rub(0)) << variant;
         }
     }
 }

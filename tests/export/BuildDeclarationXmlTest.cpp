@@ -1,4 +1,5 @@
 #include "ExportTestSupport.h"
+#include "calc/kTSvodSum.h"
 #include "model/mTDeclaration.h"
 #include "support/DeclarationBuilder.h"
 #include "support/TempFiles.h"
@@ -80,8 +81,11 @@ TEST(BuildDeclarationXml, TextModeWritesNothingAndCarriesTheCalculation) {
     EXPECT_EQ(FilesIn(dir.path()), 0u);
     XmlDocument x = XmlDocument::Parse(text);
     // The income kind code comes from the calculation run by the export.
-    EXPECT_EQ(Attr(At(x, "Документ/НДФЛ3/ДоходИстРФ"), "ВидДоход"), d->ResidentIncome13(0).IncomeKindCode);
-    EXPECT_FALSE(d->ResidentIncome13(0).IncomeKindCode.empty());
+    kTSvodSum calc;
+    calc.Compute(*d);
+    const std::string& kind = calc.IncomeKindCodes().Of(SourceList::ResidentIncomes13, 0);
+    EXPECT_EQ(Attr(At(x, "Документ/НДФЛ3/ДоходИстРФ"), "ВидДоход"), kind);
+    EXPECT_FALSE(kind.empty());
     EXPECT_EQ(Attr(At(x, "Документ/НДФЛ3/НалБаза/РасчНалПУ"), "Исчисл"), "13000");
     EXPECT_EQ(Attr(At(x, "Документ/НДФЛ3/СумНалПу"), "ПрУплВозв"), "3");
 }

@@ -33,7 +33,6 @@ mTConstructionDeductObj& AddObject(mTDeclaration& d) {
     o->FirstYearOfUse = Date::Ymd(2016, 1, 1);
     o->ShareNumerator = 1;
     o->ShareDenominator = 2;
-    o->AssignedDeduction = Rub(2000000);
     o->Interest = *Money::Parse("150000.5");
     mTConstructionDeductObj& ref = *o;
     d.PropertyDeductions.AddObject(std::move(o));
@@ -45,6 +44,7 @@ TEST(PurchaseDeduction, ObjectAttributesAndCodes) {
     d->PropertyDeductions.Granted = true;
     mTConstructionDeductObj& flat = AddObject(*d);
     TestFigures f;
+    f.prilZ.Objects = {{Rub(2000000), 0}};
     f.prilZ.НалБаз13БезВыч = Rub(600000);
     f.prilZ.РасхНовВычНД = Rub(600000);
     f.prilZ.ОстИВБезПроц = Rub(1400000);
@@ -72,7 +72,7 @@ TEST(PurchaseDeduction, ObjectAttributesAndCodes) {
     flat.OwnershipKind = 5;
     flat.TaxpayerSign = 4;
     flat.Pensioner = true;
-    flat.RuleMarker = -1;
+    f.prilZ.Objects[0].RuleMarker = -1;
     flat.NumberKind = 4;
     XmlDocument y = ExportDocument(*d, f);
     XmlElement house = At(y, "Документ/НДФЛ3/ИмущНалВычНов/РасчИмущВыч/СвОбъектРасх");

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "calc/kTIncomeKindCodes.h"
 #include "calc/kTSvodSumList.h"
 #include "calc/kTSvodSumList6.h"
 #include "calc/kTSvodSumPrilA13.h"
@@ -65,13 +66,14 @@ struct TestFigures {
     kTSvodSumPrilJ prilJ{kTSvodSumPrilJ::Account::Ordinary};
     kTSvodSumPrilJ prilJIis{kTSvodSumPrilJ::Account::Iis};
     kTSvodSumPrilI prilI;
+    kTIncomeKindCodes kindCodes;
 
     TestFigures() { list1.Ставка = "13"; }
 
     XmlFigures View() const {
         return XmlFigures{list6,   listDiv, listKik, list1,   list2,   list3,  list4,    list5, prilA13,
                           prilA30, prilA35, prilB9,  prilB13, prilB35, prilV1, prilM,    prilZ, prilH1,
-                          prilE1,  prilE2,  prilE3,  prilG,   prilGIn, prilJ,  prilJIis, prilI};
+                          prilE1,  prilE2,  prilE3,  prilG,   prilGIn, prilJ,  prilJIis, prilI, kindCodes};
     }
 };
 

@@ -26,8 +26,8 @@ void SetPerson(mTDeclaration& d, const char* surname, const char* firstName, con
 
 // The taxable amount and tax the user copies from the employer's certificate.
 void CopyCertificate(mTThirteenPercent& source) {
-    source.TaxableAmount = source.TotalIncome;
-    source.TaxComputed = Money::Roubles(source.TotalIncome.WholeRoubles() * 13 / 100);
+    source.TaxableAmount = source.TotalIncome();
+    source.TaxComputed = Money::Roubles(source.TotalIncome().WholeRoubles() * 13 / 100);
 }
 
 // A salaried resident buying a flat with a mortgage, with one child.

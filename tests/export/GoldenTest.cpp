@@ -107,7 +107,7 @@ TestFigures EveryElementFigures() {
         b->OtherIncome = Rub(854);
         b->Lines.push_back(line);
     }
-    f.prilV1 = {Rub(1000), Rub(200), Rub(30), Rub(40)};
+    f.prilV1 = {Rub(1000), Rub(200), Rub(30), Rub(40), Money(), Money()};
 
     int n = 1;
     for (kTExemptIncome* e :
@@ -116,6 +116,7 @@ TestFigures EveryElementFigures() {
         *e = {Rub(1000 * n), Rub(n)}, ++n;
     f.prilM.ДохНеНалОбщ = Rub(45);
 
+    f.prilZ.Objects = {{Money(), -1}};  // the one object follows the rules before 2014
     f.prilZ.ВычНовЗачПред = Rub(1);
     f.prilZ.РасхНовВычНД = Rub(2);
     f.prilH1.ВычетОбщ = Rub(1);
@@ -216,7 +217,6 @@ std::unique_ptr<mTDeclaration> EveryElementDeclaration() {
     o->TaxpayerSign = 2;
     o->NumberKind = 2;
     o->Number = "50-50-01/001/2012-001";
-    o->RuleMarker = -1;
     o->ShareNumerator = 1;
     o->ShareDenominator = 3;
     d->PropertyDeductions.AddObject(std::move(o));

@@ -134,7 +134,6 @@ TEST(RussianIncomes, AttributesOfAResidentSource) {
     s.Kpp = "770101001";
     s.Oktmo = "45383000";
     s.Name = "АО \"Завод\"";
-    s.IncomeKindCode = "06";
     mTSourseIncome line;
     line.IncomeCode = 2000;
     line.IncomeAmount = *Money::Parse("100000.456");
@@ -142,7 +141,9 @@ TEST(RussianIncomes, AttributesOfAResidentSource) {
     s.TaxableAmount = *Money::Parse("100000.45");
     s.TaxComputed = Rub(13000);
     s.TaxWithheld = *Money::Parse("13000.4");  // a file may hold kopecks
-    XmlDocument x = ExportDocument(*d, TestFigures());
+    TestFigures f;
+    f.kindCodes.Set(SourceList::ResidentIncomes13, 0, "06");
+    XmlDocument x = ExportDocument(*d, f);
     using Attrs = std::vector<std::pair<std::string, std::string>>;
     EXPECT_EQ(At(x, "Документ/НДФЛ3/ДоходИстРФ").Attributes(), (Attrs{{"Ставка", "13"},
                                                                       {"ВидДоход", "06"},

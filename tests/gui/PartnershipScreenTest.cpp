@@ -280,7 +280,7 @@ TEST_F(PartnershipScreenTest, LinesAreAddedEditedAndDeletedWithTheTotalIncome) {
     EXPECT_EQ(Selected(Lines()), 0) << "the first row when the first was deleted";
     EXPECT_EQ(Total(), QStringLiteral("1000,25"));
     Click("fbDeleteIncome");
-    EXPECT_EQ(Partnership(0).TotalIncome, Money());
+    EXPECT_EQ(Partnership(0).TotalIncome(), Money());
     EXPECT_EQ(Total(), QStringLiteral("0"));
     EXPECT_FALSE(W("fbDeleteIncome")->isEnabled());
 }

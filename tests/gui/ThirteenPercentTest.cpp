@@ -172,7 +172,7 @@ TEST_F(ThirteenPercentTest, AddsSourcesAndIncomeLines) {
     const mTThirteenPercent& source = Doc().ResidentIncome13(0);
     ASSERT_EQ(source.LineCount(), 1u);
     EXPECT_EQ(source.Line(0).Month, 12);
-    EXPECT_EQ(source.TotalIncome, Money::Kopecks(3000050));
+    EXPECT_EQ(source.TotalIncome(), Money::Kopecks(3000050));
     EXPECT_EQ(W<QLabel>("pnlItogIncomeSum")->text(), QStringLiteral("30000,5"));
 
     // Repeating a December line gives another December line.
@@ -197,7 +197,7 @@ TEST_F(ThirteenPercentTest, EditingKeepsTheSelectionAndCorrectsTheTotal) {
         return dialog.result();
     });
     W<QPushButton>("fbEditIncome")->click();
-    EXPECT_EQ(Doc().ResidentIncome13(0).TotalIncome, Money::Roubles(45000));
+    EXPECT_EQ(Doc().ResidentIncome13(0).TotalIncome(), Money::Roubles(45000));
     EXPECT_EQ(Row(Lines(), 0)[2], QStringLiteral("45000"));
     EXPECT_EQ(W<QLabel>("pnlItogIncomeSum")->text(), QStringLiteral("45000"));
 

@@ -100,9 +100,8 @@ void compareSource(Comparer& c, const std::string& p, const mTSourseIncomeInfo& 
     c(p + ".Kpp", a.Kpp, b.Kpp);
     c(p + ".Oktmo", a.Oktmo, b.Oktmo);
     c(p + ".Name", a.Name, b.Name);
-    c(p + ".TotalIncome", a.TotalIncome, b.TotalIncome);
+    c(p + ".TotalIncome", a.Income(), b.Income());
     c(p + ".TaxWithheld", a.TaxWithheld, b.TaxWithheld);
-    c.working(p + ".IncomeKindCode", a.IncomeKindCode, b.IncomeKindCode);
 }
 
 void compare13(Comparer& c, const std::string& p, const mTThirteenPercent& a, const mTThirteenPercent& b) {
@@ -137,8 +136,6 @@ void compare35(Comparer& c, const std::string& p, const mTThirtyFivePercent& a, 
     c(p + ".IncomeCode", a.IncomeCode, b.IncomeCode);
     c(p + ".DeductionCode", a.DeductionCode, b.DeductionCode);
     c(p + ".DeductionAmount", a.DeductionAmount, b.DeductionAmount);
-    c.working(p + ".TaxComputed", a.TaxComputed, b.TaxComputed);
-    c.working(p + ".TaxableAmount", a.TaxableAmount, b.TaxableAmount);
 }
 
 void compare30(Comparer& c, const std::string& p, const mTThirtyPercent& a, const mTThirtyPercent& b) {
@@ -281,10 +278,8 @@ void compareProperty(Comparer& c, const std::string& p, const mTConstructionDedu
                c(q + ".ShareDenominator", x.ShareDenominator, y.ShareDenominator);
                c(q + ".Cost", x.Cost, y.Cost);
                c(q + ".Interest", x.Interest, y.Interest);
-               c.working(q + ".AssignedDeduction", x.AssignedDeduction, y.AssignedDeduction);
                c(q + ".ByInvestment", x.ByInvestment, y.ByInvestment);
                c(q + ".Pensioner", x.Pensioner, y.Pensioner);
-               c.working(q + ".RuleMarker", x.RuleMarker, y.RuleMarker);
            });
 }
 

@@ -139,7 +139,6 @@ void RandomFields::fillSource(mTSourseIncomeInfo& r) {
     r.Oktmo = Text(11);
     r.Name = Text(60);
     r.TaxWithheld = Amount();
-    r.IncomeKindCode = Text(2);
 }
 
 void RandomFields::Fill(mTThirteenPercent& r) {
@@ -178,8 +177,6 @@ void RandomFields::Fill(mTThirtyFivePercent& r) {
     r.IncomeCode = Integer();
     r.DeductionCode = Integer();
     r.DeductionAmount = Amount();
-    r.TaxComputed = Amount();
-    r.TaxableAmount = Amount();
 }
 
 void RandomFields::Fill(mTThirtyPercent& r) {
@@ -321,10 +318,8 @@ void RandomFields::Fill(mTConstructionDeductObj& r) {
     r.ShareDenominator = Integer();
     r.Cost = Amount();
     r.Interest = Amount();
-    r.AssignedDeduction = Amount();
     r.ByInvestment = Flag();
     r.Pensioner = Flag();
-    r.RuleMarker = Integer();
 }
 
 void RandomFields::Fill(mTConstructionDeduct& r) {
