@@ -3,6 +3,7 @@
 #include "dictionaries/XmlDoc.h"
 #include "storage/TextCodec.h"
 
+#include <algorithm>
 #include <stdexcept>
 
 namespace zizaza {
@@ -83,6 +84,23 @@ void OkvedChooser::Choose(int level, size_t item) {
         m_code = *entry->okved;
     for (int j = level + 1; j <= kOkvedLevels; ++j)
         m_lists[Slot(j)] = m_dict.Below(m_key, j);
+}
+
+void OkvedChooser::ChooseEntry(const OkvedEntry& entry) {
+    const int level = entry.grup.size() == 1 ? entry.grup[0] - '0' : 0;
+    if (level < 1 || level > kOkvedLevels)
+        return;
+    for (int j = 1; j <= level; ++j) {
+        const std::vector<const OkvedEntry*>& list = m_lists[Slot(j)];
+        // On the way down an entry's ancestor is the one whose key begins its key; a level
+        // the classifier skips has none.
+        const auto onPath = [&](const OkvedEntry* e) {
+            return e == &entry || (j < level && std::string_view(entry.kod).starts_with(e->kod));
+        };
+        const auto found = std::find_if(list.begin(), list.end(), onPath);
+        if (found != list.end())
+            Choose(j, static_cast<size_t>(found - list.begin()) + 1);
+    }
 }
 
 bool OkvedChooser::KeyLongEnough() const {

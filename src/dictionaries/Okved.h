@@ -58,6 +58,9 @@ public:
     // code the answer, when it has one) and the lists below are refilled with the entries below
     // it; "нет" empties the lists below and keeps the choice.
     void Choose(int level, size_t item);
+    // Chooses an entry of the dictionary as the user would, level by level down to it: the
+    // lists show the path to the entry and its code becomes the answer.
+    void ChooseEntry(const OkvedEntry& entry);
 
     const std::string& ChosenKey() const { return m_key; }
     // The text of the read-only code field, which is also the picker's answer.

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -91,6 +92,35 @@ TEST(OkvedChooserTest, AnEntryWithoutCodeLeavesTheCodeField) {
     EXPECT_TRUE(chooser.KeyLongEnough());
     EXPECT_THROW(chooser.Choose(2, 5), std::out_of_range);
     EXPECT_THROW(chooser.Choose(7, 0), std::out_of_range);
+}
+
+TEST(OkvedChooserTest, ChoosingAnEntryShowsThePathDownToIt) {
+    OkvedDict dict = SmallTree();
+    OkvedChooser chooser(dict);
+    struct Case {
+        const char* kod;
+        std::vector<size_t> shown;  // levels 1 to 6
+        const char* code;
+    };
+    // One chooser for all, so each case also starts from the choice of the one before.
+    const Case cases[] = {
+        {"A01.11", {1, 1, 1, 1, 0, 0}, "01.11"},
+        {"A02.1", {1, 2, 1, 0, 0, 0}, "02.1"},
+        {"JX62.0", {2, 1, 1, 0, 0, 0}, "62.0"},
+        {"A", {1, 0, 0, 0, 0, 0}, "62.0"},  // a section has no code: the answer stays
+    };
+    for (const Case& c : cases) {
+        const auto entry = std::find_if(dict.Entries().begin(), dict.Entries().end(),
+                                        [&](const OkvedEntry& e) { return e.kod == c.kod; });
+        ASSERT_NE(entry, dict.Entries().end()) << c.kod;
+        chooser.ChooseEntry(*entry);
+        std::vector<size_t> shown;
+        for (int level = 1; level <= kOkvedLevels; ++level)
+            shown.push_back(chooser.Shown(level));
+        EXPECT_EQ(shown, c.shown) << c.kod;
+        EXPECT_EQ(chooser.Code(), c.code) << c.kod;
+        EXPECT_EQ(chooser.ChosenKey(), c.kod);
+    }
 }
 
 TEST(OkvedDictTest, Lookups) {

@@ -430,8 +430,49 @@ TEST_F(OkvedPickerTest, ListsNarrowToTheChosenEntry) {
     EXPECT_EQ(picker.Level(3)->currentIndex(), 0);
 }
 
+TEST_F(OkvedPickerTest, FindsByCodeOrWordsAndTakesTheEntryFound) {
+    EXPECT_TRUE(picker.FoundList()->isHidden());
+    const std::pair<const char*, QStringList> searches[] = {
+        {"однолетн", {"01.1"}}, {"01.1", {"01.1", "01.11"}}, {"ПРОГРАММЫ", {"62.0"}}, {"62", {"62.0"}},
+        {"сельское", {}},  // a section has no code to take
+    };
+    for (const auto& [typed, codes] : searches) {
+        picker.SearchField()->clear();
+        TypeText(picker.SearchField(), QString::fromUtf8(typed));
+        EXPECT_EQ(ShownColumn(picker.FoundList()), codes) << typed;
+    }
+    picker.SearchField()->clear();
+    EXPECT_TRUE(picker.FoundList()->isHidden());
+
+    TypeText(picker.SearchField(), QStringLiteral("зерн"));
+    PressKey(picker.SearchField(), Qt::Key_Down);
+    EXPECT_EQ(picker.Answer(), QStringLiteral("01.11"));
+    EXPECT_EQ(picker.Level(1)->currentText(), QStringLiteral("Сельское хозяйство"));
+    EXPECT_EQ(picker.Level(3)->currentText(), QStringLiteral("Однолетние")) << "the drill-down shows the way";
+    EXPECT_EQ(picker.Level(4)->currentText(), QStringLiteral("Зерновые"));
+    picker.setResult(-1);
+    PressKey(picker.SearchField(), Qt::Key_Return);
+    EXPECT_EQ(picker.result(), QDialog::Accepted);
+    EXPECT_TRUE(ui.NothingPending());
+}
+
+TEST_F(OkvedPickerTest, NoneIsNeverAnAnswer) {
+    const QPushButton* yes = Find<QPushButton>(&picker, "btYes");
+    for (int section : {0, 1}) {
+        picker.Level(1)->setCurrentIndex(section);  // "нет", then a section without a code
+        EXPECT_FALSE(yes->isEnabled()) << section;
+        picker.setResult(-1);
+        picker.accept();
+        EXPECT_EQ(picker.result(), -1) << section;
+    }
+    picker.Level(2)->setCurrentIndex(1);
+    EXPECT_TRUE(yes->isEnabled());
+    EXPECT_TRUE(ui.NothingPending()) << "no check is asked without a code";
+}
+
 TEST_F(OkvedPickerTest, AShortKeyAsksTheLengthCheckFirst) {
-    picker.Level(1)->setCurrentIndex(1);  // key "A"
+    picker.Level(1)->setCurrentIndex(1);
+    picker.Level(2)->setCurrentIndex(1);  // key "A01", code "01"
     ui.Modal([](QDialog& d) {
         EXPECT_FALSE(Find<QPushButton>(&d, "Button3")->isEnabled()) << "nothing to skip all";
         return TfmCheckError::kFix;
@@ -445,9 +486,8 @@ TEST_F(OkvedPickerTest, AShortKeyAsksTheLengthCheckFirst) {
     ui.Modal(Answer(TfmCheckError::kSkip));
     picker.accept();
     EXPECT_EQ(picker.result(), QDialog::Accepted);
-    EXPECT_EQ(picker.Answer(), QStringLiteral("нет"));
+    EXPECT_EQ(picker.Answer(), QStringLiteral("01"));
 
-    picker.Level(2)->setCurrentIndex(1);  // key "A01": still short
     picker.Level(3)->setCurrentIndex(1);  // key "A01.1"
     picker.setResult(-1);
     picker.accept();

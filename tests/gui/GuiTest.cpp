@@ -130,6 +130,14 @@ void ProgramFolder::Write(const QString& name, const QByteArray& bytes) const {
     file.write(bytes);
 }
 
+QStringList ShownColumn(const QTreeWidget* list, int column) {
+    QStringList texts;
+    for (int i = 0; i < list->topLevelItemCount(); ++i)
+        if (!list->topLevelItem(i)->isHidden())
+            texts << list->topLevelItem(i)->text(column);
+    return texts;
+}
+
 void MainWindowTest::SetUp() {
     App();
     QSettings(AppSettings::kOrganization, AppSettings::kApplication).clear();

@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QTemporaryDir>
+#include <QTreeWidget>
 #include <memory>
 
 #include "ScriptedUi.h"
@@ -32,6 +33,9 @@ struct WithApp {
 void TypeText(QWidget* widget, const QString& text);
 void PressKey(QWidget* widget, Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
 void ClickMouse(QWidget* widget, Qt::KeyboardModifiers modifiers = Qt::NoModifier, QPoint at = {2, 2});
+
+// The texts of one column in the rows a list shows (hidden rows left out).
+QStringList ShownColumn(const QTreeWidget* list, int column = 0);
 
 template <typename T>
 T* Find(QObject* root, const char* name) {

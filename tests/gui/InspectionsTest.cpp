@@ -58,6 +58,50 @@ TEST_F(InspectionsTest, TheFirstDigitWithoutACodeStartsFrom0101) {
     EXPECT_EQ(picker.ChosenCode(), QStringLiteral("7712")) << "digits typed together search as one prefix";
 }
 
+TEST_F(InspectionsTest, FindsByCodeOrByWordsOfTheName) {
+    TfmInputInspectionNumber& picker = Picker();
+    // Typed with 5001 highlighted: it stays while it is found, else the first row found is
+    // highlighted (and stays when later letters find nothing).
+    const struct {
+        const char* typed;
+        QStringList codes;
+        const char* chosen;
+    } searches[] = {
+        {"москве", {"7700", "7701", "7712"}, "7700"},
+        {"МОСКВЕ  инспекция", {"7701", "7712"}, "7701"},
+        {"№ 12", {"7712"}, "7712"},
+        {"77", {"7700", "7701", "7712"}, "7700"},
+        {"50", {"5001"}, "5001"},
+        {"010", {"0101", "0102"}, "0101"},
+        {"москва", {}, "7700"},
+        {"", {"0101", "0102", "5001", "7700", "7701", "7712"}, "5001"},
+    };
+    for (const auto& c : searches) {
+        picker.SelectInspection(QStringLiteral("5001"));
+        TypeText(picker.SearchField(), QString::fromUtf8(c.typed));
+        EXPECT_EQ(ShownColumn(picker.List()), c.codes) << c.typed;
+        EXPECT_EQ(picker.ChosenCode(), QString::fromLatin1(c.chosen)) << c.typed;
+    }
+}
+
+TEST_F(InspectionsTest, LettersTypedInTheListSearchAndEnterTakesTheRowFound) {
+    TfmInputInspectionNumber& picker = Picker();
+    picker.SelectInspection(QString());
+    TypeText(picker.List(), QStringLiteral("упр"));
+    EXPECT_EQ(picker.SearchField()->text(), QStringLiteral("упр"));
+    EXPECT_EQ(ShownColumn(picker.List()), QStringList{QStringLiteral("7700")});
+    picker.SearchField()->clear();
+    TypeText(picker.SearchField(), QStringLiteral("москве"));
+    PressKey(picker.SearchField(), Qt::Key_Down);
+    EXPECT_EQ(picker.ChosenCode(), QStringLiteral("7701")) << "the arrows move through the rows found";
+    picker.setResult(-1);
+    PressKey(picker.SearchField(), Qt::Key_Return);
+    EXPECT_EQ(picker.result(), QDialog::Accepted);
+    EXPECT_EQ(picker.ChosenCode(), QStringLiteral("7701"));
+    EXPECT_EQ(picker.ChosenName(), QStringLiteral("Инспекция № 1 по г. Москве"));
+    EXPECT_EQ(picker.List()->topLevelItem(4)->toolTip(1), picker.ChosenName()) << "the whole name as a tooltip";
+}
+
 TEST_F(InspectionsTest, TheStatusLineShowsTheHintOverThePicture) {
     TfmInputInspectionNumber& picker = Picker();
     picker.SelectInspection(QStringLiteral("5001"));

@@ -1,11 +1,12 @@
 #include "dictionaries/ui/TCodeListPicker.h"
 
 #include <QHBoxLayout>
-#include <QHeaderView>
 #include <QKeyEvent>
 #include <QPushButton>
 #include <QTreeWidget>
 #include <QVBoxLayout>
+
+#include "dictionaries/ui/PickerList.h"
 
 namespace zizaza {
 
@@ -18,14 +19,7 @@ TCodeListPicker::TCodeListPicker(const QString& objectName, const QString& capti
     auto* layout = new QVBoxLayout(this);
     m_list = new QTreeWidget(this);
     m_list->setObjectName(listName);
-    m_list->setColumnCount(2);
-    m_list->setHeaderLabels(headers);
-    m_list->setRootIsDecorated(false);
-    m_list->setUniformRowHeights(true);
-    m_list->setSelectionBehavior(QAbstractItemView::SelectRows);
-    m_list->setSelectionMode(QAbstractItemView::SingleSelection);
-    m_list->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    m_list->header()->resizeSection(0, 60);
+    SetupPickerList(m_list, headers);
     layout->addWidget(m_list, 1);
 
     auto* buttons = new QHBoxLayout;
@@ -56,7 +50,7 @@ std::optional<int> TCodeListPicker::SelectedRow() const {
 }
 
 void TCodeListPicker::AddRow(const QString& code, const QString& name) {
-    m_list->addTopLevelItem(new QTreeWidgetItem({code, name}));
+    m_list->addTopLevelItem(PickerRow(code, name));
 }
 
 void TCodeListPicker::SelectRow(std::optional<int> row) {

@@ -2,15 +2,16 @@
 
 #include <QApplication>
 #include <QHBoxLayout>
-#include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QStyle>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
 #include "dictionaries/Inspections.h"
+#include "dictionaries/ui/PickerList.h"
 #include "dictionaries/ui/TfmLoadSoun.h"
 #include "ui/ScreenHost.h"
 #include "ui/UserInterface.h"
@@ -33,25 +34,21 @@ TfmInputInspectionNumber::TfmInputInspectionNumber(ScreenHost& host, std::vector
     : QDialog(parent), m_host(host), m_rows(std::move(rows)) {
     setObjectName(QStringLiteral("fmInputInspectionNumber"));
     setWindowTitle(QStringLiteral("Справочник инспекций"));
-    resize(620, 480);
+    resize(760, 520);
 
     auto* layout = new QVBoxLayout(this);
     m_list = new QTreeWidget(this);
     m_list->setObjectName(QStringLiteral("lvInspections"));
-    m_list->setColumnCount(2);
-    m_list->setHeaderLabels({QStringLiteral("Код"), QStringLiteral("Наименование инспекции")});
-    m_list->setRootIsDecorated(false);
-    m_list->setUniformRowHeights(true);
-    m_list->setSelectionBehavior(QAbstractItemView::SelectRows);
-    m_list->setSelectionMode(QAbstractItemView::SingleSelection);
-    m_list->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    m_list->header()->resizeSection(0, 60);
+    SetupPickerList(m_list, {QStringLiteral("Код"), QStringLiteral("Наименование инспекции")});
     QList<QTreeWidgetItem*> items;
     items.reserve(static_cast<qsizetype>(m_rows.size()));
     for (const CodeName& r : m_rows)
-        items.push_back(new QTreeWidgetItem({QString::fromStdString(r.code), QString::fromStdString(r.name)}));
+        items.push_back(PickerRow(QString::fromStdString(r.code), QString::fromStdString(r.name)));
     m_list->addTopLevelItems(items);
+
+    m_search = AddPickerSearch(this, layout, QStringLiteral("москве 15"));
     layout->addWidget(m_list, 1);
+    setTabOrder(m_search, m_list);
 
     m_status = new QLabel(this);
     m_status->setObjectName(QStringLiteral("StatusBar"));
@@ -86,6 +83,8 @@ TfmInputInspectionNumber::TfmInputInspectionNumber(ScreenHost& host, std::vector
     connect(yes, &QPushButton::clicked, this, &QDialog::accept);
     connect(no, &QPushButton::clicked, this, &QDialog::reject);
     connect(missing, &QPushButton::clicked, this, &TfmInputInspectionNumber::OpenImport);
+    connect(m_search, &QLineEdit::textChanged, this, &TfmInputInspectionNumber::Search);
+    m_search->installEventFilter(this);
 
     setMouseTracking(true);
     m_list->installEventFilter(this);
@@ -96,6 +95,7 @@ TfmInputInspectionNumber::TfmInputInspectionNumber(ScreenHost& host, std::vector
 }
 
 void TfmInputInspectionNumber::SelectInspection(const QString& code) {
+    m_search->clear();
     m_chosenCode = code;
     m_chosenName.clear();
     m_typed.clear();
@@ -141,7 +141,27 @@ void TfmInputInspectionNumber::ShowSelectedInStatus() {
     m_status->setText(QString::fromStdString(InspectionStatusText(m_rows[static_cast<size_t>(row)])));
 }
 
+void TfmInputInspectionNumber::Search(const QString& typed) {
+    const PickerSearch search(typed);
+    FilterPickerList(m_list, search);
+    if (search.Empty())
+        return;
+    // The highlighted row stays while it is found; otherwise the first row found is
+    // highlighted, so that Enter takes it.
+    const QList<QTreeWidgetItem*> selected = m_list->selectedItems();
+    if (!selected.isEmpty() && !selected.front()->isHidden())
+        return;
+    for (int i = 0; i < m_list->topLevelItemCount(); ++i)
+        if (!m_list->topLevelItem(i)->isHidden()) {
+            SelectRow(static_cast<size_t>(i));
+            return;
+        }
+}
+
 void TfmInputInspectionNumber::TypeDigit(QChar digit) {
+    // The type-ahead of the list searches every inspection.
+    if (!m_search->text().isEmpty())
+        m_search->clear();
     if (m_chosenCode.isEmpty()) {
         if (std::optional<size_t> first = FindCodeRow(m_rows, kFirstInspectionCode))
             SelectRow(*first);
@@ -161,10 +181,19 @@ void TfmInputInspectionNumber::TypeDigit(QChar digit) {
 }
 
 bool TfmInputInspectionNumber::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == m_search && PassRowKeyToList(event, m_list))
+        return true;
     if (event->type() == QEvent::KeyPress && watched == m_list) {
         auto* key = static_cast<QKeyEvent*>(event);
         if (IsDigitKey(key)) {
             TypeDigit(key->text().front());
+            return true;
+        }
+        // A letter typed in the list starts a search by the words of the names.
+        if (key->text().size() == 1 && key->text().front().isLetter() &&
+            !(key->modifiers() & (Qt::ControlModifier | Qt::AltModifier))) {
+            m_search->setFocus();
+            m_search->insert(key->text());
             return true;
         }
         if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {

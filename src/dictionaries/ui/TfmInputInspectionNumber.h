@@ -8,6 +8,7 @@
 #include "dictionaries/CodeList.h"
 
 class QLabel;
+class QLineEdit;
 class QPushButton;
 class QTreeWidget;
 
@@ -17,7 +18,9 @@ class ScreenHost;
 
 // The inspections picker ("Справочник инспекций"), built once at start-up from the
 // inspections dictionary and shown from the initial data screen. It keeps the chosen code and
-// the name of the chosen row; digits typed while no code is chosen start from "0101".
+// the name of the chosen row; digits typed while no code is chosen start from "0101". The
+// search field above the list shows only the inspections found by a code or by words of their
+// names; a letter typed in the list starts such a search.
 class TfmInputInspectionNumber : public QDialog {
     Q_OBJECT
 public:
@@ -31,6 +34,7 @@ public:
     const std::vector<CodeName>& Rows() const { return m_rows; }
 
     QTreeWidget* List() const { return m_list; }
+    QLineEdit* SearchField() const { return m_search; }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -40,6 +44,8 @@ protected:
 private:
     void OnRowSelected();
     void ShowSelectedInStatus();
+    // Shows only the inspections found by the code or the words typed into the search field.
+    void Search(const QString& typed);
     void TypeDigit(QChar digit);
     void SelectRow(size_t row);
     void OpenImport();
@@ -47,6 +53,7 @@ private:
     ScreenHost& m_host;
     std::vector<CodeName> m_rows;
     QTreeWidget* m_list = nullptr;
+    QLineEdit* m_search = nullptr;
     QLabel* m_status = nullptr;
     QLabel* m_picture = nullptr;
     QString m_chosenCode;
