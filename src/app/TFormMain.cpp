@@ -159,7 +159,6 @@ TFormMain::TFormMain(MainWindowOptions options, QWidget* parent)
 
     ShowInitialScreen();
     m_saved = true;
-    ApplyButtonRules();
     ResetHistory(true);
 }
 

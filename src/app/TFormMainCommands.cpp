@@ -74,6 +74,10 @@ void TFormMain::PressScreenButton(ScreenId id) {
 }
 
 void TFormMain::ShowInitialScreen() {
+    // The initial data screen applies its own rules to the buttons as it shows the choices of
+    // the declaration (a 4-NDFL clears and locks the income ticks): the shell's come first, so
+    // the buttons match the ticks.
+    ApplyButtonRules();
     m_switcher->Replace(static_cast<int>(ScreenId::InitialData), ScreenButton(ScreenId::InitialData),
                         MakerFor(ScreenId::InitialData));
 }
@@ -154,7 +158,6 @@ void TFormMain::NewDeclaration() {
     ShowInitialScreen();
     m_saved = true;
     SetTitle();
-    ApplyButtonRules();
     ResetHistory(true);
 }
 
@@ -187,7 +190,6 @@ void TFormMain::NewFromPriorYear() {
     // The carried data exists nowhere else yet: leaving it asks to save it.
     m_saved = false;
     SetTitle();
-    ApplyButtonRules();
     ResetHistory(false);
 }
 
@@ -207,7 +209,6 @@ void TFormMain::OpenDeclaration() {
     SetTitle();
     ShowInitialScreen();
     m_saved = true;
-    ApplyButtonRules();
     ResetHistory(true);
 }
 

@@ -334,7 +334,6 @@ bool TFormMain::RecoverFrom(const QString& copy, const QString& originalName) {
     m_fileName = originalName;
     SetTitle();
     ShowInitialScreen();
-    ApplyButtonRules();
     m_saved = false;
     ResetHistory(false);
     // The recovered changes are this session's now; its own copy exists before the old one goes.

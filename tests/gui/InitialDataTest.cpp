@@ -1,3 +1,4 @@
+#include <QAction>
 #include <QCheckBox>
 #include <QLabel>
 #include <QPushButton>
@@ -79,6 +80,35 @@ TEST_F(InitialDataTest, AFourNdflFileKeepsItsEstimatedIncome) {
     EXPECT_TRUE(W("meSupposeIncome")->isEnabled());
     Screen().SaveToDocument();
     EXPECT_EQ(window->Declaration().EstimatedIncome, Money::Roubles(500000));
+}
+
+TEST_F(InitialDataTest, TheScreenButtonsOfAnOpenedFileMatchItsTicks) {
+    const uint16_t allIncomes = kIncomeRussia | kIncomeForeign | kIncomeBusiness | kIncomeInvestTov;
+    const std::pair<uint16_t, uint16_t> declarations[] = {{kForm4Ndfl, kIncomeBusiness},
+                                                          {kForm4Ndfl, allIncomes},
+                                                          {kForm3NdflNonResident, allIncomes},
+                                                          {kForm3Ndfl, kIncomeForeign | kIncomeBusiness}};
+    const std::pair<const char*, ScreenId> ticks[] = {{"chbIncomeInquiry", ScreenId::RussianIncome},
+                                                      {"chbIncomeCurrency", ScreenId::ForeignIncome},
+                                                      {"chbIncomeBusiness", ScreenId::BusinessIncome},
+                                                      {"chbInvestTov", ScreenId::InvestTov}};
+    for (auto [form, flags] : declarations) {
+        mTDeclaration doc;
+        doc.DeclarationForm = form;
+        doc.SetIncomeFlags(flags);
+        const QString file = files.path() + QStringLiteral("/form%1.tv7").arg(form);
+        doc.Save(file.toStdString());
+        const auto expectButtonsMatch = [&](const char* how) {
+            for (auto [tick, id] : ticks)
+                EXPECT_EQ(window->ScreenButton(id)->isEnabled(), Checked(tick)) << how << form << ", " << tick;
+            EXPECT_EQ(DeductionsOn(), form == kForm3Ndfl) << how << form;
+        };
+        Start({file});
+        expectButtonsMatch("started with form ");
+        ui.OpenFile(file);
+        window->findChild<QAction*>(QStringLiteral("actOpen"))->trigger();
+        expectButtonsMatch("opened with form ");
+    }
 }
 
 TEST_F(InitialDataTest, UntickingBusinessOn3NdflEmptiesTheEstimatedIncome) {
