@@ -41,8 +41,8 @@ const RecordNoun kRecordNouns[] = {
     {"Виды деятельности", "вида деятельности"},
     {"Месяц дохода", "дохода"},
     {"Вид дохода", "дохода"},
-    {"Список объектов", "объекта"},
-    {"Договоры", "договора"},
+    {"Объект", "объекта"},
+    {"Организация или фонд", "договора"},
     {"Суммы", "суммы"},
 };
 
@@ -57,6 +57,11 @@ QString TListScreenHelper::StepName(const char* action, int record) const {
             break;
         }
     const QString name = QString::fromUtf8(action) + QLatin1Char(' ') + noun;
+    if (m_ops.recordName) {
+        const QString recordName = m_ops.recordName(record).trimmed();
+        if (!recordName.isEmpty())
+            return name + QStringLiteral(" «%1»").arg(recordName);
+    }
     // A one-column list shows the record's name; rows of several columns are told by number.
     if (m_view->columnCount() == 1) {
         const QStringList texts = m_ops.rowTexts(record);
@@ -87,6 +92,13 @@ void TListScreenHelper::SetupView(QTreeWidget* view, const QStringList& columns)
     view->setSelectionBehavior(QAbstractItemView::SelectRows);
     view->setEditTriggers(QAbstractItemView::NoEditTriggers);
     view->header()->setStretchLastSection(true);
+}
+
+void TListScreenHelper::StretchColumn(QTreeWidget* view, int column) {
+    QHeaderView* header = view->header();
+    header->setStretchLastSection(false);
+    for (int c = 0; c < view->columnCount(); ++c)
+        header->setSectionResizeMode(c, c == column ? QHeaderView::Stretch : QHeaderView::ResizeToContents);
 }
 
 void TListScreenHelper::ConnectButtons(QAbstractButton* add, QAbstractButton* edit, QAbstractButton* remove,

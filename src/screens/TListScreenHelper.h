@@ -31,6 +31,9 @@ struct ListOperations {
     std::function<void(int)> selected;
     // Totals shown on the screen; optional.
     std::function<void()> refreshTotals;
+    // What an undo step calls the record of a list of several columns; optional (such a
+    // record is told by its number).
+    std::function<QString(int)> recordName;
 };
 
 // The common behaviour of a list on a screen: one read-only row per document record in
@@ -44,6 +47,9 @@ public:
 
     // Prepares a list view: columns, report view, read-only, whole-row selection.
     static void SetupView(QTreeWidget* view, const QStringList& columns);
+    // A list of several columns: one column takes the width left by the others, which fit their
+    // texts.
+    static void StretchColumn(QTreeWidget* view, int column);
 
     // Buttons may be nullptr. Edit also runs on a double click and on Enter in the list.
     void ConnectButtons(QAbstractButton* add, QAbstractButton* edit, QAbstractButton* remove,

@@ -27,6 +27,15 @@ namespace {
 const QString kContractsTitle = QStringLiteral(
     "Договоры добровольного страх. жизни, пенс. страх., негос. пенс. обеспеч. и доп. страх. взносы на накопит. пенсию");
 
+// The kind of a contract as its list row names it.
+QString ContractKindText(int32_t kind) {
+    static const QString kinds[] = {QStringLiteral("Негосударственное пенсионное обеспечение"),
+                                    QStringLiteral("Добровольное пенсионное страхование"),
+                                    QStringLiteral("Добровольное страхование жизни"),
+                                    QStringLiteral("Доп. взносы на накопительную пенсию")};
+    return kind >= 1 && kind <= 4 ? kinds[kind - 1] : QString();
+}
+
 // Add, delete and edit under a list, returned in that order.
 std::array<QPushButton*, 3> ListButtons(QWidget* parent, QBoxLayout* layout, const char* suffix, const QString& addHint,
                                         const QString& deleteHint, const QString& editHint) {
@@ -140,7 +149,9 @@ QWidget* TfrFramePensDeduct::BuildContracts(QWidget* parent) {
     auto* layout = new QVBoxLayout(panel);
     layout->setContentsMargins(0, 0, 0, 0);
     lvPensInfo = Named(new QTreeWidget(panel), "lvPensInfo");
-    TListScreenHelper::SetupView(lvPensInfo, {kContractsTitle});
+    TListScreenHelper::SetupView(lvPensInfo, {QStringLiteral("Организация или фонд"), QStringLiteral("Вид договора"),
+                                              QStringLiteral("Сумма взноса")});
+    TListScreenHelper::StretchColumn(lvPensInfo, 0);
     lvPensInfo->setToolTip(kContractsTitle);
     layout->addWidget(lvPensInfo, 1);
     const auto buttons = ListButtons(panel, layout, "Pens", QStringLiteral("Добавить договор"),
@@ -173,7 +184,12 @@ void TfrFramePensDeduct::BuildLists() {
 
     ListOperations contracts;
     contracts.count = [this] { return static_cast<int>(Record().ContractCount()); };
-    contracts.rowTexts = [this](int i) { return QStringList{ContractText(i)}; };
+    contracts.rowTexts = [this](int i) {
+        const mTPens& contract = Record().Contract(size_t(i));
+        return QStringList{ContractText(i), ContractKindText(contract.ContractKind),
+                           MoneyToList(contract.Contribution)};
+    };
+    contracts.recordName = [this](int i) { return ContractText(i); };
     contracts.add = [this] { return AddContract(); };
     contracts.edit = [this](int i) { return EditContract(i); };
     contracts.remove = [this](int i) { Record().SetContract(size_t(i), nullptr); };

@@ -49,6 +49,31 @@ QRadioButton* Radio(QWidget* parent, const char* name, const QString& caption) {
     return Named(new QRadioButton(caption, parent), name);
 }
 
+// The headings of the month grid, in its first row; the hint of each says what its column counts.
+void AddMonthHeadings(QGridLayout* grid, QWidget* parent) {
+    struct Heading {
+        const char* name;
+        QString caption;
+        QString hint;
+    };
+    const Heading headings[] = {
+        {"lbHeadMonth", QStringLiteral("Месяц"), QString()},
+        {"lbHeadChildren", QStringLiteral("1-й и 2-й"), QStringLiteral("Первый и второй ребенок")},
+        {"lbHeadChildren3", QStringLiteral("3-й и далее"), QStringLiteral("Дети, считая с 3-го")},
+        {"lbHeadChildren2", QStringLiteral("Инвалиды"), QStringLiteral("Дети-инвалиды")},
+    };
+    int column = 0;
+    for (const Heading& h : headings) {
+        auto* label = NamedAs(new QLabel(h.caption, parent), QLatin1String(h.name));
+        label->setToolTip(h.hint);
+        QFont font = label->font();
+        font.setBold(true);
+        label->setFont(font);
+        grid->addWidget(label, 0, column, column == 0 ? Qt::AlignLeft : Qt::AlignHCenter);
+        ++column;
+    }
+}
+
 }  // namespace
 
 TfrFrameStandartDeduct::TfrFrameStandartDeduct(ScreenHost& owner, QWidget* parent, DeclarationSlot& slot)
@@ -139,14 +164,15 @@ QWidget* TfrFrameStandartDeduct::BuildChildren(QWidget* parent) {
         layout->addLayout(row);
     }
 
-    // One row per month: first and second children, third and later, disabled.
+    // One row per month under the headings: first and second children, third and later, disabled.
     auto* months = new QGridLayout;
+    AddMonthHeadings(months, panel);
     for (int m = 0; m < 12; ++m) {
         m_monthLabels[m] = NamedAs(new QLabel(MonthNames()[m], panel), QStringLiteral("lb") + kMonthSuffixes[m]);
-        months->addWidget(m_monthLabels[m], m, 0);
-        months->addWidget(m_children.months[m], m, 1);
-        months->addWidget(m_third.months[m], m, 2);
-        months->addWidget(m_disabled.months[m], m, 3);
+        months->addWidget(m_monthLabels[m], m + 1, 0);
+        months->addWidget(m_children.months[m], m + 1, 1);
+        months->addWidget(m_third.months[m], m + 1, 2);
+        months->addWidget(m_disabled.months[m], m + 1, 3);
     }
     months->setColumnStretch(4, 1);
     layout->addLayout(months);

@@ -142,7 +142,9 @@ QGroupBox* TfrMultyConstructionDeduct::BuildObjects() {
     gbObjects = Named(new QGroupBox(QStringLiteral(" Сведения об объектах"), this), "gbObjects");
     auto* layout = new QVBoxLayout(gbObjects);
     lvObjects = Named(new QTreeWidget(gbObjects), "lvObjects");
-    TListScreenHelper::SetupView(lvObjects, {QStringLiteral("Список объектов")});
+    TListScreenHelper::SetupView(
+        lvObjects, {QStringLiteral("Объект"), QStringLiteral("Номер объекта"), QStringLiteral("Место нахождения")});
+    TListScreenHelper::StretchColumn(lvObjects, 2);
     lvObjects->setToolTip(QStringLiteral("Список объектов"));
     layout->addWidget(lvObjects, 1);
     auto* row = new QHBoxLayout;
@@ -160,6 +162,7 @@ QGroupBox* TfrMultyConstructionDeduct::BuildObjects() {
     ListOperations ops;
     ops.count = [this] { return static_cast<int>(Record().ObjectCount()); };
     ops.rowTexts = [this](int i) { return RowTexts(i); };
+    ops.recordName = [this](int i) { return RowTexts(i).mid(0, 2).join(QLatin1Char(' ')); };
     ops.add = [this] { return AddObject(); };
     ops.edit = [this](int i) { return EditObject(i); };
     ops.remove = [this](int i) { RemoveObject(i); };
@@ -227,7 +230,7 @@ void TfrMultyConstructionDeduct::BindAmounts() {
 QStringList TfrMultyConstructionDeduct::RowTexts(int record) const {
     const size_t i = static_cast<size_t>(record);
     const QString kind = i < m_kindTexts.size() ? m_kindTexts[i] : ShortKind(Record().Object(i).ObjectKind);
-    return {kind + QLatin1Char(' ') + QString::fromStdString(Record().Object(i).Number)};
+    return {kind, QString::fromStdString(Record().Object(i).Number), QString::fromStdString(Record().Object(i).Place)};
 }
 
 void TfrMultyConstructionDeduct::SaveToDocument() {

@@ -2,6 +2,7 @@
 #include <QCalendarWidget>
 #include <QClipboard>
 #include <memory>
+#include <span>
 
 #include "GuiTest.h"
 #include "screens/controls/TDtpPanel.h"
@@ -14,6 +15,22 @@
 namespace zizaza::test {
 namespace {
 
+struct TypingCase {
+    const char* name;
+    TEditTypeControlEnum type;
+    int whole;
+    int fraction;
+    const char* before;
+    const char* typed;
+    const char* after;
+
+    void SetUp(TMaskedEdit& edit) const {
+        edit.SetEditType(type);
+        edit.SetWholeLength(whole);
+        edit.SetFractionalLength(fraction);
+    }
+};
+
 class MaskedEditTest : public ::testing::Test {
 protected:
     void SetUp() override { App(); }
@@ -24,16 +41,21 @@ protected:
         TypeText(&edit, typed);
         return edit.text();
     }
-};
-
-struct TypingCase {
-    const char* name;
-    TEditTypeControlEnum type;
-    int whole;
-    int fraction;
-    const char* before;
-    const char* typed;
-    const char* after;
+    // Types each case into a new field of its kind; focusFirst: a click focuses the field first.
+    void ExpectTyping(std::span<const TypingCase> cases, bool focusFirst = false) {
+        for (const TypingCase& c : cases) {
+            TMaskedEdit edit;
+            c.SetUp(edit);
+            if (focusFirst) {
+                edit.setText(QString::fromUtf8(c.before));
+                QFocusEvent focus(QEvent::FocusIn, Qt::MouseFocusReason);
+                QApplication::sendEvent(&edit, &focus);
+            }
+            EXPECT_EQ(TypeInto(edit, QString::fromUtf8(c.before), QString::fromUtf8(c.typed)),
+                      QString::fromUtf8(c.after))
+                << c.name;
+        }
+    }
 };
 
 TEST_F(MaskedEditTest, TypedCharactersFollowTheFieldKind) {
@@ -54,14 +76,7 @@ TEST_F(MaskedEditTest, TypedCharactersFollowTheFieldKind) {
         {"any text within the length", E::edtNone, 5, 0, "", "ab1!cdef", "ab1!c"},
         {"characters Windows-1251 lacks are refused", E::edtNone, 0, 0, "", "a中€b", "a€b"},
     };
-    for (const TypingCase& c : cases) {
-        TMaskedEdit edit;
-        edit.SetEditType(c.type);
-        edit.SetWholeLength(c.whole);
-        edit.SetFractionalLength(c.fraction);
-        EXPECT_EQ(TypeInto(edit, QString::fromUtf8(c.before), QString::fromUtf8(c.typed)), QString::fromUtf8(c.after))
-            << c.name;
-    }
+    ExpectTyping(cases);
 }
 
 TEST_F(MaskedEditTest, PastedTextThatBreaksTheRulesRestoresThePreviousText) {
@@ -174,6 +189,18 @@ TEST_F(MaskedEditTest, ChangedOnlyWhenTheAcceptedTextChanges) {
     edit.setText(QStringLiteral("   "));  // blank money becomes empty
     EXPECT_EQ(edit.text(), QString());
     EXPECT_EQ(changes, 2);
+}
+
+TEST_F(MaskedEditTest, AZeroShownWhenTheFocusCameIsReplacedByTheDigitsTyped) {
+    using E = TEditTypeControlEnum;
+    const TypingCase cases[] = {
+        {"a count", E::edtDigital, 2, 0, "0", "2", "2"},
+        {"an amount", E::edtCurrency, 12, 2, "0,00", "15", "15"},
+        {"a separator keeps the zero", E::edtCurrency, 12, 2, "0", ",5", "0,5"},
+        {"other numbers are typed on", E::edtDigital, 4, 0, "10", "5", "105"},
+        {"a text is typed on", E::edtNone, 4, 0, "0", "5", "05"},
+    };
+    ExpectTyping(cases, true);
 }
 
 TEST_F(MaskedEditTest, EnterIsLeftToTheDialog) {

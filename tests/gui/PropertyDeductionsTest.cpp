@@ -106,7 +106,10 @@ protected:
     }
     const mTConstructionDeduct& Record() { return window->Declaration().PropertyDeductions; }
     QTreeWidget* List() { return W<QTreeWidget>("lvObjects"); }
-    QString Row(int row) { return List()->topLevelItem(row)->text(0); }
+    // The kind and the number of an object, as the row shows them.
+    QString Row(int row) {
+        return List()->topLevelItem(row)->text(0) + QLatin1Char(' ') + List()->topLevelItem(row)->text(1);
+    }
     QString CostShown() { return W<QLabel>("pnlAllCost")->text(); }
 };
 
@@ -148,6 +151,26 @@ TEST_F(PropertyDeductionsTest, TotalsKeepTheLimitsOfTheYearAndTheShare) {
             EXPECT_EQ(sum.PrilZ().TotalCost, Money::Kopecks(66'666'667)) << c.name;
         EXPECT_EQ(sum.PrilZ().TotalInterest, Roubles(c.interest)) << c.name;
     }
+}
+
+TEST_F(PropertyDeductionsTest, ObjectRowsShowKindNumberAndAddress) {
+    mTConstructionDeductObj flat = Object(2015, 1'000'000);
+    flat.Place = "г. Москва, ул. Лесная, д. 5, кв. 12";
+    mTConstructionDeductObj land = Object(2016, 500'000);
+    land.ObjectKind = 5;
+    land.NumberKind = 4;
+    land.Number.clear();
+    land.Place = "Московская обл., д. Ивановка, уч. 7";
+    Open(Declaration({flat, land}));
+    QStringList headers;
+    for (int c = 0; c < List()->columnCount(); ++c)
+        headers << List()->headerItem()->text(c);
+    EXPECT_EQ(headers, (QStringList{"Объект", "Номер объекта", "Место нахождения"}));
+    const QStringList rows[] = {{"Квартира", "77:01:2015", "г. Москва, ул. Лесная, д. 5, кв. 12"},
+                                {"Земельный участок под строительство", "", "Московская обл., д. Ивановка, уч. 7"}};
+    for (int r = 0; r < 2; ++r)
+        for (int c = 0; c < 3; ++c)
+            EXPECT_EQ(List()->topLevelItem(r)->text(c), rows[r][c]) << r << ", " << c;
 }
 
 TEST_F(PropertyDeductionsTest, ScreenShowsTheDocumentAndItsRules) {

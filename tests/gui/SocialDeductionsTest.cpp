@@ -253,6 +253,27 @@ TEST_F(SocialDeductionsTest, ChildrenAmountsAreAddedEditedAndDeleted) {
     EXPECT_TRUE(ui.NothingPending());
 }
 
+TEST_F(SocialDeductionsTest, ContractRowsShowOrganisationKindAndAmount) {
+    mTDeclaration doc = Declaration();
+    const std::tuple<int, const char*, int64_t> contracts[] = {
+        {3, "СК Жизнь", 36000}, {1, "НПФ Доверие", 24000}, {4, "", 12000}};
+    for (const auto& [kind, name, amount] : contracts) {
+        mTPens& contract = doc.SocialDeductions.Contract(doc.SocialDeductions.AddContract());
+        contract.ContractKind = kind;
+        contract.OrganizationName = name;
+        contract.Contribution = Money::Roubles(amount);
+    }
+    Open(doc);
+    const QStringList rows[] = {{"СК Жизнь", "Добровольное страхование жизни", "36000"},
+                                {"НПФ Доверие", "Негосударственное пенсионное обеспечение", "24000"},
+                                {kAdditional, "Доп. взносы на накопительную пенсию", "12000"}};
+    ASSERT_EQ(Contracts()->topLevelItemCount(), 3);
+    for (int r = 0; r < 3; ++r)
+        for (int c = 0; c < 3; ++c)
+            EXPECT_EQ(Contracts()->topLevelItem(r)->text(c), rows[r][c]) << r << ", " << c;
+    EXPECT_EQ(Contracts()->headerItem()->text(2), QStringLiteral("Сумма взноса"));
+}
+
 TEST_F(SocialDeductionsTest, ContractsOfAnOrganisationAndAdditionalContributions) {
     Open(Declaration());
     AnswerContract({});

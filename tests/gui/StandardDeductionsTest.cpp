@@ -1,5 +1,6 @@
 #include <QCheckBox>
 #include <QComboBox>
+#include <QGridLayout>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPushButton>
@@ -97,6 +98,28 @@ TEST_F(StandardDeductionsTest, ContainerShowsTheStandardTabAndNavigatesToIt) {
     ASSERT_NE(again, nullptr);
     EXPECT_NE(dynamic_cast<TfrFrameStandartDeduct*>(again->CurrentSubScreen()), nullptr);
     EXPECT_TRUE(again->TabButton(TfrFrameDeductData::kTabStandard)->Down());
+}
+
+TEST_F(StandardDeductionsTest, TheMonthColumnsHaveHeadings) {
+    Open(Declaration());
+    const std::pair<const char*, const char*> columns[] = {
+        {"lbHeadChildren", ""}, {"lbHeadChildren3", "3"}, {"lbHeadChildren2", "2"}};
+    QGridLayout* grid = nullptr;
+    for (auto* layout : W<QWidget>(QStringLiteral("pnChildren"))->findChildren<QGridLayout*>())
+        if (layout->indexOf(Month("", 0)) >= 0)
+            grid = layout;
+    ASSERT_NE(grid, nullptr);
+    int row = 0, column = 0, headingRow = 0, headingColumn = 0, span = 0;
+    for (const auto& [heading, kind] : columns) {
+        auto* label = W<QLabel>(QString::fromLatin1(heading));
+        EXPECT_FALSE(label->text().isEmpty()) << heading;
+        grid->getItemPosition(grid->indexOf(label), &headingRow, &headingColumn, &span, &span);
+        grid->getItemPosition(grid->indexOf(Month(kind, 0)), &row, &column, &span, &span);
+        EXPECT_EQ(headingRow, 0) << heading;
+        EXPECT_EQ(row, 1) << "January is under the headings";
+        EXPECT_EQ(headingColumn, column) << heading;
+    }
+    EXPECT_EQ(W<QLabel>(QStringLiteral("lbHeadChildren"))->text(), QStringLiteral("1-й и 2-й"));
 }
 
 TEST_F(StandardDeductionsTest, GrantTickEnablesTheScreen) {

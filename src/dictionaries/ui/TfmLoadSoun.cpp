@@ -62,6 +62,7 @@ TfmLoadSoun::TfmLoadSoun(ScreenHost& host, QWidget* parent) : QDialog(parent), m
     m_path = new QLineEdit(this);
     m_path->setObjectName(QStringLiteral("edPath"));
     m_path->setReadOnly(true);
+    m_path->setFocusPolicy(Qt::ClickFocus);  // read-only: out of the Tab order
     m_browse = new QPushButton(QStringLiteral("..."), this);
     m_browse->setObjectName(QStringLiteral("btBrowse"));
     pathRow->addWidget(m_path, 1);

@@ -1,6 +1,7 @@
 #include "screens/controls/TMaskedEdit.h"
 
 #include <QKeyEvent>
+#include <QRegularExpression>
 #include <QStringList>
 #include <algorithm>
 #include <utility>
@@ -248,6 +249,7 @@ TMaskedEdit::Refusal TMaskedEdit::TypedRefusal(QChar c) const {
 
 void TMaskedEdit::keyPressEvent(QKeyEvent* event) {
     const bool kopecks = std::exchange(m_kopecks, false);
+    const bool replaceZero = std::exchange(m_replaceZero, false);
     const QString typed = event->text();
     // Keys without a printable character (Backspace, arrows, Enter, the clipboard shortcuts)
     // keep their usual meaning; whatever they do to the text passes the change rule below.
@@ -271,11 +273,33 @@ void TMaskedEdit::keyPressEvent(QKeyEvent* event) {
             insert(QString(QLatin1Char(kScreenDecimalSeparator)));
         return;
     }
+    if (replaceZero && IsDigit(c))
+        selectAll();
     if (const Refusal why = TypedRefusal(c); why != Refusal::None) {
         Refuse(why);
         return;
     }
     QLineEdit::keyPressEvent(event);
+}
+
+void TMaskedEdit::KeepInTabOrder() {
+    m_keepInTabOrder = true;
+    setFocusPolicy(Qt::StrongFocus);
+}
+
+void TMaskedEdit::changeEvent(QEvent* event) {
+    // A field the user cannot type into is left out of the Tab order; a click still focuses it
+    // (its text can be copied). A field an up/down steps by the arrow keys stays in the order.
+    if (event->type() == QEvent::ReadOnlyChange)
+        setFocusPolicy(isReadOnly() && !m_keepInTabOrder ? Qt::ClickFocus : Qt::StrongFocus);
+    QLineEdit::changeEvent(event);
+}
+
+void TMaskedEdit::focusInEvent(QFocusEvent* event) {
+    static const QRegularExpression zero(QStringLiteral("^0([.,]0*)?$"));
+    m_replaceZero = m_editType != TEditTypeControlEnum::edtChar && m_editType != TEditTypeControlEnum::edtNone &&
+                    !isReadOnly() && zero.match(text()).hasMatch();
+    QLineEdit::focusInEvent(event);
 }
 
 void TMaskedEdit::focusOutEvent(QFocusEvent* event) {

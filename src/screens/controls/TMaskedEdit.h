@@ -51,6 +51,9 @@ public:
     // stored number above it is shown as it is instead of being dropped.
     void SetStoredText(const QString& text);
 
+    // A read-only field leaves the Tab order; this one stays (an up/down steps it by the keys).
+    void KeepInTabOrder();
+
     // Whether a text satisfies the rules of this field.
     bool Accepts(const QString& text) const;
     QString LastAcceptedText() const { return m_lastText; }
@@ -61,6 +64,8 @@ signals:
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
 
@@ -92,6 +97,9 @@ private:
     // A separator was typed into a whole-rouble field: the kopeck digits typed next are not
     // roubles (zeros are passed over, others refused), until another key or the focus leaves.
     bool m_kopecks = false;
+    // The field showed a zero when it took the focus: the first digit typed replaces it.
+    bool m_replaceZero = false;
+    bool m_keepInTabOrder = false;
 };
 
 }  // namespace zizaza

@@ -1,9 +1,12 @@
 #include "screens/controls/TUpDown.h"
 
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QToolButton>
 #include <QVBoxLayout>
 #include <algorithm>
+
+#include "screens/controls/TMaskedEdit.h"
 
 namespace zizaza {
 
@@ -26,6 +29,22 @@ TUpDown::TUpDown(QLineEdit* associate, int minimum, int maximum, QWidget* parent
     }
     connect(up, &QToolButton::clicked, this, [this] { StepBy(1); });
     connect(down, &QToolButton::clicked, this, [this] { StepBy(-1); });
+    // The arrows are out of the Tab order: the keys step the number in its field, which stays
+    // reachable from the keyboard even when it cannot be typed into.
+    associate->installEventFilter(this);
+    if (auto* masked = qobject_cast<TMaskedEdit*>(associate))
+        masked->KeepInTabOrder();
+}
+
+bool TUpDown::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == m_associate && event->type() == QEvent::KeyPress && isEnabled()) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Up || key == Qt::Key_Down) {
+            StepBy(key == Qt::Key_Up ? 1 : -1);
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 int TUpDown::Position() const {

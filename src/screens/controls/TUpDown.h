@@ -7,8 +7,8 @@ class QToolButton;
 
 namespace zizaza {
 
-// The up/down arrows beside a number field: each press moves the field's whole number by one
-// within the bounds.
+// The up/down arrows beside a number field: each press, and each Up or Down key in the field,
+// moves the field's whole number by one within the bounds.
 class TUpDown : public QWidget {
     Q_OBJECT
 public:
@@ -20,6 +20,9 @@ public:
 
 signals:
     void Moved();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     QLineEdit* m_associate;
