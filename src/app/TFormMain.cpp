@@ -8,12 +8,14 @@
 #include <QMenuBar>
 #include <QPainter>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QStyle>
 #include <QToolBar>
 #include <QToolButton>
 #include <QVBoxLayout>
 
 #include "app/AppSettings.h"
+#include "app/MenuAccelerators.h"
 #include "app/QtUserInterface.h"
 #include "app/RateDictionaryCommands.h"
 #include "app/RecoveryStore.h"
@@ -80,6 +82,19 @@ QIcon ButtonGlyph(QChar letter, const QColor& color) {
     return QIcon(pixmap);
 }
 
+// The screen buttons keep their size: in a window too low for all of them their column
+// scrolls (and follows the focus) instead of pressing them onto each other.
+QScrollArea* ScrollingColumn(QWidget* column, QWidget* parent) {
+    auto* area = new QScrollArea(parent);
+    area->setObjectName(QStringLiteral("sbButtons"));
+    area->setFrameShape(QFrame::NoFrame);
+    area->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    area->setWidgetResizable(true);
+    area->setWidget(column);
+    area->setFixedWidth(column->sizeHint().width() + area->verticalScrollBar()->sizeHint().width());
+    return area;
+}
+
 QAction* AddAction(QWidget* owner, QMenu* menu, const char* name, const QString& text) {
     auto* action = new QAction(text, owner);
     action->setObjectName(QString::fromLatin1(name));
@@ -109,7 +124,7 @@ TFormMain::TFormMain(MainWindowOptions options, QWidget* parent)
     auto* buttonPanel = new QWidget(central);
     buttonPanel->setObjectName(QStringLiteral("pnlButtons"));
     BuildScreenButtons(buttonPanel);
-    layout->addWidget(buttonPanel);
+    layout->addWidget(ScrollingColumn(buttonPanel, central));
     m_scroll = new QScrollArea(central);
     m_scroll->setObjectName(QStringLiteral("sbScreen"));
     m_scroll->setWidgetResizable(true);
@@ -124,6 +139,7 @@ TFormMain::TFormMain(MainWindowOptions options, QWidget* parent)
 
     BuildMenus();
     BuildToolbar();
+    AssignAccelerators(menuBar());
     const AppSettings::Display display = AppSettings::ReadDisplay();
     m_actStdToolbar->setChecked(display.showStdToolbar);
     m_actTextLabels->setChecked(display.textLabels);

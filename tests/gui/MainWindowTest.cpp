@@ -3,6 +3,10 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLibraryInfo>
+#include <QMenu>
+#include <QMenuBar>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QSettings>
 #include <QTextBrowser>
 #include <QToolBar>
@@ -419,6 +423,57 @@ TEST_F(MainWindowTest, TheToolbarsOwnMenuAndTheSettingsItemStayInStep) {
     EXPECT_FALSE(toolbar->isHidden());
     EXPECT_TRUE(toolbar->toggleViewAction()->isChecked());
     EXPECT_EQ(QSettings(AppSettings::kOrganization, AppSettings::kApplication).value("ShowStdToolbar").toInt(), 1);
+}
+
+TEST_F(MainWindowTest, InTheSmallestWindowTheScreenButtonsScrollWithoutOverlapping) {
+    Start();
+    window->resize(window->minimumSize());
+    window->show();
+    QApplication::processEvents();
+    auto* column = Find<QScrollArea>(window.get(), "sbButtons");
+    QWidget* panel = column->widget();
+    for (int i = 0; i < kScreenCount; ++i) {
+        const QRect button = window->ScreenButton(static_cast<ScreenId>(i))->geometry();
+        EXPECT_EQ(button.height(), 80) << i;
+        EXPECT_TRUE(panel->rect().contains(button)) << i << " is cut";
+        if (i > 0) {
+            EXPECT_GT(button.top(), window->ScreenButton(static_cast<ScreenId>(i - 1))->geometry().bottom()) << i;
+        }
+    }
+    EXPECT_GT(column->verticalScrollBar()->maximum(), 0) << "the column scrolls to its last button";
+    window->resize(1280, 900);
+    QApplication::processEvents();
+    EXPECT_EQ(column->verticalScrollBar()->maximum(), 0) << "all seven fit a larger window";
+}
+
+TEST_F(MainWindowTest, EveryMenuAndItsItemsHaveAcceleratorsOfTheirOwn) {
+    Start();
+    // The letter after the "&" of a text; a null character without one.
+    const auto letter = [](const QString& text) {
+        const qsizetype at = text.indexOf(QLatin1Char('&'));
+        return at >= 0 && at + 1 < text.size() ? text[at + 1].toLower() : QChar();
+    };
+    Find<QAction>(window.get(), "actUndo")->setText(QStringLiteral("Отменить: ввод данных"));
+    QSet<QChar> titles;
+    for (QAction* entry : window->menuBar()->actions()) {
+        QMenu* menu = entry->menu();
+        ASSERT_NE(menu, nullptr);
+        const QChar title = letter(menu->title());
+        EXPECT_FALSE(title.isNull()) << menu->title().toStdString();
+        EXPECT_FALSE(titles.contains(title)) << menu->title().toStdString();
+        titles.insert(title);
+        emit menu->aboutToShow();
+        QSet<QChar> items;
+        for (QAction* item : menu->actions()) {
+            if (item->isSeparator())
+                continue;
+            const QChar key = letter(item->text());
+            EXPECT_FALSE(key.isNull()) << item->text().toStdString();
+            EXPECT_FALSE(items.contains(key)) << item->text().toStdString();
+            items.insert(key);
+        }
+    }
+    EXPECT_EQ(window->menuBar()->actions().first()->menu()->title(), QStringLiteral("&Файл"));
 }
 
 TEST_F(MainWindowTest, PrintHasAPictureOfItsOwn) {

@@ -2,6 +2,7 @@
 
 #include <QPainter>
 #include <QPalette>
+#include <QPen>
 
 namespace zizaza {
 
@@ -66,6 +67,11 @@ void TFlashButton::paintEvent(QPaintEvent*) {
     if (isChecked() || (m_hover && isEnabled())) {
         p.setPen(isChecked() ? BevelSelectedColor : BevelActiveColor);
         p.drawRect(r.adjusted(0, 0, -1, -1));
+    }
+    if (hasFocus()) {
+        // The keyboard's place among the buttons: a dashed frame inside the face.
+        p.setPen(QPen(BevelActiveColor, 1, Qt::DashLine));
+        p.drawRect(r.adjusted(2, 2, -3, -3));
     }
     const QIcon::Mode mode = isEnabled() ? QIcon::Normal : QIcon::Disabled;
     QRect textRect = r.adjusted(4, 4, -4, -4);
