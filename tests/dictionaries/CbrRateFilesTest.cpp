@@ -42,7 +42,8 @@ protected:
         return ImportCbrRates(dir.file("rates.in"), {dict(), dict()}, ids());
     }
     std::string At(const char* code, Date date) {
-        const CurrencyRate* r = CurrencyRates::Load(dict()).FindRate(code, date);
+        const CurrencyRates rates = CurrencyRates::Load(dict());
+        const CurrencyRate* r = rates.FindRate(code, date);
         return r ? r->quantity + "x" + r->rate : "none";
     }
     TempDir dir;
