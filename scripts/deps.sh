@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Installs the Debian packages that building, testing and running the program need, if missing.
+# clang-format is pinned to one major version: another version formats the same tree differently.
 set -euo pipefail
 packages=(
-  build-essential cmake pkg-config git python3 clang-format dpkg-dev
+  build-essential cmake pkg-config git python3 clang-format-14 dpkg-dev
   libxml2-dev libxml2-utils libjpeg-dev uuid-dev
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev qt6-translations-l10n

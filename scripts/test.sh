@@ -9,7 +9,7 @@ export QT_QPA_PLATFORM=offscreen
 
 # The tree's formatting, the generated dictionaries and the layers of the program are checked first:
 # a difference fails the run.
-find src tests bench fuzz \( -name '*.cpp' -o -name '*.h' \) -print0 | xargs -0 clang-format --dry-run -Werror
+find src tests bench fuzz \( -name '*.cpp' -o -name '*.h' \) -print0 | xargs -0 clang-format-14 --dry-run -Werror
 python3 scripts/make_dictionaries.py --check
 bash scripts/check_layers.sh
 

@@ -1,5 +1,7 @@
 #include "model/mTBusinessNew.h"
 
+#include "model/RecordIo.h"
+
 namespace zizaza {
 
 void mTBusinessNew::Clear() {
@@ -11,11 +13,6 @@ void mTBusinessNew::Clear() {
     NormExpenses = Money();
 }
 
-}  // namespace zizaza
-
-#include "model/RecordIo.h"
-
-namespace zizaza {
 namespace {
 
 template <class Self, class Io>

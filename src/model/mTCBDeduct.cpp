@@ -3,6 +3,8 @@
 #include <stdexcept>
 #include <string>
 
+#include "model/RecordIo.h"
+
 namespace zizaza {
 
 size_t mTCBDeduct::index(int year, bool derivatives) {
@@ -28,11 +30,6 @@ Money mTCBDeduct::LossTotalDerivatives() const {
     return total;
 }
 
-}  // namespace zizaza
-
-#include "model/RecordIo.h"
-
-namespace zizaza {
 namespace {
 
 template <class Self, class Io>

@@ -1,5 +1,7 @@
 #include "model/mTCurrencyIncome.h"
 
+#include "model/RecordIo.h"
+
 namespace zizaza {
 
 Money mTCurrencyIncome::ToRoubles(Money amount, int32_t units, Money rate) {
@@ -35,11 +37,6 @@ void mTCurrencyIncome::SetTaxInCurrency(Money value) {
     TaxInRoubles = ToRoubles(value, TaxUnits, TaxRate);
 }
 
-}  // namespace zizaza
-
-#include "model/RecordIo.h"
-
-namespace zizaza {
 namespace {
 
 template <class Self, class Io>

@@ -1,5 +1,7 @@
 #include "model/mTInvestTov.h"
 
+#include "model/RecordIo.h"
+
 namespace zizaza {
 
 Money mTInvestTov::TotalIncome() const {
@@ -23,11 +25,6 @@ void mTInvestTov::ReplaceLine(size_t index, const mTInvestTovIncome* line) {
     TotalIncome();  // as AddLine
 }
 
-}  // namespace zizaza
-
-#include "model/RecordIo.h"
-
-namespace zizaza {
 namespace {
 
 template <class Self, class Io>

@@ -3,6 +3,8 @@
 #include "model/TaxFacts.h"
 #include "storage/StorageErrors.h"
 
+#include "model/RecordIo.h"
+
 namespace zizaza {
 namespace {
 
@@ -49,11 +51,6 @@ size_t mTSocialDeduct::AddContract() {
     return m_contracts.Add();
 }
 
-}  // namespace zizaza
-
-#include "model/RecordIo.h"
-
-namespace zizaza {
 namespace {
 
 template <class Self, class Io>

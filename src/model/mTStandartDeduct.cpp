@@ -3,6 +3,8 @@
 #include <stdexcept>
 #include <string>
 
+#include "model/RecordIo.h"
+
 namespace zizaza {
 namespace {
 
@@ -76,11 +78,6 @@ void mTStandartDeduct::SetMonthlySingleParentMark(int i, int32_t v) {
     MonthlySingleParentMarks[monthIndex(i)] = v;
 }
 
-}  // namespace zizaza
-
-#include "model/RecordIo.h"
-
-namespace zizaza {
 namespace {
 
 // A constant flag, then its count when set or the twelve monthly values when not.

@@ -2,6 +2,8 @@
 
 #include <stdexcept>
 
+#include "model/RecordIo.h"
+
 namespace zizaza {
 
 Money mTThirteenPercent::TotalIncome() const {
@@ -38,11 +40,6 @@ void mTThirteenPercent::SetMonthIncome(int monthIndex, Money value) {
     }
 }
 
-}  // namespace zizaza
-
-#include "model/RecordIo.h"
-
-namespace zizaza {
 namespace {
 
 struct Names {

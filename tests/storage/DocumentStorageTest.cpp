@@ -5,11 +5,11 @@
 #include <algorithm>
 #include <cerrno>
 
-using namespace std::string_literals;
-
 #include <fcntl.h>
 #include <sys/file.h>
 #include <unistd.h>
+
+using namespace std::string_literals;
 
 using namespace zizaza;
 using namespace zizaza::test;
