@@ -114,6 +114,7 @@ ForeignImport ReadForeignReport(std::string_view bytes, const CurrencyRates& rat
     ticker.SetTotal(ticker.Done() + read.payments.size());
     result.merged = std::move(read.merged);
     result.refused = std::move(read.refused);
+    result.otherYear = std::move(read.otherYear);
     result.skipped = read.skipped;
     for (const ForeignPayment& p : read.payments) {
         if (!ticker.Step())
@@ -151,6 +152,12 @@ std::string DescribeForeignImport(const ForeignImport& result) {
         text += "Не загружено строк: " + std::to_string(result.refused.size()) + "\n";
         for (const RefusedLine& r : result.refused)
             text += "  строка " + std::to_string(r.line) + ": " + r.reason + "\n";
+    }
+    if (!result.otherYear.empty()) {
+        text += "Строки другого года (в декларацию за " + std::to_string(kTaxYear) +
+                " год не входят): " + std::to_string(result.otherYear.size()) + "\n";
+        for (const std::string& line : result.otherYear)
+            text += "  " + line + "\n";
     }
     if (result.skipped)
         text += "Пропущено строк итогов и других разделов: " + std::to_string(result.skipped) + "\n";

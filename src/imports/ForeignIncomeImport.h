@@ -40,11 +40,12 @@ struct RefusedLine {
 struct ForeignImport {
     std::string format;  // "шаблон программы" or "отчет брокера"
     std::vector<mTCurrencyIncome> records;
-    std::vector<std::string> imported;  // one line per record
-    std::vector<std::string> merged;    // lines netted into another payment
-    std::vector<RefusedLine> refused;   // lines left out, with the reason
-    size_t skipped = 0;                 // total rows and rows of other sections
-    bool stopped = false;               // the caller stopped the import: nothing to apply
+    std::vector<std::string> imported;   // one line per record
+    std::vector<std::string> merged;     // lines netted into another payment
+    std::vector<RefusedLine> refused;    // lines left out, with the reason
+    std::vector<std::string> otherYear;  // lines of another tax year: listed, never imported nor refused
+    size_t skipped = 0;                  // total rows and rows of other sections
+    bool stopped = false;                // the caller stopped the import: nothing to apply
 };
 
 // How far an import has come: `done` of `total` steps (the rows of the report, then the payments
@@ -72,6 +73,7 @@ struct Payments {
     std::vector<ForeignPayment> payments;
     std::vector<std::string> merged;
     std::vector<RefusedLine> refused;
+    std::vector<std::string> otherYear;
     size_t skipped = 0;
 };
 // Counts the steps of an import and tells the caller's progress every kEvery of them, so that a
