@@ -107,7 +107,10 @@ private:
                        : std::string(TrimField(row.fields[it->second]));
         };
         const std::string currency = field("Currency");
-        if (kind == "Total" || kind == "SubTotal" || currency.starts_with("Total")) {
+        // Total rows carry "Total…" in their first column, whichever column that is.
+        const bool totalRow =
+            currency.starts_with("Total") || (row.fields.size() > 2 && TrimField(row.fields[2]).starts_with("Total"));
+        if (kind == "Total" || kind == "SubTotal" || totalRow) {
             ++m_result.skipped;
             return;
         }
