@@ -88,6 +88,16 @@ QString QtUserInterface::ChooseOpenFile(const FileDialogRequest& request) {
     return dialog.selectedFiles().front();
 }
 
+QStringList QtUserInterface::ChooseOpenFiles(const FileDialogRequest& request) {
+    QFileDialog dialog(m_parent);
+    Prepare(dialog, request);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFiles);
+    if (dialog.exec() != QDialog::Accepted)
+        return {};
+    return dialog.selectedFiles();
+}
+
 QString QtUserInterface::ChooseSaveFile(const FileDialogRequest& request) {
     QFileDialog dialog(m_parent);
     Prepare(dialog, request);

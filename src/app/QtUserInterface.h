@@ -19,6 +19,7 @@ public:
     void Error(const QString& text) override;
     void Plain(const QString& text) override;
     QString ChooseOpenFile(const FileDialogRequest& request) override;
+    QStringList ChooseOpenFiles(const FileDialogRequest& request) override;
     QString ChooseSaveFile(const FileDialogRequest& request) override;
     QString ChooseFolder(const QString& title) override;
     bool ChoosePrinter(QPrinter& printer) override;

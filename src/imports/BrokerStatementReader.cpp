@@ -71,14 +71,17 @@ public:
                 Take(row);
             else
                 return {};
-        auto byDate = [](const Row& a, const Row& b) {
-            // On one day a reversal comes before its correction.
-            return a.date != b.date ? a.date < b.date : (a.amount < Money()) > (b.amount < Money());
-        };
-        std::stable_sort(m_dividends.begin(), m_dividends.end(), byDate);
-        std::stable_sort(m_withholdings.begin(), m_withholdings.end(), byDate);
-        for (const Row& r : m_dividends)
-            NetDividend(r);
+        // Postings, reversals and withholdings are netted day by day for each security, whatever
+        // their order in the statement.
+        auto byDay = [](const Row& a, const Row& b) { return a.date != b.date ? a.date < b.date : Key(a) < Key(b); };
+        std::stable_sort(m_dividends.begin(), m_dividends.end(), byDay);
+        std::stable_sort(m_withholdings.begin(), m_withholdings.end(), byDay);
+        for (size_t first = 0, last = 0; first < m_dividends.size(); first = last) {
+            while (last < m_dividends.size() && m_dividends[last].date == m_dividends[first].date &&
+                   Key(m_dividends[last]) == Key(m_dividends[first]))
+                ++last;
+            NetDividendDay(first, last);
+        }
         for (const Row& r : m_withholdings)
             NetWithholding(r);
         Finish();
@@ -104,7 +107,10 @@ private:
                        : std::string(TrimField(row.fields[it->second]));
         };
         const std::string currency = field("Currency");
-        if (kind == "Total" || kind == "SubTotal" || currency.starts_with("Total")) {
+        // Total rows carry "Total…" in their first column, whichever column that is.
+        const bool totalRow =
+            currency.starts_with("Total") || (row.fields.size() > 2 && TrimField(row.fields[2]).starts_with("Total"));
+        if (kind == "Total" || kind == "SubTotal" || totalRow) {
             ++m_result.skipped;
             return;
         }
@@ -154,36 +160,69 @@ private:
                                   ") учтена в выплате строки " + std::to_string(into.payment.line));
     }
 
-    void NetDividend(const Row& r) {
-        if (r.amount < Money()) {
-            Open* into = Latest(r, -r.amount);
-            if (!into)
-                return Refuse(r.line, "сторно без исходной выплаты дивиденда");
-            into->payment.income += r.amount;
-            into->reversedOn = r.date;
-            return Merge(r, *into, "сторно");
+    // The rows [first, last) of one security on one day: a reversal first cancels a posting of
+    // the same amount that day, then an earlier payment; a posting left over corrects a payment
+    // reversed that day or is a payment of its own.
+    void NetDividendDay(size_t first, size_t last) {
+        std::vector<const Row*> postings;
+        std::vector<const Row*> reversals;
+        for (size_t i = first; i < last; ++i)
+            (m_dividends[i].amount < Money() ? reversals : postings).push_back(&m_dividends[i]);
+        std::vector<const Row*> unmatched;
+        for (const Row* r : reversals) {
+            auto same =
+                std::find_if(postings.begin(), postings.end(), [&](const Row* p) { return p->amount == -r->amount; });
+            if (same == postings.end()) {
+                unmatched.push_back(r);
+                continue;
+            }
+            m_result.merged.push_back("строки " + std::to_string((*same)->line) + " и " + std::to_string(r->line) +
+                                      " (выплата и ее сторно " + r->date.ToText() + ") погашены друг другом");
+            postings.erase(same);
         }
-        if (Open* into = Latest(r, std::nullopt); into && into->reversedOn == r.date) {
-            into->payment.income += r.amount;
-            into->reversedOn.reset();
-            return Merge(r, *into, "исправление");
+        for (const Row* r : unmatched) {
+            Open* into = Latest(*r, -r->amount);
+            if (!into) {
+                OutsideOrRefuse(*r, "сторно без исходной выплаты дивиденда");
+                continue;
+            }
+            into->payment.income += r->amount;
+            into->reversedOn = r->date;
+            Merge(*r, *into, "сторно");
         }
-        ForeignPayment p;
-        p.line = r.line;
-        p.incomeDate = r.date;
-        p.taxDate = r.date;
-        p.country = r.isin.substr(0, 2);
-        p.source = r.name;
-        p.currency = r.currency;
-        p.income = r.amount;
-        m_byKey[Key(r)].push_back(m_open.size());
-        m_open.push_back({std::move(p), Key(r), std::nullopt, false});
+        for (const Row* r : postings) {
+            if (Open* into = Latest(*r, std::nullopt); into && into->reversedOn == r->date) {
+                into->payment.income += r->amount;
+                into->reversedOn.reset();
+                Merge(*r, *into, "исправление");
+                continue;
+            }
+            ForeignPayment p;
+            p.line = r->line;
+            p.incomeDate = r->date;
+            p.taxDate = r->date;
+            p.country = r->isin.substr(0, 2);
+            p.source = r->name;
+            p.currency = r->currency;
+            p.income = r->amount;
+            m_byKey[Key(*r)].push_back(m_open.size());
+            m_open.push_back({std::move(p), Key(*r), std::nullopt, false});
+        }
+    }
+
+    // A row of another year belongs to that year's declaration: it is listed, never refused.
+    void OutsideOrRefuse(const Row& r, std::string reason) {
+        if (r.date.Year() == kTaxYear)
+            return Refuse(r.line, std::move(reason));
+        m_result.otherYear.push_back("строка " + std::to_string(r.line) + ": " + r.date.ToText() + " " + r.name + " " +
+                                     r.amount.ToText(',') + " " + r.currency + " относится к " +
+                                     std::to_string(r.date.Year()) + " году");
     }
 
     void NetWithholding(const Row& r) {
         Open* into = Latest(r, std::nullopt);
         if (!into)
-            return Refuse(r.line, "удержание налога не сопоставлено с выплатой дивиденда");
+            return OutsideOrRefuse(r, "удержание налога не сопоставлено с выплатой дивиденда");
         into->payment.tax -= r.amount;
         if (!into->taxMatched) {
             into->taxMatched = true;
@@ -195,14 +234,16 @@ private:
     void Finish() {
         for (Open& o : m_open) {
             const ForeignPayment& p = o.payment;
-            if (p.income.IsZero())
+            if (p.incomeDate.Year() != kTaxYear)
+                m_result.otherYear.push_back("выплата строки " + std::to_string(p.line) + " (" + p.incomeDate.ToText() +
+                                             " " + p.source + " " + p.income.ToText(',') + " " + p.currency +
+                                             ") относится к " + std::to_string(p.incomeDate.Year()) + " году");
+            else if (p.income.IsZero())
                 m_result.merged.push_back("выплата строки " + std::to_string(p.line) + " сторнирована полностью");
             else if (p.income < Money())
                 Refuse(p.line, "сторно больше выплаты");
             else if (p.tax < Money())
                 Refuse(p.line, "возврат налога больше удержанного");
-            else if (p.incomeDate.Year() != kTaxYear)
-                Refuse(p.line, "дата дохода " + p.incomeDate.ToText() + " не в " + std::to_string(kTaxYear) + " году");
             else
                 m_result.payments.push_back(p);
         }

@@ -52,7 +52,10 @@ std::optional<RateOfDate> RateOn(const CurrencyRates& rates, const std::string& 
     return RateOfDate{*RateValue(*entry), *RateQuantity(*entry), true};
 }
 
-// The record of a payment, or the reason it cannot be one.
+}  // namespace
+
+namespace foreignimport {
+
 std::string MakeRecord(const ForeignPayment& p, const CurrencyRates& rates, mTCurrencyIncome& r) {
     const IncomeEntry* income = IncomeCodeDict::Embedded().FindIncome(std::to_string(p.incomeCode));
     if (!income)
@@ -101,40 +104,10 @@ std::string Describe(const ForeignPayment& p, const mTCurrencyIncome& r) {
     return text;
 }
 
-}  // namespace
+}  // namespace foreignimport
 
 ForeignImport ReadForeignReport(std::string_view bytes, const CurrencyRates& rates, const ImportProgress& progress) {
-    const std::string text = DecodeTextFile(bytes);
-    ForeignImport result;
-    const bool broker = foreignimport::IsBrokerStatement(text);
-    result.format = broker ? "отчет брокера" : "шаблон программы";
-    foreignimport::ProgressTicker ticker(progress);
-    Payments read =
-        broker ? foreignimport::ReadBrokerStatement(text, ticker) : foreignimport::ReadTemplate(text, ticker);
-    ticker.SetTotal(ticker.Done() + read.payments.size());
-    result.merged = std::move(read.merged);
-    result.refused = std::move(read.refused);
-    result.skipped = read.skipped;
-    for (const ForeignPayment& p : read.payments) {
-        if (!ticker.Step())
-            break;
-        mTCurrencyIncome record;
-        if (std::string reason = MakeRecord(p, rates, record); !reason.empty()) {
-            result.refused.push_back({p.line, reason});
-            continue;
-        }
-        result.imported.push_back(Describe(p, record));
-        result.records.push_back(std::move(record));
-    }
-    if (ticker.Stopped()) {
-        ForeignImport none;
-        none.format = result.format;
-        none.stopped = true;
-        return none;
-    }
-    std::stable_sort(result.refused.begin(), result.refused.end(),
-                     [](const RefusedLine& a, const RefusedLine& b) { return a.line < b.line; });
-    return result;
+    return ReadForeignReports({{std::string(), std::string(bytes)}}, rates, {}, progress);
 }
 
 std::string DescribeForeignImport(const ForeignImport& result) {
@@ -150,8 +123,15 @@ std::string DescribeForeignImport(const ForeignImport& result) {
     if (!result.refused.empty()) {
         text += "Не загружено строк: " + std::to_string(result.refused.size()) + "\n";
         for (const RefusedLine& r : result.refused)
-            text += "  строка " + std::to_string(r.line) + ": " + r.reason + "\n";
+            text += "  " + StatementLine{r.file, r.line}.Text() + ": " + r.reason + "\n";
     }
+    if (!result.otherYear.empty()) {
+        text += "Строки другого года (в декларацию за " + std::to_string(kTaxYear) +
+                " год не входят): " + std::to_string(result.otherYear.size()) + "\n";
+        for (const std::string& line : result.otherYear)
+            text += "  " + line + "\n";
+    }
+    text += DescribeTrades(result.trades);
     if (result.skipped)
         text += "Пропущено строк итогов и других разделов: " + std::to_string(result.skipped) + "\n";
     return text;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "imports/BrokerTrades.h"
 #include "model/mTCurrencyIncome.h"
 #include "storage/Date.h"
 #include "storage/Money.h"
@@ -31,8 +32,12 @@ struct ForeignPayment {
 };
 
 struct RefusedLine {
+    RefusedLine() = default;
+    RefusedLine(size_t at, std::string why, std::string in = {})
+        : line(at), reason(std::move(why)), file(std::move(in)) {}
     size_t line = 0;
     std::string reason;
+    std::string file;  // with several reports: the one the line is in
 };
 
 // The result of reading a report: the records it gives and what happened to every line. Nothing
@@ -40,11 +45,24 @@ struct RefusedLine {
 struct ForeignImport {
     std::string format;  // "шаблон программы" or "отчет брокера"
     std::vector<mTCurrencyIncome> records;
-    std::vector<std::string> imported;  // one line per record
-    std::vector<std::string> merged;    // lines netted into another payment
-    std::vector<RefusedLine> refused;   // lines left out, with the reason
-    size_t skipped = 0;                 // total rows and rows of other sections
-    bool stopped = false;               // the caller stopped the import: nothing to apply
+    std::vector<std::string> imported;   // one line per record
+    std::vector<std::string> merged;     // lines netted into another payment
+    std::vector<RefusedLine> refused;    // lines left out, with the reason
+    std::vector<std::string> otherYear;  // lines of another tax year: listed, never imported nor refused
+    size_t skipped = 0;                  // total rows and rows of other sections
+    bool stopped = false;                // the caller stopped the import: nothing to apply
+    TradesResult trades;                 // the sales matched by FIFO, interest, fees, open lots
+};
+
+// One report to import: its name (shown with its lines when there are several) and its bytes.
+struct ReportFile {
+    std::string name;
+    std::string bytes;
+};
+
+struct ForeignImportOptions {
+    TradeDates dates = TradeDates::Settlement;
+    const ExchangeHolidays* holidays = nullptr;  // the exchange calendar for settlement dates
 };
 
 // How far an import has come: `done` of `total` steps (the rows of the report, then the payments
@@ -59,6 +77,14 @@ using ImportProgress = std::function<bool(size_t done, size_t total)>;
 ForeignImport ReadForeignReport(std::string_view bytes, const CurrencyRates& rates,
                                 const ImportProgress& progress = {});
 
+// Several reports at once (any order): the dividends as above, taken once when two statements
+// hold the same payment; the trades of all broker statements matched by FIFO per security across
+// the files, each sale of the tax year a record of its income code (1530, derivatives 1532) with
+// the deduction (201, 206) of its lots and commissions in roubles; the broker's interest a record
+// of code 1011.
+ForeignImport ReadForeignReports(const std::vector<ReportFile>& files, const CurrencyRates& rates,
+                                 const ForeignImportOptions& options, const ImportProgress& progress = {});
+
 // The report for the user: the records imported, the lines merged and every refused line with
 // its reason.
 std::string DescribeForeignImport(const ForeignImport& result);
@@ -72,6 +98,7 @@ struct Payments {
     std::vector<ForeignPayment> payments;
     std::vector<std::string> merged;
     std::vector<RefusedLine> refused;
+    std::vector<std::string> otherYear;
     size_t skipped = 0;
 };
 // Counts the steps of an import and tells the caller's progress every kEvery of them, so that a
@@ -100,6 +127,9 @@ bool IsBrokerStatement(std::string_view text);
 // The readers take a step per row and stop early once the ticker is stopped.
 Payments ReadTemplate(std::string_view text, ProgressTicker& ticker);
 Payments ReadBrokerStatement(std::string_view text, ProgressTicker& ticker);
+// The record of a payment, or the reason it cannot be one; and its line of the report.
+std::string MakeRecord(const ForeignPayment& p, const CurrencyRates& rates, mTCurrencyIncome& r);
+std::string Describe(const ForeignPayment& p, const mTCurrencyIncome& r);
 // An amount with a decimal point or comma and at most `decimals` fraction digits (trailing zeros
 // aside); nullopt for anything else.
 std::optional<Money> ParseAmount(std::string_view text, int decimals);

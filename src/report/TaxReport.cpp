@@ -22,6 +22,7 @@
 #include "report/HtmlText.h"
 #include "report/ReportText.h"
 #include "report/TaxReportSheets.h"
+#include "report/TradeRegister.h"
 
 #include <string_view>
 #include <vector>
@@ -258,6 +259,7 @@ std::string TaxReportHtml(const mTDeclaration& doc, const kTSvodSum& sum, const 
         report::WriteDeductions(out, doc, sum);
         report::WriteSecurities(out, sum);
         report::WriteForeignIncomes(out, appendix, sum, options);
+        report::WriteTradeRegister(appendix, doc, sum);
         out.Raw(appendix.Html());
     }
     out.Raw("</body></html>\n");

@@ -1,6 +1,7 @@
 // "Загрузить из отчета брокера...": the same import as zizaza-cli import-foreign, with the rate
 // dictionary the screen uses, a progress while the report is read and the user's confirmation of
 // its report before anything is added.
+#include <QFileInfo>
 #include <QProgressDialog>
 #include <QTableView>
 #include <exception>
@@ -10,6 +11,7 @@
 #include "dictionaries/CurrencyRates.h"
 #include "dictionaries/FileIo.h"
 #include "imports/ForeignIncomeImport.h"
+#include "imports/SettlementDates.h"
 #include "model/mTDeclaration.h"
 #include "screens/TfmForeignImport.h"
 #include "screens/TfrCurrency.h"
@@ -22,9 +24,9 @@ namespace {
 // The progress window appears only for a report that takes longer than this.
 constexpr int kProgressDelayMs = 400;
 
-// The report read into records; nullopt when the user stopped it or the file could not be read
-// (the user is told).
-std::optional<ForeignImport> ReadWithProgress(ScreenHost& host, const QString& file) {
+// The reports read into records (trades matched over all of them); nullopt when the user stopped
+// it or a file could not be read (the user is told).
+std::optional<ForeignImport> ReadWithProgress(ScreenHost& host, const QStringList& names) {
     static const CurrencyRates kNoRates;
     const CurrencyRates& rates = host.Rates() ? *host.Rates() : kNoRates;
     QProgressDialog progress(QStringLiteral("Чтение отчета..."), QStringLiteral("Отмена"), 0, 0, host.DialogParent());
@@ -36,12 +38,25 @@ std::optional<ForeignImport> ReadWithProgress(ScreenHost& host, const QString& f
     progress.setAutoReset(false);
     const auto shown = [](size_t n) { return static_cast<int>(std::min<size_t>(n, std::numeric_limits<int>::max())); };
     try {
-        ForeignImport result =
-            ReadForeignReport(ReadWholeFile(file.toStdString()), rates, [&](size_t done, size_t total) {
-                progress.setMaximum(shown(total));
-                progress.setValue(shown(done));
-                return !progress.wasCanceled();
-            });
+        std::vector<ReportFile> files;
+        for (const QString& name : names)
+            files.push_back({names.size() > 1 ? QFileInfo(name).fileName().toStdString() : std::string(),
+                             ReadWholeFile(name.toStdString())});
+        // Without the exchange calendar beside the program, trades needing a settlement date are
+        // refused with the file's name.
+        std::optional<ExchangeHolidays> holidays;
+        try {
+            holidays = ExchangeHolidays::Load((host.ProgramFolder() + QString::fromUtf8(kExchangeHolidaysFileName))
+                                                  .toStdString());
+        } catch (const std::exception&) {
+        }
+        ForeignImportOptions options;
+        options.holidays = holidays ? &*holidays : nullptr;
+        ForeignImport result = ReadForeignReports(files, rates, options, [&](size_t done, size_t total) {
+            progress.setMaximum(shown(total));
+            progress.setValue(shown(done));
+            return !progress.wasCanceled();
+        });
         if (result.stopped)
             return std::nullopt;
         return result;
@@ -62,10 +77,10 @@ void TfrCurrency::ImportReport() {
     request.title = QStringLiteral("Загрузить из отчета брокера");
     request.types = {{QStringLiteral("Отчет брокера или шаблон программы (CSV)"), QStringLiteral("*.csv *.CSV *.txt")},
                      {QStringLiteral("Все файлы"), QStringLiteral("*")}};
-    const QString file = Host().Ui().ChooseOpenFile(request);
-    if (file.isEmpty())
+    const QStringList files = Host().Ui().ChooseOpenFiles(request);
+    if (files.isEmpty())
         return;
-    const std::optional<ForeignImport> result = ReadWithProgress(Host(), file);
+    const std::optional<ForeignImport> result = ReadWithProgress(Host(), files);
     if (!result)
         return;
     // Nothing is added unless the user confirms the whole report.

@@ -47,6 +47,11 @@ public:
 
     // The chosen file or folder; empty when the user cancelled.
     virtual QString ChooseOpenFile(const FileDialogRequest& request) = 0;
+    // Several files at once; interfaces without such a dialog give the one file chosen.
+    virtual QStringList ChooseOpenFiles(const FileDialogRequest& request) {
+        const QString file = ChooseOpenFile(request);
+        return file.isEmpty() ? QStringList() : QStringList{file};
+    }
     virtual QString ChooseSaveFile(const FileDialogRequest& request) = 0;
     virtual QString ChooseFolder(const QString& title) = 0;
     // The print dialog sets printer up: printer or PDF file, copies, page range; false: cancelled.

@@ -6,6 +6,7 @@
 #include <sys/wait.h>
 
 #include <cstdlib>
+#include <filesystem>
 #include <string>
 
 #include <gtest/gtest.h>
@@ -54,6 +55,41 @@ TEST(ImportForeignCommandTest, AllOrNothing) {
 
     ASSERT_EQ(RunImport(dir, dir.file("bad.csv") + " " + declaration + " --skip-refused", out), 0) << out;
     EXPECT_EQ(ForeignCount(declaration), 4u);
+}
+
+// The sample declaration made by the import: the statements of 2017 and 2016 (in that order, the
+// 2017 one repeating a 2016 trade) into a resident's declaration, with the trades register written
+// beside it. ZIZAZA_WRITE_SAMPLES=1 rewrites the sample and its summary.
+TEST(ImportForeignCommandTest, BrokerStatementsMakeTheSampleDeclaration) {
+    TempDir dir;
+    const std::string data = std::string(ZIZAZA_TEST_DATA_DIR);
+    const std::string declaration = dir.file("decl.tv7");
+    WriteBytes(declaration, ReadBytes(data + "/declarations/resident_without_income.tv7"));
+    const std::string statements = data + "/broker/activity_2017.csv " + data + "/broker/activity_2016.csv ";
+    std::string out;
+    EXPECT_EQ(RunImport(dir, statements + declaration + " --dates tomorrow", out), 2) << out;
+    EXPECT_NE(out.find("Использование: zizaza-cli import-foreign ОТЧЕТ..."), std::string::npos) << out;
+    ASSERT_EQ(RunImport(dir, statements + declaration + " --register " + dir.file("register.txt"), out), 0) << out;
+    EXPECT_NE(out.find("Загружено выплат: 7"), std::string::npos) << out;
+    const std::string registerText = ReadBytes(dir.file("register.txt"));
+    EXPECT_NE(registerText.find("лот " + data +
+                                "/broker/activity_2016.csv, строка 5, сделка 15.03.2016, оплата "
+                                "18.03.2016: 40 шт., 4168 USD × 68,5598 = 285757,25 руб."),
+              std::string::npos)
+        << registerText;
+
+    const std::string sample = data + "/declarations/foreign_broker_trades";
+    const char* rewrite = std::getenv("ZIZAZA_WRITE_SAMPLES");
+    const bool rewriting = rewrite && std::string(rewrite) == "1";
+    if (rewriting)
+        WriteBytes(sample + ".tv7", ReadBytes(declaration));
+    EXPECT_EQ(ReadBytes(declaration), ReadBytes(sample + ".tv7"));
+    const std::string show =
+        std::string(ZIZAZA_BIN_DIR) + "/zizaza-cli show " + sample + ".tv7 >" + dir.file("show.txt");
+    ASSERT_EQ(std::system(show.c_str()), 0);
+    if (rewriting)
+        WriteBytes(sample + ".summary.txt", ReadBytes(dir.file("show.txt")));
+    EXPECT_EQ(ReadBytes(dir.file("show.txt")), ReadBytes(sample + ".summary.txt"));
 }
 
 }  // namespace

@@ -15,6 +15,7 @@
 #include "GuiTest.h"
 #include "checks/ui/TfmCheckError.h"
 #include "dictionaries/CurrencyRates.h"
+#include "imports/SettlementDates.h"
 #include "model/DocumentHistory.h"
 #include "model/mTDeclaration.h"
 #include "screens/ForeignIncomeModel.h"
@@ -581,6 +582,43 @@ TEST_F(ForeignIncomesTest, ImportFromReportAddsTheConfirmedPaymentsAsOneStep) {
         EXPECT_EQ(Rows(), QStringList({QStringLiteral("Bank")}));
         EXPECT_TRUE(window->Saved());
     }
+}
+
+// Two statements chosen at once: the lot of one and the sale of the other (which repeats the
+// purchase) make one sale of code 1530 with deduction 201, in one undo step. Bought 05.01.2017,
+// settled T+3 on 10.01 at 60.5: 1000 × 60.5 = 60500; sold 06.01, settled 11.01 at 60.5:
+// 1200 × 60.5 = 72600.
+TEST_F(ForeignIncomesTest, ImportOfSeveralStatementsMatchesTheTrades) {
+    folder.Write(QString::fromUtf8(kExchangeHolidaysFileName),
+                 QByteArray("Дата;Праздник\n02.01.2017;New Year\n25.12.2017;Christmas\n"));
+    const QByteArray header =
+        "Trades,Header,DataDiscriminator,Asset Category,Currency,Symbol,Date/Time,Quantity,Proceeds,Comm/Fee,Code\n";
+    const QByteArray buy = "Trades,Data,Order,Stocks,USD,AAPL,\"2017-01-05, 10:00:00\",10,-1000,0,O\n";
+    auto write = [&](const char* name, const QByteArray& text) {
+        const QString path = files.path() + QLatin1Char('/') + QLatin1String(name);
+        QFile file(path);
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly) && file.write(text) == text.size());
+        return path;
+    };
+    const QString first = write("a.csv", header + buy);
+    const QString second =
+        write("b.csv", header + buy + "Trades,Data,Order,Stocks,USD,AAPL,\"2017-01-06, 10:00:00\",-10,1200,0,C\n");
+    Open(Declaration());
+    QString shown;
+    ui.OpenFile(first + QLatin1Char('\n') + second).Modal([&](QDialog& dialog) {
+        shown = Find<QPlainTextEdit>(&dialog, "teImportReport")->toPlainText();
+        Find<QPushButton>(&dialog, "btYes")->click();
+        return int(QDialog::Accepted);
+    });
+    W<QPushButton>("fbImportReport")->click();
+    EXPECT_TRUE(ui.NothingPending());
+    ASSERT_EQ(window->Declaration().CurrencyIncomeCount(), 1u) << shown.toStdString();
+    EXPECT_EQ(std::tuple(Record(0).IncomeCode, Record(0).IncomeInRoubles, Record(0).DeductionCode,
+                         Record(0).DeductionAmount, Record(0).IncomeDate),
+              std::tuple(1530, Amount("72600"), 201, Amount("60500"), Date::Ymd(2017, 1, 11)));
+    EXPECT_TRUE(shown.contains(QStringLiteral("b.csv, строка 2: повтор строки другого отчета"))) << shown.toStdString();
+    window->Undo();
+    EXPECT_EQ(window->Declaration().CurrencyIncomeCount(), 0u);
 }
 
 // A report without a payment that can be imported is only shown; a file that cannot be read is told.

@@ -44,6 +44,11 @@ QString ScriptedUi::ChooseOpenFile(const FileDialogRequest& request) {
     return name;
 }
 
+QStringList ScriptedUi::ChooseOpenFiles(const FileDialogRequest& request) {
+    const QString names = ChooseOpenFile(request);
+    return names.isEmpty() ? QStringList() : names.split(QLatin1Char('\n'));
+}
+
 QString ScriptedUi::ChooseSaveFile(const FileDialogRequest& request) {
     saveRequests.push_back(request);
     if (m_saveFiles.empty()) {

@@ -35,6 +35,8 @@ public:
     void Error(const QString& text) override;
     void Plain(const QString& text) override;
     QString ChooseOpenFile(const FileDialogRequest& request) override;
+    // The next scripted name; names joined by "\n" are several files chosen at once.
+    QStringList ChooseOpenFiles(const FileDialogRequest& request) override;
     QString ChooseSaveFile(const FileDialogRequest& request) override;
     QString ChooseFolder(const QString& title) override;
     bool ChoosePrinter(QPrinter& printer) override;

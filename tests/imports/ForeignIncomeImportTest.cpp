@@ -153,6 +153,43 @@ TEST(ForeignIncomeImportTest, BrokerStatementNetsReversalsAndWithholdings) {
     EXPECT_NE(report.find("строка 16: удержание налога не сопоставлено"), std::string::npos) << report;
 }
 
+// As brokers write it: a posting, its reversal and the posting again on one day in either order,
+// withholding adjustments of the year before, a payment of the year before and one withholding
+// section per currency.
+TEST(ForeignIncomeImportTest, BrokerStatementNetsInAnyOrderAndListsOtherYears) {
+    const char statement[] =
+        "Dividends,Header,Currency,Date,Description,Amount\n"
+        "Dividends,Data,EUR,2017-05-10,ASML(NL0010273215) Cash Dividend EUR 0.70 per Share,10.64\n"
+        "Dividends,Data,EUR,2017-05-10,ASML(NL0010273215) Cash Dividend EUR 0.70 per Share,-10.64\n"
+        "Dividends,Data,EUR,2017-05-10,ASML(NL0010273215) Cash Dividend EUR 0.70 per Share,10.64\n"
+        "Dividends,Data,USD,2016-12-15,KO(US1912161007) Cash Dividend USD 0.35 per Share,7.00\n"
+        "Dividends,Data,USD,2017-06-01,KO(US1912161007) Cash Dividend USD 0.37 per Share,-7.40\n"
+        "Dividends,Data,USD,2017-06-01,KO(US1912161007) Cash Dividend USD 0.37 per Share,7.40\n"
+        "Dividends,Data,USD,2017-06-01,KO(US1912161007) Cash Dividend USD 0.37 per Share,7.40\n"
+        "Withholding Tax,Header,Currency,Date,Description,Amount,Code\n"
+        "Withholding Tax,Data,USD,2016-12-05,KO(US1912161007) Cash Dividend USD 0.35 - US Tax,1.05,\n"
+        "Withholding Tax,Data,USD,2016-12-05,KO(US1912161007) Cash Dividend USD 0.35 - US Tax,-0.10,\n"
+        "Withholding Tax,Data,USD,2017-06-01,KO(US1912161007) Cash Dividend USD 0.37 - US Tax,-0.74,\n"
+        "Withholding Tax,Data,Total in USD,,,0.21,\n"
+        "Interest,Header,Currency,Date,Description,Amount\n"
+        "Withholding Tax,Header,Date,Currency,Description,Amount\n"
+        "Withholding Tax,Data,2017-05-10,EUR,ASML(NL0010273215) Cash Dividend EUR 0.70 - NL Tax,-1.60\n"
+        "Withholding Tax,Data,Total,,,-1.60\n";
+    const ForeignImport result = ReadForeignReport(statement, Rates());
+    EXPECT_EQ(Shown(result), (std::vector<std::string>{
+                                 "10.05.2017 ASML 528 978 10.64=651.17 1.6=97.92 10.05.2017 1010/14 auto",
+                                 "01.06.2017 KO 840 840 7.4=418.1 0.74=41.81 01.06.2017 1010/14 auto",
+                             }));
+    EXPECT_TRUE(result.refused.empty()) << DescribeForeignImport(result);
+    EXPECT_EQ(result.otherYear, (std::vector<std::string>{
+                                    "строка 10: 05.12.2016 KO 1,05 USD относится к 2016 году",
+                                    "строка 11: 05.12.2016 KO -0,1 USD относится к 2016 году",
+                                    "выплата строки 5 (15.12.2016 KO 7 USD) относится к 2016 году",
+                                }));
+    EXPECT_NE(DescribeForeignImport(result).find("Строки другого года (в декларацию за 2017 год не входят): 3"),
+              std::string::npos);
+}
+
 TEST(ForeignIncomeImportTest, ImportedRecordsCalculateAsTyped) {
     mTDeclaration declaration;
     ApplyForeignImport(declaration, ReadForeignReport(kStatement, Rates()));

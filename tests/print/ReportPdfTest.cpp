@@ -24,7 +24,8 @@ TEST(ReportPdf, TheCommandWritesThePdfWithTheOutcome) {
     };
     const Case cases[] = {{"foreign_dividends", "Куплатевбюджет:2775,00руб."},
                           {"flat_mortgage_foreign_dividends", "Квозвратуизбюджета:"},
-                          {"salaried_flat_mortgage", "Квозвратуизбюджета:"}};
+                          {"salaried_flat_mortgage", "Квозвратуизбюджета:"},
+                          {"foreign_broker_trades", "Реестр:доходы786616,92руб.,расходы645830,66руб."}};
     for (const Case& c : cases) {
         QTemporaryDir dir;
         const QString pdf = dir.filePath(QStringLiteral("Расчет.pdf"));

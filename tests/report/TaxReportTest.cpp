@@ -2,10 +2,12 @@
 // calculation has it, the outcome and its dates, and the grouping of foreign incomes.
 #include "calc/kTSvodSum.h"
 #include "calc/kTSvodSumPrilB.h"
+#include "calc/kTSvodSumPrilJ.h"
 #include "report/ForeignIncomeGroups.h"
 #include "report/ReportText.h"
 #include "report/TaxReport.h"
 #include "report/TaxSummary.h"
+#include "report/TradeRegister.h"
 #include "support/DeclarationBuilder.h"
 #include "support/SampleDeclarations.h"
 
@@ -191,6 +193,27 @@ TEST(TaxSummary, TellsFormPersonOutcomeAndTheFiguresThatAreNotZero) {
         EXPECT_TRUE(contains(text, part)) << part << "\n" << text;
     EXPECT_FALSE(contains(text, "Налоговые вычеты")) << text;
     EXPECT_FALSE(contains(text, "Дивиденды")) << text;
+}
+
+// The register of the sample made by the broker import: its totals are the securities sheet's
+// (all its securities lines come from abroad) and the report shows them.
+TEST(TaxReport, TradeRegisterTotalsAreTheSecuritiesSheets) {
+    mTDeclaration doc;
+    doc.Load(std::string(ZIZAZA_TEST_DATA_DIR) + "/declarations/foreign_broker_trades.tv7");
+    kTSvodSum sum;
+    sum.Compute(doc);
+    const std::vector<TradeRegisterGroup> groups = ForeignTradeRegister(doc);
+    ASSERT_EQ(groups.size(), 2u);
+    EXPECT_EQ(groups[0].sales.size(), 3u);
+    EXPECT_EQ(groups[0].income, sum.PrilJ().ДохОперЦБОрг.ДохСовОпер);
+    EXPECT_EQ(groups[0].expenses, sum.PrilJ().ДохОперЦБОрг.РасхРеалЦБ);
+    EXPECT_EQ(groups[1].income, sum.PrilJ().ДохПФИОргЦБ.ДохСовОпер);
+    EXPECT_EQ(groups[1].expenses, sum.PrilJ().ДохПФИОргЦБ.РасхРеалПФИ);
+    EXPECT_FALSE(groups[0].income.IsZero());
+    const std::string html = TaxReportHtml(doc, sum);
+    EXPECT_TRUE(contains(html, "Реестр: доходы " + MoneyText(groups[0].income, "\u00a0") + " руб., расходы " +
+                                   MoneyText(groups[0].expenses, "\u00a0") + " руб."))
+        << html;
 }
 
 }  // namespace
