@@ -1,4 +1,5 @@
 // zizaza-cli refund: the applications for a refund, read back from the PDF with pdftotext.
+#include "export/DeclarationXml.h"
 #include "model/mTDeclaration.h"
 #include "support/DeclarationBuilder.h"
 #include "support/TempFiles.h"
@@ -141,6 +142,111 @@ TEST(RefundCommand, WrongDetailsOrNothingToRefundWriteNothing) {
     EXPECT_EQ(r.status, 2);
     EXPECT_NE(r.err.find("нет сумм налога к возврату"), std::string::npos) << r.err;
     EXPECT_FALSE(std::filesystem::exists(dir.file("out.pdf")));
+}
+
+// A salaried taxpayer with treatment paid; the filed version, and the one with a December bonus,
+// more treatment and a corrected patronymic.
+std::unique_ptr<mTDeclaration> salariedWithTreatment(bool changed, const std::string& inn = "770512345678") {
+    auto d = NewDeclaration(kForm3Ndfl, kIncomeRussia, "45383000");
+    d->InspectionCode = "7705";
+    d->Person.Name.Surname = "КУЗНЕЦОВА";
+    d->Person.Name.FirstName = "МАРИЯ";
+    d->Person.Name.Patronymic = changed ? "АНДРЕЕВНА" : "АНДРЕВНА";
+    d->Person.Name.Inn = inn;
+    mTThirteenPercent& job = AddSource13(*d, "45383000", Rub(changed ? 85800 : 78000), true);
+    AddMonthlyLines(job, 2000, Rub(50000));
+    if (changed)
+        AddLine(job, 2000, Rub(60000), 12);
+    job.TaxComputed = job.TaxWithheld;
+    d->SocialDeductions.Granted = true;
+    d->SocialDeductions.Medical = Rub(changed ? 120000 : 100000);
+    return d;
+}
+
+std::string exported(const mTDeclaration& d) {
+    std::string xml;
+    XmlExportOptions options;
+    options.today = Date::Ymd(2018, 3, 15);
+    EXPECT_TRUE(BuildDeclarationXml("", d, XmlExportMode::Text, xml, options));
+    return xml;
+}
+
+TEST(CorrectionCommands, ACorrectionRoundListsWhatChangedWithTheSection1Verdict) {
+    TempDir dir;
+    WriteBytes(dir.file("filed.xml"), exported(*salariedWithTreatment(false)));
+    salariedWithTreatment(true)->Save(dir.file("decl.tv7"));
+
+    // Not yet a correction: its number does not follow the filed one.
+    CliResult r = runCli(dir, "diff filed.xml decl.tv7");
+    EXPECT_EQ(r.status, 1) << r.out << r.err;
+    EXPECT_NE(r.out.find("не следует за номером поданной декларации"), std::string::npos) << r.out;
+
+    r = runCli(dir, "correct decl.tv7 --filed filed.xml --today 20.06.2018");
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_NE(r.out.find("номер корректировки 1"), std::string::npos) << r.out;
+    mTDeclaration saved;
+    saved.Load(dir.file("decl.tv7"));
+    EXPECT_EQ(saved.CorrectionNumber, 1);
+
+    for (const char* arguments : {"correct decl.tv7 --filed filed.xml --today 20.06.2018", "diff filed.xml decl.tv7"}) {
+        r = runCli(dir, arguments);
+        ASSERT_EQ(r.status, 0) << arguments << "\n" << r.out << r.err;
+        const std::string& out = r.out;
+        // Section 1: 13 000 back before, 15 600 now (13% of the treatment, under the income's tax).
+        EXPECT_NE(out.find("КБК 18210102010011000110, ОКТМО 45383000: к возврату 13 000 -> к возврату 15 600; к "
+                           "возврату больше на 2 600 руб."),
+                  std::string::npos)
+            << out;
+        EXPECT_NE(out.find("Титульный лист: Отчество: АНДРЕВНА -> АНДРЕЕВНА"), std::string::npos) << out;
+        EXPECT_NE(out.find("Приложение 1, Источник выплаты: ООО \"РОМАШКА\""), std::string::npos) << out;
+        EXPECT_NE(out.find("стр. 070 Сумма дохода: 600000.00 -> 660000.00"), std::string::npos) << out;
+        EXPECT_NE(out.find("стр. 100 Сумма налога удержанная: 78000 -> 85800"), std::string::npos) << out;
+        EXPECT_NE(out.find("Приложение 5: стр. 130 Сумма, уплаченная за лечение и медикаменты: 100000.00 -> "
+                           "120000.00"),
+                  std::string::npos)
+            << out;
+        EXPECT_NE(out.find("Раздел 2, Ставка 13%, вид дохода 3: стр. 010 Общая сумма доходов"), std::string::npos);
+        EXPECT_EQ(count(out, "Титульный лист"), 1u) << "the correction number and date are no change of the person";
+        EXPECT_EQ(out.find("добавлено"), std::string::npos) << out;
+        EXPECT_EQ(out.find("удалено"), std::string::npos) << out;
+        EXPECT_NE(out.find("пункт 3 статьи 88"), std::string::npos);
+        EXPECT_NE(out.find("новое заявление на возврат"), std::string::npos);
+        EXPECT_EQ(out.find("пункт 4 статьи 81"), std::string::npos) << "nothing more to pay";
+    }
+    r = runCli(dir, "diff filed.xml decl.tv7 changes.html");
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_NE(ReadBytes(dir.file("changes.html")).find("Сумма, уплаченная за лечение и медикаменты"),
+              std::string::npos);
+}
+
+TEST(CorrectionCommands, AFiledFileOfAnotherPersonOrFormIsRefused) {
+    TempDir dir;
+    salariedWithTreatment(true)->Save(dir.file("decl.tv7"));
+    WriteBytes(dir.file("other.xml"), exported(*salariedWithTreatment(false, "500100732259")));
+    std::string lastYear = exported(*salariedWithTreatment(false));
+    const std::string year = "ОтчетГод=\"2017\"";
+    lastYear.replace(lastYear.find(Utf8ToCp1251(year).value()), Utf8ToCp1251(year)->size(),
+                     Utf8ToCp1251("ОтчетГод=\"2016\"").value());
+    WriteBytes(dir.file("2016.xml"), lastYear);
+    WriteBytes(dir.file("broken.xml"), "<Файл><Документ");
+    const std::string before = ReadBytes(dir.file("decl.tv7"));
+    struct Case {
+        const char* filed;
+        const char* message;
+    } cases[] = {
+        {"other.xml", "другого налогоплательщика (ИНН 500100732259"},
+        {"2016.xml", "не является декларацией 3-НДФЛ за 2017 год"},
+        {"broken.xml", "broken.xml"},
+    };
+    for (const Case& c : cases) {
+        for (const std::string& command :
+             {std::string("correct decl.tv7 --filed ") + c.filed, std::string("diff ") + c.filed + " decl.tv7"}) {
+            CliResult r = runCli(dir, command);
+            EXPECT_EQ(r.status, 2) << command;
+            EXPECT_NE(r.err.find(c.message), std::string::npos) << command << ": " << r.err;
+        }
+    }
+    EXPECT_EQ(ReadBytes(dir.file("decl.tv7")), before) << "a refused correction leaves the file as it was";
 }
 
 }  // namespace
