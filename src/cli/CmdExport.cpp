@@ -1,5 +1,6 @@
 #include "checks/DeclarationCheck.h"
 #include "cli/Commands.h"
+#include "cli/FilingFiles.h"
 #include "cli/XmlCommandOptions.h"
 #include "model/mTDeclaration.h"
 
@@ -55,6 +56,7 @@ int run(const Args& input, std::ostream& out, std::ostream& err) {
         return kExitFailure;
     }
     out << "Сформирован файл " << folder << " " << name << "\n";
+    KeepExportCopy(args[0], declaration.Person.Name.Inn, folder + name, out);
     return kExitOk;
 }
 

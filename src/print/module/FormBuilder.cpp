@@ -2,6 +2,7 @@
 
 #include "print/PrintModuleInterface.h"
 #include "print/module/FormSections.h"
+#include "print/module/RefundPages.h"
 #include "print/module/SheetWriter.h"
 #include "print/module/TitlePages.h"
 
@@ -75,6 +76,8 @@ void writeUnknown(SheetWriter& writer, const XmlElement& body) {
 }  // namespace
 
 std::vector<FormPage> BuildFormPages(const XmlElement& root, const RenderParams& params) {
+    if (IsRefundApplication(root))
+        return RefundApplicationPages(root);
     const XmlElement* document = root.Child(QStringLiteral("Документ"));
     if (!document)
         throw PrintModuleError("Текст не является декларацией: нет элемента Документ");

@@ -48,6 +48,9 @@ QString plainName(const std::string& xmlText) {
     try {
         auto root = ParseDeclarationXml(QByteArray::fromStdString(xmlText));
         if (const XmlElement* document = root->Child(QStringLiteral("Документ"))) {
+            if (document->Attr(QStringLiteral("КНД")) == QStringLiteral("1150058"))
+                return QStringLiteral("Заявление на возврат ") +
+                       document->Value(QStringLiteral("Заявитель/Фамилия")).trimmed();
             const QString form = document->Attr(QStringLiteral("КНД")) == QStringLiteral("1151021")
                                      ? QStringLiteral("4-НДФЛ")
                                      : QStringLiteral("3-НДФЛ");
