@@ -49,15 +49,27 @@ std::string CashLine::Identity() const {
 namespace foreignimport {
 namespace {
 
+// "2017-08-31", "2017-08-31, 10:00:00" or "20170831"; nullopt for anything else.
 std::optional<Date> StatementDate(std::string_view text) {
     text = TrimField(text);
-    if (text.size() >= 10 && text[4] == '-' && text[7] == '-')
-        return Date::FromYmd(std::stoi(std::string(text.substr(0, 4))), std::stoi(std::string(text.substr(5, 2))),
-                             std::stoi(std::string(text.substr(8, 2))));
-    if (text.size() >= 8 && std::all_of(text.begin(), text.begin() + 8, [](char c) { return c >= '0' && c <= '9'; }))
-        return Date::FromYmd(std::stoi(std::string(text.substr(0, 4))), std::stoi(std::string(text.substr(4, 2))),
-                             std::stoi(std::string(text.substr(6, 2))));
-    return std::nullopt;
+    auto number = [&text](size_t from, size_t length) -> std::optional<int> {
+        if (from + length > text.size())
+            return std::nullopt;
+        int value = 0;
+        for (size_t i = from; i < from + length; ++i) {
+            if (text[i] < '0' || text[i] > '9')
+                return std::nullopt;
+            value = value * 10 + (text[i] - '0');
+        }
+        return value;
+    };
+    const bool dashed = text.size() >= 10 && text[4] == '-' && text[7] == '-';
+    const std::optional<int> year = number(0, 4);
+    const std::optional<int> month = dashed ? number(5, 2) : number(4, 2);
+    const std::optional<int> day = dashed ? number(8, 2) : number(6, 2);
+    if (!year || !month || !day)
+        return std::nullopt;
+    return Date::FromYmd(*year, *month, *day);
 }
 
 std::optional<Money> StatementNumber(std::string_view text) {

@@ -89,6 +89,8 @@ std::vector<FifoBook::Close> FifoBook::Trade(Piece piece, bool buy) {
 void FifoBook::Split(int64_t to, int64_t from, const std::string& note) {
     for (Piece& p : m_lots) {
         const __int128 q = static_cast<__int128>(p.lot.quantity.raw()) * to / from;
+        if (q > Money::kMaxRaw)
+            throw MoneyOverflow();
         p.lot.quantity = Money::FromRaw(static_cast<int64_t>(q));
         p.lot.note += (p.lot.note.empty() ? "" : "; ") + note;
     }

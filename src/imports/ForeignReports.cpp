@@ -25,7 +25,8 @@ std::string PaymentIdentity(const ForeignPayment& p) {
            "|" + p.taxDate.ToText();
 }
 
-// The country of a security: its ISIN's (an option's underlying), else the US for dollars.
+// The country of a security: its ISIN's (an option's underlying), else the US for dollars
+// (`currency` is the numeric code).
 std::string SecurityCountry(const StatementEvents& events, const std::string& symbol, const std::string& currency) {
     for (const std::string& s : {symbol, symbol.substr(0, symbol.find(' '))}) {
         auto it = events.isinOf.find(s);
@@ -35,7 +36,7 @@ std::string SecurityCountry(const StatementEvents& events, const std::string& sy
                 return code;
         }
     }
-    return currency == "USD" ? "840" : std::string();
+    return currency == "840" ? "840" : std::string();
 }
 
 class TradeRecords {
@@ -107,7 +108,7 @@ private:
         const int32_t code = s.derivative ? kDerivativeCode : kSaleCode;
         const IncomeEntry* income = IncomeCodeDict::Embedded().FindIncome(std::to_string(code));
         const Currency* currency = m_rates.FindCurrencyByCodeOrAlpha(s.currency);
-        const std::string country = SecurityCountry(m_events, s.symbol, s.currency);
+        const std::string country = currency ? SecurityCountry(m_events, s.symbol, currency->code) : std::string();
         if (!income || !currency)
             return Refuse(s.where, "продажа " + s.security + ": неизвестная валюта «" + s.currency + "»");
         if (country.empty())

@@ -46,8 +46,8 @@ std::optional<ForeignImport> ReadWithProgress(ScreenHost& host, const QStringLis
         // refused with the file's name.
         std::optional<ExchangeHolidays> holidays;
         try {
-            holidays = ExchangeHolidays::Load((host.ProgramFolder() + QString::fromUtf8(kExchangeHolidaysFileName))
-                                                  .toStdString());
+            holidays = ExchangeHolidays::Load(
+                (host.ProgramFolder() + QString::fromUtf8(kExchangeHolidaysFileName)).toStdString());
         } catch (const std::exception&) {
         }
         ForeignImportOptions options;

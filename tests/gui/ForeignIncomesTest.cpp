@@ -584,16 +584,16 @@ TEST_F(ForeignIncomesTest, ImportFromReportAddsTheConfirmedPaymentsAsOneStep) {
     }
 }
 
-// Two statements chosen at once: the lot of one and the sale of the other (which repeats the
-// purchase) make one sale of code 1530 with deduction 201, in one undo step. Bought 05.01.2017,
-// settled T+3 on 10.01 at 60.5: 1000 × 60.5 = 60500; sold 06.01, settled 11.01 at 60.5:
-// 1200 × 60.5 = 72600.
+// Two statements chosen at once (the dictionary here has no letter codes: the currency is given by
+// its number): the lot of one and the sale of the other (which repeats the purchase) make one sale of code 1530 with
+// deduction 201, in one undo step. Bought 05.01.2017, settled T+3 on 10.01 at 60.5: 1000 × 60.5 = 60500; sold 06.01,
+// settled 11.01 at 60.5: 1200 × 60.5 = 72600.
 TEST_F(ForeignIncomesTest, ImportOfSeveralStatementsMatchesTheTrades) {
     folder.Write(QString::fromUtf8(kExchangeHolidaysFileName),
                  QByteArray("Дата;Праздник\n02.01.2017;New Year\n25.12.2017;Christmas\n"));
     const QByteArray header =
         "Trades,Header,DataDiscriminator,Asset Category,Currency,Symbol,Date/Time,Quantity,Proceeds,Comm/Fee,Code\n";
-    const QByteArray buy = "Trades,Data,Order,Stocks,USD,AAPL,\"2017-01-05, 10:00:00\",10,-1000,0,O\n";
+    const QByteArray buy = "Trades,Data,Order,Stocks,840,AAPL,\"2017-01-05, 10:00:00\",10,-1000,0,O\n";
     auto write = [&](const char* name, const QByteArray& text) {
         const QString path = files.path() + QLatin1Char('/') + QLatin1String(name);
         QFile file(path);
@@ -602,7 +602,7 @@ TEST_F(ForeignIncomesTest, ImportOfSeveralStatementsMatchesTheTrades) {
     };
     const QString first = write("a.csv", header + buy);
     const QString second =
-        write("b.csv", header + buy + "Trades,Data,Order,Stocks,USD,AAPL,\"2017-01-06, 10:00:00\",-10,1200,0,C\n");
+        write("b.csv", header + buy + "Trades,Data,Order,Stocks,840,AAPL,\"2017-01-06, 10:00:00\",-10,1200,0,C\n");
     Open(Declaration());
     QString shown;
     ui.OpenFile(first + QLatin1Char('\n') + second).Modal([&](QDialog& dialog) {

@@ -176,6 +176,11 @@ TEST(BrokerTradesTest, FifoInRoubles) {
          TradeDates::Trade,
          {"отказ 5: продажа AAPL (US0378331005) 15.03.2017 не загружена: нет курса ЦБ РФ USD на 01.06.2015: "
           "загрузите курсы Банка России командой «Загрузить курсы ЦБ РФ...» или zizaza-cli import-rates"}},
+        {"an unreadable trade line is refused",
+         {Stock("2017-0x-15", "10", "-1000") + Stock("2017-03-15", "1e3", "-1000")},
+         TradeDates::Trade,
+         {"отказ 4: сделка не прочитана (дата, количество, сумма или комиссия)",
+          "отказ 5: сделка не прочитана (дата, количество, сумма или комиссия)"}},
         // Credit interest 12.34 × 59 = 728.06 is income of code 1011; debit interest, fees,
         // deposits and forex are listed only.
         {"interest, fees, deposits and forex",
