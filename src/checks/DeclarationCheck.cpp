@@ -57,7 +57,7 @@ uint32_t CheckDeclaration(const mTDeclaration& declaration, const DeclarationCal
     using Section = void (*)(DeclarationCheckRun&);
     for (Section section :
          {CheckPersonData, CheckIncomes13, CheckSourceIdentifiers, CheckCurrencyIncomes, CheckBusinessIncomes,
-          CheckSocialDeductions, CheckStandardDeductions, CheckResidenceOktmo}) {
+          CheckSocialDeductions, CheckStandardDeductions, CheckPropertyDeductions, CheckResidenceOktmo}) {
         if (!run.MayEnterNextSection())
             break;
         section(run);

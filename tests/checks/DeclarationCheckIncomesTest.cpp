@@ -259,5 +259,57 @@ TEST(DeclarationCheckStandard, TwoPlacesOfWorkAtOnce) {
     ExpectNothing(*doc);
 }
 
+// An object the export's structure would refuse (one of an earlier edition or of another tool) is
+// refused with the object dialog's own message, and leads to the object (screen 11, its number).
+TEST(DeclarationCheckProperty, ObjectFieldsTheExportNeeds) {
+    auto complete = [] {
+        mTConstructionDeductObj o;
+        o.ObjectKind = 2;
+        o.OwnershipKind = 1;
+        o.TaxpayerSign = 1;
+        o.NumberKind = 1;
+        o.Number = "77:01:0001001:1001";
+        o.Place = "г. Москва";
+        return o;
+    };
+    const struct {
+        void (*change)(mTConstructionDeductObj&);
+        const char* message;
+    } cases[] = {
+        {[](mTConstructionDeductObj& o) { o.NumberKind = 0; }, "Не введен код номера объекта"},
+        {[](mTConstructionDeductObj& o) { o.NumberKind = 5; }, "Не введен код номера объекта"},
+        {[](mTConstructionDeductObj& o) { o.ObjectKind = 0; }, "Не введено наименование объекта"},
+        {[](mTConstructionDeductObj& o) { o.OwnershipKind = 9; }, "Не введен вид собственности"},
+        {[](mTConstructionDeductObj& o) { o.TaxpayerSign = 0; }, "Не введен признак налогоплательщика"},
+        {[](mTConstructionDeductObj& o) { o.Number = " "; }, "Не введен номер объекта"},
+        {[](mTConstructionDeductObj& o) {
+             o.NumberKind = 4;
+             o.Place.clear();
+         },
+         "Не указано место нахождения объекта"},
+    };
+    for (const auto& c : cases) {
+        auto doc = CleanDeclaration();
+        AddSource(*doc);
+        doc->PropertyDeductions.Granted = true;
+        doc->PropertyDeductions.AddObject(std::make_unique<mTConstructionDeductObj>(complete()));
+        auto second = std::make_unique<mTConstructionDeductObj>(complete());
+        c.change(*second);
+        doc->PropertyDeductions.AddObject(std::move(second));
+        ExpectSingle(*doc, {c.message, kScreenPropertyDeductions, 2});
+        CheckResult r = RunCheck(*doc, {Fix});
+        EXPECT_EQ(r.shown[0].sectionTitle.rfind("Имущественный налоговый вычет, объект 2", 0), 0u)
+            << r.shown[0].sectionTitle;
+
+        doc->PropertyDeductions.Granted = false;  // not exported, not checked
+        ExpectNothing(*doc);
+    }
+    auto doc = CleanDeclaration();
+    AddSource(*doc);
+    doc->PropertyDeductions.Granted = true;
+    doc->PropertyDeductions.AddObject(std::make_unique<mTConstructionDeductObj>(complete()));
+    ExpectNothing(*doc);
+}
+
 }  // namespace
 }  // namespace zizaza::checktest
