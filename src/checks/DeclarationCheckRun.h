@@ -63,6 +63,10 @@ void CheckSocialDeductions(DeclarationCheckRun& run);    // section 6
 void CheckStandardDeductions(DeclarationCheckRun& run);  // section 7
 void CheckPropertyDeductions(DeclarationCheckRun& run);  // the objects of the purchase deduction
 void CheckResidenceOktmo(DeclarationCheckRun& run);      // section 8
+void CheckExportedTexts(DeclarationCheckRun& run);       // characters the export cannot write
+
+// A character no XML file can carry, or bytes that are not UTF-8 text.
+bool HasCharacterTheExportRefuses(std::string_view text);
 
 // Texts: "blank" is empty once the leading and trailing blanks (and control characters) are
 // removed; lengths count characters, as the declaration's code page does.
