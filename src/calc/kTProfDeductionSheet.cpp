@@ -51,11 +51,15 @@ void kTProfDeductionSheet::addLine(int32_t incomeCode, int32_t deductionCode, Mo
     } else if (authors && deductionCode == 405) {
         add(РасхНормАвтВозн);
     } else if ((incomeCode == 1540 && deductionCode == 315) || (incomeCode == 1542 && deductionCode == 316)) {
-        add(РасхФактУстКап);
-    } else if ((incomeCode == 1540 && deductionCode == 905) || (incomeCode == 1542 && deductionCode == 907)) {
-        // Deductions of 905 and 907 have a limit of their own, applied before they join the row.
+        // A share in a company is property sold: its expenses reduce its own income only
+        // (art. 220 p. 2 pp. 2).
         РасхФактУстКап.Income += income;
-        Total905907 += deduction;
+        РасхФактУстКап.Deduction += Max(Min(deduction, income), Money());
+    } else if ((incomeCode == 1540 && deductionCode == 905) || (incomeCode == 1542 && deductionCode == 907)) {
+        // The fixed deductions of 905 and 907 share the limit of other property, applied before
+        // they join the row; none is above its own income.
+        РасхФактУстКап.Income += income;
+        Total905907 += Max(Min(deduction, income), Money());
     } else if (incomeCode == (foreignCodes ? 1544 : 1560) && deductionCode == 317) {
         add(РасхФактПрдчСр);
     } else if (incomeCode == (foreignCodes ? 1545 : 1570) && deductionCode == 318) {

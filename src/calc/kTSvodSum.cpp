@@ -18,6 +18,7 @@
 #include "calc/kTSvodSumPrilM.h"
 #include "calc/kTSvodSumPrilV1.h"
 #include "calc/kTSvodSumPrilZ.h"
+#include "model/TaxFacts.h"
 #include "model/mTDeclaration.h"
 
 namespace zizaza {
@@ -109,10 +110,10 @@ bool kTSvodSum::computeSheets(const mTDeclaration& doc) {
     if (!ok || doc.IncomeFlags() == 0)
         return ok;
     ok = m_prilM->Compute(doc, m_prilA35.get()) && m_prilG->Compute(doc) &&
-         m_prilGIn->Compute(doc, Max(m_prilG->RemainingLimit905907(), Money())) && m_prilH1->Compute(doc) &&
-         m_prilI->Compute(doc) && m_prilJ->Compute(doc, m_prilI->ExitLoss()) && m_prilJIis->Compute(doc) &&
-         m_prilB13->Compute(doc) && m_prilB9->Compute(doc) && m_prilB35->Compute(doc) && m_prilE1->Compute(doc) &&
-         m_prilE3->Compute(doc);
+         m_prilGIn->Compute(doc, Max(m_prilG->RemainingLimit905907(), Money())) &&
+         m_prilH1->Compute(doc, otherPropertyLeft()) && m_prilI->Compute(doc) &&
+         m_prilJ->Compute(doc, m_prilI->ExitLoss()) && m_prilJIis->Compute(doc) && m_prilB13->Compute(doc) &&
+         m_prilB9->Compute(doc) && m_prilB35->Compute(doc) && m_prilE1->Compute(doc) && m_prilE3->Compute(doc);
     if (!ok)
         return false;
 
@@ -141,6 +142,12 @@ bool kTSvodSum::computeSheets(const mTDeclaration& doc) {
     property.StandardDeductions = m_prilE1->ОбщВычСтанд;
     property.IncomeReductions = incomeReductions();
     return m_prilZ->Compute(doc, property);
+}
+
+// The fixed deduction of other property is one for company shares and movables together
+// (art. 220 p. 2 pp. 1): the shares of both professional-deduction sheets take theirs first.
+Money kTSvodSum::otherPropertyLeft() const {
+    return AtLeastZero(kOtherPropertySaleLimit - m_prilG->Total905907 - m_prilGIn->Total905907);
 }
 
 Money kTSvodSum::incomeReductions() const {

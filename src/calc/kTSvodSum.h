@@ -99,6 +99,7 @@ private:
     void collectKindCodes();
     // The income reductions of both securities sheets and of the partnership sheet.
     Money incomeReductions() const;
+    Money otherPropertyLeft() const;
     void computeSection2(const mTDeclaration& doc);
     void computeResident13(const mTDeclaration& doc);
     // 13% of the business income less its expenses, in whole roubles.

@@ -3,21 +3,16 @@
 #include "model/TaxFacts.h"
 #include "model/mTDeclaration.h"
 
+#include <algorithm>
+
 namespace zizaza {
 namespace {
 
-constexpr int kPersonal104 = 104;
-constexpr int kPersonal105 = 105;
 constexpr int kPersonalChanged = 110;
 
 constexpr int kChildTwoParents = 101;
 constexpr int kChildSingleParent = 102;
 constexpr int kChildChanged = 103;
-
-// Monthly amount per child for two parents; a single parent gets twice as much.
-constexpr Money kFirstChildren = Money::Roubles(1400);
-constexpr Money kThirdChildren = Money::Roubles(3000);
-constexpr Money kDisabledChild = Money::Roubles(6000);
 
 struct ChildGroup {
     bool constant;
@@ -82,60 +77,60 @@ bool kTSvodSumPrilE1::Compute(const mTDeclaration& doc) {
         }
     }
 
-    // Months from January while the cumulative income stays within the threshold.
+    // The deductions are given for each month of the tax period from the first month with income
+    // to the last, months without income between them included (art. 218 p. 1; Minfin 04.09.2017
+    // No. 03-04-06/56583); the children's end before the month the income passes the threshold.
+    int firstIncome = -1, lastIncome = -1;
+    for (int m = 0; m < 12; ++m) {
+        if (!incomeMonth[m])
+            continue;
+        if (firstIncome < 0)
+            firstIncome = m;
+        lastIncome = m;
+    }
     int lastMonth = -1;
-    for (int m = 0; m < 12 && CumulativeIncomes[m] <= kChildDeductionIncomeLimit; ++m) {
+    for (int m = 0; m < 12 && CumulativeIncomes[m] <= kChildDeductionIncomeLimit; ++m)
         lastMonth = m;
-        if (incomeMonth[m])
-            ++IncomeMonthsWithin350000;
-    }
+    const int lastChildMonth = std::min(lastMonth, lastIncome);
+    if (firstIncome >= 0 && lastChildMonth >= firstIncome)
+        DeductionMonthsWithin350000 = lastChildMonth - firstIncome + 1;
 
-    int incomeMonths = 0;
-    for (bool b : incomeMonth)
-        incomeMonths += b ? 1 : 0;
-    switch (sd.PersonalCode) {
-        case kPersonal104:
-            ВычСт218_1_2 = Money::Roubles(500) * incomeMonths;
-            break;
-        case kPersonal105:
-            ВычСт218_1_1 = Money::Roubles(3000) * incomeMonths;
-            break;
-        case kPersonalChanged:
-            for (int m = 0; m < 12; ++m) {
-                if (!incomeMonth[m])
-                    continue;
-                if (sd.MonthlyPersonalCode(m) == 2)
-                    ВычСт218_1_1 += Money::Roubles(3000);
-                else if (sd.MonthlyPersonalCode(m) == 1)
-                    ВычСт218_1_2 += Money::Roubles(500);
-            }
-            break;
-        default:  // 103: no personal deduction
-            break;
-    }
+    const int deductionMonths = firstIncome < 0 ? 0 : lastIncome - firstIncome + 1;
+    if (sd.PersonalCode == kPersonalDeduction104.Code) {
+        ВычСт218_1_2 = kPersonalDeduction104.Monthly * deductionMonths;
+    } else if (sd.PersonalCode == kPersonalDeduction105.Code) {
+        ВычСт218_1_1 = kPersonalDeduction105.Monthly * deductionMonths;
+    } else if (sd.PersonalCode == kPersonalChanged && firstIncome >= 0) {
+        for (int m = firstIncome; m <= lastIncome; ++m) {
+            if (sd.MonthlyPersonalCode(m) == 2)
+                ВычСт218_1_1 += kPersonalDeduction105.Monthly;
+            else if (sd.MonthlyPersonalCode(m) == 1)
+                ВычСт218_1_2 += kPersonalDeduction104.Monthly;
+        }
+    }  // 103 or any other: no personal deduction
 
-    if (sd.ChildStatus != 0) {
-        const int disabledFactor = sd.Guardian ? 1 : 2;
+    if (sd.ChildStatus != 0 && firstIncome >= 0) {
         const ChildGroup groups[] = {
-            {sd.ChildrenConstant, sd.ChildrenCount, sd.MonthlyChildren, kFirstChildren, &ВычСтРеб, &ВычСтРебЕд},
-            {sd.ThirdConstant, sd.ThirdCount, sd.MonthlyThird, kThirdChildren, &ВычСтРеб, &ВычСтРебЕд},
-            {sd.DisabledConstant, sd.DisabledCount, sd.MonthlyDisabled, kDisabledChild * disabledFactor, &ВычСтРебИнв,
+            {sd.ChildrenConstant, sd.ChildrenCount, sd.MonthlyChildren, kChildDeductionFirstChildren, &ВычСтРеб,
+             &ВычСтРебЕд},
+            {sd.ThirdConstant, sd.ThirdCount, sd.MonthlyThird, kChildDeductionThirdChildren, &ВычСтРеб, &ВычСтРебЕд},
+            {sd.DisabledConstant, sd.DisabledCount, sd.MonthlyDisabled,
+             sd.Guardian ? kChildDeductionDisabledGuardian : kChildDeductionDisabledParent, &ВычСтРебИнв,
              &ВычСтРебИнвЕд},
         };
         for (const ChildGroup& g : groups) {
             if (g.constant && (sd.ChildStatus == kChildTwoParents || sd.ChildStatus == kChildSingleParent)) {
                 Money* total = sd.ChildStatus == kChildSingleParent ? g.singleParentTotal : g.twoParentsTotal;
-                const int factor = sd.ChildStatus == kChildSingleParent ? 2 : 1;
-                *total += g.amount * factor * g.count * IncomeMonthsWithin350000;
+                const int factor = sd.ChildStatus == kChildSingleParent ? kChildDeductionSingleParentFactor : 1;
+                *total += g.amount * factor * g.count * DeductionMonthsWithin350000;
                 continue;
             }
-            for (int m = 0; m <= lastMonth; ++m) {
-                if (!incomeMonth[m])
-                    continue;
+            for (int m = firstIncome; m <= lastChildMonth; ++m) {
                 const bool single = sd.ChildStatus == kChildSingleParent ||
                                     (sd.ChildStatus == kChildChanged && sd.MonthlySingleParentMark(m) == 0);
                 const int32_t count = g.constant ? g.count : g.monthly[m];
-                *(single ? g.singleParentTotal : g.twoParentsTotal) += g.amount * (single ? 2 : 1) * count;
+                *(single ? g.singleParentTotal : g.twoParentsTotal) +=
+                    g.amount * (single ? kChildDeductionSingleParentFactor : 1) * count;
             }
         }
     }

@@ -10,12 +10,15 @@ namespace zizaza {
 class mTDeclaration;
 
 // Standard deductions of a resident, month by month: the personal deductions of codes 104 and 105
-// and the deductions for children, which stop in the month the cumulative income passes kChildDeductionIncomeLimit.
+// and the deductions for children, for the months from the first to the last with income; the
+// children's stop in the month the cumulative income passes kChildDeductionIncomeLimit.
 // Arrays run from January (index 0) to December.
 class kTSvodSumPrilE1 {
 public:
-    int32_t MonthsWithin40000 = 0;              // no longer used by the 2017 rules; always 0
-    int32_t IncomeMonthsWithin350000 = 0;       // income months up to the last month within the threshold
+    int32_t MonthsWithin40000 = 0;  // no longer used by the 2017 rules; always 0
+    // Months of the children's deductions: from the first month with income to the last, and no
+    // later than the last month within the threshold.
+    int32_t DeductionMonthsWithin350000 = 0;
     std::array<Money, 12> MonthlyIncomes{};     // workplace incomes, or an entrepreneur's incomes
     std::array<Money, 12> MonthlyExpenses{};    // an entrepreneur's expenses
     std::array<Money, 12> CumulativeIncomes{};  // December holds the year's income

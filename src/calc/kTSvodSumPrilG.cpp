@@ -12,7 +12,7 @@ bool kTSvodSumPrilG::Compute(const mTDeclaration& declaration) {
             for (const mTSourseIncome& line : source.Lines())
                 addLine(line.IncomeCode, line.DeductionCode, line.IncomeAmount, line.DeductionAmount, false);
     }
-    Total905907 = Min(Total905907, kProfessionalNormLimit905907);
+    Total905907 = Min(Total905907, kOtherPropertySaleLimit);
     РасхФактУстКап.Deduction += Total905907;
     limitRowsToIncome();
     sumTotal();

@@ -15,7 +15,7 @@ public:
     bool Compute(const mTDeclaration& declaration);
 
     // What is left of the 905/907 limit for the foreign sheet: the limit minus Total905907.
-    Money RemainingLimit905907() const { return kProfessionalNormLimit905907 - Total905907; }
+    Money RemainingLimit905907() const { return kOtherPropertySaleLimit - Total905907; }
 };
 
 }  // namespace zizaza

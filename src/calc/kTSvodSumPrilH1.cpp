@@ -13,26 +13,16 @@ struct SaleLine {
     int32_t deductionCode;
     Money income;
     Money deduction;
-    bool foreign;
 };
 
-}  // namespace
-
-void kTSvodSumPrilH1::Reset() {
-    *this = kTSvodSumPrilH1();
-}
-
-namespace {
-
-// Takes one line into its pair. `limit` is what remains of the fixed housing deduction.
+// Takes one line into its pair. `limit` is what remains of the fixed housing deduction. The
+// deduction of a sale is that of the object sold: its expenses, or its share of a fixed deduction,
+// never reduce more than its own income (art. 220 p. 2 pp. 2), so a loss on one object never
+// covers the gain on another.
 void takeLine(kTSvodSumPrilH1& s, const SaleLine& l, Money& limit) {
-    auto plain = [&](kTSaleDeductionPair& p) {
-        p.ДохВсехИст += l.income;
-        p.НалВычет += l.deduction;
-    };
     auto capped = [&](kTSaleDeductionPair& p) {
         p.ДохВсехИст += l.income;
-        p.НалВычет += Min(l.income, l.deduction);
+        p.НалВычет += AtLeastZero(Min(l.income, l.deduction));
     };
     const int32_t ic = l.incomeCode, dc = l.deductionCode;
     // Housing and shares in housing share one fixed deduction a year (art. 220 p. 2 pp. 1): each
@@ -48,32 +38,32 @@ void takeLine(kTSvodSumPrilH1& s, const SaleLine& l, Money& limit) {
         housing(s.СумИмущ, l.income);
     } else if (ic == 1511 && dc == 904) {
         housing(s.СумДолИмущ, l.deduction);
-    } else if (ic == 1510 && dc == 903) {
-        plain(s.СумИмущДок);
-    } else if (ic == 1511 && dc == 903) {
-        l.foreign ? plain(s.СумИмущДок) : capped(s.СумИмущДок);
+    } else if ((ic == 1510 || ic == 1511) && dc == 903) {
+        capped(s.СумИмущДок);
     } else if (ic == 1512 && dc == 902) {
-        l.foreign ? capped(s.СумИнНедИмущ) : plain(s.СумИнНедИмущ);
+        capped(s.СумИнНедИмущ);
     } else if (ic == 1512 && dc == 903) {
-        l.foreign ? plain(s.СумИнНедИмущДок) : capped(s.СумИнНедИмущДок);
+        capped(s.СумИнНедИмущДок);
     } else if (ic == 1520 && dc == 906) {
-        plain(s.СумИнИмущ);
-        if (l.foreign)
-            s.СумИнИмущ.НалВычет = Min(s.СумИнИмущ.НалВычет, s.СумИнИмущ.ДохВсехИст);
+        capped(s.СумИнИмущ);
     } else if (ic == 1520 && dc == 903) {
-        plain(s.СумИнИмущДок);
+        capped(s.СумИнИмущДок);
     } else if (ic == 4900 && dc == 908) {
-        plain(s.СумИзтИмущ);
+        capped(s.СумИзтИмущ);
     } else if (ic == 4910 && dc == 910) {
-        plain(s.СумЛиквИО);
+        capped(s.СумЛиквИО);
     } else if (ic == 4920 && dc == 912) {
-        plain(s.СумИмущКИК);
+        capped(s.СумИмущКИК);
     }
 }
 
 }  // namespace
 
-bool kTSvodSumPrilH1::Compute(const mTDeclaration& doc) {
+void kTSvodSumPrilH1::Reset() {
+    *this = kTSvodSumPrilH1();
+}
+
+bool kTSvodSumPrilH1::Compute(const mTDeclaration& doc, Money otherPropertyLimit) {
     Reset();
     const bool foreign = doc.HasIncome(kIncomeForeign);
     if (doc.DeclarationForm != kForm3Ndfl || (doc.ResidentIncome13Count() == 0 && !foreign))
@@ -82,18 +72,17 @@ bool kTSvodSumPrilH1::Compute(const mTDeclaration& doc) {
     Money limit = kHousingSaleLimit;
     for (const mTThirteenPercent& source : doc.ResidentIncomes13())
         for (const mTSourseIncome& line : source.Lines())
-            takeLine(*this, {line.IncomeCode, line.DeductionCode, line.IncomeAmount, line.DeductionAmount, false},
-                     limit);
+            takeLine(*this, {line.IncomeCode, line.DeductionCode, line.IncomeAmount, line.DeductionAmount}, limit);
     if (foreign)
         for (const mTCurrencyIncome& r : doc.CurrencyIncomes())
-            takeLine(*this, {r.IncomeCode, r.DeductionCode, r.IncomeInRoubles, r.DeductionAmount, true}, limit);
+            takeLine(*this, {r.IncomeCode, r.DeductionCode, r.IncomeInRoubles, r.DeductionAmount}, limit);
 
     kTSaleDeductionPair* pairs[] = {&СумИмущ,   &СумДолИмущ,   &СумИмущДок, &СумИнНедИмущ, &СумИнНедИмущДок,
                                     &СумИнИмущ, &СумИнИмущДок, &СумИзтИмущ, &СумЛиквИО,    &СумИмущКИК};
     for (kTSaleDeductionPair* p : pairs)
         p->НалВычет = Min(p->НалВычет, p->ДохВсехИст);
-    СумИнНедИмущ.НалВычет = Min(СумИнНедИмущ.НалВычет, kOtherPropertySaleLimit);
-    СумИнИмущ.НалВычет = Min(СумИнИмущ.НалВычет, kOtherPropertySaleLimit);
+    СумИнНедИмущ.НалВычет = Min(СумИнНедИмущ.НалВычет, kOtherRealEstateSaleLimit);
+    СумИнИмущ.НалВычет = Min(СумИнИмущ.НалВычет, AtLeastZero(otherPropertyLimit));
     for (const kTSaleDeductionPair* p : pairs)
         ВычетОбщ += p->НалВычет;
     return true;

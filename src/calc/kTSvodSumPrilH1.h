@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/TaxFacts.h"
 #include "storage/Money.h"
 
 namespace zizaza {
@@ -14,8 +15,9 @@ struct kTSaleDeductionPair {
 };
 
 // Property sale deductions of a resident: ten pairs by income and deduction code, the fixed
-// deduction of kHousingSaleLimit shared by housing and shares in housing, kOtherPropertySaleLimit for other real estate
-// and for other property.
+// deduction of kHousingSaleLimit shared by housing and shares in housing, kOtherRealEstateSaleLimit
+// for other real estate, and for other property what the company shares (905, 907) leave of
+// kOtherPropertySaleLimit. Each line's deduction is limited to its own income.
 class kTSvodSumPrilH1 {
 public:
     kTSaleDeductionPair СумИмущ;          // 1510 with 901
@@ -32,8 +34,9 @@ public:
 
     void Reset();
     // Resets, then computes on a resident declaration with a 13% source or foreign incomes.
-    // Always succeeds.
-    bool Compute(const mTDeclaration& doc);
+    // otherPropertyLimit: what the fixed deductions of company shares (905, 907) left of
+    // kOtherPropertySaleLimit. Always succeeds.
+    bool Compute(const mTDeclaration& doc, Money otherPropertyLimit = kOtherPropertySaleLimit);
 };
 
 }  // namespace zizaza

@@ -131,14 +131,17 @@ void kTSvodSumPrilJ::useLosses(const mTDeclaration& declaration) {
     if (m_account == Account::Ordinary)
         t.ИнвВычУмФР = AtLeastZero(Min(declaration.InvestmentDeductionZ, t.НалБазаОпер));
 
-    // Losses of earlier years.
+    // Losses of earlier years are a deduction of art. 220.1, given only against a resident's 13%
+    // base (art. 210 p. 4): a non-resident's stay whole for later.
     Money tradedOpen = t.НалБазаОпер - t.ИнвВычУмФР;
-    if (tradedOpen > Money())
-        t.УбытПрПерУмНБ = AtLeastZero(Min(ОстУбытНачВс.СуммаЦБ, tradedOpen));
-    if (o.НалБазаОпер > Money())
-        o.УбытПрПерУмНБ = AtLeastZero(Min(ОстУбытНачВс.СуммаПФИ, o.НалБазаОпер));
-    if (d.НалБазаОпер > Money())
-        d.УбытПрПерУмНБ = AtLeastZero(Min(ОстУбытНачВс.СуммаПФИ - o.УбытПрПерУмНБ, d.НалБазаОпер));
+    if (declaration.DeclarationForm == kForm3Ndfl) {
+        if (tradedOpen > Money())
+            t.УбытПрПерУмНБ = AtLeastZero(Min(ОстУбытНачВс.СуммаЦБ, tradedOpen));
+        if (o.НалБазаОпер > Money())
+            o.УбытПрПерУмНБ = AtLeastZero(Min(ОстУбытНачВс.СуммаПФИ, o.НалБазаОпер));
+        if (d.НалБазаОпер > Money())
+            d.УбытПрПерУмНБ = AtLeastZero(Min(ОстУбытНачВс.СуммаПФИ - o.УбытПрПерУмНБ, d.НалБазаОпер));
+    }
 
     // This year's losses of one group against the bases of the others. Of the two exchange
     // derivative groups only one can have a loss and the other a base.

@@ -26,6 +26,10 @@ bool kTSvodSumPrilZ::Compute(const mTDeclaration& doc, const Inputs& in) {
     Money remaining = TotalCost;
     for (size_t i = 0; i < pd.ObjectCount(); ++i) {
         const mTConstructionDeductObj& o = pd.Object(i);
+        if (limits.Objects[i].Interest == PropertyInterestRole::Counts)
+            Objects[i].Interest = o.Interest;
+        if (limits.Objects[i].Purchase != PropertyObjectRole::Counts)
+            continue;
         Objects[i].AssignedDeduction = Min(o.Cost, remaining);
         remaining = Max(remaining - o.Cost, Money());
     }

@@ -47,11 +47,13 @@ public:
     Money ОстИВБезПроц;    // purchase remainder carried over
     Money ОстИВУплПроц;    // interest remainder carried over
 
-    // Each object's part of the costs within the limit, in list order, and its rule marker (-1:
-    // the deduction follows the rules before 2014, else 0).
+    // Each object's part of the costs within the limit, in list order, its rule marker (-1: the
+    // deduction follows the rules before 2014, else 0) and the interest paid that counts for it
+    // (0 for an object whose interest does not count: one object only, art. 220 p. 11).
     struct ObjectFigures {
         Money AssignedDeduction;
         int32_t RuleMarker = 0;
+        Money Interest;
         bool operator==(const ObjectFigures&) const = default;
     };
     std::vector<ObjectFigures> Objects;

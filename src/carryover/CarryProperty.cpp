@@ -153,7 +153,7 @@ void CarryPropertyDeduction(const PriorYearFile& file, const xmlNode* body, mTDe
     report.carried.push_back("Остаток вычета на " + std::to_string(file.taxYear + 1) +
                              " год по расчету прошлого года: " + AmountText(AmountOf(calc, "ОстИВБезПроц")) +
                              ", по процентам " + AmountText(AmountOf(calc, "ОстИВУплПроц")));
-    report.notCarried.push_back("Проценты по кредитам, уплаченные в " + std::to_string(kCarryTargetYear) +
+    report.notCarried.push_back("Проценты по кредитам, уплаченные в " + std::to_string(file.taxYear + 1) +
                                 " году: добавьте их к процентам за все годы");
     report.notCarried.push_back("Вычет у налогового агента в отчетном году (коды 311 и 312): вносится заново");
     if (file.format == PriorYearFormat::V510)

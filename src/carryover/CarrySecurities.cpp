@@ -74,9 +74,14 @@ bool AccountHoldsYear(const mTCBDeduct& target, int year) {
     return true;
 }
 
-void Place(const LossesByYear& losses, const LossKind& kind, mTCBDeduct& target, const std::string& accountName,
-           CarryOverReport& report) {
-    const int oldest = kCarryTargetYear - 10;
+// A loss may be carried ten years after the year it arose (ст. 214.1 п. 16, ст. 220.1 НК РФ) into
+// the declaration that follows the file's; the loss of the file's own year is a loss of an earlier
+// period for that declaration. The declaration this edition prepares holds the losses of
+// kOldestHeldLossYear to kNewestHeldLossYear only.
+void Place(const LossesByYear& losses, const LossKind& kind, int fileYear, mTCBDeduct& target,
+           const std::string& accountName, CarryOverReport& report) {
+    const int next = fileYear + 1;
+    const int oldest = next - 10;
     std::string carried;
     for (const auto& [year, amount] : losses) {
         if (amount <= Money())
@@ -84,11 +89,17 @@ void Place(const LossesByYear& losses, const LossKind& kind, mTCBDeduct& target,
         const std::string what = "Убыток " + std::to_string(year) + " года по операциям с " + kind.label + " (" +
                                  accountName + ") " + AmountText(amount);
         if (year < oldest) {
-            report.notCarried.push_back(what + ": прошло более десяти лет, перенос на " +
-                                        std::to_string(kCarryTargetYear) + " год не допускается (ст. 220.1 НК РФ)");
-        } else if (year >= kCarryTargetYear) {
+            report.notCarried.push_back(what + ": прошло более десяти лет, перенос на " + std::to_string(next) +
+                                        " год не допускается (ст. 220.1 НК РФ)");
+        } else if (year > fileYear) {
             report.notCarried.push_back(what + ": он не относится к прошлым налоговым периодам декларации за " +
-                                        std::to_string(kCarryTargetYear) + " год");
+                                        std::to_string(next) + " год");
+        } else if (year < kOldestHeldLossYear || year > kNewestHeldLossYear) {
+            report.notCarried.push_back(what + ": это убыток прошлого периода для декларации за " +
+                                        std::to_string(next) + " год, а программа составляет декларацию за " +
+                                        std::to_string(kCarryTargetYear) + " год и хранит убытки " +
+                                        std::to_string(kOldestHeldLossYear) + "–" +
+                                        std::to_string(kNewestHeldLossYear) + " годов");
         } else if (!AccountHoldsYear(target, year)) {
             report.notCarried.push_back(what +
                                         ": на индивидуальном инвестиционном счете учитываются убытки 2015 и "
@@ -116,7 +127,8 @@ void CarrySecuritiesLosses(const PriorYearFile& file, const xmlNode* body, mTDec
         mTCBDeduct& target = iis ? d.IisDeductions : d.SecuritiesDeductions;
         const std::string accountName = iis ? "индивидуальный инвестиционный счет" : "обычные счета";
         for (const LossKind* kind : {&kSecurities, v510 ? &kDerivatives510 : &kDerivatives512})
-            Place(UnusedLosses(account, *kind, file.taxYear, report, accountName), *kind, target, accountName, report);
+            Place(UnusedLosses(account, *kind, file.taxYear, report, accountName), *kind, file.taxYear, target,
+                  accountName, report);
     }
     if (!any) {
         report.notCarried.push_back(

@@ -62,10 +62,27 @@ void ReportYearSections(const xmlNode* body, int year, CarryOverReport& report) 
                                         s.element + ")");
 }
 
+// The program prepares the declaration of one tax year: say which year the carried one is for and
+// what follows from it.
+std::string YearsNote(int fileYear) {
+    const std::string file = std::to_string(fileYear), next = std::to_string(fileYear + 1);
+    const std::string target = std::to_string(kCarryTargetYear);
+    const std::string held = std::to_string(kOldestHeldLossYear) + "–" + std::to_string(kNewestHeldLossYear);
+    if (fileYear + 1 == kCarryTargetYear)
+        return "Перенесенная декларация — за " + file + " год; новая декларация — за " + target +
+               " год, в ней учитываются убытки прошлых лет " + held + " годов.";
+    return "Перенесенная декларация — за " + file + " год, следующая за ней — за " + next +
+           " год. Программа составляет декларацию только за " + target + " год и хранит в ней убытки прошлых лет " +
+           held + " годов: сроки переноса убытков (десять лет) отсчитаны для декларации за " + next +
+           " год, а то, что декларация за " + target + " год не может хранить, указано ниже.";
+}
+
 }  // namespace
 
 std::string CarryOverReport::Text() const {
     std::string text = "Новая декларация составлена на основе " + source + ".\n";
+    if (!years.empty())
+        text += years + "\n";
     text += "\nПеренесено:\n";
     for (const std::string& line : carried)
         text += "  - " + line + "\n";
@@ -85,6 +102,7 @@ CarriedDeclaration CarryOver(const PriorYearFile& file, Date today, const std::s
     mTDeclaration& d = *result.declaration;
     CarryOverReport& report = result.report;
     report.source = "декларации за " + std::to_string(file.taxYear) + " год (формат " + file.formatText + ")";
+    report.years = YearsNote(file.taxYear);
 
     const xmlNode* document = carry::Child(file.xml.Root(), "Документ");
     const xmlNode* body = carry::Child(document, "НДФЛ3");

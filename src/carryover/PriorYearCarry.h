@@ -12,13 +12,17 @@ namespace zizaza {
 class mTDeclaration;
 struct PriorYearFile;
 
-// The tax year of the declarations this edition prepares: losses of earlier years reach back ten
-// years from it (ст. 220.1 НК РФ).
+// The tax year of the declarations this edition prepares, and the years of the losses of earlier
+// periods its declaration holds: the ten years before it (ст. 220.1 НК РФ).
 inline constexpr int kCarryTargetYear = kTaxYear;
+inline constexpr int kOldestHeldLossYear = kTaxYear - 10;
+inline constexpr int kNewestHeldLossYear = kTaxYear - 1;
 
 // What was taken over from last year's declaration and what was not, line by line.
 struct CarryOverReport {
     std::string source;  // "декларации за 2016 год (формат 5.10)"
+    // Which tax year the carried declaration is for, and what the new declaration can hold of it.
+    std::string years;
     std::vector<std::string> carried;
     std::vector<std::string> notCarried;
     // The report as the user reads it: a heading, then both lists.

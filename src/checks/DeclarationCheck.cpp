@@ -55,12 +55,19 @@ uint32_t CheckDeclaration(const mTDeclaration& declaration, const DeclarationCal
     // Section 1 always runs; each later one only while nothing has been shown.
     CheckInitialConditions(run);
     using Section = void (*)(DeclarationCheckRun&);
-    for (Section section :
-         {CheckPersonData, CheckIncomes13, CheckSourceIdentifiers, CheckCurrencyIncomes, CheckBusinessIncomes,
-          CheckSocialDeductions, CheckStandardDeductions, CheckResidenceOktmo}) {
+    for (Section section : {CheckPersonData, CheckIncomes13, CheckSourceIdentifiers, CheckCurrencyIncomes,
+                            CheckBusinessIncomes, CheckSocialDeductions, CheckStandardDeductions,
+                            CheckPropertyDeductions, CheckResidenceOktmo, CheckExportedTexts}) {
         if (!run.MayEnterNextSection())
             break;
         section(run);
+    }
+    if (run.MayEnterNextSection() && facts.amountsOutOfRange) {
+        run.BeginSection(kScreenInitialData, "Расчет налога");
+        run.Show(
+            "Налог не может быть рассчитан: суммы декларации в итоге превышают 15 знаков рублей. Проверьте "
+            "введенные суммы доходов, расходов и вычетов",
+            kItemAmounts);
     }
     return run.Result();
 }

@@ -32,6 +32,8 @@ struct DeclarationCalcFacts {
     bool oktmoRequired = false;
     // The sources that get a refund line of section 1 under their own OKTMO.
     std::vector<RefundedSource> refundedSources;
+    // The calculation could not add the declaration's amounts up: they leave the money range.
+    bool amountsOutOfRange = false;
 };
 
 // The same walk with the calculation's facts given instead of computed.

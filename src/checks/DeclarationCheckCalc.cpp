@@ -11,8 +11,13 @@ namespace zizaza {
 DeclarationCalcFacts ComputeCalcFacts(const mTDeclaration& declaration) {
     kTSvodSum sum;
     DeclarationCalcFacts facts;
-    facts.oktmoRequired = !sum.Compute(declaration);
-    facts.refundedSources = sum.RefundedSources();
+    try {
+        facts.oktmoRequired = !sum.Compute(declaration);
+        facts.refundedSources = sum.RefundedSources();
+    } catch (const MoneyOverflow&) {
+        // Amounts each within the file's range may add up beyond it: the check says so.
+        facts.amountsOutOfRange = true;
+    }
     return facts;
 }
 

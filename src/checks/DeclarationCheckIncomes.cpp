@@ -17,6 +17,7 @@ constexpr const char* kCurrencyTitle = "Доходы в валюте";
 constexpr const char* kBusinessTitle = "Доходы от предпринимательской деятельности";
 constexpr const char* kSocialTitle = "Социальные вычеты";
 constexpr const char* kStandardTitle = "Стандартные вычеты";
+constexpr const char* kPropertyTitle = "Имущественный налоговый вычет";
 
 constexpr std::string_view kIncomeBelowWithheld =
     "По данному источнику выплаты общая сумма дохода меньше удержанной суммы";
@@ -28,6 +29,7 @@ constexpr std::string_view kBadCfcNumber =
     "По данному источнику номер КИК указан некорректно (состоит из двух букв и пяти цифр)";
 constexpr std::string_view kNoCfcProfitRule = "По данному источнику не указан порядок определения прибыли КИК";
 constexpr std::string_view kNoDeductionAmount = "По данному источнику выплаты не указана сумма вычета";
+constexpr std::string_view kDeductionAboveIncome = "Сумма вычета превышает сумму дохода";
 constexpr std::string_view kMixedExpenseKinds =
     "Нельзя одновременно пользоваться и подтвержденными расходами и нормативом 20%.";
 constexpr std::string_view kNothingClaimed = "Не введены данные по социальным налоговым вычетам";
@@ -253,6 +255,44 @@ void CheckStandardDeductions(DeclarationCheckRun& run) {
     }
 }
 
+// The object dialog's own messages, in its order: what the structure of the export needs of an
+// object (an object of an earlier edition or of another tool may lack it).
+std::optional<std::string_view> PropertyObjectProblem(const mTConstructionDeductObj& o) {
+    if (o.ObjectKind < 1 || o.ObjectKind > 8)
+        return "Не введено наименование объекта";
+    if (o.OwnershipKind < 1 || o.OwnershipKind > 6)
+        return "Не введен вид собственности";
+    if (o.TaxpayerSign < 1 || o.TaxpayerSign > 5)
+        return "Не введен признак налогоплательщика";
+    if (o.NumberKind < 1 || o.NumberKind > 4)
+        return "Не введен код номера объекта";
+    if (o.NumberKind != 4 && IsBlank(o.Number))
+        return "Не введен номер объекта";
+    if (o.NumberKind == 4 && IsBlank(o.Place))
+        return "Не указано место нахождения объекта";
+    return std::nullopt;
+}
+
+void CheckPropertyDeductions(DeclarationCheckRun& run) {
+    const mTDeclaration& doc = run.Doc();
+    const mTConstructionDeduct& property = doc.PropertyDeductions;
+    if (!property.Granted || doc.DeclarationForm != kForm3Ndfl || doc.IncomeFlags() == 0)
+        return;
+    for (size_t i = 0; i < property.ObjectCount(); ++i) {
+        const mTConstructionDeductObj& o = property.Object(i);
+        if (const auto problem = PropertyObjectProblem(o)) {
+            // The title names the object: its place in the list and its number.
+            std::string title = std::string(kPropertyTitle) + ", объект " + std::to_string(i + 1);
+            if (!IsBlank(o.Number))
+                title += " (" + std::string(TrimBlanks(o.Number)) + ")";
+            run.BeginSection(kScreenPropertyDeductions, title);
+            run.Show(*problem, RecordNumber(i));
+            if (run.StopAtFirstRecord())
+                return;
+        }
+    }
+}
+
 uint16_t CheckIncomes13Screen(const mTDeclaration& declaration, IAreaCheckDialog& dialog) {
     AreaCheckRun run(dialog, kIncomes13Title);
     run.StopAtFirstProblem();
@@ -261,6 +301,15 @@ uint16_t CheckIncomes13Screen(const mTDeclaration& declaration, IAreaCheckDialog
         run.Problem(source.TotalIncome() < source.TaxWithheld, kIncomeBelowWithheld, RecordNumber(i));
     }
     return run.Result();
+}
+
+bool DeductionAboveIncome(int32_t incomeCode, int32_t deductionCode, Money income, Money deduction) {
+    const bool securities = IsSecuritiesIncomeCode(incomeCode) && IsSecuritiesExpenseCode(deductionCode);
+    return !securities && deduction > income;
+}
+
+bool IsPropertySaleDeductionCode(int32_t deductionCode) {
+    return deductionCode >= 901 && deductionCode <= 912;
 }
 
 uint16_t CheckCurrencyScreen(const mTDeclaration& declaration, IAreaCheckDialog& dialog) {
@@ -282,6 +331,11 @@ uint16_t CheckCurrencyScreen(const mTDeclaration& declaration, IAreaCheckDialog&
                 return run.Result();
         }
         if (run.Problem(LacksDeductionAmount(income), kNoDeductionAmount, item))
+            return run.Result();
+        const bool sale = IsPropertySaleDeductionCode(income.DeductionCode);
+        if (run.Problem(sale && DeductionAboveIncome(income.IncomeCode, income.DeductionCode, income.IncomeInRoubles,
+                                                     income.DeductionAmount),
+                        kDeductionAboveIncome, item))
             return run.Result();
     }
     return run.Result();

@@ -18,6 +18,7 @@ constexpr std::string_view kNoInspection = "Не введен номер инс�
 constexpr std::string_view kNoRepresentativeName = "Не указаны ФИО подписанта-представителя";
 constexpr std::string_view kNoRepresentativeDocument = "Не указан документ, подтверждающий полномочия представителя";
 constexpr std::string_view kNoRepresentativeOrganization = "Не указано наименование Юр.лица-представителя";
+constexpr std::string_view kNoCategory = "Не выбран признак налогоплательщика";
 constexpr std::string_view kNoSurname = "Не введена фамилия";
 constexpr std::string_view kNoFirstName = "Не введено имя";
 constexpr std::string_view kInnLength12 = "Длина ИНН должна быть равна 12 цифрам";
@@ -36,10 +37,27 @@ struct AreaRule {
     uint16_t item;
 };
 
-// The inspection, then what the signer kind asks of the representative, in the order checked.
-std::array<AreaRule, 4> ConditionRules(const mTDeclaration& doc) {
+// A category this edition knows: a file of another edition or tool may hold another value, which
+// the declaration's title page cannot carry.
+bool KnownCategory(TaxpayerCategory category) {
+    switch (category) {
+        case TaxpayerCategory::Entrepreneur:
+        case TaxpayerCategory::FarmHead:
+        case TaxpayerCategory::Notary:
+        case TaxpayerCategory::Lawyer:
+        case TaxpayerCategory::Other:
+        case TaxpayerCategory::ArbitrationManager:
+            return true;
+    }
+    return false;
+}
+
+// The inspection, the taxpayer's category, then what the signer kind asks of the representative,
+// in the order checked.
+std::array<AreaRule, 5> ConditionRules(const mTDeclaration& doc) {
     const bool representative = doc.SignerKind != SignerKind::InPerson;
     return {{{doc.InspectionCode.empty(), kNoInspection, kItemInspection},
+             {!KnownCategory(doc.TaxpayerCategory), kNoCategory, kItemTaxpayerCategory},
              {representative && IsBlank(doc.RepresentativeName), kNoRepresentativeName, kItemRepresentativeName},
              {representative && IsBlank(doc.RepresentativeDocument), kNoRepresentativeDocument,
               kItemRepresentativeDocument},

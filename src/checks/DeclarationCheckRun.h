@@ -45,7 +45,7 @@ private:
     ICheckAnswerer& m_answerer;
     bool m_listAll;
     uint16_t m_screen = 0;
-    std::string_view m_title;
+    std::string m_title;
     uint16_t m_item = kNavigationNoProblem;
     bool m_shownInSection = false;
     bool m_shownAny = false;
@@ -61,7 +61,12 @@ void CheckCurrencyIncomes(DeclarationCheckRun& run);     // section 4
 void CheckBusinessIncomes(DeclarationCheckRun& run);     // section 5
 void CheckSocialDeductions(DeclarationCheckRun& run);    // section 6
 void CheckStandardDeductions(DeclarationCheckRun& run);  // section 7
+void CheckPropertyDeductions(DeclarationCheckRun& run);  // the objects of the purchase deduction
 void CheckResidenceOktmo(DeclarationCheckRun& run);      // section 8
+void CheckExportedTexts(DeclarationCheckRun& run);       // characters the export cannot write
+
+// A character no XML file can carry, or bytes that are not UTF-8 text.
+bool HasCharacterTheExportRefuses(std::string_view text);
 
 // Texts: "blank" is empty once the leading and trailing blanks (and control characters) are
 // removed; lengths count characters, as the declaration's code page does.

@@ -41,6 +41,8 @@ enum InitialDataItem : uint16_t {
     kItemRepresentativeName = 3,
     kItemRepresentativeDocument = 4,
     kItemRepresentativeOrganization = 5,
+    kItemTaxpayerCategory = 6,
+    kItemAmounts = 7,  // nothing to focus: the amounts are on the other screens
     kItemOktmo = 10,
 };
 enum PersonItem : uint16_t {
@@ -53,11 +55,15 @@ enum PersonItem : uint16_t {
     kItemIssueDate = 7,
     kItemIssuedBy = 8,
     kItemBirthPlace = 9,
+    kItemPhone = 10,
+    kItemAddressAbroad = 11,
+    kItemCountry = 12,
 };
 enum SocialDeductionItem : uint16_t {
     kItemCharity = 1,
     kItemChildren = 3,
     kItemAgent = 4,
+    kItemContracts = 5,
 };
 enum StandardDeductionItem : uint16_t {
     kItemConcurrentEmployers = 2,  // the standard tab has nothing to focus for it

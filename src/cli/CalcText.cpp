@@ -166,7 +166,7 @@ void writeStandardAndSocial(Lines l, const kTSvodSum& s) {
     const kTSvodSumPrilE1& e1 = s.PrilE1();
     l.Title("kTSvodSumPrilE1");
     Lines i = l.Inner();
-    i("MonthsWithin40000", e1.MonthsWithin40000)("IncomeMonthsWithin350000", e1.IncomeMonthsWithin350000);
+    i("MonthsWithin40000", e1.MonthsWithin40000)("DeductionMonthsWithin350000", e1.DeductionMonthsWithin350000);
     auto months = [&](const char* name, const std::array<Money, 12>& a) {
         std::string text;
         for (Money m : a)

@@ -60,7 +60,7 @@ void WritePropertyObject(XmlElement parent, const mTConstructionDeductObj& o, kT
         PutAttribute(e, "ДолСобств", std::to_string(o.ShareNumerator) + "/" + std::to_string(o.ShareDenominator));
     PutAttribute(e, "ГодНачИспВыч", std::to_string(o.FirstYearOfUse.Year()));
     PutKopecks(e, "СумРасхФакт", figures.AssignedDeduction);
-    PutKopecks(e, "СумФактУплПроц", o.Interest);
+    PutKopecks(e, "СумФактУплПроц", figures.Interest);
 
     XmlElement number = AppendElement(e, "СведОбъект");
     PutAttribute(number, "КодНомерОб", std::to_string(o.NumberKind));
@@ -105,7 +105,7 @@ void WriteSocial(XmlElement parent, const kTSvodSumPrilE2& e2) {
         PutKopecksIfPositive(e, "СумЛечен", e2.СумЛеченБезЛим);
         PutKopecks(e, "ИтогВычСоциал", e2.ИтогВычСоциал);
     }
-    if (e2.ОбщВычСоциал + e2.ОбщСНВОтчПерНА > Money()) {
+    if (e2.ОбщВычСоциал > Money() || e2.ОбщСНВОтчПерНА > Money()) {
         XmlElement e = AppendElement(parent, "РасчВычСоц219.2");
         PutKopecksIfPositive(e, "СумОбуч", e2.СумОбуч);
         PutKopecksIfPositive(e, "СумЛечен", e2.СумЛечен);
@@ -189,9 +189,12 @@ void WriteSaleDeductions(XmlElement ndfl3, const XmlFigures& f) {
     XmlElement e = AppendElement(ndfl3, "ИмущНалВычПр");
     PutKopecks(e, "ВычетОбщ", h.ВычетОбщ);
 
-    Money housing = h.СумИмущ.НалВычет + h.СумДолИмущ.НалВычет + h.СумИмущДок.РасхДок() + h.СумИнНедИмущ.НалВычет +
-                    h.СумИнНедИмущДок.РасхДок() + h.СумИнИмущ.НалВычет + h.СумИнИмущДок.РасхДок();
-    if (housing > Money()) {
+    // Each deduction is tested on its own: a sum of several may leave the money range.
+    bool housing = false;
+    for (Money v : {h.СумИмущ.НалВычет, h.СумДолИмущ.НалВычет, h.СумИмущДок.РасхДок(), h.СумИнНедИмущ.НалВычет,
+                    h.СумИнНедИмущДок.РасхДок(), h.СумИнИмущ.НалВычет, h.СумИнИмущДок.РасхДок()})
+        housing = housing || v > Money();
+    if (housing) {
         XmlElement g = AppendElement(e, "ВычЖилИмущ");
         WriteSalePair(g, "СумИмущ", h.СумИмущ, "НалВычет", h.СумИмущ.НалВычет);
         WriteSalePair(g, "СумДолИмущ", h.СумДолИмущ, "НалВычет", h.СумДолИмущ.НалВычет);
@@ -203,7 +206,7 @@ void WriteSaleDeductions(XmlElement ndfl3, const XmlFigures& f) {
     }
     if (h.СумИзтИмущ.НалВычет > Money())
         WriteSalePair(AppendElement(e, "ВычИзтИмущ"), "СумИзтИмущ", h.СумИзтИмущ, "НалВычет", h.СумИзтИмущ.НалВычет);
-    if (h.СумЛиквИО.НалВычет + h.СумИмущКИК.НалВычет > Money()) {
+    if (h.СумЛиквИО.НалВычет > Money() || h.СумИмущКИК.НалВычет > Money()) {
         XmlElement g = AppendElement(e, "ВычИмущ220.2");
         WriteSalePair(g, "СумЛиквИО", h.СумЛиквИО, "НалВычет", h.СумЛиквИО.НалВычет);
         WriteSalePair(g, "СумИмущКИК", h.СумИмущКИК, "НалВычет", h.СумИмущКИК.НалВычет);

@@ -111,7 +111,7 @@ void WriteBusinessIncome(XmlElement ndfl3, const mTDeclaration& d, const XmlFigu
 
 void WriteExemptIncomes(XmlElement ndfl3, const mTDeclaration& d, const XmlFigures& f) {
     const kTSvodSumPrilM& m = f.prilM;
-    if (m.ДохНеНалОбщ + m.ПризРекл.ДоходНеНал <= Money())
+    if (m.ДохНеНалОбщ <= Money() && m.ПризРекл.ДоходНеНал <= Money())
         return;
     XmlElement e = AppendElement(ndfl3, "ДоходОсвПрев");
     PutKopecks(e, "ДохНеНалОбщ", m.ДохНеНалОбщ);

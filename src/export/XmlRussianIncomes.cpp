@@ -17,10 +17,15 @@ namespace {
 constexpr size_t kForeignPayerNameLimit = 255;
 
 // The values of a section 2 block that decide whether it is written: all but the three results.
-Money WrittenWhen(const kTSvodSumList& s) {
-    return s.ДоходОбщ + s.ДоходОбщНеНал + s.СумНалВыч + s.ДоходОбщНал + s.СумРасхУм + s.СумДохДивКИК + s.НалБаза +
-           s.Исчисл + s.УдержОбщ + s.УдержОбщМВ + s.УплАвФакт + s.ОбщАвУплЗач227_1 + s.УплИнПодлЗач + s.УплПатентЗач +
-           s.ТСУплПерЗач;
+// A block is written when any of its figures is not 0. Each is tested on its own: their sum may
+// leave the money range though every one of them fits the file.
+bool Written(const kTSvodSumList& s) {
+    for (Money v :
+         {s.ДоходОбщ, s.ДоходОбщНеНал, s.СумНалВыч, s.ДоходОбщНал, s.СумРасхУм, s.СумДохДивКИК, s.НалБаза, s.Исчисл,
+          s.УдержОбщ, s.УдержОбщМВ, s.УплАвФакт, s.ОбщАвУплЗач227_1, s.УплИнПодлЗач, s.УплПатентЗач, s.ТСУплПерЗач})
+        if (!v.IsZero())
+            return true;
+    return false;
 }
 
 void WriteTaxBase(XmlElement ndfl3, const kTSvodSumList& s, const char* incomeKind) {
@@ -118,7 +123,7 @@ void WriteSection2(XmlElement ndfl3, const XmlFigures& f) {
     }};
     bool written = false;
     for (const Block& b : blocks) {
-        if (WrittenWhen(b.sheet) > Money()) {
+        if (Written(b.sheet)) {
             WriteTaxBase(ndfl3, b.sheet, b.incomeKind);
             written = true;
         }
@@ -132,7 +137,7 @@ void WriteRussianIncomes(XmlElement ndfl3, const mTDeclaration& d, const XmlFigu
     Money total35 = f.prilA35.TotalIncome;
     size_t records = d.Income9Count() + d.ResidentIncome13Count() + d.NonResidentIncome13Count() + d.Income30Count() +
                      d.InvestPartnershipIncomeCount();
-    if (Money::Roubles(static_cast<int64_t>(records)) + total35 <= Money())
+    if (records == 0 && total35 <= Money())
         return;
 
     if (d.DeclarationForm == kForm3Ndfl) {

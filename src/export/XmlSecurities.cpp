@@ -143,7 +143,7 @@ void WriteLoanLike(XmlElement parent, const LoanLike& g) {
     PutKopecks(result, g.expensesName, g.expenses);
     PutKopecks(result, "ДоходОбл", g.taxable);
     PutKopecks(result, "УбытРезОпер", g.loss);
-    if (g.tradedLoss + g.nonTradedLoss > Money()) {
+    if (g.tradedLoss > Money() || g.nonTradedLoss > Money()) {
         XmlElement loss = AppendElement(e, "РаспрУбыт");
         PutKopecks(loss, g.tradedLossName, g.tradedLoss);
         PutKopecks(loss, g.nonTradedLossName, g.nonTradedLoss);
@@ -194,7 +194,7 @@ void WriteSecuritiesAccount(XmlElement ndfl3, const kTSvodSumPrilJ& j, const mTC
     WriteLoanLike(e, {"ДохЗаймЦБ", "ДохДогЗайм", "РасхДогЗайм", "УбытЗаймЦБОбр", "УбытЗаймЦБНеОбр", loan.ДохДогЗайм,
                       loan.РасхДогЗайм, loan.ДоходОбл, loan.УбытРезОпер, loan.УбытЗаймЦБОбр, loan.УбытЗаймЦБНеОбр});
     WriteEarlierLosses(e, j, losses);
-    if (j.УбытПрхПер.УбытОперЦБОбр + j.УбытПрхПер.УбытОперПФИОбр > Money()) {
+    if (j.УбытПрхПер.УбытОперЦБОбр > Money() || j.УбытПрхПер.УбытОперПФИОбр > Money()) {
         XmlElement carried = AppendElement(e, "УбытПрхПер");
         PutKopecks(carried, "УбытОперЦБОбр", j.УбытПрхПер.УбытОперЦБОбр);
         PutKopecks(carried, "УбытОперПФИОбр", j.УбытПрхПер.УбытОперПФИОбр);
@@ -251,7 +251,7 @@ void WriteInvestPartnerships(XmlElement ndfl3, const XmlFigures& f) {
     WritePartnershipKind(e, "ДохУстКапИТ", p.ДохУстКапИТ, false);
     WritePartnershipKind(e, "ДохПрочИТ", p.ДохПрочИТ, false);
     const kTPartnershipExit& exit = p.РасчДохВыхИТ;
-    if (exit.ДохВыхИТ + exit.ВкладИТ > Money()) {
+    if (exit.ДохВыхИТ > Money() || exit.ВкладИТ > Money()) {
         XmlElement x = AppendElement(e, "РасчДохВыхИТ");
         PutKopecks(x, "ДохВыхИТ", exit.ДохВыхИТ);
         PutKopecks(x, "ВкладИТ", exit.ВкладИТ);

@@ -23,11 +23,12 @@ inline constexpr Money kPropertyInterestLimit = Money::Roubles(3000000);
 inline constexpr int kPropertyCurrentRulesFrom = 2014;
 
 // Sale of property held less than the minimum term (art. 220 p. 2 pp. 1): housing, land and
-// shares in them together, and the other property.
+// shares in them together; other real estate; and all other property except securities together:
+// cars and other movables (1520/906) with shares in companies sold (1540/905) or left (1542/907),
+// over both professional-deduction sheets and the sale sheet.
 inline constexpr Money kHousingSaleLimit = Money::Roubles(1000000);
+inline constexpr Money kOtherRealEstateSaleLimit = Money::Roubles(250000);
 inline constexpr Money kOtherPropertySaleLimit = Money::Roubles(250000);
-// The shared limit of the deduction codes 905 and 907 over both professional-deduction sheets.
-inline constexpr Money kProfessionalNormLimit905907 = Money::Roubles(250000);
 // A sale of real estate acquired after 2016 is taxed on at least this share of its cadastral value
 // (art. 214.10 p. 5), in percent.
 inline constexpr int kCadastralSharePercent = 70;
@@ -43,6 +44,29 @@ inline constexpr Money kBirthAidExemptLimit = Money::Roubles(50000);
 // Contributions to an individual investment account give a deduction of at most this much a year
 // (art. 219.1 p. 3 pp. 2).
 inline constexpr Money kIisDeductionLimit = Money::Roubles(400000);
+
+// A standard deduction a month with its code and the article that gives it.
+struct MonthlyDeductionFact {
+    int Code;
+    Money Monthly;
+    const char* Article;
+};
+
+// The personal standard deductions (art. 218 p. 1): code 105 of 3 000 a month (pp. 1) and code
+// 104 of 500 a month (pp. 2), for every month of the tax period from the first to the last month
+// with income.
+inline constexpr MonthlyDeductionFact kPersonalDeduction105 = {105, Money::Roubles(3000), "ст. 218 п. 1 пп. 1"};
+inline constexpr MonthlyDeductionFact kPersonalDeduction104 = {104, Money::Roubles(500), "ст. 218 п. 1 пп. 2"};
+
+// The deductions for children a month and child to parents (art. 218 p. 1 pp. 4): the first and
+// second child, the third and each following, a disabled child; a guardian's deduction for a
+// disabled child is 6 000, and a single parent's every deduction twice the amount.
+inline constexpr const char* kChildDeductionArticle = "ст. 218 п. 1 пп. 4";
+inline constexpr Money kChildDeductionFirstChildren = Money::Roubles(1400);
+inline constexpr Money kChildDeductionThirdChildren = Money::Roubles(3000);
+inline constexpr Money kChildDeductionDisabledParent = Money::Roubles(12000);
+inline constexpr Money kChildDeductionDisabledGuardian = Money::Roubles(6000);
+inline constexpr int kChildDeductionSingleParentFactor = 2;
 
 // The deductions for children stop in the month the income since the start of the year passes
 // this amount (art. 218 p. 1 pp. 4).

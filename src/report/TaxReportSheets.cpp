@@ -99,11 +99,14 @@ void saleDeductions(HtmlText& out, const kTSvodSumPrilH1& h) {
          "до " + roubles(kHousingSaleLimit) + " на все жилье, ст. 220 п. 2 пп. 1"},
         {"доли в жилье (1511, 904)", &h.СумДолИмущ,
          "в общем лимите " + roubles(kHousingSaleLimit) + ", ст. 220 п. 2 пп. 1"},
-        {"жилье и доли, расходы (903)", &h.СумИмущДок, "фактические расходы, ст. 220 п. 2 пп. 2"},
+        {"жилье и доли, расходы (903)", &h.СумИмущДок,
+         "фактические расходы, по каждому объекту не больше его дохода, ст. 220 п. 2 пп. 2"},
         {"иная недвижимость (1512, 902)", &h.СумИнНедИмущ,
-         "до " + roubles(kOtherPropertySaleLimit) + ", ст. 220 п. 2 пп. 1"},
+         "до " + roubles(kOtherRealEstateSaleLimit) + ", ст. 220 п. 2 пп. 1"},
         {"иная недвижимость, расходы (903)", &h.СумИнНедИмущДок, "фактические расходы, ст. 220 п. 2 пп. 2"},
-        {"иное имущество (1520, 906)", &h.СумИнИмущ, "до " + roubles(kOtherPropertySaleLimit) + ", ст. 220 п. 2 пп. 1"},
+        {"иное имущество (1520, 906)", &h.СумИнИмущ,
+         "до " + roubles(kOtherPropertySaleLimit) +
+             " вместе с долями в уставном капитале (905, 907), ст. 220 п. 2 пп. 1"},
         {"иное имущество, расходы (903)", &h.СумИнИмущДок, "фактические расходы, ст. 220 п. 2 пп. 2"},
         {"изъятие имущества для нужд государства (4900, 908)", &h.СумИзтИмущ, "ст. 220 п. 2 пп. 3"},
         {"имущество при ликвидации иностранной организации (4910, 910)", &h.СумЛиквИО, "ст. 220 п. 2 пп. 2.1"},
@@ -125,21 +128,34 @@ int32_t childrenIn(bool constant, int32_t count, const mTStandartDeduct::Monthly
     return constant ? count : monthly[m];
 }
 
+// "на себя 500 руб. в месяц (код 104)".
+std::string personal(const MonthlyDeductionFact& fact) {
+    return "на себя " + roubles(fact.Monthly) + " в месяц (код " + std::to_string(fact.Code) + ")";
+}
+
 void standardDeductions(HtmlText& out, const mTStandartDeduct& input, const kTSvodSumPrilE1& e) {
-    ruleTable(out, "Стандартные вычеты (ст. 218 НК РФ)",
-              {{"на себя 500 руб. в месяц (код 105)", e.ВычСт218_1_1, "ст. 218 п. 1 пп. 2"},
-               {"на себя 3 000 руб. в месяц (код 104)", e.ВычСт218_1_2, "ст. 218 п. 1 пп. 1"},
-               {"на детей", e.ВычСтРеб, "ст. 218 п. 1 пп. 4: 1 400 / 3 000 руб. в месяц"},
-               {"на детей единственному родителю", e.ВычСтРебЕд, "ст. 218 п. 1 пп. 4: в двойном размере"},
-               {"на детей-инвалидов", e.ВычСтРебИнв, "ст. 218 п. 1 пп. 4: 12 000 руб. в месяц"},
-               {"на детей-инвалидов единственному родителю", e.ВычСтРебИнвЕд, "ст. 218 п. 1 пп. 4"},
-               {"всего стандартных вычетов", e.ОбщВычСтанд, "ст. 218"}});
+    ruleTable(
+        out, "Стандартные вычеты (ст. 218 НК РФ)",
+        {{personal(kPersonalDeduction105), e.ВычСт218_1_1, kPersonalDeduction105.Article},
+         {personal(kPersonalDeduction104), e.ВычСт218_1_2, kPersonalDeduction104.Article},
+         {"на детей", e.ВычСтРеб,
+          std::string(kChildDeductionArticle) + ": " + roubles(kChildDeductionFirstChildren) +
+              " в месяц на первого и второго ребенка, " + roubles(kChildDeductionThirdChildren) +
+              " на третьего и каждого следующего"},
+         {"на детей единственному родителю", e.ВычСтРебЕд, std::string(kChildDeductionArticle) + ": в двойном размере"},
+         {"на детей-инвалидов", e.ВычСтРебИнв,
+          std::string(kChildDeductionArticle) + ": " + roubles(kChildDeductionDisabledParent) + " в месяц родителю, " +
+              roubles(kChildDeductionDisabledGuardian) + " опекуну"},
+         {"на детей-инвалидов единственному родителю", e.ВычСтРебИнвЕд, kChildDeductionArticle},
+         {"всего стандартных вычетов", e.ОбщВычСтанд, "ст. 218"}});
     const bool children = !(e.ВычСтРеб + e.ВычСтРебЕд + e.ВычСтРебИнв + e.ВычСтРебИнвЕд).IsZero();
     if (!children)
         return;
-    out.Paragraph("Вычеты на детей предоставляются за месяцы, пока доход с начала года не превысил " +
-                  roubles(kChildDeductionIncomeLimit) + " (ст. 218 п. 1 пп. 4): таких месяцев с доходом — " +
-                  std::to_string(e.IncomeMonthsWithin350000) + ".");
+    out.Paragraph(
+        "Вычеты на детей предоставляются за каждый месяц от первого до последнего месяца с доходом, "
+        "пока доход с начала года не превысил " +
+        roubles(kChildDeductionIncomeLimit) + " (" + kChildDeductionArticle + "): таких месяцев — " +
+        std::to_string(e.DeductionMonthsWithin350000) + ".");
     out.TableStart({"Месяц", "Доход за месяц, руб.", "Доход с начала года, руб.",
                     "До " + roubles(kChildDeductionIncomeLimit), "Детей", "из них третьих и следующих",
                     "Детей-инвалидов"});

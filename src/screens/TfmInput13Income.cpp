@@ -14,6 +14,7 @@
 
 #include "calc/SheetMath.h"
 #include "checks/IdentifierChecks.h"
+#include "checks/ScreenChecks.h"
 #include "checks/ui/SourceCheckDialog.h"
 #include "dictionaries/IncomeCodeDict.h"
 #include "screens/IncomeDeductionPart.h"
@@ -266,9 +267,9 @@ int TfmInput13Income::CheckEntries() {
                 return kItemIncomeSum;
             return 0;
         }
-        const bool securities =
-            IsSecuritiesIncomeCode(m_part->IncomeCode()) && IsSecuritiesExpenseCode(m_part->DeductionCode());
-        if (!securities && m_part->DeductionValue() > m_part->IncomeValue() && (fix(exceeds, false) || exceedsBlocks))
+        if (DeductionAboveIncome(m_part->IncomeCode(), m_part->DeductionCode(), m_part->IncomeValue(),
+                                 m_part->DeductionValue()) &&
+            (fix(exceeds, false) || exceedsBlocks))
             return m_part->HasDeductionCode() ? kItemDeductSum : kItemDeductCode;
     }
     return 0;

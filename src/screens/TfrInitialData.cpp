@@ -414,6 +414,9 @@ void TfrInitialData::FocusItem(uint16_t item) {
         case kItemOktmo:
             meOKATO->setFocus();
             break;
+        case kItemTaxpayerCategory:
+            rbPredp->setFocus();
+            break;
         default:
             break;
     }

@@ -147,6 +147,10 @@ QGroupBox* TfrMultyConstructionDeduct::BuildObjects() {
     TListScreenHelper::StretchColumn(lvObjects, 2);
     lvObjects->setToolTip(QStringLiteral("Список объектов"));
     layout->addWidget(lvObjects, 1);
+    lbObjectNotes = Named(new QLabel(gbObjects), "lbObjectNotes");
+    lbObjectNotes->setWordWrap(true);
+    lbObjectNotes->hide();
+    layout->addWidget(lbObjectNotes);
     auto* row = new QHBoxLayout;
     fbAddObject = parts::ListButton(gbObjects, "fbAddObject", QStringLiteral("Добавить объект"),
                                     QStringLiteral("Добавить объект"));
@@ -239,6 +243,10 @@ void TfrMultyConstructionDeduct::SaveToDocument() {
         m_amounts.Save();
 }
 
+void TfrMultyConstructionDeduct::FocusItem(uint16_t item) {
+    m_objects->FocusRecord(item);
+}
+
 void TfrMultyConstructionDeduct::OnGrantClicked() {
     if (!chbGrantingConstructionDeduct->isChecked() && !RemoveAllObjects()) {
         chbGrantingConstructionDeduct->setChecked(true);
@@ -283,6 +291,24 @@ void TfrMultyConstructionDeduct::RefreshTotals() {
     const PropertyLimits limits = LimitPropertyDeduction(Record());
     pnlAllCost->setText(MoneyToScreen(limits.Cost));
     pnlAllInterest->setText(MoneyToScreen(limits.Interest));
+    QStringList notes;
+    for (size_t i = 0; i < limits.Objects.size(); ++i) {
+        const QString object = QStringLiteral("Объект %1 (%2)")
+                                   .arg(i + 1)
+                                   .arg(RowTexts(static_cast<int>(i)).mid(0, 2).join(QLatin1Char(' ')).trimmed());
+        if (limits.Objects[i].Purchase == PropertyObjectRole::PurchaseAfterEarlierRules)
+            notes << object + QStringLiteral(
+                                  ": вычет на покупку не предоставляется — вычет по объекту, приобретенному "
+                                  "до 2014 года, предоставляется только один раз (пп. 2 п. 1 ст. 220 НК РФ в "
+                                  "редакции до 01.01.2014).");
+        if (limits.Objects[i].Interest == PropertyInterestRole::AnotherObject)
+            notes << object + QStringLiteral(
+                                  ": проценты по кредиту не учитываются — вычет по процентам предоставляется "
+                                  "только по одному объекту (п. 11 ст. 220 НК РФ), учтены проценты объекта %1.")
+                                  .arg(limits.InterestObject + 1);
+    }
+    lbObjectNotes->setText(notes.join(QLatin1Char('\n')));
+    lbObjectNotes->setVisible(!notes.isEmpty());
     SetAmountsEnabled(chbGrantingConstructionDeduct->isChecked() && Record().ObjectCount() > 0);
     ApplyAddRule();
     ApplyEarlierYearsRule();

@@ -30,7 +30,8 @@ public:
 
     void SaveToDocument() override;
     uint16_t CheckScreen() override { return 0; }
-    void FocusItem(uint16_t) override {}
+    // The item is the 1-based number of an object.
+    void FocusItem(uint16_t item) override;
 
 private:
     mTConstructionDeduct& Record() const;
@@ -66,6 +67,7 @@ private:
     QPushButton* fbAddObject = nullptr;
     QPushButton* fbDeleteObject = nullptr;
     QPushButton* fbEditObject = nullptr;
+    QLabel* lbObjectNotes = nullptr;  // why an object counts nothing, when one does not
     QLabel* pnlAllCost = nullptr;
     QLabel* pnlAllInterest = nullptr;
     TMaskedEdit* meAgentPurchase = nullptr;

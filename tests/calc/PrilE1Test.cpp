@@ -55,7 +55,7 @@ TEST_P(PrilE1Cases, Totals) {
     EXPECT_EQ(e1.ВычСтРебИнв, Rub(c.disabled));
     EXPECT_EQ(e1.ВычСтРебИнвЕд, Rub(c.disabledSingle));
     EXPECT_EQ(e1.ОбщВычСтанд, Rub(c.total));
-    EXPECT_EQ(e1.IncomeMonthsWithin350000, c.monthsWithinThreshold);
+    EXPECT_EQ(e1.DeductionMonthsWithin350000, c.monthsWithinThreshold);
     EXPECT_EQ(e1.MonthsWithin40000, 0);
 }
 
@@ -78,6 +78,23 @@ const E1Case kE1Cases[] = {
          d.StandardDeductions.PersonalCode = 105;
      },
      15000, 0, 0, 0, 0, 0, 15000, 5},
+    // Every month of the tax period from the first to the last with income counts, months without
+    // income between them too (art. 218 p. 1): January to November, when the income passes 350000.
+    {"MonthsWithoutIncomeBetweenIncomeMonthsCount",
+     [](mTDeclaration& d) {
+         salary(d, 40000, 1, 3);
+         AddMonthlyLines(d.ResidentIncome13(0), 2000, Rub(40000), 7, 12);
+         d.StandardDeductions.SetChildrenCount(1);
+         d.StandardDeductions.PersonalCode = 104;
+     },
+     0, 12 * 500, 11 * 1400, 0, 0, 0, 21400, 11},
+    {"Code105FromTheFirstToTheLastIncomeMonth",
+     [](mTDeclaration& d) {
+         AddLine(AddSource13(d, "45000000", Rub(0), true), 2000, Rub(10000), 2);
+         AddLine(d.ResidentIncome13(0), 2000, Rub(10000), 5);
+         d.StandardDeductions.PersonalCode = 105;
+     },
+     4 * 3000, 0, 0, 0, 0, 0, 12000, 4},
     {"TotalLimitedToYearIncome",
      [](mTDeclaration& d) {
          salary(d, 800, 1, 11);
@@ -235,7 +252,7 @@ TEST(PrilE1, EntrepreneurMonthsCarryLosses) {
     EXPECT_EQ(e1.CumulativeIncomes[2], Rub(45000));
     EXPECT_EQ(e1.CumulativeIncomes[3], Rub(445000));
     EXPECT_EQ(e1.CumulativeIncomes[11], Rub(445000));
-    EXPECT_EQ(e1.IncomeMonthsWithin350000, 3);
+    EXPECT_EQ(e1.DeductionMonthsWithin350000, 3);
     EXPECT_EQ(e1.ВычСтРеб, Rub(3 * 1400));
     EXPECT_EQ(e1.MonthlyExpenses[0], Rub(30000));
 }

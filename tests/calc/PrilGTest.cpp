@@ -60,7 +60,12 @@ INSTANTIATE_TEST_SUITE_P(
             "CapitalShares905Limited", {{1540, 500000, 905, 200000}, {1540, 500000, 905, 150000}}, 4, 1000000, 250000},
         RowCase{
             "Row4LimitedAfter905Joins", {{1540, 100000, 315, 60000}, {1542, 100000, 907, 90000}}, 4, 200000, 150000},
-        RowCase{"Row4NotAboveIncome", {{1540, 100000, 315, 60000}, {1542, 50000, 907, 200000}}, 4, 150000, 150000},
+        // A company share is property sold: each line's deduction stays within its own income.
+        RowCase{"Row4LinesNotAboveTheirIncome",
+                {{1540, 100000, 315, 60000}, {1542, 50000, 907, 200000}, {1540, 30000, 315, 50000}},
+                4,
+                180000,
+                140000},
         RowCase{"Row5", {{1560, 10000, 317, 4000}}, 5, 10000, 4000},
         RowCase{"ForeignRow5CodeIsNotRussian", {{1544, 10000, 317, 4000}}, 5, 0, 0},
         RowCase{"Row6", {{1570, 10000, 318, 12000}}, 6, 10000, 10000},
@@ -86,16 +91,15 @@ TEST(PrilG, Limit905907SharedWithTheForeignSheet) {
 TEST(PrilG, ForeignSheetGetsWhatIsLeftOfTheLimit) {
     auto doc = NewDeclaration(kForm3Ndfl, kIncomeRussia | kIncomeForeign);
     AddLine(AddSource13(*doc, "45000000", Rub(0)), 1542, Rub(300000), 3, 907, Rub(180000));
-    AddForeignIncome(*doc, 13, 1540, Rub(50000), Rub(0), 905, Rub(100000));
+    AddForeignIncome(*doc, 13, 1540, Rub(150000), Rub(0), 905, Rub(100000));
     AddForeignIncome(*doc, 13, 1540, Rub(50000), Rub(0), 315, Rub(40000));
     kTSvodSumPrilG g;
     g.Compute(*doc);
     kTSvodSumPrilG_In gIn;
     gIn.Compute(*doc, g.RemainingLimit905907());
     EXPECT_EQ(gIn.Total905907, Rub(70000));
-    // 40000 + 70000, but never more than the row's income.
-    EXPECT_EQ(gIn.РасхФактУстКап, (kTProfDeductionPair{Rub(100000), Rub(100000)}));
-    EXPECT_EQ(gIn.РасходОбщИт, Rub(100000));
+    EXPECT_EQ(gIn.РасхФактУстКап, (kTProfDeductionPair{Rub(200000), Rub(110000)}));
+    EXPECT_EQ(gIn.РасходОбщИт, Rub(110000));
 }
 
 TEST(PrilG, ForeignRowsUseTheirOwnCodes) {

@@ -94,6 +94,19 @@ const H1Case kH1Cases[] = {
      {{false, 4900, 908, 800000, 800000}, {true, 4910, 910, 50000, 60000}, {false, 4920, 912, 70000, 30000}},
      {0, 0, 0, 0, 0, 0, 0, 800000, 50000, 30000},
      880000},
+    // Each object's expenses reduce only its own income (art. 220 p. 2 pp. 2).
+    {"LossAbroadDoesNotCoverTheGainAtHome",
+     {{true, 1510, 903, 6000000, 6752556}, {false, 1510, 903, 1752556, 752556}},
+     {0, 0, 6752556, 0, 0, 0, 0, 0, 0, 0},
+     6752556},
+    {"OtherRealEstateClaimsPerObject",
+     {{false, 1512, 902, 100000, 150000}, {false, 1512, 902, 300000, 50000}},
+     {0, 0, 0, 150000, 0, 0, 0, 0, 0, 0},
+     150000},
+    {"ForeignOtherRealEstateExpensesPerObject",
+     {{true, 1512, 903, 100000, 300000}, {false, 1512, 903, 200000, 0}},
+     {0, 0, 0, 0, 100000, 0, 0, 0, 0, 0},
+     100000},
     {"UnknownPairsIgnored",
      {{false, 1510, 902, 100000, 100000}, {false, 2000, 0, 100000, 0}},
      {0, 0, 0, 0, 0, 0, 0, 0, 0, 0},
@@ -114,6 +127,17 @@ TEST(PrilH1, IncomesAddedInFull) {
     EXPECT_EQ(h1.СумИмущ.ДохВсехИст, Rub(1300000));
     EXPECT_EQ(h1.СумИнНедИмущ.ДохВсехИст, Rub(500000));
     EXPECT_EQ(h1.СумИнНедИмущ.РасхДок(), h1.СумИнНедИмущ.НалВычет);
+}
+
+// Other property gets what the company shares (905, 907) left of the one 250000.
+TEST(PrilH1, OtherPropertyTakesWhatTheCompanySharesLeft) {
+    auto doc = NewDeclaration();
+    AddLine(AddSource13(*doc, "45000000", Rub(0)), 1520, Rub(300000), 4, 906, Rub(250000));
+    kTSvodSumPrilH1 h1;
+    for (auto [left, deduction] : {std::pair{250000, 250000}, {50000, 50000}, {0, 0}, {-10, 0}}) {
+        h1.Compute(*doc, Rub(left));
+        EXPECT_EQ(h1.СумИнИмущ.НалВычет, Rub(deduction)) << left;
+    }
 }
 
 TEST(PrilH1, NonResidentStaysZero) {

@@ -62,12 +62,21 @@ const ZLimitCase kZLimitCases[] = {
     {"WholeFlat2012MarkedEarlierRules", {{1500000, 2012}}, 1500000, {1500000}, {-1}},
     {"ByInvestmentUsesTheTransferAct", {{3000000, 2007, 1, 1, true}}, 1000000, {1000000}, {-1}},
     {"DenominatorZeroCountsAsWhole", {{3000000, 2012, 0, 0}}, 2000000, {2000000}, {-1}},
-    {"TwoObjectsBothWithCosts", {{1500000, 2016, 1, 2}, {1000000, 2005, 1, 4}}, 2000000, {1500000, 500000}, {0, 0}},
+    {"TwoObjectsBothWithCosts", {{1500000, 2016, 1, 2}, {1000000, 2015, 1, 4}}, 2000000, {1500000, 500000}, {0, 0}},
+    // An object of the rules before 2014 was the one purchase of a life: a later object gets nothing
+    // and the earlier one keeps its own limit times its share.
+    {"FlatOf2012ThenFlatOf2016", {{1200000, 2012}, {3000000, 2016}}, 1200000, {1200000, 0}, {-1, 0}},
+    {"LaterFlatListedFirst", {{1500000, 2016, 1, 2}, {1000000, 2005, 1, 4}}, 250000, {0, 250000}, {0, -1}},
+    {"EarlierRulesAmongThree",
+     {{800000, 2016}, {3000000, 2010, 1, 2}, {700000, 2016}},
+     1000000,
+     {0, 1000000, 0},
+     {0, -1, 0}},
     {"TwoObjectsSecondWithoutCost", {{3000000, 2016, 1, 2}, {0, 2005}}, 2000000, {2000000, 0}, {0, 0}},
     {"OldFlatAndAnInterestOnlyObject", {{1500000, 2007}, {0, 2016}}, 1000000, {1000000, 0}, {-1, 0}},
     {"TwoObjectsFirstWithoutCost", {{0, 2016}, {3000000, 2005, 1, 2}}, 500000, {0, 500000}, {0, -1}},
     {"ThreeObjectsWholeLimit",
-     {{1000000, 2005, 1, 4}, {800000, 2016}, {700000, 2016}},
+     {{1000000, 2015, 1, 4}, {800000, 2016}, {700000, 2016}},
      2000000,
      {1000000, 800000, 200000},
      {0, 0, 0}},
@@ -189,6 +198,46 @@ const ZInterestCase kZInterestCases[] = {
 
 INSTANTIATE_TEST_SUITE_P(PurchaseDeduction, PrilZInterest, testing::ValuesIn(kZInterestCases),
                          [](const testing::TestParamInfo<ZInterestCase>& i) { return std::string(i.param.name); });
+
+// The interest deduction is given for one object (art. 220 p. 11): that whose interest was taken
+// in earlier years, else the first with interest; the other's interest counts nothing.
+struct ZOneInterestCase {
+    const char* name;
+    int64_t previousInterest;
+    int firstUse0, firstUse1;
+    int64_t totalInterest, interestThisYear;
+    int64_t objectInterest0, objectInterest1;
+};
+
+class PrilZOneInterest : public testing::TestWithParam<ZOneInterestCase> {};
+
+TEST_P(PrilZOneInterest, OneObjectCarriesTheInterest) {
+    const ZOneInterestCase& c = GetParam();
+    auto doc = NewDeclaration();
+    auto& pd = doc->PropertyDeductions;
+    pd.Granted = true;
+    pd.PreviousYearsPurchase = Rub(2000000);
+    pd.PreviousYearsInterest = Rub(c.previousInterest);
+    AddPropertyObject(*doc, Rub(1000000), Rub(100000), 2015).FirstYearOfUse = Date::Ymd(c.firstUse0, 1, 1);
+    AddPropertyObject(*doc, Rub(1000000), Rub(120000), 2015).FirstYearOfUse = Date::Ymd(c.firstUse1, 1, 1);
+    kTSvodSumPrilZ::Inputs in;
+    in.Income13 = Rub(1000000);
+    kTSvodSumPrilZ z;
+    z.Compute(*doc, in);
+    EXPECT_EQ(z.TotalInterest, Rub(c.totalInterest));
+    EXPECT_EQ(z.ПроцВычНД, Rub(c.interestThisYear));
+    EXPECT_EQ(z.Object(0).Interest, Rub(c.objectInterest0));
+    EXPECT_EQ(z.Object(1).Interest, Rub(c.objectInterest1));
+}
+
+const ZOneInterestCase kZOneInterestCases[] = {
+    {"FirstObjectTakenEarlier", 0, 2016, 2017, 100000, 100000, 100000, 0},
+    {"NoneTakenEarlierFirstInTheList", 0, 2017, 2016, 100000, 100000, 100000, 0},
+    {"SecondObjectTakenEarlier", 50000, 2017, 2016, 120000, 70000, 0, 120000},
+};
+
+INSTANTIATE_TEST_SUITE_P(PurchaseDeduction, PrilZOneInterest, testing::ValuesIn(kZOneInterestCases),
+                         [](const testing::TestParamInfo<ZOneInterestCase>& i) { return std::string(i.param.name); });
 
 TEST(PrilZ, NothingWithoutGrantObjectsOrResidence) {
     for (int variant = 0; variant < 3; ++variant) {

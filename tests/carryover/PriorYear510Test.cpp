@@ -45,11 +45,12 @@ constexpr const char* kSections12 = R"(
 
 // A declaration for 2016 in format 5.10 as the tax service received it, in windows-1251; body is
 // what follows sections 1 and 2.
-std::string File510(const std::string& body, const std::string& title = kTitle510) {
+std::string File510(const std::string& body, const std::string& title = kTitle510, int year = 2016) {
     std::string xml = R"(<?xml version="1.0" encoding="windows-1251"?>
 <Файл ИдФайл="NO_NDFL3_7705_7705_770512345678_20170410_1" ВерсПрог="Test" ВерсФорм="5.10">
-  <Документ КНД="1151020" ДатаДок="10.04.2017" Период="34" ОтчетГод="2016" КодНО="7705" НомКорр="0">)" +
-                      title + "\n    <НДФЛ3>" + kSections12 + body + "\n    </НДФЛ3>\n  </Документ>\n</Файл>\n";
+  <Документ КНД="1151020" ДатаДок="10.04.2017" Период="34" ОтчетГод=")" +
+                      std::to_string(year) + R"(" КодНО="7705" НомКорр="0">)" + title + "\n    <НДФЛ3>" + kSections12 +
+                      body + "\n    </НДФЛ3>\n  </Документ>\n</Файл>\n";
     return *Utf8ToCp1251(xml);
 }
 
@@ -256,6 +257,68 @@ TEST(PriorYear510, SecuritiesLossesCarriedByYear) {
     EXPECT_EQ(calc.PrilJ().ОстУбытНачВс.СуммаЦБ, Rub(57000));
     EXPECT_EQ(calc.PrilJ().ОстУбытНачВс.СуммаПФИ, Rub(8000));
 }
+
+// A loss is carried ten years after the year it arose into the declaration that follows the
+// file's (ст. 220.1 НК РФ); the loss of the file's own year is one of an earlier period for it. The
+// 2017 declaration holds the losses of 2007 to 2016.
+struct LossWindowCase {
+    const char* name;
+    int fileYear;
+    int64_t loss2007, loss2008, loss2016;
+    std::vector<std::string> notCarried;
+    const char* years;
+};
+
+class PriorYearLossWindow : public testing::TestWithParam<LossWindowCase> {};
+
+TEST_P(PriorYearLossWindow, TenYearsAfterTheLoss) {
+    const LossWindowCase& c = GetParam();
+    // 2007: 10000, 2008: 20000 at the start, none used; the year's own loss 7000.
+    CarriedDeclaration carried = Carry(File510(R"(
+      <ДохОперЦБ>
+        <УбытПредПер>
+          <ОстУбытНачВс СуммаЦБ="30000.00" СуммаФИСС="0.00"/>
+          <ОстУбытПрошПер ПериодПрош="2007" УбытНачЦБОбр="10000.00"/>
+          <ОстУбытПрошПер ПериодПрош="2008" УбытНачЦБОбр="20000.00"/>
+          <НалБазаПер СуммаЦБ="0.00"/>
+          <СумУмНБПер СуммаЦБ="0.00"/>
+          <ОстУбытКонВс СуммаЦБ="30000.00" СуммаФИСС="0.00"/>
+        </УбытПредПер>
+        <УбытПрхПер УбытОперЦБОбр="37000.00" УбытОперФИССОбр="0.00"/>
+      </ДохОперЦБ>)",
+                                               kTitle510, c.fileYear));
+    const mTCBDeduct& ordinary = carried.declaration->SecuritiesDeductions;
+    EXPECT_EQ(ordinary.SecuritiesLoss(2007), Rub(c.loss2007));
+    EXPECT_EQ(ordinary.SecuritiesLoss(2008), Rub(c.loss2008));
+    EXPECT_EQ(ordinary.SecuritiesLoss(2016), Rub(c.loss2016));
+    for (const std::string& line : c.notCarried)
+        EXPECT_TRUE(Mentions(carried.report.notCarried, line)) << line;
+    EXPECT_FALSE(Mentions(carried.report.notCarried, "не относится к прошлым налоговым периодам"));
+    EXPECT_NE(carried.report.Text().find(c.years), std::string::npos) << carried.report.Text();
+}
+
+const LossWindowCase kLossWindowCases[] = {
+    {"DeclarationOf2016",
+     2016,
+     10000,
+     20000,
+     7000,
+     {},
+     "Перенесенная декларация — за 2016 год; новая декларация — за 2017 год"},
+    {"DeclarationOf2017",
+     2017,
+     0,
+     20000,
+     0,
+     {"Убыток 2007 года по операциям с ЦБ (обычные счета) 10000.00: прошло более десяти лет, перенос на 2018 год",
+      "Убыток 2017 года по операциям с ЦБ (обычные счета) 7000.00: это убыток прошлого периода для декларации за "
+      "2018 год, а программа составляет декларацию за 2017 год и хранит убытки 2007–2016 годов"},
+     "Перенесенная декларация — за 2017 год, следующая за ней — за 2018 год. Программа составляет декларацию "
+     "только за 2017 год"},
+};
+
+INSTANTIATE_TEST_SUITE_P(Cases, PriorYearLossWindow, testing::ValuesIn(kLossWindowCases),
+                         [](const testing::TestParamInfo<LossWindowCase>& i) { return std::string(i.param.name); });
 
 }  // namespace
 }  // namespace zizaza

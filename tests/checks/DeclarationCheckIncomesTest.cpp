@@ -259,5 +259,102 @@ TEST(DeclarationCheckStandard, TwoPlacesOfWorkAtOnce) {
     ExpectNothing(*doc);
 }
 
+// An object the export's structure would refuse (one of an earlier edition or of another tool) is
+// refused with the object dialog's own message, and leads to the object (screen 11, its number).
+TEST(DeclarationCheckProperty, ObjectFieldsTheExportNeeds) {
+    auto complete = [] {
+        mTConstructionDeductObj o;
+        o.ObjectKind = 2;
+        o.OwnershipKind = 1;
+        o.TaxpayerSign = 1;
+        o.NumberKind = 1;
+        o.Number = "77:01:0001001:1001";
+        o.Place = "г. Москва";
+        return o;
+    };
+    const struct {
+        void (*change)(mTConstructionDeductObj&);
+        const char* message;
+    } cases[] = {
+        {[](mTConstructionDeductObj& o) { o.NumberKind = 0; }, "Не введен код номера объекта"},
+        {[](mTConstructionDeductObj& o) { o.NumberKind = 5; }, "Не введен код номера объекта"},
+        {[](mTConstructionDeductObj& o) { o.ObjectKind = 0; }, "Не введено наименование объекта"},
+        {[](mTConstructionDeductObj& o) { o.OwnershipKind = 9; }, "Не введен вид собственности"},
+        {[](mTConstructionDeductObj& o) { o.TaxpayerSign = 0; }, "Не введен признак налогоплательщика"},
+        {[](mTConstructionDeductObj& o) { o.Number = " "; }, "Не введен номер объекта"},
+        {[](mTConstructionDeductObj& o) {
+             o.NumberKind = 4;
+             o.Place.clear();
+         },
+         "Не указано место нахождения объекта"},
+    };
+    for (const auto& c : cases) {
+        auto doc = CleanDeclaration();
+        AddSource(*doc);
+        doc->PropertyDeductions.Granted = true;
+        doc->PropertyDeductions.AddObject(std::make_unique<mTConstructionDeductObj>(complete()));
+        auto second = std::make_unique<mTConstructionDeductObj>(complete());
+        c.change(*second);
+        doc->PropertyDeductions.AddObject(std::move(second));
+        ExpectSingle(*doc, {c.message, kScreenPropertyDeductions, 2});
+        CheckResult r = RunCheck(*doc, {Fix});
+        EXPECT_EQ(r.shown[0].sectionTitle.rfind("Имущественный налоговый вычет, объект 2", 0), 0u)
+            << r.shown[0].sectionTitle;
+
+        doc->PropertyDeductions.Granted = false;  // not exported, not checked
+        ExpectNothing(*doc);
+    }
+    auto doc = CleanDeclaration();
+    AddSource(*doc);
+    doc->PropertyDeductions.Granted = true;
+    doc->PropertyDeductions.AddObject(std::make_unique<mTConstructionDeductObj>(complete()));
+    ExpectNothing(*doc);
+}
+
+// What the export would refuse is refused by the check, naming the field and leading to it.
+TEST(DeclarationCheckExport, RefusesWhatTheFileCannotHold) {
+    const struct {
+        const char* name;
+        void (*change)(mTDeclaration&);
+        std::string message;
+        uint16_t screen, item;
+    } cases[] = {
+        {"unknown taxpayer category", [](mTDeclaration& d) { d.TaxpayerCategory = static_cast<TaxpayerCategory>(4); },
+         "Не выбран признак налогоплательщика", kScreenInitialData, kItemTaxpayerCategory},
+        {"control character in the surname", [](mTDeclaration& d) { d.Person.Name.Surname = "Иванов\x01"; },
+         "В поле «Фамилия» есть недопустимый символ (управляющий символ или байт, не являющийся текстом): удалите "
+         "или замените его",
+         kScreenPerson, kItemSurname},
+        {"bytes that are not text in a source's name",
+         [](mTDeclaration& d) { d.ResidentIncome13(0).Name = "ООО \xff"; },
+         "В поле «Наименование источника выплаты (источник 1)» есть недопустимый символ (управляющий символ или "
+         "байт, не являющийся текстом): удалите или замените его",
+         kScreenRussianIncome13, 1},
+        {"inspection code of letters", [](mTDeclaration& d) { d.InspectionCode = "77О1"; },
+         "В поле «Код инспекции» должно быть 4 цифры", kScreenInitialData, kItemInspection},
+        {"surname over 255 characters", [](mTDeclaration& d) { d.Person.Name.Surname = std::string(256, 'a'); },
+         "В поле «Фамилия» больше 255 символов: сократите текст", kScreenPerson, kItemSurname},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        auto doc = CleanDeclaration();
+        AddSource(*doc);
+        c.change(*doc);
+        ExpectSingle(*doc, {c.message.c_str(), c.screen, c.item});
+    }
+
+    // Amounts that each fit the file but add up beyond the money range: the calculation of the
+    // check cannot run, and says so instead of the export failing.
+    auto doc = CleanDeclaration();
+    AddSource(*doc, Money::FromRaw(INT64_MAX / 2 + 1), Money());
+    AddSource(*doc, Money::FromRaw(INT64_MAX / 2 + 1), Money());
+    ScriptedCheckAnswerer answerer({Fix});
+    EXPECT_EQ(CheckDeclaration(*doc, answerer), MakeNavigationCode(kScreenInitialData, kItemAmounts));
+    ASSERT_EQ(answerer.ShownCount(), 1u);
+    EXPECT_EQ(answerer.ShownProblems()[0].message,
+              "Налог не может быть рассчитан: суммы декларации в итоге превышают 15 знаков рублей. Проверьте "
+              "введенные суммы доходов, расходов и вычетов");
+}
+
 }  // namespace
 }  // namespace zizaza::checktest

@@ -99,6 +99,33 @@ TEST(ScreenChecksTest, ShowTheAreasProblemsInTheirOrderAndReturnTheFixedItem) {
          {A::Skip},
          {"По данному источнику выплаты не указан курс валюты"},
          0},
+        // Like the Russian income dialog: a sold object's deduction never above its income.
+        {"a sale deduction above its income",
+         CheckCurrencyScreen,
+         [](mTDeclaration& doc) {
+             mTCurrencyIncome& sale = AddCurrencyIncome(doc, 1510);
+             sale.SetIncomeInCurrency(Money::Roubles(100000));  // 5 750 000 roubles
+             sale.DeductionCode = 903;
+             sale.DeductionAmount = Money::Roubles(6000000);
+             mTCurrencyIncome& within = AddCurrencyIncome(doc, 1520);
+             within.SetIncomeInCurrency(Money::Roubles(100000));
+             within.DeductionCode = 906;
+             within.DeductionAmount = Money::Roubles(250000);
+         },
+         {A::Fix},
+         {"Сумма вычета превышает сумму дохода"},
+         1},
+        {"securities expenses above the income",
+         CheckCurrencyScreen,
+         [](mTDeclaration& doc) {
+             mTCurrencyIncome& trade = AddCurrencyIncome(doc, 1530);
+             trade.SetIncomeInCurrency(Money::Roubles(1000));
+             trade.DeductionCode = 201;
+             trade.DeductionAmount = Money::Roubles(600000);
+         },
+         {},
+         {},
+         0},
         {"after a fix only the expense kinds are shown",
          CheckBusinessScreen,
          [](mTDeclaration& doc) {

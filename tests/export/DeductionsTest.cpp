@@ -44,7 +44,7 @@ TEST(PurchaseDeduction, ObjectAttributesAndCodes) {
     d->PropertyDeductions.Granted = true;
     mTConstructionDeductObj& flat = AddObject(*d);
     TestFigures f;
-    f.prilZ.Objects = {{Rub(2000000), 0}};
+    f.prilZ.Objects = {{Rub(2000000), 0, *Money::Parse("150000.5")}};
     f.prilZ.НалБаз13БезВыч = Rub(600000);
     f.prilZ.РасхНовВычНД = Rub(600000);
     f.prilZ.ОстИВБезПроц = Rub(1400000);

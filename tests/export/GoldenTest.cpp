@@ -116,7 +116,7 @@ TestFigures EveryElementFigures() {
         *e = {Rub(1000 * n), Rub(n)}, ++n;
     f.prilM.ДохНеНалОбщ = Rub(45);
 
-    f.prilZ.Objects = {{Money(), -1}};  // the one object follows the rules before 2014
+    f.prilZ.Objects = {{Money(), -1, Money()}};  // the one object follows the rules before 2014
     f.prilZ.ВычНовЗачПред = Rub(1);
     f.prilZ.РасхНовВычНД = Rub(2);
     f.prilH1.ВычетОбщ = Rub(1);

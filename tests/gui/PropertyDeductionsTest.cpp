@@ -129,7 +129,10 @@ TEST_F(PropertyDeductionsTest, TotalsKeepTheLimitsOfTheYearAndTheShare) {
         {"transfer act of 2007 counts", {Object(2007, 1'500'000, 0, true)}, 1'000'000},
         {"share not entered", {Object(2010, 2'500'000, 0, false, 0, 0)}, 2'000'000},
         {"share above the whole", {Object(2010, 2'500'000, 0, false, 3, 2)}, 2'000'000},
-        {"two objects", {Object(2015, 1'200'000, 300'000), Object(2016, 1'000'000, 50'000)}, 2'000'000, 350'000},
+        // The interest of one object only: the first in the list when none was taken before.
+        {"two objects", {Object(2015, 1'200'000, 300'000), Object(2016, 1'000'000, 50'000)}, 2'000'000, 300'000},
+        // After an object of the rules before 2014 no later object gets the purchase deduction.
+        {"flat of 2012 and flat of 2016", {Object(2012, 1'200'000), Object(2016, 3'000'000)}, 1'200'000},
         {"two small objects", {Object(2015, 700'000), Object(2016, 300'000)}, 1'000'000},
         {"flat of 2007 and an interest-only object",
          {Object(2007, 1'500'000), Object(2016, 0, 200'000)},
@@ -150,6 +153,31 @@ TEST_F(PropertyDeductionsTest, TotalsKeepTheLimitsOfTheYearAndTheShare) {
         else  // a third of the limit is rounded to kopecks
             EXPECT_EQ(sum.PrilZ().TotalCost, Money::Kopecks(66'666'667)) << c.name;
         EXPECT_EQ(sum.PrilZ().TotalInterest, Roubles(c.interest)) << c.name;
+    }
+}
+
+// An object that counts nothing is named under the list with the reason.
+TEST_F(PropertyDeductionsTest, ObjectsThatCountNothingAreExplained) {
+    const struct {
+        const char* name;
+        std::vector<mTConstructionDeductObj> objects;
+        const char* note;
+    } cases[] = {
+        {"later flat",
+         {Object(2012, 1'200'000), Object(2016, 3'000'000)},
+         "Объект 2 (Квартира 77:01:2016): вычет на покупку не предоставляется"},
+        {"second interest",
+         {Object(2015, 1'000'000, 100'000), Object(2015, 1'000'000, 120'000)},
+         "Объект 2 (Квартира 77:01:2015): проценты по кредиту не учитываются"},
+        {"one flat", {Object(2015, 1'000'000, 100'000)}, ""},
+    };
+    for (const auto& c : cases) {
+        Open(Declaration(c.objects));
+        auto* notes = W<QLabel>("lbObjectNotes");
+        const QString note = QString::fromUtf8(c.note);
+        EXPECT_TRUE(note.isEmpty() ? notes->text().isEmpty() : notes->text().startsWith(note))
+            << c.name << ": " << notes->text().toStdString();
+        EXPECT_EQ(notes->isVisibleTo(notes->parentWidget()), *c.note != 0) << c.name;
     }
 }
 

@@ -193,6 +193,64 @@ std::unique_ptr<mTDeclaration> mortgageInterestCap() {
     return doc;
 }
 
+// A flat of 2012, of whose 1200000 the deduction of earlier years took 900000, and a flat of 2016:
+// the purchase deduction of the rules before 2014 was the one of a life, so only the 300000 left
+// of the first flat are deducted, and the second gets nothing.
+std::unique_ptr<mTDeclaration> flatsBeforeAndAfter2014() {
+    auto doc = person(kForm3Ndfl, kIncomeRussia);
+    AddMonthlyLines(AddSource13(*doc, "45000000", Rub(124800), true), 2000, Rub(80000));
+    auto& pd = doc->PropertyDeductions;
+    pd.Granted = true;
+    pd.PreviousYearsPurchase = Rub(900000);
+    mTConstructionDeductObj& old = AddPropertyObject(*doc, Rub(1200000), Rub(0), 2012);
+    old.FirstYearOfUse = Date::Ymd(2013, 1, 1);
+    old.Number = "77:01:0002002:2002";
+    old.Place = "г. Москва, ул. Лесная, д. 5, кв. 12";
+    AddPropertyObject(*doc, Rub(3000000), Rub(0), 2016);
+    return doc;
+}
+
+// A flat abroad sold at a loss and a flat in Russia sold at a gain, both with their expenses: the
+// loss abroad does not reduce the gain at home.
+std::unique_ptr<mTDeclaration> flatSalesForeignLoss() {
+    auto doc = person(kForm3Ndfl, kIncomeRussia | kIncomeForeign);
+    mTThirteenPercent& buyer = AddSource13(*doc, "", Rub(0), false, "Сидоров Петр Иванович");
+    buyer.Inn = "";
+    buyer.Kpp = "";
+    AddLine(buyer, 1510, Rub(1752556), 7, 903, Rub(752556));
+    mTCurrencyIncome& r = doc->CurrencyIncome(doc->AddCurrencyIncome());
+    r.RateCode = 13;
+    r.IncomeCode = 1510;
+    r.IncomeName = "Доходы от продажи недвижимого имущества";
+    r.SourceName = "Hans Becker";
+    r.CountryCode = "276";
+    r.CurrencyCode = "978";
+    r.CurrencyName = "Евро";
+    r.IncomeDate = Date::Ymd(2017, 4, 12);
+    r.TaxPaymentDate = Date::Ymd(2017, 4, 12);
+    r.IncomeRate = Amount("60");
+    r.IncomeUnits = 1;
+    r.TaxRate = Amount("60");
+    r.TaxUnits = 1;
+    r.SetIncomeInCurrency(Rub(100000));  // 6000000 roubles
+    r.SetTaxInCurrency(Rub(0));
+    r.DeductionCode = 903;
+    r.DeductionAmount = Rub(6752556);
+    return doc;
+}
+
+// A car and a share in a company sold within three years with the fixed deductions: both are other
+// property, with one 250000 between them.
+std::unique_ptr<mTDeclaration> carAndCompanyShare() {
+    auto doc = person(kForm3Ndfl, kIncomeRussia);
+    mTThirteenPercent& buyer = AddSource13(*doc, "", Rub(0), false, "Сидоров Петр Иванович");
+    buyer.Inn = "";
+    buyer.Kpp = "";
+    AddLine(buyer, 1520, Rub(300000), 4, 906, Rub(250000));
+    AddLine(AddSource13(*doc, "45000000", Rub(0), false, "ООО \"Вектор\""), 1540, Rub(400000), 6, 905, Rub(250000));
+    return doc;
+}
+
 // An estimate of next year's income: nothing is computed.
 std::unique_ptr<mTDeclaration> estimatedIncome4Ndfl() {
     auto doc = person(kForm4Ndfl, kIncomeBusiness);
@@ -241,6 +299,11 @@ const std::vector<SampleDeclaration>& SampleDeclarations() {
         {"entrepreneur_trade_fee", "зарплата и торговый сбор", sample<entrepreneurTradeFee>},
         {"housing_sales_shared_limit", "три продажи жилья с общим пределом", sample<housingSalesSharedLimit>},
         {"mortgage_interest_cap", "проценты по ипотеке сверх 3 000 000", sample<mortgageInterestCap>},
+        {"flats_before_and_after_2014", "квартиры 2012 и 2016 года: один вычет на покупку",
+         sample<flatsBeforeAndAfter2014>},
+        {"flat_sales_foreign_loss", "продажа квартиры за рубежом с убытком и квартиры в РФ",
+         sample<flatSalesForeignLoss>},
+        {"car_and_company_share", "автомобиль и доля в ООО: один предел 250 000", sample<carAndCompanyShare>},
         {"estimated_income_4ndfl", "4-НДФЛ", sample<estimatedIncome4Ndfl>},
         {"resident_without_income", "резидент без доходов", sample<residentWithoutIncome>},
     };
