@@ -103,7 +103,8 @@ public:
     }
 
 private:
-    // A cancelled trade ("Ca") takes away itself and the trade it cancels; the corrected one stays.
+    // A cancelled trade ("Ca") takes away itself and the trade it reverses (the same trade with the
+    // opposite signs); a "Ca" row without one is the cancelled trade itself. A correction ("Co") stays.
     std::vector<const BrokerTrade*> NetCancellations() {
         std::vector<const BrokerTrade*> kept;
         std::vector<const BrokerTrade*> cancels;
@@ -112,8 +113,7 @@ private:
         for (const BrokerTrade* c : cancels) {
             auto original = std::find_if(kept.begin(), kept.end(), [&](const BrokerTrade* t) {
                 return t->symbol == c->symbol && t->currency == c->currency && t->tradeDate == c->tradeDate &&
-                       (t->quantity == c->quantity || t->quantity == -c->quantity) &&
-                       (t->proceeds == c->proceeds || t->proceeds == -c->proceeds) && !t->HasCode("Co");
+                       t->quantity == -c->quantity && t->proceeds == -c->proceeds && !t->HasCode("Co");
             });
             if (original == kept.end()) {
                 m_result.ignored.push_back(c->where.Text() + ": сделка " + c->symbol + " " + c->dateTime +
