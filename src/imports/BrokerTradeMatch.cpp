@@ -27,7 +27,8 @@ std::string TradeDatesRule(TradeDates dates) {
                ? "доходы и расходы по сделкам — по курсу ЦБ РФ на дату сделки (--dates trade); комиссии — на "
                  "дату сделки"
                : "доходы и расходы по сделкам — по курсу ЦБ РФ на дату расчетов (дата из отчета или T+3 "
-                 "рабочих дня биржи США по 04.09.2017, T+2 с 05.09.2017; опционы — на дату сделки); "
+                 "рабочих дня биржи США по 04.09.2017, T+2 с 05.09.2017; сделки не в долларах — T+2 рабочих "
+                 "дня без учета праздников; опционы — на дату сделки); "
                  "комиссии — на дату сделки";
 }
 
@@ -144,6 +145,8 @@ private:
             lot.cashDate = lot.tradeDate;
         else if (t.settleDate)
             lot.cashDate = t.settleDate->DateOnly();
+        else if (t.currency != "USD" && t.currency != "840")
+            lot.cashDate = SettlementDateOutsideUs(lot.tradeDate);
         else if (std::optional<Date> settle = m_holidays ? SettlementDate(lot.tradeDate, *m_holidays) : std::nullopt)
             lot.cashDate = *settle;
         else {

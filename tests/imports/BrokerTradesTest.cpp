@@ -225,6 +225,9 @@ TEST(BrokerTradesTest, SettlementDays) {
     for (const auto& c : cases)
         EXPECT_EQ(SettlementDate(c.trade, Holidays()), c.settles) << c.trade.ToText();
     EXPECT_FALSE(SettlementDate(Date::Ymd(2013, 6, 3), Holidays()));
+    // Other currencies: T+2 weekdays whatever the year.
+    EXPECT_EQ(SettlementDateOutsideUs(Date::Ymd(2017, 3, 2)), Date::Ymd(2017, 3, 6));
+    EXPECT_EQ(SettlementDateOutsideUs(Date::Ymd(2013, 6, 3)), Date::Ymd(2013, 6, 5));
 }
 
 }  // namespace
