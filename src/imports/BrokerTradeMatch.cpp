@@ -27,7 +27,8 @@ std::string TradeDatesRule(TradeDates dates) {
                ? "доходы и расходы по сделкам — по курсу ЦБ РФ на дату сделки (--dates trade); комиссии — на "
                  "дату сделки"
                : "доходы и расходы по сделкам — по курсу ЦБ РФ на дату расчетов (дата из отчета или T+3 "
-                 "рабочих дня биржи США по 04.09.2017, T+2 с 05.09.2017; опционы — на дату сделки); "
+                 "рабочих дня биржи США по 04.09.2017, T+2 с 05.09.2017; сделки не в долларах — T+2 рабочих "
+                 "дня без учета праздников; опционы — на дату сделки); "
                  "комиссии — на дату сделки";
 }
 
@@ -103,7 +104,8 @@ public:
     }
 
 private:
-    // A cancelled trade ("Ca") takes away itself and the trade it cancels; the corrected one stays.
+    // A cancelled trade ("Ca") takes away itself and the trade it reverses (the same trade with the
+    // opposite signs); a "Ca" row without one is the cancelled trade itself. A correction ("Co") stays.
     std::vector<const BrokerTrade*> NetCancellations() {
         std::vector<const BrokerTrade*> kept;
         std::vector<const BrokerTrade*> cancels;
@@ -112,8 +114,7 @@ private:
         for (const BrokerTrade* c : cancels) {
             auto original = std::find_if(kept.begin(), kept.end(), [&](const BrokerTrade* t) {
                 return t->symbol == c->symbol && t->currency == c->currency && t->tradeDate == c->tradeDate &&
-                       (t->quantity == c->quantity || t->quantity == -c->quantity) &&
-                       (t->proceeds == c->proceeds || t->proceeds == -c->proceeds) && !t->HasCode("Co");
+                       t->quantity == -c->quantity && t->proceeds == -c->proceeds && !t->HasCode("Co");
             });
             if (original == kept.end()) {
                 m_result.ignored.push_back(c->where.Text() + ": сделка " + c->symbol + " " + c->dateTime +
@@ -144,6 +145,8 @@ private:
             lot.cashDate = lot.tradeDate;
         else if (t.settleDate)
             lot.cashDate = t.settleDate->DateOnly();
+        else if (t.currency != "USD" && t.currency != "840")
+            lot.cashDate = SettlementDateOutsideUs(lot.tradeDate);
         else if (std::optional<Date> settle = m_holidays ? SettlementDate(lot.tradeDate, *m_holidays) : std::nullopt)
             lot.cashDate = *settle;
         else {

@@ -52,4 +52,15 @@ std::optional<Date> SettlementDate(Date trade, const ExchangeHolidays& holidays)
     return holidays.Covers(day.Year()) ? std::optional<Date>(settle) : std::nullopt;
 }
 
+Date SettlementDateOutsideUs(Date trade) {
+    const ExchangeHolidays weekendsOnly;
+    Date settle = trade.DateOnly();
+    for (int left = 2; left > 0;) {
+        settle = Date(settle.days() + 1);
+        if (weekendsOnly.IsBusinessDay(settle))
+            --left;
+    }
+    return settle;
+}
+
 }  // namespace zizaza

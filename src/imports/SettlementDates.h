@@ -36,4 +36,8 @@ private:
 // 05.09.2017; nullopt when the table does not cover the years passed through.
 std::optional<Date> SettlementDate(Date trade, const ExchangeHolidays& holidays);
 
+// The day a trade in another currency settles when the statement does not say: T+2 weekdays, the
+// European rule since 06.10.2014 (the exchanges' own holidays are not known to the program).
+Date SettlementDateOutsideUs(Date trade);
+
 }  // namespace zizaza

@@ -8,6 +8,11 @@
 
 #include "imports/ForeignIncomeImport.h"
 #include "screens/ScreenWidgets.h"
+#include "storage/AtomicFile.h"
+#include "ui/ScreenHost.h"
+#include "ui/UserInterface.h"
+
+#include <exception>
 
 namespace zizaza {
 
@@ -42,12 +47,33 @@ TfmForeignImport::TfmForeignImport(ScreenHost& host, const ForeignImport& result
     report->setPlainText(QString::fromStdString(DescribeForeignImport(result)));
     report->setMinimumSize(640, 320);
     Content()->addWidget(report, 1);
+    // The report with every sale and its lots is the trades register an inspector asks for: the
+    // declaration file keeps only the records.
+    auto* save = Named(new QPushButton(QStringLiteral("Сохранить отчет..."), this), "btSaveReport");
+    save->setAutoDefault(false);
+    Content()->addWidget(save, 0, Qt::AlignLeft);
+    connect(save, &QPushButton::clicked, this, [this, text = DescribeForeignImport(result)] { SaveReport(text); });
 
     YesButton()->setText(m_refused ? QStringLiteral("Загрузить остальные") : QStringLiteral("Загрузить"));
     YesButton()->setVisible(!result.records.empty());
     NoButton()->setText(result.records.empty() ? QStringLiteral("Закрыть") : QStringLiteral("Отмена"));
     // The report is read first; the safe answer has the focus whenever lines are left out.
     (m_refused || result.records.empty() ? NoButton() : YesButton())->setFocus();
+}
+
+void TfmForeignImport::SaveReport(const std::string& text) {
+    FileDialogRequest request;
+    request.title = QStringLiteral("Сохранить отчет о загрузке");
+    request.defaultSuffix = QStringLiteral("txt");
+    request.types = {{QStringLiteral("Текст (*.txt)"), QStringLiteral("*.txt")}};
+    const QString file = Host().Ui().ChooseSaveFile(request);
+    if (file.isEmpty())
+        return;
+    try {
+        WriteFileAtomically(file.toStdString(), text);
+    } catch (const std::exception& e) {
+        Host().Ui().Error(QString::fromStdString(e.what()));
+    }
 }
 
 void TfmForeignImport::keyPressEvent(QKeyEvent* event) {

@@ -2,6 +2,8 @@
 
 #include "screens/TEntryDialog.h"
 
+#include <string>
+
 namespace zizaza {
 
 struct ForeignImport;
@@ -20,6 +22,9 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    // "Сохранить отчет...": the report as shown, written whole to a text file.
+    void SaveReport(const std::string& text);
+
     bool m_refused = false;
 };
 

@@ -605,8 +605,11 @@ TEST_F(ForeignIncomesTest, ImportOfSeveralStatementsMatchesTheTrades) {
         write("b.csv", header + buy + "Trades,Data,Order,Stocks,840,AAPL,\"2017-01-06, 10:00:00\",-10,1200,0,C\n");
     Open(Declaration());
     QString shown;
+    const QString saved = files.path() + QStringLiteral("/register.txt");
     ui.OpenFile(first + QLatin1Char('\n') + second).Modal([&](QDialog& dialog) {
         shown = Find<QPlainTextEdit>(&dialog, "teImportReport")->toPlainText();
+        ui.SaveFile(saved);
+        Find<QPushButton>(&dialog, "btSaveReport")->click();
         Find<QPushButton>(&dialog, "btYes")->click();
         return int(QDialog::Accepted);
     });
@@ -617,6 +620,11 @@ TEST_F(ForeignIncomesTest, ImportOfSeveralStatementsMatchesTheTrades) {
                          Record(0).DeductionAmount, Record(0).IncomeDate),
               std::tuple(1530, Amount("72600"), 201, Amount("60500"), Date::Ymd(2017, 1, 11)));
     EXPECT_TRUE(shown.contains(QStringLiteral("b.csv, строка 2: повтор строки другого отчета"))) << shown.toStdString();
+    // The report saved from the dialog is the one shown, with the lot of the other file.
+    QFile register_(saved);
+    ASSERT_TRUE(register_.open(QIODevice::ReadOnly));
+    EXPECT_EQ(QString::fromUtf8(register_.readAll()), shown);
+    EXPECT_TRUE(shown.contains(QStringLiteral("лот a.csv, строка 2, сделка 05.01.2017, оплата 10.01.2017")));
     window->Undo();
     EXPECT_EQ(window->Declaration().CurrencyIncomeCount(), 0u);
 }

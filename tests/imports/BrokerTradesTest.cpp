@@ -64,6 +64,9 @@ std::vector<std::string> Shown(const ForeignImport& result) {
 }
 
 constexpr const char* kSale = "1530 15.03.2017 AAPL (US0378331005) ";
+constexpr const char* kDividend =
+    "Dividends,Header,Currency,Date,Description,Amount\n"
+    "Dividends,Data,USD,2017-03-15,AAPL(US0378331005) Cash Dividend USD 1 per Share,10\n";
 
 struct Case {
     const char* name;
@@ -163,11 +166,13 @@ TEST(BrokerTradesTest, FifoInRoubles) {
          {"1530 07.09.2017 AAPL (US0378331005) 15000=915000 201:780658"},
          0,
          "премия опциона -17342 руб."},
-        // The 2016 statement holds the lot (1000 × 65); the 2017 one repeats it and sells.
+        // The 2016 statement holds the lot (1000 × 65); the 2017 one repeats it and sells. Both
+        // hold the dividend of 15.03.2017 (10 × 58 = 580), taken once.
         {"a lot of 2016 from an earlier file",
-         {Stock("2016-08-01", "10", "-1000"), Stock("2016-08-01", "10", "-1000") + Stock("2017-03-15", "-10", "1200")},
+         {Stock("2016-08-01", "10", "-1000") + kDividend,
+          Stock("2016-08-01", "10", "-1000") + Stock("2017-03-15", "-10", "1200") + kDividend},
          TradeDates::Trade,
-         {std::string(kSale) + "1200=69600 201:65000"},
+         {"1010 15.03.2017 AAPL 10=580 0:0", std::string(kSale) + "1200=69600 201:65000"},
          0,
          "повтор строки другого отчета"},
         // 2015 lies outside the rates: the sale is refused, never guessed.
@@ -225,6 +230,9 @@ TEST(BrokerTradesTest, SettlementDays) {
     for (const auto& c : cases)
         EXPECT_EQ(SettlementDate(c.trade, Holidays()), c.settles) << c.trade.ToText();
     EXPECT_FALSE(SettlementDate(Date::Ymd(2013, 6, 3), Holidays()));
+    // Other currencies: T+2 weekdays whatever the year.
+    EXPECT_EQ(SettlementDateOutsideUs(Date::Ymd(2017, 3, 2)), Date::Ymd(2017, 3, 6));
+    EXPECT_EQ(SettlementDateOutsideUs(Date::Ymd(2013, 6, 3)), Date::Ymd(2013, 6, 5));
 }
 
 }  // namespace
