@@ -220,6 +220,8 @@ void TFormMain::BuildMenus() {
     actSave->setShortcut(QKeySequence::Save);
     actSave->setIcon(style()->standardIcon(QStyle::SP_DialogSaveButton));
     QAction* actSaveAs = AddAction(this, file, "actSaveAs", QStringLiteral("Сохранить как..."));
+    connect(AddAction(this, file, "actCorrection", QStringLiteral("Уточненная декларация...")), &QAction::triggered,
+            this, &TFormMain::CorrectionCommand);
     file->addSeparator();
     QAction* actExit = AddAction(this, file, "actExit", QStringLiteral("Выход"));
     connect(actNew, &QAction::triggered, this, &TFormMain::NewDeclaration);
@@ -246,6 +248,11 @@ void TFormMain::BuildMenus() {
     connect(actPrint, &QAction::triggered, this, [this] { PrintOrPreview(PrintMode::Print); });
     QAction* actTaxReport = AddAction(this, declaration, "actTaxReport", QStringLiteral("Расчет налога"));
     connect(actTaxReport, &QAction::triggered, this, &TFormMain::ShowTaxReport);
+    declaration->addSeparator();
+    QAction* actRefund =
+        AddAction(this, declaration, "actRefundApplication", QStringLiteral("Заявление на возврат налога..."));
+    connect(actRefund, &QAction::triggered, this, &TFormMain::RefundApplicationCommand);
+    connect(declaration, &QMenu::aboutToShow, this, [this, actRefund] { actRefund->setEnabled(HasRefundLines()); });
 
     QMenu* settings = menuBar()->addMenu(QStringLiteral("Настройки"));
     settings->setObjectName(QStringLiteral("mnSettings"));

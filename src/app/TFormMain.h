@@ -14,6 +14,7 @@
 #include "dictionaries/CurrencyRates.h"
 #include "dictionaries/Okved.h"
 #include "dictionaries/ui/TfmGrazhd.h"
+#include "filing/FiledDeclaration.h"
 #include "model/DocumentHistory.h"
 #include "print/PrintModuleInterface.h"
 #include "screens/ScreenCatalog.h"
@@ -100,6 +101,14 @@ public:
     void PrintOrPreview(PrintMode mode);
     // "Расчет налога": the check as for preview, then the calculation report in a window of its own.
     void ShowTaxReport();
+    // "Заявление на возврат налога...": the check, the bank details, then the applications for the
+    // refund lines of section 1 in the print module's preview (printed or saved as PDF from there).
+    void RefundApplicationCommand();
+    // Whether section 1 of the declaration as it stands gives tax back.
+    bool HasRefundLines() const;
+    // "Уточненная декларация...": the check, the filed declaration (the last export of this file is
+    // proposed), the correction number that follows it, then what changed in a window of its own.
+    void CorrectionCommand();
     // What a screen button does (the switch protocol).
     void PressScreenButton(ScreenId id);
     // Opens the screen of a navigation code of the whole-declaration check at its item.
@@ -164,6 +173,12 @@ private:
     ScreenMaker MakerFor(ScreenId id);
     // Shows a screen (and sub-screen) of the program, as navigation does.
     TThinkingFrame* ShowScreen(ScreenId id, int subScreen);
+
+    // After the declaration (TFormMainFiling.cpp): what its export says, read back; nullopt after
+    // the failure was shown.
+    std::optional<FiledDeclaration> ExportedFacts();
+    // After an export: its file kept in the user's data folder for a later correction.
+    void KeepExportCopy(const QString& exportedFile);
 
     // Undo history and recovery copies (TFormMainHistory.cpp).
     void BuildEditMenu();

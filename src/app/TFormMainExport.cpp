@@ -75,10 +75,12 @@ void TFormMain::ExportDeclaration() {
     const QString name = QString::fromStdString(result);
     if (result == kXmlExportFailed)
         m_ui->Inform(kNotBuilt);
-    else if (QFileInfo::exists(folder + name))
+    else if (QFileInfo::exists(folder + name)) {
+        KeepExportCopy(folder + name);
         m_ui->Inform(QStringLiteral("Сформирован файл ") + folder + QLatin1Char(' ') + name);
-    else
+    } else {
         m_ui->Inform(kNotSaved);
+    }
 }
 
 void TFormMain::PrintOrPreview(PrintMode mode) {

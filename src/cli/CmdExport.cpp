@@ -56,7 +56,7 @@ int run(const Args& input, std::ostream& out, std::ostream& err) {
         return kExitFailure;
     }
     out << "Сформирован файл " << folder << " " << name << "\n";
-    KeepExportCopy(args[0], declaration.Person.Name.Inn, folder + name, out);
+    KeepExportCopy(args[0], declaration.Person.Name.Inn, folder + name, err);
     return kExitOk;
 }
 

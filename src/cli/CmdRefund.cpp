@@ -4,6 +4,7 @@
 #include "cli/Commands.h"
 #include "cli/Renderer.h"
 #include "export/DeclarationXml.h"
+#include "filing/BicDirectory.h"
 #include "filing/RefundApplication.h"
 #include "model/mTDeclaration.h"
 
@@ -18,10 +19,10 @@ namespace {
 namespace fs = std::filesystem;
 
 constexpr const char* kUsage =
-    "ФАЙЛ.tv7 ВЫХОД.pdf --bik БИК --account СЧЕТ [--bank НАЗВАНИЕ] [--corr КОРСЧЕТ] [--address АДРЕС] "
-    "[--date ДД.ММ.ГГГГ] [--force]  заявления о возврате налога (КНД 1150058) по строкам раздела 1 к возврату, "
-    "в файл PDF; реквизиты банка проверяются; --address - адрес для заявления без ИНН; --force и при ошибках "
-    "проверки декларации";
+    "ФАЙЛ.tv7 ВЫХОД.pdf --bik БИК --account СЧЕТ [--bank НАЗВАНИЕ] [--corr КОРСЧЕТ] [--bic-dir bnkseek.dbf|ED807.xml] "
+    "[--address АДРЕС] [--date ДД.ММ.ГГГГ] [--force]  заявления о возврате налога (КНД 1150058) по строкам раздела 1 "
+    "к возврату, в файл PDF; реквизиты банка проверяются; справочник БИК Банка России дает наименование банка и "
+    "корреспондентский счет; --address - адрес для заявления без ИНН; --force и при ошибках проверки декларации";
 
 int run(const Args& input, std::ostream& out, std::ostream& err) {
     Args args = input;
@@ -31,6 +32,8 @@ int run(const Args& input, std::ostream& out, std::ostream& err) {
     TakeOption(args, "--bank", request.bank.bankName);
     TakeOption(args, "--corr", request.bank.correspondentAccount);
     TakeOption(args, "--address", request.address);
+    std::string directoryFile;
+    TakeOption(args, "--bic-dir", directoryFile);
     std::string dateText;
     request.date = Date::Today();
     if (TakeOption(args, "--date", dateText)) {
@@ -45,6 +48,23 @@ int run(const Args& input, std::ostream& out, std::ostream& err) {
     if (args.size() != 2 || request.bank.bic.empty() || request.bank.account.empty()) {
         err << "Использование: zizaza-cli refund " << kUsage << "\n";
         return kExitFailure;
+    }
+    if (!directoryFile.empty()) {
+        try {
+            const BicDirectory directory = BicDirectory::Load(directoryFile);
+            auto bank = directory.Find(request.bank.bic);
+            if (!bank) {
+                err << "БИК " << request.bank.bic << " нет в справочнике БИК " << directoryFile << ": проверьте БИК.\n";
+                return kExitFailure;
+            }
+            if (request.bank.bankName.empty())
+                request.bank.bankName = bank->name;
+            if (request.bank.correspondentAccount.empty())
+                request.bank.correspondentAccount = bank->correspondentAccount;
+        } catch (const FilingError& e) {
+            err << e.what() << "\n";
+            return kExitFailure;
+        }
     }
     // The details are the user's typing: wrong ones stop the command before anything is read or written.
     if (auto problem = CheckBankDetails(request.bank)) {

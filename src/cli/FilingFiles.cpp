@@ -71,13 +71,12 @@ int WriteHtmlOrPdf(const std::string& html, const std::string& output, std::ostr
 }
 
 void KeepExportCopy(const std::string& declarationFile, const std::string& inn, const std::string& exportedFile,
-                    std::ostream& out) {
+                    std::ostream& err) {
     try {
         const ExportArchive archive(ExportArchive::DefaultFolder());
         archive.Keep(declarationFile, inn, fs::path(exportedFile).filename().string(), ReadWholeFile(exportedFile));
-        out << "Копия выгрузки сохранена в " << archive.FolderFor(declarationFile, inn) << "\n";
     } catch (const std::exception& e) {
-        out << "Копия выгрузки не сохранена: " << e.what() << "\n";
+        err << "Копия выгрузки не сохранена: " << e.what() << "\n";
     }
 }
 

@@ -20,8 +20,9 @@ std::optional<std::string> DeclarationXmlOf(const std::string& path, const XmlEx
 int WriteHtmlOrPdf(const std::string& html, const std::string& output, std::ostream& err);
 
 // Keeps a copy of the exported file in the user's data folder (ExportArchive), so that a later
-// correction finds it; a copy that cannot be kept is told on out and does not fail the export.
+// correction finds it, without a word; a copy that cannot be kept is told on err and does not fail
+// the export.
 void KeepExportCopy(const std::string& declarationFile, const std::string& inn, const std::string& exportedFile,
-                    std::ostream& out);
+                    std::ostream& err);
 
 }  // namespace zizaza::cli

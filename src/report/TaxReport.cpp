@@ -19,6 +19,7 @@
 #include "calc/kTSvodSumPrilV1.h"
 #include "calc/kTSvodSumPrilZ.h"
 #include "model/mTDeclaration.h"
+#include "report/Attachments.h"
 #include "report/HtmlText.h"
 #include "report/ReportText.h"
 #include "report/TaxReportSheets.h"
@@ -260,6 +261,7 @@ std::string TaxReportHtml(const mTDeclaration& doc, const kTSvodSum& sum, const 
         report::WriteSecurities(out, sum);
         report::WriteForeignIncomes(out, appendix, sum, options);
         report::WriteTradeRegister(appendix, doc, sum);
+        report::WriteAttachments(out, doc);
         out.Raw(appendix.Html());
     }
     out.Raw("</body></html>\n");

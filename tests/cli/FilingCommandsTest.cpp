@@ -36,11 +36,12 @@ int shell(const std::string& command) {
     return WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
 }
 
+// The tool runs in the test's folder, its exported copies kept in the folder's "data".
 CliResult runCli(const TempDir& dir, const std::string& arguments) {
     const std::string out = dir.file("stdout.txt"), err = dir.file("stderr.txt");
-    const int status =
-        shell("cd " + quote(dir.path().string()) + " && " + quote(std::string(ZIZAZA_BIN_DIR) + "/zizaza-cli") + " " +
-              arguments + " >" + quote(out) + " 2>" + quote(err));
+    const int status = shell("cd " + quote(dir.path().string()) + " && XDG_DATA_HOME=" + quote(dir.file("data")) + " " +
+                             quote(std::string(ZIZAZA_BIN_DIR) + "/zizaza-cli") + " " + arguments + " >" + quote(out) +
+                             " 2>" + quote(err));
     return {status, ReadBytes(out), ReadBytes(err)};
 }
 
@@ -217,6 +218,37 @@ TEST(CorrectionCommands, ACorrectionRoundListsWhatChangedWithTheSection1Verdict)
     ASSERT_EQ(r.status, 0) << r.err;
     EXPECT_NE(ReadBytes(dir.file("changes.html")).find("Сумма, уплаченная за лечение и медикаменты"),
               std::string::npos);
+}
+
+TEST(CorrectionCommands, TheExportKeepsAPrivateCopyThatCorrectFindsByItself) {
+    namespace fs = std::filesystem;
+    TempDir dir;
+    salariedWithTreatment(false)->Save(dir.file("decl.tv7"));
+    CliResult r = runCli(dir, "correct decl.tv7");
+    EXPECT_EQ(r.status, 2);
+    EXPECT_NE(r.err.find("--filed"), std::string::npos) << r.err;
+
+    r = runCli(dir, "export decl.tv7 --force --today 15.03.2018");
+    ASSERT_EQ(r.status, 0) << r.err;
+    const fs::path root = dir.path() / "data" / "Кверон" / "Zizaza 2017" / "exports";
+    ASSERT_TRUE(fs::is_directory(root));
+    EXPECT_EQ(fs::status(root).permissions() & fs::perms::all, fs::perms::owner_all);
+    size_t copies = 0;
+    for (const auto& entry : fs::recursive_directory_iterator(root)) {
+        if (entry.is_directory())
+            EXPECT_EQ(entry.status().permissions() & fs::perms::all, fs::perms::owner_all) << entry.path();
+        else
+            EXPECT_EQ(entry.status().permissions() & fs::perms::all, fs::perms::owner_read | fs::perms::owner_write)
+                << entry.path();
+        copies += entry.path().extension() == ".xml";
+    }
+    EXPECT_EQ(copies, 1u);
+
+    salariedWithTreatment(true)->Save(dir.file("decl.tv7"));
+    r = runCli(dir, "correct decl.tv7 --today 20.06.2018");
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_NE(r.out.find("Поданная декларация: " + root.string()), std::string::npos) << r.out;
+    EXPECT_NE(r.out.find("номер корректировки 1"), std::string::npos) << r.out;
 }
 
 TEST(CorrectionCommands, AFiledFileOfAnotherPersonOrFormIsRefused) {
