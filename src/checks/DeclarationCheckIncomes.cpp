@@ -270,6 +270,13 @@ std::optional<std::string_view> PropertyObjectProblem(const mTConstructionDeduct
         return "Не введен номер объекта";
     if (o.NumberKind == 4 && IsBlank(o.Place))
         return "Не указано место нахождения объекта";
+    // The dates the export writes for the object: those of the tax service's formats lie in 1900 to 2099.
+    auto unset = [](Date d) { return d.Year() < 1900 || d.Year() > 2099; };
+    if (!o.ByInvestment && o.ObjectKind >= 5 && unset(o.LandRegistrationDate))
+        return "Не введена дата регистрации права собственности на земельный участок";
+    if ((o.OwnershipKind == 3 || o.OwnershipKind == 6 || (o.OwnershipKind == 1 && o.TaxpayerSign == 2)) &&
+        unset(o.ApplicationDate))
+        return "Не введена дата заявления о распределении имущественного вычета";
     return std::nullopt;
 }
 

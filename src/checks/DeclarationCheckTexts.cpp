@@ -12,12 +12,12 @@
 namespace zizaza {
 namespace {
 
-// What the structure of the file asks of a text besides its characters.
+// What the tax service's formats ask of a text besides its characters.
 enum class Form {
     Any,
-    Text255,  // at most 255 characters
     Code4,    // four digits
     Country,  // a country code: up to three digits, padded with zeros
+    Okved,    // an activity code: "62", "62.0", "62.01", "62.01.1", "62.01.12"
 };
 
 struct TextField {
@@ -27,21 +27,38 @@ struct TextField {
     std::string label;
     const std::string* value;
     Form form = Form::Any;
+    size_t maxChars = 0;  // 0: no limit of its own
 };
 
 bool Digits(std::string_view text) {
     return std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
 }
 
+bool OkvedForm(std::string_view code) {
+    if (code.size() < 2 || !Digits(code.substr(0, 2)))
+        return false;
+    code.remove_prefix(2);
+    for (int group = 0; group < 2 && !code.empty(); ++group) {
+        if (code.front() != '.')
+            return false;
+        code.remove_prefix(1);
+        size_t n = 0;
+        while (n < code.size() && n < 2 && code[n] >= '0' && code[n] <= '9')
+            ++n;
+        if (n == 0)
+            return false;
+        code.remove_prefix(n);
+    }
+    return code.empty();
+}
+
 // The problem of a text against its form, or nothing.
 std::string FormProblem(const TextField& field) {
     const std::string_view text = TrimBlanks(*field.value);
+    if (field.maxChars != 0 && CodePointCount(*field.value) > field.maxChars)
+        return "В поле «" + field.label + "» больше " + std::to_string(field.maxChars) + " символов: сократите текст";
     switch (field.form) {
         case Form::Any:
-            break;
-        case Form::Text255:
-            if (CodePointCount(*field.value) > 255)
-                return "В поле «" + field.label + "» больше 255 символов: сократите текст";
             break;
         case Form::Code4:
             // Written as it is: blanks around the digits are refused too.
@@ -51,6 +68,10 @@ std::string FormProblem(const TextField& field) {
         case Form::Country:
             if (!(text.size() <= 3 && Digits(text)))
                 return "В поле «" + field.label + "» должен быть цифровой код страны (не более 3 цифр)";
+            break;
+        case Form::Okved:
+            if (!text.empty() && !OkvedForm(*field.value))
+                return "В поле «" + field.label + "» должен быть код ОКВЭД вида 62.01 (не более 8 символов)";
             break;
     }
     return {};
@@ -78,19 +99,21 @@ std::vector<TextField> ExportedTexts(const mTDeclaration& d) {
     std::vector<TextField> f = {
         {kScreenInitialData, initial, kItemInspection, "Код инспекции", &d.InspectionCode, Form::Code4},
         {kScreenInitialData, initial, kItemRepresentativeName, "ФИО представителя", &d.RepresentativeName},
-        {kScreenInitialData, initial, kItemRepresentativeDocument, "Документ представителя", &d.RepresentativeDocument},
+        {kScreenInitialData, initial, kItemRepresentativeDocument, "Документ представителя", &d.RepresentativeDocument,
+         Form::Any, 120},
         {kScreenInitialData, initial, kItemRepresentativeOrganization, "Наименование организации-представителя",
          &d.RepresentativeOrganization},
         {kScreenInitialData, initial, kItemOktmo, "Код ОКТМО по месту жительства", &p.Address.Oktmo},
-        {kScreenPerson, person, kItemSurname, "Фамилия", &p.Name.Surname, Form::Text255},
-        {kScreenPerson, person, kItemFirstName, "Имя", &p.Name.FirstName, Form::Text255},
-        {kScreenPerson, person, kItemPatronymic, "Отчество", &p.Name.Patronymic, Form::Text255},
+        {kScreenPerson, person, kItemSurname, "Фамилия", &p.Name.Surname, Form::Any, 60},
+        {kScreenPerson, person, kItemFirstName, "Имя", &p.Name.FirstName, Form::Any, 60},
+        {kScreenPerson, person, kItemPatronymic, "Отчество", &p.Name.Patronymic, Form::Any, 60},
         {kScreenPerson, person, kItemInn, "ИНН", &p.Name.Inn},
-        {kScreenPerson, person, kItemSeriesNumber, "Серия и номер документа", &p.Document.SeriesNumber},
-        {kScreenPerson, person, kItemIssuedBy, "Кем выдан документ", &p.Document.IssuedBy},
-        {kScreenPerson, person, kItemBirthPlace, "Место рождения", &p.Document.BirthPlace, Form::Text255},
-        {kScreenPerson, person, kItemPhone, "Телефон", &p.HomePhone.Number, Form::Text255},
-        {kScreenPerson, person, kItemAddressAbroad, "Адрес за пределами РФ", &p.Foreigner.AddressAbroad, Form::Text255},
+        {kScreenPerson, person, kItemSeriesNumber, "Серия и номер документа", &p.Document.SeriesNumber, Form::Any, 25},
+        {kScreenPerson, person, kItemIssuedBy, "Кем выдан документ", &p.Document.IssuedBy, Form::Any, 255},
+        {kScreenPerson, person, kItemBirthPlace, "Место рождения", &p.Document.BirthPlace, Form::Any, 128},
+        {kScreenPerson, person, kItemPhone, "Телефон", &p.HomePhone.Number, Form::Any, 20},
+        {kScreenPerson, person, kItemAddressAbroad, "Адрес за пределами РФ", &p.Foreigner.AddressAbroad, Form::Any,
+         255},
         {kScreenPerson, person, kItemCountry, "Гражданство (код страны)", &p.Foreigner.CountryCode, Form::Country},
     };
     addSources(f, d.ResidentIncomes13(), kScreenRussianIncome13, "Доходы, облагаемые ставкой 13%");
@@ -122,7 +145,9 @@ std::vector<TextField> ExportedTexts(const mTDeclaration& d) {
         const uint16_t item = static_cast<uint16_t>(index + 1);
         const std::string n = " (вид деятельности " + std::to_string(index + 1) + ")";
         constexpr const char* title = "Доходы от предпринимательской деятельности";
-        f.push_back({kScreenBusinessIncome, title, item, "Код ОКВЭД" + n, &b.OkvedCode});
+        // The code is written for entrepreneurs only; one shorter than "01.1" has its own message.
+        if (TrimBlanks(b.ActivityKind) == "1" && CharCount(TrimBlanks(b.OkvedCode)) >= 4)
+            f.push_back({kScreenBusinessIncome, title, item, "Код ОКВЭД" + n, &b.OkvedCode, Form::Okved, 8});
         f.push_back({kScreenBusinessIncome, title, item, "Вид деятельности" + n, &b.ActivityKind});
         ++index;
     }

@@ -332,8 +332,29 @@ TEST(DeclarationCheckExport, RefusesWhatTheFileCannotHold) {
          kScreenRussianIncome13, 1},
         {"inspection code of letters", [](mTDeclaration& d) { d.InspectionCode = "77О1"; },
          "В поле «Код инспекции» должно быть 4 цифры", kScreenInitialData, kItemInspection},
-        {"surname over 255 characters", [](mTDeclaration& d) { d.Person.Name.Surname = std::string(256, 'a'); },
-         "В поле «Фамилия» больше 255 символов: сократите текст", kScreenPerson, kItemSurname},
+        // The lengths and forms of the tax service's format.
+        {"surname over 60 characters", [](mTDeclaration& d) { d.Person.Name.Surname = std::string(61, 'a'); },
+         "В поле «Фамилия» больше 60 символов: сократите текст", kScreenPerson, kItemSurname},
+        {"activity code of another form",
+         [](mTDeclaration& d) {
+             d.SetIncomeFlags(kIncomeRussia | kIncomeBusiness);
+             d.TaxpayerCategory = TaxpayerCategory::Entrepreneur;
+             mTBusinessNew& b = AddActivity(d, "1", false);
+             b.OkvedCode = "62.01.123";
+         },
+         "В поле «Код ОКВЭД (вид деятельности 1)» больше 8 символов: сократите текст", kScreenBusinessIncome, 1},
+        {"land registration date not set",
+         [](mTDeclaration& d) {
+             d.PropertyDeductions.Granted = true;
+             auto o = std::make_unique<mTConstructionDeductObj>();
+             o->ObjectKind = 7;
+             o->OwnershipKind = 1;
+             o->TaxpayerSign = 1;
+             o->NumberKind = 1;
+             o->Number = "77:01:0001001:1001";
+             d.PropertyDeductions.AddObject(std::move(o));
+         },
+         "Не введена дата регистрации права собственности на земельный участок", kScreenPropertyDeductions, 1},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);

@@ -9,8 +9,12 @@
 #include "checks/DeclarationCheck.h"
 #include "checks/ScriptedCheckAnswerer.h"
 #include "export/DeclarationXml.h"
+#include "storage/TextCodec.h"
 #include "support/SampleDeclarations.h"
 #include "support/TempFiles.h"
+
+#include <libxml/parser.h>
+#include <libxml/xmlschemas.h>
 
 #include <sys/wait.h>
 
@@ -26,6 +30,48 @@ namespace zizaza {
 namespace {
 
 const std::string kDataFolder = ZIZAZA_SOURCE_DIR "/data";
+
+// The complaints of the official schema of format 5.10 about the values of the export, where the two
+// formats agree: the structure changed in 5.12 (the address left the title page, attributes were
+// added), so only the facets of values are looked at, and not those of the attributes whose lists
+// 5.12 changed (the income kind with its new code "10", the format version, the form code) or whose
+// number of digits it widened.
+std::vector<std::string> OfficialValueComplaints(const std::string& cp1251) {
+    std::string text = Cp1251ToUtf8(cp1251);
+    for (auto [from, to] : {std::pair<std::string, std::string>{"encoding=\"windows-1251\"", "encoding=\"UTF-8\""},
+                            {"ВерсФорм=\"5.12\"", "ВерсФорм=\"5.10\""}}) {
+        const size_t at = text.find(from);
+        if (at != std::string::npos)
+            text.replace(at, from.size(), to);
+    }
+    std::vector<std::string> complaints;
+    xmlSchemaParserCtxtPtr parser = xmlSchemaNewParserCtxt((kDataFolder + "/" + kSchema510FileName).c_str());
+    xmlSchemaPtr schema = xmlSchemaParse(parser);
+    xmlSchemaValidCtxtPtr valid = xmlSchemaNewValidCtxt(schema);
+    xmlSchemaSetValidStructuredErrors(
+        valid,
+        [](void* out, xmlError* e) {
+            const std::string message = e->message ? e->message : "";
+            if (message.find("[facet") == std::string::npos)
+                return;
+            // Format 5.12 also holds amounts of more digits.
+            for (const char* changed : {"'ВидДоход'", "'ВерсФорм'", "'КНД'", "'totalDigits'"})
+                if (message.find(changed) != std::string::npos)
+                    return;
+            static_cast<std::vector<std::string>*>(out)->push_back(message);
+        },
+        &complaints);
+    xmlDocPtr doc = xmlReadMemory(text.data(), static_cast<int>(text.size()), "export.xml", nullptr, XML_PARSE_NONET);
+    if (!doc)
+        complaints.push_back("not well-formed");
+    else
+        xmlSchemaValidateDoc(valid, doc);
+    xmlFreeDoc(doc);
+    xmlSchemaFreeValidCtxt(valid);
+    xmlSchemaFree(schema);
+    xmlSchemaFreeParserCtxt(parser);
+    return complaints;
+}
 
 bool CheckPasses(const mTDeclaration& d) {
     ScriptedCheckAnswerer answerer;
@@ -45,6 +91,8 @@ std::string ExportProblem(const mTDeclaration& d) {
         return "export failed: " + (messages.empty() ? std::string("no message") : messages.front());
     if (d.DeclarationForm == kForm4Ndfl)
         return {};
+    if (const auto complaints = OfficialValueComplaints(text); !complaints.empty())
+        return "format 5.10: " + complaints.front();
     try {
         CarryOver(ParsePriorYearFile(text, "export.xml", kDataFolder), Date::Ymd(2019, 2, 1), kDataFolder);
     } catch (const CarryOverError& e) {
@@ -90,7 +138,14 @@ std::vector<std::string*> textFields(mTDeclaration& d) {
                                    &d.Person.Document.IssuedBy,
                                    &d.Person.Document.BirthPlace,
                                    &d.RepresentativeName,
-                                   &d.RepresentativeDocument};
+                                   &d.RepresentativeDocument,
+                                   &d.RepresentativeOrganization,
+                                   &d.Person.Name.Inn,
+                                   &d.Person.Foreigner.CountryCode,
+                                   &d.Person.Foreigner.AddressAbroad};
+    for (size_t i = 0; i < d.Income30Count(); ++i)
+        for (std::string* field : {&d.Income30(i).Name, &d.Income30(i).Oktmo, &d.Income30(i).Inn})
+            f.push_back(field);
     for (size_t i = 0; i < d.ResidentIncome13Count(); ++i) {
         mTThirteenPercent& s = d.ResidentIncome13(i);
         for (std::string* field : {&s.Name, &s.Oktmo, &s.Inn, &s.Kpp})
@@ -129,6 +184,18 @@ const std::vector<Mutation>& Mutations() {
          [](mTDeclaration& d, std::mt19937& rng) {
              auto fields = textFields(d);
              pick(fields, rng) = text(rng);
+             return true;
+         }},
+        {"signer and document",
+         [](mTDeclaration& d, std::mt19937& rng) {
+             d.SignerKind = static_cast<SignerKind>(std::uniform_int_distribution<int>(0, 3)(rng));
+             d.Person.Document.KindCode = std::uniform_int_distribution<int>(0, 99)(rng);
+             return true;
+         }},
+        {"long text",
+         [](mTDeclaration& d, std::mt19937& rng) {
+             auto fields = textFields(d);
+             pick(fields, rng) = std::string(std::uniform_int_distribution<size_t>(200, 300)(rng), 'a');
              return true;
          }},
         {"taxpayer category",
