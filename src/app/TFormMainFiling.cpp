@@ -112,6 +112,12 @@ void TFormMain::CorrectionCommand() {
         window->setWindowTitle(QStringLiteral("Уточненная декларация: что изменилось"));
         window->setAttribute(Qt::WA_DeleteOnClose);
         window->show();
+        // A refund of another amount needs an application of its own.
+        if (changes.RefundDifference() != 0 && HasRefundLines() &&
+            m_ui->Ask(QStringLiteral("Сумма налога к возврату изменилась: нужно новое заявление на возврат налога. "
+                                     "Подготовить его?"),
+                      false) == UserInterface::Answer::Yes)
+            RefundApplicationCommand();
     } catch (const std::exception& e) {
         m_ui->Error(QString::fromStdString(e.what()));
     }

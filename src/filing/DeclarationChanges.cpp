@@ -112,8 +112,7 @@ std::string recordKey(const Node& n) {
                joined({n.Value("НаимИстДох"), "страна " + n.Value("ОКСМ"), "дата дохода " + n.Value("ДатаДох")});
     if (e == "СвОбъектРасх") {
         const Node* object = n.Child("СведОбъект");
-        return "Объект: номер " + (object ? object->Value("НомерОб") : std::string()) + ", код наименования " +
-               n.Value("КодНаимОб");
+        return "Объект: номер " + (object ? object->Value("НомерОб") : std::string());
     }
     if (e == "ДохПродОНИ")
         return "Объект: кадастровый номер " + n.Value("НомКадОтчуждОНИ");
@@ -132,12 +131,6 @@ std::string recordKey(const Node& n) {
     if (e == "ОстУбытПрошПер")
         return "Убыток за " + n.Value("ПериодПрош") + " год";
     return {};
-}
-
-// The parts of a record that belong to its identity: a change in them is a different record.
-bool identityPart(const Node& n) {
-    return n.name == "ИстЮЛ" || n.name == "ИстФЛИн" || n.name == "СведОбъект" || n.name == "СведДогНПО" ||
-           n.name == "СведИст";
 }
 
 const Node* topOf(const Node& n) {
@@ -191,11 +184,7 @@ struct Comparison {
         std::vector<std::pair<std::string, const Node*>> out;
         std::map<std::string, int> seen;
         for (const auto& c : n.children) {
-            std::string key = c->name + "|" + recordKey(*c);
-            for (const auto& part : c->children)
-                if (identityPart(*part))
-                    for (const auto& [a, v] : part->attributes)
-                        key += "|" + a + "=" + v;
+            const std::string key = c->name + "|" + recordKey(*c);
             out.emplace_back(key + "#" + std::to_string(seen[key]++), c.get());
         }
         return out;

@@ -109,8 +109,12 @@ TEST_F(RefundApplicationTest, CorrectionTakesTheLastExportAndShowsWhatChanged) {
     ASSERT_EQ(ui.Texts(Kind::Inform).size(), 1);
     ASSERT_TRUE(ui.Texts(Kind::Inform)[0].startsWith(QStringLiteral("Сформирован файл")));
     window->Declaration().Person.Name.Patronymic = "ИВАНОВНА";
+    // Treatment paid: 13% of it more comes back.
+    window->Declaration().SocialDeductions.Granted = true;
+    window->Declaration().SocialDeductions.Medical = Money::Roubles(10000);
 
-    ui.Answers({UserInterface::Answer::Yes});  // the last export is the filed one
+    // The last export is the filed one; no new refund application now.
+    ui.Answers({UserInterface::Answer::Yes, UserInterface::Answer::No});
     Find<QAction>(window.get(), "actCorrection")->trigger();
     EXPECT_TRUE(ui.Texts(Kind::Error).isEmpty()) << ui.Texts(Kind::Error).join(QLatin1Char('\n')).toStdString();
     EXPECT_EQ(window->Declaration().CorrectionNumber, 1);
@@ -120,7 +124,11 @@ TEST_F(RefundApplicationTest, CorrectionTakesTheLastExportAndShowsWhatChanged) {
     const QString text = changes->Browser()->toPlainText();
     EXPECT_TRUE(text.contains(QStringLiteral("0 -> 1"))) << text.toStdString();
     EXPECT_TRUE(text.contains(QStringLiteral("ИВАНОВНА"))) << text.toStdString();
-    EXPECT_TRUE(text.contains(QStringLiteral("без изменений"))) << text.toStdString();
+    EXPECT_TRUE(text.contains(QStringLiteral("к возврату больше на 1 300 руб."))) << text.toStdString();
+    const auto asked = ui.Texts(Kind::Ask);
+    ASSERT_EQ(asked.size(), 2);
+    EXPECT_TRUE(asked[1].contains(QStringLiteral("новое заявление на возврат"))) << asked[1].toStdString();
+    EXPECT_TRUE(ui.NothingPending());
 }
 
 }  // namespace

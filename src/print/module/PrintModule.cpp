@@ -116,7 +116,10 @@ void PrintModule::PreviewData(const std::string& xmlText, QWidget* ownerWindow) 
     guarded([&] {
         requireApplication(true);
         std::vector<FormPage> pages = Render(xmlText);
-        QString title = QStringLiteral("Просмотр декларации (%1 стр.)").arg(pages.size());
+        const bool applications = xmlText.find("КНД=\"1150058\"") != std::string::npos;
+        QString title = (applications ? QStringLiteral("Просмотр заявлений на возврат (%1 стр.)")
+                                      : QStringLiteral("Просмотр декларации (%1 стр.)"))
+                            .arg(pages.size());
         PreviewWindow window(std::move(pages), SuggestedPdf(xmlText), title, ownerWindow);
         window.SetProgress(m_progress);
         window.setWindowModality(Qt::ApplicationModal);
