@@ -3,10 +3,13 @@
 #include "dictionaries/CurrencyRates.h"
 #include "dictionaries/FileIo.h"
 #include "imports/ForeignIncomeImport.h"
+#include "model/DeclarationBytes.h"
 #include "model/mTDeclaration.h"
 
 #include <exception>
+#include <filesystem>
 #include <ostream>
+#include <system_error>
 
 namespace zizaza::cli {
 namespace {
@@ -32,7 +35,8 @@ int run(const Args& input, std::ostream& out, std::ostream& err) {
         return kExitFailure;
     ForeignImport result;
     try {
-        result = ReadForeignReport(ReadWholeFile(args[0]), CurrencyRates::Load(CommandRatesFiles(dict).read));
+        result = ReadForeignReport(ReadWholeFile(args[0]), CurrencyRates::Load(CommandRatesFiles(dict).read), {},
+                                   declaration.CurrencyIncomeCount());
     } catch (const std::exception& e) {
         err << ErrorMessage(e) << "\n";
         return kExitFailure;
@@ -44,6 +48,11 @@ int run(const Args& input, std::ostream& out, std::ostream& err) {
         return kExitProblems;
     }
     const std::string target = output.empty() ? args[1] : output;
+    std::error_code ec;
+    if (IsEarlierEditionFile(args[1]) && std::filesystem::equivalent(args[1], target, ec)) {
+        err << "Файл прежней версии программы не заменяется: из него взяты только личные данные. Укажите --out.\n";
+        return kExitFailure;
+    }
     try {
         ApplyForeignImport(declaration, result);
         declaration.Save(target);

@@ -4,9 +4,11 @@
 #include "dictionaries/CsvText.h"
 #include "dictionaries/CurrencyRates.h"
 #include "dictionaries/IncomeCodeDict.h"
+#include "imports/ImportText.h"
 #include "model/mTDeclaration.h"
 
 #include <algorithm>
+#include <stdexcept>
 
 namespace zizaza {
 namespace foreignimport {
@@ -91,6 +93,34 @@ std::string MakeRecord(const ForeignPayment& p, const CurrencyRates& rates, mTCu
     return {};
 }
 
+// The payment made fit for the declaration file (its texts plain, its dates and amounts within the
+// file's range) and then its record; the reason when it cannot be.
+std::string MakeStorableRecord(ForeignPayment& p, const CurrencyRates& rates, mTCurrencyIncome& r,
+                               std::vector<std::string>& replaced) {
+    for (Date date : {p.incomeDate, p.taxDate})
+        if (std::string reason = ImportedDateRefusal(date); !reason.empty())
+            return reason;
+    const std::string original = p.source;
+    const ImportedText source = PlainImportedText(original);
+    if (!source.refusal.empty())
+        return "наименование источника: " + source.refusal;
+    try {
+        p.source = source.text;
+        if (std::string reason = MakeRecord(p, rates, r); !reason.empty())
+            return reason;
+    } catch (const MoneyOverflow&) {
+        return "сумма в рублях не помещается в декларацию";
+    }
+    for (Money amount :
+         {r.IncomeInCurrency, r.IncomeInRoubles, r.TaxInCurrency, r.TaxInRoubles, r.IncomeRate, r.TaxRate})
+        if (std::string reason = ImportedAmountRefusal(amount); !reason.empty())
+            return reason;
+    if (source.replaced)
+        replaced.push_back("строка " + std::to_string(p.line) + ": «" + original + "» записано как «" + source.text +
+                           "»");
+    return {};
+}
+
 std::string Describe(const ForeignPayment& p, const mTCurrencyIncome& r) {
     std::string text = "строка " + std::to_string(p.line) + ": " + r.IncomeDate.ToText() + " " + r.SourceName +
                        ", доход " + r.IncomeInCurrency.ToText(',') + " " + p.currency + " = " +
@@ -103,7 +133,8 @@ std::string Describe(const ForeignPayment& p, const mTCurrencyIncome& r) {
 
 }  // namespace
 
-ForeignImport ReadForeignReport(std::string_view bytes, const CurrencyRates& rates, const ImportProgress& progress) {
+ForeignImport ReadForeignReport(std::string_view bytes, const CurrencyRates& rates, const ImportProgress& progress,
+                                size_t present) {
     const std::string text = DecodeTextFile(bytes);
     ForeignImport result;
     const bool broker = foreignimport::IsBrokerStatement(text);
@@ -115,11 +146,16 @@ ForeignImport ReadForeignReport(std::string_view bytes, const CurrencyRates& rat
     result.merged = std::move(read.merged);
     result.refused = std::move(read.refused);
     result.skipped = read.skipped;
-    for (const ForeignPayment& p : read.payments) {
+    for (ForeignPayment& p : read.payments) {
         if (!ticker.Step())
             break;
+        if (present + result.records.size() >= kMaxImportedRecords) {
+            result.refused.push_back({p.line, "в декларации не может быть больше " +
+                                                  std::to_string(kMaxImportedRecords) + " доходов за пределами РФ"});
+            continue;
+        }
         mTCurrencyIncome record;
-        if (std::string reason = MakeRecord(p, rates, record); !reason.empty()) {
+        if (std::string reason = MakeStorableRecord(p, rates, record, result.replaced); !reason.empty()) {
             result.refused.push_back({p.line, reason});
             continue;
         }
@@ -142,6 +178,13 @@ std::string DescribeForeignImport(const ForeignImport& result) {
         "Формат: " + result.format + "\nЗагружено выплат: " + std::to_string(result.records.size()) + "\n";
     for (const std::string& line : result.imported)
         text += "  " + line + "\n";
+    if (!result.replaced.empty()) {
+        text +=
+            "Заменено знаков, которых нет в файле декларации (в строках): " + std::to_string(result.replaced.size()) +
+            "\n";
+        for (const std::string& line : result.replaced)
+            text += "  " + line + "\n";
+    }
     if (!result.merged.empty()) {
         text += "Объединено строк: " + std::to_string(result.merged.size()) + "\n";
         for (const std::string& line : result.merged)
@@ -158,6 +201,11 @@ std::string DescribeForeignImport(const ForeignImport& result) {
 }
 
 void ApplyForeignImport(mTDeclaration& declaration, const ForeignImport& result) {
+    // Read for fewer records than the declaration holds now: nothing is added rather than a list
+    // the file cannot hold.
+    if (declaration.CurrencyIncomeCount() + result.records.size() > kMaxImportedRecords)
+        throw std::length_error("В декларации не может быть больше " + std::to_string(kMaxImportedRecords) +
+                                " доходов за пределами РФ: выплаты не добавлены.");
     if (!declaration.HasIncome(kIncomeForeign))
         declaration.SetIncomeFlags(declaration.IncomeFlags() | kIncomeForeign);
     for (const mTCurrencyIncome& r : result.records)

@@ -41,6 +41,7 @@ struct ForeignImport {
     std::string format;  // "шаблон программы" or "отчет брокера"
     std::vector<mTCurrencyIncome> records;
     std::vector<std::string> imported;  // one line per record
+    std::vector<std::string> replaced;  // texts whose characters the declaration file lacks were made plain
     std::vector<std::string> merged;    // lines netted into another payment
     std::vector<RefusedLine> refused;   // lines left out, with the reason
     size_t skipped = 0;                 // total rows and rows of other sections
@@ -56,8 +57,11 @@ using ImportProgress = std::function<bool(size_t done, size_t total)>;
 // rates of its dates from `rates` (unless the template gives them), its amounts in roubles
 // computed by the record as the foreign incomes screen does, no deduction. `progress`, when given,
 // is told every few hundred steps; once it returns false the import stops with `stopped` set.
-ForeignImport ReadForeignReport(std::string_view bytes, const CurrencyRates& rates,
-                                const ImportProgress& progress = {});
+// Every record fits the declaration file (see ImportText.h): a text is made plain or its line
+// refused, and the payments beyond the list's limit, with `present` records already in the
+// declaration, are refused.
+ForeignImport ReadForeignReport(std::string_view bytes, const CurrencyRates& rates, const ImportProgress& progress = {},
+                                size_t present = 0);
 
 // The report for the user: the records imported, the lines merged and every refused line with
 // its reason.

@@ -24,7 +24,7 @@ constexpr int kProgressDelayMs = 400;
 
 // The report read into records; nullopt when the user stopped it or the file could not be read
 // (the user is told).
-std::optional<ForeignImport> ReadWithProgress(ScreenHost& host, const QString& file) {
+std::optional<ForeignImport> ReadWithProgress(ScreenHost& host, const QString& file, size_t present) {
     static const CurrencyRates kNoRates;
     const CurrencyRates& rates = host.Rates() ? *host.Rates() : kNoRates;
     QProgressDialog progress(QStringLiteral("Чтение отчета..."), QStringLiteral("Отмена"), 0, 0, host.DialogParent());
@@ -36,12 +36,14 @@ std::optional<ForeignImport> ReadWithProgress(ScreenHost& host, const QString& f
     progress.setAutoReset(false);
     const auto shown = [](size_t n) { return static_cast<int>(std::min<size_t>(n, std::numeric_limits<int>::max())); };
     try {
-        ForeignImport result =
-            ReadForeignReport(ReadWholeFile(file.toStdString()), rates, [&](size_t done, size_t total) {
+        ForeignImport result = ReadForeignReport(
+            ReadWholeFile(file.toStdString()), rates,
+            [&](size_t done, size_t total) {
                 progress.setMaximum(shown(total));
                 progress.setValue(shown(done));
                 return !progress.wasCanceled();
-            });
+            },
+            present);
         if (result.stopped)
             return std::nullopt;
         return result;
@@ -65,7 +67,7 @@ void TfrCurrency::ImportReport() {
     const QString file = Host().Ui().ChooseOpenFile(request);
     if (file.isEmpty())
         return;
-    const std::optional<ForeignImport> result = ReadWithProgress(Host(), file);
+    const std::optional<ForeignImport> result = ReadWithProgress(Host(), file, Doc().CurrencyIncomeCount());
     if (!result)
         return;
     // Nothing is added unless the user confirms the whole report.
