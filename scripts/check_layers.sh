@@ -39,8 +39,9 @@ core_order=(
   "export calc model dictionaries storage"
   "checks calc model dictionaries storage"
   "report calc model storage"
-  "carryover model dictionaries storage"
   "imports model dictionaries storage"
+  "carryover imports model dictionaries storage"
+  "filing export report calc model dictionaries storage"
 )
 for row in "${core_order[@]}"; do
   read -r folder allowed <<<"$row"

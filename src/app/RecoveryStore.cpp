@@ -9,7 +9,10 @@
 #include <QUuid>
 #include <algorithm>
 
+#include "model/DeclarationBytes.h"
 #include "model/mTDeclaration.h"
+#include "storage/AtomicFile.h"
+#include "storage/PrivateFolder.h"
 
 namespace zizaza {
 
@@ -18,6 +21,9 @@ namespace {
 const QString kLockName = QStringLiteral("session.lock");
 const QString kCopyName = QStringLiteral("declaration.tv7");
 const QString kInfoName = QStringLiteral("copy.ini");
+const QString kOriginalKey = QStringLiteral("original");
+const QString kWrittenKey = QStringLiteral("written");
+const QString kOriginalModifiedKey = QStringLiteral("originalModified");
 
 std::unique_ptr<QLockFile> LockFor(const QString& folder) {
     auto lock = std::make_unique<QLockFile>(folder + QLatin1Char('/') + kLockName);
@@ -26,11 +32,47 @@ std::unique_ptr<QLockFile> LockFor(const QString& folder) {
     return lock;
 }
 
+QString ModifiedText(const QString& file) {
+    const QFileInfo info(file);
+    return info.exists() ? info.lastModified().toUTC().toString(Qt::ISODateWithMs) : QString();
+}
+
+// Only what the program itself puts into a session folder is ever removed, and the folder only
+// once it is empty: a folder that is not the program's keeps everything in it.
+void RemoveSessionFolder(const QString& folder) {
+    for (const QString& name : {kCopyName, kInfoName, kLockName, kLockName + QStringLiteral(".rmlock")})
+        QFile::remove(folder + QLatin1Char('/') + name);
+    QDir().rmdir(folder);
+}
+
+// A session folder is a plain folder directly under the root (no symbolic link, nothing that
+// resolves elsewhere) holding a plain copy file.
+bool IsSessionFolder(const QFileInfo& entry, const QString& canonicalRoot) {
+    if (entry.isSymLink() || !entry.isDir())
+        return false;
+    const QString canonical = entry.canonicalFilePath();
+    if (canonical.isEmpty() || QFileInfo(canonical).path() != canonicalRoot)
+        return false;
+    const QFileInfo copy(entry.absoluteFilePath() + QLatin1Char('/') + kCopyName);
+    return copy.exists() && !copy.isSymLink() && copy.isFile();
+}
+
 }  // namespace
+
+bool RecoveryStore::LeftCopy::OriginalChanged() const {
+    if (originalName.isEmpty())
+        return false;
+    return !QFileInfo(originalName).isAbsolute() || originalModified.isEmpty() ||
+           ModifiedText(originalName) != originalModified;
+}
 
 RecoveryStore::RecoveryStore(QString root) : m_root(std::move(root)) {
     if (m_root.isEmpty())
         m_root = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + QStringLiteral("/recovery");
+    // The copies hold names, INN and passport data: a root left readable by others (an older
+    // program, a loose umask) is mended at every start.
+    if (QFileInfo::exists(m_root))
+        MakePrivateFolder(m_root.toStdString());
 }
 
 RecoveryStore::~RecoveryStore() {
@@ -39,7 +81,7 @@ RecoveryStore::~RecoveryStore() {
     const bool keep = HasCopy();
     m_lock.reset();
     if (!keep)
-        QDir(m_folder).removeRecursively();
+        RemoveSessionFolder(m_folder);
 }
 
 bool RecoveryStore::OpenSession() {
@@ -49,11 +91,11 @@ bool RecoveryStore::OpenSession() {
                              .arg(QCoreApplication::applicationPid())
                              .arg(QUuid::createUuid().toString(QUuid::Id128).left(12));
     const QString folder = m_root + QLatin1Char('/') + name;
-    if (!QDir().mkpath(folder))
+    if (!MakePrivateFolder(m_root.toStdString()) || !MakePrivateFolder(folder.toStdString()))
         return false;
     auto lock = LockFor(folder);
     if (!lock->tryLock(0)) {
-        QDir(folder).removeRecursively();
+        RemoveSessionFolder(folder);
         return false;
     }
     m_folder = folder;
@@ -76,16 +118,28 @@ bool RecoveryStore::Write(const mTDeclaration& doc, const QString& originalName,
         return false;
     }
     try {
-        doc.Save(CopyPath().toStdString());
+        // The declaration's own bytes through the program's writer, which reads them back.
+        WriteFileAtomically(CopyPath().toStdString(), SaveDeclarationToBytes(doc));
+    } catch (const FileWriteError& e) {
+        if (why) {
+            // The system's reason in plain words: "нет места на диске".
+            *why = QString::fromStdString(e.Reason());
+            if (!why->isEmpty())
+                (*why)[0] = why->at(0).toLower();
+        }
+        return false;
     } catch (const std::exception& e) {
         if (why)
             *why = QString::fromStdString(e.what());
         return false;
     }
     QSettings info(m_folder + QLatin1Char('/') + kInfoName, QSettings::IniFormat);
-    info.setValue(QStringLiteral("original"), originalName);
-    info.setValue(QStringLiteral("written"), QDateTime::currentDateTime().toString(Qt::ISODate));
+    info.setValue(kOriginalKey, originalName);
+    info.setValue(kWrittenKey, QDateTime::currentDateTime().toString(Qt::ISODate));
+    // The recovered declaration goes back into this file only while nobody has written it since.
+    info.setValue(kOriginalModifiedKey, originalName.isEmpty() ? QString() : ModifiedText(originalName));
     info.sync();
+    MakePrivateFolder(m_folder.toStdString());
     return true;
 }
 
@@ -98,22 +152,26 @@ void RecoveryStore::Remove() {
 
 std::vector<RecoveryStore::LeftCopy> RecoveryStore::LeftCopies() const {
     std::vector<LeftCopy> left;
-    const QFileInfoList folders = QDir(m_root).entryInfoList(QDir::Dirs | QDir::NoDotAndDotDot);
+    const QString canonicalRoot = QFileInfo(m_root).canonicalFilePath();
+    if (canonicalRoot.isEmpty())
+        return left;
+    const QFileInfoList folders = QDir(m_root).entryInfoList(QDir::Dirs | QDir::NoDotAndDotDot | QDir::NoSymLinks);
     for (const QFileInfo& entry : folders) {
+        if (!IsSessionFolder(entry, canonicalRoot))
+            continue;
         const QString folder = entry.absoluteFilePath();
-        if (QDir(folder) == QDir(m_folder))
+        if (!m_folder.isEmpty() && QDir(folder) == QDir(m_folder))
             continue;
         const QString copy = folder + QLatin1Char('/') + kCopyName;
-        if (!QFileInfo::exists(copy))
-            continue;
         std::shared_ptr<QLockFile> lock = LockFor(folder);
         if (!lock->tryLock(0))
             continue;  // its program is still running
         QSettings info(folder + QLatin1Char('/') + kInfoName, QSettings::IniFormat);
-        QDateTime written = QDateTime::fromString(info.value(QStringLiteral("written")).toString(), Qt::ISODate);
+        QDateTime written = QDateTime::fromString(info.value(kWrittenKey).toString(), Qt::ISODate);
         if (!written.isValid())
             written = QFileInfo(copy).lastModified();
-        left.push_back({folder, copy, info.value(QStringLiteral("original")).toString(), written, std::move(lock)});
+        left.push_back({folder, copy, info.value(kOriginalKey).toString(), info.value(kOriginalModifiedKey).toString(),
+                        written, std::move(lock)});
     }
     std::sort(left.begin(), left.end(), [](const LeftCopy& a, const LeftCopy& b) { return a.written > b.written; });
     return left;
@@ -124,7 +182,7 @@ void RecoveryStore::Discard(LeftCopy& left) {
     QFile::remove(left.copy);
     QFile::remove(left.folder + QLatin1Char('/') + kInfoName);
     left.lock.reset();
-    QDir(left.folder).removeRecursively();
+    RemoveSessionFolder(left.folder);
 }
 
 }  // namespace zizaza

@@ -38,12 +38,18 @@ public:
         QString folder;
         QString copy;
         QString originalName;
+        QString originalModified;  // when the original was last written as the copy was made
         QDateTime written;
         std::shared_ptr<QLockFile> lock;
+        // Whether the file the copy is of was written since (or cannot be told): Save must then ask
+        // where to save rather than replace it.
+        bool OriginalChanged() const;
     };
-    // The copies left behind, newest first.
+    // The copies left behind, newest first: only plain folders directly under the root, never one
+    // reached through a symbolic link.
     std::vector<LeftCopy> LeftCopies() const;
-    // Deletes a left copy with its folder.
+    // Deletes a left copy with its folder: only the program's own files, and the folder when it is
+    // empty then.
     static void Discard(LeftCopy& left);
 
     QString Root() const { return m_root; }

@@ -1,3 +1,5 @@
+#include <utility>
+
 #include "app/TFormMain.h"
 
 #include <QAction>
@@ -174,8 +176,8 @@ TFormMain::TFormMain(MainWindowOptions options, QWidget* parent)
     LoadDictionaries();
 
     ShowInitialScreen();
-    m_saved = true;
-    ResetHistory(true);
+    m_saved = !std::exchange(m_loadedUnsaved, false);
+    ResetHistory(m_saved);
 }
 
 TFormMain::~TFormMain() {
@@ -200,7 +202,8 @@ void TFormMain::BuildScreenButtons(QWidget* panel) {
         column->addWidget(button);
         m_buttons[Index(entry.id)] = button;
         const ScreenId id = entry.id;
-        connect(button, &TFlashButton::clicked, this, [this, id] { PressScreenButton(id); });
+        connect(button, &TFlashButton::clicked, this,
+                [this, id] { RunCommand([this, id] { PressScreenButton(id); }); });
     }
     column->addStretch();
 }
@@ -221,14 +224,14 @@ void TFormMain::BuildMenus() {
     actSave->setIcon(style()->standardIcon(QStyle::SP_DialogSaveButton));
     QAction* actSaveAs = AddAction(this, file, "actSaveAs", QStringLiteral("Сохранить как..."));
     connect(AddAction(this, file, "actCorrection", QStringLiteral("Уточненная декларация...")), &QAction::triggered,
-            this, &TFormMain::CorrectionCommand);
+            this, Guarded(&TFormMain::CorrectionCommand));
     file->addSeparator();
     QAction* actExit = AddAction(this, file, "actExit", QStringLiteral("Выход"));
-    connect(actNew, &QAction::triggered, this, &TFormMain::NewDeclaration);
-    connect(actNewFromPriorYear, &QAction::triggered, this, &TFormMain::NewFromPriorYear);
-    connect(actOpen, &QAction::triggered, this, &TFormMain::OpenDeclaration);
-    connect(actSave, &QAction::triggered, this, &TFormMain::SaveDeclaration);
-    connect(actSaveAs, &QAction::triggered, this, &TFormMain::SaveDeclarationAs);
+    connect(actNew, &QAction::triggered, this, Guarded(&TFormMain::NewDeclaration));
+    connect(actNewFromPriorYear, &QAction::triggered, this, Guarded(&TFormMain::NewFromPriorYear));
+    connect(actOpen, &QAction::triggered, this, Guarded(&TFormMain::OpenDeclaration));
+    connect(actSave, &QAction::triggered, this, Guarded(&TFormMain::SaveDeclaration));
+    connect(actSaveAs, &QAction::triggered, this, Guarded(&TFormMain::SaveDeclarationAs));
     connect(actExit, &QAction::triggered, this, &QWidget::close);
     BuildEditMenu();
 
@@ -242,16 +245,17 @@ void TFormMain::BuildMenus() {
     actExport->setIcon(style()->standardIcon(QStyle::SP_ArrowDown));
     QAction* actCheck = AddAction(this, declaration, "actCheck", QStringLiteral("Проверить"));
     actCheck->setIcon(style()->standardIcon(QStyle::SP_DialogApplyButton));
-    connect(actCheck, &QAction::triggered, this, &TFormMain::CheckCommand);
-    connect(actExport, &QAction::triggered, this, &TFormMain::ExportDeclaration);
-    connect(actPreview, &QAction::triggered, this, [this] { PrintOrPreview(PrintMode::Preview); });
-    connect(actPrint, &QAction::triggered, this, [this] { PrintOrPreview(PrintMode::Print); });
+    connect(actCheck, &QAction::triggered, this, Guarded(&TFormMain::CheckCommand));
+    connect(actExport, &QAction::triggered, this, Guarded(&TFormMain::ExportDeclaration));
+    connect(actPreview, &QAction::triggered, this,
+            [this] { RunCommand([this] { PrintOrPreview(PrintMode::Preview); }); });
+    connect(actPrint, &QAction::triggered, this, [this] { RunCommand([this] { PrintOrPreview(PrintMode::Print); }); });
     QAction* actTaxReport = AddAction(this, declaration, "actTaxReport", QStringLiteral("Расчет налога"));
-    connect(actTaxReport, &QAction::triggered, this, &TFormMain::ShowTaxReport);
+    connect(actTaxReport, &QAction::triggered, this, Guarded(&TFormMain::ShowTaxReport));
     declaration->addSeparator();
     QAction* actRefund =
         AddAction(this, declaration, "actRefundApplication", QStringLiteral("Заявление на возврат налога..."));
-    connect(actRefund, &QAction::triggered, this, &TFormMain::RefundApplicationCommand);
+    connect(actRefund, &QAction::triggered, this, Guarded(&TFormMain::RefundApplicationCommand));
     connect(declaration, &QMenu::aboutToShow, this, [this, actRefund] { actRefund->setEnabled(HasRefundLines()); });
 
     QMenu* settings = menuBar()->addMenu(QStringLiteral("Настройки"));
@@ -270,7 +274,8 @@ void TFormMain::BuildMenus() {
     });
     settings->addSeparator();
     connect(AddAction(this, settings, "actLoadCbrRates", QStringLiteral("Загрузить курсы ЦБ РФ...")),
-            &QAction::triggered, this, [this] { LoadCbrRatesCommand(*m_ui, m_programFolder, m_rates); });
+            &QAction::triggered, this,
+            [this] { RunCommand([this] { LoadCbrRatesCommand(*m_ui, m_programFolder, m_rates); }); });
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("Справка"));
     help->setObjectName(QStringLiteral("mnHelp"));
@@ -279,8 +284,8 @@ void TFormMain::BuildMenus() {
     actHelp->setShortcutContext(Qt::ApplicationShortcut);
     help->addSeparator();
     QAction* actAbout = AddAction(this, help, "actAbout", QStringLiteral("О программе"));
-    connect(actHelp, &QAction::triggered, this, &TFormMain::ShowHelp);
-    connect(actAbout, &QAction::triggered, this, &TFormMain::ShowAbout);
+    connect(actHelp, &QAction::triggered, this, Guarded(&TFormMain::ShowHelp));
+    connect(actAbout, &QAction::triggered, this, Guarded(&TFormMain::ShowAbout));
 }
 
 void TFormMain::BuildToolbar() {

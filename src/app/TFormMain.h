@@ -26,6 +26,8 @@ class QTimer;
 class QScrollArea;
 class QToolBar;
 
+class QLabel;
+
 namespace zizaza {
 
 class QtUserInterface;
@@ -152,6 +154,12 @@ private:
     // Construction (TFormMain.cpp).
     void BuildScreenButtons(QWidget* panel);
     void BuildMenus();
+    // Runs a command of the menus, the toolbar or the screen buttons: whatever it raises is told to
+    // the user as a message and never ends the program.
+    void RunCommand(const std::function<void()>& command);
+    auto Guarded(void (TFormMain::*command)()) {
+        return [this, command] { RunCommand([this, command] { (this->*command)(); }); };
+    }
     void BuildToolbar();
     void ApplyToolbarShown(bool shown);
     void ApplyTextLabels(bool labels);
@@ -197,7 +205,7 @@ private:
     void CommitWhenIdle();
     // The declaration is on disk as it stands (saved), or was given up: no copy is needed.
     void DropRecoveryCopy();
-    bool RecoverFrom(const QString& copy, const QString& originalName);
+    bool RecoverFrom(const QString& copy, const QString& originalName, bool originalChanged);
 
     std::unique_ptr<QtUserInterface> m_ownUi;
     UserInterface* m_ui = nullptr;
@@ -208,6 +216,15 @@ private:
     bool m_saved = true;
     bool m_terminate = false;
     QString m_fileName;
+    // A recovered declaration's file that was written after its copy was made (or that the copy
+    // names without proof): Save asks where to save rather than replace it.
+    QString m_unconfirmedName;
+    // Shown in the status line while recovery copies fail, hidden while they are written.
+    QPointer<QLabel> m_recoveryProblem;
+    // The file just loaded was of an earlier edition: the declaration starts unsaved.
+    bool m_loadedUnsaved = false;
+    // The name Save writes to without asking; empty when it must ask.
+    QString SaveNameWithoutAsking() const { return m_fileName == m_unconfirmedName ? QString() : m_fileName; }
     QString m_programFolder;
     std::function<std::unique_ptr<IPrintModule>()> m_printModule;
 

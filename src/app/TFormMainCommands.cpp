@@ -1,5 +1,8 @@
 #include <QCloseEvent>
+#include <QDir>
 #include <QFileInfo>
+
+#include <utility>
 
 #include "app/TFormMain.h"
 #include "app/TfmAbout.h"
@@ -9,6 +12,7 @@
 #include "checks/DeclarationCheck.h"
 #include "checks/NavigationCode.h"
 #include "checks/ui/TfmCheckAllError.h"
+#include "model/DeclarationBytes.h"
 #include "model/mTDeclaration.h"
 #include "screens/ScreenSwitcher.h"
 #include "screens/TThinkingFrame.h"
@@ -85,6 +89,7 @@ void TFormMain::ShowInitialScreen() {
 void TFormMain::PrepareFresh() {
     m_doc = NewShellDeclaration();
     m_fileName.clear();
+    m_unconfirmedName.clear();
 }
 
 void TFormMain::LoadOrFresh(const QString& fileName) {
@@ -93,6 +98,16 @@ void TFormMain::LoadOrFresh(const QString& fileName) {
     try {
         doc->Load(fileName.toStdString());
         m_doc = std::move(doc);
+        if (IsEarlierEditionFile(fileName.toStdString())) {
+            // Only the personal data were taken: saving that over the old file would lose the rest
+            // of it, so the declaration is a new one, saved under a name the user gives.
+            m_ui->Inform(QStringLiteral("Файл %1 записан предыдущей версией программы: из него взяты только "
+                                        "сведения о декларанте. Декларация открыта как новая, при сохранении "
+                                        "укажите имя файла.")
+                             .arg(QDir::toNativeSeparators(fileName)));
+            m_fileName.clear();
+            m_loadedUnsaved = true;
+        }
         return;
     } catch (const mEBadStorage& e) {
         message = QString::fromStdString(e.what());
@@ -119,6 +134,7 @@ bool TFormMain::WriteDeclaration(const QString& fileName) {
         m_doc->Save(fileName.toStdString());
         m_history.MarkSaved();
         DropRecoveryCopy();
+        m_unconfirmedName.clear();
         return true;
     } catch (const std::exception& e) {
         m_ui->Error(QString::fromStdString(e.what()));
@@ -137,7 +153,7 @@ TFormMain::Decision TFormMain::SaveIfWanted() {
         case UserInterface::Answer::Yes:
             break;
     }
-    QString name = m_fileName.isEmpty() ? AskSaveName() : Normalized(m_fileName);
+    QString name = SaveNameWithoutAsking().isEmpty() ? AskSaveName() : Normalized(m_fileName);
     // The user wanted to keep the changes: without a file for them the command does not go on.
     if (name.isEmpty())
         return Decision::Stop;
@@ -161,6 +177,14 @@ void TFormMain::NewDeclaration() {
     ResetHistory(true);
 }
 
+void TFormMain::RunCommand(const std::function<void()>& command) {
+    try {
+        command();
+    } catch (const std::exception& e) {
+        m_ui->Error(QStringLiteral("Команда не выполнена: ") + QString::fromStdString(e.what()));
+    }
+}
+
 void TFormMain::NewFromPriorYear() {
     if (SaveIfWanted() == Decision::Stop)
         return;
@@ -173,7 +197,7 @@ void TFormMain::NewFromPriorYear() {
     CarriedDeclaration carried;
     try {
         carried = StartFromPriorYear(chosen.toStdString(), m_programFolder.toStdString(), Date::Today());
-    } catch (const CarryOverError& e) {
+    } catch (const std::exception& e) {
         m_ui->Error(QStringLiteral("Декларацию прошлого года перенести не удалось: ") +
                     QString::fromStdString(e.what()));
         return;
@@ -186,6 +210,7 @@ void TFormMain::NewFromPriorYear() {
     m_switcher->Clear();
     m_doc = std::move(carried.declaration);
     m_fileName.clear();
+    m_unconfirmedName.clear();
     ShowInitialScreen();
     // The carried data exists nowhere else yet: leaving it asks to save it.
     m_saved = false;
@@ -204,16 +229,17 @@ void TFormMain::OpenDeclaration() {
         PrepareFresh();
     } else {
         m_fileName = chosen;
+        m_unconfirmedName.clear();
         LoadOrFresh(chosen);
     }
     SetTitle();
     ShowInitialScreen();
-    m_saved = true;
-    ResetHistory(true);
+    m_saved = !std::exchange(m_loadedUnsaved, false);
+    ResetHistory(m_saved);
 }
 
 void TFormMain::SaveDeclaration() {
-    QString name = m_fileName;
+    QString name = SaveNameWithoutAsking();
     if (name.isEmpty()) {
         name = AskSaveName();
         if (name.isEmpty())

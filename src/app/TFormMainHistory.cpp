@@ -3,7 +3,9 @@
 #include <QAbstractSpinBox>
 #include <QAction>
 #include <QApplication>
+#include <QDir>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPlainTextEdit>
@@ -292,12 +294,27 @@ void TFormMain::WriteRecoveryCopy() {
     try {
         mTDeclaration shown;
         LoadDeclarationFromBytes(shown, Snapshot());
-        if (m_recovery->Write(shown, m_fileName, &why))
+        if (m_recovery->Write(shown, m_fileName, &why)) {
+            if (m_recoveryProblem)
+                m_recoveryProblem->hide();
             return;
+        }
     } catch (const std::exception& e) {
         why = QString::fromStdString(e.what());
     }
-    statusBar()->showMessage(QStringLiteral("Резервная копия не записана: ") + why);
+    const QString text = QStringLiteral("Резервная копия не записана: ") + why;
+    // Told once in a message, then kept in the status line until a copy is written again.
+    if (!m_recoveryProblem) {
+        m_recoveryProblem = new QLabel(this);
+        m_recoveryProblem->setObjectName(QStringLiteral("lbRecoveryProblem"));
+        statusBar()->addPermanentWidget(m_recoveryProblem);
+        m_recoveryProblem->hide();
+    }
+    m_recoveryProblem->setText(text);
+    if (m_recoveryProblem->isHidden()) {
+        m_recoveryProblem->show();
+        m_ui->Error(text);
+    }
 }
 
 void TFormMain::DropRecoveryCopy() {
@@ -308,20 +325,30 @@ void TFormMain::DropRecoveryCopy() {
 void TFormMain::OfferRecovery() {
     std::vector<RecoveryStore::LeftCopy> left = m_recovery->LeftCopies();
     for (RecoveryStore::LeftCopy& copy : left) {
-        const QString question = QStringLiteral("Восстановить несохраненную декларацию от %1?")
-                                     .arg(copy.written.toString(QStringLiteral("dd.MM.yyyy HH:mm")));
+        // The file named by the copy is shown, so that the user confirms what it is a copy of.
+        const QString question =
+            QStringLiteral("Восстановить несохраненную декларацию от %1?\n%2")
+                .arg(copy.written.toString(QStringLiteral("dd.MM.yyyy HH:mm")),
+                     copy.originalName.isEmpty()
+                         ? QStringLiteral("Декларация еще не была сохранена в файл.")
+                         : QStringLiteral("Файл декларации: %1%2")
+                               .arg(QDir::toNativeSeparators(copy.originalName),
+                                    copy.OriginalChanged()
+                                        ? QStringLiteral("\nФайл изменен после записи копии: при сохранении "
+                                                         "программа спросит, куда сохранить декларацию.")
+                                        : QString()));
         const int answer =
             m_ui->Choose(question, QStringLiteral("Да"), QStringLiteral("Нет"), QStringLiteral("Удалить"));
         if (answer == 2) {
             RecoveryStore::Discard(copy);
-        } else if (answer == 0 && RecoverFrom(copy.copy, copy.originalName)) {
+        } else if (answer == 0 && RecoverFrom(copy.copy, copy.originalName, copy.OriginalChanged())) {
             RecoveryStore::Discard(copy);
             break;  // one declaration at a time: the others wait for the next start
         }
     }
 }
 
-bool TFormMain::RecoverFrom(const QString& copy, const QString& originalName) {
+bool TFormMain::RecoverFrom(const QString& copy, const QString& originalName, bool originalChanged) {
     auto doc = std::make_unique<mTDeclaration>();
     try {
         doc->Load(copy.toStdString());
@@ -332,6 +359,7 @@ bool TFormMain::RecoverFrom(const QString& copy, const QString& originalName) {
     m_switcher->Clear();
     m_doc = std::move(doc);
     m_fileName = originalName;
+    m_unconfirmedName = originalChanged ? originalName : QString();
     SetTitle();
     ShowInitialScreen();
     m_saved = false;

@@ -7,7 +7,6 @@
 #include <QFileInfo>
 #include <QPrinter>
 #include <QPushButton>
-#include <QSaveFile>
 #include <QTemporaryFile>
 #include <QTextBrowser>
 #include <QVBoxLayout>
@@ -17,14 +16,6 @@ namespace zizaza {
 namespace {
 
 const QString kTitle = QStringLiteral("Расчет налога");
-
-bool writeWhole(const QByteArray& bytes, const QString& path, QString* error) {
-    QSaveFile file(path);
-    if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit())
-        return true;
-    *error = QStringLiteral("Не удалось записать файл %1: %2").arg(path, file.errorString());
-    return false;
-}
 
 }  // namespace
 
@@ -74,7 +65,7 @@ void TfmTaxReport::Print() {
     printer.setOutputFileName(pages.fileName());
     m_browser->document()->print(&printer);
     pages.seek(0);
-    if (!writeWhole(pages.readAll(), target, &error))
+    if (!WriteWholeFile(pages.readAll(), target, &error))
         m_ui.Error(error);
 }
 
@@ -93,7 +84,7 @@ bool TfmTaxReport::SaveTo(const QString& path) {
     const QString suffix = QFileInfo(path).suffix().toLower();
     QString error;
     const bool ok = suffix == QLatin1String("html") || suffix == QLatin1String("htm")
-                        ? writeWhole(m_html.toUtf8(), path, &error)
+                        ? WriteWholeFile(m_html.toUtf8(), path, &error)
                         : WriteHtmlPdf(m_html, path, kTitle, &error);
     if (!ok)
         m_ui.Error(error);

@@ -1,13 +1,37 @@
 #include <QApplication>
+#include <QMessageBox>
+#include <exception>
 #include <memory>
 
 #include "app/AppSettings.h"
 #include "app/QtTranslation.h"
 #include "app/TFormMain.h"
 #include "app/TfmStart.h"
+#include "storage/AtomicFile.h"
+
+namespace {
+
+// The last guard behind the commands' own: whatever a window's handler raises is told to the user
+// and never ends the program with the unsaved declaration.
+class GuardedApplication : public QApplication {
+public:
+    using QApplication::QApplication;
+    bool notify(QObject* receiver, QEvent* event) override {
+        try {
+            return QApplication::notify(receiver, event);
+        } catch (const std::exception& e) {
+            QMessageBox::critical(activeWindow(), QStringLiteral("Zizaza 2017"),
+                                  QStringLiteral("Команда не выполнена: ") + QString::fromStdString(e.what()));
+        }
+        return false;
+    }
+};
+
+}  // namespace
 
 int main(int argc, char** argv) {
-    QApplication app(argc, argv);
+    zizaza::IgnoreFileSizeSignal();
+    GuardedApplication app(argc, argv);
     QApplication::setApplicationName(zizaza::AppSettings::kApplication);
     QApplication::setOrganizationName(zizaza::AppSettings::kOrganization);
 

@@ -15,6 +15,19 @@ xmlNode* Child(const xmlNode* parent, std::string_view name);
 Money AmountOf(const xmlNode* node, const char* name);
 std::string AmountText(Money amount);
 
+// What the declaration file cannot hold is never carried: these read an attribute as the file
+// holds it, or leave it out with the reason among what was not carried (`what` names it there).
+// The attribute as a text with the characters the file lacks made plain (the report says so);
+// empty when it has none or cannot be made plain.
+std::string CarriedText(const xmlNode* node, const char* name, const std::string& what, CarryOverReport& report);
+// The attribute as a date; nullopt when absent, not a date or beyond the dates of the file.
+std::optional<Date> CarriedDate(const xmlNode* node, const char* name, const std::string& what,
+                                CarryOverReport& report);
+// The attribute as an amount the money fields take; 0 when absent, too large or not a number.
+Money CarriedAmount(const xmlNode* node, const char* name, CarryOverReport& report);
+// Whether an amount the carry-over computed fits the money fields; the report says when not.
+bool FitsAmountField(Money amount, const std::string& what, CarryOverReport& report);
+
 // Title page and personal data.
 void CarryTitlePage(const xmlNode* document, mTDeclaration& d, CarryOverReport& report, const std::string& dataFolder);
 // The property deduction on purchase: objects and the deduction of earlier years.

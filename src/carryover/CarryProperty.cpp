@@ -1,4 +1,5 @@
 #include "carryover/CarryParts.h"
+#include "imports/ImportText.h"
 #include "model/mTDeclaration.h"
 
 #include <array>
@@ -14,11 +15,6 @@ int IntOf(const xmlNode* node, const char* name, int fallback = 0) {
     return ec == std::errc() && end == text.data() + text.size() ? value : fallback;
 }
 
-std::optional<Date> DateOf(const xmlNode* node, const char* name) {
-    auto text = GetAttribute(node, name);
-    return text ? Date::Parse(*text) : std::nullopt;
-}
-
 int TaxpayerSign(const std::string& code) {
     if (code == "13")
         return 4;
@@ -30,7 +26,7 @@ int TaxpayerSign(const std::string& code) {
 }
 
 // Format 5.10 gives the object's address in parts and no object number.
-std::string AddressText(const xmlNode* address) {
+std::string AddressText(const xmlNode* address, CarryOverReport& report) {
     struct Part {
         const char* attribute;
         const char* prefix;
@@ -46,12 +42,12 @@ std::string AddressText(const xmlNode* address) {
                                              {"Кварт", "кв. "}}};
     std::string text;
     for (const Part& part : kParts) {
-        auto value = GetAttribute(address, part.attribute);
-        if (!value || value->empty())
+        const std::string value = CarriedText(address, part.attribute, "Адрес объекта", report);
+        if (value.empty())
             continue;
         if (!text.empty())
             text += ", ";
-        text += part.prefix + *value;
+        text += part.prefix + value;
     }
     return text;
 }
@@ -72,19 +68,22 @@ void ReadShare(const xmlNode* e, mTConstructionDeductObj& o) {
     }
 }
 
-void ReadNumberAndPlace(PriorYearFormat format, const xmlNode* e, mTConstructionDeductObj& o) {
+void ReadNumberAndPlace(PriorYearFormat format, const xmlNode* e, mTConstructionDeductObj& o, CarryOverReport& report) {
     if (format == PriorYearFormat::V510) {
         o.NumberKind = 4;
-        o.Place = AddressText(Child(e, "АдрОбъект"));
+        o.Place = AddressText(Child(e, "АдрОбъект"), report);
         return;
     }
     const xmlNode* number = Child(e, "СведОбъект");
     o.NumberKind = IntOf(number, "КодНомерОб");
-    o.Number = AttributeOr(number, "НомерОб");
-    o.Place = AttributeOr(number, "СведМНОб");
+    o.Number = CarriedText(number, "НомерОб", "Номер объекта", report);
+    o.Place = CarriedText(number, "СведМНОб", "Место нахождения объекта", report);
 }
 
-std::unique_ptr<mTConstructionDeductObj> ReadObject(PriorYearFormat format, const xmlNode* e) {
+std::unique_ptr<mTConstructionDeductObj> ReadObject(PriorYearFormat format, const xmlNode* e, CarryOverReport& report) {
+    auto DateOf = [&](const xmlNode* node, const char* name) {
+        return CarriedDate(node, name, "Дата по объекту", report);
+    };
     auto o = std::make_unique<mTConstructionDeductObj>();
     o->ObjectKind = IntOf(e, "КодНаимОб");
     o->OwnershipKind = IntOf(e, "ВидСобствОб");
@@ -100,11 +99,16 @@ std::unique_ptr<mTConstructionDeductObj> ReadObject(PriorYearFormat format, cons
         o->LandRegistrationDate = *land;
     if (auto application = DateOf(e, "ДатаЗаявВыч"))
         o->ApplicationDate = *application;
-    o->FirstYearOfUse = Date::Ymd(IntOf(e, "ГодНачИспВыч", 2003), 1, 1);
+    const Date firstYear = Date::Ymd(IntOf(e, "ГодНачИспВыч", 2003), 1, 1);
+    if (ImportedDateRefusal(firstYear).empty())
+        o->FirstYearOfUse = firstYear;
+    else
+        report.notCarried.push_back("Год начала использования вычета " + AttributeOr(e, "ГодНачИспВыч") +
+                                    ": такого года декларация не вмещает, укажите его на экране");
     ReadShare(e, *o);
-    o->Cost = AmountOf(e, "СумРасхФакт");
-    o->Interest = AmountOf(e, "СумФактУплПроц");
-    ReadNumberAndPlace(format, e, *o);
+    o->Cost = CarriedAmount(e, "СумРасхФакт", report);
+    o->Interest = CarriedAmount(e, "СумФактУплПроц", report);
+    ReadNumberAndPlace(format, e, *o, report);
     return o;
 }
 
@@ -121,11 +125,24 @@ std::string ObjectLine(size_t index, const mTConstructionDeductObj& o) {
 
 // The deduction received before this year: what counted in earlier years, what the tax agents
 // gave last year and what last year's declaration took.
+// Each part within the money fields' range, so their sum cannot overflow; the sum is carried only
+// when the field takes it.
 Money EarlierYears(const xmlNode* calc, const char* earlier, const char* agent, const char* declared,
-                   std::string& composition) {
-    const Money a = AmountOf(calc, earlier), b = AmountOf(calc, agent), c = AmountOf(calc, declared);
+                   std::string& composition, CarryOverReport& report) {
+    const size_t refusedBefore = report.notCarried.size();
+    const Money a = CarriedAmount(calc, earlier, report), b = CarriedAmount(calc, agent, report),
+                c = CarriedAmount(calc, declared, report);
+    // A part left behind would understate what was received: then none of it is carried.
+    if (report.notCarried.size() != refusedBefore) {
+        composition = AmountText(Money()) + " (не перенесен, укажите его на экране)";
+        return Money();
+    }
     composition = AmountText(a + b + c) + " = " + AmountText(a) + " (" + earlier + ") + " + AmountText(b) + " (" +
                   agent + ") + " + AmountText(c) + " (" + declared + ")";
+    if (!FitsAmountField(a + b + c, std::string("Вычет по предыдущим годам ") + composition, report)) {
+        composition = AmountText(Money()) + " (не перенесен)";
+        return Money();
+    }
     return a + b + c;
 }
 
@@ -142,12 +159,17 @@ void CarryPropertyDeduction(const PriorYearFile& file, const xmlNode* body, mTDe
     for (xmlNode* e : ChildElements(calc)) {
         if (ElementName(e) != "СвОбъектРасх")
             continue;
-        size_t index = property.AddObject(ReadObject(file.format, e));
+        if (property.ObjectCount() >= kMaxImportedRecords) {
+            report.notCarried.push_back("Объекты сверх " + std::to_string(kMaxImportedRecords) +
+                                        ": столько объектов декларация не вмещает");
+            break;
+        }
+        size_t index = property.AddObject(ReadObject(file.format, e, report));
         report.carried.push_back(ObjectLine(index, property.Object(index)));
     }
     std::string purchase, interest;
-    property.PreviousYearsPurchase = EarlierYears(calc, "ВычНовЗачПред", "ВычНАУвед", "РасхНовВычНД", purchase);
-    property.PreviousYearsInterest = EarlierYears(calc, "ВычПроцЗачПред", "ПроцНАУвед", "ПроцВычНД", interest);
+    property.PreviousYearsPurchase = EarlierYears(calc, "ВычНовЗачПред", "ВычНАУвед", "РасхНовВычНД", purchase, report);
+    property.PreviousYearsInterest = EarlierYears(calc, "ВычПроцЗачПред", "ПроцНАУвед", "ПроцВычНД", interest, report);
     report.carried.push_back("Вычет по предыдущим годам на приобретение: " + purchase);
     report.carried.push_back("Вычет по предыдущим годам по процентам: " + interest);
     report.carried.push_back("Остаток вычета на " + std::to_string(file.taxYear + 1) +

@@ -42,11 +42,11 @@ LossesByYear UnusedLosses(const xmlNode* account, const LossKind& kind, int taxY
         for (xmlNode* row : ChildElements(earlier)) {
             if (ElementName(row) != "ОстУбытПрошПер")
                 continue;
-            const Money amount = AmountOf(row, kind.row);
+            const Money amount = CarriedAmount(row, kind.row, report);
             losses[YearOf(row)] += amount;
             opening += amount;
         }
-        left = AmountOf(Child(earlier, "ОстУбытКонВс"), kind.total);
+        left = CarriedAmount(Child(earlier, "ОстУбытКонВс"), kind.total, report);
         Money used = opening - left;
         if (used < Money()) {
             report.notCarried.push_back("Остаток убытка по операциям с " + std::string(kind.label) + " (" +
@@ -61,7 +61,7 @@ LossesByYear UnusedLosses(const xmlNode* account, const LossKind& kind, int taxY
         }
     }
     if (const xmlNode* period = Child(account, "УбытПрхПер")) {
-        const Money own = AmountOf(period, kind.period) - left;
+        const Money own = CarriedAmount(period, kind.period, report) - left;
         if (own > Money())
             losses[taxYear] += own;
     }
@@ -104,8 +104,11 @@ void Place(const LossesByYear& losses, const LossKind& kind, int fileYear, mTCBD
             report.notCarried.push_back(what +
                                         ": на индивидуальном инвестиционном счете учитываются убытки 2015 и "
                                         "2016 годов");
+        } else if (Money& loss = kind.derivatives ? target.DerivativesLoss(year) : target.SecuritiesLoss(year);
+                   !FitsAmountField(loss + amount, what, report)) {
+            continue;
         } else {
-            (kind.derivatives ? target.DerivativesLoss(year) : target.SecuritiesLoss(year)) += amount;
+            loss += amount;
             carried += (carried.empty() ? "" : ", ") + std::to_string(year) + " год " + AmountText(amount);
         }
     }
@@ -126,9 +129,16 @@ void CarrySecuritiesLosses(const PriorYearFile& file, const xmlNode* body, mTDec
         const bool iis = !v510 && AttributeOr(account, "ВидОпер") == "1";
         mTCBDeduct& target = iis ? d.IisDeductions : d.SecuritiesDeductions;
         const std::string accountName = iis ? "индивидуальный инвестиционный счет" : "обычные счета";
-        for (const LossKind* kind : {&kSecurities, v510 ? &kDerivatives510 : &kDerivatives512})
-            Place(UnusedLosses(account, *kind, file.taxYear, report, accountName), *kind, file.taxYear, target,
-                  accountName, report);
+        for (const LossKind* kind : {&kSecurities, v510 ? &kDerivatives510 : &kDerivatives512}) {
+            // Each amount fits the money fields, but thousands of rows can still sum beyond any.
+            try {
+                Place(UnusedLosses(account, *kind, file.taxYear, report, accountName), *kind, file.taxYear, target,
+                      accountName, report);
+            } catch (const MoneyOverflow&) {
+                report.notCarried.push_back("Убытки прошлых лет по операциям с " + std::string(kind->label) + " (" +
+                                            accountName + "): их сумма не помещается в декларацию");
+            }
+        }
     }
     if (!any) {
         report.notCarried.push_back(

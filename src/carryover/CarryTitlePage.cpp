@@ -25,6 +25,11 @@ std::string Attr(const xmlNode* node, const char* name) {
     return node ? AttributeOr(node, name) : std::string();
 }
 
+// A text the person typed last year: carried as the file can hold it.
+std::string Text(const xmlNode* node, const char* name, const char* what, CarryOverReport& report) {
+    return CarriedText(node, name, what, report);
+}
+
 std::optional<std::string> NameIn(const std::string& path, const std::string& code,
                                   std::vector<CodeName> (*load)(const std::string&)) {
     try {
@@ -43,10 +48,10 @@ std::string FolderFile(const std::string& folder, const char* file) {
     return folder + "/" + file;
 }
 
-std::string JoinName(const xmlNode* fio) {
-    std::string name = Attr(fio, "Фамилия") + " " + Attr(fio, "Имя");
-    if (auto patronymic = GetAttribute(fio, "Отчество"))
-        name += " " + *patronymic;
+std::string JoinName(const xmlNode* fio, const char* whose, CarryOverReport& report) {
+    std::string name = Text(fio, "Фамилия", whose, report) + " " + Text(fio, "Имя", whose, report);
+    if (GetAttribute(fio, "Отчество"))
+        name += " " + Text(fio, "Отчество", whose, report);
     return name;
 }
 
@@ -61,17 +66,17 @@ void CarryIdentityDocument(const xmlNode* ud, mTPersonDoc& doc, CarryOverReport&
     doc.KindCode = static_cast<uint16_t>(kind);
     if (auto row = FindDocTypeRow(kind))
         doc.KindName = std::string(DocTypes()[*row].name);
-    doc.SeriesNumber = Attr(ud, "СерНомДок");
-    if (auto issued = Date::Parse(Attr(ud, "ДатаДок")))
+    doc.SeriesNumber = Text(ud, "СерНомДок", "Серия и номер документа", report);
+    if (auto issued = CarriedDate(ud, "ДатаДок", "Дата выдачи документа", report))
         doc.IssueDate = *issued;
-    doc.IssuedBy = Attr(ud, "ВыдДок");
+    doc.IssuedBy = Text(ud, "ВыдДок", "Кем выдан документ", report);
     report.carried.push_back("Документ, удостоверяющий личность: код " + code + ", " + doc.SeriesNumber + ", выдан " +
                              doc.IssueDate.ToText());
 }
 
 void CarryCitizenship(const xmlNode* sv, mTPersonInformation& p, CarryOverReport& report,
                       const std::string& dataFolder) {
-    const std::string code = Attr(sv, "ОКСМ");
+    const std::string code = Text(sv, "ОКСМ", "Гражданство", report);
     if (code.empty()) {
         report.notCarried.push_back("Гражданство: в файле нет кода страны");
         return;
@@ -87,21 +92,24 @@ void CarryCitizenship(const xmlNode* sv, mTPersonInformation& p, CarryOverReport
 
 void CarryPerson(const xmlNode* np, mTPersonInformation& p, CarryOverReport& report, const std::string& dataFolder) {
     const xmlNode* fio = Child(np, "ФИОФЛ");
-    p.Name.Surname = Attr(fio, "Фамилия");
-    p.Name.FirstName = Attr(fio, "Имя");
-    p.Name.Patronymic = Attr(fio, "Отчество");
-    report.carried.push_back("Фамилия, имя, отчество: " + JoinName(fio));
+    p.Name.Surname = Text(fio, "Фамилия", "Фамилия", report);
+    p.Name.FirstName = Text(fio, "Имя", "Имя", report);
+    p.Name.Patronymic = Text(fio, "Отчество", "Отчество", report);
+    std::string name = p.Name.Surname + " " + p.Name.FirstName;
+    if (!p.Name.Patronymic.empty())
+        name += " " + p.Name.Patronymic;
+    report.carried.push_back("Фамилия, имя, отчество: " + name);
 
     const xmlNode* sv = Child(np, "СведФЛ1");
     if (sv) {
-        p.Name.Inn = Attr(sv, "ИННФЛ");
+        p.Name.Inn = Text(sv, "ИННФЛ", "ИНН", report);
         report.carried.push_back("ИНН: " + p.Name.Inn);
     } else {
         sv = Child(np, "СведФЛ2");
         report.notCarried.push_back("ИНН: в файле его нет");
     }
-    p.Document.BirthPlace = Attr(sv, "МестоРожд");
-    if (auto birth = Date::Parse(Attr(sv, "ДатаРожд"))) {
+    p.Document.BirthPlace = Text(sv, "МестоРожд", "Место рождения", report);
+    if (auto birth = CarriedDate(sv, "ДатаРожд", "Дата рождения", report)) {
         p.Document.BirthDate = *birth;
         report.carried.push_back("Дата и место рождения: " + p.Document.BirthDate.ToText() +
                                  (p.Document.BirthPlace.empty() ? "" : ", " + p.Document.BirthPlace));
@@ -111,9 +119,9 @@ void CarryPerson(const xmlNode* np, mTPersonInformation& p, CarryOverReport& rep
     CarryCitizenship(sv, p, report, dataFolder);
     CarryIdentityDocument(Child(sv, "УдЛичн"), p.Document, report);
 
-    if (auto phone = GetAttribute(np, "Тлф")) {
-        p.HomePhone.Number = *phone;
-        report.carried.push_back("Телефон: " + *phone);
+    if (GetAttribute(np, "Тлф")) {
+        p.HomePhone.Number = Text(np, "Тлф", "Телефон", report);
+        report.carried.push_back("Телефон: " + p.HomePhone.Number);
     }
     if (GetAttribute(np, "АдрИно"))
         report.notCarried.push_back(
@@ -129,8 +137,8 @@ void CarrySigner(const xmlNode* signer, mTDeclaration& d, CarryOverReport& repor
         return;
     }
     d.SignerKind = SignerKind::Representative;
-    d.RepresentativeName = JoinName(Child(signer, "ФИО"));
-    d.RepresentativeDocument = Attr(Child(signer, "СвПред"), "НаимДок");
+    d.RepresentativeName = JoinName(Child(signer, "ФИО"), "Представитель", report);
+    d.RepresentativeDocument = Text(Child(signer, "СвПред"), "НаимДок", "Документ представителя", report);
     report.carried.push_back("Подписант: представитель " + d.RepresentativeName +
                              ", документ: " + d.RepresentativeDocument);
 }
@@ -138,7 +146,7 @@ void CarrySigner(const xmlNode* signer, mTDeclaration& d, CarryOverReport& repor
 }  // namespace
 
 void CarryTitlePage(const xmlNode* document, mTDeclaration& d, CarryOverReport& report, const std::string& dataFolder) {
-    d.InspectionCode = Attr(document, "КодНО");
+    d.InspectionCode = Text(document, "КодНО", "Код налогового органа", report);
     if (auto name = NameIn(FolderFile(dataFolder, kInspectionsFileName), d.InspectionCode, &LoadInspections))
         d.InspectionName = *name;
     report.carried.push_back("Код налогового органа: " + d.InspectionCode);

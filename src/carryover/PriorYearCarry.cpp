@@ -1,6 +1,8 @@
 #include "carryover/PriorYearCarry.h"
 
+#include "carryover/CarryOverError.h"
 #include "carryover/CarryParts.h"
+#include "imports/ImportText.h"
 #include "model/mTDeclaration.h"
 #include "storage/NumberText.h"
 
@@ -28,6 +30,55 @@ Money AmountOf(const xmlNode* node, const char* name) {
 
 std::string AmountText(Money amount) {
     return MoneyToText2(amount);
+}
+
+std::string CarriedText(const xmlNode* node, const char* name, const std::string& what, CarryOverReport& report) {
+    const std::optional<std::string> text = node ? GetAttribute(node, name) : std::nullopt;
+    if (!text)
+        return {};
+    ImportedText plain = PlainImportedText(*text);
+    if (!plain.refusal.empty()) {
+        report.notCarried.push_back(what + " (" + name + "): " + plain.refusal + "; введите на экране");
+        return {};
+    }
+    if (plain.replaced)
+        report.carried.push_back(what + ": знаки, которых нет в файле декларации, заменены: «" + *text + "» → «" +
+                                 plain.text + "»");
+    return plain.text;
+}
+
+std::optional<Date> CarriedDate(const xmlNode* node, const char* name, const std::string& what,
+                                CarryOverReport& report) {
+    const std::optional<std::string> text = node ? GetAttribute(node, name) : std::nullopt;
+    const std::optional<Date> date = text ? Date::Parse(*text) : std::nullopt;
+    if (!date)
+        return std::nullopt;
+    if (std::string reason = ImportedDateRefusal(*date); !reason.empty()) {
+        report.notCarried.push_back(what + " (" + name + "): " + reason);
+        return std::nullopt;
+    }
+    return date;
+}
+
+Money CarriedAmount(const xmlNode* node, const char* name, CarryOverReport& report) {
+    const std::optional<std::string> text = node ? GetAttribute(node, name) : std::nullopt;
+    if (!text)
+        return Money();
+    const std::optional<Money> amount = Money::Parse(*text);
+    if (!amount || !ImportedAmountRefusal(*amount).empty()) {
+        report.notCarried.push_back(std::string("Сумма ") + name + " " + *text +
+                                    ": больше 999 999 999 999,99, такую сумму декларация не вмещает");
+        return Money();
+    }
+    return *amount;
+}
+
+bool FitsAmountField(Money amount, const std::string& what, CarryOverReport& report) {
+    if (std::string reason = ImportedAmountRefusal(amount); !reason.empty()) {
+        report.notCarried.push_back(what + ": " + reason + ", такую сумму декларация не вмещает");
+        return false;
+    }
+    return true;
 }
 
 }  // namespace carry
@@ -114,7 +165,13 @@ CarriedDeclaration CarryOver(const PriorYearFile& file, Date today, const std::s
 }
 
 CarriedDeclaration StartFromPriorYear(const std::string& path, const std::string& dataFolder, Date today) {
-    return CarryOver(ReadPriorYearFile(path, dataFolder), today, dataFolder);
+    const PriorYearFile file = ReadPriorYearFile(path, dataFolder);
+    try {
+        return CarryOver(file, today, dataFolder);
+    } catch (const MoneyOverflow&) {
+        // Every carried amount is bounded; a sum the carry-over makes on its own must not end the program either.
+        throw CarryOverError("Суммы в файле слишком велики: декларация не может их вместить.");
+    }
 }
 
 }  // namespace zizaza

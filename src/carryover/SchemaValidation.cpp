@@ -15,14 +15,8 @@ struct FirstComplaint {
 
     static void Record(void* self, xmlErrorPtr error) {
         auto* first = static_cast<FirstComplaint*>(self);
-        if (!error || !first->text.empty())
-            return;
-        std::string message = error->message ? error->message : "";
-        while (!message.empty() && (message.back() == '\n' || message.back() == ' '))
-            message.pop_back();
-        first->text = message;
-        if (error->line > 0)
-            first->text += " (строка " + std::to_string(error->line) + ")";
+        if (error && first->text.empty())
+            first->text = XmlErrorText(*error);
     }
 };
 
@@ -47,6 +41,7 @@ std::string SchemaComplaint(const XmlDoc& document, const std::string& schemaPat
     } catch (const DictionaryError& e) {
         throw CarryOverError(std::string("Не удается прочитать схему формата: ") + e.what());
     }
+    SilenceXmlLibrary();
     FirstComplaint schemaProblem;
     Owned<xmlSchemaParserCtxt, xmlSchemaFreeParserCtxt> parser(xmlSchemaNewDocParserCtxt(schemaDoc.get()));
     if (!parser.ptr)

@@ -45,8 +45,14 @@ int run(const Args& input, std::ostream& out, std::ostream& err) {
 
     const std::string folder = ExportFolder(dir);
     std::string name;
+    // A file the system could not write is told with the system's reason: nothing for the developers.
+    bool diskFailure = false;
+    options.showMessage = [&err, &diskFailure](const std::string& text) {
+        diskFailure = text != kXmlExportErrorMessage && text != kXmlCalculationErrorMessage;
+        err << text << "\n";
+    };
     if (!BuildDeclarationXml(folder, declaration, XmlExportMode::File, name, options)) {
-        err << "Файл не сформирован, свяжитесь с разработчиками.\n";
+        err << (diskFailure ? "Файл не сформирован.\n" : "Файл не сформирован, свяжитесь с разработчиками.\n");
         return kExitFailure;
     }
     std::error_code ec;

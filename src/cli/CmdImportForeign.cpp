@@ -4,12 +4,15 @@
 #include "dictionaries/FileIo.h"
 #include "imports/ForeignIncomeImport.h"
 #include "imports/SettlementDates.h"
+#include "model/DeclarationBytes.h"
 #include "model/mTDeclaration.h"
 #include "storage/AtomicFile.h"
 
 #include <exception>
+#include <filesystem>
 #include <optional>
 #include <ostream>
+#include <system_error>
 
 namespace zizaza::cli {
 namespace {
@@ -56,6 +59,7 @@ int run(const Args& input, std::ostream& out, std::ostream& err) {
         ForeignImportOptions options;
         options.dates = dates == "trade" ? TradeDates::Trade : TradeDates::Settlement;
         options.holidays = holidays ? &*holidays : nullptr;
+        options.present = declaration.CurrencyIncomeCount();
         result = ReadForeignReports(files, CurrencyRates::Load(CommandRatesFiles(dict).read), options);
     } catch (const std::exception& e) {
         err << ErrorMessage(e) << "\n";
@@ -78,6 +82,11 @@ int run(const Args& input, std::ostream& out, std::ostream& err) {
         return kExitProblems;
     }
     const std::string target = output.empty() ? declarationFile : output;
+    std::error_code ec;
+    if (IsEarlierEditionFile(declarationFile) && std::filesystem::equivalent(declarationFile, target, ec)) {
+        err << "Файл прежней версии программы не заменяется: из него взяты только личные данные. Укажите --out.\n";
+        return kExitFailure;
+    }
     try {
         ApplyForeignImport(declaration, result);
         declaration.Save(target);

@@ -1,8 +1,11 @@
 #include "cli/Commands.h"
+#include "model/DeclarationBytes.h"
 #include "model/mTDeclaration.h"
 
 #include <exception>
+#include <filesystem>
 #include <ostream>
+#include <system_error>
 
 namespace zizaza::cli {
 namespace {
@@ -19,6 +22,12 @@ int run(const Args& args, std::ostream& out, std::ostream& err) {
     try {
         mTDeclaration declaration;
         declaration.Load(args[0]);
+        std::error_code ec;
+        if (IsEarlierEditionFile(args[0]) && std::filesystem::equivalent(args[0], args[1], ec)) {
+            err << "Файл прежней версии программы не заменяется: из него взяты только личные данные. Укажите "
+                   "другое имя файла.\n";
+            return kExitFailure;
+        }
         declaration.Save(args[1]);
     } catch (const std::exception& e) {
         err << ErrorMessage(e) << "\n";

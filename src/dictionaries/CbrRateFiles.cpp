@@ -19,6 +19,12 @@ namespace {
     throw DictionaryError("Файл курсов ЦБ РФ " + fileName + " не загружен: " + reason);
 }
 
+// The Bank of Russia has published rates of the rouble since 1 July 1992; a rate dated beyond next
+// year is a mistake, and a file of every day of those years for every currency stays far below
+// this size.
+constexpr int kFirstRateYear = 1992;
+constexpr size_t kMaxRateFileSize = 16 * 1024 * 1024;
+
 std::string Lower(std::string_view text) {
     std::string out(text);
     for (char& ch : out)
@@ -46,7 +52,7 @@ std::optional<std::string> QuantityText(std::string_view text) {
 // Collects the entries of one file per currency and checks every value on the way.
 class Collector {
 public:
-    explicit Collector(const std::string& fileName) : m_fileName(fileName) {}
+    explicit Collector(const std::string& fileName) : m_fileName(fileName), m_lastYear(Date::Today().Year() + 1) {}
 
     void Add(const std::string& code, const std::string& alpha, const std::string& name, std::string_view dateText,
              std::string_view quantity, std::string_view rate) {
@@ -56,6 +62,9 @@ public:
         const std::string where = " (валюта " + (alpha.empty() ? code : alpha) + ")";
         if (!date)
             Refuse(m_fileName, "неверная дата «" + std::string(dateText) + "»" + where);
+        if (date->Year() < kFirstRateYear || date->Year() > m_lastYear)
+            Refuse(m_fileName, "дата курса " + date->ToText() + " вне " + std::to_string(kFirstRateYear) + " - " +
+                                   std::to_string(m_lastYear) + " годов" + where);
         if (!q)
             Refuse(m_fileName, "неверное количество единиц «" + std::string(quantity) + "»" + where);
         if (!r)
@@ -68,8 +77,10 @@ public:
     }
 
     // Each currency's entries in date order; the covered days run from the first entry to the
-    // last one, or to `coveredTo` when that is later.
-    std::vector<LoadedRates> Finish(std::optional<Date> coveredTo = std::nullopt) {
+    // last one. A history file's end date (DateRange2) may lie beyond its last rate, up to
+    // 31.12.9999: the days after the last published rate are not known to have no rate of their
+    // own, so they are not covered.
+    std::vector<LoadedRates> Finish() {
         if (m_byCode.empty())
             Refuse(m_fileName, "в файле нет курсов");
         std::vector<LoadedRates> result;
@@ -82,7 +93,7 @@ public:
                     Refuse(m_fileName, "два курса на " + entry.rates[i].date + " (валюта " + code + ")");
             Date first = *Date::Parse(entry.rates.front().date);
             Date last = *Date::Parse(entry.rates.back().date);
-            entry.covered = {first, coveredTo && last < *coveredTo ? *coveredTo : last};
+            entry.covered = {first, last};
             result.push_back(std::move(entry));
         }
         return result;
@@ -99,6 +110,7 @@ public:
 
 private:
     std::string m_fileName;
+    int m_lastYear;  // next year
     std::map<std::string, LoadedRates> m_byCode;
 };
 
@@ -150,7 +162,7 @@ std::vector<LoadedRates> ReadHistoryXml(const XmlDoc& doc, const std::string& fi
         collector.Add(currency->isoNum, currency->isoChar, DictionaryName(rates, currency->isoNum, currency->name),
                       AttributeOr(record, "Date"), ChildText(record, "Nominal"), ChildText(record, "Value"));
     }
-    return collector.Finish(Collector::ParseDate(AttributeOr(doc.Root(), "DateRange2")));
+    return collector.Finish();
 }
 
 std::vector<LoadedRates> ReadXml(std::string_view bytes, const std::string& fileName,
@@ -272,6 +284,9 @@ std::vector<CbrCurrencyId> LoadCbrCurrencyIds(const std::string& path) {
 
 std::vector<LoadedRates> ReadCbrRateFile(std::string_view bytes, const std::string& fileName,
                                          const std::vector<CbrCurrencyId>& ids, const CurrencyRates& rates) {
+    if (bytes.size() > kMaxRateFileSize)
+        Refuse(fileName, "файл больше " + std::to_string(kMaxRateFileSize / (1024 * 1024)) +
+                             " МБ, такого файла курсов у ЦБ РФ нет");
     std::string_view start = bytes;
     if (start.starts_with("\xEF\xBB\xBF"))
         start.remove_prefix(3);

@@ -55,10 +55,8 @@ struct FirstError {
 
     static void Record(void*, xmlErrorPtr error) {
         FirstError* self = current;
-        if (self && error && error->level >= XML_ERR_ERROR && self->message.empty()) {
-            self->message = TrimmedMessage(error->message);
-            self->line = error->line;
-        }
+        if (self && error && error->level >= XML_ERR_ERROR && self->message.empty())
+            self->message = XmlErrorText(*error);
     }
 };
 thread_local FirstError* FirstError::current = nullptr;
@@ -80,7 +78,101 @@ xmlNode* NextElement(xmlNode* n) {
     return n;
 }
 
+// The element and attribute a schema message names: "Element 'X', attribute 'Y': ...".
+std::string Quoted(std::string_view message, std::string_view after) {
+    const size_t at = message.find(after);
+    if (at == std::string_view::npos)
+        return {};
+    const size_t start = at + after.size();
+    const size_t end = message.find('\'', start);
+    return end == std::string_view::npos ? std::string() : std::string(message.substr(start, end - start));
+}
+
+std::string SchemaMeaning(int code, std::string_view message) {
+    const std::string element = Quoted(message, "Element '");
+    const std::string attribute = Quoted(message, "attribute '");
+    const std::string where =
+        attribute.empty() ? "в элементе " + element : "в поле " + attribute + " элемента " + element;
+    if (message.find("[facet 'enumeration']") != std::string_view::npos)
+        return where + " значение не из списка допустимых";
+    if (message.find("[facet") != std::string_view::npos || code == XML_SCHEMAV_CVC_DATATYPE_VALID_1_2_1 ||
+        code == XML_SCHEMAV_CVC_TYPE_3_1_1 || code == XML_SCHEMAV_CVC_ATTRIBUTE_3)
+        return where + " значение не допускается форматом";
+    if (code == XML_SCHEMAV_CVC_COMPLEX_TYPE_4)
+        return "в элементе " + element + " нет обязательного поля";
+    if (code == XML_SCHEMAV_CVC_COMPLEX_TYPE_3_2_1 || code == XML_SCHEMAV_CVC_COMPLEX_TYPE_3_2_2)
+        return "поле " + attribute + " не допускается в элементе " + element;
+    if (message.find("Missing child element") != std::string_view::npos)
+        return "в элементе " + element + " нет обязательного вложенного элемента";
+    if (code == XML_SCHEMAV_ELEMENT_CONTENT || message.find("is not expected") != std::string_view::npos)
+        return "элемент " + element + " здесь не допускается";
+    if (code == XML_SCHEMAV_CVC_ELT_1)
+        return "корневой элемент " + element + " не тот, что у файла этого формата";
+    return element.empty() ? std::string("файл не соответствует формату") : where + " файл не соответствует формату";
+}
+
+void IgnoreGenericError(void*, const char*, ...) {}
+void IgnoreStructuredError(void*, xmlErrorPtr) {}
+
+std::string ParseMeaning(int code, std::string_view message) {
+    if (message.find("Excessive depth") != std::string_view::npos ||
+        message.find("XML_PARSE_HUGE") != std::string_view::npos)
+        return "элементы вложены слишком глубоко";
+    switch (code) {
+        case XML_I18N_CONV_FAILED:
+        case XML_IO_ENCODER:
+            return "знаки файла не в той кодировке, что указана в нем (файл в другой кодировке)";
+        case XML_ERR_DOCUMENT_EMPTY:
+            return "файл пуст";
+        case XML_ERR_INVALID_CHAR:
+        case XML_ERR_INVALID_ENCODING:
+            return "знаки файла не в той кодировке, что указана в нем (файл в другой кодировке)";
+        case XML_ERR_UNSUPPORTED_ENCODING:
+        case XML_ERR_UNKNOWN_ENCODING:
+            return "кодировка файла не поддерживается";
+        case XML_ERR_DOCUMENT_END:
+            return "после конца документа есть лишний текст";
+        case XML_ERR_TAG_NOT_FINISHED:
+        case XML_ERR_LTSLASH_REQUIRED:
+        case XML_ERR_GT_REQUIRED:
+        case XML_ERR_ATTRIBUTE_NOT_FINISHED:
+        case XML_ERR_LITERAL_NOT_FINISHED:
+        case XML_ERR_COMMENT_NOT_FINISHED:
+            return "файл обрывается раньше конца документа";
+        case XML_ERR_TAG_NAME_MISMATCH:
+            return "закрывающий тег не соответствует открывающему";
+        case XML_ERR_ATTRIBUTE_REDEFINED:
+            return "поле элемента повторяется";
+        case XML_ERR_UNDECLARED_ENTITY:
+        case XML_WAR_UNDECLARED_ENTITY:
+        case XML_ERR_ENTITYREF_SEMICOL_MISSING:
+            return "неизвестная ссылка на знак (&...;)";
+        default:
+            break;
+    }
+    if (message.find("Premature end") != std::string_view::npos)
+        return "файл обрывается раньше конца документа";
+    return "нарушена разметка XML";
+}
+
 }  // namespace
+
+void SilenceXmlLibrary() {
+    xmlSetGenericErrorFunc(nullptr, &IgnoreGenericError);
+    xmlSetStructuredErrorFunc(nullptr, &IgnoreStructuredError);
+}
+
+std::string XmlErrorText(const xmlError& error) {
+    const std::string library = TrimmedMessage(error.message);
+    std::string text = error.domain == XML_FROM_SCHEMASV || error.domain == XML_FROM_SCHEMASP
+                           ? SchemaMeaning(error.code, library)
+                           : ParseMeaning(error.code, library);
+    if (error.line > 0)
+        text += " (строка " + std::to_string(error.line) + ")";
+    if (!library.empty())
+        text += "; сообщение библиотеки: " + library;
+    return text;
+}
 
 XmlDoc XmlDoc::ParseText(std::string_view text, const std::string& name) {
     // Entities can only be declared in a document type declaration; refusing the declaration
@@ -93,6 +185,7 @@ XmlDoc XmlDoc::ParseText(std::string_view text, const std::string& name) {
     if (text.size() > static_cast<size_t>(INT_MAX))
         ParseFailure(name, "слишком большой файл");
 
+    SilenceXmlLibrary();
     ParserContext parser;
     if (!parser.ctxt)
         ParseFailure(name, "недостаточно памяти");
@@ -101,20 +194,19 @@ XmlDoc XmlDoc::ParseText(std::string_view text, const std::string& name) {
     FirstError first;
     FirstError::Scope scope(first);
     parser.ctxt->sax->serror = &FirstError::Record;
+    // The conversion of an encoding reports through the library's own handler, not the parser's.
+    xmlSetStructuredErrorFunc(nullptr, &FirstError::Record);
     const int options = XML_PARSE_NONET | XML_PARSE_NOERROR | XML_PARSE_NOWARNING;
     xmlDoc* raw =
         xmlCtxtReadMemory(parser.ctxt, text.data(), static_cast<int>(text.size()), name.c_str(), nullptr, options);
     XmlDoc doc(raw);
+    SilenceXmlLibrary();
     if (!raw || !parser.ctxt->wellFormed) {
         std::string detail = first.message;
-        int line = first.line;
         if (detail.empty()) {
             const xmlError* err = xmlCtxtGetLastError(parser.ctxt);
-            detail = err ? TrimmedMessage(err->message) : "документ не разобран";
-            line = err ? err->line : 0;
+            detail = err ? XmlErrorText(*err) : "документ не разобран";
         }
-        if (line > 0)
-            detail += " (строка " + std::to_string(line) + ")";
         ParseFailure(name, detail);
     }
     if (raw->intSubset || raw->extSubset)

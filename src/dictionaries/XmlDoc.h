@@ -1,6 +1,7 @@
 #pragma once
 
 #include <libxml/tree.h>
+#include <libxml/xmlerror.h>
 
 #include <memory>
 #include <optional>
@@ -8,6 +9,16 @@
 #include <string_view>
 
 namespace zizaza {
+
+// libxml2 prints nothing of its own (an encoding it cannot convert, a schema it reads): every
+// error reaches the program through the handlers of the parse or the validation that raised it.
+// Called before each use of the library on a thread.
+void SilenceXmlLibrary();
+
+// What an error of libxml2 (parsing or schema validation) means, in Russian, with its line:
+// "в поле ДатаРожд элемента СведФЛ1 значение не допускается форматом (строка 8)"; the library's
+// own text follows at most as a detail.
+std::string XmlErrorText(const xmlError& error);
 
 // One libxml2 document, owned. Texts going in and coming out are UTF-8 (libxml2's own
 // representation), whatever encoding the file declares.

@@ -4,6 +4,7 @@
 #include "export/XmlBody3Ndfl.h"
 #include "export/XmlExportText.h"
 #include "model/mTDeclaration.h"
+#include "storage/AtomicFile.h"
 
 #include <exception>
 
@@ -44,6 +45,10 @@ void Compute(kTSvodSum& calc, const mTDeclaration& declaration, const XmlExportO
 
 }  // namespace
 
+void WriteDeclarationXmlFile(const std::string& path, std::string_view bytes) {
+    WriteFileAtomically(path, bytes);
+}
+
 bool BuildDeclarationXml(const std::string& folder, const mTDeclaration& declaration, XmlExportMode mode,
                          std::string& result, const XmlExportOptions& options) {
     try {
@@ -57,12 +62,15 @@ bool BuildDeclarationXml(const std::string& folder, const mTDeclaration& declara
         if (mode == XmlExportMode::File) {
             std::string name = fileId + ".xml";
             RequirePlainFileName(name);
-            xml.SaveToFile(FolderPath(folder) + name, kXmlEncoding);
+            WriteDeclarationXmlFile(FolderPath(folder) + name, xml.SaveToText(kXmlEncoding));
             result = name;
         } else {
             result = xml.SaveToText(kXmlEncoding);
         }
         return true;
+    } catch (const FileWriteError& e) {
+        // The disk, not the program: the user is told the file and the system's reason.
+        Show(options, e.what());
     } catch (const std::exception&) {
         Show(options, kXmlExportErrorMessage);
     }

@@ -6,6 +6,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <string_view>
 
 namespace zizaza {
 
@@ -39,11 +40,17 @@ inline constexpr const char* kXmlProgramVersion = "Tavo2017_1.2.1";
 // File: saves folder + name + ".xml" completely or not at all; result is the name with ".xml".
 // An empty folder is the current one; a separator is added when the folder lacks it.
 // Text: result is exactly the bytes the file would hold (windows-1251, with its declaration).
-// On any failure: the export error message is shown, result is "ERROR", no file is written, and
-// false is returned. A failing calculation shows its own message and the export goes on with the
+// On any failure: the export error message is shown (for a file the system could not write, the
+// file and the system's reason instead), result is "ERROR", no file is written, and false is
+// returned. A failing calculation shows its own message and the export goes on with the
 // values computed so far.
 bool BuildDeclarationXml(const std::string& folder, const mTDeclaration& declaration, XmlExportMode mode,
                          std::string& result, const XmlExportOptions& options = {});
+
+// Writes an exported file: the one place an export reaches the disk, through the program's atomic
+// writer (the target whole or untouched, read back, a link's target written, a read-only file
+// kept). FileWriteError names the file and the system's reason.
+void WriteDeclarationXmlFile(const std::string& path, std::string_view bytes);
 
 // The file identifier (ИдФайл), also the file name without ".xml".
 std::string DeclarationFileId(const mTDeclaration& declaration, Date today, const std::string& guid);

@@ -1,16 +1,11 @@
 #include "export/XmlDom.h"
 
+#include "storage/AtomicFile.h"
 #include "storage/TextCodec.h"
 
 #include <libxml/parser.h>
 #include <libxml/tree.h>
 #include <libxml/xmlsave.h>
-
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-#include <cerrno>
-#include <cstring>
 
 namespace zizaza {
 namespace {
@@ -53,54 +48,6 @@ xmlNodePtr NewElement(xmlDocPtr doc, std::string_view name) {
     if (!node)
         throw XmlError("cannot create element " + n);
     return node;
-}
-
-std::string FolderOf(const std::string& path) {
-    auto slash = path.rfind('/');
-    if (slash == std::string::npos)
-        return ".";
-    return slash == 0 ? "/" : path.substr(0, slash);
-}
-
-bool WriteAll(int fd, std::string_view bytes) {
-    size_t done = 0;
-    while (done < bytes.size()) {
-        ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0)
-            return false;
-        done += static_cast<size_t>(n);
-    }
-    return true;
-}
-
-// The bytes go to a temporary file beside the target, are flushed, and the file is renamed over
-// the target: a failure leaves the target as it was and removes the temporary file.
-void WriteAtomically(const std::string& path, std::string_view bytes) {
-    std::string tmpl = path + ".XXXXXX";
-    int fd = ::mkstemp(tmpl.data());
-    if (fd < 0)
-        throw XmlError("cannot create a file beside " + path + ": " + std::strerror(errno));
-    // mkstemp makes the file private; an export file gets the usual permissions.
-    mode_t mask = ::umask(0);
-    ::umask(mask);
-    bool ok = WriteAll(fd, bytes) && ::fsync(fd) == 0 && ::fchmod(fd, 0666 & ~mask) == 0;
-    int savedErrno = errno;
-    ok = (::close(fd) == 0) && ok;
-    if (ok && ::rename(tmpl.c_str(), path.c_str()) != 0) {
-        savedErrno = errno;
-        ok = false;
-    }
-    if (!ok) {
-        ::unlink(tmpl.c_str());
-        throw XmlError("cannot write " + path + ": " + std::strerror(savedErrno));
-    }
-    int dir = ::open(FolderOf(path).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (dir >= 0) {
-        ::fsync(dir);
-        ::close(dir);
-    }
 }
 
 }  // namespace
@@ -264,7 +211,7 @@ std::string XmlDocument::SaveToText(const char* encoding) const {
 }
 
 void XmlDocument::SaveToFile(const std::string& path, const char* encoding) const {
-    WriteAtomically(path, SaveToText(encoding));
+    WriteFileAtomically(path, SaveToText(encoding));
 }
 
 }  // namespace zizaza

@@ -4,9 +4,11 @@
 #include "dictionaries/CsvText.h"
 #include "dictionaries/CurrencyRates.h"
 #include "dictionaries/IncomeCodeDict.h"
+#include "imports/ImportText.h"
 #include "model/mTDeclaration.h"
 
 #include <algorithm>
+#include <stdexcept>
 
 namespace zizaza {
 namespace foreignimport {
@@ -94,6 +96,40 @@ std::string MakeRecord(const ForeignPayment& p, const CurrencyRates& rates, mTCu
     return {};
 }
 
+std::string FitRecordToFile(mTCurrencyIncome& r, const std::string& where, std::vector<std::string>& replaced) {
+    for (Date date : {r.IncomeDate, r.TaxPaymentDate})
+        if (std::string reason = ImportedDateRefusal(date); !reason.empty())
+            return reason;
+    const ImportedText source = PlainImportedText(r.SourceName);
+    if (!source.refusal.empty())
+        return "наименование источника: " + source.refusal;
+    for (Money amount : {r.IncomeInCurrency, r.IncomeInRoubles, r.TaxInCurrency, r.TaxInRoubles, r.IncomeRate,
+                         r.TaxRate, r.DeductionAmount})
+        if (std::string reason = ImportedAmountRefusal(amount); !reason.empty())
+            return reason;
+    if (source.replaced) {
+        replaced.push_back(where + ": «" + r.SourceName + "» записано как «" + source.text + "»");
+        r.SourceName = source.text;
+    }
+    return {};
+}
+
+// The payment's record made fit for the declaration file; the reason when it cannot be.
+std::string MakeStorableRecord(const ForeignPayment& p, const CurrencyRates& rates, mTCurrencyIncome& r,
+                               std::vector<std::string>& replaced) {
+    // Dates first: a date outside the file's range has no rate worth looking up.
+    for (Date date : {p.incomeDate, p.taxDate})
+        if (std::string reason = ImportedDateRefusal(date); !reason.empty())
+            return reason;
+    try {
+        if (std::string reason = MakeRecord(p, rates, r); !reason.empty())
+            return reason;
+    } catch (const MoneyOverflow&) {
+        return "сумма в рублях не помещается в декларацию";
+    }
+    return FitRecordToFile(r, "строка " + std::to_string(p.line), replaced);
+}
+
 std::string Describe(const ForeignPayment& p, const mTCurrencyIncome& r) {
     std::string text = "строка " + std::to_string(p.line) + ": " + r.IncomeDate.ToText() + " " + r.SourceName +
                        ", доход " + r.IncomeInCurrency.ToText(',') + " " + p.currency + " = " +
@@ -106,8 +142,11 @@ std::string Describe(const ForeignPayment& p, const mTCurrencyIncome& r) {
 
 }  // namespace foreignimport
 
-ForeignImport ReadForeignReport(std::string_view bytes, const CurrencyRates& rates, const ImportProgress& progress) {
-    return ReadForeignReports({{std::string(), std::string(bytes)}}, rates, {}, progress);
+ForeignImport ReadForeignReport(std::string_view bytes, const CurrencyRates& rates, const ImportProgress& progress,
+                                size_t present) {
+    ForeignImportOptions options;
+    options.present = present;
+    return ReadForeignReports({{std::string(), std::string(bytes)}}, rates, options, progress);
 }
 
 std::string DescribeForeignImport(const ForeignImport& result) {
@@ -115,6 +154,13 @@ std::string DescribeForeignImport(const ForeignImport& result) {
         "Формат: " + result.format + "\nЗагружено выплат: " + std::to_string(result.records.size()) + "\n";
     for (const std::string& line : result.imported)
         text += "  " + line + "\n";
+    if (!result.replaced.empty()) {
+        text +=
+            "Заменено знаков, которых нет в файле декларации (в строках): " + std::to_string(result.replaced.size()) +
+            "\n";
+        for (const std::string& line : result.replaced)
+            text += "  " + line + "\n";
+    }
     if (!result.merged.empty()) {
         text += "Объединено строк: " + std::to_string(result.merged.size()) + "\n";
         for (const std::string& line : result.merged)
@@ -138,6 +184,11 @@ std::string DescribeForeignImport(const ForeignImport& result) {
 }
 
 void ApplyForeignImport(mTDeclaration& declaration, const ForeignImport& result) {
+    // Read for fewer records than the declaration holds now: nothing is added rather than a list
+    // the file cannot hold.
+    if (declaration.CurrencyIncomeCount() + result.records.size() > kMaxImportedRecords)
+        throw std::length_error("В декларации не может быть больше " + std::to_string(kMaxImportedRecords) +
+                                " доходов за пределами РФ: выплаты не добавлены.");
     if (!declaration.HasIncome(kIncomeForeign))
         declaration.SetIncomeFlags(declaration.IncomeFlags() | kIncomeForeign);
     for (const mTCurrencyIncome& r : result.records)

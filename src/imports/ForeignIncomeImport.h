@@ -46,6 +46,7 @@ struct ForeignImport {
     std::string format;  // "шаблон программы" or "отчет брокера"
     std::vector<mTCurrencyIncome> records;
     std::vector<std::string> imported;   // one line per record
+    std::vector<std::string> replaced;   // texts whose characters the declaration file lacks were made plain
     std::vector<std::string> merged;     // lines netted into another payment
     std::vector<RefusedLine> refused;    // lines left out, with the reason
     std::vector<std::string> otherYear;  // lines of another tax year: listed, never imported nor refused
@@ -63,6 +64,7 @@ struct ReportFile {
 struct ForeignImportOptions {
     TradeDates dates = TradeDates::Settlement;
     const ExchangeHolidays* holidays = nullptr;  // the exchange calendar for settlement dates
+    size_t present = 0;                          // foreign incomes already in the declaration
 };
 
 // How far an import has come: `done` of `total` steps (the rows of the report, then the payments
@@ -74,8 +76,11 @@ using ImportProgress = std::function<bool(size_t done, size_t total)>;
 // rates of its dates from `rates` (unless the template gives them), its amounts in roubles
 // computed by the record as the foreign incomes screen does, no deduction. `progress`, when given,
 // is told every few hundred steps; once it returns false the import stops with `stopped` set.
-ForeignImport ReadForeignReport(std::string_view bytes, const CurrencyRates& rates,
-                                const ImportProgress& progress = {});
+// Every record fits the declaration file (see ImportText.h): a text is made plain or its line
+// refused, and the payments beyond the list's limit, with `present` records already in the
+// declaration, are refused.
+ForeignImport ReadForeignReport(std::string_view bytes, const CurrencyRates& rates, const ImportProgress& progress = {},
+                                size_t present = 0);
 
 // Several reports at once (any order): the dividends as above, taken once when two statements
 // hold the same payment; the trades of all broker statements matched by FIFO per security across
@@ -129,6 +134,12 @@ Payments ReadTemplate(std::string_view text, ProgressTicker& ticker);
 Payments ReadBrokerStatement(std::string_view text, ProgressTicker& ticker);
 // The record of a payment, or the reason it cannot be one; and its line of the report.
 std::string MakeRecord(const ForeignPayment& p, const CurrencyRates& rates, mTCurrencyIncome& r);
+// The same, made fit for the declaration file (see FitRecordToFile).
+std::string MakeStorableRecord(const ForeignPayment& p, const CurrencyRates& rates, mTCurrencyIncome& r,
+                               std::vector<std::string>& replaced);
+// Makes a record fit the declaration file (see ImportText.h): its source's name plain, noted in
+// `replaced` under `where`; the reason when its name, a date or an amount cannot be kept.
+std::string FitRecordToFile(mTCurrencyIncome& r, const std::string& where, std::vector<std::string>& replaced);
 std::string Describe(const ForeignPayment& p, const mTCurrencyIncome& r);
 // An amount with a decimal point or comma and at most `decimals` fraction digits (trailing zeros
 // aside); nullopt for anything else.

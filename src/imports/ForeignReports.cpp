@@ -5,6 +5,7 @@
 #include "dictionaries/CurrencyRates.h"
 #include "dictionaries/IncomeCodeDict.h"
 #include "imports/ForeignIncomeImport.h"
+#include "imports/ImportText.h"
 
 #include <algorithm>
 #include <map>
@@ -39,10 +40,18 @@ std::string SecurityCountry(const StatementEvents& events, const std::string& sy
     return currency == "840" ? "840" : std::string();
 }
 
+// Empty while the declaration's list of foreign incomes, with the `present` ones, can take one
+// more record; otherwise why not.
+std::string CountRefusal(size_t present, const ForeignImport& result) {
+    if (present + result.records.size() < kMaxImportedRecords)
+        return {};
+    return "в декларации не может быть больше " + std::to_string(kMaxImportedRecords) + " доходов за пределами РФ";
+}
+
 class TradeRecords {
 public:
-    TradeRecords(const StatementEvents& events, const CurrencyRates& rates, ForeignImport& into)
-        : m_events(events), m_rates(rates), m_into(into) {}
+    TradeRecords(const StatementEvents& events, const CurrencyRates& rates, size_t present, ForeignImport& into)
+        : m_events(events), m_rates(rates), m_present(present), m_into(into) {}
 
     void Sales() {
         const std::vector<SaleResult>& sales = m_into.trades.sales;
@@ -78,6 +87,8 @@ public:
             r.SourceName = c.description;
             r.CountryCode = kBrokerCountry;
             r.SetIncomeInCurrency(c.amount);
+            if (!Keep(r, c.where))
+                continue;
             m_into.imported.push_back(c.where.Text() + ": " + c.date.ToText() + " " + c.description + ", проценты " +
                                       c.amount.ToText(',') + " " + c.currency + " = " + r.IncomeInRoubles.ToText(',') +
                                       " руб. (код " + std::to_string(kInterestCode) + ")");
@@ -126,6 +137,8 @@ private:
         r.SetTaxInCurrency(Money());
         r.DeductionCode = s.derivative ? kDerivativeExpenseCode : kSaleExpenseCode;
         r.DeductionAmount = cost;
+        if (!Keep(r, s.where))
+            return;
         m_into.imported.push_back(s.where.Text() + ": " + date.ToText() + " " + s.security +
                                   (count > 1 ? ", продаж " + std::to_string(count) : std::string()) + ", доход " +
                                   proceeds.ToText(',') + " " + s.currency + " = " + r.IncomeInRoubles.ToText(',') +
@@ -138,8 +151,21 @@ private:
         m_into.refused.push_back({where.line, std::move(reason), where.file});
     }
 
+    // Keeps the record when the declaration file can hold it; refuses its line otherwise.
+    bool Keep(mTCurrencyIncome& r, const StatementLine& where) {
+        std::string reason = CountRefusal(m_present, m_into);
+        if (reason.empty())
+            reason = foreignimport::FitRecordToFile(r, where.Text(), m_into.replaced);
+        if (!reason.empty()) {
+            Refuse(where, std::move(reason));
+            return false;
+        }
+        return true;
+    }
+
     const StatementEvents& m_events;
     const CurrencyRates& m_rates;
+    size_t m_present;
     ForeignImport& m_into;
 };
 
@@ -196,8 +222,13 @@ ForeignImport ReadForeignReports(const std::vector<ReportFile>& files, const Cur
     for (const auto& [p, file] : payments) {
         if (!ticker.Step())
             break;
+        if (std::string reason = CountRefusal(options.present, result); !reason.empty()) {
+            result.refused.push_back({p.line, reason, file});
+            continue;
+        }
         mTCurrencyIncome record;
-        if (std::string reason = foreignimport::MakeRecord(p, rates, record); !reason.empty()) {
+        if (std::string reason = foreignimport::MakeStorableRecord(p, rates, record, result.replaced);
+            !reason.empty()) {
             result.refused.push_back({p.line, reason, file});
             continue;
         }
@@ -212,12 +243,21 @@ ForeignImport ReadForeignReports(const std::vector<ReportFile>& files, const Cur
     }
     if (!statements.empty()) {
         const StatementEvents events = foreignimport::JoinStatements(std::move(statements));
-        result.trades = MatchTrades(events, rates, options.dates, options.holidays);
-        for (auto& [where, reason] : result.trades.refused)
-            result.refused.push_back({where.line, reason, where.file});
-        TradeRecords records(events, rates, result);
-        records.Sales();
-        records.Interest();
+        const size_t before = result.records.size();
+        try {
+            result.trades = MatchTrades(events, rates, options.dates, options.holidays);
+            for (auto& [where, reason] : result.trades.refused)
+                result.refused.push_back({where.line, reason, where.file});
+            TradeRecords records(events, rates, options.present, result);
+            records.Sales();
+            records.Interest();
+        } catch (const MoneyOverflow&) {
+            // Quantities or amounts beyond the money range: no trade is taken rather than a part.
+            result.records.resize(before);
+            result.imported.resize(before);
+            result.trades = TradesResult();
+            result.refused.push_back({0, "сделки не рассчитаны: сумма или количество не помещаются в декларацию"});
+        }
     }
     std::stable_sort(result.refused.begin(), result.refused.end(), [](const RefusedLine& a, const RefusedLine& b) {
         return a.file != b.file ? a.file < b.file : a.line < b.line;

@@ -12,4 +12,8 @@ class mTDeclaration;
 std::string SaveDeclarationToBytes(const mTDeclaration& doc);
 void LoadDeclarationFromBytes(mTDeclaration& doc, std::string_view bytes);
 
+// Whether the file is a declaration of an earlier yearly edition, of which loading takes the
+// personal data only: such a file is never to be replaced by a save of what was taken.
+bool IsEarlierEditionFile(const std::string& fileName);
+
 }  // namespace zizaza

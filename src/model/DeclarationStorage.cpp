@@ -257,6 +257,24 @@ uint32_t checkedFileSize(const mTDeclaration& d) {
 
 // Reads a whole container into a fresh document and hands it over only when all of it was read,
 // so that a failure part-way never leaves a half-loaded document behind.
+mTDeclaration loadWhole(mTFileLoader& loader);
+
+// Whether a file under an earlier edition's name is in truth one of this edition whose name was
+// damaged (one flipped bit turns "Tavo2017" into "Tavo2016"): read under this edition's name it
+// loads, and saving what it loads gives back its bytes, as for every file this edition writes.
+bool hasThisEditionsLayout(const mTFileLoader& loader) {
+    std::string bytes(loader.Data(), loader.Size());
+    if (bytes.size() < kHeaderSize)
+        return false;
+    bytes.replace(4, 20, std::string(20 - std::string_view(kDocumentName).size(), ' ') + kDocumentName);
+    try {
+        auto copy = mTFileLoader::InMemory(bytes, 0, true);
+        return SaveDeclarationToBytes(loadWhole(*copy)) == bytes;
+    } catch (const std::exception&) {
+        return false;
+    }
+}
+
 mTDeclaration loadWhole(mTFileLoader& loader) {
     mTDocumentStorage storage(&loader);
     try {
@@ -269,7 +287,8 @@ mTDeclaration loadWhole(mTFileLoader& loader) {
     }
     // Any other name in the header is damage, not an edition: reading it as one would keep only
     // the personal data, and the next save would drop the rest.
-    if (storage.DocumentName() != kDocumentName && !isEarlierEdition(storage.DocumentName())) {
+    if (storage.DocumentName() != kDocumentName &&
+        (!isEarlierEdition(storage.DocumentName()) || hasThisEditionsLayout(loader))) {
         mEBadStorage e(std::string(storage_messages::kBadFormat), 68);
         e.SetCallerNumber(391);
         throw e;
@@ -324,6 +343,17 @@ std::string SaveDeclarationToBytes(const mTDeclaration& doc) {
     storage.CreateStorage(kDocumentName);
     doc.SaveToStorage(storage);
     return std::string(loader->Data(), loader->Size());
+}
+
+bool IsEarlierEditionFile(const std::string& fileName) {
+    try {
+        mTFileLoader loader(fileName, 0, true);
+        mTDocumentStorage storage(&loader);
+        storage.OpenStorage();
+        return isEarlierEdition(storage.DocumentName());
+    } catch (const std::exception&) {
+        return false;
+    }
 }
 
 void mTDeclaration::Load(const std::string& fileName) {

@@ -1,23 +1,26 @@
 #include "print/HtmlPdf.h"
 
+#include "storage/AtomicFile.h"
+
+#include <QBuffer>
 #include <QMarginsF>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPdfWriter>
-#include <QSaveFile>
 #include <QTextDocument>
+
+#include <exception>
+#include <string_view>
 
 namespace zizaza {
 
 bool WriteHtmlPdf(const QString& html, const QString& path, const QString& title, QString* error) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        if (error)
-            *error = QStringLiteral("Не удалось записать файл %1: %2").arg(path, file.errorString());
-        return false;
-    }
+    // The pages are laid out in memory; the file is written whole by the program's one writer.
+    QByteArray pdf;
     {
-        QPdfWriter writer(&file);
+        QBuffer buffer(&pdf);
+        buffer.open(QIODevice::WriteOnly);
+        QPdfWriter writer(&buffer);
         writer.setTitle(title);
         writer.setCreator(QStringLiteral("Zizaza 2017"));
         // The text document keeps margins of its own (2 cm) when it lays itself out on pages.
@@ -27,12 +30,18 @@ bool WriteHtmlPdf(const QString& html, const QString& path, const QString& title
         document.setHtml(html);
         document.print(&writer);
     }
-    if (!file.commit()) {
+    return WriteWholeFile(pdf, path, error);
+}
+
+bool WriteWholeFile(const QByteArray& bytes, const QString& path, QString* error) {
+    try {
+        WriteFileAtomically(path.toStdString(), std::string_view(bytes.constData(), static_cast<size_t>(bytes.size())));
+        return true;
+    } catch (const std::exception& e) {  // the file and the system's reason, in Russian
         if (error)
-            *error = QStringLiteral("Не удалось записать файл %1: %2").arg(path, file.errorString());
+            *error = QString::fromStdString(e.what());
         return false;
     }
-    return true;
 }
 
 }  // namespace zizaza

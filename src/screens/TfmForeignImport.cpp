@@ -22,6 +22,9 @@ QString Summary(const ForeignImport& result) {
     QString text = QStringLiteral("Будет загружено выплат: %1.").arg(result.records.size());
     if (!result.merged.empty())
         text += QStringLiteral(" Объединено строк: %1.").arg(result.merged.size());
+    if (!result.replaced.empty())
+        text += QStringLiteral(" Заменены знаки, которых нет в файле декларации, в строках: %1.")
+                    .arg(result.replaced.size());
     if (!result.refused.empty())
         text += QStringLiteral(" Не загружается строк: %1.").arg(result.refused.size());
     if (result.records.empty())

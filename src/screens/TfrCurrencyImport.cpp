@@ -26,7 +26,7 @@ constexpr int kProgressDelayMs = 400;
 
 // The reports read into records (trades matched over all of them); nullopt when the user stopped
 // it or a file could not be read (the user is told).
-std::optional<ForeignImport> ReadWithProgress(ScreenHost& host, const QStringList& names) {
+std::optional<ForeignImport> ReadWithProgress(ScreenHost& host, const QStringList& names, size_t present) {
     static const CurrencyRates kNoRates;
     const CurrencyRates& rates = host.Rates() ? *host.Rates() : kNoRates;
     QProgressDialog progress(QStringLiteral("Чтение отчета..."), QStringLiteral("Отмена"), 0, 0, host.DialogParent());
@@ -52,6 +52,7 @@ std::optional<ForeignImport> ReadWithProgress(ScreenHost& host, const QStringLis
         }
         ForeignImportOptions options;
         options.holidays = holidays ? &*holidays : nullptr;
+        options.present = present;
         ForeignImport result = ReadForeignReports(files, rates, options, [&](size_t done, size_t total) {
             progress.setMaximum(shown(total));
             progress.setValue(shown(done));
@@ -80,7 +81,7 @@ void TfrCurrency::ImportReport() {
     const QStringList files = Host().Ui().ChooseOpenFiles(request);
     if (files.isEmpty())
         return;
-    const std::optional<ForeignImport> result = ReadWithProgress(Host(), files);
+    const std::optional<ForeignImport> result = ReadWithProgress(Host(), files, Doc().CurrencyIncomeCount());
     if (!result)
         return;
     // Nothing is added unless the user confirms the whole report.

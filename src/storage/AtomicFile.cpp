@@ -7,6 +7,7 @@
 #include <unistd.h>
 #include <cerrno>
 #include <climits>
+#include <csignal>
 #include <cstdlib>
 
 namespace zizaza {
@@ -214,6 +215,10 @@ std::string SystemErrorText(int error) {
         default:
             return "Системная ошибка " + std::to_string(error);
     }
+}
+
+void IgnoreFileSizeSignal() {
+    std::signal(SIGXFSZ, SIG_IGN);
 }
 
 bool IsAtomicTemporaryName(std::string_view name) {

@@ -44,6 +44,11 @@ std::string SystemErrorText(int error);
 void WriteFileAtomically(const std::string& path, std::string_view content,
                          const std::function<void(std::string_view written)>& check = {});
 
+// A file-size limit (ulimit -f, a quota) ends a process by SIGXFSZ, without a word and with the
+// temporary file left behind. Each program ignores the signal from its start, so that such a write
+// fails with EFBIG ("Файл слишком велик") and the temporary file is removed.
+void IgnoreFileSizeSignal();
+
 // Whether a file name is one of the temporary files WriteFileAtomically creates.
 bool IsAtomicTemporaryName(std::string_view fileName);
 

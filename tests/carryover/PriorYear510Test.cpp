@@ -4,6 +4,7 @@
 #include "carryover/CarryOverError.h"
 #include "carryover/PriorYearCarry.h"
 #include "carryover/PriorYearFile.h"
+#include "model/DeclarationBytes.h"
 #include "storage/TextCodec.h"
 #include "support/DeclarationBuilder.h"
 
@@ -319,6 +320,44 @@ const LossWindowCase kLossWindowCases[] = {
 
 INSTANTIATE_TEST_SUITE_P(Cases, PriorYearLossWindow, testing::ValuesIn(kLossWindowCases),
                          [](const testing::TestParamInfo<LossWindowCase>& i) { return std::string(i.param.name); });
+
+// Letters the declaration file lacks are made plain; a text without a plain spelling stays behind
+// with its reason; the carried declaration saves and reopens.
+TEST(PriorYear510, WhatTheFileCannotHoldIsNotCarried) {
+    const std::string title = R"(
+    <СвНП>
+      <НПФЛ3 ДокПредст="760" Статус="1" Тлф="+7&#9;495">
+        <ФИОФЛ Фамилия="Herm&#232;s" Имя="&#x674E;" Отчество="Ren&#233;e"/>
+        <СвАдрРФ ПрАдр="1"><АдрРФ КодРегион="77" Город="Москва" Дом="7"/></СвАдрРФ>
+        <СведФЛ1 ИННФЛ="770512345678" ДатаРожд="03.04.1975" МестоРожд="г. Москва" ОКСМ="643">
+          <УдЛичн КодВидДок="21" СерНомДок="45 10 654321" ДатаДок="14.09.2010" ВыдДок="ОУФМС"/>
+        </СведФЛ1>
+      </НПФЛ3>
+    </СвНП>
+    <Подписант ПрПодп="1"/>)";
+    const std::string calc = R"(<ИмущНалВычНов><РасчИмущВыч ВычНовЗачПред="0" ВычПроцЗачПред="0"
+          ВычНАУвед="0" ПроцНАУвед="0" НалБаз13БезВыч="0" РасхНовВычНД="0" ПроцВычНД="0"
+          ОстИВБезПроц="0" ОстИВУплПроц="0">
+        <СвОбъектРасх КодНаимОб="2" ВидСобствОб="1" ПризнакНП="01" ВычЗаяв220.10="0" ДатаРегЖил="15.06.2014"
+          ГодНачИспВыч="2014" СумРасхФакт="2000000.00" СумФактУплПроц="0">
+          <АдрОбъект КодРегион="77" Город="M&#252;nchen" Улица="&#x1F3E0;" Дом="7"/>
+        </СвОбъектРасх></РасчИмущВыч></ИмущНалВычНов>)";
+    CarriedDeclaration c = Carry(File510(calc, title));
+    mTDeclaration& d = *c.declaration;
+    EXPECT_EQ(d.Person.Name.Surname, "Hermes");
+    EXPECT_EQ(d.Person.Name.FirstName, "");
+    EXPECT_EQ(d.Person.Name.Patronymic, "Renee");
+    EXPECT_EQ(d.Person.HomePhone.Number, "+7 495");
+    EXPECT_EQ(d.PropertyDeductions.Object(0).Place, "регион 77, Munchen, д. 7");
+    for (const char* part : {"Имя (Имя): знак «李» (U+674E)", "Адрес объекта (Улица): знак"})
+        EXPECT_TRUE(Mentions(c.report.notCarried, part)) << part;
+    EXPECT_TRUE(
+        Mentions(c.report.carried, "Фамилия: знаки, которых нет в файле декларации, заменены: «Hermès» → «Hermes»"));
+
+    mTDeclaration reopened;
+    LoadDeclarationFromBytes(reopened, SaveDeclarationToBytes(d));
+    EXPECT_EQ(reopened.Person.Name.Surname, "Hermes");
+}
 
 }  // namespace
 }  // namespace zizaza

@@ -5,6 +5,7 @@
 #include "carryover/PriorYearFile.h"
 #include "export/DeclarationXml.h"
 #include "export/XmlExportText.h"
+#include "model/DeclarationBytes.h"
 #include "storage/TextCodec.h"
 #include "support/DeclarationBuilder.h"
 #include "support/TempFiles.h"
@@ -150,6 +151,37 @@ TEST(PriorYearRound, ExportedDeclarationCarriedOver) {
     EXPECT_EQ(d.IisDeductions.LossTotalSecurities() + d.IisDeductions.LossTotalDerivatives(), Rub(15000));
 }
 
+// The value of the first attribute `name` in the windows-1251 bytes set to `value`.
+std::string WithAttribute(std::string bytes, const std::string& name, const std::string& value) {
+    const std::string key = *Utf8ToCp1251(" " + name + "=\"");
+    const size_t at = bytes.find(key);
+    EXPECT_NE(at, std::string::npos) << name;
+    const size_t start = at + key.size();
+    return bytes.replace(start, bytes.find('"', start) - start, value);
+}
+
+// The 5.12 schema takes 17 digits and any year: the earlier years' sums that would leave the money
+// range and a birth date of 9999 are not carried, with their reasons, and the rest saves.
+TEST(PriorYearRound, AmountsAndDatesBeyondTheFileAreNotCarried) {
+    auto last = ExportedDeclarationOfTheYear();
+    std::string bytes = Export(*last);
+    for (const char* name : {"ВычНовЗачПред", "ВычНАУвед", "РасхНовВычНД"})
+        bytes = WithAttribute(bytes, name, "900000000000000.00");
+    bytes = WithAttribute(bytes, "ДатаРожд", "31.12.9999");
+    CarriedDeclaration c =
+        CarryOver(ParsePriorYearFile(bytes, "2017.xml", kDataFolder), Date::Ymd(2019, 2, 1), kDataFolder);
+    EXPECT_EQ(c.declaration->PropertyDeductions.PreviousYearsPurchase, Money());
+    EXPECT_EQ(c.declaration->Person.Document.BirthDate, mTPersonDoc().BirthDate);
+    const std::string text = c.report.Text();
+    EXPECT_NE(text.find("Сумма ВычНовЗачПред 900000000000000.00: больше 999 999 999 999,99"), std::string::npos)
+        << text;
+    EXPECT_NE(text.find("Дата рождения (ДатаРожд): дата 31.12.9999 вне допустимого диапазона"), std::string::npos)
+        << text;
+    mTDeclaration reopened;
+    LoadDeclarationFromBytes(reopened, SaveDeclarationToBytes(*c.declaration));
+    EXPECT_EQ(reopened.PropertyDeductions.ObjectCount(), 1u);
+}
+
 // Every 3-NDFL file of the export's golden set passes the structure check of format 5.12.
 TEST(PriorYearRound, ExportGoldenFilesPassTheStructureCheck) {
     const std::filesystem::path golden = ZIZAZA_SOURCE_DIR "/tests/export/golden";
@@ -206,8 +238,12 @@ const RefusalCase kRefusals[] = {
     {"FourNdfl", "КНД=\"1151020\"", "КНД=\"1151021\"", "декларацию 4-НДФЛ"},
     {"OtherRoot", "", "<?xml version=\"1.0\"?><Inspections Version=\"00\"/>", "не является декларацией 3-НДФЛ"},
     {"UnknownVersion", "ВерсФорм=\"5.12\"", "ВерсФорм=\"5.09\"", "версии \"5.09\" не поддерживается"},
-    {"StructureBroken", "ОстИВБезПроц=", "ОстИВБезПроцX=", "не соответствует формату 5.12"},
-    {"NegativeAmount", "СумФактУплПроц=\"230000.00\"", "СумФактУплПроц=\"-1.00\"", "не соответствует формату 5.12"},
+    {"StructureBroken", "ОстИВБезПроц=", "ОстИВБезПроцX=",
+     "не соответствует формату 5.12: поле ОстИВБезПроцX не "
+     "допускается в элементе РасчИмущВыч"},
+    {"NegativeAmount", "СумФактУплПроц=\"230000.00\"", "СумФактУплПроц=\"-1.00\"",
+     "не соответствует формату 5.12: в поле СумФактУплПроц элемента СвОбъектРасх значение не допускается форматом "
+     "(строка "},
 };
 
 INSTANTIATE_TEST_SUITE_P(Cases, PriorYearRefusal, testing::ValuesIn(kRefusals),

@@ -92,5 +92,23 @@ TEST(ImportForeignCommandTest, BrokerStatementsMakeTheSampleDeclaration) {
     EXPECT_EQ(ReadBytes(dir.file("show.txt")), ReadBytes(sample + ".summary.txt"));
 }
 
+// A source whose name has letters the declaration file lacks is saved under its plain spelling.
+TEST(ImportForeignCommandTest, ForeignLettersAreSavedPlain) {
+    TempDir dir;
+    const std::string declaration = dir.file("decl.tv7");
+    mTDeclaration().Save(declaration);
+    WriteBytes(dir.file("nestle.csv"),
+               "Дата;Страна;Источник;КодДохода;Валюта;Доход;Налог\n"
+               "16.03.2017;CH;Nestlé SA;1010;USD;100;35\n");
+    std::string out;
+    ASSERT_EQ(RunImport(dir, dir.file("nestle.csv") + " " + declaration, out), 0) << out;
+    EXPECT_NE(out.find("строка 2: «Nestlé SA» записано как «Nestle SA»"), std::string::npos) << out;
+    EXPECT_NE(out.find("Декларация сохранена"), std::string::npos) << out;
+    mTDeclaration saved;
+    saved.Load(declaration);
+    ASSERT_EQ(saved.CurrencyIncomeCount(), 1u);
+    EXPECT_EQ(saved.CurrencyIncome(0).SourceName, "Nestle SA");
+}
+
 }  // namespace
 }  // namespace zizaza

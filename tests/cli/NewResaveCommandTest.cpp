@@ -2,6 +2,7 @@
 #include "carryover/PriorYearCarry.h"
 #include "model/mTDeclaration.h"
 #include "storage/StorageErrors.h"
+#include "support/DeclarationBuilder.h"
 #include "support/PriorYearXml.h"
 #include "support/RandomDeclaration.h"
 #include "support/TempFiles.h"
@@ -127,8 +128,10 @@ TEST(ResaveCommand, AnEarlierEditionKeepsItsPersonalDataOnly) {
     doc->InspectionCode = "7701";
     doc->Person.Name.Surname = "Петрова";
     std::string in = dir.file("old.tv6");
-    WriteContainer(in, "Tavo2016", static_cast<uint32_t>(doc->ComputeFileSize()),
-                   [&](mTDocumentStorage& s) { doc->SaveToStorage(s); });
+    testsupport::WriteEarlierEdition(in, "Tavo2016", *doc);
+    const std::string old = ReadBytes(in);
+    EXPECT_EQ(runCli(dir, "resave " + quote(in) + " " + quote(in)).status, 2) << "the old file is never replaced";
+    EXPECT_EQ(ReadBytes(in), old);
     std::string out = dir.file("new.tv7");
     ASSERT_EQ(runCli(dir, "resave " + quote(in) + " " + quote(out)).status, 0);
     mTDeclaration loaded;

@@ -33,10 +33,11 @@ std::string quote(const std::string& s) {
     return q + "'";
 }
 
-CliResult runCli(const TempDir& dir, const std::string& arguments) {
+// `limits`: shell commands run first, such as "ulimit -f 1 && ".
+CliResult runCli(const TempDir& dir, const std::string& arguments, const std::string& limits = {}) {
     std::string out = dir.file("stdout.txt");
     std::string err = dir.file("stderr.txt");
-    std::string command = "cd " + quote(dir.path().string()) + " && " +
+    std::string command = "cd " + quote(dir.path().string()) + " && " + limits +
                           quote(std::string(ZIZAZA_BIN_DIR) + "/zizaza-cli") + " " + arguments + " >" + quote(out) +
                           " 2>" + quote(err);
     int raw = std::system(command.c_str());
@@ -129,7 +130,8 @@ TEST(ExportCommand, FailuresWriteNothing) {
     CliResult r = runCli(dir, "export " + quote(file) + " --dir " + quote(dir.file("missing")) + kFixed + " --force");
     EXPECT_EQ(r.status, 2);
     EXPECT_EQ(r.out, "");
-    EXPECT_EQ(r.err, std::string(kXmlExportErrorMessage) + "\nФайл не сформирован, свяжитесь с разработчиками.\n");
+    EXPECT_EQ(r.err, "Не удается записать файл: " + dir.file("missing") + "/" + kName +
+                         "\nНет такого файла или папки\nФайл не сформирован.\n");
     EXPECT_FALSE(std::filesystem::exists(dir.file("missing")));
 
     struct Case {
@@ -150,6 +152,49 @@ TEST(ExportCommand, FailuresWriteNothing) {
             EXPECT_EQ(f.err, c.err) << c.arguments;
         else
             EXPECT_NE(f.err, "") << c.arguments;
+    }
+}
+
+// The export goes through the program's one writer: a link keeps pointing at the file it names, a
+// read-only file and a file-size limit leave what was there, each told with the system's reason,
+// and no temporary file stays behind.
+TEST(ExportCommand, WritesThroughTheAtomicWriter) {
+    struct Case {
+        const char* what;
+        const char* limits;
+        bool readOnly;
+        const char* reason;  // nullptr: exported
+    } cases[] = {
+        {"through a link", "", false, nullptr},
+        {"into a read-only file", "", true, "Отказано в доступе"},
+        {"under a file-size limit", "ulimit -f 1 && ", false, "Файл слишком велик"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        TempDir dir;
+        const std::string file = SaveDeclaration(dir);
+        const std::string real = dir.file("real.xml");
+        std::filesystem::create_directories(dir.file("out"));
+        WriteBytes(real, "old");
+        std::filesystem::create_symlink(real, dir.file("out/" + std::string(kName)));
+        if (c.readOnly)
+            std::filesystem::permissions(real, std::filesystem::perms::owner_read);
+        CliResult r =
+            runCli(dir, "export " + quote(file) + " --dir " + quote(dir.file("out")) + kFixed + " --force", c.limits);
+        EXPECT_TRUE(std::filesystem::is_symlink(dir.file("out/" + std::string(kName))));
+        if (!c.reason) {
+            EXPECT_EQ(r.status, 0) << r.err;
+            EXPECT_TRUE(ReadBytes(real) == ExpectedBytes(file));
+        } else {
+            EXPECT_EQ(r.status, 2);
+            EXPECT_EQ(r.err, "Не удается записать файл: " + dir.file("out") + "/" + kName + "\n" + c.reason +
+                                 "\nФайл не сформирован.\n");
+            EXPECT_EQ(ReadBytes(real), "old");
+        }
+        size_t files = 0;
+        for (const auto& e : std::filesystem::directory_iterator(dir.path()))
+            files += e.is_regular_file() && e.path().filename().string().starts_with(".zizaza-");
+        EXPECT_EQ(files, 0u) << "no temporary file is left";
     }
 }
 

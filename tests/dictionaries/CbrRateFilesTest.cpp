@@ -70,7 +70,7 @@ TEST_F(CbrRateFilesTest, EachFormatOfTheBankLoads) {
          "DateRange2=\"28.02.2017\" name=\"Foreign Currency Market Dynamic\">"
          "<Record Date=\"01.02.2017\" Id=\"R01235\"><Nominal>1</Nominal><Value>60,2117</Value></Record>"
          "<Record Date=\"02.02.2017\" Id=\"R01235\"><Nominal>1</Nominal><Value>59,6663</Value></Record></ValCurs>",
-         "840", Date::Ymd(2017, 2, 20), "1x59.6663", "01.01.2017-28.02.2017"},
+         "840", Date::Ymd(2017, 2, 2), "1x59.6663", "01.01.2017-02.02.2017"},
         {"CSV export in windows-1251",
          Cp1251("nominal;data;curs;cdx\r\n1;01.03.2017;58,8318;Доллар США\r\n1;02.03.2017;58,5870;Доллар США\r\n"),
          "840", Date::Ymd(2017, 3, 2), "1x58.5870", "01.01.2017-31.01.2017;01.03.2017-02.03.2017"},
@@ -113,6 +113,10 @@ TEST_F(CbrRateFilesTest, DamagedFilesChangeNothing) {
         {"nominal;data;curs;cdx\n1;01.03.2017;58,8318;Доллар США\n1;31.02.2017;58,5870;Доллар США\n", "неверная дата"},
         {"nominal;data;curs;cdx\n1;01.03.2017;58,8318;Тугрик\n", "неизвестная валюта «Тугрик» в строке 2"},
         {"дата;курс\n01.03.2017;58,8318\n", "ожидается заголовок"},
+        {"nominal;data;curs;cdx\n1;01.01.0001;58,8318;Доллар США\n", "дата курса 01.01.0001 вне 1992 - "},
+        {"nominal;data;curs;cdx\n1;31.12.1991;58,8318;Доллар США\n", "дата курса 31.12.1991 вне 1992 - "},
+        {"nominal;data;curs;cdx\n1;31.12.9999;58,8318;Доллар США\n", "дата курса 31.12.9999 вне 1992 - "},
+        {"nominal;data;curs;cdx\n" + std::string(17 * 1024 * 1024, ' '), "файл больше 16 МБ"},
     };
     const std::string before = ReadBytes(dict());
     for (const Case& c : cases) {
@@ -124,6 +128,21 @@ TEST_F(CbrRateFilesTest, DamagedFilesChangeNothing) {
         }
         EXPECT_EQ(ReadBytes(dict()), before) << c.bytes;
     }
+}
+
+// A history file's range ending far beyond its last rate covers only up to that rate: a later day
+// has no rate, not the last one.
+TEST_F(CbrRateFilesTest, CoverageEndsAtTheLastPublishedRate) {
+    Import(
+        "<ValCurs ID=\"R01235\" DateRange1=\"01.02.2017\" DateRange2=\"31.12.9999\">"
+        "<Record Date=\"01.02.2017\" Id=\"R01235\"><Nominal>1</Nominal><Value>60,2117</Value></Record>"
+        "</ValCurs>");
+    EXPECT_EQ(At("840", Date::Ymd(2017, 2, 1)), "1x60.2117");
+    EXPECT_EQ(At("840", Date::Ymd(2017, 6, 1)), "none");
+    const CurrencyRates loaded = CurrencyRates::Load(dict());
+    const Currency* dollar = loaded.FindCurrency("840");
+    ASSERT_TRUE(dollar && dollar->covered);
+    EXPECT_EQ(CoverageText(*dollar->covered), "01.01.2017-01.02.2017");
 }
 
 TEST_F(CbrRateFilesTest, UserCopyIsReadInPreferenceAndWrittenWhenTheProgramFolderIsReadOnly) {

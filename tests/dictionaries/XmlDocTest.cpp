@@ -61,6 +61,33 @@ TEST(XmlDocTest, FailuresNameTheFile) {
     EXPECT_NE(ErrorOf([&] { XmlDoc::ParseFile(empty); }).find(empty), std::string::npos);
 }
 
+// What is wrong is said in Russian with its line; libxml2 prints nothing of its own.
+TEST(XmlDocTest, ParseFailuresAreToldInRussian) {
+    std::string deep;
+    for (int i = 0; i < 300; ++i)
+        deep += "<a>";
+    const struct {
+        std::string text;
+        const char* told;
+    } cases[] = {
+        {"", "файл пуст"},
+        {"  \n", "файл пуст"},
+        {deep, "элементы вложены слишком глубоко"},
+        {"<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<r>\xC0\xC1</r>", "файл в другой кодировке"},
+        {"<?xml version=\"1.0\" encoding=\"windows-1251\"?>\n<r>\x98</r>", "файл в другой кодировке"},
+        {"<r>\n<a></b></r>", "(строка 2)"},
+        {"<r>\n<a>", "файл обрывается раньше конца документа"},
+        {"<r a=\"1\" a=\"2\"/>", "поле элемента повторяется"},
+    };
+    for (const auto& c : cases) {
+        testing::internal::CaptureStderr();
+        const std::string message = ErrorOf([&] { XmlDoc::ParseText(c.text, "f.xml"); });
+        EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
+        EXPECT_EQ(message.rfind("Не удается прочитать XML-файл f.xml: ", 0), 0u) << message;
+        EXPECT_NE(message.find(c.told), std::string::npos) << c.text.substr(0, 60) << "\n" << message;
+    }
+}
+
 TEST(XmlDocTest, RefusesDocumentTypesAndEntities) {
     TempDir dir;
     std::string secret = dir.file("secret.txt");

@@ -120,11 +120,14 @@ TEST(BuildDeclarationXml, EveryFailureGivesErrorTheMessageAndNoFile) {
         std::string folder;
         std::function<void(mTDeclaration&)> change;
         XmlExportMode mode = XmlExportMode::File;
+        const char* reason = nullptr;  // the system's, for a file that cannot be written
     };
+    const auto same = [](mTDeclaration&) {};
     const std::vector<Case> cases = {
-        {"a folder that does not exist", dir.file("missing/"), [](mTDeclaration&) {}},
-        {"a file where the folder should be", "/proc/version/", [](mTDeclaration&) {}},
-        {"a folder holding the name", dir.path().string() + "/", [](mTDeclaration&) {}},
+        {"a folder that does not exist", dir.file("missing/"), same, XmlExportMode::File, "Нет такого файла или папки"},
+        {"a file where the folder should be", "/proc/version/", same, XmlExportMode::File,
+         "Путь к файлу проходит не через папку"},
+        {"a folder holding the name", dir.path().string() + "/", same, XmlExportMode::File, "Это не обычный файл"},
         {"a separator in the file name", dir.path().string() + "/",
          [](mTDeclaration& d) { d.InspectionCode = "../77"; }},
         {"an unknown category, file", dir.path().string() + "/",
@@ -141,7 +144,12 @@ TEST(BuildDeclarationXml, EveryFailureGivesErrorTheMessageAndNoFile) {
         std::string result = "unchanged";
         EXPECT_FALSE(BuildDeclarationXml(c.folder, *d, c.mode, result, m.Options())) << c.what;
         EXPECT_EQ(result, kXmlExportFailed) << c.what;
-        EXPECT_EQ(m.shown, std::vector<std::string>{kXmlExportErrorMessage}) << c.what;
+        // The disk's failures name the file and the system's reason; the program's own ask for the developers.
+        const std::string shown = c.reason
+                                      ? "Не удается записать файл: " + c.folder +
+                                            "NO_NDFL3_7702_7702_770212345678_20180315_" + kGuid + ".xml\n" + c.reason
+                                      : std::string(kXmlExportErrorMessage);
+        EXPECT_EQ(m.shown, std::vector<std::string>{shown}) << c.what;
         EXPECT_EQ(FilesIn(dir.path()), 1u) << c.what;  // only the folder made above
     }
 }

@@ -1,5 +1,6 @@
 #include "export/XmlDom.h"
 #include "export/XmlExportText.h"
+#include "storage/AtomicFile.h"
 #include "storage/TextCodec.h"
 #include "support/TempFiles.h"
 
@@ -102,12 +103,12 @@ TEST(XmlDom, AFailedWriteLeavesNothingBehindAndTheOldFileIntact) {
     TempDir dir;
     // The target is a folder: the rename fails after the bytes were written.
     std::filesystem::create_directory(dir.file("taken.xml"));
-    EXPECT_THROW(SampleDocument("x").SaveToFile(dir.file("taken.xml"), "windows-1251"), XmlError);
+    EXPECT_THROW(SampleDocument("x").SaveToFile(dir.file("taken.xml"), "windows-1251"), FileWriteError);
     // A folder that does not exist.
-    EXPECT_THROW(SampleDocument("x").SaveToFile(dir.file("missing/a.xml"), "windows-1251"), XmlError);
+    EXPECT_THROW(SampleDocument("x").SaveToFile(dir.file("missing/a.xml"), "windows-1251"), FileWriteError);
     // A file standing where the folder should be.
     WriteBytes(dir.file("plain"), "old");
-    EXPECT_THROW(SampleDocument("x").SaveToFile(dir.file("plain/a.xml"), "windows-1251"), XmlError);
+    EXPECT_THROW(SampleDocument("x").SaveToFile(dir.file("plain/a.xml"), "windows-1251"), FileWriteError);
     EXPECT_EQ(ReadBytes(dir.file("plain")), "old");
 
     size_t entries = 0;

@@ -21,6 +21,7 @@
 #include "screens/TfrInitialData.h"
 #include "screens/controls/TFlashButton.h"
 #include "storage/StorageErrors.h"
+#include "support/DeclarationBuilder.h"
 
 #include <sys/stat.h>
 
@@ -544,6 +545,36 @@ TEST_F(MainWindowTest, NavigationOpensTheScreenAndFocusesTheItem) {
     window->Navigate(MakeNavigationCode(1, TfrInitialData::kItemOktmo));
     EXPECT_EQ(ScreenName(*window), QStringLiteral("frInitialData"));
     EXPECT_EQ(window->focusWidget(), Find<QWidget>(window.get(), "meOKATO"));
+}
+
+// A file of an earlier edition gives the personal data only: it opens as a new declaration with a
+// message, and Save asks for a name instead of replacing the old file with those data.
+TEST_F(MainWindowTest, AnEarlierEditionOpensAsANewUnsavedDeclaration) {
+    const QString old = files.path() + QStringLiteral("/old.tv6");
+    mTDeclaration last;
+    last.InspectionCode = "7701";
+    last.Person.Name.Surname = "Петрова";
+    testsupport::WriteEarlierEdition(old.toStdString(), "Tavo2016", last);
+    QFile file(old);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray before = file.readAll();
+    file.close();
+
+    Start({old});
+    ASSERT_EQ(ui.Texts(ScriptedUi::Kind::Inform).size(), 1);
+    EXPECT_TRUE(
+        ui.Texts(ScriptedUi::Kind::Inform).front().contains(QStringLiteral("взяты только сведения о декларанте")));
+    EXPECT_EQ(window->Declaration().Person.Name.Surname, "Петрова");
+    EXPECT_TRUE(window->FileName().isEmpty());
+    EXPECT_FALSE(window->Saved());
+
+    const QString chosen = files.path() + QStringLiteral("/new.tv7");
+    ui.SaveFile(chosen);
+    window->SaveDeclaration();
+    EXPECT_EQ(ui.saveRequests.size(), 1u);
+    EXPECT_EQ(window->FileName(), chosen);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), before);
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include "carryover/PriorYearCarry.h"
 #include "carryover/PriorYearFile.h"
 #include "model/mTDeclaration.h"
+#include "storage/TextCodec.h"
 #include "support/PriorYearXml.h"
 
 namespace zizaza::test {
@@ -69,6 +70,39 @@ TEST_F(PriorYearCommandTest, CarriedDeclarationReplacesTheCurrentOneAfterTheRepo
     EXPECT_FALSE(window->Saved()) << "the carried data is not in any file yet";
     EXPECT_EQ(window->CurrentScreen()->objectName(), QStringLiteral("frInitialData"));
     EXPECT_TRUE(ui.NothingPending());
+}
+
+// Last year's file with earlier years' sums the schema takes (17 digits) but the money range does
+// not: the command used to end the program; now they stay behind with their reason.
+TEST_F(PriorYearCommandTest, OverflowingSumsAreNotCarriedAndNothingAborts) {
+    Start();
+    const QString xml = PriorYearXml();
+    QFile file(xml);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    QByteArray bytes = file.readAll();
+    file.close();
+    // The file is windows-1251, its attribute names too.
+    for (const char* utf8 : {"ВычНовЗачПред", "ВычНАУвед"}) {
+        const QByteArray name = QByteArray::fromStdString(*Utf8ToCp1251(utf8));
+        const qsizetype at = bytes.indexOf(" " + name + "=\"");
+        ASSERT_GE(at, 0);
+        const qsizetype start = at + name.size() + 3;
+        bytes.replace(start, bytes.indexOf('"', start) - start, "900000000000000.00");
+    }
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write(bytes);
+    file.close();
+
+    ui.Answers({Answer::Yes}).OpenFile(xml);
+    RunFromMenu();
+    EXPECT_TRUE(ui.Texts(Kind::Error).isEmpty()) << ui.Texts(Kind::Error).join(QLatin1Char('\n')).toStdString();
+    ASSERT_EQ(ui.Texts(Kind::Ask).size(), 1);
+    EXPECT_TRUE(ui.Texts(Kind::Ask).front().contains(QStringLiteral("такую сумму декларация не вмещает")));
+    EXPECT_EQ(window->Declaration().PropertyDeductions.PreviousYearsPurchase, Money());
+    EXPECT_EQ(window->Declaration().PropertyDeductions.ObjectCount(), 1u);
+    ui.SaveFile(files.path() + QStringLiteral("/carried.tv7"));
+    window->SaveDeclaration();
+    EXPECT_TRUE(window->Saved()) << "the carried declaration saves";
 }
 
 struct Declined {

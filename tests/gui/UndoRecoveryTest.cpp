@@ -1,9 +1,12 @@
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 #include <QAction>
 #include <QCheckBox>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -14,6 +17,7 @@
 #include "GuiTest.h"
 #include "app/RecoveryStore.h"
 #include "model/mTDeclaration.h"
+#include "storage/AtomicFile.h"
 
 namespace zizaza::test {
 namespace {
@@ -329,7 +333,9 @@ TEST_F(RecoveryTest, ACopyLeftByAnAbnormalEndIsOfferedAndRecoveredUnderItsName) 
     window->OfferRecovery();
     ASSERT_EQ(ui.Texts(Kind::Ask).size(), 1);
     EXPECT_TRUE(ui.Texts(Kind::Ask).front().contains(QRegularExpression(
-        QStringLiteral("^Восстановить несохраненную декларацию от \\d\\d\\.\\d\\d\\.\\d{4} \\d\\d:\\d\\d\\?$"))))
+        QStringLiteral("^Восстановить несохраненную декларацию от \\d\\d\\.\\d\\d\\.\\d{4} \\d\\d:\\d\\d\\?\nФайл "
+                       "декларации: ") +
+        QRegularExpression::escape(m_file) + QStringLiteral("$"))))
         << ui.Texts(Kind::Ask).front().toStdString();
     EXPECT_EQ(window->FileName(), m_file);
     EXPECT_EQ(window->windowTitle(), QStringLiteral("declaration.tv7 - Zizaza 2017"));
@@ -376,6 +382,100 @@ TEST_F(RecoveryTest, NoKeepsTheCopyForTheNextStart_DeleteRemovesIt_SaveLeavesNon
     StartWithRecovery();
     window->OfferRecovery();
     EXPECT_TRUE(ui.Texts(Kind::Ask).size() == 2) << "nothing more to offer";
+}
+
+// The recovery root cannot be turned against the user: a linked folder is not a session of the
+// program and nothing behind it is removed, only the program's own files go, and a copy.ini that
+// names another declaration is shown, and Save then asks where to save.
+TEST_F(RecoveryTest, ALinkedFolderOrACraftedCopyIniHarmsNoOtherFile) {
+    QTemporaryDir elsewhere;
+    const QString precious = elsewhere.path() + QStringLiteral("/precious.tv7");
+    Everything().Save(precious.toStdString());
+    Everything().Save((elsewhere.path() + QStringLiteral("/declaration.tv7")).toStdString());
+    ASSERT_TRUE(QFile::link(elsewhere.path(), m_recovery.path() + QStringLiteral("/1-linked")));
+    // A folder of its own with a copy, a crafted copy.ini naming the other declaration and a
+    // file the program never writes.
+    const QString crafted = m_recovery.path() + QStringLiteral("/2-crafted");
+    ASSERT_TRUE(QDir().mkpath(crafted));
+    Everything().Save((crafted + QStringLiteral("/declaration.tv7")).toStdString());
+    {
+        QFile ini(crafted + QStringLiteral("/copy.ini"));
+        ASSERT_TRUE(ini.open(QIODevice::WriteOnly));
+        ini.write(("[General]\noriginal=" + precious.toUtf8() + "\nwritten=2018-03-01T10:00:00\n"));
+    }
+    {
+        QFile keep(crafted + QStringLiteral("/notes.txt"));
+        ASSERT_TRUE(keep.open(QIODevice::WriteOnly));
+        keep.write("mine");
+    }
+    const QByteArray preciousBytes = [&] {
+        QFile f(precious);
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }();
+
+    StartWithRecovery();
+    ui.Answers({Answer::Yes});
+    window->OfferRecovery();
+    ASSERT_EQ(ui.Texts(Kind::Ask).size(), 1) << "the linked folder is not offered";
+    EXPECT_TRUE(ui.Texts(Kind::Ask).front().contains(QStringLiteral("Файл декларации: ") + precious));
+    EXPECT_TRUE(ui.Texts(Kind::Ask).front().contains(QStringLiteral("Файл изменен после записи копии")));
+    EXPECT_TRUE(QFile::exists(elsewhere.path() + QStringLiteral("/declaration.tv7")));
+    EXPECT_TRUE(QFile::exists(crafted + QStringLiteral("/notes.txt"))) << "not the program's file";
+    EXPECT_FALSE(QFile::exists(crafted + QStringLiteral("/declaration.tv7")));
+
+    const QString chosen = files.path() + QStringLiteral("/chosen.tv7");
+    ui.SaveFile(chosen);
+    window->SaveDeclaration();
+    EXPECT_EQ(ui.saveRequests.size(), 1u) << "Save asks where to save";
+    EXPECT_TRUE(QFile::exists(chosen));
+    QFile f(precious);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    EXPECT_EQ(f.readAll(), preciousBytes);
+}
+
+// A copy that cannot be written is told once, in plain words, and stays in the status line until
+// a copy is written again.
+TEST_F(RecoveryTest, AFailedCopyIsToldOnceAndShownUntilACopySucceeds) {
+    m_file = files.path() + QStringLiteral("/declaration.tv7");
+    Everything().Save(m_file.toStdString());
+    StartWithRecovery({m_file});
+    atomic_file_testing::SetStepFault(
+        [](atomic_file_testing::Step step) { return step == atomic_file_testing::Step::Sync ? ENOSPC : 0; });
+    DeleteASource();
+    window->WriteRecoveryCopy();
+    atomic_file_testing::SetStepFault({});
+    const QString told = QStringLiteral("Резервная копия не записана: нет места на диске");
+    EXPECT_EQ(ui.Texts(Kind::Error), QStringList{told});
+    auto* status = window->findChild<QLabel*>(QStringLiteral("lbRecoveryProblem"));
+    ASSERT_TRUE(status);
+    EXPECT_EQ(status->text(), told);
+    EXPECT_FALSE(status->isHidden());
+
+    window->WriteRecoveryCopy();
+    EXPECT_TRUE(status->isHidden()) << "the copy is written again";
+    EXPECT_EQ(ui.Texts(Kind::Error).size(), 1);
+}
+
+// The copies hold personal data: their folders are the owner's alone and their files too,
+// whatever the umask, and a root left looser is mended at the start.
+TEST_F(RecoveryTest, CopiesArePrivateWhateverTheUmask) {
+    ::chmod(m_recovery.path().toLocal8Bit().constData(), 0755);
+    const mode_t mask = ::umask(0);
+    m_file = files.path() + QStringLiteral("/declaration.tv7");
+    Everything().Save(m_file.toStdString());
+    StartWithRecovery({m_file});
+    DeleteASource();
+    ::umask(mask);
+    auto mode = [](const QString& path) {
+        struct stat st {};
+        ::stat(path.toLocal8Bit().constData(), &st);
+        return st.st_mode & 0777;
+    };
+    EXPECT_EQ(mode(m_recovery.path()), 0700u);
+    const QString folder = QFileInfo(window->Recovery().CopyPath()).path();
+    EXPECT_EQ(mode(folder), 0700u);
+    for (const QString& name : QDir(folder).entryList(QDir::Files | QDir::Hidden))
+        EXPECT_EQ(mode(folder + QLatin1Char('/') + name), 0600u) << name.toStdString();
 }
 
 // A real program killed while it holds its copy: the copy is not offered while the program runs,

@@ -57,7 +57,12 @@ TEST(DeclarationSafety, DamagedFilesAreRefusedAsAWhole) {
         {"a later year", name, "    Tavo2018", 68},
         {"a year before the first edition", name, "    Tavo2003", 68},
         {"a name of another program", name, "   Other2017", 68},
-        {"an earlier edition", name, "    Tavo2016", 0},
+        // This edition's layout under an earlier edition's name is damage too: one flipped bit
+        // would otherwise keep the personal data only, and the next save lose the rest.
+        {"a flipped bit: Tavo2016", name, "    Tavo2016", 68},
+        {"a flipped bit: Tavo2015", name, "    Tavo2015", 68},
+        {"a flipped bit: Tavo2013", name, "    Tavo2013", 68},
+        {"a flipped bit: Tavo2007", name, "    Tavo2007", 68},
         // Dates outside 01.01.1900 - 31.12.2099.
         {"birth date 1e20", Field("28248"), Field("1E20"), 68},
         {"birth date 31.12.1899", Field("28248"), Field("1"), 68},

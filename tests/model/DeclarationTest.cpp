@@ -1,5 +1,7 @@
+#include "model/DeclarationBytes.h"
 #include "model/mTDeclaration.h"
 #include "storage/StorageErrors.h"
+#include "support/DeclarationBuilder.h"
 #include "support/RandomDeclaration.h"
 #include "support/TempFiles.h"
 
@@ -115,11 +117,11 @@ TEST(DeclarationLoad, EarlierEditionYieldsThePersonalDataOnly) {
     doc->InspectionName = doc->RepresentativeDocument = doc->RepresentativeName = "Инспекция";
     doc->RepresentativeOrganization = "ООО \"Ромашка\"";
     std::string f = dir.file("old.tv6");
-    WriteContainer(f, "Tavo2016", static_cast<uint32_t>(doc->ComputeFileSize()),
-                   [&](mTDocumentStorage& s) { doc->SaveToStorage(s); });
+    testsupport::WriteEarlierEdition(f, "Tavo2016", *doc);
 
     mTDeclaration loaded;
     loaded.Load(f);
+    EXPECT_TRUE(IsEarlierEditionFile(f));
     EXPECT_EQ(loaded.IncomeFlags(), 0);
     EXPECT_EQ(loaded.InspectionCode, "");
     EXPECT_EQ(loaded.TaxPaymentCount(), 0u);

@@ -2,6 +2,7 @@
 #include "PrintTestSupport.h"
 
 #include <QDir>
+#include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
 
@@ -43,6 +44,29 @@ TEST(ReportPdf, TheCommandWritesThePdfWithTheOutcome) {
         // Written whole under its own name: nothing else is left in the folder.
         EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("Расчет.pdf")});
     }
+}
+
+// Under a file-size limit the report's PDF is not written: zizaza-pdf says so with the system's
+// reason instead of ending by the signal, and no temporary file stays beside the target.
+TEST(ReportPdf, AFileSizeLimitIsToldAndLeavesNothing) {
+    QTemporaryDir dir;
+    const QString html = dir.filePath(QStringLiteral("report.html"));
+    {
+        QFile file(html);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write("<h1>Расчет налога</h1><p>К уплате в бюджет: 2 775,00 руб.</p>");
+    }
+    const QString out = dir.filePath(QStringLiteral("out"));
+    ASSERT_TRUE(QDir().mkpath(out));
+    QProcess pdf;
+    pdf.start(QStringLiteral("/bin/sh"),
+              {QStringLiteral("-c"), QStringLiteral("ulimit -f 1 && exec \"$0\" --html \"$1\" \"$2\""),
+               QStringLiteral(ZIZAZA_BIN_DIR "/zizaza-pdf"), html, out + QStringLiteral("/report.pdf")});
+    ASSERT_TRUE(pdf.waitForFinished(120000));
+    EXPECT_EQ(pdf.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(pdf.exitCode(), 2);
+    EXPECT_TRUE(QString::fromUtf8(pdf.readAllStandardError()).contains(QStringLiteral("Файл слишком велик")));
+    EXPECT_TRUE(QDir(out).entryList(QDir::Files | QDir::Hidden).isEmpty());
 }
 
 }  // namespace

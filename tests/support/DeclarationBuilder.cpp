@@ -1,5 +1,10 @@
 #include "support/DeclarationBuilder.h"
 
+#include "storage/mTDocumentStorage.h"
+#include "storage/mTFileLoader.h"
+
+#include <iterator>
+
 #include <stdexcept>
 
 namespace zizaza::testsupport {
@@ -144,6 +149,21 @@ mTConstructionDeductObj& AddPropertyObject(mTDeclaration& doc, Money cost, Money
     o->Cost = cost;
     o->Interest = interest;
     return doc.PropertyDeductions.Object(doc.PropertyDeductions.AddObject(std::move(o)));
+}
+
+void WriteEarlierEdition(const std::string& file, std::string_view documentName, const mTDeclaration& doc) {
+    const std::string header[] = {"@TavoInfo", doc.InspectionCode, "Инспекция", "ООО \"Ромашка\""};
+    uint32_t size = 60 + static_cast<uint32_t>(doc.Person.ComputeSize());
+    for (const std::string& text : header)
+        size += mTDocumentStorage::StringFieldSize(text);
+    mTFileLoader loader(file, size, false);
+    mTDocumentStorage storage(&loader);
+    storage.CreateStorage(documentName);
+    storage.OpenStreamForWrite(header[0]);
+    for (size_t i = 1; i < std::size(header); ++i)
+        storage.WriteString(header[i]);
+    doc.Person.SaveToStorage(storage);
+    loader.Commit();
 }
 
 }  // namespace zizaza::testsupport

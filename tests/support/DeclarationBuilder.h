@@ -58,4 +58,8 @@ mTBusinessNew& AddBusiness(mTDeclaration& doc, Money income, Money expenses, boo
 mTConstructionDeductObj& AddPropertyObject(mTDeclaration& doc, Money cost, Money interest, int year,
                                            int32_t shareNumerator = 1, int32_t shareDenominator = 1);
 
+// A file of an earlier yearly edition: its header stream with fields of its own (not this
+// edition's), then the personal data in the layout the edition's name stands for.
+void WriteEarlierEdition(const std::string& file, std::string_view documentName, const mTDeclaration& doc);
+
 }  // namespace zizaza::testsupport

@@ -4,6 +4,7 @@
 
 #include "print/HtmlPdf.h"
 #include "print/PrintModuleLoader.h"
+#include "storage/AtomicFile.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -39,6 +40,7 @@ int usage() {
 }  // namespace
 
 int main(int argc, char** argv) {
+    zizaza::IgnoreFileSizeSignal();
     // The program never shows a window, whatever display the caller has.
     qputenv("QT_QPA_PLATFORM", "offscreen");
     qInstallMessageHandler(quietQt);
