@@ -34,6 +34,24 @@ void Prepare(QFileDialog& dialog, const FileDialogRequest& request) {
     dialog.setSizeGripEnabled(true);
 }
 
+// The question with its buttons; no third text: two buttons only. thirdApart: the third
+// button in the reset role, which every platform's button order sets at the far side.
+int ChooseButton(QWidget* parent, const QString& text, const QString& first, const QString& second,
+                 const QString& third, bool thirdApart) {
+    QMessageBox box(QMessageBox::Question, kProgramCaption, text, QMessageBox::NoButton, parent);
+    QPushButton* buttons[] = {
+        box.addButton(first, QMessageBox::YesRole), box.addButton(second, QMessageBox::NoRole),
+        third.isEmpty() ? nullptr
+                        : box.addButton(third, thirdApart ? QMessageBox::ResetRole : QMessageBox::DestructiveRole)};
+    box.setDefaultButton(buttons[0]);
+    box.setEscapeButton(buttons[1]);
+    box.exec();
+    for (int i = 0; i < 3; ++i)
+        if (buttons[i] && box.clickedButton() == buttons[i])
+            return i;
+    return 1;
+}
+
 }  // namespace
 
 UserInterface::Answer QtUserInterface::Ask(const QString& text, bool withCancel) {
@@ -56,18 +74,13 @@ UserInterface::Answer QtUserInterface::Ask(const QString& text, bool withCancel)
 }
 
 int QtUserInterface::Choose(const QString& text, const QString& first, const QString& second, const QString& third) {
-    QMessageBox box(QMessageBox::Question, kProgramCaption, text, QMessageBox::NoButton, m_parent);
-    QPushButton* buttons[] = {box.addButton(first, QMessageBox::YesRole), box.addButton(second, QMessageBox::NoRole),
-                              box.addButton(third, QMessageBox::DestructiveRole)};
-    box.setDefaultButton(buttons[0]);
-    box.setEscapeButton(buttons[1]);
-    box.exec();
-    for (int i = 0; i < 3; ++i)
-        if (box.clickedButton() == buttons[i])
-            return i;
-    return 1;
+    return ChooseButton(m_parent, text, first, second, third, false);
 }
 
+int QtUserInterface::ChooseThirdApart(const QString& text, const QString& first, const QString& second,
+                                      const QString& third) {
+    return ChooseButton(m_parent, text, first, second, third, true);
+}
 void QtUserInterface::Inform(const QString& text) {
     ShowBox(m_parent, QMessageBox::Information, text);
 }

@@ -15,6 +15,8 @@ public:
 
     Answer Ask(const QString& text, bool withCancel) override;
     int Choose(const QString& text, const QString& first, const QString& second, const QString& third) override;
+    // As Choose, with the third button set away from the others: an answer that cannot be taken back.
+    int ChooseThirdApart(const QString& text, const QString& first, const QString& second, const QString& third);
     void Inform(const QString& text) override;
     void Error(const QString& text) override;
     void Plain(const QString& text) override;

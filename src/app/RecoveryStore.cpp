@@ -133,11 +133,13 @@ bool RecoveryStore::Write(const mTDeclaration& doc, const QString& originalName,
             *why = QString::fromStdString(e.what());
         return false;
     }
+    // The whole path: the copy may be recovered by a program started from another working folder.
+    const QString original = originalName.isEmpty() ? QString() : QFileInfo(originalName).absoluteFilePath();
     QSettings info(m_folder + QLatin1Char('/') + kInfoName, QSettings::IniFormat);
-    info.setValue(kOriginalKey, originalName);
+    info.setValue(kOriginalKey, original);
     info.setValue(kWrittenKey, QDateTime::currentDateTime().toString(Qt::ISODate));
     // The recovered declaration goes back into this file only while nobody has written it since.
-    info.setValue(kOriginalModifiedKey, originalName.isEmpty() ? QString() : ModifiedText(originalName));
+    info.setValue(kOriginalModifiedKey, original.isEmpty() ? QString() : ModifiedText(original));
     info.sync();
     MakePrivateFolder(m_folder.toStdString());
     return true;

@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QFileInfo>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QLocale>
 #include <QMenuBar>
 #include <QPainter>
@@ -176,7 +177,7 @@ TFormMain::TFormMain(MainWindowOptions options, QWidget* parent)
     LoadDictionaries();
 
     ShowInitialScreen();
-    m_saved = !std::exchange(m_loadedUnsaved, false);
+    SetSaved(!std::exchange(m_loadedUnsaved, false));
     ResetHistory(m_saved);
 }
 
@@ -387,7 +388,14 @@ bool TFormMain::IsScreenButtonEnabled(ScreenId id) const {
 
 void TFormMain::SetTitle() {
     const QString name = m_fileName.isEmpty() ? QStringLiteral("Без имени") : QFileInfo(m_fileName).fileName();
-    setWindowTitle(name + QStringLiteral(" - Zizaza 2017"));
+    setWindowTitle(name + (m_saved ? QString() : QStringLiteral("*")) + QStringLiteral(" - Zizaza 2017"));
+}
+
+void TFormMain::SetSaved(bool saved) {
+    m_saved = saved;
+    if (saved && m_recovered)
+        m_recovered->hide();
+    SetTitle();
 }
 
 TThinkingFrame* TFormMain::CurrentScreen() const {

@@ -167,14 +167,22 @@ private:
     template <typename T, typename Load>
     void LoadOptional(const char* fileName, std::optional<T>& target, Load load);
     void ApplyButtonRules();
+    // The title names the file and marks unsaved changes with "*".
     void SetTitle();
+    void SetSaved(bool saved);
 
     // Documents (TFormMainCommands.cpp).
     enum class Decision { Proceed, Stop };
     Decision SaveIfWanted();
-    bool WriteDeclaration(const QString& fileName);
+    // Saves into the file; a failure is told with the offer to save elsewhere, and the name then
+    // chosen comes back in fileName.
+    bool WriteDeclaration(QString& fileName);
     // Loads a file into a new document; on failure reports it and prepares a fresh one.
     void LoadOrFresh(const QString& fileName);
+    // The declaration of a file, or nullptr after its failure was told.
+    DeclarationSlot ReadDeclarationFile(const QString& fileName);
+    // Makes a declaration just read the current one, under the name of its file.
+    void TakeLoaded(DeclarationSlot doc, const QString& fileName);
     void PrepareFresh();
     void ShowInitialScreen();
     QString AskSaveName();
@@ -221,6 +229,8 @@ private:
     QString m_unconfirmedName;
     // Shown in the status line while recovery copies fail, hidden while they are written.
     QPointer<QLabel> m_recoveryProblem;
+    // Shown in the status line from a recovery until the declaration is saved or replaced.
+    QLabel* m_recovered = nullptr;
     // The file just loaded was of an earlier edition: the declaration starts unsaved.
     bool m_loadedUnsaved = false;
     // The name Save writes to without asking; empty when it must ask.

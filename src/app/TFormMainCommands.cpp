@@ -35,6 +35,23 @@ QString Normalized(QString fileName) {
     return fileName;
 }
 
+// What a failed save tells: the file could not be written, and why. The storage speaks of
+// reading for a file it could not open at all, and names the read-only mark in English.
+QString SaveFailureText(const QString& fileName, const std::exception& e) {
+    const QString what = QString::fromStdString(e.what());
+    const auto* storage = dynamic_cast<const mEPrivBase*>(&e);
+    const bool notOpened = storage && (storage->ErrorNumber() == 20 || storage->ErrorNumber() == 21);
+    if (!notOpened && what.startsWith(QStringLiteral("Ошибка записи")))
+        return what;
+    QString reason = what;
+    if (notOpened) {
+        const qsizetype line = what.indexOf(QLatin1Char('\n'));
+        reason = line < 0 ? QStringLiteral("Возможно, файл занят другой программой или защищен от записи.")
+                          : what.mid(line + 1);
+    }
+    return QStringLiteral("Ошибка записи файла: %1\n%2").arg(QDir::toNativeSeparators(fileName), reason);
+}
+
 FileDialogRequest OpenRequest() {
     FileDialogRequest r;
     r.defaultSuffix = QStringLiteral("tv7");
@@ -92,23 +109,12 @@ void TFormMain::PrepareFresh() {
     m_unconfirmedName.clear();
 }
 
-void TFormMain::LoadOrFresh(const QString& fileName) {
+DeclarationSlot TFormMain::ReadDeclarationFile(const QString& fileName) {
     auto doc = std::make_unique<mTDeclaration>();
     QString message;
     try {
         doc->Load(fileName.toStdString());
-        m_doc = std::move(doc);
-        if (IsEarlierEditionFile(fileName.toStdString())) {
-            // Only the personal data were taken: saving that over the old file would lose the rest
-            // of it, so the declaration is a new one, saved under a name the user gives.
-            m_ui->Inform(QStringLiteral("Файл %1 записан предыдущей версией программы: из него взяты только "
-                                        "сведения о декларанте. Декларация открыта как новая, при сохранении "
-                                        "укажите имя файла.")
-                             .arg(QDir::toNativeSeparators(fileName)));
-            m_fileName.clear();
-            m_loadedUnsaved = true;
-        }
-        return;
+        return doc;
     } catch (const mEBadStorage& e) {
         message = QString::fromStdString(e.what());
     } catch (const mEMemoryAllocate& e) {
@@ -119,14 +125,39 @@ void TFormMain::LoadOrFresh(const QString& fileName) {
         message = kBadFormat;
     }
     m_ui->Error(message);
-    PrepareFresh();
+    return nullptr;
+}
+
+void TFormMain::TakeLoaded(DeclarationSlot doc, const QString& fileName) {
+    m_doc = std::move(doc);
+    // Kept whole: a recovery copy made under this name is saved from any working folder.
+    m_fileName = QFileInfo(fileName).absoluteFilePath();
+    m_unconfirmedName.clear();
+    if (IsEarlierEditionFile(fileName.toStdString())) {
+        // Only the personal data were taken: saving that over the old file would lose the rest
+        // of it, so the declaration is a new one, saved under a name the user gives.
+        m_ui->Inform(QStringLiteral("Файл %1 записан предыдущей версией программы: из него взяты только "
+                                    "сведения о декларанте. Декларация открыта как новая, при сохранении "
+                                    "укажите имя файла.")
+                         .arg(QDir::toNativeSeparators(fileName)));
+        m_fileName.clear();
+        m_loadedUnsaved = true;
+    }
+}
+
+void TFormMain::LoadOrFresh(const QString& fileName) {
+    if (DeclarationSlot doc = ReadDeclarationFile(fileName))
+        TakeLoaded(std::move(doc), fileName);
+    else
+        PrepareFresh();
 }
 
 QString TFormMain::AskSaveName() {
     return m_ui->ChooseSaveFile(SaveRequest());
 }
 
-bool TFormMain::WriteDeclaration(const QString& fileName) {
+bool TFormMain::WriteDeclaration(QString& fileName) {
+    QString failure;
     try {
         FinishEdits();
         if (TThinkingFrame* screen = CurrentScreen())
@@ -137,9 +168,17 @@ bool TFormMain::WriteDeclaration(const QString& fileName) {
         m_unconfirmedName.clear();
         return true;
     } catch (const std::exception& e) {
-        m_ui->Error(QString::fromStdString(e.what()));
-        return false;
+        failure = SaveFailureText(fileName, e);
     }
+    // Nothing is lost yet: the user may put the declaration somewhere it can be written.
+    if (m_ui->Choose(failure + QStringLiteral("\n\nСохранить декларацию в другой файл?"),
+                     QStringLiteral("Сохранить как..."), QStringLiteral("Отмена"), QString()) != 0)
+        return false;
+    QString other = AskSaveName();
+    if (other.isEmpty() || !WriteDeclaration(other))
+        return false;
+    fileName = other;
+    return true;
 }
 
 TFormMain::Decision TFormMain::SaveIfWanted() {
@@ -161,7 +200,7 @@ TFormMain::Decision TFormMain::SaveIfWanted() {
         return Decision::Stop;
     m_fileName = name;
     SetTitle();
-    m_saved = true;
+    SetSaved(true);
     return Decision::Proceed;
 }
 
@@ -172,7 +211,7 @@ void TFormMain::NewDeclaration() {
     m_switcher->Clear();
     PrepareFresh();
     ShowInitialScreen();
-    m_saved = true;
+    SetSaved(true);
     SetTitle();
     ResetHistory(true);
 }
@@ -213,7 +252,7 @@ void TFormMain::NewFromPriorYear() {
     m_unconfirmedName.clear();
     ShowInitialScreen();
     // The carried data exists nowhere else yet: leaving it asks to save it.
-    m_saved = false;
+    SetSaved(false);
     SetTitle();
     ResetHistory(false);
 }
@@ -221,20 +260,20 @@ void TFormMain::NewFromPriorYear() {
 void TFormMain::OpenDeclaration() {
     if (SaveIfWanted() == Decision::Stop)
         return;
+    // The declaration shown, its recovery copy and its history stay until another one is loaded:
+    // a cancelled dialog or a file that cannot be read loses nothing.
+    const QString chosen = m_ui->ChooseOpenFile(OpenRequest());
+    if (chosen.isEmpty())
+        return;
+    DeclarationSlot doc = ReadDeclarationFile(chosen);
+    if (!doc)
+        return;
     DropRecoveryCopy();
     m_switcher->Clear();
-    m_doc = std::make_unique<mTDeclaration>();
-    const QString chosen = m_ui->ChooseOpenFile(OpenRequest());
-    if (chosen.isEmpty()) {
-        PrepareFresh();
-    } else {
-        m_fileName = chosen;
-        m_unconfirmedName.clear();
-        LoadOrFresh(chosen);
-    }
+    TakeLoaded(std::move(doc), chosen);
     SetTitle();
     ShowInitialScreen();
-    m_saved = !std::exchange(m_loadedUnsaved, false);
+    SetSaved(!std::exchange(m_loadedUnsaved, false));
     ResetHistory(m_saved);
 }
 
@@ -251,16 +290,16 @@ void TFormMain::SaveDeclaration() {
         return;
     m_fileName = name;
     SetTitle();
-    m_saved = true;
+    SetSaved(true);
 }
 
 void TFormMain::SaveDeclarationAs() {
-    const QString name = AskSaveName();
+    QString name = AskSaveName();
     if (name.isEmpty() || !WriteDeclaration(name))
         return;
     m_fileName = name;
     SetTitle();
-    m_saved = true;
+    SetSaved(true);
 }
 
 void TFormMain::closeEvent(QCloseEvent* event) {

@@ -95,7 +95,7 @@ void TFormMain::CorrectionCommand() {
         m_doc->CorrectionNumber = number;
         // The initial data screen shows the number: it is shown again from the document.
         ShowInitialScreen();
-        m_saved = false;
+        SetSaved(false);
         RecordStep(QStringLiteral("уточненная декларация"), nullptr, nullptr);
         SetTitle();
     }

@@ -4,6 +4,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -15,6 +16,7 @@
 #include <QTreeWidget>
 #include <utility>
 
+#include "app/QtUserInterface.h"
 #include "app/RecoveryStore.h"
 #include "app/TFormMain.h"
 #include "model/DeclarationBytes.h"
@@ -121,6 +123,9 @@ std::string TFormMain::Snapshot() {
 }
 
 void TFormMain::ResetHistory(bool saved) {
+    // Another declaration: whatever was said of the recovered one does not hold for it.
+    if (m_recovered)
+        m_recovered->hide();
     m_editsPending = false;
     m_confirmedDialog.clear();
     m_history.Reset(Snapshot(), saved);
@@ -130,7 +135,7 @@ void TFormMain::ResetHistory(bool saved) {
 void TFormMain::DocumentChanged() {
     if (m_loading != 0)
         return;
-    m_saved = false;
+    SetSaved(false);
     m_editsPending = true;
     if (!m_idleCommitQueued) {
         m_idleCommitQueued = true;
@@ -253,7 +258,7 @@ void TFormMain::Restore(const std::string& bytes, const DocumentPlace& place) {
     ApplyButtonRules();
     ShowPlace(place);
     m_editsPending = false;
-    m_saved = m_history.AtSaved();
+    SetSaved(m_history.AtSaved());
     UpdateEditActions();
     statusBar()->clearMessage();
     if (m_saved)
@@ -325,22 +330,35 @@ void TFormMain::DropRecoveryCopy() {
 void TFormMain::OfferRecovery() {
     std::vector<RecoveryStore::LeftCopy> left = m_recovery->LeftCopies();
     for (RecoveryStore::LeftCopy& copy : left) {
-        // The file named by the copy is shown, so that the user confirms what it is a copy of.
-        const QString question =
-            QStringLiteral("Восстановить несохраненную декларацию от %1?\n%2")
-                .arg(copy.written.toString(QStringLiteral("dd.MM.yyyy HH:mm")),
-                     copy.originalName.isEmpty()
-                         ? QStringLiteral("Декларация еще не была сохранена в файл.")
-                         : QStringLiteral("Файл декларации: %1%2")
-                               .arg(QDir::toNativeSeparators(copy.originalName),
-                                    copy.OriginalChanged()
-                                        ? QStringLiteral("\nФайл изменен после записи копии: при сохранении "
-                                                         "программа спросит, куда сохранить декларацию.")
-                                        : QString()));
-        const int answer =
-            m_ui->Choose(question, QStringLiteral("Да"), QStringLiteral("Нет"), QStringLiteral("Удалить"));
+        const QString written = copy.written.toString(QStringLiteral("dd.MM.yyyy HH:mm"));
+        // The file named by the copy is shown, name and folder, so that the user confirms what it
+        // is a copy of.
+        QString question;
+        if (copy.originalName.isEmpty()) {
+            question = QStringLiteral(
+                           "Восстановить несохраненную декларацию от %1?\nДекларация еще не была "
+                           "сохранена в файл.")
+                           .arg(written);
+        } else {
+            const QFileInfo original(copy.originalName);
+            question = QStringLiteral("Восстановить несохраненную декларацию «%1» от %2?\nПапка: %3")
+                           .arg(original.fileName(), written, QDir::toNativeSeparators(original.path()));
+            if (copy.OriginalChanged())
+                question += QStringLiteral(
+                    "\nФайл изменен после записи копии: при сохранении программа спросит, куда сохранить "
+                    "декларацию.");
+        }
+        // "Удалить копию" cannot be taken back: the program's own dialog sets it apart.
+        const QString yes = QStringLiteral("Да"), no = QStringLiteral("Нет"), drop = QStringLiteral("Удалить копию");
+        const int answer = m_ui == m_ownUi.get() ? m_ownUi->ChooseThirdApart(question, yes, no, drop)
+                                                 : m_ui->Choose(question, yes, no, drop);
         if (answer == 2) {
-            RecoveryStore::Discard(copy);
+            // The only place the changes still exist: gone only when the user says so twice.
+            if (m_ui->Ask(QStringLiteral("Удалить резервную копию декларации от %1? Несохраненные изменения "
+                                         "будут потеряны.")
+                              .arg(written),
+                          false) == UserInterface::Answer::Yes)
+                RecoveryStore::Discard(copy);
         } else if (answer == 0 && RecoverFrom(copy.copy, copy.originalName, copy.OriginalChanged())) {
             RecoveryStore::Discard(copy);
             break;  // one declaration at a time: the others wait for the next start
@@ -362,8 +380,14 @@ bool TFormMain::RecoverFrom(const QString& copy, const QString& originalName, bo
     m_unconfirmedName = originalChanged ? originalName : QString();
     SetTitle();
     ShowInitialScreen();
-    m_saved = false;
+    SetSaved(false);
     ResetHistory(false);
+    if (!m_recovered) {
+        m_recovered = new QLabel(QStringLiteral("Декларация восстановлена из резервной копии и не сохранена"), this);
+        m_recovered->setObjectName(QStringLiteral("lbRecovered"));
+        statusBar()->addPermanentWidget(m_recovered);
+    }
+    m_recovered->show();
     // The recovered changes are this session's now; its own copy exists before the old one goes.
     WriteRecoveryCopy();
     return m_recovery->HasCopy();

@@ -212,7 +212,7 @@ TEST_F(MainWindowTest, NewAnsweredCancelChangesNothingAndNoDiscards) {
     window->NewDeclaration();
     EXPECT_EQ(&window->Declaration(), before);
     EXPECT_FALSE(window->Saved());
-    EXPECT_EQ(window->windowTitle(), QStringLiteral("a.tv7 - Zizaza 2017"));
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("a.tv7* - Zizaza 2017"));
 
     ui.Answers({Answer::No});
     window->NewDeclaration();
@@ -247,21 +247,21 @@ TEST_F(MainWindowTest, SaveQuestionWhoseSaveFailsStopsTheCommand) {
     QFile::remove(window->FileName());
     QDir(files.path()).mkdir(QStringLiteral("a.tv7"));  // a folder where the file should go
     window->DocumentChanged();
-    ui.Answers({Answer::Yes});
+    ui.Answers({Answer::Yes, Answer::No});  // save, then not elsewhere
     window->NewDeclaration();
-    EXPECT_EQ(ui.Texts(Kind::Error).size(), 1);
+    EXPECT_TRUE(ui.Texts(Kind::Ask).back().startsWith(QStringLiteral("Ошибка записи файла: ")));
     EXPECT_EQ(window->Declaration().InspectionCode, "7701");
     EXPECT_FALSE(window->Saved());
 }
 
-TEST_F(MainWindowTest, OpenCancelledLeavesAFreshUnnamedDeclaration) {
-    Start({SavedDeclaration(QStringLiteral("a.tv7"), "7701")});
+TEST_F(MainWindowTest, OpenCancelledKeepsTheDeclarationShown) {
+    const QString file = SavedDeclaration(QStringLiteral("a.tv7"), "7701");
+    Start({file});
     ui.OpenFile(QString());
     window->OpenDeclaration();
-    EXPECT_EQ(window->windowTitle(), kUntitled);
-    EXPECT_TRUE(window->FileName().isEmpty());
-    EXPECT_TRUE(window->Declaration().HasIncome(kIncomeRussia));
-    EXPECT_EQ(window->Declaration().InspectionCode, "");
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("a.tv7 - Zizaza 2017"));
+    EXPECT_EQ(window->FileName(), file);
+    EXPECT_EQ(window->Declaration().InspectionCode, "7701");
     ASSERT_EQ(ui.openRequests.size(), 1u);
     const auto& types = ui.openRequests.front().types;
     ASSERT_EQ(types.size(), 11u);
@@ -291,8 +291,8 @@ TEST_F(MainWindowTest, OpenTakesTheFileAndADamagedOneGivesTheBadFormatMessage) {
     ui.OpenFile(folder.File(QStringLiteral("damaged.tv7")));
     window->OpenDeclaration();
     EXPECT_EQ(ui.Texts(Kind::Error), QStringList{kBadFormat});
-    EXPECT_EQ(window->windowTitle(), kUntitled);
-    EXPECT_TRUE(window->Declaration().HasIncome(kIncomeRussia));
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("good.tv7 - Zizaza 2017")) << "the open one stays";
+    EXPECT_EQ(window->Declaration().InspectionCode, "5001");
     EXPECT_EQ(ScreenName(*window), QStringLiteral("frInitialData"));
 }
 
@@ -336,7 +336,7 @@ TEST_F(MainWindowTest, SaveOfAnUnnamedDeclarationCancelledChangesNothing) {
     ui.SaveFile(QString());
     window->SaveDeclaration();
     EXPECT_FALSE(window->Saved());
-    EXPECT_EQ(window->windowTitle(), kUntitled);
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("Без имени* - Zizaza 2017"));
     EXPECT_TRUE(ui.messages.empty());
 }
 
@@ -348,27 +348,54 @@ TEST_F(MainWindowTest, APipeIsNeitherOpenedNorReplacedAndTheReasonFollowsTheMess
     Start({pipe});
     EXPECT_EQ(ui.Texts(Kind::Error), QStringList{message});
     EXPECT_TRUE(window->FileName().isEmpty());
-    // Saving over it is refused the same way; it stays a pipe.
-    ui.SaveFile(pipe);
+    // Saving over it is refused, told as a write; it stays a pipe.
+    ui.SaveFile(pipe).Answers({Answer::No});
     window->DocumentChanged();
     window->SaveDeclarationAs();
-    EXPECT_EQ(ui.Texts(Kind::Error), (QStringList{message, message}));
+    EXPECT_EQ(ui.Texts(Kind::Ask), QStringList{QStringLiteral("Ошибка записи файла: ") + pipe +
+                                               QStringLiteral("\nЭто не обычный файл\n\nСохранить декларацию в "
+                                                              "другой файл?")});
     EXPECT_FALSE(window->Saved());
     struct stat st {};
     ASSERT_EQ(::stat(pipe.toLocal8Bit().constData(), &st), 0);
     EXPECT_TRUE(S_ISFIFO(st.st_mode));
 }
 
-TEST_F(MainWindowTest, AFailedSaveLeavesTitleFlagAndNameAsTheyWere) {
+// A save that fails says it could not write, in Russian, and offers another file at once;
+// declined, the title, the flag and the name stay as they were.
+TEST_F(MainWindowTest, AFailedSaveIsToldAsAWriteAndOffersSaveAs) {
     Start({SavedDeclaration(QStringLiteral("a.tv7"), "7701")});
     const QString before = window->FileName();
+    ASSERT_EQ(::chmod(before.toLocal8Bit().constData(), 0444), 0);
     window->DocumentChanged();
-    ui.SaveFile(files.path() + QStringLiteral("/missing-folder/b.tv7"));
-    window->SaveDeclarationAs();
-    EXPECT_EQ(ui.Texts(Kind::Error).size(), 1);
+    ui.Answers({Answer::No});
+    window->SaveDeclaration();
+    ASSERT_EQ(ui.Texts(Kind::Ask).size(), 1);
+    EXPECT_EQ(ui.Texts(Kind::Ask).front(),
+              QStringLiteral("Ошибка записи файла: ") + before +
+                  QStringLiteral("\nВозможно, файл занят другой программой или защищен от записи.\n\nСохранить "
+                                 "декларацию в другой файл?"));
     EXPECT_EQ(window->FileName(), before);
-    EXPECT_EQ(window->windowTitle(), QStringLiteral("a.tv7 - Zizaza 2017"));
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("a.tv7* - Zizaza 2017"));
     EXPECT_FALSE(window->Saved());
+
+    // "Сохранить как...": a name where the file cannot go either is offered again, then one that works.
+    const QString other = files.path() + QStringLiteral("/b.tv7");
+    ui.Answers({Answer::Yes, Answer::Yes})
+        .SaveFile(files.path() + QStringLiteral("/missing-folder/b.tv7"))
+        .SaveFile(other);
+    window->SaveDeclaration();
+    ASSERT_EQ(ui.Texts(Kind::Ask).size(), 3);
+    EXPECT_TRUE(ui.Texts(Kind::Ask)[2].startsWith(QStringLiteral("Ошибка записи файла: ") + files.path() +
+                                                  QStringLiteral("/missing-folder/b.tv7\n")));
+    EXPECT_EQ(window->FileName(), other);
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("b.tv7 - Zizaza 2017"));
+    EXPECT_TRUE(window->Saved());
+    EXPECT_TRUE(QFileInfo::exists(other));
+    EXPECT_TRUE(ui.Texts(Kind::Error).isEmpty());
+    for (const QString& text : ui.Texts(Kind::Ask))
+        EXPECT_FALSE(text.contains(QStringLiteral("read only"))) << text.toStdString();
+    EXPECT_TRUE(ui.NothingPending());
 }
 
 TEST_F(MainWindowTest, ClosingWithUnsavedChangesAsks) {

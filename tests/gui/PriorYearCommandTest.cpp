@@ -65,7 +65,7 @@ TEST_F(PriorYearCommandTest, CarriedDeclarationReplacesTheCurrentOneAfterTheRepo
     ASSERT_EQ(d.PropertyDeductions.ObjectCount(), 1u);
     EXPECT_EQ(d.PropertyDeductions.PreviousYearsPurchase,
               expected.declaration->PropertyDeductions.PreviousYearsPurchase);
-    EXPECT_EQ(window->windowTitle(), QStringLiteral("Без имени - Zizaza 2017"));
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("Без имени* - Zizaza 2017"));
     EXPECT_TRUE(window->FileName().isEmpty());
     EXPECT_FALSE(window->Saved()) << "the carried data is not in any file yet";
     EXPECT_EQ(window->CurrentScreen()->objectName(), QStringLiteral("frInitialData"));

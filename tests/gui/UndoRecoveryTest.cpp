@@ -2,6 +2,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
 #include <QDir>
 #include <QFile>
@@ -214,16 +215,23 @@ TEST_F(UndoTest, ADeletionIsTold_TheMenuFollowsFile_AndItsKeysAreTheUsualOnes) {
                                                                    QKeySequence(QStringLiteral("Ctrl+Y"))}));
 }
 
+// The title marks unsaved changes with "*", and undo back to the saved state takes it away.
 TEST_F(UndoTest, UndoingBackToTheSavedStateMarksItSavedAgain) {
+    const QString saved = QStringLiteral("declaration.tv7 - Zizaza 2017");
+    const QString unsaved = QStringLiteral("declaration.tv7* - Zizaza 2017");
     Open(Everything());
+    EXPECT_EQ(window->windowTitle(), saved);
     Click("fbRussianIncome");
     SelectRow("lvSourseIncomeInfo", 0);
     Click("fbDeleteSourseIncome");
     EXPECT_FALSE(window->Saved());
-    window->Undo();
+    EXPECT_EQ(window->windowTitle(), unsaved);
+    Action("actUndo")->trigger();
     EXPECT_TRUE(window->Saved()) << "back at the file as opened";
-    window->Redo();
+    EXPECT_EQ(window->windowTitle(), saved);
+    Action("actRedo")->trigger();
     EXPECT_FALSE(window->Saved());
+    EXPECT_EQ(window->windowTitle(), unsaved);
 
     window->SaveDeclaration();
     ASSERT_TRUE(window->Saved());
@@ -234,6 +242,38 @@ TEST_F(UndoTest, UndoingBackToTheSavedStateMarksItSavedAgain) {
     EXPECT_TRUE(window->Saved()) << "the history is kept across Save, and the saved state moved";
     window->Undo();
     EXPECT_FALSE(window->Saved());
+}
+
+// Deleting a property object is one step named after the object; its undo shows the object's row
+// selected again, as for a deleted source.
+TEST_F(UndoTest, ADeletedPropertyObjectComesBackInOneNamedStepWithItsRowSelected) {
+    mTDeclaration doc = Everything();
+    auto second = std::make_unique<mTConstructionDeductObj>();
+    second->ObjectKind = 2;
+    second->Place = "Тверь, ул. Советская, 5";
+    second->Number = "69:40:0002";
+    second->Cost = Money::Roubles(1500000);
+    doc.PropertyDeductions.AddObject(std::move(second));
+    Open(doc);
+    Click("fbDeduction");
+    Click("fbConstruction");
+    SelectRow("lvObjects", 1);
+    Click("fbDeleteObject");
+    ASSERT_EQ(window->Declaration().PropertyDeductions.ObjectCount(), 1u);
+    EXPECT_EQ(Action("actUndo")->text(), QStringLiteral("Отменить: удаление объекта «Квартира 69:40:0002»"));
+    EXPECT_EQ(window->History().UndoSteps(), 1u) << "one step";
+    QApplication::processEvents();
+    EXPECT_EQ(window->History().UndoSteps(), 1u) << "nothing more after the handlers are done";
+
+    Action("actUndo")->trigger();
+    EXPECT_EQ(window->Declaration().PropertyDeductions.ObjectCount(), 2u);
+    EXPECT_FALSE(Action("actUndo")->isEnabled()) << "the file as opened";
+    EXPECT_TRUE(window->Saved());
+    auto* objects = Find<QTreeWidget>(window->CurrentScreen(), "lvObjects");
+    ASSERT_NE(objects, nullptr);
+    ASSERT_NE(objects->currentItem(), nullptr);
+    EXPECT_EQ(objects->indexOfTopLevelItem(objects->currentItem()), 1);
+    EXPECT_TRUE(objects->currentItem()->isSelected());
 }
 
 TEST_F(UndoTest, UndoAcrossAScreenSwitchOpensTheScreenAndRecordOfTheChange) {
@@ -333,13 +373,17 @@ TEST_F(RecoveryTest, ACopyLeftByAnAbnormalEndIsOfferedAndRecoveredUnderItsName) 
     window->OfferRecovery();
     ASSERT_EQ(ui.Texts(Kind::Ask).size(), 1);
     EXPECT_TRUE(ui.Texts(Kind::Ask).front().contains(QRegularExpression(
-        QStringLiteral("^Восстановить несохраненную декларацию от \\d\\d\\.\\d\\d\\.\\d{4} \\d\\d:\\d\\d\\?\nФайл "
-                       "декларации: ") +
-        QRegularExpression::escape(m_file) + QStringLiteral("$"))))
+        QStringLiteral("^Восстановить несохраненную декларацию «declaration\\.tv7» от \\d\\d\\.\\d\\d\\.\\d{4} "
+                       "\\d\\d:\\d\\d\\?\nПапка: ") +
+        QRegularExpression::escape(files.path()) + QStringLiteral("$"))))
         << ui.Texts(Kind::Ask).front().toStdString();
     EXPECT_EQ(window->FileName(), m_file);
-    EXPECT_EQ(window->windowTitle(), QStringLiteral("declaration.tv7 - Zizaza 2017"));
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("declaration.tv7* - Zizaza 2017"));
     EXPECT_FALSE(window->Saved());
+    auto* recovered = window->findChild<QLabel*>(QStringLiteral("lbRecovered"));
+    ASSERT_TRUE(recovered);
+    EXPECT_EQ(recovered->text(), QStringLiteral("Декларация восстановлена из резервной копии и не сохранена"));
+    EXPECT_FALSE(recovered->isHidden());
     EXPECT_EQ(window->Declaration().ResidentIncome13Count(), 1u);
     EXPECT_EQ(window->Declaration().ResidentIncome13(0).Name, "Издательство");
     EXPECT_EQ(CopiesLeft(), 1) << "the recovered declaration has this session's copy only";
@@ -368,8 +412,15 @@ TEST_F(RecoveryTest, NoKeepsTheCopyForTheNextStart_DeleteRemovesIt_SaveLeavesNon
     EXPECT_TRUE(window->Saved());
     window.reset();
 
+    // "Удалить копию" asks again: No keeps the copy, Yes deletes it.
     StartWithRecovery({m_file});
-    ui.Answers({Answer::Cancel});  // the third button, "Удалить"
+    ui.Answers({Answer::Cancel, Answer::No});  // the third button, "Удалить копию"
+    window->OfferRecovery();
+    EXPECT_EQ(CopiesLeft(), 1);
+    EXPECT_TRUE(ui.Texts(Kind::Ask).back().startsWith(QStringLiteral("Удалить резервную копию декларации от ")));
+    window.reset();
+    StartWithRecovery({m_file});
+    ui.Answers({Answer::Cancel, Answer::Yes});
     window->OfferRecovery();
     EXPECT_EQ(CopiesLeft(), 0);
 
@@ -381,7 +432,83 @@ TEST_F(RecoveryTest, NoKeepsTheCopyForTheNextStart_DeleteRemovesIt_SaveLeavesNon
     window.reset();
     StartWithRecovery();
     window->OfferRecovery();
-    EXPECT_TRUE(ui.Texts(Kind::Ask).size() == 2) << "nothing more to offer";
+    EXPECT_EQ(ui.Texts(Kind::Ask).size(), 5) << "nothing more to offer";
+}
+
+// Open that ends in the dialog's "Отмена" or in a file that cannot be read loses nothing: the
+// declaration, its recovery copy and its undo history stay; only a file that loads replaces them.
+TEST_F(RecoveryTest, OpenCancelledOrFailedKeepsTheDeclarationItsCopyAndItsHistory) {
+    m_file = files.path() + QStringLiteral("/declaration.tv7");
+    Everything().Save(m_file.toStdString());
+    StartWithRecovery({m_file});
+    DeleteASource();
+    ASSERT_EQ(CopiesLeft(), 1);
+    const QString damaged = files.path() + QStringLiteral("/damaged.tv7");
+    {
+        QFile f(damaged);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(QByteArray(4096, 'x'));
+    }
+    for (const QString& chosen : {QString(), damaged}) {
+        SCOPED_TRACE(chosen.toStdString());
+        ui.Answers({Answer::No}).OpenFile(chosen);
+        Action("actOpen")->trigger();
+        EXPECT_EQ(window->Declaration().ResidentIncome13Count(), 1u);
+        EXPECT_EQ(window->FileName(), m_file);
+        EXPECT_FALSE(window->Saved());
+        EXPECT_EQ(CopiesLeft(), 1);
+        EXPECT_EQ(Action("actUndo")->text(), QStringLiteral("Отменить: удаление источника «ООО Ромашка»"));
+        EXPECT_EQ(Shown().section(QLatin1Char('/'), 0, 0), QStringLiteral("frRussianIncome"));
+    }
+    EXPECT_EQ(ui.Texts(Kind::Error).size(), 1) << "the damaged file is told";
+
+    const QString other = files.path() + QStringLiteral("/other.tv7");
+    mTDeclaration otherDoc;
+    otherDoc.InspectionCode = "5001";
+    otherDoc.Save(other.toStdString());
+    ui.Answers({Answer::No}).OpenFile(other);
+    Action("actOpen")->trigger();
+    EXPECT_EQ(window->Declaration().InspectionCode, "5001");
+    EXPECT_TRUE(window->Saved());
+    EXPECT_FALSE(Action("actUndo")->isEnabled());
+    EXPECT_EQ(CopiesLeft(), 0) << "the changes given up with No go once the other file is open";
+    EXPECT_TRUE(ui.NothingPending());
+}
+
+// A declaration opened by a relative name and recovered by a program started in another folder
+// is saved back into its own file.
+TEST_F(RecoveryTest, ACopyOfAFileOpenedByARelativeNameIsSavedFromAnotherFolder) {
+    m_file = files.path() + QStringLiteral("/declaration.tv7");
+    Everything().Save(m_file.toStdString());
+    const QString home = QDir::currentPath();
+    struct BackHome {
+        QString path;
+        ~BackHome() { QDir::setCurrent(path); }
+    } backHome{home};
+    ASSERT_TRUE(QDir::setCurrent(files.path()));
+    StartWithRecovery({QStringLiteral("declaration.tv7")});
+    EXPECT_EQ(window->FileName(), m_file);
+    DeleteASource();
+    window.reset();
+
+    QTemporaryDir elsewhere;
+    ASSERT_TRUE(QDir::setCurrent(elsewhere.path()));
+    StartWithRecovery();
+    ui.Answers({Answer::Yes});
+    window->OfferRecovery();
+    EXPECT_EQ(window->FileName(), m_file);
+    auto* recovered = window->findChild<QLabel*>(QStringLiteral("lbRecovered"));
+    ASSERT_TRUE(recovered);
+    EXPECT_FALSE(recovered->isHidden());
+    window->SaveDeclaration();
+    EXPECT_TRUE(ui.Texts(Kind::Error).isEmpty());
+    EXPECT_TRUE(window->Saved());
+    EXPECT_TRUE(recovered->isHidden()) << "saved: no longer only a recovered copy";
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("declaration.tv7 - Zizaza 2017"));
+    mTDeclaration saved;
+    saved.Load(m_file.toStdString());
+    EXPECT_EQ(saved.ResidentIncome13Count(), 1u);
+    EXPECT_FALSE(QFileInfo::exists(elsewhere.path() + QStringLiteral("/declaration.tv7")));
 }
 
 // The recovery root cannot be turned against the user: a linked folder is not a session of the
@@ -417,7 +544,8 @@ TEST_F(RecoveryTest, ALinkedFolderOrACraftedCopyIniHarmsNoOtherFile) {
     ui.Answers({Answer::Yes});
     window->OfferRecovery();
     ASSERT_EQ(ui.Texts(Kind::Ask).size(), 1) << "the linked folder is not offered";
-    EXPECT_TRUE(ui.Texts(Kind::Ask).front().contains(QStringLiteral("Файл декларации: ") + precious));
+    EXPECT_TRUE(ui.Texts(Kind::Ask).front().contains(QStringLiteral("«precious.tv7»")));
+    EXPECT_TRUE(ui.Texts(Kind::Ask).front().contains(QStringLiteral("Папка: ") + elsewhere.path()));
     EXPECT_TRUE(ui.Texts(Kind::Ask).front().contains(QStringLiteral("Файл изменен после записи копии")));
     EXPECT_TRUE(QFile::exists(elsewhere.path() + QStringLiteral("/declaration.tv7")));
     EXPECT_TRUE(QFile::exists(crafted + QStringLiteral("/notes.txt"))) << "not the program's file";
