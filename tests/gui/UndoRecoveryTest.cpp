@@ -247,33 +247,52 @@ TEST_F(UndoTest, UndoingBackToTheSavedStateMarksItSavedAgain) {
 // Deleting a property object is one step named after the object; its undo shows the object's row
 // selected again, as for a deleted source.
 TEST_F(UndoTest, ADeletedPropertyObjectComesBackInOneNamedStepWithItsRowSelected) {
-    mTDeclaration doc = Everything();
+    mTDeclaration two = Everything();
     auto second = std::make_unique<mTConstructionDeductObj>();
     second->ObjectKind = 2;
     second->Place = "Тверь, ул. Советская, 5";
     second->Number = "69:40:0002";
     second->Cost = Money::Roubles(1500000);
-    doc.PropertyDeductions.AddObject(std::move(second));
-    Open(doc);
-    Click("fbDeduction");
-    Click("fbConstruction");
-    SelectRow("lvObjects", 1);
-    Click("fbDeleteObject");
-    ASSERT_EQ(window->Declaration().PropertyDeductions.ObjectCount(), 1u);
-    EXPECT_EQ(Action("actUndo")->text(), QStringLiteral("Отменить: удаление объекта «Квартира 69:40:0002»"));
-    EXPECT_EQ(window->History().UndoSteps(), 1u) << "one step";
-    QApplication::processEvents();
-    EXPECT_EQ(window->History().UndoSteps(), 1u) << "nothing more after the handlers are done";
+    two.PropertyDeductions.AddObject(std::move(second));
+    const struct {
+        const char* what;
+        mTDeclaration doc;
+        int row;
+        const char* undoText;
+    } cases[] = {
+        {"the second of two", std::move(two), 1, "Отменить: удаление объекта «Квартира 69:40:0002»"},
+        // The last one also clears and locks the amounts of the deduction.
+        {"the only one", Everything(), 0, "Отменить: удаление объекта «Объект не выбран 77:01:0001»"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        Open(c.doc);
+        const size_t objects = c.doc.PropertyDeductions.ObjectCount();
+        Click("fbDeduction");
+        Click("fbConstruction");
+        SelectRow("lvObjects", c.row);
+        // As a mouse click does: the window active and the button taking the focus first.
+        window->show();
+        window->activateWindow();
+        QApplication::processEvents();
+        if (auto* button = Find<QAbstractButton>(window.get(), "fbDeleteObject"))
+            button->setFocus(Qt::MouseFocusReason);
+        Click("fbDeleteObject");
+        QApplication::processEvents();
+        ASSERT_EQ(window->Declaration().PropertyDeductions.ObjectCount(), objects - 1);
+        EXPECT_EQ(Action("actUndo")->text(), QString::fromUtf8(c.undoText));
+        EXPECT_EQ(window->History().UndoSteps(), 1u) << "one step";
 
-    Action("actUndo")->trigger();
-    EXPECT_EQ(window->Declaration().PropertyDeductions.ObjectCount(), 2u);
-    EXPECT_FALSE(Action("actUndo")->isEnabled()) << "the file as opened";
-    EXPECT_TRUE(window->Saved());
-    auto* objects = Find<QTreeWidget>(window->CurrentScreen(), "lvObjects");
-    ASSERT_NE(objects, nullptr);
-    ASSERT_NE(objects->currentItem(), nullptr);
-    EXPECT_EQ(objects->indexOfTopLevelItem(objects->currentItem()), 1);
-    EXPECT_TRUE(objects->currentItem()->isSelected());
+        Action("actUndo")->trigger();
+        EXPECT_EQ(window->Declaration().PropertyDeductions.ObjectCount(), objects);
+        EXPECT_FALSE(Action("actUndo")->isEnabled()) << "the file as opened";
+        EXPECT_TRUE(window->Saved());
+        auto* list = Find<QTreeWidget>(window->CurrentScreen(), "lvObjects");
+        ASSERT_NE(list, nullptr);
+        ASSERT_NE(list->currentItem(), nullptr);
+        EXPECT_EQ(list->indexOfTopLevelItem(list->currentItem()), c.row);
+        EXPECT_TRUE(list->currentItem()->isSelected());
+    }
 }
 
 TEST_F(UndoTest, UndoAcrossAScreenSwitchOpensTheScreenAndRecordOfTheChange) {
