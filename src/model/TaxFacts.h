@@ -16,6 +16,7 @@ inline constexpr int kTaxYear = 2017;
 // and the limit that applied to objects acquired before 2008.
 inline constexpr Money kPropertyPurchaseLimit = Money::Roubles(2000000);
 inline constexpr Money kPropertyPurchaseLimitBefore2008 = Money::Roubles(1000000);
+inline constexpr int kPropertyPurchaseLimitFrom = 2008;
 // The interest on loans for housing, deductible up to this much over all years (art. 220 p. 4).
 inline constexpr Money kPropertyInterestLimit = Money::Roubles(3000000);
 // From this year on the limits are the taxpayer's own, once per lifetime over several objects,
@@ -32,6 +33,8 @@ inline constexpr Money kOtherPropertySaleLimit = Money::Roubles(250000);
 // A sale of real estate acquired after 2016 is taxed on at least this share of its cadastral value
 // (art. 214.10 p. 5), in percent.
 inline constexpr int kCadastralSharePercent = 70;
+// The rule applies to real estate acquired from 1 January of this year on.
+inline constexpr int kCadastralRulesFrom = 2016;
 
 // Social deductions (art. 219 p. 2): the common limit, and the limit per child of its education
 // (art. 219 p. 1 pp. 2).
