@@ -89,7 +89,7 @@ PropertyLimits LimitPropertyDeduction(const mTConstructionDeduct& record) {
         const int year = PropertyObjectYear(o);
         limits.ShareFactor = shareOf(o);
         limits.EarlierRules = year < kPropertyCurrentRulesFrom;
-        baseLimit = year < 2008 ? kPropertyPurchaseLimitBefore2008 : kPropertyPurchaseLimit;
+        baseLimit = year < kPropertyPurchaseLimitFrom ? kPropertyPurchaseLimitBefore2008 : kPropertyPurchaseLimit;
     }
     for (size_t i = 0; i < record.ObjectCount(); ++i) {
         if (limits.EarlierRules && static_cast<int>(i) != limits.DecidingObject) {

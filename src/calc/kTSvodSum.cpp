@@ -34,9 +34,9 @@ kTSvodSum::kTSvodSum()
       m_prilA15(std::make_unique<kTSvodSumPrilA15>()),
       m_prilA30(std::make_unique<kTSvodSumPrilA30>()),
       m_prilA35(std::make_unique<kTSvodSumPrilA35>()),
-      m_prilB13(std::make_unique<kTSvodSumPrilB>(13)),
-      m_prilB9(std::make_unique<kTSvodSumPrilB>(9)),
-      m_prilB35(std::make_unique<kTSvodSumPrilB>(35)),
+      m_prilB13(std::make_unique<kTSvodSumPrilB>(kRatePercent13)),
+      m_prilB9(std::make_unique<kTSvodSumPrilB>(kRatePercent9)),
+      m_prilB35(std::make_unique<kTSvodSumPrilB>(kRatePercent35)),
       m_prilV1(std::make_unique<kTSvodSumPrilV1>()),
       m_prilM(std::make_unique<kTSvodSumPrilM>()),
       m_prilG(std::make_unique<kTSvodSumPrilG>()),
@@ -194,13 +194,13 @@ void kTSvodSum::computeResident13(const mTDeclaration& doc) {
     b.УплИнПодлЗач = WholeRoubles(m_prilB13->OtherCredit);
     b.УплПатентЗач = WholeRoubles(m_prilV1->PatentPayments);
     // The trade fee reduces only the tax on the business it was paid for (art. 225 p. 5).
-    b.ComputeTax(13);
+    b.ComputeTax(kRatePercent13);
     b.ТСУплПерЗач = Min(Min(WholeRoubles(m_prilV1->TradeFee), businessTax()), b.Исчисл);
-    b.ApplyBaseSteps(13);
+    b.ApplyBaseSteps(kRatePercent13);
 }
 
 Money kTSvodSum::businessTax() const {
-    return TaxAtRate(AtLeastZero(m_prilV1->BusinessIncome - m_prilV1->BusinessExpenses), 13);
+    return TaxAtRate(AtLeastZero(m_prilV1->BusinessIncome - m_prilV1->BusinessExpenses), kRatePercent13);
 }
 
 void kTSvodSum::computeNonResident13(const mTDeclaration& doc) {
@@ -211,14 +211,14 @@ void kTSvodSum::computeNonResident13(const mTDeclaration& doc) {
     b.СумНалВыч = Money();
     b.УдержОбщ = m_prilA13->TaxWithheld;
     b.ОбщАвУплЗач227_1 = WholeRoubles(doc.ForeignerFixedPayments);
-    b.ApplyBaseSteps(13);
+    b.ApplyBaseSteps(kRatePercent13);
 }
 
 void kTSvodSum::computeCfc() {
     kTSvodSumList& b = m_listKik;
     b.СумДохДивКИК = m_prilB13->CfcIncome;
     b.НалБаза = b.СумДохДивКИК;
-    b.Исчисл = TaxAtRate(b.НалБаза, 13);
+    b.Исчисл = TaxAtRate(b.НалБаза, kRatePercent13);
     b.УплИнПодлЗач = WholeRoubles(m_prilB13->CfcCredit);
     b.ИсчислУпл = AtLeastZero(b.Исчисл - b.УплИнПодлЗач);
     b.ПодлУпл = b.ИсчислУпл;
@@ -231,7 +231,7 @@ void kTSvodSum::computeDividends() {
     b.ДоходОбщНал = b.ДоходОбщ - b.ДоходОбщНеНал;
     b.УдержОбщ = m_prilA13->DividendTaxWithheld;
     b.УплИнПодлЗач = WholeRoubles(m_prilB13->DividendCredit);
-    b.ApplyBaseSteps(13);
+    b.ApplyBaseSteps(kRatePercent13);
 }
 
 void kTSvodSum::compute30() {
@@ -243,7 +243,7 @@ void kTSvodSum::compute30() {
     const Money rest = b.ДоходОбщНал - b.СумРасхУм;
     b.СумНалВыч = rest < Money() ? rest : Money();
     b.УдержОбщ = m_prilA30->TaxWithheld;
-    b.ApplyBaseSteps(30);
+    b.ApplyBaseSteps(kRatePercent30);
 }
 
 void kTSvodSum::compute35() {
@@ -255,7 +255,7 @@ void kTSvodSum::compute35() {
     b.УдержОбщ = m_prilA35->TaxWithheld;
     b.УдержОбщМВ = m_prilA35->TaxWithheld2620;
     b.УплИнПодлЗач = WholeRoubles(m_prilB35->OtherCredit);
-    b.ApplyBaseSteps(35);
+    b.ApplyBaseSteps(kRatePercent35);
 }
 
 void kTSvodSum::compute9() {
@@ -265,7 +265,7 @@ void kTSvodSum::compute9() {
     b.ДоходОбщНал = b.ДоходОбщ;
     b.УдержОбщ = m_prilA9->TaxWithheld;
     b.УплИнПодлЗач = WholeRoubles(m_prilB9->OtherCredit);
-    b.ApplyBaseSteps(9);
+    b.ApplyBaseSteps(kRatePercent9);
 }
 
 void kTSvodSum::compute15() {
@@ -274,7 +274,7 @@ void kTSvodSum::compute15() {
     b.ДоходОбщ = m_prilA15->TaxableAmount;
     b.ДоходОбщНал = b.ДоходОбщ;
     b.УдержОбщ = m_prilA15->TaxWithheld;
-    b.ApplyBaseSteps(15);
+    b.ApplyBaseSteps(kRatePercent15);
 }
 
 template <class T>

@@ -1,6 +1,7 @@
 #include "calc/kTSvodSumPrilA15.h"
 
 #include "calc/SheetMath.h"
+#include "model/TaxFacts.h"
 #include "model/mTDeclaration.h"
 
 namespace zizaza {
@@ -19,7 +20,7 @@ bool kTSvodSumPrilA15::Compute(const mTDeclaration& declaration) {
         KindCodes.Set(SourceList::Incomes30, i, "08");
         TotalIncome += source.TotalIncome;
         TaxableAmount += source.TaxableAmount;
-        TaxComputed += PercentInWholeRoubles(source.TaxableAmount, 15);
+        TaxComputed += PercentInWholeRoubles(source.TaxableAmount, kRatePercent15);
         TaxWithheld += WholeRoubles(source.TaxWithheld);
     }
     return true;

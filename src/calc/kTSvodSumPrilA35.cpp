@@ -2,6 +2,7 @@
 
 #include "calc/SheetMath.h"
 #include "model/IncomeCodes.h"
+#include "model/TaxFacts.h"
 #include "model/mTDeclaration.h"
 
 namespace zizaza {
@@ -24,7 +25,7 @@ bool kTSvodSumPrilA35::Compute(const mTDeclaration& declaration) {
         }
         KindCodes.Set(SourceList::Incomes35, i, "10");
         Sources[i].TaxableAmount = source.TotalIncome;
-        Sources[i].TaxComputed = PercentInWholeRoubles(source.TotalIncome, 35);
+        Sources[i].TaxComputed = PercentInWholeRoubles(source.TotalIncome, kRatePercent35);
         TotalIncome += source.TotalIncome;
         TaxWithheld += WholeRoubles(source.TaxWithheld);
     }

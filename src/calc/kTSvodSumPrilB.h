@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/TaxFacts.h"
 #include "storage/Date.h"
 #include "storage/Money.h"
 
@@ -43,7 +44,7 @@ struct DohodCur {
 // 121), except income code 2620.
 class kTSvodSumPrilB {
 public:
-    explicit kTSvodSumPrilB(int rate = 13) : m_rate(rate) {}
+    explicit kTSvodSumPrilB(int rate = kRatePercent13) : m_rate(rate) {}
 
     std::vector<DohodCur> Lines;
 

@@ -11,26 +11,26 @@ namespace zizaza {
 namespace {
 
 constexpr int32_t kPrizeIncome = 2740;
-const Money kPrizeLimit = Money::Roubles(4000);
+const Money kPrizeLimit = kExemptLimit217p28;
 
 struct ExemptRule {
     kTExemptIncome kTSvodSumPrilM::*kind;
     int32_t incomeCode;
     int32_t deductionCode;
-    std::optional<int64_t> limitRoubles;  // none: the line's deduction amount is taken
+    std::optional<Money> limit;  // none: the line's deduction amount is taken
 };
 
 const ExemptRule kRules[] = {
     // Aid at the birth of a child: each payment line takes its claimed amount, never more than the
     // aid itself nor than the limit per child.
     {&kTSvodSumPrilM::МатПомРожд, 2762, 508, std::nullopt},
-    {&kTSvodSumPrilM::МатПомРаб, 2760, 503, 4000},
-    {&kTSvodSumPrilM::ДопСВПенс, 1211, 510, 12000},
-    {&kTSvodSumPrilM::МатПомИнв, 2761, 506, 4000},
-    {&kTSvodSumPrilM::ПодарНП, 2720, 501, 4000},
-    {&kTSvodSumPrilM::ПризНП, 2730, 502, 4000},
-    {&kTSvodSumPrilM::ВозмМед, 2770, 504, 4000},
-    {&kTSvodSumPrilM::ПомПодар, 2790, 507, 10000},
+    {&kTSvodSumPrilM::МатПомРаб, 2760, 503, kExemptLimit217p28},
+    {&kTSvodSumPrilM::ДопСВПенс, 1211, 510, kExemptPensionContributionLimit},
+    {&kTSvodSumPrilM::МатПомИнв, 2761, 506, kExemptLimit217p28},
+    {&kTSvodSumPrilM::ПодарНП, 2720, 501, kExemptLimit217p28},
+    {&kTSvodSumPrilM::ПризНП, 2730, 502, kExemptLimit217p28},
+    {&kTSvodSumPrilM::ВозмМед, 2770, 504, kExemptLimit217p28},
+    {&kTSvodSumPrilM::ПомПодар, 2790, 507, kExemptVeteranAidLimit},
 };
 
 }  // namespace
@@ -46,18 +46,18 @@ void kTSvodSumPrilM::addExemptLine(int32_t incomeCode, int32_t deductionCode, Mo
         kTExemptIncome& kind = this->*rule.kind;
         kind.ДоходВсИст += income;
         if (deductionCode == rule.deductionCode)
-            kind.ДоходНеНал += rule.limitRoubles ? Min(income, Money::Roubles(*rule.limitRoubles))
-                                                 : AtLeastZero(Min(Min(deduction, income), kBirthAidExemptLimit));
+            kind.ДоходНеНал +=
+                rule.limit ? Min(income, *rule.limit) : AtLeastZero(Min(Min(deduction, income), kBirthAidExemptLimit));
         return;
     }
 }
 
 void kTSvodSumPrilM::limitExemptTotals() {
     for (const ExemptRule& rule : kRules) {
-        if (!rule.limitRoubles)
+        if (!rule.limit)
             continue;
         kTExemptIncome& kind = this->*rule.kind;
-        kind.ДоходНеНал = Min(kind.ДоходНеНал, Money::Roubles(*rule.limitRoubles));
+        kind.ДоходНеНал = Min(kind.ДоходНеНал, *rule.limit);
     }
 }
 
@@ -73,7 +73,7 @@ void kTSvodSumPrilM::computeResidentPrizes(const mTDeclaration& declaration, kTS
         if (incomes35 && i < incomes35->Sources.size()) {
             kTSourceTax35& tax = incomes35->Sources[i];
             tax.TaxableAmount = source.TotalIncome - exempt;
-            tax.TaxComputed = PercentInWholeRoubles(tax.TaxableAmount, 35);
+            tax.TaxComputed = PercentInWholeRoubles(tax.TaxableAmount, kRatePercent35);
         }
         ПризРекл.ДоходНеНал += exempt;
         remaining -= exempt;

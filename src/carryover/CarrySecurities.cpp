@@ -70,18 +70,18 @@ LossesByYear UnusedLosses(const xmlNode* account, const LossKind& kind, int taxY
 
 bool AccountHoldsYear(const mTCBDeduct& target, int year) {
     if (target.GetKind() == mTCBDeduct::Kind::Iis)
-        return year == 2015 || year == 2016;
+        return year >= kIisFirstLossYear && year <= kNewestCarriedLossYear;
     return true;
 }
 
 // A loss may be carried ten years after the year it arose (ст. 214.1 п. 16, ст. 220.1 НК РФ) into
 // the declaration that follows the file's; the loss of the file's own year is a loss of an earlier
 // period for that declaration. The declaration this edition prepares holds the losses of
-// kOldestHeldLossYear to kNewestHeldLossYear only.
+// kOldestCarriedLossYear to kNewestCarriedLossYear only.
 void Place(const LossesByYear& losses, const LossKind& kind, int fileYear, mTCBDeduct& target,
            const std::string& accountName, CarryOverReport& report) {
     const int next = fileYear + 1;
-    const int oldest = next - 10;
+    const int oldest = next - kLossCarryYears;
     std::string carried;
     for (const auto& [year, amount] : losses) {
         if (amount <= Money())
@@ -94,16 +94,16 @@ void Place(const LossesByYear& losses, const LossKind& kind, int fileYear, mTCBD
         } else if (year > fileYear) {
             report.notCarried.push_back(what + ": он не относится к прошлым налоговым периодам декларации за " +
                                         std::to_string(next) + " год");
-        } else if (year < kOldestHeldLossYear || year > kNewestHeldLossYear) {
+        } else if (year < kOldestCarriedLossYear || year > kNewestCarriedLossYear) {
             report.notCarried.push_back(what + ": это убыток прошлого периода для декларации за " +
                                         std::to_string(next) + " год, а программа составляет декларацию за " +
                                         std::to_string(kCarryTargetYear) + " год и хранит убытки " +
-                                        std::to_string(kOldestHeldLossYear) + "–" +
-                                        std::to_string(kNewestHeldLossYear) + " годов");
+                                        std::to_string(kOldestCarriedLossYear) + "–" +
+                                        std::to_string(kNewestCarriedLossYear) + " годов");
         } else if (!AccountHoldsYear(target, year)) {
-            report.notCarried.push_back(what +
-                                        ": на индивидуальном инвестиционном счете учитываются убытки 2015 и "
-                                        "2016 годов");
+            report.notCarried.push_back(what + ": на индивидуальном инвестиционном счете учитываются убытки " +
+                                        std::to_string(kIisFirstLossYear) + " и " +
+                                        std::to_string(kNewestCarriedLossYear) + " годов");
         } else if (Money& loss = kind.derivatives ? target.DerivativesLoss(year) : target.SecuritiesLoss(year);
                    !FitsAmountField(loss + amount, what, report)) {
             continue;

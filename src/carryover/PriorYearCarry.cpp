@@ -118,7 +118,7 @@ void ReportYearSections(const xmlNode* body, int year, CarryOverReport& report) 
 std::string YearsNote(int fileYear) {
     const std::string file = std::to_string(fileYear), next = std::to_string(fileYear + 1);
     const std::string target = std::to_string(kCarryTargetYear);
-    const std::string held = std::to_string(kOldestHeldLossYear) + "–" + std::to_string(kNewestHeldLossYear);
+    const std::string held = std::to_string(kOldestCarriedLossYear) + "–" + std::to_string(kNewestCarriedLossYear);
     if (fileYear + 1 == kCarryTargetYear)
         return "Перенесенная декларация — за " + file + " год; новая декларация — за " + target +
                " год, в ней учитываются убытки прошлых лет " + held + " годов.";

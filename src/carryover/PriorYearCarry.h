@@ -12,11 +12,9 @@ namespace zizaza {
 class mTDeclaration;
 struct PriorYearFile;
 
-// The tax year of the declarations this edition prepares, and the years of the losses of earlier
-// periods its declaration holds: the ten years before it (ст. 220.1 НК РФ).
+// The tax year of the declarations this edition prepares; the years of the losses of earlier
+// periods its declaration holds are kOldestCarriedLossYear to kNewestCarriedLossYear.
 inline constexpr int kCarryTargetYear = kTaxYear;
-inline constexpr int kOldestHeldLossYear = kTaxYear - 10;
-inline constexpr int kNewestHeldLossYear = kTaxYear - 1;
 
 // What was taken over from last year's declaration and what was not, line by line.
 struct CarryOverReport {

@@ -3,11 +3,13 @@
 #include "checks/DeclarationCheckRun.h"
 #include "checks/ScreenChecks.h"
 #include "model/IncomeCodes.h"
+#include "model/TaxFacts.h"
 #include "model/mTDeclaration.h"
 
 #include <algorithm>
 #include <array>
 #include <optional>
+#include <string>
 
 namespace zizaza {
 namespace {
@@ -30,8 +32,8 @@ constexpr std::string_view kBadCfcNumber =
 constexpr std::string_view kNoCfcProfitRule = "По данному источнику не указан порядок определения прибыли КИК";
 constexpr std::string_view kNoDeductionAmount = "По данному источнику выплаты не указана сумма вычета";
 constexpr std::string_view kDeductionAboveIncome = "Сумма вычета превышает сумму дохода";
-constexpr std::string_view kMixedExpenseKinds =
-    "Нельзя одновременно пользоваться и подтвержденными расходами и нормативом 20%.";
+const std::string kMixedExpenseKinds = "Нельзя одновременно пользоваться и подтвержденными расходами и нормативом " +
+                                       std::to_string(kBusinessExpenseNormPercent) + "%.";
 constexpr std::string_view kNothingClaimed = "Не введены данные по социальным налоговым вычетам";
 constexpr std::string_view kAgentAboveExpenses = "Предоставленный налоговым агентом вычет превышает заявленные затраты";
 
@@ -194,7 +196,7 @@ void CheckBusinessIncomes(DeclarationCheckRun& run) {
     if (!doc.HasIncome(kIncomeBusiness))
         return;
     run.BeginSection(kScreenBusinessIncome, kBusinessTitle);
-    // Entrepreneurs and farm heads either document all their expenses or take the 20% norm.
+    // Entrepreneurs and farm heads either document all their expenses or take the norm of kBusinessExpenseNormPercent.
     bool haveReference = false;
     bool referenceItemized = false;
     size_t index = 0;

@@ -6,6 +6,7 @@
 #include "export/XmlBody3Ndfl.h"
 #include "export/XmlExportText.h"
 #include "model/IncomeCodes.h"
+#include "model/TaxFacts.h"
 #include "model/mTDeclaration.h"
 #include "storage/TextCodec.h"
 
@@ -150,7 +151,7 @@ void WriteRussianIncomes(XmlElement ndfl3, const mTDeclaration& d, const XmlFigu
         for (size_t i = 0; i < d.Income30Count(); ++i) {
             const mTThirtyPercent& s = d.Income30(i);
             WriteSourceIncome(ndfl3, s, f.kindCodes.Of(SourceList::Incomes30, i), "15", s.TaxableAmount,
-                              PercentInWholeRoubles(s.TaxableAmount, 15));
+                              PercentInWholeRoubles(s.TaxableAmount, kRatePercent15));
         }
         WriteSources(ndfl3, d.ResidentIncomes13(), SourceList::ResidentIncomes13, f, "30");
         WriteSources(ndfl3, d.InvestPartnershipIncomes(), SourceList::InvestPartnerships, f, "30");

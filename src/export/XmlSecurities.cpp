@@ -4,13 +4,11 @@
 #include "calc/kTSvodSumPrilJ.h"
 #include "export/XmlBody3Ndfl.h"
 #include "export/XmlExportText.h"
+#include "model/TaxFacts.h"
 #include "model/mTDeclaration.h"
 
 namespace zizaza {
 namespace {
-
-constexpr int kFirstLossYear = 2007;
-constexpr int kLastLossYear = 2016;
 
 void WriteTraded(XmlElement parent, const kTSecuritiesTraded& g, bool iis) {
     if (g.ДохСовОпер + g.РасхРеалЦБ + g.ПроцРасх <= Money())
@@ -161,7 +159,7 @@ void WriteEarlierLosses(XmlElement parent, const kTSvodSumPrilJ& j, const mTCBDe
         return;
     XmlElement e = AppendElement(parent, "УбытПредПер");
     PutLossPair(e, "ОстУбытНачВс", j.ОстУбытНачВс);
-    for (int year = kFirstLossYear; year <= kLastLossYear; ++year) {
+    for (int year = kOldestCarriedLossYear; year <= kNewestCarriedLossYear; ++year) {
         Money securities = losses.SecuritiesLoss(year);
         Money derivatives = losses.DerivativesLoss(year);
         if (securities <= Money() && derivatives <= Money())

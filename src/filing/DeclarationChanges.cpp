@@ -3,6 +3,7 @@
 #include "dictionaries/DictionaryError.h"
 #include "dictionaries/XmlDoc.h"
 #include "filing/FormLines.h"
+#include "model/TaxFacts.h"
 #include "report/HtmlText.h"
 
 #include <algorithm>
@@ -457,9 +458,10 @@ std::string ChangesHtml(const DeclarationChanges& c, const std::string& filedNam
 }
 
 void CheckFiledDeclaration(const FiledDeclaration& filed, const FiledDeclaration& current) {
-    if (filed.knd != "1151020" || filed.year != "2017")
-        throw FilingError("Поданный файл не является декларацией 3-НДФЛ за 2017 год (КНД " + filed.knd + ", год " +
-                          filed.year + "): выберите файл поданной декларации за 2017 год.");
+    const std::string year = std::to_string(kTaxYear);
+    if (filed.knd != "1151020" || filed.year != year)
+        throw FilingError("Поданный файл не является декларацией 3-НДФЛ за " + year + " год (КНД " + filed.knd +
+                          ", год " + filed.year + "): выберите файл поданной декларации за " + year + " год.");
     if (filed.inn != current.inn ||
         (filed.inn.empty() && (filed.surname != current.surname || filed.firstName != current.firstName ||
                                filed.birthDate != current.birthDate)))

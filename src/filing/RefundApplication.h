@@ -4,6 +4,8 @@
 #include "filing/FiledDeclaration.h"
 #include "storage/Date.h"
 
+#include "model/TaxFacts.h"
+
 #include <string>
 
 namespace zizaza {
@@ -12,7 +14,7 @@ namespace zizaza {
 // 14.02.2017 No. ММВ-7-8/182@).
 inline constexpr const char* kRefundApplicationKnd = "1150058";
 // The tax period of a yearly declaration for 2017 as the application writes it.
-inline constexpr const char* kRefundTaxPeriod = "ГД.00.2017";
+inline const std::string kRefundTaxPeriod = "ГД.00." + std::to_string(kTaxYear);
 
 struct RefundRequest {
     BankDetails bank;

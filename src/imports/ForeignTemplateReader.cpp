@@ -47,7 +47,7 @@ std::string ReadRow(const CsvRow& row, const Columns& columns, ForeignPayment& p
     p.incomeDate = *incomeDate;
     const std::string taxDate = Field(row, columns, kTaxDate);
     const std::optional<Date> paid = taxDate.empty() ? incomeDate : Date::Parse(taxDate);
-    if (!paid || paid->Year() < 2016 || paid->Year() > 2018)
+    if (!paid || paid->Year() < kTaxYear - 1 || paid->Year() > kTaxYear + 1)
         return "неверная дата уплаты налога «" + taxDate + "»";
     p.taxDate = *paid;
     p.country = Field(row, columns, kCountry);

@@ -16,6 +16,7 @@ inline constexpr int kTaxYear = 2017;
 // and the limit that applied to objects acquired before 2008.
 inline constexpr Money kPropertyPurchaseLimit = Money::Roubles(2000000);
 inline constexpr Money kPropertyPurchaseLimitBefore2008 = Money::Roubles(1000000);
+inline constexpr int kPropertyPurchaseLimitFrom = 2008;
 // The interest on loans for housing, deductible up to this much over all years (art. 220 p. 4).
 inline constexpr Money kPropertyInterestLimit = Money::Roubles(3000000);
 // From this year on the limits are the taxpayer's own, once per lifetime over several objects,
@@ -32,6 +33,8 @@ inline constexpr Money kOtherPropertySaleLimit = Money::Roubles(250000);
 // A sale of real estate acquired after 2016 is taxed on at least this share of its cadastral value
 // (art. 214.10 p. 5), in percent.
 inline constexpr int kCadastralSharePercent = 70;
+// The rule applies to real estate acquired from 1 January of this year on.
+inline constexpr int kCadastralRulesFrom = 2016;
 
 // Social deductions (art. 219 p. 2): the common limit, and the limit per child of its education
 // (art. 219 p. 1 pp. 2).
@@ -71,5 +74,51 @@ inline constexpr int kChildDeductionSingleParentFactor = 2;
 // The deductions for children stop in the month the income since the start of the year passes
 // this amount (art. 218 p. 1 pp. 4).
 inline constexpr Money kChildDeductionIncomeLimit = Money::Roubles(350000);
+
+// The rates of the tax (art. 224), in percent: the common rate of residents (p. 1), a
+// non-resident's rate (p. 3), the rate on winnings, deposit and loan benefits (p. 2), the rate on
+// interest of mortgage-backed bonds issued before 2007 (p. 5) and a non-resident's rate on
+// dividends of Russian organisations (p. 3).
+inline constexpr int kRatePercent13 = 13;
+inline constexpr int kRatePercent30 = 30;
+inline constexpr int kRatePercent35 = 35;
+inline constexpr int kRatePercent9 = 9;
+inline constexpr int kRatePercent15 = 15;
+
+// Entrepreneurs and farm heads who cannot document their expenses deduct this share of their
+// business income instead (art. 221 p. 1), in percent.
+inline constexpr int kBusinessExpenseNormPercent = 20;
+
+// Incomes exempt up to a limit a year (art. 217): gifts, prizes, material aid and refunded
+// medicines, each up to 4 000 (p. 28); an employer's contributions to the funded pension up to
+// 12 000 (p. 39); aid and gifts to veterans up to 10 000 (p. 33).
+inline constexpr Money kExemptLimit217p28 = Money::Roubles(4000);
+inline constexpr Money kExemptPensionContributionLimit = Money::Roubles(12000);
+inline constexpr Money kExemptVeteranAidLimit = Money::Roubles(10000);
+
+// A loss on securities and derivatives is carried into the ten years that follow it (art. 214.1
+// p. 16, art. 220.1 p. 1): the declaration for the tax year holds the losses of these years.
+inline constexpr int kLossCarryYears = 10;
+inline constexpr int kOldestCarriedLossYear = kTaxYear - kLossCarryYears;
+inline constexpr int kNewestCarriedLossYear = kTaxYear - 1;
+// Individual investment accounts exist from this year on (art. 219.1 p. 3), so they hold the
+// losses from this year to kNewestCarriedLossYear only.
+inline constexpr int kIisFirstLossYear = 2015;
+
+// A deadline of the tax year: the day it falls on, the day the Code names when that one is not a
+// working day, why it moved, and the articles that set it.
+struct DeadlineFact {
+    const char* Due;
+    const char* InLaw;
+    const char* Why;
+    const char* Article;
+};
+
+// The declaration is filed by 30 April of the next year (art. 229 p. 1), the tax it shows paid
+// by 15 July (art. 227 p. 6, art. 228 p. 4); a day off moves them to the next working day (art.
+// 6.1 p. 7).
+inline constexpr DeadlineFact kFilingDeadline = {"03.05.2018", "30.04.2018", "нерабочий день", "ст. 229 п. 1 НК РФ"};
+inline constexpr DeadlineFact kPaymentDeadline = {"16.07.2018", "15.07.2018", "воскресенье",
+                                                  "ст. 227 п. 6, ст. 228 п. 4 НК РФ"};
 
 }  // namespace zizaza

@@ -4,15 +4,23 @@
 #include <string>
 
 #include "model/RecordIo.h"
+#include "model/TaxFacts.h"
 
 namespace zizaza {
 
+namespace {
+
+// The file keeps each kind's three newest years first, then the seven older ones.
+constexpr int kNewestBlockFrom = kNewestCarriedLossYear - 2;
+
+}  // namespace
+
 size_t mTCBDeduct::index(int year, bool derivatives) {
     size_t base = derivatives ? 10 : 0;
-    if (year >= 2014 && year <= 2016)
-        return base + static_cast<size_t>(year - 2014);
-    if (year >= 2007 && year <= 2013)
-        return base + 3 + static_cast<size_t>(year - 2007);
+    if (year >= kNewestBlockFrom && year <= kNewestCarriedLossYear)
+        return base + static_cast<size_t>(year - kNewestBlockFrom);
+    if (year >= kOldestCarriedLossYear && year < kNewestBlockFrom)
+        return base + 3 + static_cast<size_t>(year - kOldestCarriedLossYear);
     throw std::out_of_range("loss year " + std::to_string(year));
 }
 

@@ -1,5 +1,6 @@
 #include "report/Attachments.h"
 
+#include "model/TaxFacts.h"
 #include "model/mTDeclaration.h"
 #include "report/HtmlText.h"
 
@@ -113,7 +114,8 @@ std::vector<DocumentsToAttach> AttachmentsFor(const mTDeclaration& doc) {
     if (doc.BusinessIncomeCount() > 0)
         list.push_back({"Профессиональный вычет предпринимателя (лица частной практики)",
                         "документы, подтверждающие фактически произведенные расходы (если вычет заявлен не по "
-                        "нормативу 20 процентов)",
+                        "нормативу " +
+                            std::to_string(kBusinessExpenseNormPercent) + " процентов)",
                         "пункт 1 статьи 221 НК РФ"});
     return list;
 }

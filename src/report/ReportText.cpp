@@ -31,6 +31,16 @@ std::string ForTaxYear() {
     return "за " + std::to_string(kTaxYear) + " год";
 }
 
+std::string LimitText(Money limit) {
+    std::string text = MoneyText(limit);
+    text.resize(text.size() - 3);  // without ",00"
+    return text + " руб.";
+}
+
+std::string PercentText(int percent) {
+    return std::to_string(percent) + "%";
+}
+
 const std::vector<Section2Figure>& Section2Figures() {
     using L = kTSvodSumList;
     static const std::vector<Section2Figure> figures = {
@@ -60,19 +70,19 @@ const std::vector<Section2Figure>& Section2Figures() {
 
 const std::vector<Section2Block>& Section2Blocks() {
     static const std::vector<Section2Block> blocks = {
-        {"13", "Доходы по ставке 13%", "ст. 224 п. 1 НК РФ",
+        {"13", "Доходы по ставке " + PercentText(kRatePercent13), "ст. 224 п. 1 НК РФ",
          [](const kTSvodSum& s) -> const kTSvodSumList& { return s.List1(); }},
-        {"KIK", "Прибыль контролируемых иностранных компаний, 13%", "ст. 224 п. 1, ст. 227 п. 1.1 НК РФ",
-         [](const kTSvodSum& s) -> const kTSvodSumList& { return s.ListKIK(); }},
-        {"Div", "Дивиденды, 13%", "ст. 224 п. 1, ст. 214 НК РФ",
+        {"KIK", "Прибыль контролируемых иностранных компаний, " + PercentText(kRatePercent13),
+         "ст. 224 п. 1, ст. 227 п. 1.1 НК РФ", [](const kTSvodSum& s) -> const kTSvodSumList& { return s.ListKIK(); }},
+        {"Div", "Дивиденды, " + PercentText(kRatePercent13), "ст. 224 п. 1, ст. 214 НК РФ",
          [](const kTSvodSum& s) -> const kTSvodSumList& { return s.ListDiv(); }},
-        {"30", "Доходы нерезидента по ставке 30%", "ст. 224 п. 3 НК РФ",
+        {"30", "Доходы нерезидента по ставке " + PercentText(kRatePercent30), "ст. 224 п. 3 НК РФ",
          [](const kTSvodSum& s) -> const kTSvodSumList& { return s.List2(); }},
-        {"35", "Доходы по ставке 35%", "ст. 224 п. 2 НК РФ",
+        {"35", "Доходы по ставке " + PercentText(kRatePercent35), "ст. 224 п. 2 НК РФ",
          [](const kTSvodSum& s) -> const kTSvodSumList& { return s.List3(); }},
-        {"9", "Доходы по ставке 9%", "ст. 224 п. 5 НК РФ",
+        {"9", "Доходы по ставке " + PercentText(kRatePercent9), "ст. 224 п. 5 НК РФ",
          [](const kTSvodSum& s) -> const kTSvodSumList& { return s.List4(); }},
-        {"15", "Дивиденды нерезидента по ставке 15%", "ст. 224 п. 3 НК РФ",
+        {"15", "Дивиденды нерезидента по ставке " + PercentText(kRatePercent15), "ст. 224 п. 3 НК РФ",
          [](const kTSvodSum& s) -> const kTSvodSumList& { return s.List5(); }},
     };
     return blocks;
@@ -128,6 +138,16 @@ Outcome OutcomeOf(const kTSvodSum& sum) {
     return o;
 }
 
+namespace {
+
+// "03.05.2018 (ст. 229 п. 1 НК РФ; 30.04.2018 — нерабочий день, срок перенесен по ст. 6.1 п. 7 НК РФ)."
+std::string deadline(const DeadlineFact& d) {
+    return std::string(d.Due) + " (" + d.Article + "; " + d.InLaw + " — " + d.Why +
+           ", срок перенесен по ст. 6.1 п. 7 НК РФ).";
+}
+
+}  // namespace
+
 std::vector<std::string> DueDates(const mTDeclaration& doc, const kTSvodSum& sum) {
     if (doc.DeclarationForm == kForm4Ndfl)
         return {};
@@ -136,17 +156,13 @@ std::vector<std::string> DueDates(const mTDeclaration& doc, const kTSvodSum& sum
     const bool mustFile = o.toPay > Money() || IsPrivatePractice(doc.TaxpayerCategory);
     std::vector<std::string> dates;
     if (mustFile)
-        dates.push_back(
-            "Декларацию представить не позднее 03.05.2018 (ст. 229 п. 1 НК РФ; 30.04.2018 — "
-            "нерабочий день, срок перенесен по ст. 6.1 п. 7 НК РФ).");
+        dates.push_back("Декларацию представить не позднее " + deadline(kFilingDeadline));
     else if (o.toRefund > Money())
         dates.push_back(
             "Декларацию только на возврат налога можно представить в любое время в течение трех лет "
             "(ст. 229 п. 1, ст. 78 п. 7 НК РФ).");
     if (o.toPay > Money())
-        dates.push_back(
-            "Налог уплатить не позднее 16.07.2018 (ст. 227 п. 6, ст. 228 п. 4 НК РФ; 15.07.2018 — воскресенье, "
-            "срок перенесен по ст. 6.1 п. 7 НК РФ).");
+        dates.push_back("Налог уплатить не позднее " + deadline(kPaymentDeadline));
     return dates;
 }
 

@@ -20,6 +20,12 @@ std::string MoneyText(Money value, std::string_view thousands = " ");
 // The tax year as the texts name it: "за 2017 год".
 std::string ForTaxYear();
 
+// A limit of the Tax Code in whole roubles as the reader sees it: "1 000 000 руб.".
+std::string LimitText(Money limit);
+
+// A rate of the tax as the reader sees it: "13%".
+std::string PercentText(int percent);
+
 // One figure of a section 2 block: its value in the block, the declaration's name for it, the
 // reader's name and the article of the Tax Code that governs it.
 struct Section2Figure {
@@ -34,7 +40,7 @@ const std::vector<Section2Figure>& Section2Figures();
 // the article that sets its rate.
 struct Section2Block {
     const char* key;
-    const char* title;
+    std::string title;
     const char* article;
     const kTSvodSumList& (*get)(const kTSvodSum&);
 };

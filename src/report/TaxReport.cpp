@@ -18,6 +18,7 @@
 #include "calc/kTSvodSumPrilM.h"
 #include "calc/kTSvodSumPrilV1.h"
 #include "calc/kTSvodSumPrilZ.h"
+#include "model/TaxFacts.h"
 #include "model/mTDeclaration.h"
 #include "report/Attachments.h"
 #include "report/HtmlText.h"
@@ -39,7 +40,7 @@ constexpr const char* kStyle =
 
 // One addend of a figure: where it comes from and its value in that sheet.
 struct Part {
-    const char* label;
+    std::string label;
     Money value;
 };
 
@@ -161,7 +162,8 @@ std::string sheetExplanation(const mTDeclaration& doc, const kTSvodSum& s, std::
         return sumOf(
             {{"источники в РФ", s.PrilA35().TotalIncome}, {"доходы за пределами РФ", s.PrilB35().OtherIncome}});
     if (k == "35.ДоходОбщНеНал")
-        return sumOf({{"призы в пределах 4 000 руб., ст. 217 п. 28", s.PrilM().NonTaxablePrizesTotal()}});
+        return sumOf({{"призы в пределах " + LimitText(kExemptLimit217p28) + ", ст. 217 п. 28",
+                       s.PrilM().NonTaxablePrizesTotal()}});
     if (k == "35.УплИнПодлЗач")
         return "зачет по листу Б " + HtmlText::Figure(s.PrilB35().OtherCredit) + ", округлено до полного рубля";
     if (k == "9.ДоходОбщ")

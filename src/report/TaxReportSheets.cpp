@@ -25,13 +25,6 @@
 namespace zizaza::report {
 namespace {
 
-// A limit of the Tax Code in whole roubles as the reader sees it: "1 000 000 руб.".
-std::string roubles(Money limit) {
-    std::string text = MoneyText(limit);
-    text.resize(text.size() - 3);  // without ",00"
-    return text + " руб.";
-}
-
 // A table of "what | amount | rule" rows, skipping the amounts that are 0; nothing at all when
 // every amount is 0.
 struct RuleRow {
@@ -55,7 +48,7 @@ void ruleTable(HtmlText& out, const char* title, std::initializer_list<RuleRow> 
 }
 
 template <class T>
-void sourceTable(HtmlText& out, const char* title, const OwnedList<T>& sources) {
+void sourceTable(HtmlText& out, const std::string& title, const OwnedList<T>& sources) {
     if (sources.Count() == 0)
         return;
     out.Heading(3, title);
@@ -96,16 +89,16 @@ void saleDeductions(HtmlText& out, const kTSvodSumPrilH1& h) {
     };
     const Pair pairs[] = {
         {"жилье (код 1510, вычет 901)", &h.СумИмущ,
-         "до " + roubles(kHousingSaleLimit) + " на все жилье, ст. 220 п. 2 пп. 1"},
+         "до " + LimitText(kHousingSaleLimit) + " на все жилье, ст. 220 п. 2 пп. 1"},
         {"доли в жилье (1511, 904)", &h.СумДолИмущ,
-         "в общем лимите " + roubles(kHousingSaleLimit) + ", ст. 220 п. 2 пп. 1"},
+         "в общем лимите " + LimitText(kHousingSaleLimit) + ", ст. 220 п. 2 пп. 1"},
         {"жилье и доли, расходы (903)", &h.СумИмущДок,
          "фактические расходы, по каждому объекту не больше его дохода, ст. 220 п. 2 пп. 2"},
         {"иная недвижимость (1512, 902)", &h.СумИнНедИмущ,
-         "до " + roubles(kOtherRealEstateSaleLimit) + ", ст. 220 п. 2 пп. 1"},
+         "до " + LimitText(kOtherRealEstateSaleLimit) + ", ст. 220 п. 2 пп. 1"},
         {"иная недвижимость, расходы (903)", &h.СумИнНедИмущДок, "фактические расходы, ст. 220 п. 2 пп. 2"},
         {"иное имущество (1520, 906)", &h.СумИнИмущ,
-         "до " + roubles(kOtherPropertySaleLimit) +
+         "до " + LimitText(kOtherPropertySaleLimit) +
              " вместе с долями в уставном капитале (905, 907), ст. 220 п. 2 пп. 1"},
         {"иное имущество, расходы (903)", &h.СумИнИмущДок, "фактические расходы, ст. 220 п. 2 пп. 2"},
         {"изъятие имущества для нужд государства (4900, 908)", &h.СумИзтИмущ, "ст. 220 п. 2 пп. 3"},
@@ -130,7 +123,7 @@ int32_t childrenIn(bool constant, int32_t count, const mTStandartDeduct::Monthly
 
 // "на себя 500 руб. в месяц (код 104)".
 std::string personal(const MonthlyDeductionFact& fact) {
-    return "на себя " + roubles(fact.Monthly) + " в месяц (код " + std::to_string(fact.Code) + ")";
+    return "на себя " + LimitText(fact.Monthly) + " в месяц (код " + std::to_string(fact.Code) + ")";
 }
 
 void standardDeductions(HtmlText& out, const mTStandartDeduct& input, const kTSvodSumPrilE1& e) {
@@ -139,13 +132,13 @@ void standardDeductions(HtmlText& out, const mTStandartDeduct& input, const kTSv
         {{personal(kPersonalDeduction105), e.ВычСт218_1_1, kPersonalDeduction105.Article},
          {personal(kPersonalDeduction104), e.ВычСт218_1_2, kPersonalDeduction104.Article},
          {"на детей", e.ВычСтРеб,
-          std::string(kChildDeductionArticle) + ": " + roubles(kChildDeductionFirstChildren) +
-              " в месяц на первого и второго ребенка, " + roubles(kChildDeductionThirdChildren) +
+          std::string(kChildDeductionArticle) + ": " + LimitText(kChildDeductionFirstChildren) +
+              " в месяц на первого и второго ребенка, " + LimitText(kChildDeductionThirdChildren) +
               " на третьего и каждого следующего"},
          {"на детей единственному родителю", e.ВычСтРебЕд, std::string(kChildDeductionArticle) + ": в двойном размере"},
          {"на детей-инвалидов", e.ВычСтРебИнв,
-          std::string(kChildDeductionArticle) + ": " + roubles(kChildDeductionDisabledParent) + " в месяц родителю, " +
-              roubles(kChildDeductionDisabledGuardian) + " опекуну"},
+          std::string(kChildDeductionArticle) + ": " + LimitText(kChildDeductionDisabledParent) +
+              " в месяц родителю, " + LimitText(kChildDeductionDisabledGuardian) + " опекуну"},
          {"на детей-инвалидов единственному родителю", e.ВычСтРебИнвЕд, kChildDeductionArticle},
          {"всего стандартных вычетов", e.ОбщВычСтанд, "ст. 218"}});
     const bool children = !(e.ВычСтРеб + e.ВычСтРебЕд + e.ВычСтРебИнв + e.ВычСтРебИнвЕд).IsZero();
@@ -154,10 +147,10 @@ void standardDeductions(HtmlText& out, const mTStandartDeduct& input, const kTSv
     out.Paragraph(
         "Вычеты на детей предоставляются за каждый месяц от первого до последнего месяца с доходом, "
         "пока доход с начала года не превысил " +
-        roubles(kChildDeductionIncomeLimit) + " (" + kChildDeductionArticle + "): таких месяцев — " +
+        LimitText(kChildDeductionIncomeLimit) + " (" + kChildDeductionArticle + "): таких месяцев — " +
         std::to_string(e.DeductionMonthsWithin350000) + ".");
     out.TableStart({"Месяц", "Доход за месяц, руб.", "Доход с начала года, руб.",
-                    "До " + roubles(kChildDeductionIncomeLimit), "Детей", "из них третьих и следующих",
+                    "До " + LimitText(kChildDeductionIncomeLimit), "Детей", "из них третьих и следующих",
                     "Детей-инвалидов"});
     for (size_t m = 0; m < 12; ++m)
         out.Row({std::to_string(m + 1), HtmlText::Figure(e.MonthlyIncomes[m]), HtmlText::Figure(e.CumulativeIncomes[m]),
@@ -169,45 +162,45 @@ void standardDeductions(HtmlText& out, const mTStandartDeduct& input, const kTSv
 }
 
 void socialDeductions(HtmlText& out, const kTSvodSumPrilE2& e, const kTSvodSumPrilE3& e3) {
-    ruleTable(
-        out, "Социальные вычеты (ст. 219 НК РФ)",
-        {{"благотворительность", e.СумБлагЦел, "не более 25% дохода, ст. 219 п. 1 пп. 1"},
-         {"обучение детей", e.СумОбучБезЛим, "до " + roubles(kChildEducationLimit) + " на ребенка, ст. 219 п. 1 пп. 2"},
-         {"дорогостоящее лечение", e.СумЛеченБезЛим, "без ограничения, ст. 219 п. 1 пп. 3"},
-         {"собственное обучение", e.СумОбуч,
-          "в общем лимите " + roubles(kSocialCommonLimit) + ", ст. 219 п. 1 пп. 2, п. 2"},
-         {"лечение и лекарства", e.СумЛечен, "в общем лимите, ст. 219 п. 1 пп. 3, п. 2"},
-         {"добровольное страхование жизни", e.СумЛичСтрах, "в общем лимите, ст. 219 п. 1 пп. 4, п. 2"},
-         {"пенсионные взносы и страхование", e.СумПенсСтрах, "в общем лимите, ст. 219 п. 1 пп. 4, 5, п. 2"},
-         {"независимая оценка квалификации", e.СумОценКвалиф, "в общем лимите, ст. 219 п. 1 пп. 6, п. 2"},
-         {"расходы в пределах лимита " + roubles(kSocialCommonLimit), e.ОбщСумРасх, "ст. 219 п. 2"},
-         {"вне лимита", e.ИтогВычСоциал, "ст. 219 п. 2"},
-         {"предоставлено налоговыми агентами", e.ОбщСНВОтчПерНА, "ст. 219 п. 2"},
-         {"социальные вычеты к предоставлению", e.ОбщВычСоциал, "ст. 219"}});
+    ruleTable(out, "Социальные вычеты (ст. 219 НК РФ)",
+              {{"благотворительность", e.СумБлагЦел, "не более 25% дохода, ст. 219 п. 1 пп. 1"},
+               {"обучение детей", e.СумОбучБезЛим,
+                "до " + LimitText(kChildEducationLimit) + " на ребенка, ст. 219 п. 1 пп. 2"},
+               {"дорогостоящее лечение", e.СумЛеченБезЛим, "без ограничения, ст. 219 п. 1 пп. 3"},
+               {"собственное обучение", e.СумОбуч,
+                "в общем лимите " + LimitText(kSocialCommonLimit) + ", ст. 219 п. 1 пп. 2, п. 2"},
+               {"лечение и лекарства", e.СумЛечен, "в общем лимите, ст. 219 п. 1 пп. 3, п. 2"},
+               {"добровольное страхование жизни", e.СумЛичСтрах, "в общем лимите, ст. 219 п. 1 пп. 4, п. 2"},
+               {"пенсионные взносы и страхование", e.СумПенсСтрах, "в общем лимите, ст. 219 п. 1 пп. 4, 5, п. 2"},
+               {"независимая оценка квалификации", e.СумОценКвалиф, "в общем лимите, ст. 219 п. 1 пп. 6, п. 2"},
+               {"расходы в пределах лимита " + LimitText(kSocialCommonLimit), e.ОбщСумРасх, "ст. 219 п. 2"},
+               {"вне лимита", e.ИтогВычСоциал, "ст. 219 п. 2"},
+               {"предоставлено налоговыми агентами", e.ОбщСНВОтчПерНА, "ст. 219 п. 2"},
+               {"социальные вычеты к предоставлению", e.ОбщВычСоциал, "ст. 219"}});
     ruleTable(out, "Инвестиционный вычет и пенсионные взносы (ст. 219, 219.1 НК РФ)",
               {{"пенсионные и страховые взносы к вычету", e3.ОбщВзносВыч, "ст. 219 п. 1 пп. 4, 5"},
                {"дополнительные взносы на накопительную пенсию", e3.РасчДопСВВыч.СумВзносВыч, "ст. 219 п. 1 пп. 5"},
                {"взносы на ИИС к вычету", e3.СумИнвВыч219,
-                "до " + roubles(kIisDeductionLimit) + ", ст. 219.1 п. 1 пп. 2, п. 3"},
+                "до " + LimitText(kIisDeductionLimit) + ", ст. 219.1 п. 1 пп. 2, п. 3"},
                {"восстановленный вычет прошлых лет", e3.ИнвВычПредВосст, "ст. 219.1 п. 4"}});
 }
 
 void purchaseDeduction(HtmlText& out, const kTSvodSumPrilZ& z) {
-    ruleTable(
-        out, "Имущественный вычет на покупку жилья (ст. 220 п. 1 пп. 3, 4 НК РФ)",
-        {{"расходы на покупку с учетом лимита", z.TotalCost,
-          "не более " + roubles(kPropertyPurchaseLimit) + ", ст. 220 п. 3 пп. 1"},
-         {"проценты по целевым займам", z.TotalInterest,
-          "не более " + roubles(kPropertyInterestLimit) + ", ст. 220 п. 4"},
-         {"вычет на покупку за прошлые годы", z.ВычНовЗачПред, "ст. 220 п. 9"},
-         {"вычет по процентам за прошлые годы", z.ВычПроцЗачПред, "ст. 220 п. 9"},
-         {"предоставлено работодателем на покупку", z.ВычНАУвед, "ст. 220 п. 8"},
-         {"предоставлено работодателем по процентам", z.ПроцНАУвед, "ст. 220 п. 8"},
-         {"доход, от которого можно получить вычет", z.НалБаз13БезВыч, "доход по ставке 13% за минусом прочих вычетов"},
-         {"вычет на покупку " + ForTaxYear(), z.РасхНовВычНД, "ст. 220 п. 3"},
-         {"вычет по процентам " + ForTaxYear(), z.ПроцВычНД, "ст. 220 п. 4"},
-         {"остаток на покупку на следующие годы", z.ОстИВБезПроц, "ст. 220 п. 9"},
-         {"остаток по процентам на следующие годы", z.ОстИВУплПроц, "ст. 220 п. 9"}});
+    ruleTable(out, "Имущественный вычет на покупку жилья (ст. 220 п. 1 пп. 3, 4 НК РФ)",
+              {{"расходы на покупку с учетом лимита", z.TotalCost,
+                "не более " + LimitText(kPropertyPurchaseLimit) + ", ст. 220 п. 3 пп. 1"},
+               {"проценты по целевым займам", z.TotalInterest,
+                "не более " + LimitText(kPropertyInterestLimit) + ", ст. 220 п. 4"},
+               {"вычет на покупку за прошлые годы", z.ВычНовЗачПред, "ст. 220 п. 9"},
+               {"вычет по процентам за прошлые годы", z.ВычПроцЗачПред, "ст. 220 п. 9"},
+               {"предоставлено работодателем на покупку", z.ВычНАУвед, "ст. 220 п. 8"},
+               {"предоставлено работодателем по процентам", z.ПроцНАУвед, "ст. 220 п. 8"},
+               {"доход, от которого можно получить вычет", z.НалБаз13БезВыч,
+                "доход по ставке " + PercentText(kRatePercent13) + " за минусом прочих вычетов"},
+               {"вычет на покупку " + ForTaxYear(), z.РасхНовВычНД, "ст. 220 п. 3"},
+               {"вычет по процентам " + ForTaxYear(), z.ПроцВычНД, "ст. 220 п. 4"},
+               {"остаток на покупку на следующие годы", z.ОстИВБезПроц, "ст. 220 п. 9"},
+               {"остаток по процентам на следующие годы", z.ОстИВУплПроц, "ст. 220 п. 9"}});
 }
 
 void professional(HtmlText& out, const char* title, const kTProfDeductionSheet& g) {
@@ -230,6 +223,7 @@ void professional(HtmlText& out, const char* title, const kTProfDeductionSheet& 
 }
 
 void securities(HtmlText& out, const char* title, const kTSvodSumPrilJ& j) {
+    const std::string carryRule = "ст. 220.1 п. 1, " + std::to_string(kLossCarryYears) + " лет";
     ruleTable(out, title,
               {{"доходы по операциям", j.ИтогСовОпер.ОбщДохСовОпер, "ст. 214.1, 214.3, 214.4"},
                {"налоговая база по операциям", j.ИтогСовОпер.ОбщДоходОбл, "ст. 214.1 п. 6"},
@@ -238,8 +232,8 @@ void securities(HtmlText& out, const char* title, const kTSvodSumPrilJ& j) {
                {"убытки прошлых лет на начало: ПФИ", j.ОстУбытНачВс.СуммаПФИ, "ст. 220.1"},
                {"учтено убытков прошлых лет: ценные бумаги", j.СумУмНБПер.СуммаЦБ, "ст. 220.1 п. 2"},
                {"учтено убытков прошлых лет: ПФИ", j.СумУмНБПер.СуммаПФИ, "ст. 220.1 п. 2"},
-               {"переносится на будущее: ценные бумаги", j.ОстУбытКонВс.СуммаЦБ, "ст. 220.1 п. 1, 10 лет"},
-               {"переносится на будущее: ПФИ", j.ОстУбытКонВс.СуммаПФИ, "ст. 220.1 п. 1, 10 лет"}});
+               {"переносится на будущее: ценные бумаги", j.ОстУбытКонВс.СуммаЦБ, carryRule},
+               {"переносится на будущее: ПФИ", j.ОстУбытКонВс.СуммаПФИ, carryRule}});
 }
 
 const char* countryText(const std::string& code) {
@@ -260,17 +254,19 @@ void foreignLines(HtmlText& out, const std::vector<const DohodCur*>& lines) {
 
 void WriteRussianSources(HtmlText& out, const mTDeclaration& doc) {
     if (doc.DeclarationForm == kForm3NdflNonResident) {
-        sourceTable(out, "Доходы нерезидента от источников в РФ по ставке 13% (лист А)", doc.NonResidentIncomes13());
+        sourceTable(out, "Доходы нерезидента от источников в РФ по ставке " + PercentText(kRatePercent13) + " (лист А)",
+                    doc.NonResidentIncomes13());
         incomeCodeTable(out, doc.NonResidentIncomes13());
-        sourceTable(out, "Доходы нерезидента по ставке 30%", doc.ResidentIncomes13());
-        sourceTable(out, "Дивиденды нерезидента по ставке 15%", doc.Incomes30());
+        sourceTable(out, "Доходы нерезидента по ставке " + PercentText(kRatePercent30), doc.ResidentIncomes13());
+        sourceTable(out, "Дивиденды нерезидента по ставке " + PercentText(kRatePercent15), doc.Incomes30());
         return;
     }
-    sourceTable(out, "Доходы от источников в РФ по ставке 13% (лист А)", doc.ResidentIncomes13());
+    sourceTable(out, "Доходы от источников в РФ по ставке " + PercentText(kRatePercent13) + " (лист А)",
+                doc.ResidentIncomes13());
     incomeCodeTable(out, doc.ResidentIncomes13());
     sourceTable(out, "Дивиденды от российских организаций", doc.Incomes30());
-    sourceTable(out, "Доходы по ставке 35%", doc.Incomes35());
-    sourceTable(out, "Доходы по ставке 9%", doc.Incomes9());
+    sourceTable(out, "Доходы по ставке " + PercentText(kRatePercent35), doc.Incomes35());
+    sourceTable(out, "Доходы по ставке " + PercentText(kRatePercent9), doc.Incomes9());
 }
 
 void WriteExemptIncomes(HtmlText& out, const kTSvodSum& sum) {
@@ -279,17 +275,20 @@ void WriteExemptIncomes(HtmlText& out, const kTSvodSum& sum) {
         std::string label;
         const kTExemptIncome* income;
     };
+    const std::string p28 = LimitText(kExemptLimit217p28);
     const Kind kinds[] = {
-        {"материальная помощь при рождении ребенка, до " + roubles(kBirthAidExemptLimit) + " (ст. 217 п. 8)",
+        {"материальная помощь при рождении ребенка, до " + LimitText(kBirthAidExemptLimit) + " (ст. 217 п. 8)",
          &m.МатПомРожд},
-        {"материальная помощь работникам, до 4 000 руб. (ст. 217 п. 28)", &m.МатПомРаб},
-        {"взносы работодателя на накопительную пенсию, до 12 000 руб. (ст. 217 п. 39)", &m.ДопСВПенс},
-        {"материальная помощь инвалидам, до 4 000 руб. (ст. 217 п. 28)", &m.МатПомИнв},
-        {"подарки от организаций и предпринимателей, до 4 000 руб. (ст. 217 п. 28)", &m.ПодарНП},
-        {"призы в конкурсах, до 4 000 руб. (ст. 217 п. 28)", &m.ПризНП},
-        {"возмещение стоимости лекарств, до 4 000 руб. (ст. 217 п. 28)", &m.ВозмМед},
-        {"помощь и подарки ветеранам, до 10 000 руб. (ст. 217 п. 33)", &m.ПомПодар},
-        {"призы в рекламных акциях, до 4 000 руб. (ст. 217 п. 28)", &m.ПризРекл},
+        {"материальная помощь работникам, до " + p28 + " (ст. 217 п. 28)", &m.МатПомРаб},
+        {"взносы работодателя на накопительную пенсию, до " + LimitText(kExemptPensionContributionLimit) +
+             " (ст. 217 п. 39)",
+         &m.ДопСВПенс},
+        {"материальная помощь инвалидам, до " + p28 + " (ст. 217 п. 28)", &m.МатПомИнв},
+        {"подарки от организаций и предпринимателей, до " + p28 + " (ст. 217 п. 28)", &m.ПодарНП},
+        {"призы в конкурсах, до " + p28 + " (ст. 217 п. 28)", &m.ПризНП},
+        {"возмещение стоимости лекарств, до " + p28 + " (ст. 217 п. 28)", &m.ВозмМед},
+        {"помощь и подарки ветеранам, до " + LimitText(kExemptVeteranAidLimit) + " (ст. 217 п. 33)", &m.ПомПодар},
+        {"призы в рекламных акциях, до " + p28 + " (ст. 217 п. 28)", &m.ПризРекл},
     };
     bool any = false;
     for (const Kind& k : kinds)
@@ -308,7 +307,8 @@ void WriteDeductions(HtmlText& out, const mTDeclaration& doc, const kTSvodSum& s
     const kTSvodSumPrilV1& v = sum.PrilV1();
     ruleTable(out, "Предпринимательская деятельность (лист В, ст. 227 НК РФ)",
               {{"доходы", v.BusinessIncome, "ст. 227 п. 1"},
-               {"профессиональный вычет", v.BusinessExpenses, "ст. 221: расходы или 20% дохода"},
+               {"профессиональный вычет", v.BusinessExpenses,
+                "ст. 221: расходы или " + PercentText(kBusinessExpenseNormPercent) + " дохода"},
                {"авансовые платежи уплачены", v.ActualPrepayments, "ст. 227 п. 8, 9"},
                {"авансовые платежи начислены", v.AccruedPrepayments, "ст. 227 п. 8"}});
     standardDeductions(out, doc.StandardDeductions, sum.PrilE1());

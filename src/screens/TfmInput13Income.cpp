@@ -74,7 +74,9 @@ void TfmInput13Income::BuildLayout() {
     auto* property = new QGridLayout(pnlProperty);
     property->setContentsMargins(0, 0, 0, 0);
     cbAfter2016 =
-        Named(new QCheckBox(QStringLiteral("Имущество было приобретено после 01.01.2016"), pnlProperty), "cbAfter2016");
+        Named(new QCheckBox(QStringLiteral("Имущество было приобретено после 01.01.%1").arg(kCadastralRulesFrom),
+                            pnlProperty),
+              "cbAfter2016");
     lbCadNumber = Named(new QLabel(QStringLiteral("Кадастровый номер"), pnlProperty), "lbCadNumber");
     meCadNumber = Named(new TMaskedEdit(pnlProperty), "meCadNumber");
     meCadNumber->SetupText(50);

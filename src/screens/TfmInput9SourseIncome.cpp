@@ -4,6 +4,7 @@
 
 #include "calc/SheetMath.h"
 #include "checks/IdentifierChecks.h"
+#include "model/TaxFacts.h"
 #include "model/mTThirtyPercent.h"
 #include "screens/ScreenFormat.h"
 #include "screens/ScreenWidgets.h"
@@ -13,13 +14,13 @@ namespace zizaza {
 
 namespace {
 
-constexpr int kRate = 9;
+constexpr int kRate = kRatePercent9;
 
 }  // namespace
 
 TfmInput9SourseIncome::TfmInput9SourseIncome(ScreenHost& host)
-    : TSourceEntryDialog(host, QStringLiteral("Доход, облагаемый по ставке 9%"), 10, SourceRule::Organization,
-                         kSectionIncome9) {
+    : TSourceEntryDialog(host, QString::fromStdString("Доход, облагаемый по ставке " + std::to_string(kRate) + "%"), 10,
+                         SourceRule::Organization, kSectionIncome9) {
     setObjectName(QStringLiteral("fmInput9SourseIncome"));
     meIncome = parts::MoneyEdit(this, "meIncome");
     meHoldSum = parts::RoublesEdit(this, "meHoldSum");

@@ -100,7 +100,7 @@ void NormalizeShare(int32_t& num, int32_t& den) {
 }
 
 bool From2014(Date date) {
-    return date.Year() > 2013;
+    return date.Year() >= kPropertyCurrentRulesFrom;
 }
 
 }  // namespace

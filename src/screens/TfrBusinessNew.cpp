@@ -66,10 +66,11 @@ QLabel* Display(QWidget* parent, const char* name) {
 }  // namespace
 
 Money BusinessNormExpenses(Money income) {
-    // 20% of the income in kopecks is the income in ten-thousandths of a rouble divided by 500;
-    // whole numbers keep the rounding exact.
-    const int64_t raw = income.raw();
-    const int64_t kopecks = raw >= 0 ? (raw + 250) / 500 : -((-raw + 250) / 500);
+    // The norm's share of the income in kopecks is the income in ten-thousandths of a rouble times
+    // the percent divided by 10000; whole numbers keep the rounding (halves away from 0) exact.
+    const int64_t scaled = income.raw() * kBusinessExpenseNormPercent;
+    const int64_t half = Money::kScale / 2;
+    const int64_t kopecks = scaled >= 0 ? (scaled + half) / Money::kScale : -((-scaled + half) / Money::kScale);
     return Money::Kopecks(kopecks);
 }
 

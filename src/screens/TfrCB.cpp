@@ -7,12 +7,21 @@
 #include <QVBoxLayout>
 
 #include "calc/kTSvodSumPrilE3.h"
+#include "model/TaxFacts.h"
 #include "model/mTDeclaration.h"
 #include "screens/ScreenFormat.h"
 #include "screens/ScreenWidgets.h"
 #include "screens/controls/TMaskedEdit.h"
 
 namespace zizaza {
+
+namespace {
+
+constexpr int kFirstYear = kNewestCarriedLossYear - TfrCB::kYearCount + 1;
+constexpr int kIisFirstYear = kIisFirstLossYear;
+static_assert(kNewestCarriedLossYear - kIisFirstLossYear + 1 == TfrCB::kIisYearCount);
+
+}  // namespace
 
 namespace {
 

@@ -24,11 +24,9 @@ class mTDeclaration;
 class TfrCB : public TThinkingFrame {
     Q_OBJECT
 public:
-    static constexpr int kFirstYear = 2010;
-    static constexpr int kLastYear = 2016;
-    static constexpr int kYearCount = kLastYear - kFirstYear + 1;
-    // The individual investment account holds the losses of these two years only.
-    static constexpr int kIisFirstYear = 2015;
+    // The tab shows the seven newest years of the losses carried, and the years the individual
+    // investment account holds (model/TaxFacts.h; TfrCB.cpp checks the counts against them).
+    static constexpr int kYearCount = 7;
     static constexpr int kIisYearCount = 2;
 
     TfrCB(ScreenHost& owner, QWidget* parent, DeclarationSlot& slot);

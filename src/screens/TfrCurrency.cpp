@@ -179,8 +179,8 @@ QGroupBox* TfrCurrency::BuildIncome() {
     dtIncomeGetDate->SetMinDate(Date::Ymd(kTaxYear, 1, 1));
     dtIncomeGetDate->SetMaxDate(Date::Ymd(kTaxYear, 12, 31));
     dtSubtractDate = Named(new TDtpPanel(box), "dtSubtractDate");
-    dtSubtractDate->SetMinDate(Date::Ymd(2016, 1, 1));
-    dtSubtractDate->SetMaxDate(Date::Ymd(2018, 12, 31));
+    dtSubtractDate->SetMinDate(Date::Ymd(kTaxYear - 1, 1, 1));
+    dtSubtractDate->SetMaxDate(Date::Ymd(kTaxYear + 1, 12, 31));
     grid->addWidget(new QLabel(QStringLiteral("Дата получения дохода"), box), 1, 0);
     grid->addWidget(dtIncomeGetDate, 1, 1, Qt::AlignLeft);
     grid->addWidget(new QLabel(QStringLiteral("Дата уплаты налога"), box), 1, 2);

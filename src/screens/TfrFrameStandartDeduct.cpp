@@ -12,6 +12,7 @@
 #include <algorithm>
 
 #include "calc/kTSvodSumPrilE1.h"
+#include "model/TaxFacts.h"
 #include "model/mTDeclaration.h"
 #include "screens/ScreenFormat.h"
 #include "screens/ScreenWidgets.h"
@@ -114,14 +115,23 @@ void TfrFrameStandartDeduct::BuildLayout() {
     layout->addWidget(box, 1);
 }
 
+namespace {
+
+// "Код 104 - 500 в месяц".
+QString OwnCodeText(const MonthlyDeductionFact& fact) {
+    return QStringLiteral("Код %1 - %2 в месяц").arg(fact.Code).arg(fact.Monthly.WholeRoubles());
+}
+
+}  // namespace
+
 QWidget* TfrFrameStandartDeduct::BuildOwnCodes(QWidget* parent) {
     auto* panel = Named(new QFrame(parent), "pnSelf");
     panel->setFrameShape(QFrame::StyledPanel);
     panel->setToolTip(QStringLiteral("Вычеты на себя"));
     auto* layout = new QVBoxLayout(panel);
     rb103 = Radio(panel, "rb103", QStringLiteral("Нет ни 104, ни 105 вычета"));
-    rb104 = Radio(panel, "rb104", QStringLiteral("Код 104 - 500 в месяц"));
-    rb105 = Radio(panel, "rb105", QStringLiteral("Код 105 - 3000 в месяц"));
+    rb104 = Radio(panel, "rb104", OwnCodeText(kPersonalDeduction104));
+    rb105 = Radio(panel, "rb105", OwnCodeText(kPersonalDeduction105));
     rbQ = Radio(panel, "rbQ", QStringLiteral("Код менялся"));
     m_ownCodeBefore = rb103;
     for (QRadioButton* r : {rb103, rb104, rb105, rbQ})

@@ -299,8 +299,9 @@ void TfrMultyConstructionDeduct::RefreshTotals() {
         if (limits.Objects[i].Purchase == PropertyObjectRole::PurchaseAfterEarlierRules)
             notes << object + QStringLiteral(
                                   ": вычет на покупку не предоставляется — вычет по объекту, приобретенному "
-                                  "до 2014 года, предоставляется только один раз (пп. 2 п. 1 ст. 220 НК РФ в "
-                                  "редакции до 01.01.2014).");
+                                  "до %1 года, предоставляется только один раз (пп. 2 п. 1 ст. 220 НК РФ в "
+                                  "редакции до 01.01.%1).")
+                                  .arg(kPropertyCurrentRulesFrom);
         if (limits.Objects[i].Interest == PropertyInterestRole::AnotherObject)
             notes << object + QStringLiteral(
                                   ": проценты по кредиту не учитываются — вычет по процентам предоставляется "

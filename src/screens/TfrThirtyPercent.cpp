@@ -1,5 +1,6 @@
 #include "screens/TfrThirtyPercent.h"
 
+#include "model/TaxFacts.h"
 #include "model/mTDeclaration.h"
 #include "screens/ScreenFormat.h"
 #include "screens/TfmInput30SourseIncome.h"
@@ -19,7 +20,7 @@ TfrThirtyPercent::TfrThirtyPercent(ScreenHost& owner, QWidget* parent, Declarati
 }
 
 int TfrThirtyPercent::Rate() const {
-    return Doc().DeclarationForm == kForm3Ndfl ? 13 : 15;
+    return Doc().DeclarationForm == kForm3Ndfl ? kRatePercent13 : kRatePercent15;
 }
 
 int TfrThirtyPercent::Count() const {
