@@ -77,10 +77,6 @@ int run(const Args& input, std::ostream& out, std::ostream& err) {
         return kExitFailure;
     if (!force && !DeclarationPassesCheck(declaration, out))
         return kExitProblems;
-    if (::access(renderer.c_str(), X_OK) != 0) {
-        err << kModuleMissing << "\n";
-        return kExitFailure;
-    }
     std::string xml;
     XmlExportOptions options;
     options.showMessage = [&err](const std::string& message) { err << message << "\n"; };
@@ -96,6 +92,12 @@ int run(const Args& input, std::ostream& out, std::ostream& err) {
         applications = RefundApplicationsXml(filed, request);
     } catch (const FilingError& e) {
         err << e.what() << "\n";
+        return kExitFailure;
+    }
+    // The print module is looked for once there is something to lay out, so that wrong details and a
+    // declaration without a refund are told as such wherever the module is.
+    if (::access(renderer.c_str(), X_OK) != 0) {
+        err << kModuleMissing << "\n";
         return kExitFailure;
     }
     PrivateTempFile file(applications, "refund.xml");
