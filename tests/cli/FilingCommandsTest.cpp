@@ -45,6 +45,13 @@ CliResult runCli(const TempDir& dir, const std::string& arguments) {
     return {status, ReadBytes(out), ReadBytes(err)};
 }
 
+size_t count(const std::string& text, const std::string& part) {
+    size_t n = 0;
+    for (size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + part.size()))
+        ++n;
+    return n;
+}
+
 #if ZIZAZA_PRINT_MODULE
 // The PDF's text without the blanks and dashes between the cells.
 std::string pdfText(const TempDir& dir, const std::string& pdf) {
@@ -52,13 +59,6 @@ std::string pdfText(const TempDir& dir, const std::string& pdf) {
     if (shell("pdftotext " + quote(dir.file(pdf)) + " " + quote(text)) != 0)
         return {};
     return std::regex_replace(ReadBytes(text), std::regex("[\\s\\-]"), "");
-}
-
-size_t count(const std::string& text, const std::string& part) {
-    size_t n = 0;
-    for (size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + part.size()))
-        ++n;
-    return n;
 }
 #endif
 
