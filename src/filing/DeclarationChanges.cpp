@@ -227,18 +227,19 @@ struct Comparison {
             figure(sheet, rec, lineOf(n, a), a, ov ? *ov : std::string(), nv ? *nv : std::string());
         }
         const auto oldChildren = keyed(o), newChildren = keyed(n);
-        for (const auto& [key, child] : newChildren) {
+        // Named pairs rather than structured bindings: clang before 16 cannot capture a binding.
+        for (const auto& added : newChildren) {
             auto match = std::find_if(oldChildren.begin(), oldChildren.end(),
-                                      [&](const auto& entry) { return entry.first == key; });
+                                      [&](const auto& entry) { return entry.first == added.first; });
             if (match == oldChildren.end())
-                record(*child, true);
+                record(*added.second, true);
             else
-                compare(*match->second, *child);
+                compare(*match->second, *added.second);
         }
-        for (const auto& [key, child] : oldChildren)
+        for (const auto& removed : oldChildren)
             if (std::none_of(newChildren.begin(), newChildren.end(),
-                             [&](const auto& entry) { return entry.first == key; }))
-                record(*child, false);
+                             [&](const auto& entry) { return entry.first == removed.first; }))
+                record(*removed.second, false);
     }
 };
 
