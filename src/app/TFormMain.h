@@ -101,6 +101,8 @@ public:
     // module, which shows it in its preview window or prints it once per copy.
     enum class PrintMode { Preview, Print };
     void PrintOrPreview(PrintMode mode);
+    // The print module, or nothing after telling the user it is missing.
+    std::unique_ptr<IPrintModule> PrintModuleOrTell();
     // "Расчет налога": the check as for preview, then the calculation report in a window of its own.
     void ShowTaxReport();
     // "Заявление на возврат налога...": the check, the bank details, then the applications for the

@@ -83,20 +83,25 @@ void TFormMain::ExportDeclaration() {
     }
 }
 
-void TFormMain::PrintOrPreview(PrintMode mode) {
-    if (RunDeclarationCheck() != static_cast<int>(CheckOutcome::Passed))
-        return;
-    DisabledWhile disabled(*this);
+std::unique_ptr<IPrintModule> TFormMain::PrintModuleOrTell() {
     std::unique_ptr<IPrintModule> module;
     try {
         module = m_printModule();
     } catch (const std::exception&) {
         module.reset();
     }
-    if (!module) {
+    if (!module)
         m_ui->Inform(kModuleMissing);
+    return module;
+}
+
+void TFormMain::PrintOrPreview(PrintMode mode) {
+    if (RunDeclarationCheck() != static_cast<int>(CheckOutcome::Passed))
         return;
-    }
+    DisabledWhile disabled(*this);
+    std::unique_ptr<IPrintModule> module = PrintModuleOrTell();
+    if (!module)
+        return;
     const std::string folder = m_programFolder.toStdString();
     try {
         module->SetPrintTiffParam(kRecipientNameParam, m_doc->InspectionName);

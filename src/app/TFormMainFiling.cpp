@@ -23,10 +23,6 @@ namespace zizaza {
 
 namespace {
 
-const QString kModuleMissing = QStringLiteral(
-    "Не найден модуль печати. Войдите в рабочий каталог программы \"Zizaza 2017\" и запустите файл "
-    "\"KORVEXSetup.msi\"");
-
 ExportArchive archive() {
     return ExportArchive(
         (QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + QStringLiteral("/exports")).toStdString());
@@ -172,16 +168,9 @@ void TFormMain::RefundApplicationCommand() {
         m_ui->Error(QString::fromStdString(e.what()));
         return;
     }
-    std::unique_ptr<IPrintModule> module;
-    try {
-        module = m_printModule();
-    } catch (const std::exception&) {
-        module.reset();
-    }
-    if (!module) {
-        m_ui->Inform(kModuleMissing);
+    std::unique_ptr<IPrintModule> module = PrintModuleOrTell();
+    if (!module)
         return;
-    }
     try {
         module->PrintTiffFolder(m_programFolder.toStdString());
         module->PreviewData(xml, this);

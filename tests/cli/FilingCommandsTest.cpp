@@ -1,6 +1,7 @@
 // zizaza-cli refund: the applications for a refund, read back from the PDF with pdftotext.
 #include "export/DeclarationXml.h"
 #include "model/mTDeclaration.h"
+#include "support/CliRun.h"
 #include "support/DeclarationBuilder.h"
 #include "support/TempFiles.h"
 
@@ -17,19 +18,6 @@ namespace zizaza {
 namespace {
 
 using namespace testsupport;
-
-struct CliResult {
-    int status = -1;
-    std::string out;
-    std::string err;
-};
-
-std::string quote(const std::string& s) {
-    std::string q = "'";
-    for (char c : s)
-        q += c == '\'' ? std::string("'\\''") : std::string(1, c);
-    return q + "'";
-}
 
 int shell(const std::string& command) {
     const int raw = std::system(command.c_str());

@@ -2,6 +2,7 @@
 #include "carryover/PriorYearCarry.h"
 #include "model/mTDeclaration.h"
 #include "storage/StorageErrors.h"
+#include "support/CliRun.h"
 #include "support/DeclarationBuilder.h"
 #include "support/PriorYearXml.h"
 #include "support/RandomDeclaration.h"
@@ -18,19 +19,6 @@ namespace zizaza {
 namespace {
 
 using namespace testsupport;
-
-struct CliResult {
-    int status = -1;
-    std::string out;
-    std::string err;
-};
-
-std::string quote(const std::string& s) {
-    std::string q = "'";
-    for (char c : s)
-        q += c == '\'' ? std::string("'\\''") : std::string(1, c);
-    return q + "'";
-}
 
 CliResult runCli(const TempDir& dir, const std::string& arguments) {
     std::string out = dir.file("stdout.txt");

@@ -1,6 +1,7 @@
 // zizaza-cli xml and export: the bytes they produce and their failures.
 #include "export/DeclarationXml.h"
 #include "model/mTDeclaration.h"
+#include "support/CliRun.h"
 #include "support/DeclarationBuilder.h"
 #include "support/TempFiles.h"
 
@@ -19,19 +20,6 @@ using namespace testsupport;
 
 constexpr const char* kGuid = "0F8FAD5B-D9CB-469F-A165-70867728950E";
 constexpr const char* kName = "NO_NDFL3_7705_7705_770512345678_20180315_0F8FAD5B-D9CB-469F-A165-70867728950E.xml";
-
-struct CliResult {
-    int status = -1;
-    std::string out;
-    std::string err;
-};
-
-std::string quote(const std::string& s) {
-    std::string q = "'";
-    for (char c : s)
-        q += c == '\'' ? std::string("'\\''") : std::string(1, c);
-    return q + "'";
-}
 
 // `limits`: shell commands run first, such as "ulimit -f 1 && ".
 CliResult runCli(const TempDir& dir, const std::string& arguments, const std::string& limits = {}) {
