@@ -50,7 +50,7 @@ private:
     // The two dates a rate is needed for.
     enum class RateDate { Income, Tax };
 
-    // Layout (TfrCurrency.cpp).
+    // Layout (TfrCurrencyLayout.cpp).
     void BuildList(QGroupBox* box);
     QGroupBox* BuildIncome();
     QGroupBox* BuildExchange();
@@ -60,7 +60,7 @@ private:
     QGroupBox* BuildCfc();
     void ConnectRules();
 
-    // The list and the selected record (TfrCurrency.cpp). Record numbers are 0-based
+    // The list and its commands (TfrCurrencyList.cpp). Record numbers are 0-based
     // positions in the document's list, whatever order the list is sorted in.
     mTCurrencyIncome& Record() const;
     int CurrentRecord() const;
@@ -83,6 +83,7 @@ private:
     // "Загрузить из отчета брокера..." (TfrCurrencyImport.cpp): a template or broker report read
     // with progress, its report confirmed by the user, its payments added as one step.
     void ImportReport();
+    // The entries of the selected record (TfrCurrency.cpp).
     void SourceSelected(int record);
     // The entries of a record, in the order their rules need them filled.
     void Bind();
