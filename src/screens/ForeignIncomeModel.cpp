@@ -1,5 +1,6 @@
 #include "screens/ForeignIncomeModel.h"
 
+#include "dictionaries/CodeList.h"
 #include "model/mTDeclaration.h"
 #include "screens/ScreenFormat.h"
 
@@ -26,6 +27,12 @@ ForeignIncomeTotals SumForeignIncomes(const mTDeclaration& doc) {
 ForeignIncomeModel::ForeignIncomeModel(std::function<const mTDeclaration&()> doc, QObject* parent)
     : QAbstractTableModel(parent), m_doc(std::move(doc)) {}
 
+void ForeignIncomeModel::SetCountries(const std::vector<CodeName>& countries) {
+    m_countries.clear();
+    for (const CodeName& country : countries)
+        m_countries.insert(QString::fromStdString(country.code), QString::fromStdString(country.name));
+}
+
 int ForeignIncomeModel::rowCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : static_cast<int>(m_doc().CurrencyIncomeCount());
 }
@@ -42,6 +49,10 @@ QVariant ForeignIncomeModel::data(const QModelIndex& index, int role) const {
     const bool amount = column >= IncomeInCurrency;
     if (role == Qt::TextAlignmentRole)
         return QVariant::fromValue(amount ? Qt::AlignRight | Qt::AlignVCenter : Qt::AlignLeft | Qt::AlignVCenter);
+    // Names cut at the column's edge are read whole in the tooltip.
+    const bool named = column == Country || column == Source;
+    if (role == Qt::ToolTipRole && named)
+        return data(index, Qt::DisplayRole);
     if (role != Qt::DisplayRole && role != kSortRole)
         return {};
     const bool sorting = role == kSortRole;
@@ -52,8 +63,11 @@ QVariant ForeignIncomeModel::data(const QModelIndex& index, int role) const {
         case Date:
             return sorting ? QVariant(r.IncomeDate.Year() * 10000 + r.IncomeDate.Month() * 100 + r.IncomeDate.Day())
                            : QVariant(DateToScreen(r.IncomeDate));
-        case Country:
-            return QString::fromStdString(r.CountryCode);
+        case Country: {
+            const QString code = QString::fromStdString(r.CountryCode);
+            const QString name = sorting ? QString() : m_countries.value(code);
+            return name.isEmpty() ? code : code + QLatin1Char(' ') + name;
+        }
         case Source:
             return QString::fromStdString(r.SourceName);
         case IncomeCode:

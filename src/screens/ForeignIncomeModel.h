@@ -1,13 +1,16 @@
 #pragma once
 
 #include <QAbstractTableModel>
+#include <QHash>
 #include <functional>
+#include <vector>
 
 #include "storage/Money.h"
 
 namespace zizaza {
 
 class mTDeclaration;
+struct CodeName;
 
 // The rouble totals of the foreign incomes of a declaration.
 struct ForeignIncomeTotals {
@@ -18,7 +21,8 @@ struct ForeignIncomeTotals {
 ForeignIncomeTotals SumForeignIncomes(const mTDeclaration& doc);
 
 // The declaration's foreign income records as a table, one row per record in document order:
-// date, country, source, income code, currency, income and tax in the currency and in roubles.
+// date, country (its code with its name from the countries dictionary), source, income code,
+// currency, income and tax in the currency and in roubles.
 // Rows are read from the records when shown, so a list of thousands opens at once. The sort
 // role gives each cell a value that sorts as the column means (dates by day, amounts by value).
 class ForeignIncomeModel : public QAbstractTableModel {
@@ -39,6 +43,8 @@ public:
     static constexpr int kSortRole = Qt::UserRole;
 
     ForeignIncomeModel(std::function<const mTDeclaration&()> doc, QObject* parent);
+    // The names shown beside the country codes.
+    void SetCountries(const std::vector<CodeName>& countries);
 
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
@@ -52,6 +58,7 @@ public:
 
 private:
     std::function<const mTDeclaration&()> m_doc;
+    QHash<QString, QString> m_countries;
 };
 
 }  // namespace zizaza

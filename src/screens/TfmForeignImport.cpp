@@ -1,12 +1,15 @@
 #include "screens/TfmForeignImport.h"
 
+#include <QComboBox>
+#include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QSettings>
+#include <QSignalBlocker>
 #include <QVBoxLayout>
 
-#include "imports/ForeignIncomeImport.h"
 #include "screens/ScreenWidgets.h"
 #include "storage/AtomicFile.h"
 #include "ui/ScreenHost.h"
@@ -36,35 +39,85 @@ QString Summary(const ForeignImport& result) {
     return text;
 }
 
+// Where the rule for the dates of trades is kept among the user's settings of the program.
+const QString kTradeDatesKey = QStringLiteral("ForeignIncomes/TradeDates");
+
+// The rule matters once the statements hold trades.
+bool HasTrades(const ForeignImport& result) {
+    return !result.trades.sales.empty() || !result.trades.open.empty() || !result.trades.refused.empty();
+}
+
 }  // namespace
 
-TfmForeignImport::TfmForeignImport(ScreenHost& host, const ForeignImport& result)
-    : TEntryDialog(host, QStringLiteral("Загрузка из отчета брокера")), m_refused(!result.refused.empty()) {
+TfmForeignImport::TfmForeignImport(ScreenHost& host, ForeignImport result, ForeignImportReread reread)
+    : TEntryDialog(host, QStringLiteral("Загрузка из отчета брокера")),
+      m_result(std::move(result)),
+      m_reread(std::move(reread)) {
     setObjectName(QStringLiteral("fmForeignImport"));
-    auto* summary = Named(new QLabel(Summary(result), this), "lbImportSummary");
-    summary->setWordWrap(true);
-    Content()->addWidget(summary);
-    auto* report = Named(new QPlainTextEdit(this), "teImportReport");
-    report->setReadOnly(true);
-    report->setLineWrapMode(QPlainTextEdit::NoWrap);
-    report->setPlainText(QString::fromStdString(DescribeForeignImport(result)));
-    report->setMinimumSize(640, 320);
-    Content()->addWidget(report, 1);
+    if (m_reread && HasTrades(m_result)) {
+        auto* row = new QHBoxLayout;
+        auto* caption = new QLabel(QStringLiteral("Доходы и расходы по сделкам — по курсу ЦБ РФ на"), this);
+        cbTradeDates = Named(new QComboBox(this), "cbTradeDates");
+        cbTradeDates->addItem(QStringLiteral("дату расчетов по сделке"), static_cast<int>(TradeDates::Settlement));
+        cbTradeDates->addItem(QStringLiteral("дату сделки"), static_cast<int>(TradeDates::Trade));
+        cbTradeDates->setCurrentIndex(cbTradeDates->findData(static_cast<int>(m_result.trades.dates)));
+        caption->setBuddy(cbTradeDates);
+        row->addWidget(caption);
+        row->addWidget(cbTradeDates);
+        row->addStretch();
+        Content()->addLayout(row);
+        connect(cbTradeDates, &QComboBox::currentIndexChanged, this, &TfmForeignImport::DatesChosen);
+    }
+    lbImportSummary = Named(new QLabel(this), "lbImportSummary");
+    lbImportSummary->setWordWrap(true);
+    Content()->addWidget(lbImportSummary);
+    teImportReport = Named(new QPlainTextEdit(this), "teImportReport");
+    teImportReport->setReadOnly(true);
+    teImportReport->setLineWrapMode(QPlainTextEdit::NoWrap);
+    teImportReport->setMinimumSize(640, 320);
+    Content()->addWidget(teImportReport, 1);
     // The report with every sale and its lots is the trades register an inspector asks for: the
     // declaration file keeps only the records.
     auto* save = Named(new QPushButton(QStringLiteral("Сохранить отчет..."), this), "btSaveReport");
     save->setAutoDefault(false);
     Content()->addWidget(save, 0, Qt::AlignLeft);
-    connect(save, &QPushButton::clicked, this, [this, text = DescribeForeignImport(result)] { SaveReport(text); });
-
-    YesButton()->setText(m_refused ? QStringLiteral("Загрузить остальные") : QStringLiteral("Загрузить"));
-    YesButton()->setVisible(!result.records.empty());
-    NoButton()->setText(result.records.empty() ? QStringLiteral("Закрыть") : QStringLiteral("Отмена"));
-    // The report is read first; the safe answer has the focus whenever lines are left out.
-    (m_refused || result.records.empty() ? NoButton() : YesButton())->setFocus();
+    connect(save, &QPushButton::clicked, this, &TfmForeignImport::SaveReport);
+    ShowResult();
 }
 
-void TfmForeignImport::SaveReport(const std::string& text) {
+TradeDates TfmForeignImport::RememberedDates() {
+    // The settings of the program's user (the organisation and the application are set at start).
+    return QSettings().value(kTradeDatesKey).toString() == QStringLiteral("trade") ? TradeDates::Trade
+                                                                                   : TradeDates::Settlement;
+}
+
+void TfmForeignImport::ShowResult() {
+    const bool refused = !m_result.refused.empty();
+    lbImportSummary->setText(Summary(m_result));
+    teImportReport->setPlainText(QString::fromStdString(DescribeForeignImport(m_result)));
+    YesButton()->setText(refused ? QStringLiteral("Загрузить остальные") : QStringLiteral("Загрузить"));
+    YesButton()->setVisible(!m_result.records.empty());
+    NoButton()->setText(m_result.records.empty() ? QStringLiteral("Закрыть") : QStringLiteral("Отмена"));
+    // The report is read first; the safe answer has the focus whenever lines are left out.
+    (refused || m_result.records.empty() ? NoButton() : YesButton())->setFocus();
+}
+
+void TfmForeignImport::DatesChosen() {
+    const auto dates = static_cast<TradeDates>(cbTradeDates->currentData().toInt());
+    std::optional<ForeignImport> again = m_reread(dates);
+    if (!again) {
+        const QSignalBlocker quiet(cbTradeDates);
+        cbTradeDates->setCurrentIndex(cbTradeDates->findData(static_cast<int>(m_result.trades.dates)));
+        return;
+    }
+    m_result = std::move(*again);
+    QSettings().setValue(kTradeDatesKey,
+                         dates == TradeDates::Trade ? QStringLiteral("trade") : QStringLiteral("settlement"));
+    ShowResult();
+}
+
+void TfmForeignImport::SaveReport() {
+    const std::string text = DescribeForeignImport(m_result);
     FileDialogRequest request;
     request.title = QStringLiteral("Сохранить отчет о загрузке");
     request.defaultSuffix = QStringLiteral("txt");
@@ -81,7 +134,7 @@ void TfmForeignImport::SaveReport(const std::string& text) {
 
 void TfmForeignImport::keyPressEvent(QKeyEvent* event) {
     const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
-    if (enter && (m_refused || !YesButton()->isVisible())) {
+    if (enter && (!m_result.refused.empty() || !YesButton()->isVisible())) {
         // Enter presses the focused button, as Space does, and never imports on its own.
         if (auto* button = qobject_cast<QPushButton*>(focusWidget()))
             button->click();

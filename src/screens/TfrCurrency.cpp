@@ -4,12 +4,13 @@
 #include "model/TaxFacts.h"
 
 #include <QCheckBox>
-#include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
 #include <QRadioButton>
 #include <QSortFilterProxyModel>
+#include <QSplitter>
 #include <QTableView>
+#include <QVBoxLayout>
 
 #include "checks/ScreenChecks.h"
 #include "checks/ui/AreaCheckDialog.h"
@@ -38,30 +39,9 @@ TfrCurrency::TfrCurrency(ScreenHost& owner, QWidget* parent, DeclarationSlot& sl
     : TThinkingFrame(owner, parent, slot), m_dict(IncomeCodeDict::Embedded()) {
     const LoadingGuard loading(owner);
     setObjectName(QStringLiteral("frCurrency"));
-    auto* grid = new QGridLayout(this);
-    grid->setContentsMargins(8, 8, 8, 8);
-    auto* list = ScreenGroup(this, "gbSources", QStringLiteral("Источники выплат"));
-    BuildList(list);
-    grid->addWidget(list, 0, 0, 3, 1);
-
-    QGroupBox* income = BuildIncome();
-    QGroupBox* exchange = BuildExchange();
-    QGroupBox* received = BuildAmounts("gbIncomeSum", QStringLiteral("Полученный доход"), meIncomeCurrencySum,
-                                       pnlIncomeRublSum, "meIncomeCurrencySum", "pnlIncomeRublSum");
-    QGroupBox* tax = BuildAmounts("gbTaxSum", QStringLiteral("Налог, уплаченный в иностранном государстве"),
-                                  meTaxCurrencySum, pnlTaxRoubleSum, "meTaxCurrencySum", "pnlTaxRoubleSum");
-    QGroupBox* deduction = BuildDeduction();
-    QGroupBox* cfc = BuildCfc();
-    grid->addWidget(income, 0, 1, 1, 2);
-    grid->addWidget(exchange, 1, 1, 1, 2);
-    grid->addWidget(received, 2, 1);
-    grid->addWidget(tax, 2, 2);
-    grid->addWidget(deduction, 3, 1, 1, 2);
-    grid->addWidget(cfc, 4, 1, 1, 2);
-    grid->setColumnStretch(0, 2);
-    grid->setColumnStretch(1, 2);
-    grid->setColumnStretch(2, 2);
-    grid->setRowStretch(5, 1);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(8, 8, 8, 8);
+    layout->addWidget(BuildSplitter());
 
     // Shown for the declaration only; nothing depends on it.
     meAppB = Named(new TMaskedEdit(this), "meAppB");
@@ -69,8 +49,6 @@ TfrCurrency::TfrCurrency(ScreenHost& owner, QWidget* parent, DeclarationSlot& sl
     meAppB->setText(IntegerToScreen(Doc().ForeignAppendixValue));
     meAppB->setVisible(false);
 
-    // The entries belong to the selected source: without one there is nowhere to keep them.
-    m_dependents = {income, exchange, received, tax, deduction, cfc};
     BuildIncomePart();
     ConnectRules();
     Bind();
@@ -124,6 +102,7 @@ void TfrCurrency::SaveRecord(mTCurrencyIncome& r) const {
 void TfrCurrency::LoadRecord(const mTCurrencyIncome& r) {
     m_filling = true;
     m_fields.Load(r);
+    m_shownIncomeDate = r.IncomeDate;
     m_filling = false;
 }
 
@@ -193,11 +172,23 @@ void TfrCurrency::ClearEntries() {
         edit->clear();
         edit->setReadOnly(false);
     }
-    dtIncomeGetDate->SetDate(Date::Ymd(kTaxYear, 1, 1));
-    dtSubtractDate->SetDate(Date::Ymd(kTaxYear, 1, 1));
+    m_shownIncomeDate = NewIncomeDate();
+    dtIncomeGetDate->SetDate(m_shownIncomeDate);
+    dtSubtractDate->SetDate(m_shownIncomeDate);
     chbAutoExchange->setChecked(false);
     ApplyCfcRules(0);
     m_filling = false;
+}
+
+void TfrCurrency::ShowEntryHints() {
+    const bool selected = m_selected >= 0;
+    const bool code = m_part->HasIncomeCode();
+    lbNoSource->setVisible(!selected);
+    lbNeedIncomeCode->setVisible(selected && !code);
+    lbNoDeduction->setText(code ? QStringLiteral("У дохода с кодом %1 вычетов нет.").arg(m_part->IncomeCode())
+                                : QStringLiteral("Вычет выбирается после кода дохода."));
+    lbNoDeduction->setVisible(selected && !m_part->DeductionPartEnabled());
+    lbNoCfc->setVisible(selected && !IsCfcIncomeCode(m_part->IncomeCode()));
 }
 
 uint16_t TfrCurrency::CheckScreen() {

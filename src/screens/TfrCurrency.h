@@ -5,6 +5,7 @@
 
 #include "screens/FieldBindings.h"
 #include "screens/TThinkingFrame.h"
+#include "storage/Date.h"
 #include "storage/Money.h"
 
 class QCheckBox;
@@ -13,6 +14,7 @@ class QLabel;
 class QPushButton;
 class QRadioButton;
 class QSortFilterProxyModel;
+class QSplitter;
 class QTableView;
 
 namespace zizaza {
@@ -50,8 +52,12 @@ private:
     // The two dates a rate is needed for.
     enum class RateDate { Income, Tax };
 
-    // Layout (TfrCurrencyLayout.cpp).
+    // Layout (TfrCurrencyLayout.cpp): the list above, the entries of the selected source below,
+    // a splitter between them whose place is remembered in the settings.
+    QSplitter* BuildSplitter();
     void BuildList(QGroupBox* box);
+    void SizeColumns();
+    QWidget* BuildEntries();
     QGroupBox* BuildIncome();
     QGroupBox* BuildExchange();
     QGroupBox* BuildAmounts(const char* name, const QString& caption, TMaskedEdit*& currency, QLabel*& roubles,
@@ -59,6 +65,9 @@ private:
     QGroupBox* BuildDeduction();
     QGroupBox* BuildCfc();
     void ConnectRules();
+    // The lines that say why entries are disabled: no source selected, no income code yet, no
+    // deduction for the income, no controlled company.
+    void ShowEntryHints();
 
     // The list and its commands (TfrCurrencyList.cpp). Record numbers are 0-based
     // positions in the document's list, whatever order the list is sorted in.
@@ -115,6 +124,12 @@ private:
     const CurrencyRate* FindRate(RateDate which) const;
     // The automatic box is offered while at least one of the dates has a rate in force.
     void UpdateAutoAvailability();
+    // The line beside the rates naming the dates the rate dictionary has no rate for, and how
+    // to load the rates; empty while both dates have one or no currency is given.
+    void ShowRateHint();
+    // The date a new income starts with: the income date last used on the screen (of the selected
+    // record, else of the last one), for the first income the first working day of the year.
+    Date NewIncomeDate() const;
     // With the box ticked: the rate and units of the date from the dictionary, read-only; a
     // date without a rate in force stays editable and empty.
     void ApplyAutoRate(RateDate which);
@@ -138,7 +153,11 @@ private:
     IncomeDeductionPart* m_part = nullptr;
     // The dictionary rate of the income chosen.
     int m_rateCode = 0;
+    // The income date as shown before its last change: a payment date equal to it follows the
+    // income date, one the user set apart stays.
+    Date m_shownIncomeDate;
 
+    QSplitter* spCurrency = nullptr;
     QTableView* lvSourseIncomeInfo = nullptr;
     ForeignIncomeModel* m_model = nullptr;
     QSortFilterProxyModel* m_sorted = nullptr;
@@ -152,6 +171,11 @@ private:
     QLabel* lbTotalIncome = nullptr;
     QLabel* lbTotalTax = nullptr;
     TMaskedEdit* meAppB = nullptr;
+    QLabel* lbNoSource = nullptr;
+    QLabel* lbNoRate = nullptr;
+    QLabel* lbNeedIncomeCode = nullptr;
+    QLabel* lbNoDeduction = nullptr;
+    QLabel* lbNoCfc = nullptr;
 
     QLabel* pnlIncomeCod = nullptr;
     QPushButton* bnIncomeCod = nullptr;

@@ -26,7 +26,8 @@ constexpr int kProgressDelayMs = 400;
 
 // The reports read into records (trades matched over all of them); nullopt when the user stopped
 // it or a file could not be read (the user is told).
-std::optional<ForeignImport> ReadWithProgress(ScreenHost& host, const QStringList& names, size_t present) {
+std::optional<ForeignImport> ReadWithProgress(ScreenHost& host, const QStringList& names, size_t present,
+                                              TradeDates dates) {
     static const CurrencyRates kNoRates;
     const CurrencyRates& rates = host.Rates() ? *host.Rates() : kNoRates;
     QProgressDialog progress(QStringLiteral("Чтение отчета..."), QStringLiteral("Отмена"), 0, 0, host.DialogParent());
@@ -53,6 +54,7 @@ std::optional<ForeignImport> ReadWithProgress(ScreenHost& host, const QStringLis
         ForeignImportOptions options;
         options.holidays = holidays ? &*holidays : nullptr;
         options.present = present;
+        options.dates = dates;
         ForeignImport result = ReadForeignReports(files, rates, options, [&](size_t done, size_t total) {
             progress.setMaximum(shown(total));
             progress.setValue(shown(done));
@@ -81,20 +83,24 @@ void TfrCurrency::ImportReport() {
     const QStringList files = Host().Ui().ChooseOpenFiles(request);
     if (files.isEmpty())
         return;
-    const std::optional<ForeignImport> result = ReadWithProgress(Host(), files, Doc().CurrencyIncomeCount());
-    if (!result)
+    const size_t present = Doc().CurrencyIncomeCount();
+    std::optional<ForeignImport> read = ReadWithProgress(Host(), files, present, TfmForeignImport::RememberedDates());
+    if (!read)
         return;
-    // Nothing is added unless the user confirms the whole report.
-    TfmForeignImport confirmation(Host(), *result);
-    if (!confirmation.Run() || result->records.empty())
+    // Nothing is added unless the user confirms the whole report, read with the dates they chose last.
+    TfmForeignImport confirmation(Host(), std::move(*read), [this, files, present](TradeDates dates) {
+        return ReadWithProgress(Host(), files, present, dates);
+    });
+    const ForeignImport& result = confirmation.Result();
+    if (!confirmation.Run() || result.records.empty())
         return;
     SaveToDocument();
     const int first = static_cast<int>(Doc().CurrencyIncomeCount());
-    ApplyForeignImport(Doc(), *result);
+    ApplyForeignImport(Doc(), result);
     ReloadList(first);
     lvSourseIncomeInfo->setFocus();
     NotifyChanged();
-    Host().StepDone({QStringLiteral("загрузка из отчета брокера (выплат: %1)").arg(result->records.size()),
+    Host().StepDone({QStringLiteral("загрузка из отчета брокера (выплат: %1)").arg(result.records.size()),
                      lvSourseIncomeInfo, first, false});
 }
 

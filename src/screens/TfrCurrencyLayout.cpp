@@ -1,5 +1,5 @@
-// The layout of the foreign incomes screen: the list of sources with its totals and buttons, and the
-// entry groups of the selected source.
+// The layout of the foreign incomes screen: the list of sources with its totals and buttons above,
+// the entry groups of the selected source below, a splitter between them.
 #include <QCheckBox>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -8,12 +8,15 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSettings>
 #include <QSortFilterProxyModel>
+#include <QSplitter>
 #include <QTableView>
 #include <QVBoxLayout>
 #include <array>
 #include <tuple>
 
+#include "dictionaries/ui/TfmGrazhd.h"
 #include "model/TaxFacts.h"
 #include "model/mTDeclaration.h"
 #include "screens/ForeignIncomeModel.h"
@@ -27,6 +30,9 @@ namespace zizaza {
 
 namespace {
 
+// Where the splitter stands, in the user's settings of the program.
+const QString kSplitterKey = QStringLiteral("ForeignIncomes/Splitter");
+
 QLabel* Display(QWidget* parent, const char* name, int width) {
     auto* label = Named(new QLabel(parent), name);
     label->setFrameShape(QFrame::StyledPanel);
@@ -36,13 +42,45 @@ QLabel* Display(QWidget* parent, const char* name, int width) {
     return label;
 }
 
+// A line that tells why the entries beside it cannot be used yet; shown while that holds.
+QLabel* Hint(QWidget* parent, const char* name, const QString& text = {}) {
+    auto* label = Named(new QLabel(text, parent), name);
+    label->setWordWrap(true);
+    label->hide();
+    return label;
+}
+
+// The width of a rouble total of thousands of incomes.
+int TotalWidth(const QWidget* widget) {
+    return widget->fontMetrics().horizontalAdvance(QStringLiteral("999999999999,99")) + 16;
+}
+
 }  // namespace
+
+QSplitter* TfrCurrency::BuildSplitter() {
+    spCurrency = Named(new QSplitter(Qt::Vertical, this), "spCurrency");
+    auto* list = ScreenGroup(spCurrency, "gbSources", QStringLiteral("Источники выплат"));
+    BuildList(list);
+    spCurrency->addWidget(list);
+    spCurrency->addWidget(BuildEntries());
+    // The list takes the height the entries leave; neither part can be pressed to nothing.
+    spCurrency->setStretchFactor(0, 1);
+    spCurrency->setStretchFactor(1, 0);
+    spCurrency->setChildrenCollapsible(false);
+    // The settings of the program's user (the organisation and the application are set at start).
+    spCurrency->restoreState(QSettings().value(kSplitterKey).toByteArray());
+    connect(spCurrency, &QSplitter::splitterMoved, this,
+            [this] { QSettings().setValue(kSplitterKey, spCurrency->saveState()); });
+    return spCurrency;
+}
 
 void TfrCurrency::BuildList(QGroupBox* box) {
     auto* layout = new QVBoxLayout(box);
     lvSourseIncomeInfo = Named(new QTableView(box), "lvSourseIncomeInfo");
     lvSourseIncomeInfo->setToolTip(QStringLiteral("Список источников выплат"));
     m_model = new ForeignIncomeModel([this]() -> const mTDeclaration& { return Doc(); }, this);
+    if (const TfmGrazhd* countries = Host().CountriesPicker())
+        m_model->SetCountries(countries->Rows());
     m_sorted = new QSortFilterProxyModel(this);
     m_sorted->setSourceModel(m_model);
     m_sorted->setSortRole(ForeignIncomeModel::kSortRole);
@@ -54,20 +92,23 @@ void TfrCurrency::BuildList(QGroupBox* box) {
     lvSourseIncomeInfo->setWordWrap(false);
     lvSourseIncomeInfo->verticalHeader()->hide();
     lvSourseIncomeInfo->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    // Rows as high as their text: a long list shows as many as the height allows.
+    lvSourseIncomeInfo->verticalHeader()->setDefaultSectionSize(lvSourseIncomeInfo->fontMetrics().height() + 6);
     // Document order until the user sorts by a column; a third click on it restores the order.
     lvSourseIncomeInfo->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
     lvSourseIncomeInfo->horizontalHeader()->setSortIndicatorClearable(true);
-    lvSourseIncomeInfo->horizontalHeader()->setStretchLastSection(true);
     lvSourseIncomeInfo->setSortingEnabled(true);
-    lvSourseIncomeInfo->setColumnWidth(ForeignIncomeModel::Source, 160);
+    SizeColumns();
     lvSourseIncomeInfo->installEventFilter(this);
     layout->addWidget(lvSourseIncomeInfo, 1);
 
+    // The totals on a line of their own, each label whole before its figure.
     auto* totals = new QHBoxLayout;
-    lbTotalIncome = Display(box, "lbTotalIncome", 120);
-    lbTotalTax = Display(box, "lbTotalTax", 120);
+    lbTotalIncome = Display(box, "lbTotalIncome", TotalWidth(box));
+    lbTotalTax = Display(box, "lbTotalTax", TotalWidth(box));
     totals->addWidget(new QLabel(QStringLiteral("Итого в рублях: доход"), box));
     totals->addWidget(lbTotalIncome);
+    totals->addSpacing(12);
     totals->addWidget(new QLabel(QStringLiteral("налог, уплаченный за рубежом"), box));
     totals->addWidget(lbTotalTax);
     totals->addStretch();
@@ -100,6 +141,60 @@ void TfrCurrency::BuildList(QGroupBox* box) {
     connect(selection, &QItemSelectionModel::currentChanged, this, &TfrCurrency::ListSelectionChanged);
 }
 
+void TfrCurrency::SizeColumns() {
+    // Each column as wide as its title or its usual value; the last one takes what is left, and a
+    // list wider than the screen scrolls.
+    const QFontMetrics metrics = lvSourseIncomeInfo->fontMetrics();
+    const QString samples[ForeignIncomeModel::ColumnCount] = {
+        QStringLiteral("00.00.0000"),  QStringLiteral("000 ШВЕЙЦАРИЯ"), QStringLiteral("Microsoft Corporation"),
+        QStringLiteral("0000"),        QStringLiteral("000"),           QStringLiteral("99999999,99"),
+        QStringLiteral("99999999,99"), QStringLiteral("9999999999,99"), QStringLiteral("9999999999,99")};
+    for (int c = 0; c < ForeignIncomeModel::ColumnCount; ++c) {
+        const QString title = m_model->headerData(c, Qt::Horizontal, Qt::DisplayRole).toString();
+        // Room for the sort arrow beside the title.
+        const int width = std::max(metrics.horizontalAdvance(title) + 24, metrics.horizontalAdvance(samples[c]) + 12);
+        lvSourseIncomeInfo->setColumnWidth(c, width);
+    }
+    lvSourseIncomeInfo->horizontalHeader()->setStretchLastSection(true);
+}
+
+QWidget* TfrCurrency::BuildEntries() {
+    auto* panel = Named(new QWidget(this), "pnlEntries");
+    auto* column = new QVBoxLayout(panel);
+    column->setContentsMargins(0, 0, 0, 0);
+    lbNoSource = Hint(panel, "lbNoSource",
+                      QStringLiteral("Сведения о доходе вводятся для источника выплат: выберите его в списке или "
+                                     "добавьте кнопкой «Добавить»."));
+    column->addWidget(lbNoSource);
+
+    QGroupBox* income = BuildIncome();
+    QGroupBox* exchange = BuildExchange();
+    QGroupBox* received = BuildAmounts("gbIncomeSum", QStringLiteral("Полученный доход"), meIncomeCurrencySum,
+                                       pnlIncomeRublSum, "meIncomeCurrencySum", "pnlIncomeRublSum");
+    lbNeedIncomeCode = Hint(received, "lbNeedIncomeCode", QStringLiteral("Сумма вводится после выбора кода дохода."));
+    received->layout()->addWidget(lbNeedIncomeCode);
+    QGroupBox* tax = BuildAmounts("gbTaxSum", QStringLiteral("Налог, уплаченный в иностранном государстве"),
+                                  meTaxCurrencySum, pnlTaxRoubleSum, "meTaxCurrencySum", "pnlTaxRoubleSum");
+    QGroupBox* deduction = BuildDeduction();
+    QGroupBox* cfc = BuildCfc();
+    // The income, its currency and its deduction on the left; the amounts and the company on the right.
+    auto* left = new QVBoxLayout;
+    auto* right = new QVBoxLayout;
+    for (QWidget* group : {income, exchange, deduction})
+        left->addWidget(group);
+    for (QWidget* group : {received, tax, cfc})
+        right->addWidget(group);
+    left->addStretch();
+    right->addStretch();
+    auto* columns = new QHBoxLayout;
+    columns->addLayout(left, 3);
+    columns->addLayout(right, 2);
+    column->addLayout(columns, 1);
+    // The entries belong to the selected source: without one there is nowhere to keep them.
+    m_dependents = {income, exchange, received, tax, deduction, cfc};
+    return panel;
+}
+
 QGroupBox* TfrCurrency::BuildIncome() {
     QGroupBox* box = ScreenGroup(this, "gbIncome", QStringLiteral("Сведения о полученном доходе"));
     auto* grid = new QGridLayout(box);
@@ -121,9 +216,9 @@ QGroupBox* TfrCurrency::BuildIncome() {
     dtSubtractDate->SetMinDate(Date::Ymd(kTaxYear - 1, 1, 1));
     dtSubtractDate->SetMaxDate(Date::Ymd(kTaxYear + 1, 12, 31));
     grid->addWidget(new QLabel(QStringLiteral("Дата получения дохода"), box), 1, 0);
-    grid->addWidget(dtIncomeGetDate, 1, 1, Qt::AlignLeft);
-    grid->addWidget(new QLabel(QStringLiteral("Дата уплаты налога"), box), 1, 2);
-    grid->addWidget(dtSubtractDate, 1, 3, Qt::AlignLeft);
+    grid->addWidget(dtIncomeGetDate, 1, 1, 1, 3, Qt::AlignLeft);
+    grid->addWidget(new QLabel(QStringLiteral("Дата уплаты налога"), box), 2, 0);
+    grid->addWidget(dtSubtractDate, 2, 1, 1, 3, Qt::AlignLeft);
     grid->setColumnStretch(3, 1);
     return box;
 }
@@ -164,7 +259,7 @@ QGroupBox* TfrCurrency::BuildExchange() {
     };
     auto unitsEdit = [box](const char* name) {
         TMaskedEdit* edit = parts::DigitsEdit(box, name, 7);
-        edit->setFixedWidth(80);
+        edit->setFixedWidth(70);
         return edit;
     };
     meCurrencyExchange = rateEdit("meCurrencyExchange");
@@ -184,6 +279,11 @@ QGroupBox* TfrCurrency::BuildExchange() {
         grid->addWidget(new QLabel(QStringLiteral("у.е."), box), row, 5, Qt::AlignLeft);
         ++row;
     }
+    // Two lines kept for the rate's absence, so that the entries stay in place when it is told.
+    lbNoRate = Hint(box, "lbNoRate");
+    lbNoRate->setMinimumHeight(2 * lbNoRate->fontMetrics().lineSpacing());
+    lbNoRate->show();
+    grid->addWidget(lbNoRate, row, 0, 1, 6);
     grid->setColumnStretch(5, 1);
     return box;
 }
@@ -191,7 +291,8 @@ QGroupBox* TfrCurrency::BuildExchange() {
 QGroupBox* TfrCurrency::BuildAmounts(const char* name, const QString& caption, TMaskedEdit*& currency, QLabel*& roubles,
                                      const char* currencyName, const char* roublesName) {
     QGroupBox* box = ScreenGroup(this, name, caption);
-    auto* grid = new QGridLayout(box);
+    auto* column = new QVBoxLayout(box);
+    auto* grid = new QGridLayout;
     currency = parts::MoneyEdit(box, currencyName);
     roubles = Display(box, roublesName, 140);
     grid->addWidget(new QLabel(QStringLiteral("В иностранной валюте"), box), 0, 0);
@@ -199,6 +300,7 @@ QGroupBox* TfrCurrency::BuildAmounts(const char* name, const QString& caption, T
     grid->addWidget(new QLabel(QStringLiteral("В рублях по курсу ЦБ"), box), 1, 0);
     grid->addWidget(roubles, 1, 1, Qt::AlignLeft);
     grid->setColumnStretch(2, 1);
+    column->addLayout(grid);
     return box;
 }
 
@@ -216,9 +318,11 @@ QGroupBox* TfrCurrency::BuildDeduction() {
     meSubtractSum = parts::MoneyEdit(box, "meSubtractSum");
     grid->addWidget(lbSubtractCod, 0, 0);
     grid->addLayout(codeRow, 0, 1);
-    grid->addWidget(lbSubtractSum, 0, 2);
-    grid->addWidget(meSubtractSum, 0, 3, Qt::AlignLeft);
-    grid->setColumnStretch(4, 1);
+    grid->addWidget(lbSubtractSum, 1, 0);
+    grid->addWidget(meSubtractSum, 1, 1, Qt::AlignLeft);
+    lbNoDeduction = Hint(box, "lbNoDeduction");
+    grid->addWidget(lbNoDeduction, 2, 0, 1, 2);
+    grid->setColumnStretch(1, 1);
     return box;
 }
 
@@ -229,14 +333,16 @@ QGroupBox* TfrCurrency::BuildCfc() {
     meKIKNum->SetEditType(TDocumentMaskEnum::edtBB5);
     meKIKNum->setFixedWidth(100);
     grid->addWidget(new QLabel(QStringLiteral("Номер КИК"), box), 0, 0);
-    grid->addWidget(meKIKNum, 0, 1, Qt::AlignLeft | Qt::AlignTop);
+    grid->addWidget(meKIKNum, 0, 1, Qt::AlignLeft);
     gbKIKProfit = ScreenGroup(box, "gbKIKProfit", QStringLiteral("Порядок определения прибыли КИК"));
     auto* radios = new QVBoxLayout(gbKIKProfit);
     rb1 = Named(new QRadioButton(QStringLiteral("По данным фин.отчетности КИК"), gbKIKProfit), "rb1");
     rb2 = Named(new QRadioButton(QStringLiteral("По правилам для российских организаций"), gbKIKProfit), "rb2");
     radios->addWidget(rb1);
     radios->addWidget(rb2);
-    grid->addWidget(gbKIKProfit, 0, 2);
+    grid->addWidget(gbKIKProfit, 1, 0, 1, 3);
+    lbNoCfc = Hint(box, "lbNoCfc", QStringLiteral("Заполняется для доходов от контролируемой иностранной компании."));
+    grid->addWidget(lbNoCfc, 2, 0, 1, 3);
     grid->setColumnStretch(2, 1);
     return box;
 }

@@ -10,6 +10,7 @@
 #include <algorithm>
 
 #include "model/IncomeCodes.h"
+#include "model/TaxFacts.h"
 #include "model/mTDeclaration.h"
 #include "screens/ForeignIncomeModel.h"
 #include "screens/ScreenFormat.h"
@@ -73,6 +74,7 @@ void TfrCurrency::UpdateListEnabling() {
     fbDeleteSourse->setEnabled(lvSourseIncomeInfo->selectionModel()->hasSelection());
     for (QWidget* w : m_dependents)
         w->setEnabled(current);
+    ShowEntryHints();
 }
 
 void TfrCurrency::ReloadList(int select) {
@@ -128,14 +130,27 @@ void TfrCurrency::AddSource() {
     if (!dialog.Run() || dialog.TrimmedName().isEmpty())
         return;
     SaveToDocument();
+    const Date date = NewIncomeDate();
     mTCurrencyIncome& r = Doc().CurrencyIncome(Doc().AddCurrencyIncome());
     dialog.Apply(r);
+    r.IncomeDate = date;
+    r.TaxPaymentDate = date;
     // Typed on the screen, a new income takes the Central Bank rate unless the user unticks it.
     r.AutomaticRate = true;
     const int record = static_cast<int>(Doc().CurrencyIncomeCount()) - 1;
     ReloadList(record);
     NotifyChanged();
     SourceStep("добавление", record);
+}
+
+Date TfrCurrency::NewIncomeDate() const {
+    const size_t count = Doc().CurrencyIncomeCount();
+    if (m_selected >= 0)
+        return Record().IncomeDate;
+    if (count > 0)
+        return Doc().CurrencyIncome(count - 1).IncomeDate;
+    // The New Year holidays (art. 112 of the Labour Code) end on the 8th of January.
+    return Date::Ymd(kTaxYear, 1, 9);
 }
 
 void TfrCurrency::EditSource() {

@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <initializer_list>
+#include <utility>
 
 #include "dictionaries/CurrencyRates.h"
 #include "dictionaries/IncomeCodeDict.h"
@@ -72,6 +73,7 @@ void TfrCurrency::OnIncomeCodeTaken() {
     m_rateCode = income ? PickedIncomeRate("", *income) : 0;
     ApplyCfcRules(m_part->IncomeCode());
     m_filling = false;
+    ShowEntryHints();
 }
 
 void TfrCurrency::ApplyCfcRules(int incomeCode) {
@@ -141,6 +143,7 @@ void TfrCurrency::UpdateAutoAvailability() {
     const QString hint = available || !known ? QString() : QString::fromUtf8(kNoRateMessage);
     chbAutoExchange->setToolTip(hint);
     lbAutoExchange->setToolTip(hint);
+    ShowRateHint();
     if (available && m_autoPending) {
         m_autoPending = false;
         chbAutoExchange->setChecked(true);
@@ -154,6 +157,38 @@ void TfrCurrency::UpdateAutoAvailability() {
         edit->setReadOnly(false);
     if (known)
         Host().Ui().Inform(QString::fromUtf8(kNoRateMessage));
+}
+
+void TfrCurrency::ShowRateHint() {
+    const QString code = meCurrencyCode->text().trimmed();
+    const CurrencyRates* rates = Host().Rates();
+    QString lacking;
+    if (!code.isEmpty() && !rates) {
+        lacking = QStringLiteral("Справочника курсов валют нет");
+    } else if (!code.isEmpty() && !InRateDictionary(rates, code)) {
+        lacking = QStringLiteral("Валюты с кодом %1 нет в справочнике курсов").arg(code);
+    } else if (!code.isEmpty()) {
+        const bool income = !FindRate(RateDate::Income);
+        const bool tax = !FindRate(RateDate::Tax);
+        const QString incomeDate = DateToScreen(dtIncomeGetDate->GetDate());
+        const QString taxDate = DateToScreen(dtSubtractDate->GetDate());
+        QStringList dates;
+        if (income && tax && incomeDate == taxDate)
+            dates << incomeDate;
+        else {
+            if (income)
+                dates << incomeDate + QStringLiteral(" (дата дохода)");
+            if (tax)
+                dates << taxDate + QStringLiteral(" (дата уплаты налога)");
+        }
+        if (!dates.isEmpty())
+            lacking = QStringLiteral("В справочнике нет курса ЦБ РФ на ") + dates.join(QStringLiteral(" и "));
+    }
+    lbNoRate->setText(lacking.isEmpty()
+                          ? QString()
+                          : lacking + QStringLiteral(": введите курс сами или загрузите курсы ЦБ РФ (меню "
+                                                     "«Настройки», «Загрузить курсы ЦБ РФ...»)."));
+    lbNoRate->setVisible(!lacking.isEmpty());
 }
 
 void TfrCurrency::ApplyAutoRate(RateDate which) {
@@ -182,6 +217,12 @@ void TfrCurrency::DateChanged(RateDate which) {
         return;
     UpdateAutoAvailability();
     RefreshRate(which);
+    if (which != RateDate::Income)
+        return;
+    // The tax withheld abroad is mostly paid on the day of the income; a date the user set apart stays.
+    const Date previous = std::exchange(m_shownIncomeDate, dtIncomeGetDate->GetDate());
+    if (dtSubtractDate->GetDate() == previous)
+        dtSubtractDate->SetDate(m_shownIncomeDate);
 }
 
 void TfrCurrency::RefreshRate(RateDate which) {

@@ -162,6 +162,10 @@ QGroupBox* TfrMultyConstructionDeduct::BuildObjects() {
         row->addWidget(button);
     row->addStretch();
     layout->addLayout(row);
+    lbAddObjectWhy = Named(new QLabel(gbObjects), "lbAddObjectWhy");
+    lbAddObjectWhy->setWordWrap(true);
+    lbAddObjectWhy->hide();
+    layout->addWidget(lbAddObjectWhy);
 
     ListOperations ops;
     ops.count = [this] { return static_cast<int>(Record().ObjectCount()); };
@@ -317,7 +321,17 @@ void TfrMultyConstructionDeduct::RefreshTotals() {
 
 void TfrMultyConstructionDeduct::ApplyAddRule() {
     const mTConstructionDeduct& record = Record();
-    fbAddObject->setEnabled(chbGrantingConstructionDeduct->isChecked() && (AllNew(record) || SingleOld(record)));
+    const bool granted = chbGrantingConstructionDeduct->isChecked();
+    const bool allowed = AllNew(record) || SingleOld(record);
+    fbAddObject->setEnabled(granted && allowed);
+    lbAddObjectWhy->setText(
+        !granted ? QStringLiteral("Объект добавляется, когда отмечено «Предоставить имущественный налоговый вычет».")
+                 : QStringLiteral("Объект не добавляется: по объекту, право на который возникло до %1 года, вычет "
+                                  "предоставляется один раз; второй объект можно добавить лишь для процентов по "
+                                  "кредиту, если у первого их нет (пп. 2 п. 1 ст. 220 НК РФ в редакции до "
+                                  "01.01.%1).")
+                       .arg(kPropertyCurrentRulesFrom));
+    lbAddObjectWhy->setVisible(!(granted && allowed));
 }
 
 void TfrMultyConstructionDeduct::ApplyEarlierYearsRule() {

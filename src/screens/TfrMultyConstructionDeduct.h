@@ -65,6 +65,8 @@ private:
     QTreeWidget* lvObjects = nullptr;
     TListScreenHelper* m_objects = nullptr;
     QPushButton* fbAddObject = nullptr;
+    // Why "Добавить объект" is disabled, beside it.
+    QLabel* lbAddObjectWhy = nullptr;
     QPushButton* fbDeleteObject = nullptr;
     QPushButton* fbEditObject = nullptr;
     QLabel* lbObjectNotes = nullptr;  // why an object counts nothing, when one does not

@@ -1,4 +1,5 @@
 #include <QCheckBox>
+#include <QComboBox>
 #include <QFile>
 #include <QGroupBox>
 #include <QHeaderView>
@@ -7,6 +8,8 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSettings>
+#include <QSplitter>
 #include <QTableView>
 #include <array>
 #include <functional>
@@ -15,6 +18,7 @@
 #include "GuiTest.h"
 #include "checks/ui/TfmCheckError.h"
 #include "dictionaries/CurrencyRates.h"
+#include "imports/BrokerTrades.h"
 #include "imports/SettlementDates.h"
 #include "model/DocumentHistory.h"
 #include "model/mTDeclaration.h"
@@ -51,6 +55,11 @@ ScriptedUi::ModalHandler Answer(int answer) {
 
 class ForeignIncomesTest : public MainWindowTest {
 protected:
+    void SetUp() override {
+        MainWindowTest::SetUp();
+        // The splitter's place and the dates of trades are kept in the program's settings.
+        QSettings().clear();
+    }
     static mTDeclaration Declaration() {
         mTDeclaration doc;
         doc.InspectionCode = "7701";
@@ -144,7 +153,10 @@ TEST_F(ForeignIncomesTest, RoublesFollowAmountUnitsAndRate) {
 
 TEST_F(ForeignIncomesTest, AutomaticRateComesFromTheRateInForceOnTheDate) {
     mTDeclaration doc = Declaration();
-    Add(doc, "Bank").CurrencyCode.clear();
+    mTCurrencyIncome& bank = Add(doc, "Bank");
+    bank.CurrencyCode.clear();
+    // A payment date of its own, which the income date does not move.
+    bank.IncomeDate = Date::Ymd(2017, 1, 2);
     Open(doc);
     Select(0);
     EXPECT_FALSE(AutoBox()->isEnabled());
@@ -307,9 +319,11 @@ TEST_F(ForeignIncomesTest, EquivalentDeductionFollowsTheIncomeUpToItsCap) {
     Open(doc);
     Select(0);
     EXPECT_FALSE(Edit("meIncomeCurrencySum")->isEnabled());
+    EXPECT_FALSE(W<QLabel>("lbNeedIncomeCode")->isHidden()) << "the disabled amount says why";
     ui.PickCode(QStringLiteral("2720"));
     W<QPushButton>("bnIncomeCod")->click();
     EXPECT_EQ(Label("pnlIncomeCod"), QStringLiteral("2720"));
+    EXPECT_TRUE(W<QLabel>("lbNeedIncomeCode")->isHidden());
     ASSERT_TRUE(Edit("meIncomeCurrencySum")->isEnabled());
     ASSERT_TRUE(W<QPushButton>("bnSubtractCod")->isEnabled());
     EXPECT_FALSE(W<TMaskedDocEdit>("meKIKNum")->isEnabled());
@@ -402,10 +416,11 @@ TEST_F(ForeignIncomesTest, ListShowsEachIncomeWithRoubleTotals) {
     bank.SetIncomeInCurrency(Amount("1000"));
     Open(doc);
     const std::array<const char*, ForeignIncomeModel::ColumnCount> first = {
-        "18.05.2017", "840", "Apple Inc.", "1010", "840", "57", "5,7", "3448,5", "325,47"};
+        "18.05.2017", "840 США", "Apple Inc.", "1010", "840", "57", "5,7", "3448,5", "325,47"};
     for (int c = 0; c < ForeignIncomeModel::ColumnCount; ++c)
         EXPECT_EQ(Cell(0, c), QString::fromUtf8(first[static_cast<size_t>(c)])) << "column " << c;
     EXPECT_EQ(Cell(1, ForeignIncomeModel::TaxInCurrency), QString());
+    EXPECT_EQ(Cell(1, ForeignIncomeModel::Country), QStringLiteral("826")) << "a code the dictionary lacks";
     EXPECT_EQ(Label("lbTotalIncome"), QStringLiteral("63948,5"));
     EXPECT_EQ(Label("lbTotalTax"), QStringLiteral("325,47"));
 
@@ -454,6 +469,7 @@ TEST_F(ForeignIncomesTest, DeleteRemovesEverySelectedSourceAndKeepsTheListFocuse
 TEST_F(ForeignIncomesTest, SourceDialogNeedsACountry) {
     Open(Declaration());
     EXPECT_FALSE(W<QGroupBox>("gbIncome")->isEnabled());
+    EXPECT_FALSE(W<QLabel>("lbNoSource")->isHidden()) << "the disabled entries say why";
     bool skipEnabled = true;
     bool stayedOpen = false;
     ui.Modal([&](QDialog& dialog) {
@@ -483,6 +499,7 @@ TEST_F(ForeignIncomesTest, SourceDialogNeedsACountry) {
     EXPECT_EQ(ui.checkMessages,
               QStringList({QStringLiteral("Не выбран код страны"), QStringLiteral("Не выбран код страны")}));
     EXPECT_TRUE(W<QGroupBox>("gbIncome")->isEnabled());
+    EXPECT_TRUE(W<QLabel>("lbNoSource")->isHidden());
     // A new income takes the Central Bank rate as soon as its currency and date have one.
     EXPECT_FALSE(AutoBox()->isEnabled());
     SetDate("dtIncomeGetDate", 11);
@@ -514,6 +531,127 @@ TEST_F(ForeignIncomesTest, DeletingTheLastSourceClearsAndDisablesTheEntries) {
     for (const char* group : {"gbIncome", "gbExchange", "gbIncomeSum", "gbTaxSum", "gbDeduct", "gbKIK"})
         EXPECT_FALSE(W<QGroupBox>(group)->isEnabled()) << group;
     EXPECT_FALSE(W<QPushButton>("fbCopySourse")->isEnabled());
+}
+
+// A caption, a figure or a button is cut when its widget is narrower than its text: a fixed width must hold the text,
+// any other widget at least the size it asks for, and a wrapped label the height of its lines.
+bool ShownWhole(const QWidget& w) {
+    QString text;
+    if (const auto* label = qobject_cast<const QLabel*>(&w)) {
+        if (label->wordWrap())
+            return label->height() >= label->heightForWidth(label->width());
+        text = label->text();
+    } else if (const auto* button = qobject_cast<const QAbstractButton*>(&w)) {
+        text = button->text();
+    } else {
+        return true;
+    }
+    if (w.minimumWidth() > 0 && w.minimumWidth() == w.maximumWidth())
+        return w.fontMetrics().horizontalAdvance(text.remove(QLatin1Char('&'))) < w.contentsRect().width();
+    return w.width() >= w.minimumSizeHint().width();
+}
+
+// At 1280x900 the list takes most of the width and the height the entries leave; in the smallest window too every text
+// is whole. The splitter's place is kept for the next time the screen is shown.
+TEST_F(ForeignIncomesTest, ListTakesTheRoomAndEveryTextShowsWhole) {
+    mTDeclaration doc = Declaration();
+    for (int i = 0; i < 300; ++i)
+        Add(doc, "Apple Inc.").SetIncomeInCurrency(Amount("9999999.99"));
+    const auto show = [this, &doc](QSize size) -> TfrCurrency& {
+        TfrCurrency& screen = Open(doc);
+        Select(0);
+        window->resize(size);
+        window->show();
+        QApplication::processEvents();
+        return screen;
+    };
+    for (QSize size : {QSize(1280, 900), QSize(750, 550)}) {
+        SCOPED_TRACE(size.width());
+        TfrCurrency& screen = show(size);
+        ASSERT_EQ(window->size(), size);
+        for (const QWidget* w : screen.findChildren<QWidget*>()) {
+            EXPECT_TRUE(!w->isVisible() || ShownWhole(*w))
+                << w->objectName().toStdString() << " " << w->metaObject()->className() << " " << w->width();
+        }
+    }
+    TfrCurrency& screen = show(QSize(1280, 900));
+    EXPECT_GT(List()->width(), screen.width() * 4 / 5);
+    EXPECT_GE(List()->viewport()->height() / List()->verticalHeader()->defaultSectionSize(), 12);
+
+    // The handle dragged up by a hundred pixels, as the mouse does it.
+    auto* splitter = W<QSplitter>("spCurrency");
+    QWidget* handle = splitter->handle(1);
+    const int before = splitter->sizes().front();
+    const QPoint from = handle->rect().center();
+    for (auto [type, at, buttons] : {std::tuple{QEvent::MouseButtonPress, from, Qt::LeftButton},
+                                     std::tuple{QEvent::MouseMove, from - QPoint(0, 100), Qt::LeftButton},
+                                     std::tuple{QEvent::MouseButtonRelease, from - QPoint(0, 100), Qt::NoButton}}) {
+        QMouseEvent event(type, QPointF(at), QPointF(handle->mapToGlobal(at)), Qt::LeftButton, buttons, Qt::NoModifier);
+        QApplication::sendEvent(handle, &event);
+    }
+    const int after = splitter->sizes().front();
+    EXPECT_EQ(after, before - 100);
+    show(QSize(1280, 900));
+    EXPECT_EQ(W<QSplitter>("spCurrency")->sizes().front(), after);
+}
+
+// A new income starts on a working day, the first of the year or the income date last used, with its tax paid that
+// day; the payment date follows the income date until the user sets it apart.
+TEST_F(ForeignIncomesTest, NewIncomeDatesAndThePaymentDateThatFollows) {
+    Open(Declaration());
+    const auto add = [this](const char* name) {
+        ui.Modal([name](QDialog& dialog) {
+            Find<TMaskedEdit>(&dialog, "meSourseName")->setText(QString::fromUtf8(name));
+            Find<TMaskedEdit>(&dialog, "meGos")->setText(QStringLiteral("840"));
+            Find<QPushButton>(&dialog, "btYes")->click();
+            return dialog.result();
+        });
+        W<QPushButton>("fbAddSourse")->click();
+    };
+    const auto days = [this] {
+        return std::pair(W<TDtpPanel>("dtIncomeGetDate")->GetDate().Day(),
+                         W<TDtpPanel>("dtSubtractDate")->GetDate().Day());
+    };
+    add("Bank");
+    EXPECT_EQ(W<TDtpPanel>("dtIncomeGetDate")->GetDate(), Date::Ymd(2017, 1, 9));
+    EXPECT_EQ(days(), std::pair(9, 9));
+    SetDate("dtIncomeGetDate", 20);
+    EXPECT_EQ(days(), std::pair(20, 20));
+    SetDate("dtSubtractDate", 25);
+    SetDate("dtIncomeGetDate", 21);
+    EXPECT_EQ(days(), std::pair(21, 25));
+    add("Broker");
+    EXPECT_EQ(days(), std::pair(21, 21));
+    EXPECT_EQ(Record(0).TaxPaymentDate, Date::Ymd(2017, 1, 25));
+}
+
+// The dictionary holds dollar rates from 10.01 on and no rate of currency 999.
+TEST_F(ForeignIncomesTest, ALineNamesTheDatesWithoutARateAndHowToLoadRates) {
+    mTDeclaration doc = Declaration();
+    Add(doc, "Bank").IncomeDate = Date::Ymd(2017, 1, 11);
+    Open(doc);
+    Select(0);
+    const struct {
+        const char* name;
+        std::function<void()> change;
+        const char* shown;  // nullptr: no line
+    } cases[] = {
+        {"payment date before the first rate", [] {}, "нет курса ЦБ РФ на 01.01.2017 (дата уплаты налога)"},
+        {"both dates with a rate", [this] { SetDate("dtSubtractDate", 12); }, nullptr},
+        {"income date before the first rate", [this] { SetDate("dtIncomeGetDate", 9); },
+         "нет курса ЦБ РФ на 09.01.2017 (дата дохода)"},
+        {"a currency without rates", [this] { Edit("meCurrencyCode")->setText(QStringLiteral("999")); },
+         "Валюты с кодом 999 нет в справочнике курсов"},
+    };
+    const QLabel* line = W<QLabel>("lbNoRate");
+    for (const auto& c : cases) {
+        c.change();
+        EXPECT_EQ(line->text().isEmpty(), c.shown == nullptr) << c.name;
+        if (c.shown) {
+            EXPECT_TRUE(line->text().contains(QString::fromUtf8(c.shown))) << line->text().toStdString();
+            EXPECT_TRUE(line->text().contains(QStringLiteral("«Загрузить курсы ЦБ РФ...»"))) << c.name;
+        }
+    }
 }
 
 // Our template with two payments in dollars; the third line, when present, is refused.
@@ -627,6 +765,44 @@ TEST_F(ForeignIncomesTest, ImportOfSeveralStatementsMatchesTheTrades) {
     EXPECT_TRUE(shown.contains(QStringLiteral("лот a.csv, строка 2, сделка 05.01.2017, оплата 10.01.2017")));
     window->Undo();
     EXPECT_EQ(window->Declaration().CurrencyIncomeCount(), 0u);
+}
+
+// Bought 10.01.2017 (Tuesday), settled 13.01; sold 12.01, settled 17.01: by the settlement dates the lot costs
+// 1000 × 61.25 = 61250, by the trade dates 1000 × 60.5 = 60500; the sale brings 1200 × 61.25 = 73500 either way.
+TEST_F(ForeignIncomesTest, ImportTakesTheTradesAtTheDatesChosenAndRemembersTheChoice) {
+    folder.Write(QString::fromUtf8(kExchangeHolidaysFileName),
+                 QByteArray("Дата;Праздник\n02.01.2017;New Year\n25.12.2017;Christmas\n"));
+    const QString statement = ReportFile(
+        "Trades,Header,DataDiscriminator,Asset Category,Currency,Symbol,Date/Time,Quantity,Proceeds,Comm/Fee,Code\n"
+        "Trades,Data,Order,Stocks,840,AAPL,\"2017-01-10, 10:00:00\",10,-1000,0,O\n"
+        "Trades,Data,Order,Stocks,840,AAPL,\"2017-01-12, 10:00:00\",-10,1200,0,C\n");
+    Open(Declaration());
+    TradeDates offered = TradeDates::Trade;
+    QString bySettlement, byTrade;
+    ui.OpenFile(statement).Modal([&](QDialog& dialog) {
+        auto* dates = Find<QComboBox>(&dialog, "cbTradeDates");
+        offered = static_cast<TradeDates>(dates->currentData().toInt());
+        bySettlement = Find<QPlainTextEdit>(&dialog, "teImportReport")->toPlainText();
+        dates->setCurrentIndex(dates->findData(static_cast<int>(TradeDates::Trade)));
+        byTrade = Find<QPlainTextEdit>(&dialog, "teImportReport")->toPlainText();
+        Find<QPushButton>(&dialog, "btYes")->click();
+        return dialog.result();
+    });
+    W<QPushButton>("fbImportReport")->click();
+    EXPECT_EQ(offered, TradeDates::Settlement);
+    EXPECT_TRUE(bySettlement.contains(QStringLiteral("61250"))) << bySettlement.toStdString();
+    EXPECT_TRUE(byTrade.contains(QStringLiteral("60500"))) << byTrade.toStdString();
+    ASSERT_EQ(window->Declaration().CurrencyIncomeCount(), 1u);
+    EXPECT_EQ(std::tuple(Record(0).IncomeDate, Record(0).IncomeInRoubles, Record(0).DeductionAmount),
+              std::tuple(Date::Ymd(2017, 1, 12), Amount("73500"), Amount("60500")));
+
+    // The next import offers the dates chosen last.
+    ui.OpenFile(statement).Modal([&](QDialog& dialog) {
+        offered = static_cast<TradeDates>(Find<QComboBox>(&dialog, "cbTradeDates")->currentData().toInt());
+        return int(QDialog::Rejected);
+    });
+    W<QPushButton>("fbImportReport")->click();
+    EXPECT_EQ(offered, TradeDates::Trade);
 }
 
 // A report without a payment that can be imported is only shown; a file that cannot be read is told.

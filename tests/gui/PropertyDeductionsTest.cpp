@@ -212,8 +212,9 @@ TEST_F(PropertyDeductionsTest, ScreenShowsTheDocumentAndItsRules) {
     ASSERT_EQ(List()->topLevelItemCount(), 1);
     EXPECT_EQ(Row(0), QStringLiteral("Квартира 77:01:2012"));
     EXPECT_EQ(CostShown(), QStringLiteral("1800000"));
-    // One object under the earlier rules with credit interest: no further object.
+    // One object under the earlier rules with credit interest: no further object, and the screen says why.
     EXPECT_FALSE(W<QPushButton>("fbAddObject")->isEnabled());
+    EXPECT_TRUE(W<QLabel>("lbAddObjectWhy")->text().contains(QStringLiteral("для процентов по кредиту")));
     EXPECT_EQ(W("meAgentPurchase")->text(), QStringLiteral("12000"));
     EXPECT_EQ(W("mePrevPurchase")->text(), QStringLiteral("1500,5"));
     EXPECT_EQ(W("mePrevInterest")->text(), QStringLiteral("900"));
@@ -235,6 +236,7 @@ TEST_F(PropertyDeductionsTest, ScreenShowsTheDocumentAndItsRules) {
     EXPECT_TRUE(W("mePrevPurchase")->text().isEmpty());
     EXPECT_TRUE(W("meAgentPurchase")->isEnabled());
     EXPECT_TRUE(W<QPushButton>("fbAddObject")->isEnabled());
+    EXPECT_TRUE(W<QLabel>("lbAddObjectWhy")->isHidden());
     Leave();
     EXPECT_EQ(Record().PreviousYearsPurchase, Money());
 
@@ -249,6 +251,7 @@ TEST_F(PropertyDeductionsTest, ScreenShowsTheDocumentAndItsRules) {
     Open(Declaration({}, false));
     EXPECT_FALSE(W<QWidget>("gbObjects")->isEnabled());
     EXPECT_FALSE(W<QPushButton>("fbAddObject")->isEnabled());
+    EXPECT_FALSE(W<QLabel>("lbAddObjectWhy")->isHidden());
     EXPECT_FALSE(W("meAgentPurchase")->isEnabled());
 }
 
