@@ -184,11 +184,16 @@ void TfrCurrency::ShowEntryHints() {
     const bool selected = m_selected >= 0;
     const bool code = m_part->HasIncomeCode();
     lbNoSource->setVisible(!selected);
-    lbNeedIncomeCode->setVisible(selected && !code);
-    lbNoDeduction->setText(code ? QStringLiteral("У дохода с кодом %1 вычетов нет.").arg(m_part->IncomeCode())
-                                : QStringLiteral("Вычет выбирается после кода дохода."));
-    lbNoDeduction->setVisible(selected && !m_part->DeductionPartEnabled());
-    lbNoCfc->setVisible(selected && !IsCfcIncomeCode(m_part->IncomeCode()));
+    lbNeedIncomeCode->setText(selected && !code ? QStringLiteral("Сумма вводится после выбора кода дохода.")
+                                                : QString());
+    QString deduction;
+    if (selected && !m_part->DeductionPartEnabled())
+        deduction = code ? QStringLiteral("У дохода с кодом %1 вычетов нет.").arg(m_part->IncomeCode())
+                         : QStringLiteral("Вычет выбирается после кода дохода.");
+    lbNoDeduction->setText(deduction);
+    lbNoCfc->setText(selected && !IsCfcIncomeCode(m_part->IncomeCode())
+                         ? QStringLiteral("Заполняется для доходов от контролируемой иностранной компании.")
+                         : QString());
 }
 
 uint16_t TfrCurrency::CheckScreen() {

@@ -8,6 +8,8 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QSettings>
 #include <QSortFilterProxyModel>
 #include <QSplitter>
@@ -42,11 +44,12 @@ QLabel* Display(QWidget* parent, const char* name, int width) {
     return label;
 }
 
-// A line that tells why the entries beside it cannot be used yet; shown while that holds.
-QLabel* Hint(QWidget* parent, const char* name, const QString& text = {}) {
-    auto* label = Named(new QLabel(text, parent), name);
+// A line that tells why the entries beside it cannot be used yet. It keeps the room of its lines
+// while it has nothing to say, so that the entries and the list above stay in place.
+QLabel* Hint(QWidget* parent, const char* name, int lines) {
+    auto* label = Named(new QLabel(parent), name);
     label->setWordWrap(true);
-    label->hide();
+    label->setMinimumHeight(lines * label->fontMetrics().lineSpacing());
     return label;
 }
 
@@ -61,14 +64,21 @@ QSplitter* TfrCurrency::BuildSplitter() {
     spCurrency = Named(new QSplitter(Qt::Vertical, this), "spCurrency");
     auto* list = ScreenGroup(spCurrency, "gbSources", QStringLiteral("Источники выплат"));
     BuildList(list);
+    // In a low window the entries scroll rather than press the list below its few rows.
+    auto* entries = Named(new QScrollArea(spCurrency), "sbEntries");
+    entries->setFrameShape(QFrame::NoFrame);
+    entries->setWidgetResizable(true);
+    entries->setWidget(BuildEntries());
     spCurrency->addWidget(list);
-    spCurrency->addWidget(BuildEntries());
+    spCurrency->addWidget(entries);
     // The list takes the height the entries leave; neither part can be pressed to nothing.
     spCurrency->setStretchFactor(0, 1);
     spCurrency->setStretchFactor(1, 0);
     spCurrency->setChildrenCollapsible(false);
     // The settings of the program's user (the organisation and the application are set at start).
-    spCurrency->restoreState(QSettings().value(kSplitterKey).toByteArray());
+    // At first the entries get the height they need, as far as the list keeps its few rows.
+    if (!spCurrency->restoreState(QSettings().value(kSplitterKey).toByteArray()))
+        spCurrency->setSizes({list->minimumSizeHint().height(), entries->widget()->sizeHint().height()});
     connect(spCurrency, &QSplitter::splitterMoved, this,
             [this] { QSettings().setValue(kSplitterKey, spCurrency->saveState()); });
     return spCurrency;
@@ -101,6 +111,10 @@ void TfrCurrency::BuildList(QGroupBox* box) {
     SizeColumns();
     lvSourseIncomeInfo->installEventFilter(this);
     layout->addWidget(lvSourseIncomeInfo, 1);
+    // A few rows and the header stay however low the window.
+    lvSourseIncomeInfo->setMinimumHeight(8 * lvSourseIncomeInfo->verticalHeader()->defaultSectionSize() +
+                                         lvSourseIncomeInfo->horizontalHeader()->sizeHint().height() +
+                                         lvSourseIncomeInfo->horizontalScrollBar()->sizeHint().height());
 
     // The totals on a line of their own, each label whole before its figure.
     auto* totals = new QHBoxLayout;
@@ -162,16 +176,19 @@ QWidget* TfrCurrency::BuildEntries() {
     auto* panel = Named(new QWidget(this), "pnlEntries");
     auto* column = new QVBoxLayout(panel);
     column->setContentsMargins(0, 0, 0, 0);
-    lbNoSource = Hint(panel, "lbNoSource",
-                      QStringLiteral("Сведения о доходе вводятся для источника выплат: выберите его в списке или "
-                                     "добавьте кнопкой «Добавить»."));
+    // Shown only while no source is selected: nothing in the list then needs to stay in place.
+    lbNoSource = Named(new QLabel(QStringLiteral("Сведения о доходе вводятся для источника выплат: выберите "
+                                                 "его в списке или добавьте кнопкой «Добавить»."),
+                                  panel),
+                       "lbNoSource");
+    lbNoSource->setWordWrap(true);
     column->addWidget(lbNoSource);
 
     QGroupBox* income = BuildIncome();
     QGroupBox* exchange = BuildExchange();
     QGroupBox* received = BuildAmounts("gbIncomeSum", QStringLiteral("Полученный доход"), meIncomeCurrencySum,
                                        pnlIncomeRublSum, "meIncomeCurrencySum", "pnlIncomeRublSum");
-    lbNeedIncomeCode = Hint(received, "lbNeedIncomeCode", QStringLiteral("Сумма вводится после выбора кода дохода."));
+    lbNeedIncomeCode = Hint(received, "lbNeedIncomeCode", 1);
     received->layout()->addWidget(lbNeedIncomeCode);
     QGroupBox* tax = BuildAmounts("gbTaxSum", QStringLiteral("Налог, уплаченный в иностранном государстве"),
                                   meTaxCurrencySum, pnlTaxRoubleSum, "meTaxCurrencySum", "pnlTaxRoubleSum");
@@ -279,10 +296,7 @@ QGroupBox* TfrCurrency::BuildExchange() {
         grid->addWidget(new QLabel(QStringLiteral("у.е."), box), row, 5, Qt::AlignLeft);
         ++row;
     }
-    // Two lines kept for the rate's absence, so that the entries stay in place when it is told.
-    lbNoRate = Hint(box, "lbNoRate");
-    lbNoRate->setMinimumHeight(2 * lbNoRate->fontMetrics().lineSpacing());
-    lbNoRate->show();
+    lbNoRate = Hint(box, "lbNoRate", 2);
     grid->addWidget(lbNoRate, row, 0, 1, 6);
     grid->setColumnStretch(5, 1);
     return box;
@@ -320,7 +334,7 @@ QGroupBox* TfrCurrency::BuildDeduction() {
     grid->addLayout(codeRow, 0, 1);
     grid->addWidget(lbSubtractSum, 1, 0);
     grid->addWidget(meSubtractSum, 1, 1, Qt::AlignLeft);
-    lbNoDeduction = Hint(box, "lbNoDeduction");
+    lbNoDeduction = Hint(box, "lbNoDeduction", 1);
     grid->addWidget(lbNoDeduction, 2, 0, 1, 2);
     grid->setColumnStretch(1, 1);
     return box;
@@ -341,7 +355,7 @@ QGroupBox* TfrCurrency::BuildCfc() {
     radios->addWidget(rb1);
     radios->addWidget(rb2);
     grid->addWidget(gbKIKProfit, 1, 0, 1, 3);
-    lbNoCfc = Hint(box, "lbNoCfc", QStringLiteral("Заполняется для доходов от контролируемой иностранной компании."));
+    lbNoCfc = Hint(box, "lbNoCfc", 2);
     grid->addWidget(lbNoCfc, 2, 0, 1, 3);
     grid->setColumnStretch(2, 1);
     return box;

@@ -84,6 +84,8 @@ void TfrCurrency::ReloadList(int select) {
         m_model->Reload();
         m_listing = false;
     }
+    // The scroll range follows the new rows at once, so that the row selected next is shown whole.
+    lvSourseIncomeInfo->doItemsLayout();
     SelectRecord(select);
     ShowTotals();
 }

@@ -184,11 +184,9 @@ void TfrCurrency::ShowRateHint() {
         if (!dates.isEmpty())
             lacking = QStringLiteral("В справочнике нет курса ЦБ РФ на ") + dates.join(QStringLiteral(" и "));
     }
-    lbNoRate->setText(lacking.isEmpty()
-                          ? QString()
-                          : lacking + QStringLiteral(": введите курс сами или загрузите курсы ЦБ РФ (меню "
-                                                     "«Настройки», «Загрузить курсы ЦБ РФ...»)."));
-    lbNoRate->setVisible(!lacking.isEmpty());
+    lbNoRate->setText(lacking.isEmpty() ? QString()
+                                        : lacking + QStringLiteral(": введите курс или загрузите курсы (меню "
+                                                                   "«Настройки», «Загрузить курсы ЦБ РФ...»)."));
 }
 
 void TfrCurrency::ApplyAutoRate(RateDate which) {
