@@ -83,6 +83,8 @@ TfmForeignImport::TfmForeignImport(ScreenHost& host, ForeignImport result, Forei
     Content()->addWidget(save, 0, Qt::AlignLeft);
     connect(save, &QPushButton::clicked, this, &TfmForeignImport::SaveReport);
     ShowResult();
+    // The report is read first; the safe answer has the focus whenever lines are left out.
+    (!m_result.refused.empty() || m_result.records.empty() ? NoButton() : YesButton())->setFocus();
 }
 
 TradeDates TfmForeignImport::RememberedDates() {
@@ -98,8 +100,6 @@ void TfmForeignImport::ShowResult() {
     YesButton()->setText(refused ? QStringLiteral("Загрузить остальные") : QStringLiteral("Загрузить"));
     YesButton()->setVisible(!m_result.records.empty());
     NoButton()->setText(m_result.records.empty() ? QStringLiteral("Закрыть") : QStringLiteral("Отмена"));
-    // The report is read first; the safe answer has the focus whenever lines are left out.
-    (refused || m_result.records.empty() ? NoButton() : YesButton())->setFocus();
 }
 
 void TfmForeignImport::DatesChosen() {
