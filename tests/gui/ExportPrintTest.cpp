@@ -123,7 +123,9 @@ TEST_F(ExportPrintTest, ExportWritesTheFileAndNamesItAfterTheFolderAndABlank) {
         EXPECT_FALSE(windowEnabledInPicker);
         EXPECT_TRUE(window->isEnabled());
     }
-    EXPECT_EQ(ui.folderTitles, (QStringList{kProgramCaption, kProgramCaption}));
+    const QString title = QStringLiteral("Экспорт в xml: папка для файла декларации");
+    EXPECT_EQ(ui.folderTitles, (QStringList{title, title}));
+    EXPECT_EQ(QDir(ui.folderStarts.front()), QDir(files.path())) << "the picker starts beside the declaration";
     EXPECT_TRUE(window->Saved()) << "exporting changes nothing in the declaration";
 }
 
