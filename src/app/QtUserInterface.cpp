@@ -4,6 +4,7 @@
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QFileDialog>
+#include <QLabel>
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPrintDialog>
@@ -55,8 +56,8 @@ int ChooseButton(QWidget* parent, const QString& text, const QString& first, con
     return 1;
 }
 
-// A question too long for a message box (a report and the question after it) in a window that
-// scrolls and can be made larger.
+// A question too long for a message box (a report and the question on its last line) in a window
+// that scrolls and can be made larger; the question stands below the report, always in sight.
 constexpr int kLongQuestionLines = 14;
 
 UserInterface::Answer AskInScrollingWindow(QWidget* parent, const QString& text, bool withCancel) {
@@ -65,11 +66,16 @@ UserInterface::Answer AskInScrollingWindow(QWidget* parent, const QString& text,
     dialog.setWindowTitle(kProgramCaption);
     dialog.setSizeGripEnabled(true);
     auto* layout = new QVBoxLayout(&dialog);
+    const qsizetype lastLine = text.trimmed().lastIndexOf(QLatin1Char('\n'));
     auto* view = new QPlainTextEdit(&dialog);
+    view->setObjectName(QStringLiteral("edReport"));
     view->setReadOnly(true);
-    view->setPlainText(text);
+    view->setPlainText(text.left(lastLine));
     view->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     layout->addWidget(view, 1);
+    auto* question = new QLabel(text.trimmed().mid(lastLine + 1), &dialog);
+    question->setWordWrap(true);
+    layout->addWidget(question);
     auto* buttons = new QDialogButtonBox(&dialog);
     QPushButton* yes = buttons->addButton(QStringLiteral("Да"), QDialogButtonBox::YesRole);
     QPushButton* no = buttons->addButton(QStringLiteral("Нет"), QDialogButtonBox::NoRole);
@@ -84,7 +90,7 @@ UserInterface::Answer AskInScrollingWindow(QWidget* parent, const QString& text,
     yes->setDefault(true);
     yes->setFocus();
     const QFontMetrics metrics(view->font());
-    dialog.resize(metrics.averageCharWidth() * 90, metrics.lineSpacing() * 28);
+    dialog.resize(metrics.averageCharWidth() * 110, metrics.lineSpacing() * 32);
     dialog.exec();
     if (clicked == yes)
         return UserInterface::Answer::Yes;
