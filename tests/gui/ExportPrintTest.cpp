@@ -67,6 +67,9 @@ public:
         m_log.texts.push_back(xmlText);
         m_log.owner = ownerWindow;
         Fail();
+        // "Print to File" leaves the file the dialog named.
+        if (QFile pages(printer.outputFileName()); !pages.fileName().isEmpty() && pages.open(QIODevice::WriteOnly))
+            pages.write("%PDF");
         return true;
     }
 
@@ -208,6 +211,7 @@ TEST_F(ExportPrintTest, PrintHandsThePrinterAsTheDialogSetItUpToTheModuleOnce) {
     EXPECT_EQ(log.owner, window.get());
     EXPECT_EQ(log.released, 1);
     EXPECT_TRUE(window->isEnabled());
+    EXPECT_EQ(ui.writtenFiles, QStringList{QStringLiteral("Декларация напечатана в файл ") + pdf});
 }
 
 TEST_F(ExportPrintTest, ACancelledPrintDialogPrintsNothing) {
@@ -228,6 +232,7 @@ TEST_F(ExportPrintTest, AnErrorOfTheModuleIsShownWithItsTextAndEndsTheCommand) {
     EXPECT_EQ(log.texts.size(), 1u);
     Trigger("actPreview");
     EXPECT_EQ(ui.Texts(Kind::Plain), (QStringList{log.failWith, log.failWith}));
+    EXPECT_TRUE(ui.writtenFiles.isEmpty()) << "a print that failed tells of no file";
     EXPECT_EQ(log.released, 2);
     EXPECT_TRUE(window->isEnabled());
 }
