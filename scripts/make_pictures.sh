@@ -53,8 +53,9 @@ font=/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf
 convert "$tmp/splash.ppm" -fill white -font "$font_bold" -pointsize 34 -annotate +100+50 'Zizaza 2017' \
         -font "$font" -pointsize 14 -annotate +102+78 'Декларация 3-НДФЛ и 4-НДФЛ за 2017 год' \
         -quality 90 splash.jpg
-convert "$tmp/about.ppm" -fill white -font "$font_bold" -pointsize 30 -annotate +100+46 'Zizaza 2017' \
-        -font "$font" -pointsize 13 -annotate +102+74 'Подготовка налоговой декларации физического лица' \
+convert "$tmp/about.ppm" -fill white -font "$font_bold" -pointsize 30 -annotate +100+42 'Zizaza 2017' \
+        -font "$font" -pointsize 13 -annotate +102+66 'Подготовка налоговой декларации' \
+        -annotate +102+84 'физического лица' \
         -quality 90 about.jpg
 
 # The icon: a blue rounded square with a white sheet and the letter Z.

@@ -54,8 +54,8 @@ QString WithAccelerator(const QString& text, QSet<QChar>& taken) {
     return marked;
 }
 
-void AssignAccelerators(QMenuBar* bar) {
-    QSet<QChar> taken;
+void AssignAccelerators(QMenuBar* bar, QSet<QChar> reserved) {
+    QSet<QChar> taken = std::move(reserved);
     for (QAction* a : bar->actions()) {
         QMenu* menu = a->menu();
         if (!menu)

@@ -12,8 +12,9 @@ namespace zizaza {
 // accelerator already keeps it and takes its letter; a text without a free letter stays.
 QString WithAccelerator(const QString& text, QSet<QChar>& taken);
 
-// Gives every menu of the bar an accelerator, and the items of a menu theirs each time it opens
-// (so the items whose text the program changes, as "Отменить: ...", get one too).
-void AssignAccelerators(QMenuBar* bar);
+// Gives every menu of the bar an accelerator other than the reserved letters (lower case), and the
+// items of a menu theirs each time it opens (so the items whose text the program changes, as
+// "Отменить: ...", get one too).
+void AssignAccelerators(QMenuBar* bar, QSet<QChar> reserved = {});
 
 }  // namespace zizaza

@@ -2,12 +2,16 @@
 
 #include <QDesktopServices>
 #include <QDialog>
+#include <QDialogButtonBox>
 #include <QFileDialog>
+#include <QLabel>
 #include <QMessageBox>
+#include <QPlainTextEdit>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
 #include <QStringList>
+#include <QVBoxLayout>
 
 namespace zizaza {
 
@@ -52,9 +56,54 @@ int ChooseButton(QWidget* parent, const QString& text, const QString& first, con
     return 1;
 }
 
+// A question too long for a message box (a report and the question on its last line) in a window
+// that scrolls and can be made larger; the question stands below the report, always in sight.
+constexpr int kLongQuestionLines = 14;
+
+UserInterface::Answer AskInScrollingWindow(QWidget* parent, const QString& text, bool withCancel) {
+    QDialog dialog(parent);
+    dialog.setObjectName(QStringLiteral("dlgLongQuestion"));
+    dialog.setWindowTitle(kProgramCaption);
+    dialog.setSizeGripEnabled(true);
+    auto* layout = new QVBoxLayout(&dialog);
+    const qsizetype lastLine = text.trimmed().lastIndexOf(QLatin1Char('\n'));
+    auto* view = new QPlainTextEdit(&dialog);
+    view->setObjectName(QStringLiteral("edReport"));
+    view->setReadOnly(true);
+    view->setPlainText(text.left(lastLine));
+    view->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    layout->addWidget(view, 1);
+    auto* question = new QLabel(text.trimmed().mid(lastLine + 1), &dialog);
+    question->setWordWrap(true);
+    layout->addWidget(question);
+    auto* buttons = new QDialogButtonBox(&dialog);
+    QPushButton* yes = buttons->addButton(QStringLiteral("Да"), QDialogButtonBox::YesRole);
+    QPushButton* no = buttons->addButton(QStringLiteral("Нет"), QDialogButtonBox::NoRole);
+    QPushButton* cancel =
+        withCancel ? buttons->addButton(QStringLiteral("Отмена"), QDialogButtonBox::RejectRole) : nullptr;
+    layout->addWidget(buttons);
+    QAbstractButton* clicked = nullptr;
+    QObject::connect(buttons, &QDialogButtonBox::clicked, &dialog, [&](QAbstractButton* b) {
+        clicked = b;
+        dialog.accept();
+    });
+    yes->setDefault(true);
+    yes->setFocus();
+    const QFontMetrics metrics(view->font());
+    dialog.resize(metrics.averageCharWidth() * 110, metrics.lineSpacing() * 32);
+    dialog.exec();
+    if (clicked == yes)
+        return UserInterface::Answer::Yes;
+    if (clicked == no || !cancel)
+        return UserInterface::Answer::No;
+    return UserInterface::Answer::Cancel;
+}
+
 }  // namespace
 
 UserInterface::Answer QtUserInterface::Ask(const QString& text, bool withCancel) {
+    if (text.count(QLatin1Char('\n')) > kLongQuestionLines)
+        return AskInScrollingWindow(m_parent, text, withCancel);
     auto buttons = QMessageBox::Yes | QMessageBox::No;
     if (withCancel)
         buttons |= QMessageBox::Cancel;
@@ -116,6 +165,19 @@ QString QtUserInterface::ChooseSaveFile(const FileDialogRequest& request) {
     Prepare(dialog, request);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
+    if (!request.name.isEmpty())
+        dialog.selectFile(request.name);
+    // A name typed without extension gets the one of the file type chosen in the dialog.
+    const auto followType = [&dialog, &request](const QString& filter) {
+        const QStringList filters = dialog.nameFilters();
+        const qsizetype index = filters.indexOf(filter);
+        const QString suffix = index >= 0 && static_cast<size_t>(index) < request.types.size()
+                                   ? TypeSuffix(request.types[static_cast<size_t>(index)])
+                                   : QString();
+        dialog.setDefaultSuffix(suffix.isEmpty() ? request.defaultSuffix : suffix);
+    };
+    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, followType);
+    followType(dialog.selectedNameFilter());
     // Replacing a declaration file is the usual case; the dialog does not ask about it.
     dialog.setOption(QFileDialog::DontConfirmOverwrite, true);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
@@ -123,8 +185,8 @@ QString QtUserInterface::ChooseSaveFile(const FileDialogRequest& request) {
     return dialog.selectedFiles().front();
 }
 
-QString QtUserInterface::ChooseFolder(const QString& title) {
-    return QFileDialog::getExistingDirectory(m_parent, title, QString(), QFileDialog::ShowDirsOnly);
+QString QtUserInterface::ChooseFolder(const QString& title, const QString& start) {
+    return QFileDialog::getExistingDirectory(m_parent, title, start, QFileDialog::ShowDirsOnly);
 }
 
 bool QtUserInterface::ChoosePrinter(QPrinter& printer) {
@@ -138,6 +200,15 @@ int QtUserInterface::RunModal(QDialog& dialog) {
 
 bool QtUserInterface::OpenUrl(const QUrl& url) {
     return QDesktopServices::openUrl(url);
+}
+
+bool QtUserInterface::InformFileWritten(const QString& text) {
+    QMessageBox box(QMessageBox::Information, kProgramCaption, text, QMessageBox::Ok, m_parent);
+    QPushButton* open = box.addButton(QStringLiteral("Открыть папку"), QMessageBox::ActionRole);
+    box.setDefaultButton(QMessageBox::Ok);
+    box.setEscapeButton(QMessageBox::Ok);
+    box.exec();
+    return box.clickedButton() == open;
 }
 
 }  // namespace zizaza

@@ -23,10 +23,11 @@ public:
     QString ChooseOpenFile(const FileDialogRequest& request) override;
     QStringList ChooseOpenFiles(const FileDialogRequest& request) override;
     QString ChooseSaveFile(const FileDialogRequest& request) override;
-    QString ChooseFolder(const QString& title) override;
+    QString ChooseFolder(const QString& title, const QString& start) override;
     bool ChoosePrinter(QPrinter& printer) override;
     int RunModal(QDialog& dialog) override;
     bool OpenUrl(const QUrl& url) override;
+    bool InformFileWritten(const QString& text) override;
 
 private:
     QPointer<QWidget> m_parent;

@@ -12,6 +12,8 @@
 #include <QPainter>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QShortcut>
+#include <QStatusBar>
 #include <QStyle>
 #include <QToolBar>
 #include <QToolButton>
@@ -47,24 +49,27 @@ struct ButtonSpec {
     const char* hint;
     QChar glyph;
     QColor color;
+    // The key of the glyph's place on a Latin keyboard, so that Alt with it works in either layout.
+    Qt::Key latinKey;
 };
 
 const ButtonSpec kButtons[] = {
-    {ScreenId::InitialData, "fbInitialData", "Задание условий", "Выбор режима ввода", QChar(u'У'),
-     QColor(52, 101, 164)},
+    {ScreenId::InitialData, "fbInitialData", "Задание условий", "Выбор режима ввода", QChar(u'У'), QColor(52, 101, 164),
+     Qt::Key_E},
     {ScreenId::PersonInfo, "fbPrsonInfo", "Сведения о декларанте", "Персональные данные налогоплательщика", QChar(u'Д'),
-     QColor(78, 154, 6)},
+     QColor(78, 154, 6), Qt::Key_L},
     {ScreenId::RussianIncome, "fbRussianIncome", "Доходы, полученные в РФ",
-     "Доходы, полученные от налоговых агентов или иных источников, в т.ч. физлиц", QChar(u'Р'), QColor(196, 160, 0)},
+     "Доходы, полученные от налоговых агентов или иных источников, в т.ч. физлиц", QChar(u'Р'), QColor(196, 160, 0),
+     Qt::Key_H},
     {ScreenId::BusinessIncome, "fbBusinessIncome", "Предприниматели",
      "Доходы, полученные от предпринимательской деятельности без образования юридического лица и частной практики",
-     QChar(u'П'), QColor(206, 92, 0)},
+     QChar(u'П'), QColor(206, 92, 0), Qt::Key_G},
     {ScreenId::ForeignIncome, "fbForeignIncome", "Доходы за пределами РФ", "Доходы, полученные в иностранной валюте",
-     QChar(u'В'), QColor(117, 80, 123)},
+     QChar(u'В'), QColor(117, 80, 123), Qt::Key_D},
     {ScreenId::Deduction, "fbDeduction", "Вычеты", "Стандартные, социальные и имущественный налоговые вычеты",
-     QChar(u'Н'), QColor(164, 0, 0)},
+     QChar(u'Н'), QColor(164, 0, 0), Qt::Key_Y},
     {ScreenId::InvestTov, "fbInvestTov", "Инвест. товарищества", "Данные по участию в инвестиционных товариществах",
-     QChar(u'И'), QColor(32, 128, 128)},
+     QChar(u'И'), QColor(32, 128, 128), Qt::Key_B},
 };
 
 // The glyph of a screen button: a coloured tile with the area's letter.
@@ -137,12 +142,20 @@ TFormMain::TFormMain(MainWindowOptions options, QWidget* parent)
     m_scroll->setWidget(m_screenArea);
     layout->addWidget(m_scroll, 1);
     setCentralWidget(central);
+    // The status bar is there from the start, as high as a line of text in it: its first
+    // message does not shrink the screen above it.
+    QLabel probe(QStringLiteral("Ж"));
+    statusBar()->setMinimumHeight(probe.sizeHint().height() + 8);
     m_switcher = std::make_unique<ScreenSwitcher>(*this, m_screenArea);
     m_recovery = std::make_unique<RecoveryStore>(options.recoveryFolder);
 
     BuildMenus();
     BuildToolbar();
-    AssignAccelerators(menuBar());
+    // The menus keep clear of the letters of the screen buttons, which Alt opens.
+    QSet<QChar> buttonLetters;
+    for (const ButtonSpec& entry : kButtons)
+        buttonLetters.insert(entry.glyph.toLower());
+    AssignAccelerators(menuBar(), buttonLetters);
     const AppSettings::Display display = AppSettings::ReadDisplay();
     m_actStdToolbar->setChecked(display.showStdToolbar);
     m_actTextLabels->setChecked(display.textLabels);
@@ -205,6 +218,15 @@ void TFormMain::BuildScreenButtons(QWidget* panel) {
         const ScreenId id = entry.id;
         connect(button, &TFlashButton::clicked, this,
                 [this, id] { RunCommand([this, id] { PressScreenButton(id); }); });
+        // Alt and the letter on the button open its screen, as a click does while it is enabled.
+        for (const QKeySequence& keys : {QKeySequence(QKeyCombination(Qt::AltModifier, Qt::Key(entry.glyph.unicode()))),
+                                         QKeySequence(Qt::ALT | entry.latinKey)}) {
+            auto* shortcut = new QShortcut(keys, this);
+            connect(shortcut, &QShortcut::activated, button, [button] {
+                if (button->isEnabled() && button->isVisible())
+                    button->click();
+            });
+        }
     }
     column->addStretch();
 }
@@ -224,10 +246,12 @@ void TFormMain::BuildMenus() {
     actSave->setShortcut(QKeySequence::Save);
     actSave->setIcon(style()->standardIcon(QStyle::SP_DialogSaveButton));
     QAction* actSaveAs = AddAction(this, file, "actSaveAs", QStringLiteral("Сохранить как..."));
+    actSaveAs->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
     connect(AddAction(this, file, "actCorrection", QStringLiteral("Уточненная декларация...")), &QAction::triggered,
             this, Guarded(&TFormMain::CorrectionCommand));
     file->addSeparator();
     QAction* actExit = AddAction(this, file, "actExit", QStringLiteral("Выход"));
+    actExit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
     connect(actNew, &QAction::triggered, this, Guarded(&TFormMain::NewDeclaration));
     connect(actNewFromPriorYear, &QAction::triggered, this, Guarded(&TFormMain::NewFromPriorYear));
     connect(actOpen, &QAction::triggered, this, Guarded(&TFormMain::OpenDeclaration));
@@ -242,16 +266,21 @@ void TFormMain::BuildMenus() {
     actPreview->setIcon(style()->standardIcon(QStyle::SP_FileDialogContentsView));
     QAction* actPrint = AddAction(this, declaration, "actPrint", QStringLiteral("Печать"));
     actPrint->setIcon(PrinterIcon());
+    actPrint->setShortcut(QKeySequence::Print);
+    actPreview->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P));
     QAction* actExport = AddAction(this, declaration, "actExport", QStringLiteral("Экспорт в xml"));
     actExport->setIcon(style()->standardIcon(QStyle::SP_ArrowDown));
+    actExport->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
     QAction* actCheck = AddAction(this, declaration, "actCheck", QStringLiteral("Проверить"));
     actCheck->setIcon(style()->standardIcon(QStyle::SP_DialogApplyButton));
+    actCheck->setShortcut(QKeySequence(Qt::Key_F9));
     connect(actCheck, &QAction::triggered, this, Guarded(&TFormMain::CheckCommand));
     connect(actExport, &QAction::triggered, this, Guarded(&TFormMain::ExportDeclaration));
     connect(actPreview, &QAction::triggered, this,
             [this] { RunCommand([this] { PrintOrPreview(PrintMode::Preview); }); });
     connect(actPrint, &QAction::triggered, this, [this] { RunCommand([this] { PrintOrPreview(PrintMode::Print); }); });
     QAction* actTaxReport = AddAction(this, declaration, "actTaxReport", QStringLiteral("Расчет налога"));
+    actTaxReport->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
     connect(actTaxReport, &QAction::triggered, this, Guarded(&TFormMain::ShowTaxReport));
     declaration->addSeparator();
     QAction* actRefund =
@@ -281,8 +310,10 @@ void TFormMain::BuildMenus() {
     QMenu* help = menuBar()->addMenu(QStringLiteral("Справка"));
     help->setObjectName(QStringLiteral("mnHelp"));
     QAction* actHelp = AddAction(this, help, "actHelp", QStringLiteral("Справка"));
-    actHelp->setShortcut(QKeySequence::HelpContents);
-    actHelp->setShortcutContext(Qt::ApplicationShortcut);
+    QAction* actContextHelp = AddAction(this, help, "actContextHelp", QStringLiteral("Справка по текущему окну"));
+    actContextHelp->setShortcut(QKeySequence::HelpContents);
+    actContextHelp->setShortcutContext(Qt::ApplicationShortcut);
+    connect(actContextHelp, &QAction::triggered, this, Guarded(&TFormMain::ShowContextHelp));
     help->addSeparator();
     QAction* actAbout = AddAction(this, help, "actAbout", QStringLiteral("О программе"));
     connect(actHelp, &QAction::triggered, this, Guarded(&TFormMain::ShowHelp));

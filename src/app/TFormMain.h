@@ -66,6 +66,10 @@ public:
 
     mTDeclaration& Declaration() const { return *m_doc; }
     QString FileName() const { return m_fileName; }
+    // Where the file dialogs start: the declaration's folder (the documents folder for a
+    // declaration not saved yet); and the name they propose, without extension.
+    QString DocumentFolder() const;
+    QString DocumentBaseName() const;
     bool Saved() const { return m_saved; }
     TThinkingFrame* CurrentScreen() const;
     TFlashButton* CurrentScreenButton() const;
@@ -86,7 +90,11 @@ public:
     void OpenDeclaration();
     void SaveDeclaration();
     void SaveDeclarationAs();
+    // The contents of the help.
     void ShowHelp();
+    // F1: the help page of the dialog or window in front, else of the current screen.
+    void ShowContextHelp();
+    QString CurrentHelpTopic() const;
     void ShowAbout();
     // "Проверить": the whole-declaration check, then "Проверка декларации завершена успешно".
     void CheckCommand();

@@ -1,6 +1,8 @@
+#include <QApplication>
 #include <QCloseEvent>
 #include <QDir>
 #include <QFileInfo>
+#include <QStandardPaths>
 
 #include <utility>
 
@@ -13,6 +15,7 @@
 #include "checks/NavigationCode.h"
 #include "checks/ui/TfmCheckAllError.h"
 #include "model/DeclarationBytes.h"
+#include "model/TaxFacts.h"
 #include "model/mTDeclaration.h"
 #include "screens/ScreenSwitcher.h"
 #include "screens/TThinkingFrame.h"
@@ -37,8 +40,13 @@ QString Normalized(QString fileName) {
 
 // What a failed save tells: the file could not be written, and why. The storage speaks of
 // reading for a file it could not open at all, and names the read-only mark in English.
+// The storage's messages name the read-only mark in English; the user reads it in Russian.
+QString InRussian(QString text) {
+    return text.replace(QStringLiteral("'read only'"), QStringLiteral("«только для чтения»"));
+}
+
 QString SaveFailureText(const QString& fileName, const std::exception& e) {
-    const QString what = QString::fromStdString(e.what());
+    const QString what = InRussian(QString::fromStdString(e.what()));
     const auto* storage = dynamic_cast<const mEPrivBase*>(&e);
     const bool notOpened = storage && (storage->ErrorNumber() == 20 || storage->ErrorNumber() == 21);
     if (!notOpened && what.startsWith(QStringLiteral("Ошибка записи")))
@@ -52,8 +60,10 @@ QString SaveFailureText(const QString& fileName, const std::exception& e) {
     return QStringLiteral("Ошибка записи файла: %1\n%2").arg(QDir::toNativeSeparators(fileName), reason);
 }
 
-FileDialogRequest OpenRequest() {
+FileDialogRequest OpenRequest(const QString& folder) {
     FileDialogRequest r;
+    r.title = QStringLiteral("Открыть декларацию");
+    r.folder = folder;
     r.defaultSuffix = QStringLiteral("tv7");
     r.types = {{QStringLiteral("Zizaza 2017"), QStringLiteral("*.tv7")},
                {QStringLiteral("Тавола 2016"), QStringLiteral("*.tv6")},
@@ -69,14 +79,33 @@ FileDialogRequest OpenRequest() {
     return r;
 }
 
-FileDialogRequest SaveRequest() {
+FileDialogRequest SaveRequest(const QString& folder, const QString& baseName) {
     FileDialogRequest r;
+    r.title = QStringLiteral("Сохранить декларацию как");
+    r.folder = folder;
+    r.name = baseName + QStringLiteral(".tv7");
     r.defaultSuffix = QStringLiteral("tv7");
     r.types = {{QStringLiteral("Zizaza 2017 *.tv7"), QStringLiteral("*.tv7")}};
     return r;
 }
 
 }  // namespace
+
+QString TFormMain::DocumentFolder() const {
+    if (!m_fileName.isEmpty())
+        return QFileInfo(m_fileName).absolutePath();
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return documents.isEmpty() ? QDir::homePath() : documents;
+}
+
+QString TFormMain::DocumentBaseName() const {
+    if (!m_fileName.isEmpty())
+        return QFileInfo(m_fileName).completeBaseName();
+    const QString surname = QString::fromStdString(m_doc->Person.Name.Surname).trimmed();
+    const QString year = QString::number(kTaxYear);
+    return surname.isEmpty() ? QStringLiteral("3-НДФЛ %1").arg(year)
+                             : QStringLiteral("3-НДФЛ %1 %2").arg(surname, year);
+}
 
 ScreenMaker TFormMain::MakerFor(ScreenId id) {
     return [this, id](QWidget* area) { return m_catalog.Find(id)(*this, area, m_doc); };
@@ -124,7 +153,7 @@ DeclarationSlot TFormMain::ReadDeclarationFile(const QString& fileName) {
         // nothing of it is kept.
         message = kBadFormat;
     }
-    m_ui->Error(message);
+    m_ui->Error(InRussian(message));
     return nullptr;
 }
 
@@ -153,7 +182,7 @@ void TFormMain::LoadOrFresh(const QString& fileName) {
 }
 
 QString TFormMain::AskSaveName() {
-    return m_ui->ChooseSaveFile(SaveRequest());
+    return m_ui->ChooseSaveFile(SaveRequest(DocumentFolder(), DocumentBaseName()));
 }
 
 bool TFormMain::WriteDeclaration(QString& fileName) {
@@ -228,7 +257,8 @@ void TFormMain::NewFromPriorYear() {
     if (SaveIfWanted() == Decision::Stop)
         return;
     FileDialogRequest request;
-    request.title = QStringLiteral("Декларация прошлого года");
+    request.title = QStringLiteral("Создать на основе декларации прошлого года: выберите файл XML");
+    request.folder = DocumentFolder();
     request.types = {{QStringLiteral("Декларация 3-НДФЛ в формате налоговой службы"), QStringLiteral("*.xml")}};
     const QString chosen = m_ui->ChooseOpenFile(request);
     if (chosen.isEmpty())
@@ -262,7 +292,7 @@ void TFormMain::OpenDeclaration() {
         return;
     // The declaration shown, its recovery copy and its history stay until another one is loaded:
     // a cancelled dialog or a file that cannot be read loses nothing.
-    const QString chosen = m_ui->ChooseOpenFile(OpenRequest());
+    const QString chosen = m_ui->ChooseOpenFile(OpenRequest(DocumentFolder()));
     if (chosen.isEmpty())
         return;
     DeclarationSlot doc = ReadDeclarationFile(chosen);
@@ -391,18 +421,57 @@ void TFormMain::CheckCommand() {
 }
 
 void TFormMain::ShowHelpTopic(const QString& page) {
-    const QString path = m_programFolder + QStringLiteral("help/") + page;
+    // "page.htm#part" opens the page at that part.
+    const QString file = page.section(QLatin1Char('#'), 0, 0), part = page.section(QLatin1Char('#'), 1);
+    const QString path = m_programFolder + QStringLiteral("help/") + file;
     if (!QFileInfo::exists(path)) {
         m_ui->Error(QStringLiteral("Не найден файл справки Tavo2017.chm"));
         return;
     }
     if (!m_help)
         m_help = new TfmHelp(this);
-    m_help->ShowPage(path);
+    m_help->ShowPage(path, part);
+}
+
+QString TFormMain::CurrentHelpTopic() const {
+    // The windows and dialogs with a topic of their own, by object name.
+    static const struct {
+        const char* window;
+        const char* topic;
+    } kWindowTopics[] = {
+        {"fmInputInspectionNumber", "Screens.htm#inspections"},
+        {"fmLoadSoun", "EditSOUN.htm"},
+        {"TfmTaxReport", "Commands.htm#report"},
+        {"TfmDeclarationChanges", "runprogramm.htm#after"},
+        {"TfmRefundBank", "runprogramm.htm#after"},
+        {"PreviewWindow", "Commands.htm#print"},
+        {"fmForeignImport", "ForeignIncomes.htm#import"},
+    };
+    // The screens, in the order of their buttons.
+    static const char* const kScreenTopics[kScreenCount] = {
+        "Screens.htm#initial", "Screens.htm#person",     "Screens.htm#russian",      "Screens.htm#business",
+        "Screens.htm#foreign", "Screens.htm#deductions", "Screens.htm#partnerships",
+    };
+    QWidget* front = QApplication::activeModalWidget();
+    if (!front)
+        front = QApplication::activeWindow();
+    for (const QWidget* w = front; w; w = w->parentWidget())
+        for (const auto& t : kWindowTopics)
+            if (w->objectName() == QLatin1String(t.window))
+                return QString::fromLatin1(t.topic);
+    if (const TFlashButton* current = CurrentScreenButton())
+        for (int i = 0; i < kScreenCount; ++i)
+            if (ScreenButton(static_cast<ScreenId>(i)) == current)
+                return QString::fromLatin1(kScreenTopics[i]);
+    return QStringLiteral("runprogramm.htm");
 }
 
 void TFormMain::ShowHelp() {
     ShowHelpTopic(QStringLiteral("runprogramm.htm"));
+}
+
+void TFormMain::ShowContextHelp() {
+    ShowHelpTopic(CurrentHelpTopic());
 }
 
 void TFormMain::ShowAbout() {

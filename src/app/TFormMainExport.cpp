@@ -53,7 +53,8 @@ void TFormMain::ExportDeclaration() {
     if (RunDeclarationCheck() != static_cast<int>(CheckOutcome::Passed))
         return;
     DisabledWhile disabled(*this);
-    const QString chosen = m_ui->ChooseFolder(kProgramCaption);
+    const QString chosen =
+        m_ui->ChooseFolder(QStringLiteral("Экспорт в xml: папка для файла декларации"), DocumentFolder());
     if (chosen.isEmpty())
         return;
     const QString folder = WithSeparator(chosen);
@@ -77,7 +78,7 @@ void TFormMain::ExportDeclaration() {
         m_ui->Inform(kNotBuilt);
     else if (QFileInfo::exists(folder + name)) {
         KeepExportCopy(folder + name);
-        m_ui->Inform(QStringLiteral("Сформирован файл ") + folder + QLatin1Char(' ') + name);
+        TellFileWritten(*m_ui, QStringLiteral("Сформирован файл ") + folder + QLatin1Char(' ') + name, folder + name);
     } else {
         m_ui->Inform(kNotSaved);
     }
@@ -128,9 +129,13 @@ void TFormMain::PrintOrPreview(PrintMode mode) {
             return;
         }
         QPrinter printer(QPrinter::HighResolution);
+        printer.setDocName(DocumentBaseName());
         if (!m_ui->ChoosePrinter(printer))
             return;
-        module->PrintOn(xml, printer, this);
+        const QString target = printer.outputFormat() == QPrinter::PdfFormat ? printer.outputFileName() : QString();
+        if (module->PrintOn(xml, printer, this) && !target.isEmpty() && QFileInfo::exists(target))
+            TellFileWritten(*m_ui, QStringLiteral("Декларация напечатана в файл ") + QDir::toNativeSeparators(target),
+                            target);
     } catch (const std::exception& e) {
         m_ui->Plain(QString::fromUtf8(e.what()));
     }

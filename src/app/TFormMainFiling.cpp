@@ -63,6 +63,8 @@ void TFormMain::CorrectionCommand() {
     }
     if (filedPath.isEmpty()) {
         FileDialogRequest request;
+        request.title = QStringLiteral("Поданная декларация: выберите файл XML");
+        request.folder = DocumentFolder();
         request.defaultSuffix = QStringLiteral("xml");
         request.types = {{QStringLiteral("Файл поданной декларации"), QStringLiteral("*.xml")}};
         filedPath = m_ui->ChooseOpenFile(request);
@@ -105,6 +107,7 @@ void TFormMain::CorrectionCommand() {
         const QString html = QString::fromStdString(ChangesHtml(changes, filedPath.toStdString()));
         auto* window = new TfmTaxReport(html, *m_ui, this);
         window->setObjectName(QStringLiteral("TfmDeclarationChanges"));
+        window->SetSaveLocation(DocumentFolder(), DocumentBaseName() + QStringLiteral(" изменения"));
         window->setWindowTitle(QStringLiteral("Уточненная декларация: что изменилось"));
         window->setAttribute(Qt::WA_DeleteOnClose);
         window->show();

@@ -76,6 +76,15 @@ void TFormMain::BuildEditMenu() {
 }
 
 bool TFormMain::eventFilter(QObject* watched, QEvent* event) {
+    // F1 in a modal dialog, which blocks the window's own shortcut: the dialog's help.
+    if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->key() == Qt::Key_F1 &&
+        static_cast<QKeyEvent*>(event)->modifiers() == Qt::NoModifier && watched->isWidgetType()) {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (modal && (modal == watched || modal->isAncestorOf(static_cast<QWidget*>(watched)))) {
+            ShowContextHelp();
+            return true;
+        }
+    }
     if (event->type() == QEvent::ShortcutOverride && watched->isWidgetType() &&
         isAncestorOf(static_cast<QWidget*>(watched))) {
         auto* key = static_cast<QKeyEvent*>(event);

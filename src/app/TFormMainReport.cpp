@@ -14,6 +14,7 @@ void TFormMain::ShowTaxReport() {
     sum.Compute(*m_doc);
     const QString html = QString::fromStdString(TaxReportHtml(*m_doc, sum));
     auto* window = new TfmTaxReport(html, *m_ui, this);
+    window->SetSaveLocation(DocumentFolder(), DocumentBaseName() + QStringLiteral(" расчет налога"));
     window->setAttribute(Qt::WA_DeleteOnClose);
     window->show();
 }

@@ -64,12 +64,16 @@ TfmAbout::TfmAbout(UserInterface& ui, QWidget* parent) : QDialog(parent), m_ui(u
     m_copyright->setObjectName(QStringLiteral("lbCopyright"));
     auto* maker = new QLabel(QStringLiteral("Кверон, 2017–2018"), this);
     maker->setObjectName(QStringLiteral("lbMaker"));
+    auto* version = new QLabel(QStringLiteral("Версия ") + QString::fromLatin1(ZIZAZA_VERSION), this);
+    version->setObjectName(QStringLiteral("lbVersion"));
     m_ok = new QPushButton(QStringLiteral("OK"), this);
     m_ok->setObjectName(QStringLiteral("btOk"));
     m_ok->setDefault(true);
     bottom->addWidget(m_copyright);
     bottom->addWidget(maker);
     bottom->addStretch();
+    bottom->addWidget(version);
+    bottom->addSpacing(12);
     bottom->addWidget(m_ok);
     layout->addLayout(bottom);
     connect(m_ok, &QPushButton::clicked, this, &QDialog::accept);

@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QShortcut>
 #include <QStyle>
 #include <QTextBrowser>
 #include <QToolBar>
@@ -34,14 +35,20 @@ TfmHelp::TfmHelp(QWidget* parent) : QMainWindow(parent, Qt::Window), m_owner(par
         if (!m_home.isEmpty())
             m_browser->setSource(QUrl::fromLocalFile(m_home));
     });
+    // Esc closes the help, as it closes a dialog.
+    auto* close = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    connect(close, &QShortcut::activated, this, &QWidget::close);
     resize(900, 700);
 }
 
-void TfmHelp::ShowPage(const QString& path) {
+void TfmHelp::ShowPage(const QString& path, const QString& part) {
     const QFileInfo page(path);
     m_home = page.dir().filePath(QStringLiteral("runprogramm.htm"));
     m_browser->setSearchPaths({page.absolutePath()});
-    m_browser->setSource(QUrl::fromLocalFile(page.absoluteFilePath()));
+    QUrl url = QUrl::fromLocalFile(page.absoluteFilePath());
+    if (!part.isEmpty())
+        url.setFragment(part);
+    m_browser->setSource(url);
     FollowModalDialog();
     showMaximized();
     raise();

@@ -16,7 +16,8 @@ public:
     // Opens a page file (full path) and brings the window up maximised. Opened while a modal
     // dialog is up, the window belongs to that dialog so it is not blocked by it, and comes back
     // to its owner when the dialog goes.
-    void ShowPage(const QString& path);
+    // part: the anchor within the page to show (empty: its top).
+    void ShowPage(const QString& path, const QString& part = {});
     QString CurrentPage() const;
     QTextBrowser* Browser() const { return m_browser; }
 

@@ -130,6 +130,7 @@ bool TfmRefundBank::LoadDirectory(const QString& path) {
 
 void TfmRefundBank::ChooseDirectory() {
     FileDialogRequest request;
+    request.title = QStringLiteral("Справочник БИК Банка России: выберите файл");
     request.types = {{QStringLiteral("Справочник БИК Банка России"), QStringLiteral("*.dbf *.DBF *.xml *.XML")}};
     const QString path = m_ui.ChooseOpenFile(request);
     if (!path.isEmpty())

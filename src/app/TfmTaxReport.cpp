@@ -4,6 +4,7 @@
 #include "ui/UserInterface.h"
 
 #include <QDialogButtonBox>
+#include <QDir>
 #include <QFileInfo>
 #include <QPrinter>
 #include <QPushButton>
@@ -67,17 +68,21 @@ void TfmTaxReport::Print() {
     pages.seek(0);
     if (!WriteWholeFile(pages.readAll(), target, &error))
         m_ui.Error(error);
+    else
+        TellFileWritten(m_ui, QStringLiteral("Напечатано в файл ") + QDir::toNativeSeparators(target), target);
 }
 
 void TfmTaxReport::Save() {
     FileDialogRequest request;
-    request.title = QStringLiteral("Сохранить расчет налога");
+    request.title = windowTitle() + QStringLiteral(": сохранить в файл PDF или HTML");
+    request.folder = m_folder;
+    request.name = m_baseName.isEmpty() ? QString() : m_baseName + QStringLiteral(".pdf");
     request.defaultSuffix = QStringLiteral("pdf");
     request.types = {{QStringLiteral("Документ PDF"), QStringLiteral("*.pdf")},
                      {QStringLiteral("Страница HTML"), QStringLiteral("*.html")}};
     const QString path = m_ui.ChooseSaveFile(request);
     if (!path.isEmpty() && SaveTo(path))
-        m_ui.Inform(QStringLiteral("Сформирован файл ") + path);
+        TellFileWritten(m_ui, QStringLiteral("Сформирован файл ") + path, path);
 }
 
 bool TfmTaxReport::SaveTo(const QString& path) {

@@ -17,6 +17,11 @@ public:
     TfmTaxReport(const QString& html, UserInterface& ui, QWidget* parent = nullptr);
 
     QTextBrowser* Browser() const { return m_browser; }
+    // Where the save dialog starts and the name it proposes (without extension).
+    void SetSaveLocation(const QString& folder, const QString& baseName) {
+        m_folder = folder;
+        m_baseName = baseName;
+    }
     void Print();
     void Save();
     // Writes the report to the file, PDF unless the name ends in .html or .htm; false with the
@@ -27,6 +32,8 @@ private:
     QString m_html;
     UserInterface& m_ui;
     QTextBrowser* m_browser = nullptr;
+    QString m_folder;
+    QString m_baseName;
 };
 
 }  // namespace zizaza

@@ -31,6 +31,12 @@ public:
 
 int main(int argc, char** argv) {
     zizaza::IgnoreFileSizeSignal();
+    // Qt's own dialogs write dates (the file dialog's list) as the system's locale says; where it
+    // says nothing or only C, with the Russian names of the months, as the rest of the program.
+    const QByteArray language = qgetenv("LANG");
+    if (qEnvironmentVariableIsEmpty("LC_ALL") && qEnvironmentVariableIsEmpty("LC_TIME") &&
+        (language.isEmpty() || language.startsWith("C") || language.startsWith("POSIX")))
+        qputenv("LC_TIME", "ru_RU.UTF-8");
     GuardedApplication app(argc, argv);
     QApplication::setApplicationName(zizaza::AppSettings::kApplication);
     QApplication::setOrganizationName(zizaza::AppSettings::kOrganization);

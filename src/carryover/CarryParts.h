@@ -23,8 +23,9 @@ std::string CarriedText(const xmlNode* node, const char* name, const std::string
 // The attribute as a date; nullopt when absent, not a date or beyond the dates of the file.
 std::optional<Date> CarriedDate(const xmlNode* node, const char* name, const std::string& what,
                                 CarryOverReport& report);
-// The attribute as an amount the money fields take; 0 when absent, too large or not a number.
-Money CarriedAmount(const xmlNode* node, const char* name, CarryOverReport& report);
+// The attribute as an amount the money fields take; 0 when absent, too large or not a number
+// (the report names the amount as what says).
+Money CarriedAmount(const xmlNode* node, const char* name, CarryOverReport& report, const std::string& what = "Сумма");
 // Whether an amount the carry-over computed fits the money fields; the report says when not.
 bool FitsAmountField(Money amount, const std::string& what, CarryOverReport& report);
 

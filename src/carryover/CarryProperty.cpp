@@ -106,8 +106,8 @@ std::unique_ptr<mTConstructionDeductObj> ReadObject(PriorYearFormat format, cons
         report.notCarried.push_back("Год начала использования вычета " + AttributeOr(e, "ГодНачИспВыч") +
                                     ": такого года декларация не вмещает, укажите его на экране");
     ReadShare(e, *o);
-    o->Cost = CarriedAmount(e, "СумРасхФакт", report);
-    o->Interest = CarriedAmount(e, "СумФактУплПроц", report);
+    o->Cost = CarriedAmount(e, "СумРасхФакт", report, "Стоимость объекта");
+    o->Interest = CarriedAmount(e, "СумФактУплПроц", report, "Проценты по кредитам на объект");
     ReadNumberAndPlace(format, e, *o, report);
     return o;
 }
@@ -127,18 +127,29 @@ std::string ObjectLine(size_t index, const mTConstructionDeductObj& o) {
 // gave last year and what last year's declaration took.
 // Each part within the money fields' range, so their sum cannot overflow; the sum is carried only
 // when the field takes it.
-Money EarlierYears(const xmlNode* calc, const char* earlier, const char* agent, const char* declared,
-                   std::string& composition, CarryOverReport& report) {
+// The three parts, each named in words.
+struct EarlierParts {
+    const char* earlier;
+    const char* agent;
+    const char* declared;
+};
+constexpr const char* kEarlierWords = "зачтено в прошлые годы";
+constexpr const char* kAgentWords = "получено у налоговых агентов";
+constexpr const char* kDeclaredWords = "заявлено в декларации прошлого года";
+
+Money EarlierYears(const xmlNode* calc, const EarlierParts& parts, const std::string& kind, std::string& composition,
+                   CarryOverReport& report) {
     const size_t refusedBefore = report.notCarried.size();
-    const Money a = CarriedAmount(calc, earlier, report), b = CarriedAmount(calc, agent, report),
-                c = CarriedAmount(calc, declared, report);
+    const Money a = CarriedAmount(calc, parts.earlier, report, kind + ", " + kEarlierWords),
+                b = CarriedAmount(calc, parts.agent, report, kind + ", " + kAgentWords),
+                c = CarriedAmount(calc, parts.declared, report, kind + ", " + kDeclaredWords);
     // A part left behind would understate what was received: then none of it is carried.
     if (report.notCarried.size() != refusedBefore) {
         composition = AmountText(Money()) + " (не перенесен, укажите его на экране)";
         return Money();
     }
-    composition = AmountText(a + b + c) + " = " + AmountText(a) + " (" + earlier + ") + " + AmountText(b) + " (" +
-                  agent + ") + " + AmountText(c) + " (" + declared + ")";
+    composition = AmountText(a + b + c) + " = " + AmountText(a) + " (" + kEarlierWords + ") + " + AmountText(b) + " (" +
+                  kAgentWords + ") + " + AmountText(c) + " (" + kDeclaredWords + ")";
     if (!FitsAmountField(a + b + c, std::string("Вычет по предыдущим годам ") + composition, report)) {
         composition = AmountText(Money()) + " (не перенесен)";
         return Money();
@@ -151,7 +162,7 @@ Money EarlierYears(const xmlNode* calc, const char* earlier, const char* agent, 
 void CarryPropertyDeduction(const PriorYearFile& file, const xmlNode* body, mTDeclaration& d, CarryOverReport& report) {
     const xmlNode* calc = Child(Child(body, "ИмущНалВычНов"), "РасчИмущВыч");
     if (!calc) {
-        report.notCarried.push_back("Имущественный вычет на приобретение жилья: в файле его нет (ИмущНалВычНов)");
+        report.notCarried.push_back("Имущественный вычет на приобретение жилья: в файле его нет");
         return;
     }
     mTConstructionDeduct& property = d.PropertyDeductions;
@@ -168,13 +179,17 @@ void CarryPropertyDeduction(const PriorYearFile& file, const xmlNode* body, mTDe
         report.carried.push_back(ObjectLine(index, property.Object(index)));
     }
     std::string purchase, interest;
-    property.PreviousYearsPurchase = EarlierYears(calc, "ВычНовЗачПред", "ВычНАУвед", "РасхНовВычНД", purchase, report);
-    property.PreviousYearsInterest = EarlierYears(calc, "ВычПроцЗачПред", "ПроцНАУвед", "ПроцВычНД", interest, report);
+    property.PreviousYearsPurchase =
+        EarlierYears(calc, {"ВычНовЗачПред", "ВычНАУвед", "РасхНовВычНД"}, "Вычет на приобретение", purchase, report);
+    property.PreviousYearsInterest =
+        EarlierYears(calc, {"ВычПроцЗачПред", "ПроцНАУвед", "ПроцВычНД"}, "Вычет по процентам", interest, report);
     report.carried.push_back("Вычет по предыдущим годам на приобретение: " + purchase);
     report.carried.push_back("Вычет по предыдущим годам по процентам: " + interest);
+    const Money left = AmountOf(calc, "ОстИВБезПроц"), leftInterest = AmountOf(calc, "ОстИВУплПроц");
     report.carried.push_back("Остаток вычета на " + std::to_string(file.taxYear + 1) +
-                             " год по расчету прошлого года: " + AmountText(AmountOf(calc, "ОстИВБезПроц")) +
-                             ", по процентам " + AmountText(AmountOf(calc, "ОстИВУплПроц")));
+                             " год по расчету прошлого года: " + AmountText(left) + ", по процентам " +
+                             AmountText(leftInterest) +
+                             (left == Money() && leftInterest == Money() ? " — остатка нет, переносить нечего" : ""));
     report.notCarried.push_back("Проценты по кредитам, уплаченные в " + std::to_string(file.taxYear + 1) +
                                 " году: добавьте их к процентам за все годы");
     report.notCarried.push_back("Вычет у налогового агента в отчетном году (коды 311 и 312): вносится заново");

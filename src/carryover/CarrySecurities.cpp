@@ -42,11 +42,14 @@ LossesByYear UnusedLosses(const xmlNode* account, const LossKind& kind, int taxY
         for (xmlNode* row : ChildElements(earlier)) {
             if (ElementName(row) != "ОстУбытПрошПер")
                 continue;
-            const Money amount = CarriedAmount(row, kind.row, report);
+            const Money amount = CarriedAmount(row, kind.row, report,
+                                               "Убыток " + std::to_string(YearOf(row)) + " года по операциям с " +
+                                                   kind.label + " (" + accountName + ")");
             losses[YearOf(row)] += amount;
             opening += amount;
         }
-        left = CarriedAmount(Child(earlier, "ОстУбытКонВс"), kind.total, report);
+        left = CarriedAmount(Child(earlier, "ОстУбытКонВс"), kind.total, report,
+                             "Остаток убытка по операциям с " + std::string(kind.label) + " (" + accountName + ")");
         Money used = opening - left;
         if (used < Money()) {
             report.notCarried.push_back("Остаток убытка по операциям с " + std::string(kind.label) + " (" +
@@ -61,7 +64,10 @@ LossesByYear UnusedLosses(const xmlNode* account, const LossKind& kind, int taxY
         }
     }
     if (const xmlNode* period = Child(account, "УбытПрхПер")) {
-        const Money own = CarriedAmount(period, kind.period, report) - left;
+        const Money own = CarriedAmount(period, kind.period, report,
+                                        "Убыток " + std::to_string(taxYear) + " года по операциям с " +
+                                            std::string(kind.label) + " (" + accountName + ")") -
+                          left;
         if (own > Money())
             losses[taxYear] += own;
     }
@@ -141,8 +147,7 @@ void CarrySecuritiesLosses(const PriorYearFile& file, const xmlNode* body, mTDec
         }
     }
     if (!any) {
-        report.notCarried.push_back(
-            "Убытки по операциям с ценными бумагами и ПФИ: в файле нет расчета по ним (ДохОперЦБ)");
+        report.notCarried.push_back("Убытки по операциям с ценными бумагами и ПФИ: в файле нет расчета по ним");
         return;
     }
     report.notCarried.push_back("Доходы и расходы по операциям с ценными бумагами и ПФИ за " +

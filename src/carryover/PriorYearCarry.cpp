@@ -28,8 +28,18 @@ Money AmountOf(const xmlNode* node, const char* name) {
     return amount ? *amount : Money();
 }
 
+// "2 000 000,00": the kopecks after a comma, the thousands apart.
 std::string AmountText(Money amount) {
-    return MoneyToText2(amount);
+    const std::string text = MoneyToText2(amount);
+    const size_t point = text.find('.');
+    const std::string whole = text.substr(0, point);
+    std::string grouped;
+    for (size_t i = 0; i < whole.size(); ++i) {
+        if (i > 0 && (whole.size() - i) % 3 == 0)
+            grouped += ' ';
+        grouped += whole[i];
+    }
+    return point == std::string::npos ? grouped : grouped + "," + text.substr(point + 1);
 }
 
 std::string CarriedText(const xmlNode* node, const char* name, const std::string& what, CarryOverReport& report) {
@@ -38,7 +48,7 @@ std::string CarriedText(const xmlNode* node, const char* name, const std::string
         return {};
     ImportedText plain = PlainImportedText(*text);
     if (!plain.refusal.empty()) {
-        report.notCarried.push_back(what + " (" + name + "): " + plain.refusal + "; введите на экране");
+        report.notCarried.push_back(what + ": " + plain.refusal + "; введите на экране");
         return {};
     }
     if (plain.replaced)
@@ -54,19 +64,19 @@ std::optional<Date> CarriedDate(const xmlNode* node, const char* name, const std
     if (!date)
         return std::nullopt;
     if (std::string reason = ImportedDateRefusal(*date); !reason.empty()) {
-        report.notCarried.push_back(what + " (" + name + "): " + reason);
+        report.notCarried.push_back(what + ": " + reason);
         return std::nullopt;
     }
     return date;
 }
 
-Money CarriedAmount(const xmlNode* node, const char* name, CarryOverReport& report) {
+Money CarriedAmount(const xmlNode* node, const char* name, CarryOverReport& report, const std::string& what) {
     const std::optional<std::string> text = node ? GetAttribute(node, name) : std::nullopt;
     if (!text)
         return Money();
     const std::optional<Money> amount = Money::Parse(*text);
     if (!amount || !ImportedAmountRefusal(*amount).empty()) {
-        report.notCarried.push_back(std::string("Сумма ") + name + " " + *text +
+        report.notCarried.push_back(what + " " + *text +
                                     ": больше 999 999 999 999,99, такую сумму декларация не вмещает");
         return Money();
     }
@@ -109,8 +119,7 @@ constexpr std::array<Section, 12> kYearSections = {{
 void ReportYearSections(const xmlNode* body, int year, CarryOverReport& report) {
     for (const Section& s : kYearSections)
         if (carry::Child(body, s.element))
-            report.notCarried.push_back(std::string("Данные ") + std::to_string(year) + " года: " + s.what + " (" +
-                                        s.element + ")");
+            report.notCarried.push_back(std::string("Данные ") + std::to_string(year) + " года: " + s.what);
 }
 
 // The program prepares the declaration of one tax year: say which year the carried one is for and
@@ -119,10 +128,18 @@ std::string YearsNote(int fileYear) {
     const std::string file = std::to_string(fileYear), next = std::to_string(fileYear + 1);
     const std::string target = std::to_string(kCarryTargetYear);
     const std::string held = std::to_string(kOldestCarriedLossYear) + "–" + std::to_string(kNewestCarriedLossYear);
+    // A file of the target year itself is most likely the wrong file: say so first.
+    const std::string sameYear = fileYear != kCarryTargetYear
+                                     ? std::string()
+                                     : "Выбранный файл — декларация за " + file +
+                                           " год, тот же, что у новой декларации; обычно новую "
+                                           "декларацию составляют на основе декларации за " +
+                                           std::to_string(kCarryTargetYear - 1) +
+                                           " год. Из этого файла перенесено только то, что не зависит от года. ";
     if (fileYear + 1 == kCarryTargetYear)
         return "Перенесенная декларация — за " + file + " год; новая декларация — за " + target +
                " год, в ней учитываются убытки прошлых лет " + held + " годов.";
-    return "Перенесенная декларация — за " + file + " год, следующая за ней — за " + next +
+    return sameYear + "Перенесенная декларация — за " + file + " год, следующая за ней — за " + next +
            " год. Программа составляет декларацию только за " + target + " год и хранит в ней убытки прошлых лет " +
            held + " годов: сроки переноса убытков (десять лет) отсчитаны для декларации за " + next +
            " год, а то, что декларация за " + target + " год не может хранить, указано ниже.";
@@ -138,7 +155,7 @@ std::string CarryOverReport::Text() const {
     for (const std::string& line : carried)
         text += "  - " + line + "\n";
     if (carried.empty())
-        text += "  (ничего)\n";
+        text += "  Переносить нечего: в файле нет сведений, которые переходят в новую декларацию.\n";
     text += "\nНе перенесено:\n";
     for (const std::string& line : notCarried)
         text += "  - " + line + "\n";

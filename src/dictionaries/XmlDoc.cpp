@@ -167,10 +167,9 @@ std::string XmlErrorText(const xmlError& error) {
     std::string text = error.domain == XML_FROM_SCHEMASV || error.domain == XML_FROM_SCHEMASP
                            ? SchemaMeaning(error.code, library)
                            : ParseMeaning(error.code, library);
+    // The library's own English words stay out: the meaning above says what is wrong.
     if (error.line > 0)
         text += " (строка " + std::to_string(error.line) + ")";
-    if (!library.empty())
-        text += "; сообщение библиотеки: " + library;
     return text;
 }
 

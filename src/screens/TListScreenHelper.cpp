@@ -92,6 +92,9 @@ void TListScreenHelper::SetupView(QTreeWidget* view, const QStringList& columns)
     view->setSelectionBehavior(QAbstractItemView::SelectRows);
     view->setEditTriggers(QAbstractItemView::NoEditTriggers);
     view->header()->setStretchLastSection(true);
+    // The list with the focus is framed in the highlight colour: an empty list, which has no row
+    // to highlight, still shows that the keys go to it.
+    view->setStyleSheet(QStringLiteral("QTreeView:focus { border: 2px solid palette(highlight); }"));
 }
 
 void TListScreenHelper::StretchColumn(QTreeWidget* view, int column) {

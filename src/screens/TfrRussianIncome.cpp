@@ -79,6 +79,9 @@ void TfrRussianIncome::SortButtons() {
         ButtonRow()->removeWidget(buttons[i]);
         ButtonRow()->insertWidget(i, buttons[i]);
     }
+    // Tab goes through the buttons in the order they stand in, not the order they were made in.
+    for (int i = 0; i + 1 < buttons.size(); ++i)
+        setTabOrder(buttons[i], buttons[i + 1]);
 }
 
 }  // namespace zizaza

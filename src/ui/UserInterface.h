@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QDir>
+#include <QFileInfo>
 #include <QString>
 #include <QUrl>
 #include <optional>
@@ -19,9 +21,30 @@ struct FileType {
 struct FileDialogRequest {
     QString title;
     QString folder;         // where the dialog starts; empty: the dialog's own choice
+    QString name;           // the name a save dialog proposes; empty: none
     QString defaultSuffix;  // added to a name typed without extension ("tv7")
     std::vector<FileType> types;
 };
+
+// The extension of a file type's pattern ("html" for "*.html"); empty for "*" or several patterns.
+inline QString TypeSuffix(const FileType& type) {
+    const QString pattern = type.pattern.trimmed();
+    if (!pattern.startsWith(QLatin1String("*.")) || pattern.contains(QLatin1Char(' ')) ||
+        pattern.endsWith(QLatin1Char('*')))
+        return {};
+    return pattern.mid(2);
+}
+
+// The file a save dialog gives for the name typed and the file type chosen: a name without an
+// extension gets the chosen type's one (the request's default suffix for a type without one).
+inline QString SavedFileName(const QString& typed, const FileDialogRequest& request, size_t chosenType) {
+    if (typed.isEmpty() || !QFileInfo(typed).suffix().isEmpty())
+        return typed;
+    QString suffix = chosenType < request.types.size() ? TypeSuffix(request.types[chosenType]) : QString();
+    if (suffix.isEmpty())
+        suffix = request.defaultSuffix;
+    return suffix.isEmpty() ? typed : typed + QLatin1Char('.') + suffix;
+}
 
 // Everything that asks the user something or tells them something goes through here: message
 // boxes, the common file, folder and printer dialogs, the program's own modal dialogs and the
@@ -53,7 +76,8 @@ public:
         return file.isEmpty() ? QStringList() : QStringList{file};
     }
     virtual QString ChooseSaveFile(const FileDialogRequest& request) = 0;
-    virtual QString ChooseFolder(const QString& title) = 0;
+    // start: the folder the picker opens in (empty: its own choice).
+    virtual QString ChooseFolder(const QString& title, const QString& start) = 0;
     // The print dialog sets printer up: printer or PDF file, copies, page range; false: cancelled.
     virtual bool ChoosePrinter(QPrinter& printer) = 0;
 
@@ -62,7 +86,23 @@ public:
 
     // Hands a web or mail address to the desktop; false when nothing could open it.
     virtual bool OpenUrl(const QUrl& url) = 0;
+
+    // Tells that a file was written (the text names it) in a box that also offers "Открыть папку";
+    // true when the user chose that. Interfaces without such a box only inform.
+    virtual bool InformFileWritten(const QString& text) {
+        Inform(text);
+        return false;
+    }
 };
+
+// Tells that the file at path was written and, when the user asks, opens the folder that holds it.
+inline void TellFileWritten(UserInterface& ui, const QString& text, const QString& path) {
+    if (!ui.InformFileWritten(text))
+        return;
+    const QString folder = QFileInfo(path).absolutePath();
+    if (!ui.OpenUrl(QUrl::fromLocalFile(folder)))
+        ui.Error(QStringLiteral("Не удалось открыть папку ") + QDir::toNativeSeparators(folder));
+}
 
 // The caption of every message box of the program.
 inline const QString kProgramCaption = QStringLiteral("Zizaza 2017");

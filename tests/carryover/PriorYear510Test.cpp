@@ -89,9 +89,13 @@ TEST(PriorYear510, TitlePageAndPersonalDataCarried) {
     EXPECT_EQ(p.HomePhone.Number, "+7 495 123-45-67");
     EXPECT_TRUE(p.Address.Oktmo.empty());  // this year's OKTMO is entered anew
     EXPECT_FALSE(d.PropertyDeductions.Granted);
-    EXPECT_TRUE(Mentions(c.report.notCarried, "(СумНалПу)"));
-    EXPECT_TRUE(Mentions(c.report.notCarried, "(ИмущНалВычНов)"));
-    EXPECT_TRUE(Mentions(c.report.notCarried, "(ДохОперЦБ)"));
+    EXPECT_TRUE(Mentions(c.report.notCarried, "суммы налога к уплате и к возврату (раздел 1)"));
+    EXPECT_TRUE(Mentions(c.report.notCarried, "Имущественный вычет на приобретение жилья: в файле его нет"));
+    EXPECT_TRUE(Mentions(c.report.notCarried, "в файле нет расчета по ним"));
+    // Plain words for the user: no name of the file's elements, amounts as they are written.
+    const std::string text = c.report.Text();
+    for (const char* tag : {"СумНалПу", "ИмущНалВычНов", "ДохОперЦБ", "ДатаРожд", "НПФЛ3"})
+        EXPECT_EQ(text.find(tag), std::string::npos) << tag;
 }
 
 TEST(PriorYear510, RepresentativeAndForeignCitizenCarried) {
@@ -249,7 +253,7 @@ TEST(PriorYear510, SecuritiesLossesCarriedByYear) {
         EXPECT_EQ(ordinary.DerivativesLoss(e.year), Rub(e.derivatives)) << e.year;
     }
     EXPECT_EQ(d.IisDeductions.LossTotalSecurities() + d.IisDeductions.LossTotalDerivatives(), Money());
-    EXPECT_TRUE(Mentions(c.report.notCarried, "Убыток 2006 года по операциям с ЦБ (обычные счета) 5000.00"));
+    EXPECT_TRUE(Mentions(c.report.notCarried, "Убыток 2006 года по операциям с ЦБ (обычные счета) 5 000,00"));
     EXPECT_TRUE(Mentions(c.report.notCarried, "индивидуальном инвестиционном счете не выделяются"));
 
     // The 2017 calculation opens with these losses.
@@ -311,9 +315,11 @@ const LossWindowCase kLossWindowCases[] = {
      0,
      20000,
      0,
-     {"Убыток 2007 года по операциям с ЦБ (обычные счета) 10000.00: прошло более десяти лет, перенос на 2018 год",
-      "Убыток 2017 года по операциям с ЦБ (обычные счета) 7000.00: это убыток прошлого периода для декларации за "
+     {"Убыток 2007 года по операциям с ЦБ (обычные счета) 10 000,00: прошло более десяти лет, перенос на 2018 год",
+      "Убыток 2017 года по операциям с ЦБ (обычные счета) 7 000,00: это убыток прошлого периода для декларации за "
       "2018 год, а программа составляет декларацию за 2017 год и хранит убытки 2007–2016 годов"},
+     "Выбранный файл — декларация за 2017 год, тот же, что у новой декларации; обычно новую декларацию "
+     "составляют на основе декларации за 2016 год. Из этого файла перенесено только то, что не зависит от года. "
      "Перенесенная декларация — за 2017 год, следующая за ней — за 2018 год. Программа составляет декларацию "
      "только за 2017 год"},
 };
@@ -349,7 +355,7 @@ TEST(PriorYear510, WhatTheFileCannotHoldIsNotCarried) {
     EXPECT_EQ(d.Person.Name.Patronymic, "Renee");
     EXPECT_EQ(d.Person.HomePhone.Number, "+7 495");
     EXPECT_EQ(d.PropertyDeductions.Object(0).Place, "регион 77, Munchen, д. 7");
-    for (const char* part : {"Имя (Имя): знак «李» (U+674E)", "Адрес объекта (Улица): знак"})
+    for (const char* part : {"Имя: знак «李» (U+674E)", "Адрес объекта: знак"})
         EXPECT_TRUE(Mentions(c.report.notCarried, part)) << part;
     EXPECT_TRUE(
         Mentions(c.report.carried, "Фамилия: знаки, которых нет в файле декларации, заменены: «Hermès» → «Hermes»"));

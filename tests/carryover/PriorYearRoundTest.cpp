@@ -173,10 +173,10 @@ TEST(PriorYearRound, AmountsAndDatesBeyondTheFileAreNotCarried) {
     EXPECT_EQ(c.declaration->PropertyDeductions.PreviousYearsPurchase, Money());
     EXPECT_EQ(c.declaration->Person.Document.BirthDate, mTPersonDoc().BirthDate);
     const std::string text = c.report.Text();
-    EXPECT_NE(text.find("Сумма ВычНовЗачПред 900000000000000.00: больше 999 999 999 999,99"), std::string::npos)
+    EXPECT_NE(text.find("Вычет на приобретение, зачтено в прошлые годы 900000000000000.00: больше 999 999 999 999,99"),
+              std::string::npos)
         << text;
-    EXPECT_NE(text.find("Дата рождения (ДатаРожд): дата 31.12.9999 вне допустимого диапазона"), std::string::npos)
-        << text;
+    EXPECT_NE(text.find("Дата рождения: дата 31.12.9999 вне допустимого диапазона"), std::string::npos) << text;
     mTDeclaration reopened;
     LoadDeclarationFromBytes(reopened, SaveDeclarationToBytes(*c.declaration));
     EXPECT_EQ(reopened.PropertyDeductions.ObjectCount(), 1u);

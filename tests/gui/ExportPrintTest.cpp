@@ -67,6 +67,9 @@ public:
         m_log.texts.push_back(xmlText);
         m_log.owner = ownerWindow;
         Fail();
+        // "Print to File" leaves the file the dialog named.
+        if (QFile pages(printer.outputFileName()); !pages.fileName().isEmpty() && pages.open(QIODevice::WriteOnly))
+            pages.write("%PDF");
         return true;
     }
 
@@ -123,7 +126,9 @@ TEST_F(ExportPrintTest, ExportWritesTheFileAndNamesItAfterTheFolderAndABlank) {
         EXPECT_FALSE(windowEnabledInPicker);
         EXPECT_TRUE(window->isEnabled());
     }
-    EXPECT_EQ(ui.folderTitles, (QStringList{kProgramCaption, kProgramCaption}));
+    const QString title = QStringLiteral("Экспорт в xml: папка для файла декларации");
+    EXPECT_EQ(ui.folderTitles, (QStringList{title, title}));
+    EXPECT_EQ(QDir(ui.folderStarts.front()), QDir(files.path())) << "the picker starts beside the declaration";
     EXPECT_TRUE(window->Saved()) << "exporting changes nothing in the declaration";
 }
 
@@ -206,6 +211,7 @@ TEST_F(ExportPrintTest, PrintHandsThePrinterAsTheDialogSetItUpToTheModuleOnce) {
     EXPECT_EQ(log.owner, window.get());
     EXPECT_EQ(log.released, 1);
     EXPECT_TRUE(window->isEnabled());
+    EXPECT_EQ(ui.writtenFiles, QStringList{QStringLiteral("Декларация напечатана в файл ") + pdf});
 }
 
 TEST_F(ExportPrintTest, ACancelledPrintDialogPrintsNothing) {
@@ -226,6 +232,7 @@ TEST_F(ExportPrintTest, AnErrorOfTheModuleIsShownWithItsTextAndEndsTheCommand) {
     EXPECT_EQ(log.texts.size(), 1u);
     Trigger("actPreview");
     EXPECT_EQ(ui.Texts(Kind::Plain), (QStringList{log.failWith, log.failWith}));
+    EXPECT_TRUE(ui.writtenFiles.isEmpty()) << "a print that failed tells of no file";
     EXPECT_EQ(log.released, 2);
     EXPECT_TRUE(window->isEnabled());
 }

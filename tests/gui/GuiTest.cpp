@@ -106,7 +106,7 @@ ProgramFolder::ProgramFolder() {
 }
 
 void ProgramFolder::AddHelp() {
-    for (const char* page : {"runprogramm.htm", "EditSOUN.htm"})
+    for (const char* page : {"runprogramm.htm", "EditSOUN.htm", "Screens.htm", "Commands.htm"})
         QFile::copy(QStringLiteral(ZIZAZA_SOURCE_DIR "/help/") + QLatin1String(page),
                     Path() + QStringLiteral("help/") + QLatin1String(page));
 }

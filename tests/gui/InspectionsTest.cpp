@@ -73,7 +73,8 @@ TEST_F(InspectionsTest, FindsByCodeOrByWordsOfTheName) {
         {"77", {"7700", "7701", "7712"}, "7700"},
         {"50", {"5001"}, "5001"},
         {"010", {"0101", "0102"}, "0101"},
-        {"москва", {}, "7700"},
+        {"Москва", {"7700", "7701", "7712"}, "7700"},
+        {"москвы 1", {"7701", "7712"}, "7701"},
         {"", {"0101", "0102", "5001", "7700", "7701", "7712"}, "5001"},
     };
     for (const auto& c : searches) {
@@ -82,6 +83,26 @@ TEST_F(InspectionsTest, FindsByCodeOrByWordsOfTheName) {
         EXPECT_EQ(ShownColumn(picker.List()), c.codes) << c.typed;
         EXPECT_EQ(picker.ChosenCode(), QString::fromLatin1(c.chosen)) << c.typed;
     }
+}
+
+TEST_F(InspectionsTest, NothingFoundSaysSoAndTakesNoRow) {
+    TfmInputInspectionNumber& picker = Picker();
+    picker.SelectInspection(QStringLiteral("7701"));
+    TypeText(picker.SearchField(), QStringLiteral("Самара"));
+    EXPECT_TRUE(ShownColumn(picker.List()).isEmpty());
+    EXPECT_TRUE(picker.NothingFoundLabel()->isVisibleTo(&picker));
+    EXPECT_EQ(picker.NothingFoundLabel()->text(), QStringLiteral("Ничего не найдено: введите начало слова или код"));
+    EXPECT_FALSE(picker.YesButton()->isEnabled());
+    EXPECT_TRUE(picker.List()->selectedItems().isEmpty());
+    picker.setResult(-1);
+    PressKey(picker.SearchField(), Qt::Key_Return);
+    PressKey(picker.List(), Qt::Key_Return);
+    EXPECT_EQ(picker.result(), -1) << "Enter takes no hidden row";
+    picker.SearchField()->clear();
+    TypeText(picker.SearchField(), QStringLiteral("77"));
+    EXPECT_FALSE(picker.NothingFoundLabel()->isVisibleTo(&picker));
+    EXPECT_TRUE(picker.YesButton()->isEnabled());
+    EXPECT_EQ(picker.ChosenCode(), QStringLiteral("7700"));
 }
 
 TEST_F(InspectionsTest, LettersTypedInTheListSearchAndEnterTakesTheRowFound) {

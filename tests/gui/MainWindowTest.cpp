@@ -1,13 +1,16 @@
 #include <QAction>
 #include <QDir>
 #include <QFile>
+#include <QFileIconProvider>
 #include <QFileInfo>
+#include <QFileSystemModel>
 #include <QLibraryInfo>
 #include <QMenu>
 #include <QMenuBar>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QSettings>
+#include <QTest>
 #include <QTextBrowser>
 #include <QToolBar>
 #include <QToolButton>
@@ -34,11 +37,13 @@ using Kind = ScriptedUi::Kind;
 const QString kUntitled = QStringLiteral("Без имени - Zizaza 2017");
 const QString kBadFormat = QStringLiteral("Неправильный формат файла декларации, возможно он поврежден.");
 
+// The storage's message as the user reads it: in Russian only.
 QString StorageMessage(uint16_t number, const std::string& file) {
     try {
         RaiseStorageError(number, file);
     } catch (const std::exception& e) {
-        return QString::fromStdString(e.what());
+        return QString::fromStdString(e.what()).replace(QStringLiteral("'read only'"),
+                                                        QStringLiteral("«только для чтения»"));
     }
     return {};
 }
@@ -64,6 +69,7 @@ TEST_F(MainWindowTest, PAloneReportsTheEmptyFileNameAndStartsFresh) {
     Start({QStringLiteral("-p")});
     ASSERT_EQ(ui.Texts(Kind::Error).size(), 1);
     EXPECT_EQ(ui.Texts(Kind::Error).front(), StorageMessage(21, ""));
+    EXPECT_TRUE(ui.Texts(Kind::Error).front().contains(QStringLiteral("«только для чтения»")));
     EXPECT_EQ(window->windowTitle(), kUntitled);
     EXPECT_TRUE(window->FileName().isEmpty());
     EXPECT_TRUE(window->Declaration().HasIncome(kIncomeRussia));
@@ -84,6 +90,68 @@ TEST_F(MainWindowTest, ADamagedFileOnTheCommandLineGivesAFreshDeclaration) {
     EXPECT_EQ(window->windowTitle(), kUntitled);
     EXPECT_TRUE(window->FileName().isEmpty());
     EXPECT_TRUE(window->Declaration().HasIncome(kIncomeRussia));
+}
+
+// Alt with the letter on a screen button opens its screen (in the Latin layout, the key in the same
+// place), as a click does: a disabled button opens nothing. The menus take other letters.
+TEST_F(MainWindowTest, AltWithTheButtonsLetterOpensItsScreen) {
+    Start({CleanDeclaration(QStringLiteral("a.tv7"))});
+    window->show();
+    window->activateWindow();
+    QApplication::processEvents();
+    const struct {
+        ScreenId id;
+        char16_t letter;
+        Qt::Key latin;
+    } keys[] = {
+        {ScreenId::PersonInfo, u'Д', Qt::Key_L},    {ScreenId::InitialData, u'У', Qt::Key_E},
+        {ScreenId::RussianIncome, u'Р', Qt::Key_H}, {ScreenId::BusinessIncome, u'П', Qt::Key_G},
+        {ScreenId::ForeignIncome, u'В', Qt::Key_D}, {ScreenId::Deduction, u'Н', Qt::Key_Y},
+        {ScreenId::InvestTov, u'И', Qt::Key_B},
+    };
+    int opened = 0;
+    for (const auto& k : keys) {
+        for (const Qt::Key key : {Qt::Key(k.letter), k.latin}) {
+            // The screen left passes its check.
+            if (TThinkingFrame* current = window->CurrentScreen()) {
+                QList<TestScreen*> shown = current->findChildren<TestScreen*>();
+                if (auto* itself = dynamic_cast<TestScreen*>(current))
+                    shown << itself;
+                for (TestScreen* screen : shown)
+                    if (screen->edit->text().isEmpty())
+                        TypeText(screen->edit, QStringLiteral("a"));
+            }
+            TFlashButton* button = window->ScreenButton(k.id);
+            const TFlashButton* before = window->CurrentScreenButton();
+            const QString text = key == k.latin ? QString(QChar(key)).toLower() : QString(QChar(k.letter)).toLower();
+            QTest::sendKeyEvent(QTest::Press, window.get(), key, text, Qt::AltModifier);
+            QTest::sendKeyEvent(QTest::Release, window.get(), key, text, Qt::AltModifier);
+            const TFlashButton* expected = button->isEnabled() ? button : before;
+            EXPECT_EQ(window->CurrentScreenButton(), expected) << button->objectName().toStdString() << " " << key;
+            opened += window->CurrentScreenButton() == button ? 1 : 0;
+        }
+    }
+    EXPECT_GE(opened, 4) << "the enabled buttons of a new declaration open by their keys";
+    for (const QAction* menu : window->menuBar()->actions())
+        for (const QChar letter : {u'у', u'д', u'р', u'п', u'в', u'н', u'и'})
+            EXPECT_FALSE(menu->text().toLower().contains(QStringLiteral("&") + letter)) << menu->text().toStdString();
+    EXPECT_EQ(Find<QAction>(window.get(), "actPrint")->shortcut(), QKeySequence(QKeySequence::Print));
+}
+
+TEST_F(MainWindowTest, F1OpensTheTopicOfTheScreenAndEscClosesTheHelp) {
+    Start();
+    ui.Click(QStringLiteral("Button3"));  // "Пропустить все": the screens' checks
+    window->PressScreenButton(ScreenId::PersonInfo);
+    Find<QAction>(window.get(), "actContextHelp")->trigger();
+    TfmHelp* help = window->HelpWindow();
+    ASSERT_NE(help, nullptr);
+    EXPECT_EQ(help->Browser()->source().fileName(), QStringLiteral("Screens.htm"));
+    EXPECT_EQ(help->Browser()->source().fragment(), QStringLiteral("person"));
+    EXPECT_TRUE(help->Browser()->toPlainText().contains(QStringLiteral("Сведения о декларанте")));
+    help->activateWindow();
+    QApplication::processEvents();
+    QTest::keyClick(help, Qt::Key_Escape);
+    EXPECT_FALSE(help->isVisible());
 }
 
 TEST_F(MainWindowTest, ScreenButtonsCarryTheirCaptionsAndHints) {
@@ -517,6 +585,10 @@ TEST_F(MainWindowTest, QtsOwnDialogsSpeakRussian) {
     ASSERT_NE(texts, nullptr) << "qtbase_ru is missing from "
                               << QLibraryInfo::path(QLibraryInfo::TranslationsPath).toStdString();
     EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("Отмена"));
+    // The file dialogs' list: the type of a folder and the date column.
+    QFileSystemModel model;
+    EXPECT_EQ(model.headerData(3, Qt::Horizontal).toString(), QStringLiteral("Дата изменения"));
+    EXPECT_EQ(QFileIconProvider().type(QFileInfo(files.path())), QStringLiteral("Папка"));
 }
 
 TEST_F(MainWindowTest, HelpOpensOurPageOrReportsTheMissingHelp) {

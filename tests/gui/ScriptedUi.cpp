@@ -55,13 +55,14 @@ QString ScriptedUi::ChooseSaveFile(const FileDialogRequest& request) {
         ADD_FAILURE() << "unexpected save dialog";
         return {};
     }
-    const QString name = m_saveFiles.front();
+    const auto [name, type] = m_saveFiles.front();
     m_saveFiles.pop_front();
-    return name;
+    return type ? SavedFileName(name, request, *type) : name;
 }
 
-QString ScriptedUi::ChooseFolder(const QString& title) {
+QString ScriptedUi::ChooseFolder(const QString& title, const QString& start) {
     folderTitles << title;
+    folderStarts << start;
     if (onFolderPicker)
         onFolderPicker();
     if (m_folders.empty()) {
@@ -123,6 +124,12 @@ bool ScriptedUi::OpenUrl(const QUrl& url) {
     return openUrlSucceeds;
 }
 
+bool ScriptedUi::InformFileWritten(const QString& text) {
+    messages.push_back({Kind::Inform, text});
+    writtenFiles << text;
+    return openFolder;
+}
+
 ScriptedUi& ScriptedUi::Answers(std::initializer_list<Answer> answers) {
     m_answers.insert(m_answers.end(), answers);
     return *this;
@@ -133,8 +140,8 @@ ScriptedUi& ScriptedUi::OpenFile(const QString& name) {
     return *this;
 }
 
-ScriptedUi& ScriptedUi::SaveFile(const QString& name) {
-    m_saveFiles.push_back(name);
+ScriptedUi& ScriptedUi::SaveFile(const QString& name, std::optional<size_t> type) {
+    m_saveFiles.emplace_back(name, type);
     return *this;
 }
 

@@ -38,15 +38,19 @@ public:
     // The next scripted name; names joined by "\n" are several files chosen at once.
     QStringList ChooseOpenFiles(const FileDialogRequest& request) override;
     QString ChooseSaveFile(const FileDialogRequest& request) override;
-    QString ChooseFolder(const QString& title) override;
+    QString ChooseFolder(const QString& title, const QString& start) override;
     bool ChoosePrinter(QPrinter& printer) override;
     int RunModal(QDialog& dialog) override;
     bool OpenUrl(const QUrl& url) override;
+    // Recorded as information; answers openFolder.
+    bool InformFileWritten(const QString& text) override;
 
     // Script. An empty file name stands for a cancelled dialog.
     ScriptedUi& Answers(std::initializer_list<Answer> answers);
     ScriptedUi& OpenFile(const QString& name);
-    ScriptedUi& SaveFile(const QString& name);
+    // The file chosen in the save dialog, as given; with a file type (an index into the request's
+    // types), the name typed there with that type chosen.
+    ScriptedUi& SaveFile(const QString& name, std::optional<size_t> type = std::nullopt);
     // An empty folder stands for a cancelled picker.
     ScriptedUi& Folder(const QString& folder);
     // The print dialog's answer; nullopt stands for a cancelled dialog.
@@ -68,6 +72,9 @@ public:
     std::vector<FileDialogRequest> saveRequests;
     std::vector<QUrl> urls;
     QStringList folderTitles;
+    QStringList folderStarts;
+    QStringList writtenFiles;  // the texts of the boxes that told of a file written
+    bool openFolder = false;   // the answer to those boxes: "Открыть папку" or OK
     int printerDialogs = 0;
     // Called when the folder picker opens, before it is answered.
     std::function<void()> onFolderPicker;
@@ -79,7 +86,7 @@ public:
 private:
     std::deque<Answer> m_answers;
     std::deque<QString> m_openFiles;
-    std::deque<QString> m_saveFiles;
+    std::deque<std::pair<QString, std::optional<size_t>>> m_saveFiles;
     std::deque<QString> m_folders;
     struct ScriptedPrinter {
         bool cancelled;

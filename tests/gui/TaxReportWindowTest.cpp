@@ -79,5 +79,31 @@ TEST_F(TaxReportWindowTest, TheReportOpensAndIsSavedAsPdfOrHtmlWhole) {
     EXPECT_TRUE(ui.NothingPending());
 }
 
+TEST_F(TaxReportWindowTest, TheSaveDialogStartsBesideTheDeclarationAndTheTypeChosenGivesTheExtension) {
+    Start({CleanDeclaration(QStringLiteral("a.tv7"))});
+    Find<QAction>(window.get(), "actTaxReport")->trigger();
+    TfmTaxReport* report = Report();
+    ASSERT_NE(report, nullptr);
+    // A name typed without extension with "Страница HTML" chosen is an HTML file.
+    const QString typed = files.filePath(QStringLiteral("Отчет"));
+    ui.SaveFile(typed, 1);
+    ui.openFolder = true;
+    Find<QPushButton>(report, "btSave")->click();
+    EXPECT_TRUE(Read(typed + QStringLiteral(".html")).startsWith("<html>"));
+    EXPECT_FALSE(QFile::exists(typed + QStringLiteral(".pdf")));
+    const FileDialogRequest& request = ui.saveRequests.back();
+    EXPECT_EQ(QDir(request.folder), QDir(files.path()));
+    EXPECT_EQ(request.name, QStringLiteral("a расчет налога.pdf"));
+    EXPECT_TRUE(request.title.startsWith(QStringLiteral("Расчет налога: сохранить")));
+    EXPECT_EQ(ui.writtenFiles, QStringList{QStringLiteral("Сформирован файл ") + typed + QStringLiteral(".html")});
+    ASSERT_EQ(ui.urls.size(), 1u) << "\"Открыть папку\" opens the folder of the file";
+    EXPECT_EQ(QDir(ui.urls.front().toLocalFile()), QDir(files.path()));
+    ui.openUrlSucceeds = false;
+    ui.SaveFile(typed, 0);
+    Find<QPushButton>(report, "btSave")->click();
+    EXPECT_TRUE(Read(typed + QStringLiteral(".pdf")).startsWith("%PDF"));
+    EXPECT_EQ(ui.Texts(Kind::Error), QStringList{QStringLiteral("Не удалось открыть папку ") + files.path()});
+}
+
 }  // namespace
 }  // namespace zizaza::test

@@ -6,6 +6,7 @@
 #include "GuiTest.h"
 #include "model/mTDeclaration.h"
 #include "screens/TfrThirteenPercent.h"
+#include "screens/controls/TFlashButton.h"
 
 namespace zizaza::test {
 namespace {
@@ -108,6 +109,24 @@ protected:
         });
     }
 };
+
+// Tab goes through the rate buttons in the order they stand in, left to right.
+TEST_F(ThirteenPercentTest, TabGoesThroughTheRateButtonsInTheirOrderOnScreen) {
+    Open(Declaration());
+    window->show();
+    QList<TFlashButton*> shown;
+    for (TFlashButton* b : window->CurrentScreen()->findChildren<TFlashButton*>(QString(), Qt::FindDirectChildrenOnly))
+        if (b->isVisible())
+            shown << b;
+    std::sort(shown.begin(), shown.end(), [](auto* a, auto* b) { return a->x() < b->x(); });
+    ASSERT_GE(shown.size(), 4);
+    QList<TFlashButton*> tabbed{shown.front()};
+    for (QWidget* w = shown.front()->nextInFocusChain(); w != shown.front() && tabbed.size() < shown.size();
+         w = w->nextInFocusChain())
+        if (auto* b = qobject_cast<TFlashButton*>(w); b && shown.contains(b))
+            tabbed << b;
+    EXPECT_EQ(tabbed, shown);
+}
 
 TEST_F(ThirteenPercentTest, ShowsTheSourcesAndTheLinesAndTotalsOfTheSelectedOne) {
     Open(TwoSources());

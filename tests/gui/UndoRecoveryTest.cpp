@@ -209,7 +209,7 @@ TEST_F(UndoTest, ADeletionIsTold_TheMenuFollowsFile_AndItsKeysAreTheUsualOnes) {
               QStringLiteral("Удаление источника «ООО Ромашка» выполнено. Вернуть: Ctrl+Z"));
     const QList<QAction*> menus = window->menuBar()->actions();
     ASSERT_GE(menus.size(), 2);
-    EXPECT_EQ(menus[1]->text(), QStringLiteral("&Правка"));
+    EXPECT_EQ(menus[1]->text(), QStringLiteral("Пр&авка")) << "Alt+П opens the screen \"Предприниматели\"";
     EXPECT_EQ(Action("actUndo")->shortcut(), QKeySequence(QStringLiteral("Ctrl+Z")));
     EXPECT_EQ(Action("actRedo")->shortcuts(), (QList<QKeySequence>{QKeySequence(QStringLiteral("Ctrl+Shift+Z")),
                                                                    QKeySequence(QStringLiteral("Ctrl+Y"))}));

@@ -61,6 +61,7 @@ QString throughPreview(const QString& target, bool limited) {
     PreviewWindow window(PagesOf(ReadFile(GoldenPath("salaried_flat_mortgage"))), QStringLiteral("X.pdf"),
                          QStringLiteral("Просмотр"));
     window.SetFileChooser([&](QWidget*, const QString&) { return target; });
+    window.SetWrittenReporter([](QWidget*, const QString&) {});
     QString shown;
     window.SetErrorReporter([&](QWidget*, const QString& text) { shown += text; });
     std::optional<LimitedDisk> disk;

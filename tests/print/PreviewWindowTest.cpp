@@ -22,6 +22,7 @@ protected:
         window = std::make_unique<PreviewWindow>(pages, dir.filePath(QStringLiteral("NO_NDFL3_TEST.pdf")),
                                                  QStringLiteral("Просмотр"));
         window->SetErrorReporter([this](QWidget*, const QString& text) { errors << text; });
+        window->SetWrittenReporter([this](QWidget*, const QString& file) { written << file; });
         window->show();
     }
     void trigger(const char* action) {
@@ -34,6 +35,7 @@ protected:
     std::vector<FormPage> pages;
     std::unique_ptr<PreviewWindow> window;
     QStringList errors;
+    QStringList written;
 };
 
 }  // namespace
@@ -78,6 +80,7 @@ TEST_F(PreviewWindowTest, SavesAsPdfWhereTheUserSays) {
     EXPECT_EQ(suggested, dir.filePath(QStringLiteral("NO_NDFL3_TEST.pdf")));
     EXPECT_EQ(PdfPageCount(target + QStringLiteral(".pdf")), static_cast<int>(pages.size()));
     EXPECT_TRUE(errors.isEmpty());
+    EXPECT_EQ(written, QStringList{target + QStringLiteral(".pdf")}) << "the file written is told with its path";
 }
 
 TEST_F(PreviewWindowTest, CancellingTheFileDialogSavesNothing) {
@@ -91,6 +94,7 @@ TEST_F(PreviewWindowTest, AFileThatCannotBeWrittenIsReported) {
     trigger("actSavePdf");
     ASSERT_EQ(errors.size(), 1);
     EXPECT_TRUE(errors[0].contains(QStringLiteral("/proc/нет/x.pdf")));
+    EXPECT_TRUE(written.isEmpty());
 }
 
 TEST_F(PreviewWindowTest, PrintsOnThePrinterTheUserChose) {

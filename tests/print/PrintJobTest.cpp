@@ -108,6 +108,7 @@ TEST(PrintJob, ACancelledPdfLeavesTheEarlierFile) {
          [&](const QString& target, const ProgressFactory& progress) {
              PreviewWindow window(pages, QStringLiteral("X.pdf"), QStringLiteral("Просмотр"));
              window.SetFileChooser([&](QWidget*, const QString&) { return target; });
+             window.SetWrittenReporter([](QWidget*, const QString&) {});
              window.SetProgress(progress);
              window.SaveAsPdf();
              return true;
@@ -208,12 +209,15 @@ TEST(PrintJob, ThePreviewFitsTheScreenWithEveryCommandInSight) {
     EXPECT_EQ(window.View()->FitMode(), PageView::Fit::Width);
 }
 
-TEST(PrintJob, SaveAsPdfProposesTheDeclarationsNameInTheDocumentsFolder) {
+TEST(PrintJob, SaveAsPdfProposesTheDeclarationsNameBesideItsFile) {
     const std::string xml = ReadGolden("salaried_flat_mortgage");
     const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     PrintModule module;
     module.SetPrintTiffParam(kDocumentFileParam, "/где-то/Иванов 2017.tv7");
     EXPECT_EQ(module.SuggestedPdf(xml), QDir(documents).filePath(QStringLiteral("Иванов 2017.pdf")));
+    QTemporaryDir beside;
+    module.SetPrintTiffParam(kDocumentFileParam, beside.filePath(QStringLiteral("Иванов 2017.tv7")).toStdString());
+    EXPECT_EQ(module.SuggestedPdf(xml), beside.filePath(QStringLiteral("Иванов 2017.pdf"))) << "beside the file";
     module.SetPrintTiffParam(kDocumentFileParam, "");  // a declaration not saved yet
     const QString surname = FirstAttribute(QByteArray::fromStdString(xml), QStringLiteral("Фамилия"));
     EXPECT_EQ(module.SuggestedPdf(xml), QDir(documents).filePath(QStringLiteral("3-НДФЛ %1 2017.pdf").arg(surname)));

@@ -6,24 +6,12 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QRegularExpression>
 #include <QStyledItemDelegate>
 #include <QTreeWidget>
 
 namespace zizaza {
 
 namespace {
-
-QString Folded(const QString& text) {
-    QString folded = text.toLower();
-    folded.replace(QChar(0x0451), QChar(0x0435));  // ё -> е
-    return folded;
-}
-
-bool IsCodeText(const QString& text) {
-    static const QRegularExpression code(QStringLiteral("^[0-9][0-9.]*$"));
-    return code.match(text).hasMatch();
-}
 
 // A row as high as the lines of its texts wrapped at the width of their columns; a tree view
 // by itself measures every text on one line.
@@ -80,24 +68,6 @@ QTreeWidgetItem* PickerRow(const QString& code, const QString& name) {
     auto* item = new QTreeWidgetItem({code, name});
     item->setToolTip(1, name);
     return item;
-}
-
-PickerSearch::PickerSearch(const QString& typed) {
-    const QString text = typed.simplified();
-    if (IsCodeText(text))
-        m_code = text;
-    else
-        m_words = Folded(text).split(QLatin1Char(' '), Qt::SkipEmptyParts);
-}
-
-bool PickerSearch::Matches(const QString& code, const QString& name) const {
-    if (!m_code.isEmpty())
-        return code.startsWith(m_code);
-    const QString folded = Folded(name);
-    for (const QString& word : m_words)
-        if (!folded.contains(word))
-            return false;
-    return true;
 }
 
 bool PassRowKeyToList(QEvent* event, QTreeWidget* list) {

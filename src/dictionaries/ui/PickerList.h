@@ -3,6 +3,8 @@
 #include <QString>
 #include <QStringList>
 
+#include "dictionaries/NameSearch.h"
+
 class QBoxLayout;
 class QEvent;
 class QLineEdit;
@@ -21,19 +23,19 @@ QLineEdit* AddPickerSearch(QWidget* picker, QBoxLayout* layout, const QString& e
 // A row of a picker's list; the whole name is also its tooltip.
 QTreeWidgetItem* PickerRow(const QString& code, const QString& name);
 
-// What the user typed into a picker's search field. Digits (with points) find the codes that
-// begin with them; words find the names that contain every one of them, in any order, without
-// regard to case or to "ё" written as "е".
+// What the user typed into a picker's search field (NameSearch: a code's first digits, or the
+// beginnings of the words of a name, each word by its stem).
 class PickerSearch {
 public:
-    explicit PickerSearch(const QString& typed);
+    explicit PickerSearch(const QString& typed) : m_search(typed.toStdString()) {}
 
-    bool Empty() const { return m_code.isEmpty() && m_words.isEmpty(); }
-    bool Matches(const QString& code, const QString& name) const;
+    bool Empty() const { return m_search.Empty(); }
+    bool Matches(const QString& code, const QString& name) const {
+        return m_search.Matches(code.toStdString(), name.toStdString());
+    }
 
 private:
-    QString m_code;
-    QStringList m_words;
+    NameSearch m_search;
 };
 
 // A key pressed in a picker's search field that moves through rows (the arrows and the page

@@ -46,7 +46,11 @@ TfmInputInspectionNumber::TfmInputInspectionNumber(ScreenHost& host, std::vector
         items.push_back(PickerRow(QString::fromStdString(r.code), QString::fromStdString(r.name)));
     m_list->addTopLevelItems(items);
 
-    m_search = AddPickerSearch(this, layout, QStringLiteral("москве 15"));
+    m_search = AddPickerSearch(this, layout, QStringLiteral("Москва 15"));
+    m_nothingFound = new QLabel(QStringLiteral("Ничего не найдено: введите начало слова или код"), this);
+    m_nothingFound->setObjectName(QStringLiteral("lbNothingFound"));
+    m_nothingFound->hide();
+    layout->addWidget(m_nothingFound);
     layout->addWidget(m_list, 1);
     setTabOrder(m_search, m_list);
 
@@ -68,7 +72,8 @@ TfmInputInspectionNumber::TfmInputInspectionNumber(ScreenHost& host, std::vector
     missing->setAutoDefault(false);
     buttons->addWidget(missing);
     buttons->addStretch();
-    auto* yes = new QPushButton(QStringLiteral("Да"), this);
+    m_yes = new QPushButton(QStringLiteral("Да"), this);
+    auto* yes = m_yes;
     yes->setObjectName(QStringLiteral("btYes"));
     auto* no = new QPushButton(QStringLiteral("Нет"), this);
     no->setObjectName(QStringLiteral("btNo"));
@@ -79,8 +84,8 @@ TfmInputInspectionNumber::TfmInputInspectionNumber(ScreenHost& host, std::vector
     layout->addLayout(buttons);
 
     connect(m_list, &QTreeWidget::itemSelectionChanged, this, &TfmInputInspectionNumber::OnRowSelected);
-    connect(m_list, &QTreeWidget::itemDoubleClicked, this, &QDialog::accept);
-    connect(yes, &QPushButton::clicked, this, &QDialog::accept);
+    connect(m_list, &QTreeWidget::itemDoubleClicked, this, &TfmInputInspectionNumber::AcceptShown);
+    connect(yes, &QPushButton::clicked, this, &TfmInputInspectionNumber::AcceptShown);
     connect(no, &QPushButton::clicked, this, &QDialog::reject);
     connect(missing, &QPushButton::clicked, this, &TfmInputInspectionNumber::OpenImport);
     connect(m_search, &QLineEdit::textChanged, this, &TfmInputInspectionNumber::Search);
@@ -141,9 +146,26 @@ void TfmInputInspectionNumber::ShowSelectedInStatus() {
     m_status->setText(QString::fromStdString(InspectionStatusText(m_rows[static_cast<size_t>(row)])));
 }
 
+bool TfmInputInspectionNumber::CanAccept() const {
+    return m_yes->isEnabled();
+}
+
+void TfmInputInspectionNumber::AcceptShown() {
+    if (CanAccept())
+        accept();
+}
+
 void TfmInputInspectionNumber::Search(const QString& typed) {
     const PickerSearch search(typed);
-    FilterPickerList(m_list, search);
+    const int shown = FilterPickerList(m_list, search);
+    m_nothingFound->setVisible(shown == 0);
+    m_yes->setEnabled(shown > 0);
+    if (shown == 0) {
+        const QSignalBlocker block(m_list);
+        m_list->clearSelection();
+        m_status->clear();
+        return;
+    }
     if (search.Empty())
         return;
     // The highlighted row stays while it is found; otherwise the first row found is
@@ -197,7 +219,7 @@ bool TfmInputInspectionNumber::eventFilter(QObject* watched, QEvent* event) {
             return true;
         }
         if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
-            accept();
+            AcceptShown();
             return true;
         }
     }
@@ -218,7 +240,7 @@ void TfmInputInspectionNumber::keyPressEvent(QKeyEvent* event) {
         return;
     }
     if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
-        accept();
+        AcceptShown();
         return;
     }
     QDialog::keyPressEvent(event);

@@ -35,6 +35,8 @@ public:
 
     QTreeWidget* List() const { return m_list; }
     QLineEdit* SearchField() const { return m_search; }
+    QPushButton* YesButton() const { return m_yes; }
+    QLabel* NothingFoundLabel() const { return m_nothingFound; }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -48,6 +50,9 @@ private:
     void Search(const QString& typed);
     void TypeDigit(QChar digit);
     void SelectRow(size_t row);
+    // "Да" and Enter take the highlighted row only while the search shows one.
+    bool CanAccept() const;
+    void AcceptShown();
     void OpenImport();
 
     ScreenHost& m_host;
@@ -55,6 +60,8 @@ private:
     QTreeWidget* m_list = nullptr;
     QLineEdit* m_search = nullptr;
     QLabel* m_status = nullptr;
+    QLabel* m_nothingFound = nullptr;
+    QPushButton* m_yes = nullptr;
     QLabel* m_picture = nullptr;
     QString m_chosenCode;
     QString m_chosenName;

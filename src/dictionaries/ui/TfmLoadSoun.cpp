@@ -96,6 +96,7 @@ void TfmLoadSoun::OnLink(const QString& link) {
 
 void TfmLoadSoun::OnBrowse() {
     FileDialogRequest request;
+    request.title = QStringLiteral("Загрузка СОУН: выберите файл soun1.dbf");
     request.folder = m_host.ProgramFolder();
     request.types = {{QStringLiteral("*.dbf"), QStringLiteral("soun1.dbf")}};
     const QString chosen = m_host.Ui().ChooseOpenFile(request);

@@ -5,6 +5,8 @@
 #include "print/module/PdfFile.h"
 
 #include <QAction>
+#include <QDesktopServices>
+#include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGuiApplication>
@@ -12,11 +14,13 @@
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QPushButton>
 #include <QScreen>
 #include <QSpinBox>
 #include <QStyle>
 #include <QToolBar>
 #include <QToolButton>
+#include <QUrl>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -46,6 +50,18 @@ void defaultReportError(QWidget* parent, const QString& text) {
     QMessageBox::critical(parent, QStringLiteral("Zizaza 2017"), text);
 }
 
+void defaultReportWritten(QWidget* parent, const QString& file) {
+    QMessageBox box(QMessageBox::Information, QStringLiteral("Zizaza 2017"),
+                    QStringLiteral("Сформирован файл ") + QDir::toNativeSeparators(file), QMessageBox::Ok, parent);
+    QPushButton* open = box.addButton(QStringLiteral("Открыть папку"), QMessageBox::ActionRole);
+    box.setDefaultButton(QMessageBox::Ok);
+    box.setEscapeButton(QMessageBox::Ok);
+    box.exec();
+    if (box.clickedButton() == open && !QDesktopServices::openUrl(QUrl::fromLocalFile(QFileInfo(file).absolutePath())))
+        defaultReportError(parent, QStringLiteral("Не удалось открыть папку ") +
+                                       QDir::toNativeSeparators(QFileInfo(file).absolutePath()));
+}
+
 QRect screenArea(const QWidget* owner) {
     const QScreen* screen = owner ? owner->screen() : QGuiApplication::primaryScreen();
     return screen ? screen->availableGeometry() : QRect(0, 0, 1280, 900);
@@ -61,6 +77,7 @@ PreviewWindow::PreviewWindow(std::vector<FormPage> pages, const QString& suggest
       m_chooseFile(defaultChooseFile),
       m_choosePrinter(defaultChoosePrinter),
       m_reportError(defaultReportError),
+      m_reportWritten(defaultReportWritten),
       m_progress(ShowPageProgress) {
     setObjectName(QStringLiteral("PreviewWindow"));
     setWindowTitle(title);
@@ -176,7 +193,9 @@ void PreviewWindow::SaveAsPdf() {
                     m_progress(this, QStringLiteral("Сохранение в PDF")));
     } catch (const std::exception& e) {
         m_reportError(this, QString::fromUtf8(e.what()));
+        return;
     }
+    m_reportWritten(this, file);
 }
 
 void PreviewWindow::PrintPages() {

@@ -32,6 +32,8 @@ public:
     // offered); false: cancelled.
     using PrinterChooser = std::function<bool(QWidget* parent, QPrinter& printer, int pageCount)>;
     using ErrorReporter = std::function<void(QWidget* parent, const QString& text)>;
+    // Tells that the PDF file was written, offering to open its folder.
+    using WrittenReporter = std::function<void(QWidget* parent, const QString& file)>;
 
     // suggestedPdf: the file "Сохранить в PDF" proposes.
     PreviewWindow(std::vector<FormPage> pages, const QString& suggestedPdf, const QString& title,
@@ -41,6 +43,7 @@ public:
     void SetFileChooser(FileChooser chooser) { m_chooseFile = std::move(chooser); }
     void SetPrinterChooser(PrinterChooser chooser) { m_choosePrinter = std::move(chooser); }
     void SetErrorReporter(ErrorReporter reporter) { m_reportError = std::move(reporter); }
+    void SetWrittenReporter(WrittenReporter reporter) { m_reportWritten = std::move(reporter); }
     void SetProgress(ProgressFactory progress) { m_progress = std::move(progress); }
 
     // Sizes and places the window within the screen area given (the available geometry of the
@@ -69,6 +72,7 @@ private:
     FileChooser m_chooseFile;
     PrinterChooser m_choosePrinter;
     ErrorReporter m_reportError;
+    WrittenReporter m_reportWritten;
     ProgressFactory m_progress;
 };
 

@@ -106,7 +106,15 @@ QString PrintModule::SuggestedPdf(const std::string& xmlText) const {
         name = QFileInfo(QString::fromStdString(it->second)).completeBaseName();
     if (name.isEmpty())
         name = plainName(xmlText);
-    QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    QString folder;
+    // Beside the declaration's file when it has one; in the documents folder otherwise.
+    if (auto it = m_params.find(kDocumentFileParam); it != m_params.end() && !it->second.empty()) {
+        const QFileInfo declaration(QString::fromStdString(it->second));
+        if (declaration.isAbsolute() && declaration.dir().exists())
+            folder = declaration.absolutePath();
+    }
+    if (folder.isEmpty())
+        folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     if (folder.isEmpty())
         folder = QDir::homePath();
     return QDir(folder).filePath(name + QStringLiteral(".pdf"));
