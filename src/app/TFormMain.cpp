@@ -10,6 +10,7 @@
 #include <QLocale>
 #include <QMenuBar>
 #include <QPainter>
+#include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QShortcut>
@@ -124,7 +125,12 @@ TFormMain::TFormMain(MainWindowOptions options, QWidget* parent)
     }
     setWindowIcon(QIcon(QStringLiteral(":/pictures/zizaza-48.png")));
     setMinimumSize(750, 550);
-    resize(1200, 760);
+    // The window opens at its usual size, or smaller where the screen's free area is smaller
+    // (a small screen, or a desktop scaled by 1.5): it never opens wider or higher than the screen.
+    QSize size(1200, 760);
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        size = size.boundedTo(screen->availableGeometry().size() - QSize(16, 48));
+    resize(size.expandedTo(minimumSize()));
 
     auto* central = new QWidget(this);
     auto* layout = new QHBoxLayout(central);
@@ -138,7 +144,7 @@ TFormMain::TFormMain(MainWindowOptions options, QWidget* parent)
     m_scroll->setWidgetResizable(true);
     m_screenArea = new QWidget;
     m_screenArea->setObjectName(QStringLiteral("pnlScreen"));
-    m_screenArea->setMinimumSize(980, 650);
+    // The screens' own layouts give their least size; the area scrolls only below it.
     m_scroll->setWidget(m_screenArea);
     layout->addWidget(m_scroll, 1);
     setCentralWidget(central);

@@ -566,7 +566,7 @@ TEST_F(ForeignIncomesTest, ListTakesTheRoomAndEveryTextShowsWhole) {
         return screen;
     };
     const auto rows = [this] { return List()->viewport()->height() / List()->verticalHeader()->defaultSectionSize(); };
-    for (auto [size, fewestRows] : {std::pair(QSize(750, 550), 7), std::pair(QSize(1280, 900), 12)}) {
+    for (auto [size, fewestRows] : {std::pair(QSize(750, 550), 7), std::pair(QSize(1280, 900), 11)}) {
         SCOPED_TRACE(size.width());
         TfrCurrency& screen = show(size);
         ASSERT_EQ(window->size(), size);

@@ -7,6 +7,7 @@
 #include <QLibraryInfo>
 #include <QMenu>
 #include <QMenuBar>
+#include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QSettings>
@@ -519,6 +520,16 @@ TEST_F(MainWindowTest, TheToolbarsOwnMenuAndTheSettingsItemStayInStep) {
     EXPECT_FALSE(toolbar->isHidden());
     EXPECT_TRUE(toolbar->toggleViewAction()->isChecked());
     EXPECT_EQ(QSettings(AppSettings::kOrganization, AppSettings::kApplication).value("ShowStdToolbar").toInt(), 1);
+}
+
+// The test platform's screen (800x600) is smaller than the window's usual size: the window opens
+// within the screen's free area, never wider or higher.
+TEST_F(MainWindowTest, TheWindowOpensWithinTheScreen) {
+    Start();
+    const QSize room = QGuiApplication::primaryScreen()->availableGeometry().size();
+    EXPECT_LE(window->width(), room.width());
+    EXPECT_LE(window->height(), room.height());
+    EXPECT_GE(window->width(), window->minimumWidth());
 }
 
 TEST_F(MainWindowTest, InTheSmallestWindowTheScreenButtonsScrollWithoutOverlapping) {
