@@ -36,7 +36,17 @@ IncomeDeductionPart::IncomeDeductionPart(QWidget* parent, ScreenHost& host, Opti
       m_dict(IncomeCodeDict::Embedded()),
       m_options(std::move(options)) {
     Controls c;
-    c.incomeCode = parts::ChosenField(parent, "meIncomeCode");
+    // The code may be typed as well as chosen: a code of the picker's list is taken at once.
+    TMaskedEdit* code = parts::ChosenField(parent, "meIncomeCode");
+    code->SetupDigits(4);
+    code->setReadOnly(false);
+    connect(code, &QLineEdit::textEdited, this, &IncomeDeductionPart::OnIncomeCodeTyped);
+    connect(code, &QLineEdit::editingFinished, this, [this, code] {
+        if (code->text() != m_incomeCode)
+            code->setText(m_incomeCode);
+        lbIncomeName->setText(m_incomeName);
+    });
+    c.incomeCode = code;
     c.incomeChooser = parts::CodeChooser(parent, "bnIncomeCode");
     c.incomeName = Named(new QLabel(parent), "lbIncomeName");
     c.incomeName->setWordWrap(true);
@@ -97,8 +107,12 @@ void IncomeDeductionPart::Fill(int incomeCode, const QString& incomeName, Money 
 void IncomeDeductionPart::ShowIncome(int incomeCode, const QString& incomeName) {
     m_incomeCode = incomeCode == 0 ? QString() : QString::number(incomeCode);
     m_incomeName = incomeName;
+    // Lines that keep only their code show the dictionary's name.
+    if (m_incomeName.isEmpty())
+        if (const IncomeEntry* income = m_dict.FindIncome(m_incomeCode.toStdString()))
+            m_incomeName = QString::fromStdString(income->name);
+    lbIncomeName->setText(m_incomeName);
     ShowText(meIncomeCode, m_incomeCode);
-    lbIncomeName->setText(incomeName);
     if (lbIncomeSum)
         lbIncomeSum->setEnabled(incomeCode != 0);
     meIncomeSum->setEnabled(incomeCode != 0);
@@ -194,6 +208,28 @@ void IncomeDeductionPart::ChooseIncomeCode() {
         return;
     emit AboutToChoose();
     TakeIncomeCode(picker.ChosenCode(), picker.ChosenName());
+}
+
+const IncomeEntry* IncomeDeductionPart::PickerIncome(const QString& code) const {
+    for (const IncomeEntry* income :
+         m_dict.FilterIncomes(m_options.incomeRateFilter.toStdString(), m_options.nonResident13Incomes))
+        if (QString::fromStdString(income->code) == code)
+            return income;
+    return nullptr;
+}
+
+void IncomeDeductionPart::OnIncomeCodeTyped(const QString& text) {
+    const IncomeEntry* income = PickerIncome(text);
+    if (!income) {
+        lbIncomeName->clear();
+        return;
+    }
+    if (text == m_incomeCode) {
+        lbIncomeName->setText(m_incomeName);
+        return;
+    }
+    emit AboutToChoose();
+    TakeIncomeCode(text, QString::fromStdString(income->name));
 }
 
 void IncomeDeductionPart::TakeIncomeCode(const QString& code, const QString& name) {
