@@ -90,7 +90,7 @@ TfrCB::TfrCB(ScreenHost& owner, QWidget* parent, DeclarationSlot& slot) : TThink
     for (auto* column : {&m_iisSecurities, &m_iisDerivatives})
         WatchTotal(*column);
     WatchControls();
-    m_fields.Load();
+    m_fields.Load(Doc());
     ShowTotals();
 }
 
@@ -175,12 +175,10 @@ template <size_t N>
 void TfrCB::BindColumn(LossColumn<N>& column, int firstYear, mTCBDeduct mTDeclaration::*record, bool derivatives) {
     for (size_t i = 0; i < N; ++i) {
         const int year = firstYear + static_cast<int>(i);
-        auto loss = [this, record, derivatives, year]() -> Money& {
-            mTCBDeduct& losses = Doc().*record;
+        m_fields.Money(column.years[i], [record, derivatives, year](auto& doc) -> decltype(auto) {
+            auto& losses = doc.*record;
             return derivatives ? losses.DerivativesLoss(year) : losses.SecuritiesLoss(year);
-        };
-        m_fields.Money(
-            column.years[i], [loss] { return loss(); }, [loss](Money v) { loss() = v; });
+        });
     }
 }
 
@@ -196,12 +194,11 @@ void TfrCB::Bind() {
         {meI, &mTDeclaration::InvestmentDeductionI},
     };
     for (const auto& [edit, field] : amounts)
-        m_fields.Money(
-            edit, [this, field] { return Doc().*field; }, [this, field](Money v) { Doc().*field = v; });
+        m_fields.Money(edit, field);
 }
 
 void TfrCB::SaveToDocument() {
-    m_fields.Save();
+    m_fields.Save(Doc());
 }
 
 template <size_t N>

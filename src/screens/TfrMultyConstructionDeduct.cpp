@@ -117,7 +117,7 @@ TfrMultyConstructionDeduct::TfrMultyConstructionDeduct(ScreenHost& owner, QWidge
         m_objects->Rebuild();
         RefreshTotals();
         if (Record().ObjectCount() > 0)
-            m_amounts.Load();
+            m_amounts.Load(Record());
     }
     ApplyAddRule();
     ApplyEarlierYearsRule();
@@ -221,14 +221,11 @@ QGroupBox* TfrMultyConstructionDeduct::BuildCalculation() {
 }
 
 void TfrMultyConstructionDeduct::BindAmounts() {
-    auto bind = [this](TMaskedEdit* edit, Money mTConstructionDeduct::*field) {
-        m_amounts.MoneyOrEmpty(
-            edit, [this, field] { return Record().*field; }, [this, field](Money v) { Record().*field = v; });
-    };
-    bind(meAgentPurchase, &mTConstructionDeduct::AgentPurchase);
-    bind(mePrevPurchase, &mTConstructionDeduct::PreviousYearsPurchase);
-    bind(meAgentInterest, &mTConstructionDeduct::AgentInterest);
-    bind(mePrevInterest, &mTConstructionDeduct::PreviousYearsInterest);
+    using R = mTConstructionDeduct;
+    m_amounts.MoneyOrEmpty(meAgentPurchase, &R::AgentPurchase);
+    m_amounts.MoneyOrEmpty(mePrevPurchase, &R::PreviousYearsPurchase);
+    m_amounts.MoneyOrEmpty(meAgentInterest, &R::AgentInterest);
+    m_amounts.MoneyOrEmpty(mePrevInterest, &R::PreviousYearsInterest);
 }
 
 QStringList TfrMultyConstructionDeduct::RowTexts(int record) const {
@@ -240,7 +237,7 @@ QStringList TfrMultyConstructionDeduct::RowTexts(int record) const {
 void TfrMultyConstructionDeduct::SaveToDocument() {
     Record().Granted = chbGrantingConstructionDeduct->isChecked();
     if (Record().Granted)
-        m_amounts.Save();
+        m_amounts.Save(Record());
 }
 
 void TfrMultyConstructionDeduct::FocusItem(uint16_t item) {

@@ -48,7 +48,7 @@ TfrThirteenPercent::TfrThirteenPercent(ScreenHost& owner, QWidget* parent, Decla
     BindFields();
 
     gbA25->setVisible(!m_nonResident);
-    m_documentFields.Load();
+    m_documentFields.Load(Doc());
     ClearTotals();
     m_sources->Rebuild();
     UpdateAgriculturalGroup();
@@ -169,24 +169,14 @@ void TfrThirteenPercent::BuildTotals(QGroupBox* box) {
 
 void TfrThirteenPercent::BindFields() {
     // Tax sums are whole roubles.
-    auto roubles = [this](TMaskedEdit* edit, Money mTThirteenPercent::*field) {
-        m_sourceFields.Integer(
-            edit, [this, field] { return (Source().*field).WholeRoubles(); },
-            [this, field](int64_t v) { Source().*field = Money::Roubles(v); });
-    };
-    roubles(meHoldSum, &mTThirteenPercent::TaxWithheld);
-    m_sourceFields.Money(
-        meObl, [this] { return Source().TaxableAmount; }, [this](Money v) { Source().TaxableAmount = v; });
-    roubles(meTaxIsch, &mTThirteenPercent::TaxComputed);
+    m_sourceFields.WholeRoubles(meHoldSum, &mTThirteenPercent::TaxWithheld);
+    m_sourceFields.Money(meObl, &mTThirteenPercent::TaxableAmount);
+    m_sourceFields.WholeRoubles(meTaxIsch, &mTThirteenPercent::TaxComputed);
 
-    m_documentFields.Integer(
-        meA25, [this] { return Doc().ForeignerFixedPayments.WholeRoubles(); },
-        [this](int64_t v) { Doc().ForeignerFixedPayments = Money::Roubles(v); });
+    m_documentFields.WholeRoubles(meA25, &mTDeclaration::ForeignerFixedPayments);
     if (m_nonResidentList)
         return;  // the agricultural work belongs to the resident 13% list
-    m_documentFields.Integer(
-        meFerm, [this] { return static_cast<int64_t>(Doc().MonthsWorked); },
-        [this](int64_t v) { Doc().SetMonthsWorked(static_cast<int32_t>(v)); });
+    m_documentFields.Integer(meFerm, &mTDeclaration::MonthsWorked);
 }
 
 int TfrThirteenPercent::SourceCount() const {
@@ -206,8 +196,8 @@ QStringList TfrThirteenPercent::LineTexts(int index) const {
 
 void TfrThirteenPercent::SaveToDocument() {
     if (m_source >= 0)
-        m_sourceFields.Save();
-    m_documentFields.Save();
+        m_sourceFields.Save(Source());
+    m_documentFields.Save(Doc());
 }
 
 uint16_t TfrThirteenPercent::CheckScreen() {
@@ -267,7 +257,7 @@ void TfrThirteenPercent::SourceSelected(int record) {
     if (record >= 0 && m_source == record)
         return;
     if (m_source >= 0)
-        m_sourceFields.Save();
+        m_sourceFields.Save(Source());
     m_source = record;
     if (record < 0) {
         m_lines->Rebuild();
@@ -280,7 +270,7 @@ void TfrThirteenPercent::SourceSelected(int record) {
 
 void TfrThirteenPercent::ShowTotals() {
     pnlItogIncomeSum->setText(MoneyToScreen(Source().TotalIncome()));
-    m_sourceFields.Load();
+    m_sourceFields.Load(Source());
 }
 
 void TfrThirteenPercent::ClearTotals() {
