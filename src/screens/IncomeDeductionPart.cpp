@@ -333,6 +333,10 @@ std::optional<Money> IncomeDeductionPart::IncomeSum() const {
     return MoneyFromScreen(meIncomeSum->text());
 }
 
+IncomeDeduction IncomeDeductionPart::Value() const {
+    return {IncomeCode(), IncomeValue(), DeductionCode(), meDeductSum->isHidden() ? Money() : DeductionValue()};
+}
+
 Money IncomeDeductionPart::IncomeValue() const {
     return MoneyFieldValue(meIncomeSum->text());
 }

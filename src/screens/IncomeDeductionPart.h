@@ -99,8 +99,9 @@ public:
     void Show(const IncomeDeduction& value, const QString& incomeName = QString()) {
         Fill(value.IncomeCode, incomeName, value.Income, value.DeductionCode, value.Deduction);
     }
-    // The income and deduction entered: the codes (0 when none), the amounts (empty gives 0).
-    IncomeDeduction Value() const { return {IncomeCode(), IncomeValue(), DeductionCode(), DeductionValue()}; }
+    // The income and deduction entered: the codes (0 when none), the amounts (empty gives 0); a
+    // hidden deduction amount means a deduction without an amount.
+    IncomeDeduction Value() const;
 
     // The income code with its name and the deduction part it offers (0: none).
     void ShowIncome(int incomeCode, const QString& incomeName);

@@ -247,20 +247,14 @@ TEST(FieldBindingsTest, FillAndSaveFromOneTable) {
     name.SetupText(20);
     representative.SetupText(20);
     QCheckBox flag;
-    FieldBindings fields;
-    fields.Money(
-        &amount, [&] { return doc.amount; }, [&](Money v) { doc.amount = v; });
-    fields.MoneyOrEmpty(
-        &optional, [&] { return doc.optional; }, [&](Money v) { doc.optional = v; });
-    fields.Integer(
-        &count, [&] { return doc.count; }, [&](int64_t v) { doc.count = v; });
-    fields.Text(
-        &name, [&] { return doc.name; }, [&](std::string v) { doc.name = v; });
-    fields.TextWhenEnabled(
-        &representative, [&] { return doc.representative; }, [&](std::string v) { doc.representative = v; });
-    fields.Check(
-        &flag, [&] { return doc.flag; }, [&](bool v) { doc.flag = v; });
-    fields.Load();
+    RecordBindings<Doc> fields;
+    fields.Money(&amount, &Doc::amount);
+    fields.MoneyOrEmpty(&optional, &Doc::optional);
+    fields.Integer(&count, &Doc::count);
+    fields.Text(&name, &Doc::name);
+    fields.TextWhenEnabled(&representative, &Doc::representative);
+    fields.Check(&flag, &Doc::flag);
+    fields.Load(doc);
     EXPECT_EQ(amount.text(), QStringLiteral("1,5"));
     EXPECT_EQ(optional.text(), QString());
     EXPECT_EQ(count.text(), QStringLiteral("7"));
@@ -270,7 +264,7 @@ TEST(FieldBindingsTest, FillAndSaveFromOneTable) {
     count.clear();
     optional.setText(QStringLiteral("12,34"));
     representative.setEnabled(false);
-    fields.Save();
+    fields.Save(doc);
     EXPECT_EQ(doc.amount, Money());
     EXPECT_EQ(doc.optional, Money::Kopecks(1234));
     EXPECT_EQ(doc.count, 0);
@@ -279,58 +273,58 @@ TEST(FieldBindingsTest, FillAndSaveFromOneTable) {
 
 TEST(FieldBindingsTest, AStoredTextTheFieldRefusesIsKeptUntilTheUserTypes) {
     App();
-    std::string oktmo = "45 000 000";  // spaces: refused by a digits-only field
-    std::string name = "Иван";
+    struct Texts {
+        std::string oktmo = "45 000 000";  // spaces: refused by a digits-only field
+        std::string name = "Иван";
+    } texts;
     TMaskedEdit field, other;
     field.SetupDigits(11);
     other.SetupText(20);
-    FieldBindings fields;
-    fields.Text(
-        &field, [&] { return oktmo; }, [&](std::string v) { oktmo = v; });
-    fields.TextWhenEnabled(
-        &other, [&] { return name; }, [&](std::string v) { name = v; });
-    fields.Load();
+    RecordBindings<Texts> fields;
+    fields.Text(&field, &Texts::oktmo);
+    fields.TextWhenEnabled(&other, &Texts::name);
+    fields.Load(texts);
     EXPECT_EQ(field.text(), QString());
-    fields.Save();
-    EXPECT_EQ(oktmo, "45 000 000") << "saving an untouched field keeps the stored text";
+    fields.Save(texts);
+    EXPECT_EQ(texts.oktmo, "45 000 000") << "saving an untouched field keeps the stored text";
 
-    fields.Load();
+    fields.Load(texts);
     TypeText(&field, QStringLiteral("45000000"));
-    fields.Save();
-    EXPECT_EQ(oktmo, "45000000");
+    fields.Save(texts);
+    EXPECT_EQ(texts.oktmo, "45000000");
 
     // A field that shows its text saves what it shows, also when the user empties it.
-    fields.Load();
+    fields.Load(texts);
     field.clear();
     other.clear();
-    fields.Save();
-    EXPECT_EQ(oktmo, "");
-    EXPECT_EQ(name, "");
+    fields.Save(texts);
+    EXPECT_EQ(texts.oktmo, "");
+    EXPECT_EQ(texts.name, "");
 }
 
 TEST(FieldBindingsTest, AStoredAmountTheFieldRefusesIsKeptUntilTheUserTypes) {
     App();
     // Four decimals and a thirteen-digit amount: more than a 12 + 2 money field takes.
-    Money precise = *Money::Parse("1234,5678", ',');
-    Money large = *Money::Parse("1234567890123", ',');
+    struct Amounts {
+        Money precise = *Money::Parse("1234,5678", ',');
+        Money large = *Money::Parse("1234567890123", ',');
+    } amounts;
     TMaskedEdit first, second;
     first.SetupMoney();
     second.SetupMoney();
-    FieldBindings fields;
-    fields.Money(
-        &first, [&] { return precise; }, [&](Money v) { precise = v; });
-    fields.MoneyOrEmpty(
-        &second, [&] { return large; }, [&](Money v) { large = v; });
-    fields.Load();
-    fields.Save();
-    EXPECT_EQ(precise, *Money::Parse("1234,5678", ','));
-    EXPECT_EQ(large, *Money::Parse("1234567890123", ','));
+    RecordBindings<Amounts> fields;
+    fields.Money(&first, &Amounts::precise);
+    fields.MoneyOrEmpty(&second, &Amounts::large);
+    fields.Load(amounts);
+    fields.Save(amounts);
+    EXPECT_EQ(amounts.precise, *Money::Parse("1234,5678", ','));
+    EXPECT_EQ(amounts.large, *Money::Parse("1234567890123", ','));
 
-    fields.Load();
+    fields.Load(amounts);
     TypeText(&first, QStringLiteral("10"));
-    fields.Save();
-    EXPECT_EQ(precise, Money::Kopecks(1000));
-    EXPECT_EQ(large, *Money::Parse("1234567890123", ','));
+    fields.Save(amounts);
+    EXPECT_EQ(amounts.precise, Money::Kopecks(1000));
+    EXPECT_EQ(amounts.large, *Money::Parse("1234567890123", ','));
 }
 
 TEST(FieldBindingsTest, ARecordCopyIsBoundByMemberPointersAndAccessors) {
