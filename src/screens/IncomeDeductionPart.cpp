@@ -10,6 +10,7 @@
 #include "dictionaries/IncomeCodeDict.h"
 #include "dictionaries/ui/TfmInputDeductCode.h"
 #include "dictionaries/ui/TfmInputIncomeCode.h"
+#include "screens/ScopedFlag.h"
 #include "screens/ScreenFormat.h"
 #include "screens/ScreenWidgets.h"
 #include "screens/controls/TMaskedEdit.h"
@@ -95,13 +96,12 @@ void IncomeDeductionPart::Build(const Controls& c) {
 
 void IncomeDeductionPart::Fill(int incomeCode, const QString& incomeName, Money incomeAmount, int deductionCode,
                                Money deductionAmount) {
-    m_updating = true;
+    const ScopedFlag updating(m_updating);
     meIncomeSum->setText(MoneyToScreen(incomeAmount));
     if (incomeCode != 0) {
         ShowIncome(incomeCode, incomeName);
         FillDeduction(deductionCode, deductionAmount);
     }
-    m_updating = false;
 }
 
 void IncomeDeductionPart::ShowIncome(int incomeCode, const QString& incomeName) {
@@ -120,7 +120,7 @@ void IncomeDeductionPart::ShowIncome(int incomeCode, const QString& incomeName) 
 }
 
 void IncomeDeductionPart::Clear() {
-    const bool updating = std::exchange(m_updating, true);
+    const ScopedFlag updating(m_updating);
     m_incomeCode.clear();
     m_incomeName.clear();
     m_deductCode.clear();
@@ -132,7 +132,6 @@ void IncomeDeductionPart::Clear() {
         lbIncomeSum->setEnabled(false);
     meIncomeSum->setEnabled(false);
     SetDeductionPartEnabled(false);
-    m_updating = updating;
 }
 
 std::optional<Money> IncomeDeductionPart::DeductionIncome() const {
@@ -140,7 +139,7 @@ std::optional<Money> IncomeDeductionPart::DeductionIncome() const {
 }
 
 void IncomeDeductionPart::FillDeduction(int code, Money stored) {
-    const bool updating = std::exchange(m_updating, true);
+    const ScopedFlag updating(m_updating);
     m_deduction = nullptr;
     m_deductCode.clear();
     ShowText(meDeductCode, QString());
@@ -198,7 +197,6 @@ void IncomeDeductionPart::FillDeduction(int code, Money stored) {
             }
             break;
     }
-    m_updating = updating;
 }
 
 void IncomeDeductionPart::ChooseIncomeCode() {
@@ -233,7 +231,7 @@ void IncomeDeductionPart::OnIncomeCodeTyped(const QString& text) {
 }
 
 void IncomeDeductionPart::TakeIncomeCode(const QString& code, const QString& name) {
-    m_updating = true;
+    const ScopedFlag updating(m_updating);
     m_deduction = nullptr;
     m_deductCode.clear();
     m_incomeCode = code;
@@ -247,7 +245,6 @@ void IncomeDeductionPart::TakeIncomeCode(const QString& code, const QString& nam
     meDeductSum->clear();
     EnableDeductionPart();
     emit IncomeCodeTaken();
-    m_updating = false;
 }
 
 void IncomeDeductionPart::EnableDeductionPart() {
@@ -281,7 +278,7 @@ void IncomeDeductionPart::ChooseDeductCode() {
 }
 
 void IncomeDeductionPart::TakeDeduction(const DeductionEntry* entry) {
-    m_updating = true;
+    const ScopedFlag updating(m_updating);
     m_deduction = entry;
     m_deductCode = QString::fromStdString(entry->code);
     ShowText(meDeductCode, m_deductCode);
@@ -295,7 +292,6 @@ void IncomeDeductionPart::TakeDeduction(const DeductionEntry* entry) {
         ShowAmount(*amount, false);
     else
         meDeductSum->clear();
-    m_updating = false;
 }
 
 void IncomeDeductionPart::ShowDeductionAttributes() {
@@ -348,15 +344,13 @@ Money IncomeDeductionPart::DeductionValue() const {
 void IncomeDeductionPart::IncomeChanged() {
     if (m_updating || !m_deductionPartEnabled)
         return;
+    const ScopedFlag updating(m_updating);
     if (m_options.follow == Follow::Income) {
-        m_updating = true;
         ShowAmount(FollowingIncome(), false);
-        m_updating = false;
         return;
     }
     if (!m_deduction)
         return;
-    m_updating = true;
     if (m_options.follow == Follow::Roubles) {
         // A typed amount stays as typed, only held under the cap.
         const std::optional<Money> computed = DeductionAmount(*m_deduction, DeductionIncome());
@@ -365,7 +359,6 @@ void IncomeDeductionPart::IncomeChanged() {
             ShowAmount(*computed, false);
         else if (CapDeduction(*m_deduction, typed) != typed)
             ShowAmount(CapDeduction(*m_deduction, typed), false);
-        m_updating = false;
         return;
     }
     const Money typed = DeductionValue();
@@ -373,7 +366,6 @@ void IncomeDeductionPart::IncomeChanged() {
                              ? CapDeduction(*m_deduction, typed)
                              : CapDeduction(*m_deduction, DeductionAmount(*m_deduction, IncomeSum()).value_or(typed));
     ShowAmount(amount, true);
-    m_updating = false;
 }
 
 void IncomeDeductionPart::OnDeductSumChanged() {
@@ -382,9 +374,8 @@ void IncomeDeductionPart::OnDeductSumChanged() {
         return;
     const Money cap = m_deduction->MaxSum();
     if (DeductionValue() >= cap && meDeductSum->text() != MoneyToScreen(cap)) {
-        m_updating = true;
+        const ScopedFlag updating(m_updating);
         meDeductSum->setText(MoneyToScreen(cap));
-        m_updating = false;
     }
 }
 

@@ -18,6 +18,7 @@
 #include "checks/ui/SourceCheckDialog.h"
 #include "dictionaries/IncomeCodeDict.h"
 #include "screens/IncomeDeductionPart.h"
+#include "screens/ScopedFlag.h"
 #include "screens/ScreenFormat.h"
 #include "screens/ScreenWidgets.h"
 #include "screens/controls/TMaskedEdit.h"
@@ -135,7 +136,7 @@ bool TfmInput13Income::HasIncomeCode() const {
 void TfmInput13Income::Fill(const mTSourseIncome& line) {
     if (line.IncomeCode == 0)
         return;  // everything stays empty and disabled but the code chooser
-    m_updating = true;
+    const ScopedFlag updating(m_updating);
     if (m_mode != Mode::NonResident)
         SetMonthEnabled(true);
     m_line.Load(line);
@@ -144,7 +145,6 @@ void TfmInput13Income::Fill(const mTSourseIncome& line) {
         m_property.Load(line);
         ApplyPropertyTick();
     }
-    m_updating = false;
 }
 
 mTSourseIncome TfmInput13Income::Line() const {
@@ -163,14 +163,15 @@ void TfmInput13Income::ChooseIncomeCode() {
 }
 
 void TfmInput13Income::OnIncomeCodeTaken() {
-    m_updating = true;
-    // The amount typed stays: the user may have corrected the code only.
-    m_part->meIncomeSum->setReadOnly(false);
-    if (m_mode != Mode::NonResident)
-        SetMonthEnabled(true);
-    ShowPropertyPanel(HasPropertyPanel(m_part->IncomeCode()));
-    ApplyPropertyTick();
-    m_updating = false;
+    {
+        const ScopedFlag updating(m_updating);
+        // The amount typed stays: the user may have corrected the code only.
+        m_part->meIncomeSum->setReadOnly(false);
+        if (m_mode != Mode::NonResident)
+            SetMonthEnabled(true);
+        ShowPropertyPanel(HasPropertyPanel(m_part->IncomeCode()));
+        ApplyPropertyTick();
+    }
     // A tick kept from an earlier sale code makes the income the computed one at once.
     if (!pnlProperty->isHidden() && cbAfter2016->isChecked())
         OnPropertyValuesChanged();
@@ -218,11 +219,10 @@ void TfmInput13Income::OnPropertyTick() {
         OnPropertyValuesChanged();
         return;
     }
-    m_updating = true;
+    const ScopedFlag updating(m_updating);
     mePrice->setText(QStringLiteral("0"));
     meCadValue->setText(QStringLiteral("0"));
     meCadNumber->clear();
-    m_updating = false;
 }
 
 void TfmInput13Income::OnPropertyValuesChanged() {

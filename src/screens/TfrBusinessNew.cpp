@@ -54,15 +54,6 @@ QString RowCaption(const mTBusinessNew& activity) {
     return QString::fromStdString(kind);
 }
 
-QLabel* Display(QWidget* parent, const char* name) {
-    auto* label = Named(new QLabel(parent), name);
-    label->setFrameShape(QFrame::StyledPanel);
-    label->setFrameShadow(QFrame::Sunken);
-    label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    label->setFixedWidth(140);
-    return label;
-}
-
 }  // namespace
 
 Money BusinessNormExpenses(Money income) {
@@ -169,7 +160,7 @@ void TfrBusinessNew::BuildActivity(QGroupBox* box) {
     m_norm = Named(new QWidget(box), "pnlNorm");
     auto* norm = new QHBoxLayout(m_norm);
     norm->setContentsMargins(0, 0, 0, 0);
-    pnlNormExpensies = Display(m_norm, "pnlNormExpensies");
+    pnlNormExpensies = parts::TotalDisplay(m_norm, "pnlNormExpensies");
     norm->addWidget(new QLabel(QStringLiteral("Итого расходов"), m_norm));
     norm->addWidget(pnlNormExpensies);
     norm->addStretch();

@@ -38,16 +38,6 @@ QLabel* Heading(QWidget* parent, const QString& text) {
     return label;
 }
 
-QLabel* TotalDisplay(QWidget* parent, const QString& name) {
-    auto* total = new QLabel(parent);
-    total->setObjectName(name);
-    total->setFrameShape(QFrame::StyledPanel);
-    total->setFrameShadow(QFrame::Sunken);
-    total->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    total->setFixedWidth(140);
-    return total;
-}
-
 // A caption with the total beside it, for a cell under a column.
 QHBoxLayout* CaptionedTotal(QWidget* parent, const QString& caption, QLabel* total) {
     auto* row = new QHBoxLayout;
@@ -106,8 +96,8 @@ QGroupBox* TfrCB::BuildLosses() {
     auto* box = ScreenGroup(this, "gbLosses", QStringLiteral("Убытки предыдущих налоговых периодов"));
     BuildColumn(m_securities, box, "meCB", kFirstYear);
     BuildColumn(m_derivatives, box, "mePFI", kFirstYear);
-    m_securities.total = TotalDisplay(box, QStringLiteral("lbTotalCB"));
-    m_derivatives.total = TotalDisplay(box, QStringLiteral("lbTotalPFI"));
+    m_securities.total = parts::TotalDisplay(box, "lbTotalCB");
+    m_derivatives.total = parts::TotalDisplay(box, "lbTotalPFI");
 
     auto* grid = new QGridLayout(box);
     AddYearRows(grid, box, kFirstYear, m_securities.years, m_derivatives.years);
@@ -124,8 +114,8 @@ QGroupBox* TfrCB::BuildIisLosses() {
                     QStringLiteral("Убытки предыдущих налоговых периодов на индивидуальном инвестиционном счете"));
     BuildColumn(m_iisSecurities, box, "meIisCB", kIisFirstYear);
     BuildColumn(m_iisDerivatives, box, "meIisPFI", kIisFirstYear);
-    m_iisSecurities.total = TotalDisplay(box, QStringLiteral("lbTotalIisCB"));
-    m_iisDerivatives.total = TotalDisplay(box, QStringLiteral("lbTotalIisPFI"));
+    m_iisSecurities.total = parts::TotalDisplay(box, "lbTotalIisCB");
+    m_iisDerivatives.total = parts::TotalDisplay(box, "lbTotalIisPFI");
 
     auto* grid = new QGridLayout(box);
     AddYearRows(grid, box, kIisFirstYear, m_iisSecurities.years, m_iisDerivatives.years);

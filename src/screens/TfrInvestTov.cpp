@@ -112,11 +112,7 @@ void TfrInvestTov::BuildLists() {
 
 void TfrInvestTov::BuildTotals(QGroupBox* box) {
     auto* layout = new QGridLayout(box);
-    pnlItogIncomeSum = Named(new QLabel(box), "pnlItogIncomeSum");
-    pnlItogIncomeSum->setFrameShape(QFrame::StyledPanel);
-    pnlItogIncomeSum->setFrameShadow(QFrame::Sunken);
-    pnlItogIncomeSum->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    pnlItogIncomeSum->setFixedWidth(140);
+    pnlItogIncomeSum = parts::TotalDisplay(box, "pnlItogIncomeSum");
     meHoldSum = parts::RoublesEdit(box, "meHoldSum");
     meObl = parts::MoneyEdit(box, "meObl");
     meTaxIsch = parts::RoublesEdit(box, "meTaxIsch");

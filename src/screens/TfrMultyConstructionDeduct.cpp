@@ -88,15 +88,6 @@ QString ShortKind(int32_t kind) {
     return QString::fromUtf8(kShortKinds[kind - 1]);
 }
 
-QLabel* Display(QWidget* parent, const char* name) {
-    auto* label = Named(new QLabel(parent), name);
-    label->setFrameShape(QFrame::StyledPanel);
-    label->setFrameShadow(QFrame::Sunken);
-    label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    label->setFixedWidth(140);
-    return label;
-}
-
 }  // namespace
 
 TfrMultyConstructionDeduct::TfrMultyConstructionDeduct(ScreenHost& owner, QWidget* parent, DeclarationSlot& slot)
@@ -181,8 +172,8 @@ QGroupBox* TfrMultyConstructionDeduct::BuildObjects() {
 QGroupBox* TfrMultyConstructionDeduct::BuildCalculation() {
     auto* box = Named(new QGroupBox(QStringLiteral(" Расчет имущественного вычета"), this), "gbCalculation");
     auto* grid = new QGridLayout(box);
-    pnlAllCost = Display(box, "pnlAllCost");
-    pnlAllInterest = Display(box, "pnlAllInterest");
+    pnlAllCost = parts::TotalDisplay(box, "pnlAllCost");
+    pnlAllInterest = parts::TotalDisplay(box, "pnlAllInterest");
     meAgentPurchase = parts::MoneyEdit(box, "meAgentPurchase");
     meAgentPurchase->setToolTip(QStringLiteral("т.е. у работодателя"));
     mePrevPurchase = parts::MoneyEdit(box, "mePrevPurchase");

@@ -147,11 +147,7 @@ void TfrThirteenPercent::BuildLayout() {
 
 void TfrThirteenPercent::BuildTotals(QGroupBox* box) {
     auto* layout = new QGridLayout(box);
-    pnlItogIncomeSum = Named(new QLabel(box), "pnlItogIncomeSum");
-    pnlItogIncomeSum->setFrameShape(QFrame::StyledPanel);
-    pnlItogIncomeSum->setFrameShadow(QFrame::Sunken);
-    pnlItogIncomeSum->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    pnlItogIncomeSum->setFixedWidth(140);
+    pnlItogIncomeSum = parts::TotalDisplay(box, "pnlItogIncomeSum");
     meHoldSum = TotalEdit(box, "meHoldSum", false);
     meObl = TotalEdit(box, "meObl", true);
     meTaxIsch = TotalEdit(box, "meTaxIsch", false);
