@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <algorithm>
 #include <initializer_list>
 #include <utility>
 
@@ -20,6 +21,9 @@
 namespace zizaza {
 
 namespace {
+
+// The width a name the part shows wraps at, at least.
+constexpr int kNameWidth = 320;
 
 void ShowText(QWidget* field, const QString& text) {
     if (auto* label = qobject_cast<QLabel*>(field))
@@ -45,12 +49,14 @@ IncomeDeductionPart::IncomeDeductionPart(QWidget* parent, ScreenHost& host, Opti
     connect(code, &QLineEdit::editingFinished, this, [this, code] {
         if (code->text() != m_incomeCode)
             code->setText(m_incomeCode);
-        lbIncomeName->setText(m_incomeName);
+        ShowIncomeName(m_incomeName);
     });
     c.incomeCode = code;
     c.incomeChooser = parts::CodeChooser(parent, "bnIncomeCode");
     c.incomeName = Named(new QLabel(parent), "lbIncomeName");
     c.incomeName->setWordWrap(true);
+    c.incomeName->setMinimumWidth(kNameWidth);
+    m_fitName = true;
     c.incomeSumLabel = Named(new QLabel(QStringLiteral("Сумма дохода"), parent), "lbIncomeSum");
     c.incomeSum = parts::MoneyEdit(parent, "meIncomeSum");
     c.deductCodeLabel = Named(new QLabel(m_options.deductCodeCaption, parent), "lbDeductCode");
@@ -111,12 +117,22 @@ void IncomeDeductionPart::ShowIncome(int incomeCode, const QString& incomeName) 
     if (m_incomeName.isEmpty())
         if (const IncomeEntry* income = m_dict.FindIncome(m_incomeCode.toStdString()))
             m_incomeName = QString::fromStdString(income->name);
-    lbIncomeName->setText(m_incomeName);
+    ShowIncomeName(m_incomeName);
     ShowText(meIncomeCode, m_incomeCode);
     if (lbIncomeSum)
         lbIncomeSum->setEnabled(incomeCode != 0);
     meIncomeSum->setEnabled(incomeCode != 0);
     EnableDeductionPart();
+}
+
+void IncomeDeductionPart::ShowIncomeName(const QString& name) {
+    lbIncomeName->setText(name);
+    if (!m_fitName)
+        return;
+    // A wrapped label keeps the height its first layout gave it; it asks for the lines of the
+    // whole name at the width it has (at least its minimum, before it is laid out).
+    const int width = std::max(lbIncomeName->width(), lbIncomeName->minimumWidth());
+    lbIncomeName->setMinimumHeight(name.isEmpty() ? 0 : lbIncomeName->heightForWidth(width));
 }
 
 void IncomeDeductionPart::Clear() {
@@ -126,7 +142,7 @@ void IncomeDeductionPart::Clear() {
     m_deductCode.clear();
     m_deduction = nullptr;
     ShowText(meIncomeCode, QString());
-    lbIncomeName->clear();
+    ShowIncomeName(QString());
     ShowText(meDeductCode, QString());
     if (lbIncomeSum)
         lbIncomeSum->setEnabled(false);
@@ -219,11 +235,11 @@ const IncomeEntry* IncomeDeductionPart::PickerIncome(const QString& code) const 
 void IncomeDeductionPart::OnIncomeCodeTyped(const QString& text) {
     const IncomeEntry* income = PickerIncome(text);
     if (!income) {
-        lbIncomeName->clear();
+        ShowIncomeName(QString());
         return;
     }
     if (text == m_incomeCode) {
-        lbIncomeName->setText(m_incomeName);
+        ShowIncomeName(m_incomeName);
         return;
     }
     emit AboutToChoose();
@@ -237,7 +253,7 @@ void IncomeDeductionPart::TakeIncomeCode(const QString& code, const QString& nam
     m_incomeCode = code;
     m_incomeName = name;
     ShowText(meIncomeCode, code);
-    lbIncomeName->setText(name);
+    ShowIncomeName(name);
     if (lbIncomeSum)
         lbIncomeSum->setEnabled(true);
     meIncomeSum->setEnabled(true);

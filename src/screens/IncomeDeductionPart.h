@@ -145,6 +145,8 @@ private:
     // The entry of a code the income picker lists, or none.
     const IncomeEntry* PickerIncome(const QString& code) const;
     void OnIncomeCodeTyped(const QString& text);
+    // The income's name, wrapped and whole in the label the part made.
+    void ShowIncomeName(const QString& name);
     void TakeDeduction(const DeductionEntry* entry);
     void Build(const Controls& controls);
     std::optional<Money> DeductionIncome() const;
@@ -166,6 +168,8 @@ private:
     QString m_deductCode;
     const DeductionEntry* m_deduction = nullptr;
     bool m_deductionPartEnabled = false;
+    // The part made its name label and keeps it tall enough for the whole name.
+    bool m_fitName = false;
     // Set while the part itself writes a field, so that its live rules do not run again.
     bool m_updating = false;
 };

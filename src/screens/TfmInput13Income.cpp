@@ -61,7 +61,6 @@ void TfmInput13Income::BuildLayout() {
     options.deductCodeCaption = QStringLiteral("Код вычета (расхода)");
     options.deductSumCaption = QStringLiteral("Сумма вычета (расхода)");
     m_part = new IncomeDeductionPart(gbIncome, Host(), std::move(options));
-    m_part->lbIncomeName->setMinimumWidth(320);
     auto* codeRow = new QHBoxLayout;
     codeRow->addWidget(m_part->meIncomeCode);
     codeRow->addWidget(m_part->bnIncomeCode);

@@ -350,6 +350,9 @@ TEST_F(Income13DialogsTest, TypedCodeShowsItsNameAtOnceAndKeepsTheAmount) {
                                            "договоров ГП характера)"));
     EXPECT_EQ(Text(*dialog, "meIncomeSum"), QStringLiteral("1000")) << "a new code keeps the amount typed";
     EXPECT_EQ(dialog->Line().IncomeCode, 2000);
+    dialog->show();
+    QApplication::processEvents();
+    EXPECT_GE(name->height(), name->heightForWidth(name->width())) << "no line of the name is cut off";
 
     // A line that keeps only its code shows the dictionary's name when it is edited.
     mTSourseIncome stored;
