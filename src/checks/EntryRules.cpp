@@ -61,10 +61,6 @@ bool FarFromRate(Money tax, Money base, int rate) {
     return difference > tolerance || difference < -tolerance;
 }
 
-bool Blank(const std::string& text) {
-    return IsBlank(text);
-}
-
 }  // namespace
 
 uint16_t ShowEntryProblems(ISourceCheckDialog& dialog, std::string_view title, const EntryProblems& problems,
@@ -163,7 +159,7 @@ EntryProblems DividendProblems(const mTThirtyPercent& source, int rate) {
 
 EntryProblems PensionContractProblems(const mTPens& contract) {
     EntryProblems problems;
-    if (contract.ContractKind != kAdditionalContributions && Blank(contract.ContractNumber))
+    if (contract.ContractKind != kAdditionalContributions && IsBlank(contract.ContractNumber))
         problems.push_back(Refusal("Введите номер договора", kContractNumber));
     if (contract.Contribution < contract.AgentDeduction)
         problems.push_back(Refusal("Сумма взносов меньше суммы предоставленного вычета", kContractContribution));
@@ -179,7 +175,7 @@ EntryProblems PartnershipIncomeProblems(const mTInvestTovIncome& income) {
 
 EntryProblems CurrencySourceProblems(const mTCurrencyIncome& income) {
     EntryProblems problems;
-    if (Blank(income.CountryCode))
+    if (IsBlank(income.CountryCode))
         problems.push_back(Refusal("Не выбран код страны", kCurrencySourceCountry));
     return problems;
 }
@@ -196,8 +192,8 @@ EntryProblems PropertyObjectProblems(const mTConstructionDeductObj& o) {
     refuse(o.OwnershipKind < 1 || o.OwnershipKind > 6, "Не введен вид собственности", kObjectOwnership);
     refuse(o.TaxpayerSign < 1 || o.TaxpayerSign > 5, "Не введен признак налогоплательщика", kObjectTaxpayer);
     refuse(o.NumberKind < 1 || o.NumberKind > 4, "Не введен код номера объекта", kObjectNumberKind);
-    refuse(o.NumberKind != kNoNumber && Blank(o.Number), "Не введен номер объекта", kObjectNumber);
-    refuse(o.NumberKind == kNoNumber && Blank(o.Place), "Не указано место нахождения объекта", kObjectPlace);
+    refuse(o.NumberKind != kNoNumber && IsBlank(o.Number), "Не введен номер объекта", kObjectNumber);
+    refuse(o.NumberKind == kNoNumber && IsBlank(o.Place), "Не указано место нахождения объекта", kObjectPlace);
     return problems;
 }
 

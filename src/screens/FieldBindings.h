@@ -15,7 +15,6 @@ class QButtonGroup;
 class QCheckBox;
 class QComboBox;
 class QLineEdit;
-class QSpinBox;
 
 namespace zizaza {
 
@@ -59,7 +58,6 @@ class FieldBindings {
     // The checked button of a group as its id. An id no button has checks the button fallbackId,
     // or leaves the group as it is when fallbackId is 0; no button checked saves fallbackId.
     void RadioGroup(QButtonGroup* group, Getter<int> get, Setter<int> set, int fallbackId = 0);
-    void SpinBox(QSpinBox* spin, Getter<int> get, Setter<int> set);
 
     // A field no control kind above fits: how it is shown and how it is read back.
     void Custom(std::function<void()> load, std::function<void()> save);
@@ -144,10 +142,6 @@ public:
     template <typename A>
     void RadioGroup(QButtonGroup* group, A access, int fallbackId = 0) {
         m_fields.RadioGroup(group, Get<int>(access), Set<int>(access), fallbackId);
-    }
-    template <typename A>
-    void SpinBox(QSpinBox* spin, A access) {
-        m_fields.SpinBox(spin, Get<int>(access), Set<int>(access));
     }
 
     // show(value) fills the controls from the field, read() gives the field's value.
