@@ -213,10 +213,9 @@ void TfrInitialData::BindFields() {
     m_fields.TextWhenEnabled(meOsn, &D::RepresentativeDocument);
     m_fields.TextWhenEnabled(meUL, &D::RepresentativeOrganization);
     m_fields.Integer(meNumVer, &D::CorrectionNumber);
-    using Signer = std::pair<QRadioButton*, SignerKind>;
-    m_fields.RadioGroup(Choices(this, std::array<Signer, 3>{{{rbGiveSelf, SignerKind::InPerson},
-                                                             {rbGiveTrustFase, SignerKind::Representative},
-                                                             {rbGiveByMail, SignerKind::RepresentativeOrganization}}}),
+    m_fields.RadioGroup(Choices(this, std::array{std::pair{rbGiveSelf, SignerKind::InPerson},
+                                                 std::pair{rbGiveTrustFase, SignerKind::Representative},
+                                                 std::pair{rbGiveByMail, SignerKind::RepresentativeOrganization}}),
                         &D::SignerKind);
     m_fields.Then([this] { OnSignerChosen(); });
     m_fields.RadioGroup(Choices(this, CategoryChoices()), &D::TaxpayerCategory);
@@ -238,10 +237,9 @@ void TfrInitialData::BindFields() {
         });
     // After the ticks: clearing the business tick empties the estimated income.
     m_fields.Money(meSupposeIncome, &D::EstimatedIncome);
-    using Form = std::pair<QRadioButton*, uint16_t>;
     m_fields.RadioGroup(
-        Choices(this,
-                std::array<Form, 3>{{{rbSimple, kForm3Ndfl}, {rbNeRez, kForm3NdflNonResident}, {rb4ndfl, kForm4Ndfl}}}),
+        Choices(this, std::array{std::pair{rbSimple, kForm3Ndfl}, std::pair{rbNeRez, kForm3NdflNonResident},
+                                 std::pair{rb4ndfl, kForm4Ndfl}}),
         &D::DeclarationForm);
     m_fields.Then([this] { OnFormChosen(); });
 }
