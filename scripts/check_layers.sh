@@ -82,7 +82,7 @@ fact_allowed=(
   # The wording printed on the paper form, as the form's edition has it.
   'print/module/FormSections.cpp:120 000 рублей'
   # The start-year warning of a property object has always left out objects acquired up to 2008.
-  'screens/TfmInputConstruction.cpp:acquired <= 2008'
+  'checks/EntryRules.cpp:acquired <= 2008'
   # The date control's own range before its user sets one.
   'screens/controls/TDtpPanel.cpp:Date::Ymd(2020, 1, 1)'
 )

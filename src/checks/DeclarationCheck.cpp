@@ -55,8 +55,8 @@ uint32_t CheckDeclaration(const mTDeclaration& declaration, const DeclarationCal
     // Section 1 always runs; each later one only while nothing has been shown.
     CheckInitialConditions(run);
     using Section = void (*)(DeclarationCheckRun&);
-    for (Section section : {CheckPersonData, CheckIncomes13, CheckSourceIdentifiers, CheckCurrencyIncomes,
-                            CheckBusinessIncomes, CheckSocialDeductions, CheckStandardDeductions,
+    for (Section section : {CheckPersonData, CheckIncomes13, CheckSourceIdentifiers, CheckEntryRecords,
+                            CheckCurrencyIncomes, CheckBusinessIncomes, CheckSocialDeductions, CheckStandardDeductions,
                             CheckPropertyDeductions, CheckResidenceOktmo, CheckExportedTexts}) {
         if (!run.MayEnterNextSection())
             break;

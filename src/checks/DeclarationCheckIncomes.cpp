@@ -1,6 +1,8 @@
 // The checks of incomes and deductions: 13% sources, incomes in foreign currency, entrepreneurial
 // activity, social and standard deductions; in the whole-declaration check and on the screens.
 #include "checks/DeclarationCheckRun.h"
+#include "checks/EntryRules.h"
+#include "checks/IncomeDeduction.h"
 #include "checks/ScreenChecks.h"
 #include "model/IncomeCodes.h"
 #include "model/TaxFacts.h"
@@ -31,7 +33,6 @@ constexpr std::string_view kBadCfcNumber =
     "По данному источнику номер КИК указан некорректно (состоит из двух букв и пяти цифр)";
 constexpr std::string_view kNoCfcProfitRule = "По данному источнику не указан порядок определения прибыли КИК";
 constexpr std::string_view kNoDeductionAmount = "По данному источнику выплаты не указана сумма вычета";
-constexpr std::string_view kDeductionAboveIncome = "Сумма вычета превышает сумму дохода";
 const std::string kMixedExpenseKinds = "Нельзя одновременно пользоваться и подтвержденными расходами и нормативом " +
                                        std::to_string(kBusinessExpenseNormPercent) + "%.";
 constexpr std::string_view kNothingClaimed = "Не введены данные по социальным налоговым вычетам";
@@ -259,19 +260,9 @@ void CheckStandardDeductions(DeclarationCheckRun& run) {
 
 // The object dialog's own messages, in its order: what the structure of the export needs of an
 // object (an object of an earlier edition or of another tool may lack it).
-std::optional<std::string_view> PropertyObjectProblem(const mTConstructionDeductObj& o) {
-    if (o.ObjectKind < 1 || o.ObjectKind > 8)
-        return "Не введено наименование объекта";
-    if (o.OwnershipKind < 1 || o.OwnershipKind > 6)
-        return "Не введен вид собственности";
-    if (o.TaxpayerSign < 1 || o.TaxpayerSign > 5)
-        return "Не введен признак налогоплательщика";
-    if (o.NumberKind < 1 || o.NumberKind > 4)
-        return "Не введен код номера объекта";
-    if (o.NumberKind != 4 && IsBlank(o.Number))
-        return "Не введен номер объекта";
-    if (o.NumberKind == 4 && IsBlank(o.Place))
-        return "Не указано место нахождения объекта";
+std::optional<std::string> PropertyObjectProblem(const mTConstructionDeductObj& o) {
+    if (const EntryProblems entry = PropertyObjectProblems(o); !entry.empty())
+        return entry.front().message;
     // The dates the export writes for the object: those of the tax service's formats lie in 1900 to 2099.
     auto unset = [](Date d) { return d.Year() < 1900 || d.Year() > 2099; };
     if (!o.ByInvestment && o.ObjectKind >= 5 && unset(o.LandRegistrationDate))
@@ -312,15 +303,6 @@ uint16_t CheckIncomes13Screen(const mTDeclaration& declaration, IAreaCheckDialog
     return run.Result();
 }
 
-bool DeductionAboveIncome(int32_t incomeCode, int32_t deductionCode, Money income, Money deduction) {
-    const bool securities = IsSecuritiesIncomeCode(incomeCode) && IsSecuritiesExpenseCode(deductionCode);
-    return !securities && deduction > income;
-}
-
-bool IsPropertySaleDeductionCode(int32_t deductionCode) {
-    return deductionCode >= 901 && deductionCode <= 912;
-}
-
 uint16_t CheckCurrencyScreen(const mTDeclaration& declaration, IAreaCheckDialog& dialog) {
     AreaCheckRun run(dialog, kCurrencyTitle);
     for (size_t i = 0; i < declaration.CurrencyIncomeCount(); ++i) {
@@ -341,10 +323,9 @@ uint16_t CheckCurrencyScreen(const mTDeclaration& declaration, IAreaCheckDialog&
         }
         if (run.Problem(LacksDeductionAmount(income), kNoDeductionAmount, item))
             return run.Result();
-        const bool sale = IsPropertySaleDeductionCode(income.DeductionCode);
-        if (run.Problem(sale && DeductionAboveIncome(income.IncomeCode, income.DeductionCode, income.IncomeInRoubles,
-                                                     income.DeductionAmount),
-                        kDeductionAboveIncome, item))
+        const IncomeDeduction line{income.IncomeCode, income.IncomeInRoubles, income.DeductionCode,
+                                   income.DeductionAmount};
+        if (run.Problem(line.PropertySaleDeduction() && line.DeductionExceedsIncome(), kDeductionExceedsIncome, item))
             return run.Result();
     }
     return run.Result();

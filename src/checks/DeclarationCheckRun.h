@@ -57,6 +57,7 @@ void CheckInitialConditions(DeclarationCheckRun& run);   // section 1
 void CheckPersonData(DeclarationCheckRun& run);          // section 2
 void CheckIncomes13(DeclarationCheckRun& run);           // section 3
 void CheckSourceIdentifiers(DeclarationCheckRun& run);   // the sources' OKTMO, INN and KPP
+void CheckEntryRecords(DeclarationCheckRun& run);        // what the entry dialogs refuse
 void CheckCurrencyIncomes(DeclarationCheckRun& run);     // section 4
 void CheckBusinessIncomes(DeclarationCheckRun& run);     // section 5
 void CheckSocialDeductions(DeclarationCheckRun& run);    // section 6

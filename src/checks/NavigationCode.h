@@ -69,6 +69,50 @@ enum StandardDeductionItem : uint16_t {
     kItemConcurrentEmployers = 2,  // the standard tab has nothing to focus for it
 };
 
+// The items of the entry dialogs' own checks (EntryRules.h), which their FocusEntry brings into
+// view. The source dialogs take 1 to 4 for the source's identifiers (SourceField).
+enum IncomeLineItem : uint16_t {
+    kLineIncomeCode = 1,
+    kLineIncomeSum = 2,
+    kLineDeductCode = 3,
+    kLineDeductSum = 4,
+};
+enum Income35Item : uint16_t {
+    kIncome35Sum = 5,
+    kIncome35DeductCode = 6,
+    kIncome35DeductSum = 7,
+    kIncome35Withheld = 8,
+    kIncome35Code = 9,
+};
+enum Income9Item : uint16_t {
+    kIncome9Sum = 5,
+    kIncome9Withheld = 6,
+};
+enum DividendItem : uint16_t {
+    kDividendSum = 5,
+    kDividendWithheld = 6,
+    kDividendComputed = 7,
+};
+enum PensionContractItem : uint16_t {
+    kContractNumber = 4,
+    kContractContribution = 5,
+};
+enum PartnershipIncomeItem : uint16_t {
+    kPartnershipOperationKind = 1,
+};
+enum CurrencySourceItem : uint16_t {
+    kCurrencySourceCountry = 1,
+};
+enum PropertyObjectItem : uint16_t {
+    kObjectKind = 1,
+    kObjectOwnership = 2,
+    kObjectTaxpayer = 3,
+    kObjectNumberKind = 4,
+    kObjectNumber = 5,
+    kObjectPlace = 6,
+    kObjectStartYear = 7,
+};
+
 constexpr uint32_t MakeNavigationCode(uint16_t screen, uint16_t item) {
     return (static_cast<uint32_t>(item) << 16) | screen;
 }

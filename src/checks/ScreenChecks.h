@@ -3,8 +3,6 @@
 #include "checks/AreaCheckRun.h"
 #include "checks/NavigationCode.h"
 
-#include "storage/Money.h"
-
 #include <cstdint>
 
 namespace zizaza {
@@ -27,11 +25,6 @@ uint16_t CheckIncomes13Screen(const mTDeclaration& declaration, IAreaCheckDialog
 // "Доходы в валюте": the first problem shown ends the run, except the three of a controlled
 // foreign company, which are all shown. A property sale deduction above its income is refused.
 uint16_t CheckCurrencyScreen(const mTDeclaration& declaration, IAreaCheckDialog& dialog);
-// A deduction above the income it belongs to ("Сумма вычета превышает сумму дохода"): refused by the
-// income entry dialogs, except for the expenses of securities operations, whose loss is carried.
-bool DeductionAboveIncome(int32_t incomeCode, int32_t deductionCode, Money income, Money deduction);
-// The deductions of a property sold (codes 901 to 912): each reduces only its own income.
-bool IsPropertySaleDeductionCode(int32_t deductionCode);
 
 // "Доходы от предпринимательской деятельности": mixed expense kinds and the itemized expenses of
 // each activity; after "Исправить" only the expense kinds of later activities are shown.

@@ -5,7 +5,6 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
-#include <QSpinBox>
 #include <memory>
 
 #include "screens/ScreenFormat.h"
@@ -129,10 +128,6 @@ void FieldBindings::RadioGroup(QButtonGroup* group, Getter<int> get, Setter<int>
                               const int id = group->checkedId();
                               set(id == -1 ? fallbackId : id);
                           }});
-}
-
-void FieldBindings::SpinBox(QSpinBox* spin, Getter<int> get, Setter<int> set) {
-    m_bindings.push_back({[spin, get] { spin->setValue(get()); }, [spin, set] { set(spin->value()); }});
 }
 
 void FieldBindings::Custom(std::function<void()> load, std::function<void()> save) {

@@ -15,22 +15,21 @@ class QButtonGroup;
 class QCheckBox;
 class QComboBox;
 class QLineEdit;
-class QSpinBox;
 
 namespace zizaza {
 
 class TDtpPanel;
 
-// Binds entry controls to fields once, so that a screen or dialog fills its controls and writes
-// them back from the same table instead of copying field by field twice. Each binding has a getter
-// and a setter; RecordBindings below builds them from one member pointer or accessor per field.
-//
-//     m_fields.Money(meSum, [this] { return Doc().EstimatedIncome; },
-//                           [this](Money v) { Doc().EstimatedIncome = v; });
-//     m_fields.Load();   // in the constructor
-//     m_fields.Save();   // in SaveToDocument
+template <typename R>
+class RecordBindings;
+
+// The table under RecordBindings: each entry shows a field in its control and reads it back, through
+// a getter and a setter that RecordBindings makes from one member pointer or accessor per field.
+// Screens and dialogs use RecordBindings, never this class.
 class FieldBindings {
-public:
+    template <typename R>
+    friend class RecordBindings;
+
     template <typename T>
     using Getter = std::function<T()>;
     template <typename T>
@@ -59,7 +58,6 @@ public:
     // The checked button of a group as its id. An id no button has checks the button fallbackId,
     // or leaves the group as it is when fallbackId is 0; no button checked saves fallbackId.
     void RadioGroup(QButtonGroup* group, Getter<int> get, Setter<int> set, int fallbackId = 0);
-    void SpinBox(QSpinBox* spin, Getter<int> get, Setter<int> set);
 
     // A field no control kind above fits: how it is shown and how it is read back.
     void Custom(std::function<void()> load, std::function<void()> save);
@@ -70,7 +68,6 @@ public:
     void Load() const;
     void Save() const;
 
-private:
     struct Binding {
         std::function<void()> load;
         std::function<void()> save;
@@ -83,15 +80,16 @@ private:
     std::vector<Binding> m_bindings;
 };
 
-// The bindings of the fields of one record type R, for a dialog that fills its controls from a
-// copy of a record and writes them back into another (or the same) record. A field is named once,
-// by a member pointer (&R::Field, also a member of a base of R) or by an accessor callable with
-// both a const and a mutable record and returning a reference to the field:
+// Binds entry controls to the fields of one record type R once, so that a screen or dialog fills
+// its controls from a record and writes them back into another (or the same) record from the same
+// table instead of copying field by field twice. A field is named once, by a member pointer
+// (&R::Field, also a member of a base of R) or by an accessor callable with both a const and a
+// mutable record and returning a reference to the field (or, for the const record, its value):
 //
 //     m_fields.Money(meVZSum, &mTPens::Contribution);
 //     m_fields.Integer(meMonth, [](auto& r) -> auto& { return r.Lines[0].Month; });
-//     m_fields.Load(record);   // Fill
-//     m_fields.Save(record);   // Apply
+//     m_fields.Load(record);   // Fill, or FillFromDocument with Doc()
+//     m_fields.Save(record);   // Apply, or SaveToDocument
 //
 // Numbers of another width than the control's are converted on the way.
 template <typename R>
@@ -144,10 +142,6 @@ public:
     template <typename A>
     void RadioGroup(QButtonGroup* group, A access, int fallbackId = 0) {
         m_fields.RadioGroup(group, Get<int>(access), Set<int>(access), fallbackId);
-    }
-    template <typename A>
-    void SpinBox(QSpinBox* spin, A access) {
-        m_fields.SpinBox(spin, Get<int>(access), Set<int>(access));
     }
 
     // show(value) fills the controls from the field, read() gives the field's value.

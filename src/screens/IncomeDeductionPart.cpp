@@ -4,12 +4,14 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <algorithm>
 #include <initializer_list>
 #include <utility>
 
 #include "dictionaries/IncomeCodeDict.h"
 #include "dictionaries/ui/TfmInputDeductCode.h"
 #include "dictionaries/ui/TfmInputIncomeCode.h"
+#include "screens/ScopedFlag.h"
 #include "screens/ScreenFormat.h"
 #include "screens/ScreenWidgets.h"
 #include "screens/controls/TMaskedEdit.h"
@@ -19,6 +21,9 @@
 namespace zizaza {
 
 namespace {
+
+// The width a name the part shows wraps at, at least.
+constexpr int kNameWidth = 320;
 
 void ShowText(QWidget* field, const QString& text) {
     if (auto* label = qobject_cast<QLabel*>(field))
@@ -36,10 +41,22 @@ IncomeDeductionPart::IncomeDeductionPart(QWidget* parent, ScreenHost& host, Opti
       m_dict(IncomeCodeDict::Embedded()),
       m_options(std::move(options)) {
     Controls c;
-    c.incomeCode = parts::ChosenField(parent, "meIncomeCode");
+    // The code may be typed as well as chosen: a code of the picker's list is taken at once.
+    TMaskedEdit* code = parts::ChosenField(parent, "meIncomeCode");
+    code->SetupDigits(4);
+    code->setReadOnly(false);
+    connect(code, &QLineEdit::textEdited, this, &IncomeDeductionPart::OnIncomeCodeTyped);
+    connect(code, &QLineEdit::editingFinished, this, [this, code] {
+        if (code->text() != m_incomeCode)
+            code->setText(m_incomeCode);
+        ShowIncomeName(m_incomeName);
+    });
+    c.incomeCode = code;
     c.incomeChooser = parts::CodeChooser(parent, "bnIncomeCode");
     c.incomeName = Named(new QLabel(parent), "lbIncomeName");
     c.incomeName->setWordWrap(true);
+    c.incomeName->setMinimumWidth(kNameWidth);
+    m_fitName = true;
     c.incomeSumLabel = Named(new QLabel(QStringLiteral("Сумма дохода"), parent), "lbIncomeSum");
     c.incomeSum = parts::MoneyEdit(parent, "meIncomeSum");
     c.deductCodeLabel = Named(new QLabel(m_options.deductCodeCaption, parent), "lbDeductCode");
@@ -85,40 +102,52 @@ void IncomeDeductionPart::Build(const Controls& c) {
 
 void IncomeDeductionPart::Fill(int incomeCode, const QString& incomeName, Money incomeAmount, int deductionCode,
                                Money deductionAmount) {
-    m_updating = true;
+    const ScopedFlag updating(m_updating);
     meIncomeSum->setText(MoneyToScreen(incomeAmount));
     if (incomeCode != 0) {
         ShowIncome(incomeCode, incomeName);
         FillDeduction(deductionCode, deductionAmount);
     }
-    m_updating = false;
 }
 
 void IncomeDeductionPart::ShowIncome(int incomeCode, const QString& incomeName) {
     m_incomeCode = incomeCode == 0 ? QString() : QString::number(incomeCode);
     m_incomeName = incomeName;
+    // Lines that keep only their code show the dictionary's name.
+    if (m_incomeName.isEmpty())
+        if (const IncomeEntry* income = m_dict.FindIncome(m_incomeCode.toStdString()))
+            m_incomeName = QString::fromStdString(income->name);
+    ShowIncomeName(m_incomeName);
     ShowText(meIncomeCode, m_incomeCode);
-    lbIncomeName->setText(incomeName);
     if (lbIncomeSum)
         lbIncomeSum->setEnabled(incomeCode != 0);
     meIncomeSum->setEnabled(incomeCode != 0);
     EnableDeductionPart();
 }
 
+void IncomeDeductionPart::ShowIncomeName(const QString& name) {
+    lbIncomeName->setText(name);
+    if (!m_fitName)
+        return;
+    // A wrapped label keeps the height its first layout gave it; it asks for the lines of the
+    // whole name at the width it has (at least its minimum, before it is laid out).
+    const int width = std::max(lbIncomeName->width(), lbIncomeName->minimumWidth());
+    lbIncomeName->setMinimumHeight(name.isEmpty() ? 0 : lbIncomeName->heightForWidth(width));
+}
+
 void IncomeDeductionPart::Clear() {
-    const bool updating = std::exchange(m_updating, true);
+    const ScopedFlag updating(m_updating);
     m_incomeCode.clear();
     m_incomeName.clear();
     m_deductCode.clear();
     m_deduction = nullptr;
     ShowText(meIncomeCode, QString());
-    lbIncomeName->clear();
+    ShowIncomeName(QString());
     ShowText(meDeductCode, QString());
     if (lbIncomeSum)
         lbIncomeSum->setEnabled(false);
     meIncomeSum->setEnabled(false);
     SetDeductionPartEnabled(false);
-    m_updating = updating;
 }
 
 std::optional<Money> IncomeDeductionPart::DeductionIncome() const {
@@ -126,7 +155,7 @@ std::optional<Money> IncomeDeductionPart::DeductionIncome() const {
 }
 
 void IncomeDeductionPart::FillDeduction(int code, Money stored) {
-    const bool updating = std::exchange(m_updating, true);
+    const ScopedFlag updating(m_updating);
     m_deduction = nullptr;
     m_deductCode.clear();
     ShowText(meDeductCode, QString());
@@ -184,7 +213,6 @@ void IncomeDeductionPart::FillDeduction(int code, Money stored) {
             }
             break;
     }
-    m_updating = updating;
 }
 
 void IncomeDeductionPart::ChooseIncomeCode() {
@@ -196,14 +224,36 @@ void IncomeDeductionPart::ChooseIncomeCode() {
     TakeIncomeCode(picker.ChosenCode(), picker.ChosenName());
 }
 
+const IncomeEntry* IncomeDeductionPart::PickerIncome(const QString& code) const {
+    for (const IncomeEntry* income :
+         m_dict.FilterIncomes(m_options.incomeRateFilter.toStdString(), m_options.nonResident13Incomes))
+        if (QString::fromStdString(income->code) == code)
+            return income;
+    return nullptr;
+}
+
+void IncomeDeductionPart::OnIncomeCodeTyped(const QString& text) {
+    const IncomeEntry* income = PickerIncome(text);
+    if (!income) {
+        ShowIncomeName(QString());
+        return;
+    }
+    if (text == m_incomeCode) {
+        ShowIncomeName(m_incomeName);
+        return;
+    }
+    emit AboutToChoose();
+    TakeIncomeCode(text, QString::fromStdString(income->name));
+}
+
 void IncomeDeductionPart::TakeIncomeCode(const QString& code, const QString& name) {
-    m_updating = true;
+    const ScopedFlag updating(m_updating);
     m_deduction = nullptr;
     m_deductCode.clear();
     m_incomeCode = code;
     m_incomeName = name;
     ShowText(meIncomeCode, code);
-    lbIncomeName->setText(name);
+    ShowIncomeName(name);
     if (lbIncomeSum)
         lbIncomeSum->setEnabled(true);
     meIncomeSum->setEnabled(true);
@@ -211,7 +261,6 @@ void IncomeDeductionPart::TakeIncomeCode(const QString& code, const QString& nam
     meDeductSum->clear();
     EnableDeductionPart();
     emit IncomeCodeTaken();
-    m_updating = false;
 }
 
 void IncomeDeductionPart::EnableDeductionPart() {
@@ -245,7 +294,7 @@ void IncomeDeductionPart::ChooseDeductCode() {
 }
 
 void IncomeDeductionPart::TakeDeduction(const DeductionEntry* entry) {
-    m_updating = true;
+    const ScopedFlag updating(m_updating);
     m_deduction = entry;
     m_deductCode = QString::fromStdString(entry->code);
     ShowText(meDeductCode, m_deductCode);
@@ -259,7 +308,6 @@ void IncomeDeductionPart::TakeDeduction(const DeductionEntry* entry) {
         ShowAmount(*amount, false);
     else
         meDeductSum->clear();
-    m_updating = false;
 }
 
 void IncomeDeductionPart::ShowDeductionAttributes() {
@@ -297,6 +345,10 @@ std::optional<Money> IncomeDeductionPart::IncomeSum() const {
     return MoneyFromScreen(meIncomeSum->text());
 }
 
+IncomeDeduction IncomeDeductionPart::Value() const {
+    return {IncomeCode(), IncomeValue(), DeductionCode(), meDeductSum->isHidden() ? Money() : DeductionValue()};
+}
+
 Money IncomeDeductionPart::IncomeValue() const {
     return MoneyFieldValue(meIncomeSum->text());
 }
@@ -308,15 +360,13 @@ Money IncomeDeductionPart::DeductionValue() const {
 void IncomeDeductionPart::IncomeChanged() {
     if (m_updating || !m_deductionPartEnabled)
         return;
+    const ScopedFlag updating(m_updating);
     if (m_options.follow == Follow::Income) {
-        m_updating = true;
         ShowAmount(FollowingIncome(), false);
-        m_updating = false;
         return;
     }
     if (!m_deduction)
         return;
-    m_updating = true;
     if (m_options.follow == Follow::Roubles) {
         // A typed amount stays as typed, only held under the cap.
         const std::optional<Money> computed = DeductionAmount(*m_deduction, DeductionIncome());
@@ -325,7 +375,6 @@ void IncomeDeductionPart::IncomeChanged() {
             ShowAmount(*computed, false);
         else if (CapDeduction(*m_deduction, typed) != typed)
             ShowAmount(CapDeduction(*m_deduction, typed), false);
-        m_updating = false;
         return;
     }
     const Money typed = DeductionValue();
@@ -333,7 +382,6 @@ void IncomeDeductionPart::IncomeChanged() {
                              ? CapDeduction(*m_deduction, typed)
                              : CapDeduction(*m_deduction, DeductionAmount(*m_deduction, IncomeSum()).value_or(typed));
     ShowAmount(amount, true);
-    m_updating = false;
 }
 
 void IncomeDeductionPart::OnDeductSumChanged() {
@@ -342,9 +390,8 @@ void IncomeDeductionPart::OnDeductSumChanged() {
         return;
     const Money cap = m_deduction->MaxSum();
     if (DeductionValue() >= cap && meDeductSum->text() != MoneyToScreen(cap)) {
-        m_updating = true;
+        const ScopedFlag updating(m_updating);
         meDeductSum->setText(MoneyToScreen(cap));
-        m_updating = false;
     }
 }
 

@@ -5,6 +5,8 @@
 #include <functional>
 #include <optional>
 
+#include "checks/IncomeDeduction.h"
+#include "screens/FieldBindings.h"
 #include "storage/Money.h"
 
 class QLabel;
@@ -17,6 +19,7 @@ class IncomeCodeDict;
 class ScreenHost;
 class TMaskedEdit;
 struct DeductionEntry;
+struct IncomeEntry;
 
 // The income code and deduction code part of the income dialogs: the income code chosen in the
 // income picker with its name and amount, the deduction code chosen among the income's deductions
@@ -92,6 +95,14 @@ public:
     // deduction part it offers and the stored deduction as the follow rule shows it again.
     void Fill(int incomeCode, const QString& incomeName, Money incomeAmount, int deductionCode, Money deductionAmount);
 
+    // The same for a stored value; an empty name is the dictionary's.
+    void Show(const IncomeDeduction& value, const QString& incomeName = QString()) {
+        Fill(value.IncomeCode, incomeName, value.Income, value.DeductionCode, value.Deduction);
+    }
+    // The income and deduction entered: the codes (0 when none), the amounts (empty gives 0); a
+    // hidden deduction amount means a deduction without an amount.
+    IncomeDeduction Value() const;
+
     // The income code with its name and the deduction part it offers (0: none).
     void ShowIncome(int incomeCode, const QString& incomeName);
     // The stored deduction of the income shown, as the follow rule shows it again.
@@ -131,6 +142,11 @@ signals:
 
 private:
     void TakeIncomeCode(const QString& code, const QString& name);
+    // The entry of a code the income picker lists, or none.
+    const IncomeEntry* PickerIncome(const QString& code) const;
+    void OnIncomeCodeTyped(const QString& text);
+    // The income's name, wrapped and whole in the label the part made.
+    void ShowIncomeName(const QString& name);
     void TakeDeduction(const DeductionEntry* entry);
     void Build(const Controls& controls);
     std::optional<Money> DeductionIncome() const;
@@ -152,8 +168,31 @@ private:
     QString m_deductCode;
     const DeductionEntry* m_deduction = nullptr;
     bool m_deductionPartEnabled = false;
+    // The part made its name label and keeps it tall enough for the whole name.
+    bool m_fitName = false;
     // Set while the part itself writes a field, so that its live rules do not run again.
     bool m_updating = false;
 };
+
+// Binds the part to the four fields of a record R that hold its income and deduction (and the
+// field that keeps the income's name, when R keeps one).
+template <typename R, typename Code>
+void BindIncomeDeduction(RecordBindings<R>& fields, IncomeDeductionPart* part, Code R::*incomeCode, Money R::*income,
+                         Code R::*deductionCode, Money R::*deduction, std::string R::*incomeName = nullptr) {
+    fields.Fields(
+        [=](const R& r) {
+            const QString name = incomeName ? QString::fromStdString(r.*incomeName) : QString();
+            part->Show({r.*incomeCode, r.*income, r.*deductionCode, r.*deduction}, name);
+        },
+        [=](R& r) {
+            const IncomeDeduction value = part->Value();
+            r.*incomeCode = value.IncomeCode;
+            r.*income = value.Income;
+            r.*deductionCode = value.DeductionCode;
+            r.*deduction = value.Deduction;
+            if (incomeName)
+                r.*incomeName = part->IncomeName().toStdString();
+        });
+}
 
 }  // namespace zizaza

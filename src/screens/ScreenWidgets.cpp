@@ -1,5 +1,6 @@
 #include "screens/ScreenWidgets.h"
 
+#include <QLabel>
 #include <QPushButton>
 
 #include "screens/controls/TMaskedEdit.h"
@@ -53,6 +54,15 @@ QPushButton* ListButton(QWidget* parent, const char* name, const QString& captio
     button->setToolTip(hint);
     button->setAutoDefault(false);
     return button;
+}
+
+QLabel* TotalDisplay(QWidget* parent, const char* name) {
+    auto* label = Named(new QLabel(parent), name);
+    label->setFrameShape(QFrame::StyledPanel);
+    label->setFrameShadow(QFrame::Sunken);
+    label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    label->setFixedWidth(140);
+    return label;
 }
 
 }  // namespace zizaza::parts

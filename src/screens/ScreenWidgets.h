@@ -3,6 +3,7 @@
 #include <QGroupBox>
 #include <QString>
 
+class QLabel;
 class QPushButton;
 
 // Small helpers for building screen layouts.
@@ -35,6 +36,8 @@ TMaskedEdit* DigitsEdit(QWidget* parent, const char* name, int length);
 TMaskedEdit* ChosenField(QWidget* parent, const char* name);
 // The "..." button that opens a code dictionary.
 QPushButton* CodeChooser(QWidget* parent, const char* name);
+// A sunken, right-aligned amount the screen computes (a total, the norm): shown, never typed.
+QLabel* TotalDisplay(QWidget* parent, const char* name);
 // A button of a list (add, delete, edit, repeat) with its hint; Enter does not press it.
 QPushButton* ListButton(QWidget* parent, const char* name, const QString& caption, const QString& hint);
 

@@ -38,11 +38,7 @@ void TSourceListScreen::Build(const std::vector<TotalField>& totals) {
     auto* fields = new QGridLayout(box);
     int row = 0;
     for (const auto& [name, caption] : totals) {
-        auto* value = Named(new QLabel(box), name);
-        value->setFrameShape(QFrame::StyledPanel);
-        value->setFrameShadow(QFrame::Sunken);
-        value->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        value->setFixedWidth(140);
+        QLabel* value = parts::TotalDisplay(box, name);
         fields->addWidget(new QLabel(caption, box), row, 0);
         fields->addWidget(value, row++, 1, Qt::AlignLeft);
         m_totals.push_back(value);

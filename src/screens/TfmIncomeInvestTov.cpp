@@ -4,15 +4,14 @@
 #include <QGridLayout>
 #include <QLabel>
 
-#include "checks/ui/ScreenCheckRun.h"
+#include "checks/EntryRules.h"
+#include "checks/ui/SourceCheckDialog.h"
 #include "screens/ScreenFormat.h"
 #include "screens/ScreenWidgets.h"
 #include "screens/controls/TMaskedEdit.h"
 #include "ui/ScreenHost.h"
 
 namespace zizaza {
-
-const QString TfmIncomeInvestTov::kCheckTitle = QStringLiteral("Проверка данных участия в инвест. тов.");
 
 namespace {
 
@@ -98,14 +97,8 @@ void TfmIncomeInvestTov::OnKindChanged() {
 }
 
 int TfmIncomeInvestTov::CheckEntries() {
-    if (OperationKind() != 0)
-        return 0;
-    ScreenCheckRun run(Host().Ui(), this, kCheckTitle);
-    run.DisableSkip();
-    run.DisableSkipAll();
-    run.Problem(true, QStringLiteral("Не выбран вид операций"), kItemOperationKind);
-    // Whatever the answer (the close box too), a line without its kind is not taken.
-    return kItemOperationKind;
+    SourceCheckDialog dialog(Host().Ui(), this);
+    return ShowEntryProblems(dialog, kPartnershipIncomeTitle, PartnershipIncomeProblems(Line()));
 }
 
 void TfmIncomeInvestTov::FocusEntry(int item) {

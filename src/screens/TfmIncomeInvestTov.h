@@ -2,6 +2,7 @@
 
 #include <QString>
 
+#include "checks/NavigationCode.h"
 #include "model/mTInvestTovIncome.h"
 #include "screens/FieldBindings.h"
 #include "screens/TEntryDialog.h"
@@ -19,10 +20,9 @@ class TMaskedEdit;
 class TfmIncomeInvestTov : public TEntryDialog {
     Q_OBJECT
 public:
-    static constexpr int kItemOperationKind = 1;
+    static constexpr int kItemOperationKind = kPartnershipOperationKind;
     // The operation kind whose second amount is the contributions.
     static constexpr int32_t kKindExit = 6;
-    static const QString kCheckTitle;
 
     explicit TfmIncomeInvestTov(ScreenHost& host);
 

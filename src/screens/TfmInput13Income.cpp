@@ -13,11 +13,12 @@
 #include <initializer_list>
 
 #include "calc/SheetMath.h"
+#include "checks/EntryRules.h"
 #include "checks/IdentifierChecks.h"
-#include "checks/ScreenChecks.h"
 #include "checks/ui/SourceCheckDialog.h"
 #include "dictionaries/IncomeCodeDict.h"
 #include "screens/IncomeDeductionPart.h"
+#include "screens/ScopedFlag.h"
 #include "screens/ScreenFormat.h"
 #include "screens/ScreenWidgets.h"
 #include "screens/controls/TMaskedEdit.h"
@@ -60,7 +61,6 @@ void TfmInput13Income::BuildLayout() {
     options.deductCodeCaption = QStringLiteral("Код вычета (расхода)");
     options.deductSumCaption = QStringLiteral("Сумма вычета (расхода)");
     m_part = new IncomeDeductionPart(gbIncome, Host(), std::move(options));
-    m_part->lbIncomeName->setMinimumWidth(320);
     auto* codeRow = new QHBoxLayout;
     codeRow->addWidget(m_part->meIncomeCode);
     codeRow->addWidget(m_part->bnIncomeCode);
@@ -115,9 +115,13 @@ void TfmInput13Income::BuildLayout() {
     for (auto it = tabOrder.begin(); it + 1 != tabOrder.end(); ++it)
         QWidget::setTabOrder(*it, *(it + 1));
 
+    using R = mTSourseIncome;
+    // The non-resident 13% lines keep the code only, not its name.
+    BindIncomeDeduction(m_line, m_part, &R::IncomeCode, &R::IncomeAmount, &R::DeductionCode, &R::DeductionAmount,
+                        m_mode == Mode::NonResident13 ? nullptr : &R::IncomeName);
     // The non-resident screen's incomes have no month.
     if (m_mode != Mode::NonResident)
-        m_month.IntegerOrEmpty(meMonth, &mTSourseIncome::Month);
+        m_line.IntegerOrEmpty(meMonth, &R::Month);
     m_property.Check(cbAfter2016, &mTSourseIncome::AcquiredAfter2016);
     m_property.Text(meCadNumber, &mTSourseIncome::CadastralNumber);
     m_property.Money(meCadValue, &mTSourseIncome::CadastralValue);
@@ -131,33 +135,22 @@ bool TfmInput13Income::HasIncomeCode() const {
 void TfmInput13Income::Fill(const mTSourseIncome& line) {
     if (line.IncomeCode == 0)
         return;  // everything stays empty and disabled but the code chooser
-    m_updating = true;
-    // The non-resident 13% lines keep no deduction amount computed from the income.
-    m_part->Fill(line.IncomeCode, QString::fromStdString(line.IncomeName), line.IncomeAmount, line.DeductionCode,
-                 line.DeductionAmount);
+    const ScopedFlag updating(m_updating);
     if (m_mode != Mode::NonResident)
         SetMonthEnabled(true);
-    m_month.Load(line);
+    m_line.Load(line);
     if (HasPropertyPanel(line.IncomeCode)) {
         ShowPropertyPanel(true);
         m_property.Load(line);
         ApplyPropertyTick();
     }
-    m_updating = false;
 }
 
 mTSourseIncome TfmInput13Income::Line() const {
     mTSourseIncome line;
-    line.IncomeCode = m_part->IncomeCode();
-    // The non-resident 13% lines keep the code only.
-    if (m_mode != Mode::NonResident13)
-        line.IncomeName = m_part->IncomeName().toStdString();
-    line.IncomeAmount = m_part->IncomeValue();
-    line.DeductionCode = m_part->DeductionCode();
-    line.DeductionAmount = m_part->DeductionValue();
+    m_line.Save(line);
     const DeductionEntry* deduction = m_part->Deduction();
     line.DeductionPercent = deduction && m_mode != Mode::NonResident13 ? deduction->Percent() : 0;
-    m_month.Save(line);
     line.Month = std::clamp<uint16_t>(line.Month, 1, 12);
     if (HasPropertyPanel(line.IncomeCode))
         m_property.Save(line);
@@ -169,14 +162,15 @@ void TfmInput13Income::ChooseIncomeCode() {
 }
 
 void TfmInput13Income::OnIncomeCodeTaken() {
-    m_updating = true;
-    m_part->meIncomeSum->setReadOnly(false);
-    m_part->meIncomeSum->clear();
-    if (m_mode != Mode::NonResident)
-        SetMonthEnabled(true);
-    ShowPropertyPanel(HasPropertyPanel(m_part->IncomeCode()));
-    ApplyPropertyTick();
-    m_updating = false;
+    {
+        const ScopedFlag updating(m_updating);
+        // The amount typed stays: the user may have corrected the code only.
+        m_part->meIncomeSum->setReadOnly(false);
+        if (m_mode != Mode::NonResident)
+            SetMonthEnabled(true);
+        ShowPropertyPanel(HasPropertyPanel(m_part->IncomeCode()));
+        ApplyPropertyTick();
+    }
     // A tick kept from an earlier sale code makes the income the computed one at once.
     if (!pnlProperty->isHidden() && cbAfter2016->isChecked())
         OnPropertyValuesChanged();
@@ -224,11 +218,10 @@ void TfmInput13Income::OnPropertyTick() {
         OnPropertyValuesChanged();
         return;
     }
-    m_updating = true;
+    const ScopedFlag updating(m_updating);
     mePrice->setText(QStringLiteral("0"));
     meCadValue->setText(QStringLiteral("0"));
     meCadNumber->clear();
-    m_updating = false;
 }
 
 void TfmInput13Income::OnPropertyValuesChanged() {
@@ -246,35 +239,11 @@ QString TfmInput13Income::AreaTitle() const {
 
 int TfmInput13Income::CheckEntries() {
     SourceCheckDialog dialog(Host().Ui(), this);
-    const std::string title = AreaTitle().toStdString();
-    auto fix = [&dialog, &title](const char* message, bool skip) {
-        return dialog.ShowProblem(title, message, skip) == CheckDialogAnswer::Fix;
-    };
-    // The resident dialogs refuse a deduction above the income whatever the answer; the
-    // non-resident 13% one only when the user chooses to fix it.
-    const bool exceedsBlocks = m_mode != Mode::NonResident13;
-    const bool hasCode = HasIncomeCode();
-    const bool hasIncome = m_part->HasIncomeSum();
-    if (!hasCode && fix("Не выбран доход", true))
-        return kItemIncomeCode;
-    if (!hasIncome && fix("Не указана сумма дохода", false))
-        return hasCode ? kItemIncomeSum : kItemIncomeCode;
-    if (m_part->DeductionPartEnabled() && !m_part->HasDeductionCode() && fix("Не выбран вычет", true))
-        return kItemDeductCode;
-    if (m_part->DeductionSumEditable() && m_part->HasDeductionSum()) {
-        const char* exceeds = "Сумма вычета превышает сумму дохода";
-        // A deduction above the income cannot be taken, whatever the answer.
-        if (!hasIncome) {
-            if (fix(exceeds, false) || exceedsBlocks)
-                return kItemIncomeSum;
-            return 0;
-        }
-        if (DeductionAboveIncome(m_part->IncomeCode(), m_part->DeductionCode(), m_part->IncomeValue(),
-                                 m_part->DeductionValue()) &&
-            (fix(exceeds, false) || exceedsBlocks))
-            return m_part->HasDeductionCode() ? kItemDeductSum : kItemDeductCode;
-    }
-    return 0;
+    const IncomeLineKind kind = m_mode == Mode::Resident      ? IncomeLineKind::Resident
+                                : m_mode == Mode::NonResident ? IncomeLineKind::NonResident
+                                                              : IncomeLineKind::NonResident13;
+    return ShowEntryProblems(dialog, AreaTitle().toStdString(),
+                             IncomeLineProblems(Line(), kind, m_part->HasDeductionCode()));
 }
 
 void TfmInput13Income::FocusEntry(int item) {

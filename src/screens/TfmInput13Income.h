@@ -2,6 +2,7 @@
 
 #include <QString>
 
+#include "checks/NavigationCode.h"
 #include "model/mTSourseIncome.h"
 #include "screens/FieldBindings.h"
 #include "screens/TEntryDialog.h"
@@ -23,7 +24,12 @@ class TfmInput13Income : public TEntryDialog {
     Q_OBJECT
 public:
     // Items of the dialog's own check.
-    enum Item { kItemIncomeCode = 1, kItemIncomeSum = 2, kItemDeductCode = 3, kItemDeductSum = 4 };
+    enum Item {
+        kItemIncomeCode = kLineIncomeCode,
+        kItemIncomeSum = kLineIncomeSum,
+        kItemDeductCode = kLineDeductCode,
+        kItemDeductSum = kLineDeductSum,
+    };
 
     // Whose incomes the dialog enters.
     enum class Mode {
@@ -73,8 +79,8 @@ private:
     const Mode m_mode;
     // Set while the dialog itself writes a field, so that its live rules do not run again.
     bool m_updating = false;
-    // The month; the cadastral items of a property sale.
-    RecordBindings<mTSourseIncome> m_month;
+    // The codes, amounts and month; the cadastral items of a property sale.
+    RecordBindings<mTSourseIncome> m_line;
     RecordBindings<mTSourseIncome> m_property;
 
     QGroupBox* gbIncome = nullptr;

@@ -2,32 +2,13 @@
 
 #include <QFormLayout>
 
-#include "checks/IdentifierChecks.h"
+#include "checks/EntryRules.h"
 #include "model/mTThirtyPercent.h"
 #include "screens/ScreenFormat.h"
 #include "screens/ScreenWidgets.h"
 #include "screens/controls/TMaskedEdit.h"
 
 namespace zizaza {
-
-namespace {
-
-// How far the tax computed may lie from the rate applied to the taxable dividends.
-constexpr int64_t kToleranceRoubles = 10;
-
-Money Roubles(const QLineEdit* edit) {
-    return RoublesFieldValue(edit->text());
-}
-
-// Whether the tax lies more than the tolerance away from rate percent of the base. Compared
-// in hundredths of ten-thousandths, so that no rounding moves the border.
-bool FarFromRate(Money tax, Money base, int rate) {
-    const int64_t difference = tax.raw() * 100 - base.raw() * rate;
-    const int64_t tolerance = kToleranceRoubles * Money::kScale * 100;
-    return difference > tolerance || difference < -tolerance;
-}
-
-}  // namespace
 
 TfmInput30SourseIncome::TfmInput30SourseIncome(ScreenHost& host, int rate)
     : TSourceEntryDialog(host, QStringLiteral("Доход в виде дивидендов"), 10, SourceRule::Organization,
@@ -59,30 +40,9 @@ void TfmInput30SourseIncome::Apply(mTThirtyPercent& source) const {
 }
 
 int TfmInput30SourseIncome::CheckAmounts(ISourceCheckDialog& dialog) {
-    const Money dividends = MoneyFieldValue(meDividends->text());
-    const Money taxable = MoneyFieldValue(meTaxable->text());
-    const Money withheld = Roubles(meHoldSum);
-    const Money computed = Roubles(meTaxIsch);
-    auto problem = [&](bool failing, const char* message, int item) {
-        return failing && Blocks(dialog, message, true) ? item : 0;
-    };
-    if (int item = problem(taxable > dividends, "Сумма дивидендов меньше облагаемой суммы дивидендов", kItemDividends))
-        return item;
-    if (!(taxable + withheld).IsZero()) {
-        int item = dividends.IsZero() ? problem(true, "Не указана сумма дивидендов", kItemDividends)
-                                      : problem(withheld > dividends,
-                                                "Сумма дивидендов меньше суммы удержанного налога", kItemWithheld);
-        if (item == 0)
-            item = problem(withheld > taxable, "Облагаемая сумма дивидендов меньше суммы удержанного налога",
-                           kItemWithheld);
-        if (item != 0)
-            return item;
-    }
-    if (int item = problem(computed.IsZero(), "Не указан исчисленный налог", kItemComputed))
-        return item;
-    const std::string far =
-        "Исчисленный налог значительно отличается от " + std::to_string(m_rate) + "% от облагаемой суммы диведендов";
-    return problem(FarFromRate(computed, taxable, m_rate), far.c_str(), kItemComputed);
+    mTThirtyPercent source;
+    Apply(source);
+    return ShowEntryProblems(dialog, kSectionDividends, DividendProblems(source, m_rate));
 }
 
 void TfmInput30SourseIncome::FocusAmount(int item) {

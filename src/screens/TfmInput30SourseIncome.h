@@ -1,5 +1,6 @@
 #pragma once
 
+#include "checks/NavigationCode.h"
 #include "screens/FieldBindings.h"
 #include "screens/TSourceEntryDialog.h"
 
@@ -13,7 +14,7 @@ class mTThirtyPercent;
 class TfmInput30SourseIncome : public TSourceEntryDialog {
     Q_OBJECT
 public:
-    enum Item { kItemDividends = 5, kItemWithheld = 6, kItemComputed = 7 };
+    enum Item { kItemDividends = kDividendSum, kItemWithheld = kDividendWithheld, kItemComputed = kDividendComputed };
 
     // rate: 13 or 15.
     TfmInput30SourseIncome(ScreenHost& host, int rate);

@@ -5,8 +5,7 @@
 #include <QLabel>
 #include <QPushButton>
 
-#include "checks/IdentifierChecks.h"
-#include "dictionaries/IncomeCodeDict.h"
+#include "checks/EntryRules.h"
 #include "model/mTThirtyFivePercent.h"
 #include "screens/IncomeDeductionPart.h"
 #include "screens/ScreenFormat.h"
@@ -50,27 +49,24 @@ TfmInput35SourseIncome::TfmInput35SourseIncome(ScreenHost& host)
     Form()->addRow(m_part->lbDeductCode, CodeRow(m_part->meDeductCode, m_part->bnDeductCode));
     Form()->addRow(m_part->lbDeductSum, m_part->meDeductSum);
     Form()->addRow(QStringLiteral("Сумма удержанного налога"), meHoldSum);
-    m_fields.WholeRoubles(meHoldSum, &mTThirtyFivePercent::TaxWithheld);
+    using R = mTThirtyFivePercent;
+    BindIncomeDeduction(m_fields, m_part, &R::IncomeCode, &R::TotalIncome, &R::DeductionCode, &R::DeductionAmount);
+    m_fields.Then([this] {
+        if (m_part->HasIncomeCode())
+            ApplyTaxed();
+    });
+    m_fields.WholeRoubles(meHoldSum, &R::TaxWithheld);
     connect(m_part, &IncomeDeductionPart::IncomeCodeTaken, this, &TfmInput35SourseIncome::ApplyTaxed);
 }
 
 void TfmInput35SourseIncome::Fill(const mTThirtyFivePercent& source) {
     FillSource(source);
     m_fields.Load(source);
-    const IncomeEntry* income = IncomeCodeDict::Embedded().FindIncome(std::to_string(source.IncomeCode));
-    m_part->Fill(source.IncomeCode, income ? QString::fromStdString(income->name) : QString(), source.TotalIncome,
-                 source.DeductionCode, source.DeductionAmount);
-    if (source.IncomeCode != 0)
-        ApplyTaxed();
 }
 
 void TfmInput35SourseIncome::Apply(mTThirtyFivePercent& source) const {
     ApplySource(source);
     m_fields.Save(source);
-    source.IncomeCode = m_part->IncomeCode();
-    source.DeductionCode = m_part->DeductionCode();
-    source.TotalIncome = m_part->IncomeValue();
-    source.DeductionAmount = m_part->DeductionValue();
 }
 
 void TfmInput35SourseIncome::ChooseIncomeCode() {
@@ -91,26 +87,9 @@ void TfmInput35SourseIncome::ApplyTaxed() {
 }
 
 int TfmInput35SourseIncome::CheckAmounts(ISourceCheckDialog& dialog) {
-    const bool hasCode = m_part->HasIncomeCode();
-    const bool taxed = Taxed();
-    const bool hasIncome = m_part->HasIncomeSum();
-    const Money income = m_part->IncomeValue();
-    if (!hasCode && Blocks(dialog, "Не выбран доход", false))
-        return kItemIncomeCode;
-    if (!hasIncome && taxed && Blocks(dialog, "Не указана сумма дохода", false))
-        return kItemIncomeSum;
-    if (m_part->DeductionPartEnabled() && !m_part->HasDeductionCode() && Blocks(dialog, "Не выбран вычет", true))
-        return kItemDeductCode;
-    if (m_part->DeductionSumEditable() && m_part->HasDeductionSum()) {
-        const bool exceeds = !hasIncome || m_part->DeductionValue() > income;
-        if (exceeds && Blocks(dialog, "Сумма вычета превышает сумму дохода", false))
-            return hasIncome ? kItemDeductSum : kItemIncomeSum;
-    }
-    const Money withheld = RoublesFieldValue(meHoldSum->text());
-    if (!withheld.IsZero() && taxed && (!hasIncome || withheld > income) &&
-        Blocks(dialog, "Удержанная сумма превышает сумму дохода", true))
-        return hasIncome ? kItemWithheld : kItemIncomeSum;
-    return 0;
+    mTThirtyFivePercent source;
+    Apply(source);
+    return ShowEntryProblems(dialog, kSectionIncome35, Income35Problems(source, m_part->HasDeductionCode()));
 }
 
 void TfmInput35SourseIncome::FocusAmount(int item) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "checks/NavigationCode.h"
 #include "screens/FieldBindings.h"
 #include "screens/TSourceEntryDialog.h"
 
@@ -14,11 +15,11 @@ class TfmInput35SourseIncome : public TSourceEntryDialog {
     Q_OBJECT
 public:
     enum Item {
-        kItemIncomeSum = 5,
-        kItemDeductCode = 6,
-        kItemDeductSum = 7,
-        kItemWithheld = 8,
-        kItemIncomeCode = 9,
+        kItemIncomeSum = kIncome35Sum,
+        kItemDeductCode = kIncome35DeductCode,
+        kItemDeductSum = kIncome35DeductSum,
+        kItemWithheld = kIncome35Withheld,
+        kItemIncomeCode = kIncome35Code,
     };
 
     explicit TfmInput35SourseIncome(ScreenHost& host);

@@ -3,7 +3,7 @@
 #include <QFormLayout>
 
 #include "calc/SheetMath.h"
-#include "checks/IdentifierChecks.h"
+#include "checks/EntryRules.h"
 #include "model/TaxFacts.h"
 #include "model/mTThirtyPercent.h"
 #include "screens/ScreenFormat.h"
@@ -43,16 +43,9 @@ void TfmInput9SourseIncome::Apply(mTThirtyPercent& source) const {
 }
 
 int TfmInput9SourseIncome::CheckAmounts(ISourceCheckDialog& dialog) {
-    const Money income = MoneyFieldValue(meIncome->text());
-    const Money withheld = RoublesFieldValue(meHoldSum->text());
-    // Both checks weigh the income against a tax withheld: without one there is nothing to weigh.
-    if (withheld.IsZero())
-        return 0;
-    if (income.IsZero())
-        return Blocks(dialog, "Не указана сумма дохода", false) ? kItemIncome : 0;
-    if (withheld > income && Blocks(dialog, "Сумма дохода меньше суммы удержанного налога", true))
-        return kItemWithheld;
-    return 0;
+    mTThirtyPercent source;
+    Apply(source);
+    return ShowEntryProblems(dialog, kSectionIncome9, Income9Problems(source));
 }
 
 void TfmInput9SourseIncome::FocusAmount(int item) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "checks/NavigationCode.h"
 #include "screens/FieldBindings.h"
 #include "screens/TSourceEntryDialog.h"
 
@@ -12,7 +13,7 @@ class mTThirtyPercent;
 class TfmInput9SourseIncome : public TSourceEntryDialog {
     Q_OBJECT
 public:
-    enum Item { kItemIncome = 5, kItemWithheld = 6 };
+    enum Item { kItemIncome = kIncome9Sum, kItemWithheld = kIncome9Withheld };
 
     explicit TfmInput9SourseIncome(ScreenHost& host);
 

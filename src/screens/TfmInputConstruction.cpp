@@ -10,7 +10,8 @@
 #include <QRadioButton>
 #include <algorithm>
 
-#include "checks/ui/ScreenCheckRun.h"
+#include "checks/EntryRules.h"
+#include "checks/ui/SourceCheckDialog.h"
 #include "model/TaxFacts.h"
 #include "model/mTConstructionDeductObj.h"
 #include "screens/ScreenFormat.h"
@@ -21,9 +22,6 @@
 #include "ui/ScreenHost.h"
 
 namespace zizaza {
-
-const QString TfmInputConstruction::kCheckTitle = QStringLiteral("Проверка данных объекта");
-const QString TfmInputConstruction::kYearCheckTitle = QStringLiteral("Имущественный налоговый вычет");
 
 namespace {
 
@@ -397,44 +395,12 @@ QString TfmInputConstruction::ObjectKindText() const {
 }
 
 int TfmInputConstruction::CheckEntries() {
-    const int kind = cbKodNomSob->currentIndex();
-    const struct {
-        bool failing;
-        const char* message;
-        Item item;
-    } checks[] = {
-        {cbObjectNaim->currentIndex() < 0, "Не введено наименование объекта", kItemKind},
-        {cbVidSob->currentIndex() < 0, "Не введен вид собственности", kItemOwnership},
-        {cbPrizNal->currentIndex() < 0, "Не введен признак налогоплательщика", kItemTaxpayer},
-        {kind < 0, "Не введен код номера объекта", kItemNumberKind},
-        {kind >= 0 && kind != kNoNumber && meNom->text().trimmed().isEmpty(), "Не введен номер объекта", kItemNumber},
-        {kind == kNoNumber && meMesto->text().trimmed().isEmpty(), "Не указано место нахождения объекта", kItemPlace},
-    };
-    // Whatever the answer (the close box too), an object with a gap is not taken: it would
-    // reach the declaration without its kind, ownership or number.
-    for (const auto& check : checks) {
-        if (!check.failing)
-            continue;
-        ScreenCheckRun run(Host().Ui(), this, kCheckTitle);
-        run.DisableSkip();
-        run.DisableSkipAll();
-        run.Problem(true, QString::fromUtf8(check.message), check.item);
-        return check.item;
-    }
-    if (chbPensioner->isChecked())
-        return 0;
-    const int acquired = Investment() ? dtpBuyDate->GetDate().Year() : dtpRegRightDate->GetDate().Year();
-    if (acquired <= 2008 || acquired <= FirstYear())
-        return 0;
-    ScreenCheckRun run(Host().Ui(), this, kYearCheckTitle);
-    run.DisableSkip();
-    run.DisableSkipAll();
-    run.Problem(true,
-                Investment() ? QStringLiteral("Год начала использования вычета меньше даты акта о передаче")
-                             : QStringLiteral("Год начала использования вычета меньше даты регистрации прав "
-                                              "собственности"),
-                kItemYear);
-    return kItemYear;
+    mTConstructionDeductObj object;
+    Apply(object);
+    SourceCheckDialog dialog(Host().Ui(), this);
+    if (const int item = ShowEntryProblems(dialog, kPropertyObjectTitle, PropertyObjectProblems(object)))
+        return item;
+    return ShowEntryProblems(dialog, kPropertyStartYearTitle, PropertyStartYearProblems(object));
 }
 
 void TfmInputConstruction::FocusEntry(int item) {

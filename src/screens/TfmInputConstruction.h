@@ -2,6 +2,7 @@
 
 #include <QString>
 
+#include "checks/NavigationCode.h"
 #include "screens/FieldBindings.h"
 #include "screens/TEntryDialog.h"
 
@@ -25,9 +26,6 @@ class mTConstructionDeductObj;
 class TfmInputConstruction : public TEntryDialog {
     Q_OBJECT
 public:
-    static const QString kCheckTitle;
-    static const QString kYearCheckTitle;
-
     explicit TfmInputConstruction(ScreenHost& host);
 
     // Only dates from 2014 on and a first year of use from 2014 on.
@@ -49,7 +47,15 @@ protected:
     void FocusEntry(int item) override;
 
 private:
-    enum Item { kItemKind = 1, kItemOwnership, kItemTaxpayer, kItemNumberKind, kItemNumber, kItemPlace, kItemYear };
+    enum Item {
+        kItemKind = kObjectKind,
+        kItemOwnership = kObjectOwnership,
+        kItemTaxpayer = kObjectTaxpayer,
+        kItemNumberKind = kObjectNumberKind,
+        kItemNumber = kObjectNumber,
+        kItemPlace = kObjectPlace,
+        kItemYear = kObjectStartYear,
+    };
 
     void BuildLayout();
     void Connect();

@@ -5,7 +5,8 @@
 #include <QKeyEvent>
 #include <QPushButton>
 
-#include "checks/ui/ScreenCheckRun.h"
+#include "checks/EntryRules.h"
+#include "checks/ui/SourceCheckDialog.h"
 #include "dictionaries/ui/TfmGrazhd.h"
 #include "model/mTCurrencyIncome.h"
 #include "screens/ScreenWidgets.h"
@@ -18,7 +19,7 @@ namespace zizaza {
 namespace {
 
 constexpr int kNameLength = 1000;
-constexpr int kCountryItem = 1;
+constexpr int kCountryItem = kCurrencySourceCountry;
 
 }  // namespace
 
@@ -66,17 +67,16 @@ void TfmInputCurrencySourseIncome::keyPressEvent(QKeyEvent* event) {
 }
 
 int TfmInputCurrencySourseIncome::CheckEntries() {
-    if (!meGos->text().trimmed().isEmpty())
-        return 0;
-    ScreenCheckRun run(Host().Ui(), this, QStringLiteral("Источник дохода"));
-    run.DisableSkip();
-    run.DisableSkipAll();
-    run.Problem(true, QStringLiteral("Не выбран код страны"), kCountryItem);
+    mTCurrencyIncome income;
+    Apply(income);
+    SourceCheckDialog dialog(Host().Ui(), this);
+    bool fixed = false;
+    const int item = ShowEntryProblems(dialog, kCurrencySourceTitle, CurrencySourceProblems(income), &fixed);
     // A source abroad needs its country, so whatever the answer the dialog stays open; the
     // user sees the code chosen before accepting it.
-    if (!m_byEnter && run.Result() == kCountryItem)
+    if (item == kCountryItem && fixed && !m_byEnter)
         ChooseCountry();
-    return kCountryItem;
+    return item;
 }
 
 void TfmInputCurrencySourseIncome::FocusEntry(int /*item*/) {

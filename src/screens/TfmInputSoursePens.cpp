@@ -9,7 +9,7 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-#include "checks/IdentifierChecks.h"
+#include "checks/EntryRules.h"
 #include "checks/ui/SourceCheckDialog.h"
 #include "model/TaxFacts.h"
 #include "model/mTPens.h"
@@ -144,16 +144,10 @@ int TfmInputSoursePens::CheckEntries() {
                                                           kPensionContractOktmo, Std(meKPP), Std(meINN));
         if (field != SourceField::None)
             return static_cast<int>(field);
-        if (meNomDog->text().trimmed().isEmpty()) {
-            dialog.ShowProblem(kSectionPensionContracts, "Введите номер договора", false);
-            return kItemNumber;
-        }
     }
-    if (MoneyFieldValue(meVZSum->text()) < MoneyFieldValue(meNA->text())) {
-        dialog.ShowProblem(kSectionPensionContracts, "Сумма взносов меньше суммы предоставленного вычета", false);
-        return kItemContribution;
-    }
-    return 0;
+    mTPens contract;
+    Apply(contract);
+    return ShowEntryProblems(dialog, kSectionPensionContracts, PensionContractProblems(contract));
 }
 
 void TfmInputSoursePens::FocusEntry(int item) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "checks/NavigationCode.h"
 #include "screens/FieldBindings.h"
 #include "screens/TEntryDialog.h"
 
@@ -20,7 +21,7 @@ class TfmInputSoursePens : public TEntryDialog {
     Q_OBJECT
 public:
     // Fields that the checks send the focus to: 1 to 3 are the source check's.
-    enum Item { kItemNumber = 4, kItemContribution = 5 };
+    enum Item { kItemNumber = kContractNumber, kItemContribution = kContractContribution };
     static constexpr int kAdditionalContributions = 4;
 
     explicit TfmInputSoursePens(ScreenHost& host);

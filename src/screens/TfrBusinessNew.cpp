@@ -54,15 +54,6 @@ QString RowCaption(const mTBusinessNew& activity) {
     return QString::fromStdString(kind);
 }
 
-QLabel* Display(QWidget* parent, const char* name) {
-    auto* label = Named(new QLabel(parent), name);
-    label->setFrameShape(QFrame::StyledPanel);
-    label->setFrameShadow(QFrame::Sunken);
-    label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    label->setFixedWidth(140);
-    return label;
-}
-
 }  // namespace
 
 Money BusinessNormExpenses(Money income) {
@@ -94,7 +85,7 @@ TfrBusinessNew::TfrBusinessNew(ScreenHost& owner, QWidget* parent, DeclarationSl
     grid->setRowStretch(0, 1);
 
     BindFields();
-    m_declaration.Load();
+    m_declaration.Load(Doc());
     m_list->Rebuild();
     EnableEntries();
     UpdateFarmEnabling();
@@ -169,7 +160,7 @@ void TfrBusinessNew::BuildActivity(QGroupBox* box) {
     m_norm = Named(new QWidget(box), "pnlNorm");
     auto* norm = new QHBoxLayout(m_norm);
     norm->setContentsMargins(0, 0, 0, 0);
-    pnlNormExpensies = Display(m_norm, "pnlNormExpensies");
+    pnlNormExpensies = parts::TotalDisplay(m_norm, "pnlNormExpensies");
     norm->addWidget(new QLabel(QStringLiteral("Итого расходов"), m_norm));
     norm->addWidget(pnlNormExpensies);
     norm->addStretch();
@@ -226,47 +217,59 @@ void TfrBusinessNew::BuildDeclarationFields(QGroupBox* box) {
 }
 
 void TfrBusinessNew::BindFields() {
-    const std::pair<TMaskedEdit*, Money mTBusinessNew::*> expenses[] = {
-        {m_itemizedEdits[0], &mTBusinessNew::ExpensesTotal},   {m_itemizedEdits[1], &mTBusinessNew::MaterialExpenses},
-        {m_itemizedEdits[2], &mTBusinessNew::Depreciation},    {m_itemizedEdits[3], &mTBusinessNew::Labour},
-        {m_itemizedEdits[4], &mTBusinessNew::LabourContracts}, {m_itemizedEdits[5], &mTBusinessNew::OtherExpenses}};
+    using A = mTBusinessNew;
+    m_activity.Fields(
+        [this](const A& activity) {
+            // Only the kinds that may take the norm show the tick; the others itemize their expenses.
+            const bool mayUseNorm = MayUseNorm(activity.ActivityKind);
+            chbIsConfirmedExpensies->setChecked(!mayUseNorm || activity.Itemized);
+            chbIsConfirmedExpensies->setVisible(mayUseNorm);
+            ShowExpensesKind();
+        },
+        [this](A& activity) { activity.Itemized = chbIsConfirmedExpensies->isChecked(); });
+    m_activity.Money(MaskedEdit1, &A::Income);
+    // The itemized expenses or the norm, whichever the activity takes, are kept.
+    m_activity.Fields(
+        [this](const A& activity) {
+            m_expenses.Load(activity);
+            pnlNormExpensies->setText(MoneyToScreen(activity.NormExpenses));
+        },
+        [this](A& activity) {
+            if (activity.Itemized)
+                m_expenses.Save(activity);
+            else
+                activity.NormExpenses = MoneyFieldValue(pnlNormExpensies->text());
+        });
+    const std::pair<TMaskedEdit*, Money A::*> expenses[] = {
+        {m_itemizedEdits[0], &A::ExpensesTotal},   {m_itemizedEdits[1], &A::MaterialExpenses},
+        {m_itemizedEdits[2], &A::Depreciation},    {m_itemizedEdits[3], &A::Labour},
+        {m_itemizedEdits[4], &A::LabourContracts}, {m_itemizedEdits[5], &A::OtherExpenses}};
     for (const auto& [edit, field] : expenses)
-        m_expenses.Money(
-            edit, [this, field = field] { return Activity().*field; },
-            [this, field = field](Money v) { Activity().*field = v; });
+        m_expenses.Money(edit, field);
 
-    auto roubles = [this](const char* name, Money mTDeclaration::*field) {
-        m_declaration.Integer(
-            findChild<TMaskedEdit*>(QLatin1String(name)), [this, field] { return (Doc().*field).WholeRoubles(); },
-            [this, field](int64_t v) { Doc().*field = Money::Roubles(v); });
-    };
-    auto money = [this](const char* name, Money mTDeclaration::*field) {
-        m_declaration.Money(
-            findChild<TMaskedEdit*>(QLatin1String(name)), [this, field] { return Doc().*field; },
-            [this, field](Money v) { Doc().*field = v; });
-    };
-    roubles("meActualPrepayment", &mTDeclaration::ActualPrepayments);
-    roubles("meNachPrepayment", &mTDeclaration::AccruedPrepayments);
-    money("meCorIncome", &mTDeclaration::CorrectedBase);
-    roubles("meCorExpense", &mTDeclaration::CorrectedTax);
-    roubles("meTradeTax", &mTDeclaration::TradeFee);
-    roubles("mePatentPayment", &mTDeclaration::PatentPayments);
-    money("meFHSum", &mTDeclaration::FarmExemptIncome);
-    m_declaration.Check(
-        cbIsFH, [this] { return Doc().IsFarm != 0; }, [this](bool v) { Doc().IsFarm = v ? 1 : 0; });
-    m_declaration.Integer(
-        meBeginninFH, [this] { return int64_t{Doc().FarmRegistrationDate.Year()}; },
-        [this](int64_t) { SaveFarmYear(); });
+    using D = mTDeclaration;
+    auto edit = [this](const char* name) { return findChild<TMaskedEdit*>(QLatin1String(name)); };
+    m_declaration.WholeRoubles(edit("meActualPrepayment"), &D::ActualPrepayments);
+    m_declaration.WholeRoubles(edit("meNachPrepayment"), &D::AccruedPrepayments);
+    m_declaration.Money(edit("meCorIncome"), &D::CorrectedBase);
+    m_declaration.WholeRoubles(edit("meCorExpense"), &D::CorrectedTax);
+    m_declaration.WholeRoubles(edit("meTradeTax"), &D::TradeFee);
+    m_declaration.WholeRoubles(edit("mePatentPayment"), &D::PatentPayments);
+    m_declaration.Money(edit("meFHSum"), &D::FarmExemptIncome);
+    m_declaration.Check(cbIsFH, &D::IsFarm);
+    m_declaration.Custom(
+        &D::FarmRegistrationDate, [this](Date date) { meBeginninFH->setText(IntegerToScreen(date.Year())); },
+        [this] { return FarmYear(); });
 }
 
 // The year field keeps 1 January of its year. A year outside the up-down range cannot be the
 // founding year of a farm that files for the tax year; it is taken to the nearest year of the range.
-void TfrBusinessNew::SaveFarmYear() {
+Date TfrBusinessNew::FarmYear() const {
     const QString text = meBeginninFH->text().trimmed();
     int year = kEmptyFarmYear;
     if (!text.isEmpty())
         year = static_cast<int>(std::clamp<int64_t>(IntegerFieldValue(text), kFirstFarmYear, kLastFarmYear));
-    Doc().FarmRegistrationDate = Date::Ymd(year, 1, 1);
+    return Date::Ymd(year, 1, 1);
 }
 
 mTBusinessNew& TfrBusinessNew::Activity() const {
@@ -275,19 +278,13 @@ mTBusinessNew& TfrBusinessNew::Activity() const {
 
 void TfrBusinessNew::SaveToDocument() {
     SaveActivity();
-    m_declaration.Save();
+    m_declaration.Save(Doc());
 }
 
 void TfrBusinessNew::SaveActivity() {
     if (m_selected < 0)
         return;
-    mTBusinessNew& activity = Activity();
-    activity.Income = MoneyFieldValue(MaskedEdit1->text());
-    activity.Itemized = chbIsConfirmedExpensies->isChecked();
-    if (activity.Itemized)
-        m_expenses.Save();
-    else
-        activity.NormExpenses = MoneyFieldValue(pnlNormExpensies->text());
+    m_activity.Save(Activity());
 }
 
 void TfrBusinessNew::ActivitySelected(int record) {
@@ -307,14 +304,7 @@ void TfrBusinessNew::ShowActivity() {
         pnlNormExpensies->clear();
         return;
     }
-    const mTBusinessNew& activity = Activity();
-    const bool mayUseNorm = MayUseNorm(activity.ActivityKind);
-    chbIsConfirmedExpensies->setChecked(!mayUseNorm || activity.Itemized);
-    chbIsConfirmedExpensies->setVisible(mayUseNorm);
-    ShowExpensesKind();
-    MaskedEdit1->setText(MoneyToScreen(activity.Income));
-    m_expenses.Load();
-    pnlNormExpensies->setText(MoneyToScreen(activity.NormExpenses));
+    m_activity.Load(Activity());
 }
 
 void TfrBusinessNew::ShowExpensesKind() {

@@ -57,12 +57,14 @@ private:
     // The controls that need at least one activity; with none the declaration amounts and the
     // farm box are cleared.
     void EnableEntries();
-    void SaveFarmYear();
+    Date FarmYear() const;
 
     // The selected activity (-1: none); its values are in the fields.
     int m_selected = -1;
-    FieldBindings m_expenses;
-    FieldBindings m_declaration;
+    // The selected activity: its income, the kind of its expenses and the expenses it keeps.
+    RecordBindings<mTBusinessNew> m_activity;
+    RecordBindings<mTBusinessNew> m_expenses;
+    RecordBindings<mTDeclaration> m_declaration;
 
     QTreeWidget* lvSourseIncomeInfo = nullptr;
     TListScreenHelper* m_list = nullptr;

@@ -38,16 +38,6 @@ QLabel* Heading(QWidget* parent, const QString& text) {
     return label;
 }
 
-QLabel* TotalDisplay(QWidget* parent, const QString& name) {
-    auto* total = new QLabel(parent);
-    total->setObjectName(name);
-    total->setFrameShape(QFrame::StyledPanel);
-    total->setFrameShadow(QFrame::Sunken);
-    total->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    total->setFixedWidth(140);
-    return total;
-}
-
 // A caption with the total beside it, for a cell under a column.
 QHBoxLayout* CaptionedTotal(QWidget* parent, const QString& caption, QLabel* total) {
     auto* row = new QHBoxLayout;
@@ -90,7 +80,7 @@ TfrCB::TfrCB(ScreenHost& owner, QWidget* parent, DeclarationSlot& slot) : TThink
     for (auto* column : {&m_iisSecurities, &m_iisDerivatives})
         WatchTotal(*column);
     WatchControls();
-    m_fields.Load();
+    m_fields.Load(Doc());
     ShowTotals();
 }
 
@@ -106,8 +96,8 @@ QGroupBox* TfrCB::BuildLosses() {
     auto* box = ScreenGroup(this, "gbLosses", QStringLiteral("Убытки предыдущих налоговых периодов"));
     BuildColumn(m_securities, box, "meCB", kFirstYear);
     BuildColumn(m_derivatives, box, "mePFI", kFirstYear);
-    m_securities.total = TotalDisplay(box, QStringLiteral("lbTotalCB"));
-    m_derivatives.total = TotalDisplay(box, QStringLiteral("lbTotalPFI"));
+    m_securities.total = parts::TotalDisplay(box, "lbTotalCB");
+    m_derivatives.total = parts::TotalDisplay(box, "lbTotalPFI");
 
     auto* grid = new QGridLayout(box);
     AddYearRows(grid, box, kFirstYear, m_securities.years, m_derivatives.years);
@@ -124,8 +114,8 @@ QGroupBox* TfrCB::BuildIisLosses() {
                     QStringLiteral("Убытки предыдущих налоговых периодов на индивидуальном инвестиционном счете"));
     BuildColumn(m_iisSecurities, box, "meIisCB", kIisFirstYear);
     BuildColumn(m_iisDerivatives, box, "meIisPFI", kIisFirstYear);
-    m_iisSecurities.total = TotalDisplay(box, QStringLiteral("lbTotalIisCB"));
-    m_iisDerivatives.total = TotalDisplay(box, QStringLiteral("lbTotalIisPFI"));
+    m_iisSecurities.total = parts::TotalDisplay(box, "lbTotalIisCB");
+    m_iisDerivatives.total = parts::TotalDisplay(box, "lbTotalIisPFI");
 
     auto* grid = new QGridLayout(box);
     AddYearRows(grid, box, kIisFirstYear, m_iisSecurities.years, m_iisDerivatives.years);
@@ -175,12 +165,10 @@ template <size_t N>
 void TfrCB::BindColumn(LossColumn<N>& column, int firstYear, mTCBDeduct mTDeclaration::*record, bool derivatives) {
     for (size_t i = 0; i < N; ++i) {
         const int year = firstYear + static_cast<int>(i);
-        auto loss = [this, record, derivatives, year]() -> Money& {
-            mTCBDeduct& losses = Doc().*record;
+        m_fields.Money(column.years[i], [record, derivatives, year](auto& doc) -> decltype(auto) {
+            auto& losses = doc.*record;
             return derivatives ? losses.DerivativesLoss(year) : losses.SecuritiesLoss(year);
-        };
-        m_fields.Money(
-            column.years[i], [loss] { return loss(); }, [loss](Money v) { loss() = v; });
+        });
     }
 }
 
@@ -196,12 +184,11 @@ void TfrCB::Bind() {
         {meI, &mTDeclaration::InvestmentDeductionI},
     };
     for (const auto& [edit, field] : amounts)
-        m_fields.Money(
-            edit, [this, field] { return Doc().*field; }, [this, field](Money v) { Doc().*field = v; });
+        m_fields.Money(edit, field);
 }
 
 void TfrCB::SaveToDocument() {
-    m_fields.Save();
+    m_fields.Save(Doc());
 }
 
 template <size_t N>

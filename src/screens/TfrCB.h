@@ -59,7 +59,7 @@ private:
     void ShowTotals();
     void LimitE2();
 
-    FieldBindings m_fields;
+    RecordBindings<mTDeclaration> m_fields;
     LossColumn<kYearCount> m_securities;
     LossColumn<kYearCount> m_derivatives;
     LossColumn<kIisYearCount> m_iisSecurities;

@@ -148,15 +148,15 @@ void TfrCurrency::LoadIncome(const mTCurrencyIncome& r) {
 }
 
 void TfrCurrency::SaveIncome(mTCurrencyIncome& r) const {
-    r.IncomeCode = m_part->IncomeCode();
+    const IncomeDeduction line = m_part->Value();
+    r.IncomeCode = line.IncomeCode;
     r.RateCode = m_rateCode;
     r.IncomeName = m_part->IncomeName().toStdString();
     // The amounts in roubles at the rates saved with them.
-    r.SetIncomeInCurrency(MoneyFieldValue(meIncomeCurrencySum->text()));
+    r.SetIncomeInCurrency(line.Income);
     r.SetTaxInCurrency(r.TaxInCurrency);
-    r.DeductionCode = m_part->DeductionCode();
-    // A hidden amount field means a deduction without an amount.
-    r.DeductionAmount = meSubtractSum->isHidden() ? Money() : MoneyFieldValue(meSubtractSum->text());
+    r.DeductionCode = line.DeductionCode;
+    r.DeductionAmount = line.Deduction;
     r.DeductionPercent = m_part->Deduction() ? m_part->Deduction()->Percent() : 0;
 }
 

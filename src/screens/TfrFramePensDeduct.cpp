@@ -63,7 +63,7 @@ TfrFramePensDeduct::TfrFramePensDeduct(ScreenHost& owner, QWidget* parent, Decla
     WatchControls();
     chbGrantingSocDeduct->setChecked(Record().Granted);
     if (Record().Granted)
-        m_amounts.Load();
+        m_amounts.Load(Record());
     m_children->Rebuild(Record().ChildEducationCount() > 0 ? 0 : -1);
     m_contracts->Rebuild();
     ApplyEnabled();
@@ -113,10 +113,7 @@ QWidget* TfrFramePensDeduct::BuildSums(QWidget* parent) {
     form->setRowVisible(meStrahovka2, false);
     meKval = AddAmount(box, form, "meKval", QStringLiteral("оценка квалификации"));
 
-    auto money = [this](TMaskedEdit* edit, zizaza::Money mTSocialDeduct::*field) {
-        m_amounts.Money(
-            edit, [this, field] { return Record().*field; }, [this, field](zizaza::Money v) { Record().*field = v; });
-    };
+    auto money = [this](TMaskedEdit* edit, zizaza::Money mTSocialDeduct::*field) { m_amounts.Money(edit, field); };
     money(meCharitySum, &mTSocialDeduct::Charity);
     money(meSelfEducationSum, &mTSocialDeduct::OwnEducation);
     money(meMedicalSum, &mTSocialDeduct::Medical);
@@ -166,9 +163,7 @@ QWidget* TfrFramePensDeduct::BuildAgent(QWidget* parent) {
     auto* box = ScreenGroup(parent, "gbAgent", QStringLiteral("Социальные вычеты, предоставленные налоговым агентом"));
     auto* form = new QFormLayout(box);
     meSumNewNA = AddAmount(box, form, "meSumNewNA", QStringLiteral("(коды 320, 321, 324, 325, 326)"));
-    m_amounts.Money(
-        meSumNewNA, [this] { return Record().AgentSocialDeductions; },
-        [this](zizaza::Money v) { Record().AgentSocialDeductions = v; });
+    m_amounts.Money(meSumNewNA, &mTSocialDeduct::AgentSocialDeductions);
     return box;
 }
 
@@ -233,7 +228,7 @@ void TfrFramePensDeduct::OnGrantClicked() {
 
 void TfrFramePensDeduct::SaveToDocument() {
     Record().Granted = chbGrantingSocDeduct->isChecked();
-    m_amounts.Save();
+    m_amounts.Save(Record());
 }
 
 uint16_t TfrFramePensDeduct::CheckScreen() {

@@ -54,7 +54,7 @@ private:
     void RemoveContract();
     QString ContractText(int record) const;
 
-    FieldBindings m_amounts;
+    RecordBindings<mTSocialDeduct> m_amounts;
     TListScreenHelper* m_children = nullptr;
     TListScreenHelper* m_contracts = nullptr;
 

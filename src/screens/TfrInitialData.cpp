@@ -1,6 +1,7 @@
 #include "screens/TfrInitialData.h"
 #include "screens/ScreenWidgets.h"
 
+#include <QButtonGroup>
 #include <QCheckBox>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -29,6 +30,15 @@ void ShowGreyed(TMaskedEdit* edit) {
     QPalette p = edit->palette();
     p.setColor(QPalette::Base, p.color(QPalette::Window));
     edit->setPalette(p);
+}
+
+// A group of radio buttons whose ids are the values they choose.
+template <typename Choice, size_t N>
+QButtonGroup* Choices(QObject* owner, const std::array<Choice, N>& choices) {
+    auto* group = new QButtonGroup(owner);
+    for (auto [radio, value] : choices)
+        group->addButton(radio, static_cast<int>(value));
+    return group;
 }
 
 }  // namespace
@@ -192,39 +202,56 @@ void TfrInitialData::BuildAppendixGroup(QGroupBox* box) {
 }
 
 void TfrInitialData::BindFields() {
+    using D = mTDeclaration;
+    m_fields.Text(meInspection, &D::InspectionCode);
+    m_fields.Custom(
+        &D::InspectionName, [this](const std::string& name) { m_inspectionName = QString::fromStdString(name); },
+        [this] { return m_inspectionName.toStdString(); });
     m_fields.Text(
         meOKATO, [](auto& doc) -> auto& { return doc.Person.Address.Oktmo; });
-    m_fields.TextWhenEnabled(meFIO, &mTDeclaration::RepresentativeName);
-    m_fields.TextWhenEnabled(meOsn, &mTDeclaration::RepresentativeDocument);
-    m_fields.TextWhenEnabled(meUL, &mTDeclaration::RepresentativeOrganization);
-    m_fields.Money(meSupposeIncome, &mTDeclaration::EstimatedIncome);
-    m_fields.Integer(meNumVer, &mTDeclaration::CorrectionNumber);
+    m_fields.TextWhenEnabled(meFIO, &D::RepresentativeName);
+    m_fields.TextWhenEnabled(meOsn, &D::RepresentativeDocument);
+    m_fields.TextWhenEnabled(meUL, &D::RepresentativeOrganization);
+    m_fields.Integer(meNumVer, &D::CorrectionNumber);
+    m_fields.RadioGroup(Choices(this, std::array{std::pair{rbGiveSelf, SignerKind::InPerson},
+                                                 std::pair{rbGiveTrustFase, SignerKind::Representative},
+                                                 std::pair{rbGiveByMail, SignerKind::RepresentativeOrganization}}),
+                        &D::SignerKind);
+    m_fields.Then([this] { OnSignerChosen(); });
+    m_fields.RadioGroup(Choices(this, CategoryChoices()), &D::TaxpayerCategory);
+    // Each tick with its kind of income; the rules of a tick run when it changes.
+    const std::array<std::pair<QCheckBox*, uint16_t>, 4> ticks = {{{chbIncomeInquiry, kIncomeRussia},
+                                                                   {chbIncomeCurrency, kIncomeForeign},
+                                                                   {chbIncomeBusiness, kIncomeBusiness},
+                                                                   {chbInvestTov, kIncomeInvestTov}}};
+    m_fields.Fields(
+        [this, ticks](const D& doc) {
+            for (auto [tick, kind] : ticks)
+                SetTick(tick, doc.HasIncome(kind));
+        },
+        [ticks](D& doc) {
+            uint16_t flags = 0;
+            for (auto [tick, kind] : ticks)
+                flags |= tick->isChecked() ? kind : 0;
+            doc.SetIncomeFlags(flags);
+        });
+    // After the ticks: clearing the business tick empties the estimated income.
+    m_fields.Money(meSupposeIncome, &D::EstimatedIncome);
+    m_fields.RadioGroup(
+        Choices(this, std::array{std::pair{rbSimple, kForm3Ndfl}, std::pair{rbNeRez, kForm3NdflNonResident},
+                                 std::pair{rb4ndfl, kForm4Ndfl}}),
+        &D::DeclarationForm);
+    m_fields.Then([this] { OnFormChosen(); });
 }
 
 void TfrInitialData::FillFromDocument() {
     const mTDeclaration& doc = Doc();
-    meInspection->setText(QString::fromStdString(doc.InspectionCode));
-    m_inspectionName = QString::fromStdString(doc.InspectionName);
     m_fields.Load(doc);
     meNumVer->setEnabled(true);
     updCorr->SetPosition(doc.CorrectionNumber);
-    Choose(doc.SignerKind == SignerKind::RepresentativeOrganization ? rbGiveByMail
-           : doc.SignerKind == SignerKind::Representative           ? rbGiveTrustFase
-                                                                    : rbGiveSelf);
-    for (auto [radio, value] : CategoryChoices())
-        if (doc.TaxpayerCategory == value)
-            Choose(radio);
-    SetTick(chbIncomeInquiry, doc.HasIncome(kIncomeRussia));
-    SetTick(chbIncomeCurrency, doc.HasIncome(kIncomeForeign));
-    SetTick(chbIncomeBusiness, doc.HasIncome(kIncomeBusiness));
-    SetTick(chbInvestTov, doc.HasIncome(kIncomeInvestTov));
-    meSupposeIncome->setText(MoneyToScreen(doc.EstimatedIncome));
     meAppendixes->setText(IntegerToScreen(doc.AppendixCount));
     chbAutoCount->setChecked(false);
     bnInspection->setEnabled(Host().InspectionsPicker() != nullptr);
-    Choose(doc.DeclarationForm == kForm4Ndfl              ? rb4ndfl
-           : doc.DeclarationForm == kForm3NdflNonResident ? rbNeRez
-                                                          : rbSimple);
 }
 
 void TfrInitialData::ConnectRules() {
@@ -365,20 +392,7 @@ void TfrInitialData::OnSignerChosen() {
 void TfrInitialData::SaveToDocument() {
     mTDeclaration& doc = Doc();
     doc.AppendixCountLocked = 0;
-    doc.InspectionCode = meInspection->text().toStdString();
-    doc.InspectionName = m_inspectionName.toStdString();
-    doc.SignerKind = CheckedSigner();
-    for (auto [radio, value] : CategoryChoices())
-        if (radio->isChecked())
-            doc.TaxpayerCategory = value;
-    doc.DeclarationForm = CheckedForm();
-    uint16_t flags = 0;
-    flags |= chbIncomeInquiry->isChecked() ? kIncomeRussia : 0;
-    flags |= chbIncomeCurrency->isChecked() ? kIncomeForeign : 0;
-    flags |= chbInvestTov->isChecked() ? kIncomeInvestTov : 0;
-    flags |= chbIncomeBusiness->isChecked() ? kIncomeBusiness : 0;
-    doc.SetIncomeFlags(flags);
-    m_fields.Save(Doc());
+    m_fields.Save(doc);
     if (!chbAutoCount->isChecked())
         doc.SetAppendixCount(static_cast<int32_t>(IntegerFieldValue(meAppendixes->text())));
 }

@@ -112,11 +112,7 @@ void TfrInvestTov::BuildLists() {
 
 void TfrInvestTov::BuildTotals(QGroupBox* box) {
     auto* layout = new QGridLayout(box);
-    pnlItogIncomeSum = Named(new QLabel(box), "pnlItogIncomeSum");
-    pnlItogIncomeSum->setFrameShape(QFrame::StyledPanel);
-    pnlItogIncomeSum->setFrameShadow(QFrame::Sunken);
-    pnlItogIncomeSum->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    pnlItogIncomeSum->setFixedWidth(140);
+    pnlItogIncomeSum = parts::TotalDisplay(box, "pnlItogIncomeSum");
     meHoldSum = parts::RoublesEdit(box, "meHoldSum");
     meObl = parts::MoneyEdit(box, "meObl");
     meTaxIsch = parts::RoublesEdit(box, "meTaxIsch");
@@ -133,15 +129,9 @@ void TfrInvestTov::BuildTotals(QGroupBox* box) {
 }
 
 void TfrInvestTov::BindTotals() {
-    auto roubles = [this](TMaskedEdit* edit, Money mTInvestTov::*field) {
-        m_totals.Integer(
-            edit, [this, field] { return (Source().*field).WholeRoubles(); },
-            [this, field](int64_t v) { Source().*field = Money::Roubles(v); });
-    };
-    roubles(meHoldSum, &mTInvestTov::TaxWithheld);
-    m_totals.Money(
-        meObl, [this] { return Source().TaxableAmount; }, [this](Money v) { Source().TaxableAmount = v; });
-    roubles(meTaxIsch, &mTInvestTov::TaxComputed);
+    m_totals.WholeRoubles(meHoldSum, &mTInvestTov::TaxWithheld);
+    m_totals.Money(meObl, &mTInvestTov::TaxableAmount);
+    m_totals.WholeRoubles(meTaxIsch, &mTInvestTov::TaxComputed);
 }
 
 mTInvestTov& TfrInvestTov::Source() const {
@@ -156,7 +146,7 @@ QStringList TfrInvestTov::LineTexts(int index) const {
 
 void TfrInvestTov::SaveToDocument() {
     if (m_source >= 0)
-        m_totals.Save();
+        m_totals.Save(Source());
 }
 
 void TfrInvestTov::FocusItem(uint16_t item) {
@@ -199,7 +189,7 @@ void TfrInvestTov::SourceSelected(int record) {
     if (record >= 0 && record == m_source)
         return;
     if (m_source >= 0)
-        m_totals.Save();
+        m_totals.Save(Source());
     m_source = record;
     m_lines->Rebuild(record < 0 ? -1 : 0);
     if (record < 0)
@@ -210,7 +200,7 @@ void TfrInvestTov::SourceSelected(int record) {
 
 void TfrInvestTov::ShowTotals() {
     pnlItogIncomeSum->setText(MoneyToScreen(Source().TotalIncome()));
-    m_totals.Load();
+    m_totals.Load(Source());
 }
 
 void TfrInvestTov::ClearTotals() {

@@ -54,7 +54,7 @@ private:
 
     // The selected partnership (-1: none); its totals are in the fields.
     int m_source = -1;
-    FieldBindings m_totals;
+    RecordBindings<mTInvestTov> m_totals;
 
     QTreeWidget* lvSourseIncomeInfo = nullptr;
     QTreeWidget* lvIncome = nullptr;

@@ -88,15 +88,6 @@ QString ShortKind(int32_t kind) {
     return QString::fromUtf8(kShortKinds[kind - 1]);
 }
 
-QLabel* Display(QWidget* parent, const char* name) {
-    auto* label = Named(new QLabel(parent), name);
-    label->setFrameShape(QFrame::StyledPanel);
-    label->setFrameShadow(QFrame::Sunken);
-    label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    label->setFixedWidth(140);
-    return label;
-}
-
 }  // namespace
 
 TfrMultyConstructionDeduct::TfrMultyConstructionDeduct(ScreenHost& owner, QWidget* parent, DeclarationSlot& slot)
@@ -117,7 +108,7 @@ TfrMultyConstructionDeduct::TfrMultyConstructionDeduct(ScreenHost& owner, QWidge
         m_objects->Rebuild();
         RefreshTotals();
         if (Record().ObjectCount() > 0)
-            m_amounts.Load();
+            m_amounts.Load(Record());
     }
     ApplyAddRule();
     ApplyEarlierYearsRule();
@@ -185,8 +176,8 @@ QGroupBox* TfrMultyConstructionDeduct::BuildObjects() {
 QGroupBox* TfrMultyConstructionDeduct::BuildCalculation() {
     auto* box = Named(new QGroupBox(QStringLiteral(" Расчет имущественного вычета"), this), "gbCalculation");
     auto* grid = new QGridLayout(box);
-    pnlAllCost = Display(box, "pnlAllCost");
-    pnlAllInterest = Display(box, "pnlAllInterest");
+    pnlAllCost = parts::TotalDisplay(box, "pnlAllCost");
+    pnlAllInterest = parts::TotalDisplay(box, "pnlAllInterest");
     meAgentPurchase = parts::MoneyEdit(box, "meAgentPurchase");
     meAgentPurchase->setToolTip(QStringLiteral("т.е. у работодателя"));
     mePrevPurchase = parts::MoneyEdit(box, "mePrevPurchase");
@@ -225,14 +216,11 @@ QGroupBox* TfrMultyConstructionDeduct::BuildCalculation() {
 }
 
 void TfrMultyConstructionDeduct::BindAmounts() {
-    auto bind = [this](TMaskedEdit* edit, Money mTConstructionDeduct::*field) {
-        m_amounts.MoneyOrEmpty(
-            edit, [this, field] { return Record().*field; }, [this, field](Money v) { Record().*field = v; });
-    };
-    bind(meAgentPurchase, &mTConstructionDeduct::AgentPurchase);
-    bind(mePrevPurchase, &mTConstructionDeduct::PreviousYearsPurchase);
-    bind(meAgentInterest, &mTConstructionDeduct::AgentInterest);
-    bind(mePrevInterest, &mTConstructionDeduct::PreviousYearsInterest);
+    using R = mTConstructionDeduct;
+    m_amounts.MoneyOrEmpty(meAgentPurchase, &R::AgentPurchase);
+    m_amounts.MoneyOrEmpty(mePrevPurchase, &R::PreviousYearsPurchase);
+    m_amounts.MoneyOrEmpty(meAgentInterest, &R::AgentInterest);
+    m_amounts.MoneyOrEmpty(mePrevInterest, &R::PreviousYearsInterest);
 }
 
 QStringList TfrMultyConstructionDeduct::RowTexts(int record) const {
@@ -244,7 +232,7 @@ QStringList TfrMultyConstructionDeduct::RowTexts(int record) const {
 void TfrMultyConstructionDeduct::SaveToDocument() {
     Record().Granted = chbGrantingConstructionDeduct->isChecked();
     if (Record().Granted)
-        m_amounts.Save();
+        m_amounts.Save(Record());
 }
 
 void TfrMultyConstructionDeduct::FocusItem(uint16_t item) {

@@ -55,7 +55,7 @@ private:
     void RemoveObject(int record);
     void SetPensionerEverywhere(bool pensioner);
 
-    FieldBindings m_amounts;
+    RecordBindings<mTConstructionDeduct> m_amounts;
     // The object kinds as the rows show them: the dialog's text after adding or editing, the
     // short name when filled from the document.
     std::vector<QString> m_kindTexts;

@@ -1,5 +1,6 @@
 #include "screens/TfrPersonNaim.h"
 
+#include <QButtonGroup>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -24,6 +25,9 @@ namespace {
 
 const Date kEarliestDate = Date::Ymd(1900, 1, 1);
 const Date kChosenKindIssueDate = Date::Ymd(1990, 1, 1);
+// The ids of the citizenship buttons: the values of the citizenship kind.
+constexpr int kCitizen = 1;
+constexpr int kStateless = 2;
 
 QString Q(const std::string& s) {
     return QString::fromStdString(s);
@@ -223,6 +227,9 @@ void TfrPersonNaim::BuildCitizenshipGroup(QGroupBox* box) {
     rbBomzh = Named(new QRadioButton(QStringLiteral("Лицо без гражданства"), box), "rbBomzh");
     rbGr->hide();
     rbBomzh->hide();
+    m_citizenship = new QButtonGroup(this);
+    m_citizenship->addButton(rbGr, kCitizen);
+    m_citizenship->addButton(rbBomzh, kStateless);
     meKodGrazhd = ChosenField(box, "meKodGrazhd");
     meKodGrazhd->setFixedWidth(50);
     bnGrazhd = Chooser(box, "bnGrazhd");
@@ -254,44 +261,64 @@ std::string TfrPersonNaim::Stored(TMaskedEdit* edit, const std::string& text) {
 }
 
 void TfrPersonNaim::BindFields() {
-    // Each text field with the person record's item it shows.
+    // Each text field with the person record's item it shows; a field too short for a stored text
+    // is widened first, so that the text is kept.
     auto bind = [this](TMaskedEdit* edit, auto field) {
+        m_fields.Fields([this, edit, field](const mTDeclaration& doc) { Stored(edit, field(doc.Person)); },
+                        [](mTDeclaration&) {});
         m_fields.Text(
-            edit, [this, edit, field] { return Stored(edit, field(Doc().Person)); },
-            [this, field](std::string v) { field(Doc().Person) = std::move(v); });
+            edit, [field](auto& doc) -> auto& { return field(doc.Person); });
     };
-    bind(meSurName, [](mTPersonInformation& r) -> std::string& { return r.Name.Surname; });
-    bind(meName, [](mTPersonInformation& r) -> std::string& { return r.Name.FirstName; });
-    bind(mePatronymic, [](mTPersonInformation& r) -> std::string& { return r.Name.Patronymic; });
-    bind(meINN, [](mTPersonInformation& r) -> std::string& { return r.Name.Inn; });
-    bind(meHomePhone, [](mTPersonInformation& r) -> std::string& { return r.HomePhone.Number; });
-    bind(meMesto, [](mTPersonInformation& r) -> std::string& { return r.Document.BirthPlace; });
-    bind(meKem, [](mTPersonInformation& r) -> std::string& { return r.Document.IssuedBy; });
-    bind(meKodGrazhd, [](mTPersonInformation& r) -> std::string& { return r.Foreigner.CountryCode; });
-    bind(meCitizenship, [](mTPersonInformation& r) -> std::string& { return r.Foreigner.CountryName; });
+    bind(
+        meSurName, [](auto& r) -> auto& { return r.Name.Surname; });
+    bind(
+        meName, [](auto& r) -> auto& { return r.Name.FirstName; });
+    bind(
+        mePatronymic, [](auto& r) -> auto& { return r.Name.Patronymic; });
+    bind(
+        meINN, [](auto& r) -> auto& { return r.Name.Inn; });
+    bind(
+        meHomePhone, [](auto& r) -> auto& { return r.HomePhone.Number; });
+    bind(
+        meMesto, [](auto& r) -> auto& { return r.Document.BirthPlace; });
+    bind(
+        meKem, [](auto& r) -> auto& { return r.Document.IssuedBy; });
+    bind(
+        meKodGrazhd, [](auto& r) -> auto& { return r.Foreigner.CountryCode; });
+    bind(
+        meCitizenship, [](auto& r) -> auto& { return r.Foreigner.CountryName; });
     m_fields.DateField(
-        dtRegDate, [this] { return Doc().Person.Document.IssueDate; },
-        [this](Date d) { Doc().Person.Document.IssueDate = d; });
+        dtRegDate, [](auto& doc) -> auto& { return doc.Person.Document.IssueDate; });
     m_fields.DateField(
-        dtBirthDate, [this] { return Doc().Person.Document.BirthDate; },
-        [this](Date d) { Doc().Person.Document.BirthDate = d; });
+        dtBirthDate, [](auto& doc) -> auto& { return doc.Person.Document.BirthDate; });
+    // The kind of document with the series in its format; the series is shown even without a kind
+    // name, so that saving does not drop it.
+    m_fields.Custom(
+        [](auto& doc) -> auto& { return doc.Person.Document.KindCode; }, [this](int code) { m_kindCode = code; },
+        [this] { return m_kindCode; });
+    m_fields.Custom(
+        [](auto& doc) -> auto& { return doc.Person.Document.KindName; },
+        [this](const std::string& name) { pnlDocType->setText(Q(name)); },
+        [this] { return pnlDocType->text().toStdString(); });
+    m_fields.Custom(
+        [](auto& doc) -> auto& { return doc.Person.Document.SeriesNumber; },
+        [this](const std::string& series) {
+            const bool kindChosen = !pnlDocType->text().isEmpty();
+            if (kindChosen)
+                if (std::optional<TDocumentMaskEnum> format = StoredKindFormat(m_kindCode))
+                    meSerial->SetEditType(*format);
+            meSerial->SetStoredText(Q(series));
+            SetDocumentFieldsEnabled(kindChosen);
+        },
+        [this] { return meSerial->text().toStdString(); });
+    m_fields.RadioGroup(
+        m_citizenship, [](auto& doc) -> auto& { return doc.Person.Foreigner.CitizenshipKind; }, kCitizen);
 }
 
 void TfrPersonNaim::FillFromDocument() {
-    const mTPersonInformation& person = Doc().Person;
     m_fourNdfl = Doc().DeclarationForm == kForm4Ndfl;
     SetIdentityShown(!m_fourNdfl);
-    m_fields.Load();
-    m_kindCode = person.Document.KindCode;
-    pnlDocType->setText(Q(person.Document.KindName));
-    const bool kindChosen = !person.Document.KindName.empty();
-    if (kindChosen)
-        if (std::optional<TDocumentMaskEnum> format = StoredKindFormat(m_kindCode))
-            meSerial->SetEditType(*format);
-    // The series is shown even without a kind name, so that saving does not drop it.
-    meSerial->SetStoredText(Q(person.Document.SeriesNumber));
-    SetDocumentFieldsEnabled(kindChosen);
-    (person.Foreigner.CitizenshipKind == "2" ? rbBomzh : rbGr)->setChecked(true);
+    m_fields.Load(Doc());
     bnGrazhd->setEnabled(Host().CountriesPicker() != nullptr);
 }
 
@@ -306,12 +333,7 @@ void TfrPersonNaim::SetDocumentFieldsEnabled(bool enabled) {
 }
 
 void TfrPersonNaim::SaveToDocument() {
-    m_fields.Save();
-    mTPersonDoc& document = Doc().Person.Document;
-    document.KindCode = m_kindCode;
-    document.KindName = pnlDocType->text().toStdString();
-    document.SeriesNumber = meSerial->text().toStdString();
-    Doc().Person.Foreigner.CitizenshipKind = rbGr->isChecked() ? "1" : "2";
+    m_fields.Save(Doc());
 }
 
 uint16_t TfrPersonNaim::CheckScreen() {

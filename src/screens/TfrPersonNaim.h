@@ -9,6 +9,7 @@
 #include "screens/TThinkingFrame.h"
 #include "screens/controls/TMaskedDocEdit.h"
 
+class QButtonGroup;
 class QGroupBox;
 class QLabel;
 class QPushButton;
@@ -55,7 +56,9 @@ private:
     // instead of being dropped.
     std::string Stored(TMaskedEdit* edit, const std::string& text);
 
-    FieldBindings m_fields;
+    RecordBindings<mTDeclaration> m_fields;
+    // "Гражданин" (1) or "Лицо без гражданства" (2).
+    QButtonGroup* m_citizenship = nullptr;
     bool m_fourNdfl = false;
     uint16_t m_kindCode = 0;
 

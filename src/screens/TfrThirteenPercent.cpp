@@ -48,7 +48,7 @@ TfrThirteenPercent::TfrThirteenPercent(ScreenHost& owner, QWidget* parent, Decla
     BindFields();
 
     gbA25->setVisible(!m_nonResident);
-    m_documentFields.Load();
+    m_documentFields.Load(Doc());
     ClearTotals();
     m_sources->Rebuild();
     UpdateAgriculturalGroup();
@@ -147,11 +147,7 @@ void TfrThirteenPercent::BuildLayout() {
 
 void TfrThirteenPercent::BuildTotals(QGroupBox* box) {
     auto* layout = new QGridLayout(box);
-    pnlItogIncomeSum = Named(new QLabel(box), "pnlItogIncomeSum");
-    pnlItogIncomeSum->setFrameShape(QFrame::StyledPanel);
-    pnlItogIncomeSum->setFrameShadow(QFrame::Sunken);
-    pnlItogIncomeSum->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    pnlItogIncomeSum->setFixedWidth(140);
+    pnlItogIncomeSum = parts::TotalDisplay(box, "pnlItogIncomeSum");
     meHoldSum = TotalEdit(box, "meHoldSum", false);
     meObl = TotalEdit(box, "meObl", true);
     meTaxIsch = TotalEdit(box, "meTaxIsch", false);
@@ -169,24 +165,14 @@ void TfrThirteenPercent::BuildTotals(QGroupBox* box) {
 
 void TfrThirteenPercent::BindFields() {
     // Tax sums are whole roubles.
-    auto roubles = [this](TMaskedEdit* edit, Money mTThirteenPercent::*field) {
-        m_sourceFields.Integer(
-            edit, [this, field] { return (Source().*field).WholeRoubles(); },
-            [this, field](int64_t v) { Source().*field = Money::Roubles(v); });
-    };
-    roubles(meHoldSum, &mTThirteenPercent::TaxWithheld);
-    m_sourceFields.Money(
-        meObl, [this] { return Source().TaxableAmount; }, [this](Money v) { Source().TaxableAmount = v; });
-    roubles(meTaxIsch, &mTThirteenPercent::TaxComputed);
+    m_sourceFields.WholeRoubles(meHoldSum, &mTThirteenPercent::TaxWithheld);
+    m_sourceFields.Money(meObl, &mTThirteenPercent::TaxableAmount);
+    m_sourceFields.WholeRoubles(meTaxIsch, &mTThirteenPercent::TaxComputed);
 
-    m_documentFields.Integer(
-        meA25, [this] { return Doc().ForeignerFixedPayments.WholeRoubles(); },
-        [this](int64_t v) { Doc().ForeignerFixedPayments = Money::Roubles(v); });
+    m_documentFields.WholeRoubles(meA25, &mTDeclaration::ForeignerFixedPayments);
     if (m_nonResidentList)
         return;  // the agricultural work belongs to the resident 13% list
-    m_documentFields.Integer(
-        meFerm, [this] { return static_cast<int64_t>(Doc().MonthsWorked); },
-        [this](int64_t v) { Doc().SetMonthsWorked(static_cast<int32_t>(v)); });
+    m_documentFields.Integer(meFerm, &mTDeclaration::MonthsWorked);
 }
 
 int TfrThirteenPercent::SourceCount() const {
@@ -206,8 +192,8 @@ QStringList TfrThirteenPercent::LineTexts(int index) const {
 
 void TfrThirteenPercent::SaveToDocument() {
     if (m_source >= 0)
-        m_sourceFields.Save();
-    m_documentFields.Save();
+        m_sourceFields.Save(Source());
+    m_documentFields.Save(Doc());
 }
 
 uint16_t TfrThirteenPercent::CheckScreen() {
@@ -267,7 +253,7 @@ void TfrThirteenPercent::SourceSelected(int record) {
     if (record >= 0 && m_source == record)
         return;
     if (m_source >= 0)
-        m_sourceFields.Save();
+        m_sourceFields.Save(Source());
     m_source = record;
     if (record < 0) {
         m_lines->Rebuild();
@@ -280,7 +266,7 @@ void TfrThirteenPercent::SourceSelected(int record) {
 
 void TfrThirteenPercent::ShowTotals() {
     pnlItogIncomeSum->setText(MoneyToScreen(Source().TotalIncome()));
-    m_sourceFields.Load();
+    m_sourceFields.Load(Source());
 }
 
 void TfrThirteenPercent::ClearTotals() {

@@ -73,8 +73,8 @@ private:
     bool m_nonResident = false;
     // The selected source (-1: none); its totals are in the fields.
     int m_source = -1;
-    FieldBindings m_sourceFields;
-    FieldBindings m_documentFields;
+    RecordBindings<mTThirteenPercent> m_sourceFields;
+    RecordBindings<mTDeclaration> m_documentFields;
 
     QTreeWidget* lvSourseIncomeInfo = nullptr;
     QTreeWidget* lvIncome = nullptr;

@@ -1,4 +1,6 @@
+#include <QApplication>
 #include <QCheckBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QTreeWidget>
@@ -7,6 +9,7 @@
 #include "dictionaries/ui/TCodeListPicker.h"
 #include "model/mTThirteenPercent.h"
 #include "screens/TfmInput13Income.h"
+#include "screens/TfmInput13NRIncome.h"
 #include "screens/TfmInput13SourseIncome.h"
 
 namespace zizaza::test {
@@ -329,6 +332,35 @@ TEST_F(Income13DialogsTest, EditingALineShowsItAsStored) {
     blankDialog.Fill(blank);
     EXPECT_FALSE(blankDialog.HasIncomeCode());
     EXPECT_FALSE(W(blankDialog, "meIncomeSum")->isEnabled());
+}
+
+TEST_F(Income13DialogsTest, TypedCodeShowsItsNameAtOnceAndKeepsTheAmount) {
+    auto dialog = Income("2010");
+    Set(*dialog, "meIncomeSum", QStringLiteral("1000"));
+    auto* code = W<QLineEdit>(*dialog, "meIncomeCode");
+    auto* name = W<QLabel>(*dialog, "lbIncomeName");
+    EXPECT_TRUE(name->wordWrap()) << "a long name is shown whole";
+    code->setFocus();
+    code->selectAll();
+    for (QChar digit : QStringLiteral("2000")) {
+        QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(digit));
+        QApplication::sendEvent(code, &press);
+    }
+    EXPECT_EQ(name->text(), QStringLiteral("Заработная плата и другие выплаты во исполнение трудового договора (кроме "
+                                           "договоров ГП характера)"));
+    EXPECT_EQ(Text(*dialog, "meIncomeSum"), QStringLiteral("1000")) << "a new code keeps the amount typed";
+    EXPECT_EQ(dialog->Line().IncomeCode, 2000);
+    dialog->show();
+    QApplication::processEvents();
+    EXPECT_GE(name->height(), name->heightForWidth(name->width())) << "no line of the name is cut off";
+
+    // A line that keeps only its code shows the dictionary's name when it is edited.
+    mTSourseIncome stored;
+    stored.IncomeCode = 2000;
+    stored.IncomeAmount = Money::Roubles(500);
+    TfmInput13NRIncome nonResident(*window);
+    nonResident.Fill(stored);
+    EXPECT_EQ(W<QLabel>(nonResident, "lbIncomeName")->text(), name->text());
 }
 
 }  // namespace
