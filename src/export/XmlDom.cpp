@@ -7,6 +7,10 @@
 #include <libxml/tree.h>
 #include <libxml/xmlsave.h>
 
+#include <functional>
+#include <unordered_set>
+#include <vector>
+
 namespace zizaza {
 namespace {
 
@@ -18,9 +22,22 @@ std::string FromX(const xmlChar* s) {
     return s ? std::string(reinterpret_cast<const char*>(s)) : std::string();
 }
 
+// Printable ASCII, tabs and line ends: what almost every value of the export is made of, and
+// what needs no decoding to be known as valid.
+bool IsPlainAscii(std::string_view text) {
+    for (char c : text) {
+        const auto b = static_cast<unsigned char>(c);
+        if (b >= 0x80 || (b < 0x20 && b != 0x9 && b != 0xA && b != 0xD))
+            return false;
+    }
+    return true;
+}
+
 // libxml2 takes zero-terminated strings: a name or value with an embedded zero would be cut
 // silently, and a character XML cannot carry would make the saved file unreadable.
 std::string CheckedText(std::string_view text, const char* what) {
+    if (IsPlainAscii(text))
+        return std::string(text);
     size_t pos = 0;
     char32_t cp = 0;
     while (pos < text.size()) {
@@ -35,15 +52,25 @@ std::string CheckedText(std::string_view text, const char* what) {
     return std::string(text);
 }
 
-std::string CheckedName(std::string_view name) {
+struct NameHash {
+    using is_transparent = void;
+    size_t operator()(std::string_view s) const { return std::hash<std::string_view>()(s); }
+};
+
+// The names of elements and attributes are the program's own few hundred, met again for every
+// line of a long declaration: each is checked once, and its zero-terminated copy kept.
+const std::string& CheckedName(std::string_view name) {
+    thread_local std::unordered_set<std::string, NameHash, std::equal_to<>> valid;
+    if (auto it = valid.find(name); it != valid.end())
+        return *it;
     std::string n = CheckedText(name, "XML name");
     if (n.empty() || xmlValidateName(X(n), 0) != 0)
         throw XmlError("not an XML name: \"" + n + "\"");
-    return n;
+    return *valid.insert(std::move(n)).first;
 }
 
 xmlNodePtr NewElement(xmlDocPtr doc, std::string_view name) {
-    std::string n = CheckedName(name);
+    const std::string& n = CheckedName(name);
     xmlNodePtr node = xmlNewDocNode(doc, nullptr, X(n), nullptr);
     if (!node)
         throw XmlError("cannot create element " + n);
@@ -82,7 +109,7 @@ void XmlElement::AppendText(std::string_view text) {
 void XmlElement::SetAttribute(std::string_view name, std::string_view value) {
     if (!m_node)
         throw XmlError("attribute on a null element");
-    std::string n = CheckedName(name);
+    const std::string& n = CheckedName(name);
     std::string v = CheckedText(value, "XML attribute value");
     // xmlSetProp stores the value as plain text: "&", "<" and quotes are escaped when saving.
     if (!xmlSetProp(m_node, X(n), X(v)))
@@ -151,6 +178,9 @@ std::string XmlElement::Text() const {
 XmlDocument::XmlDocument() : m_doc(xmlNewDoc(BAD_CAST "1.0")) {
     if (!m_doc)
         throw XmlError("cannot create an XML document");
+    // The names of the elements and attributes kept once in the document's dictionary rather
+    // than copied into every node: a long declaration has hundreds of thousands of them.
+    m_doc->dict = xmlDictCreate();
 }
 
 XmlDocument::~XmlDocument() {
@@ -193,21 +223,89 @@ XmlElement XmlDocument::Root() const {
     return XmlElement(m_doc ? xmlDocGetRootElement(m_doc) : nullptr);
 }
 
-std::string XmlDocument::SaveToText(const char* encoding) const {
-    if (!m_doc || !xmlDocGetRootElement(m_doc))
-        throw XmlError("no document to save");
-    std::unique_ptr<xmlBuffer, decltype(&xmlBufferFree)> buffer(xmlBufferCreate(), &xmlBufferFree);
+namespace {
+
+using Buffer = std::unique_ptr<xmlBuffer, decltype(&xmlBufferFree)>;
+
+Buffer SavedBy(xmlDocPtr doc, const char* encoding) {
+    Buffer buffer(xmlBufferCreate(), &xmlBufferFree);
     if (!buffer)
         throw XmlError("cannot create an output buffer");
     xmlSaveCtxtPtr ctxt = xmlSaveToBuffer(buffer.get(), encoding, XML_SAVE_FORMAT);
     if (!ctxt)
         throw XmlError(std::string("cannot save in the encoding ") + encoding);
-    long written = xmlSaveDoc(ctxt, m_doc);
+    long written = xmlSaveDoc(ctxt, doc);
     int closed = xmlSaveClose(ctxt);
     if (written < 0 || closed < 0)
         throw XmlError(std::string("cannot save in the encoding ") + encoding);
-    return std::string(reinterpret_cast<const char*>(xmlBufferContent(buffer.get())),
-                       static_cast<size_t>(xmlBufferLength(buffer.get())));
+    return buffer;
+}
+
+std::string_view Content(const Buffer& buffer) {
+    return std::string_view(reinterpret_cast<const char*>(xmlBufferContent(buffer.get())),
+                            static_cast<size_t>(xmlBufferLength(buffer.get())));
+}
+
+// The byte of a code point beyond ASCII in Windows-1251, 0 when it has none: the reverse of the
+// storage codec's table, as one array.
+unsigned char Cp1251Byte(char32_t cp) {
+    static const std::vector<unsigned char> bytes = [] {
+        std::vector<unsigned char> table;
+        for (int b = 0x80; b <= 0xFF; ++b) {
+            const std::string utf8 = Cp1251ToUtf8(std::string(1, static_cast<char>(b)));
+            size_t pos = 0;
+            char32_t c = 0;
+            if (!NextCodePoint(utf8, pos, c))
+                continue;
+            if (c >= table.size())
+                table.resize(c + 1, 0);
+            table[c] = static_cast<unsigned char>(b);
+        }
+        return table;
+    }();
+    return cp < bytes.size() ? bytes[cp] : 0;
+}
+
+// Windows-1251 by the program's own table instead of the system converter, which costs more
+// than all the rest of the saving: the document saved as UTF-8 (the same text, escapes and
+// layout), then each character put into its byte. Only when every character has one; the
+// converter's character references for the others are left to libxml2. U+0098, which the table
+// keeps for byte 0x98, has no character in Windows-1251 for the converter either.
+std::optional<std::string> SavedAsCp1251(xmlDocPtr doc) {
+    const Buffer saved = SavedBy(doc, "UTF-8");
+    const std::string_view text = Content(saved);
+    constexpr std::string_view kUtf8Prolog = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>";
+    constexpr std::string_view kCp1251Prolog = "<?xml version=\"1.0\" encoding=\"windows-1251\"?>";
+    if (!text.starts_with(kUtf8Prolog) || text.find("\xC2\x98") != std::string_view::npos)
+        return std::nullopt;
+    std::string out;
+    out.reserve(text.size());
+    out.append(kCp1251Prolog);
+    for (size_t pos = kUtf8Prolog.size(); pos < text.size();) {
+        const auto b = static_cast<unsigned char>(text[pos]);
+        if (b < 0x80) {
+            out.push_back(static_cast<char>(b));
+            ++pos;
+            continue;
+        }
+        char32_t cp = 0;
+        const unsigned char byte = NextCodePoint(text, pos, cp) ? Cp1251Byte(cp) : 0;
+        if (byte == 0)
+            return std::nullopt;
+        out.push_back(static_cast<char>(byte));
+    }
+    return out;
+}
+
+}  // namespace
+
+std::string XmlDocument::SaveToText(const char* encoding) const {
+    if (!m_doc || !xmlDocGetRootElement(m_doc))
+        throw XmlError("no document to save");
+    if (std::string_view(encoding) == "windows-1251")
+        if (std::optional<std::string> text = SavedAsCp1251(m_doc))
+            return std::move(*text);
+    return std::string(Content(SavedBy(m_doc, encoding)));
 }
 
 void XmlDocument::SaveToFile(const std::string& path, const char* encoding) const {

@@ -51,6 +51,9 @@ TEST(XmlDom, CharactersOutsideTheEncodingBecomeReferences) {
     EXPECT_NE(bytes.find("\x88"), std::string::npos);  // the euro sign has a byte
     EXPECT_NE(bytes.find("&#10003;"), std::string::npos) << bytes;
     EXPECT_EQ(XmlDocument::Parse(bytes).Root().Child("Документ").Attribute("Наим"), "€ and ✓");
+    // U+0098, which the declaration file keeps as byte 0x98, has no character in the encoding.
+    bytes = SampleDocument("x\u0098y").SaveToText("windows-1251");
+    EXPECT_NE(bytes.find("x&#152;y"), std::string::npos) << bytes;
 }
 
 TEST(XmlDom, RefusesWhatXmlCannotHold) {
