@@ -7,6 +7,8 @@
 #include <libxml/tree.h>
 #include <libxml/xmlsave.h>
 
+#include <algorithm>
+#include <deque>
 #include <functional>
 #include <unordered_set>
 #include <vector>
@@ -69,185 +71,144 @@ const std::string& CheckedName(std::string_view name) {
     return *valid.insert(std::move(n)).first;
 }
 
-xmlNodePtr NewElement(xmlDocPtr doc, std::string_view name) {
-    const std::string& n = CheckedName(name);
-    xmlNodePtr node = xmlNewDocNode(doc, nullptr, X(n), nullptr);
-    if (!node)
-        throw XmlError("cannot create element " + n);
-    return node;
-}
-
 }  // namespace
 
-std::string XmlElement::Name() const {
-    return m_node ? FromX(m_node->name) : std::string();
-}
+// An element: its name (kept by the tree), its attributes in order, its children in order, each
+// an element or a text.
+struct XmlNode {
+    XmlTree* tree = nullptr;
+    std::string_view name;
+    std::vector<std::pair<std::string_view, std::string>> attributes;
+    struct Child {
+        XmlNode* element = nullptr;  // null: a text
+        std::string text;
+    };
+    std::vector<Child> children;
+};
 
-XmlElement XmlElement::AppendElement(std::string_view name) {
-    if (!m_node)
-        throw XmlError("append to a null element");
-    xmlNodePtr child = NewElement(m_node->doc, name);
-    if (!xmlAddChild(m_node, child)) {
-        xmlFreeNode(child);
-        throw XmlError("cannot append element");
+struct XmlTree {
+    std::deque<XmlNode> nodes;
+    std::unordered_set<std::string, NameHash, std::equal_to<>> names;
+    XmlNode* root = nullptr;
+
+    std::string_view Name(std::string_view name) {
+        auto it = names.find(name);
+        if (it == names.end())
+            it = names.emplace(name).first;
+        return *it;
     }
-    return XmlElement(child);
-}
-
-void XmlElement::AppendText(std::string_view text) {
-    if (!m_node)
-        throw XmlError("append to a null element");
-    std::string t = CheckedText(text, "XML text");
-    // xmlNewDocTextLen keeps the text as it is (no entity parsing); escaping happens on saving.
-    xmlNodePtr node = xmlNewDocTextLen(m_node->doc, X(t), static_cast<int>(t.size()));
-    if (!node || !xmlAddChild(m_node, node)) {
-        xmlFreeNode(node);
-        throw XmlError("cannot append text");
+    XmlNode* NewNode(std::string_view name) {
+        XmlNode& n = nodes.emplace_back();
+        n.tree = this;
+        n.name = Name(name);
+        return &n;
     }
-}
-
-void XmlElement::SetAttribute(std::string_view name, std::string_view value) {
-    if (!m_node)
-        throw XmlError("attribute on a null element");
-    const std::string& n = CheckedName(name);
-    std::string v = CheckedText(value, "XML attribute value");
-    // xmlSetProp stores the value as plain text: "&", "<" and quotes are escaped when saving.
-    if (!xmlSetProp(m_node, X(n), X(v)))
-        throw XmlError("cannot set attribute " + n);
-}
-
-std::optional<std::string> XmlElement::Attribute(std::string_view name) const {
-    if (!m_node)
-        return std::nullopt;
-    std::string n(name);
-    if (!xmlHasProp(m_node, X(n)))
-        return std::nullopt;
-    xmlChar* v = xmlGetProp(m_node, X(n));
-    std::string result = FromX(v);
-    xmlFree(v);
-    return result;
-}
-
-std::vector<std::pair<std::string, std::string>> XmlElement::Attributes() const {
-    std::vector<std::pair<std::string, std::string>> result;
-    if (!m_node)
-        return result;
-    for (xmlAttrPtr a = m_node->properties; a; a = a->next) {
-        xmlChar* v = xmlNodeListGetString(m_node->doc, a->children, 1);
-        result.emplace_back(FromX(a->name), FromX(v));
-        xmlFree(v);
-    }
-    return result;
-}
-
-std::vector<XmlElement> XmlElement::Children() const {
-    std::vector<XmlElement> result;
-    if (!m_node)
-        return result;
-    for (xmlNodePtr c = m_node->children; c; c = c->next)
-        if (c->type == XML_ELEMENT_NODE)
-            result.push_back(XmlElement(c));
-    return result;
-}
-
-std::vector<XmlElement> XmlElement::Children(std::string_view name) const {
-    std::vector<XmlElement> result;
-    for (const XmlElement& c : Children())
-        if (c.Name() == name)
-            result.push_back(c);
-    return result;
-}
-
-XmlElement XmlElement::Child(std::string_view name) const {
-    for (const XmlElement& c : Children())
-        if (c.Name() == name)
-            return c;
-    return XmlElement();
-}
-
-std::string XmlElement::Text() const {
-    std::string result;
-    if (!m_node)
-        return result;
-    for (xmlNodePtr c = m_node->children; c; c = c->next)
-        if (c->type == XML_TEXT_NODE || c->type == XML_CDATA_SECTION_NODE)
-            result += FromX(c->content);
-    return result;
-}
-
-XmlDocument::XmlDocument() : m_doc(xmlNewDoc(BAD_CAST "1.0")) {
-    if (!m_doc)
-        throw XmlError("cannot create an XML document");
-    // The names of the elements and attributes kept once in the document's dictionary rather
-    // than copied into every node: a long declaration has hundreds of thousands of them.
-    m_doc->dict = xmlDictCreate();
-}
-
-XmlDocument::~XmlDocument() {
-    if (m_doc)
-        xmlFreeDoc(m_doc);
-}
-
-XmlDocument::XmlDocument(XmlDocument&& other) noexcept : m_doc(std::exchange(other.m_doc, nullptr)) {}
-
-XmlDocument& XmlDocument::operator=(XmlDocument&& other) noexcept {
-    if (this != &other) {
-        if (m_doc)
-            xmlFreeDoc(m_doc);
-        m_doc = std::exchange(other.m_doc, nullptr);
-    }
-    return *this;
-}
-
-XmlDocument XmlDocument::Parse(std::string_view bytes) {
-    xmlDocPtr doc = xmlReadMemory(bytes.data(), static_cast<int>(bytes.size()), nullptr, nullptr,
-                                  XML_PARSE_NONET | XML_PARSE_NOERROR | XML_PARSE_NOWARNING);
-    if (!doc)
-        throw XmlError("not a well-formed XML document");
-    return XmlDocument(doc);
-}
-
-XmlElement XmlDocument::CreateRoot(std::string_view name) {
-    if (!m_doc)
-        throw XmlError("no document");
-    xmlNodePtr root = NewElement(m_doc, name);
-    xmlNodePtr old = xmlDocSetRootElement(m_doc, root);
-    if (old) {
-        xmlUnlinkNode(old);
-        xmlFreeNode(old);
-    }
-    return XmlElement(root);
-}
-
-XmlElement XmlDocument::Root() const {
-    return XmlElement(m_doc ? xmlDocGetRootElement(m_doc) : nullptr);
-}
+};
 
 namespace {
 
-using Buffer = std::unique_ptr<xmlBuffer, decltype(&xmlBufferFree)>;
-
-Buffer SavedBy(xmlDocPtr doc, const char* encoding) {
-    Buffer buffer(xmlBufferCreate(), &xmlBufferFree);
-    if (!buffer)
-        throw XmlError("cannot create an output buffer");
-    xmlSaveCtxtPtr ctxt = xmlSaveToBuffer(buffer.get(), encoding, XML_SAVE_FORMAT);
-    if (!ctxt)
-        throw XmlError(std::string("cannot save in the encoding ") + encoding);
-    long written = xmlSaveDoc(ctxt, doc);
-    int closed = xmlSaveClose(ctxt);
-    if (written < 0 || closed < 0)
-        throw XmlError(std::string("cannot save in the encoding ") + encoding);
-    return buffer;
+// The attribute value as libxml2's serializer writes it: the markup characters and the white
+// space that an attribute would lose as character references.
+void AppendAttributeText(std::string& out, std::string_view value) {
+    for (char c : value) {
+        switch (c) {
+            case '<':
+                out += "&lt;";
+                break;
+            case '>':
+                out += "&gt;";
+                break;
+            case '&':
+                out += "&amp;";
+                break;
+            case '"':
+                out += "&quot;";
+                break;
+            case '\n':
+                out += "&#10;";
+                break;
+            case '\r':
+                out += "&#13;";
+                break;
+            case '\t':
+                out += "&#9;";
+                break;
+            default:
+                out += c;
+        }
+    }
 }
 
-std::string_view Content(const Buffer& buffer) {
-    return std::string_view(reinterpret_cast<const char*>(xmlBufferContent(buffer.get())),
-                            static_cast<size_t>(xmlBufferLength(buffer.get())));
+// A text node as libxml2's serializer writes it.
+void AppendText(std::string& out, std::string_view text) {
+    for (char c : text) {
+        switch (c) {
+            case '<':
+                out += "&lt;";
+                break;
+            case '>':
+                out += "&gt;";
+                break;
+            case '&':
+                out += "&amp;";
+                break;
+            case '\r':
+                out += "&#13;";
+                break;
+            default:
+                out += c;
+        }
+    }
+}
+
+// Two spaces a level, at most thirty levels deep, as libxml2 indents.
+void AppendIndent(std::string& out, int level) {
+    out.append(static_cast<size_t>(std::min(level, 30)) * 2, ' ');
+}
+
+// The element as libxml2 saves it with formatting: each element on a line of its own, indented by
+// its depth, unless its parent holds text, which keeps the parent's content as it is.
+void AppendElement(std::string& out, const XmlNode& node, int level, bool format) {
+    if (format)
+        AppendIndent(out, level);
+    out += '<';
+    out += node.name;
+    for (const auto& [name, value] : node.attributes) {
+        out += ' ';
+        out += name;
+        out += "=\"";
+        AppendAttributeText(out, value);
+        out += '"';
+    }
+    if (node.children.empty()) {
+        out += "/>";
+        return;
+    }
+    bool childFormat = format;
+    for (const XmlNode::Child& c : node.children)
+        if (!c.element)
+            childFormat = false;
+    out += '>';
+    if (childFormat)
+        out += '\n';
+    for (const XmlNode::Child& c : node.children) {
+        if (c.element)
+            AppendElement(out, *c.element, level + 1, childFormat);
+        else
+            AppendText(out, c.text);
+        if (childFormat)
+            out += '\n';
+    }
+    if (childFormat)
+        AppendIndent(out, level);
+    out += "</";
+    out += node.name;
+    out += '>';
 }
 
 // The byte of a code point beyond ASCII in Windows-1251, 0 when it has none: the reverse of the
-// storage codec's table, as one array.
+// storage codec's table, as one array. U+0098, which the codec keeps for byte 0x98 of the
+// declaration file, is no character of the encoding.
 unsigned char Cp1251Byte(char32_t cp) {
     static const std::vector<unsigned char> bytes = [] {
         std::vector<unsigned char> table;
@@ -255,7 +216,7 @@ unsigned char Cp1251Byte(char32_t cp) {
             const std::string utf8 = Cp1251ToUtf8(std::string(1, static_cast<char>(b)));
             size_t pos = 0;
             char32_t c = 0;
-            if (!NextCodePoint(utf8, pos, c))
+            if (!NextCodePoint(utf8, pos, c) || c == 0x98)
                 continue;
             if (c >= table.size())
                 table.resize(c + 1, 0);
@@ -266,22 +227,12 @@ unsigned char Cp1251Byte(char32_t cp) {
     return cp < bytes.size() ? bytes[cp] : 0;
 }
 
-// Windows-1251 by the program's own table instead of the system converter, which costs more
-// than all the rest of the saving: the document saved as UTF-8 (the same text, escapes and
-// layout), then each character put into its byte. Only when every character has one; the
-// converter's character references for the others are left to libxml2. U+0098, which the table
-// keeps for byte 0x98, has no character in Windows-1251 for the converter either.
-std::optional<std::string> SavedAsCp1251(xmlDocPtr doc) {
-    const Buffer saved = SavedBy(doc, "UTF-8");
-    const std::string_view text = Content(saved);
-    constexpr std::string_view kUtf8Prolog = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>";
-    constexpr std::string_view kCp1251Prolog = "<?xml version=\"1.0\" encoding=\"windows-1251\"?>";
-    if (!text.starts_with(kUtf8Prolog) || text.find("\xC2\x98") != std::string_view::npos)
-        return std::nullopt;
+// UTF-8 to Windows-1251; a character the encoding lacks becomes a decimal character reference,
+// as libxml2's converter writes it.
+std::string ToCp1251(std::string_view text) {
     std::string out;
     out.reserve(text.size());
-    out.append(kCp1251Prolog);
-    for (size_t pos = kUtf8Prolog.size(); pos < text.size();) {
+    for (size_t pos = 0; pos < text.size();) {
         const auto b = static_cast<unsigned char>(text[pos]);
         if (b < 0x80) {
             out.push_back(static_cast<char>(b));
@@ -289,23 +240,210 @@ std::optional<std::string> SavedAsCp1251(xmlDocPtr doc) {
             continue;
         }
         char32_t cp = 0;
-        const unsigned char byte = NextCodePoint(text, pos, cp) ? Cp1251Byte(cp) : 0;
-        if (byte == 0)
-            return std::nullopt;
-        out.push_back(static_cast<char>(byte));
+        if (!NextCodePoint(text, pos, cp))
+            throw XmlError("XML text: not valid UTF-8");
+        if (const unsigned char byte = Cp1251Byte(cp))
+            out.push_back(static_cast<char>(byte));
+        else
+            out += "&#" + std::to_string(static_cast<unsigned>(cp)) + ";";
     }
     return out;
 }
 
+// The same tree as libxml2's, for the encodings the program's own writer does not know.
+xmlDocPtr ToLibxml(const XmlNode& root) {
+    xmlDocPtr doc = xmlNewDoc(BAD_CAST "1.0");
+    if (!doc)
+        throw XmlError("cannot create an XML document");
+    auto copy = [&](auto& self, const XmlNode& from) -> xmlNodePtr {
+        const std::string name(from.name);
+        xmlNodePtr node = xmlNewDocNode(doc, nullptr, X(name), nullptr);
+        if (!node)
+            throw XmlError("cannot create element " + name);
+        for (const auto& [n, v] : from.attributes)
+            xmlSetProp(node, X(std::string(n)), X(v));
+        for (const XmlNode::Child& c : from.children)
+            xmlAddChild(node, c.element ? self(self, *c.element)
+                                        : xmlNewDocTextLen(doc, X(c.text), static_cast<int>(c.text.size())));
+        return node;
+    };
+    try {
+        xmlDocSetRootElement(doc, copy(copy, root));
+    } catch (...) {
+        xmlFreeDoc(doc);
+        throw;
+    }
+    return doc;
+}
+
+std::string SavedByLibxml(const XmlNode& root, const char* encoding) {
+    std::unique_ptr<xmlDoc, decltype(&xmlFreeDoc)> doc(ToLibxml(root), &xmlFreeDoc);
+    std::unique_ptr<xmlBuffer, decltype(&xmlBufferFree)> buffer(xmlBufferCreate(), &xmlBufferFree);
+    if (!buffer)
+        throw XmlError("cannot create an output buffer");
+    xmlSaveCtxtPtr ctxt = xmlSaveToBuffer(buffer.get(), encoding, XML_SAVE_FORMAT);
+    if (!ctxt)
+        throw XmlError(std::string("cannot save in the encoding ") + encoding);
+    long written = xmlSaveDoc(ctxt, doc.get());
+    int closed = xmlSaveClose(ctxt);
+    if (written < 0 || closed < 0)
+        throw XmlError(std::string("cannot save in the encoding ") + encoding);
+    return std::string(reinterpret_cast<const char*>(xmlBufferContent(buffer.get())),
+                       static_cast<size_t>(xmlBufferLength(buffer.get())));
+}
+
+// A parsed element with its attributes, texts and child elements; comments, processing
+// instructions and entity references are left out as the readers never see them.
+void FromLibxml(XmlTree& tree, XmlNode& into, xmlNodePtr from) {
+    for (xmlAttrPtr a = from->properties; a; a = a->next) {
+        xmlChar* v = xmlNodeListGetString(from->doc, a->children, 1);
+        into.attributes.emplace_back(tree.Name(FromX(a->name)), FromX(v));
+        xmlFree(v);
+    }
+    for (xmlNodePtr c = from->children; c; c = c->next) {
+        if (c->type == XML_ELEMENT_NODE) {
+            XmlNode* child = tree.NewNode(FromX(c->name));
+            into.children.push_back({child, {}});
+            FromLibxml(tree, *child, c);
+        } else if (c->type == XML_TEXT_NODE || c->type == XML_CDATA_SECTION_NODE) {
+            into.children.push_back({nullptr, FromX(c->content)});
+        }
+    }
+}
+
 }  // namespace
 
+std::string XmlElement::Name() const {
+    return m_node ? std::string(m_node->name) : std::string();
+}
+
+XmlElement XmlElement::AppendElement(std::string_view name) {
+    if (!m_node)
+        throw XmlError("append to a null element");
+    XmlNode* child = m_node->tree->NewNode(CheckedName(name));
+    m_node->children.push_back({child, {}});
+    return XmlElement(child);
+}
+
+void XmlElement::AppendText(std::string_view text) {
+    if (!m_node)
+        throw XmlError("append to a null element");
+    m_node->children.push_back({nullptr, CheckedText(text, "XML text")});
+}
+
+void XmlElement::SetAttribute(std::string_view name, std::string_view value) {
+    if (!m_node)
+        throw XmlError("attribute on a null element");
+    const std::string_view n = m_node->tree->Name(CheckedName(name));
+    std::string v = CheckedText(value, "XML attribute value");
+    for (auto& [have, old] : m_node->attributes)
+        if (have == n) {
+            old = std::move(v);
+            return;
+        }
+    m_node->attributes.emplace_back(n, std::move(v));
+}
+
+std::optional<std::string> XmlElement::Attribute(std::string_view name) const {
+    if (!m_node)
+        return std::nullopt;
+    for (const auto& [have, value] : m_node->attributes)
+        if (have == name)
+            return value;
+    return std::nullopt;
+}
+
+std::vector<std::pair<std::string, std::string>> XmlElement::Attributes() const {
+    std::vector<std::pair<std::string, std::string>> result;
+    if (!m_node)
+        return result;
+    for (const auto& [name, value] : m_node->attributes)
+        result.emplace_back(std::string(name), value);
+    return result;
+}
+
+std::vector<XmlElement> XmlElement::Children() const {
+    std::vector<XmlElement> result;
+    if (!m_node)
+        return result;
+    for (const XmlNode::Child& c : m_node->children)
+        if (c.element)
+            result.push_back(XmlElement(c.element));
+    return result;
+}
+
+std::vector<XmlElement> XmlElement::Children(std::string_view name) const {
+    std::vector<XmlElement> result;
+    for (const XmlElement& c : Children())
+        if (c.m_node->name == name)
+            result.push_back(c);
+    return result;
+}
+
+XmlElement XmlElement::Child(std::string_view name) const {
+    if (m_node)
+        for (const XmlNode::Child& c : m_node->children)
+            if (c.element && c.element->name == name)
+                return XmlElement(c.element);
+    return XmlElement();
+}
+
+std::string XmlElement::Text() const {
+    std::string result;
+    if (!m_node)
+        return result;
+    for (const XmlNode::Child& c : m_node->children)
+        if (!c.element)
+            result += c.text;
+    return result;
+}
+
+XmlDocument::XmlDocument() : m_tree(std::make_unique<XmlTree>()) {}
+
+XmlDocument::~XmlDocument() = default;
+
+XmlDocument::XmlDocument(XmlDocument&& other) noexcept = default;
+
+XmlDocument& XmlDocument::operator=(XmlDocument&& other) noexcept = default;
+
+XmlDocument XmlDocument::Parse(std::string_view bytes) {
+    std::unique_ptr<xmlDoc, decltype(&xmlFreeDoc)> doc(
+        xmlReadMemory(bytes.data(), static_cast<int>(bytes.size()), nullptr, nullptr,
+                      XML_PARSE_NONET | XML_PARSE_NOERROR | XML_PARSE_NOWARNING),
+        &xmlFreeDoc);
+    if (!doc)
+        throw XmlError("not a well-formed XML document");
+    XmlDocument result;
+    if (xmlNodePtr root = xmlDocGetRootElement(doc.get())) {
+        XmlTree& tree = *result.m_tree;
+        tree.root = tree.NewNode(FromX(root->name));
+        FromLibxml(tree, *tree.root, root);
+    }
+    return result;
+}
+
+XmlElement XmlDocument::CreateRoot(std::string_view name) {
+    if (!m_tree)
+        throw XmlError("no document");
+    // A replaced root stays in the tree unreachable: the document is built once, root first.
+    m_tree->root = m_tree->NewNode(CheckedName(name));
+    return XmlElement(m_tree->root);
+}
+
+XmlElement XmlDocument::Root() const {
+    return XmlElement(m_tree ? m_tree->root : nullptr);
+}
+
 std::string XmlDocument::SaveToText(const char* encoding) const {
-    if (!m_doc || !xmlDocGetRootElement(m_doc))
+    if (!m_tree || !m_tree->root)
         throw XmlError("no document to save");
-    if (std::string_view(encoding) == "windows-1251")
-        if (std::optional<std::string> text = SavedAsCp1251(m_doc))
-            return std::move(*text);
-    return std::string(Content(SavedBy(m_doc, encoding)));
+    const std::string_view name(encoding);
+    if (name != "windows-1251" && name != "UTF-8")
+        return SavedByLibxml(*m_tree->root, encoding);
+    std::string text = "<?xml version=\"1.0\" encoding=\"" + std::string(name) + "\"?>\n";
+    AppendElement(text, *m_tree->root, 0, true);
+    text += '\n';
+    return name == "UTF-8" ? text : ToCp1251(text);
 }
 
 void XmlDocument::SaveToFile(const std::string& path, const char* encoding) const {
