@@ -8,14 +8,16 @@
 #include <utility>
 #include <vector>
 
-// A small owning layer over libxml2's tree: one document owns its nodes; elements are handles
-// into it, valid while the document lives. Every text crossing this layer is UTF-8; an encoding
-// exists only when the document is saved. Failures raise XmlError.
-
-struct _xmlDoc;
-struct _xmlNode;
+// A small owning XML tree: one document owns its nodes; elements are handles into it, valid while
+// the document lives. Every text crossing this layer is UTF-8; an encoding exists only when the
+// document is saved. libxml2 parses, and saves in the encodings other than Windows-1251 and UTF-8;
+// the tree is the program's own, since a declaration of thousands of lines makes hundreds of
+// thousands of nodes and libxml2 allocates each attribute in three pieces. Failures raise XmlError.
 
 namespace zizaza {
+
+struct XmlNode;
+struct XmlTree;
 
 class XmlError : public std::runtime_error {
 public:
@@ -49,8 +51,8 @@ public:
 
 private:
     friend class XmlDocument;
-    explicit XmlElement(_xmlNode* node) : m_node(node) {}
-    _xmlNode* m_node = nullptr;
+    explicit XmlElement(XmlNode* node) : m_node(node) {}
+    XmlNode* m_node = nullptr;
 };
 
 class XmlDocument {
@@ -80,8 +82,7 @@ public:
     void SaveToFile(const std::string& path, const char* encoding) const;
 
 private:
-    explicit XmlDocument(_xmlDoc* doc) : m_doc(doc) {}
-    _xmlDoc* m_doc = nullptr;
+    std::unique_ptr<XmlTree> m_tree;
 };
 
 }  // namespace zizaza

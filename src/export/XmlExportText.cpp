@@ -62,6 +62,12 @@ std::string UpperCase(std::string_view utf8) {
     out.reserve(utf8.size());
     size_t pos = 0;
     while (pos < utf8.size()) {
+        const char c = utf8[pos];
+        if (static_cast<unsigned char>(c) < 0x80) {
+            out += c >= 'a' && c <= 'z' ? static_cast<char>(c - 0x20) : c;
+            ++pos;
+            continue;
+        }
         size_t before = pos;
         char32_t cp = 0;
         if (!NextCodePoint(utf8, pos, cp)) {

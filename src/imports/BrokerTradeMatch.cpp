@@ -161,6 +161,7 @@ private:
         lot.units = cash.units;
         lot.roubles = mTCurrencyIncome::ToRoubles(lot.amount, cash.units, cash.rate);
         lot.commissionRate = fee.rate;
+        lot.commissionUnits = fee.units;
         lot.commissionRoubles = mTCurrencyIncome::ToRoubles(lot.commission, fee.units, fee.rate);
         if (p.refusal.empty())
             p.refusal = !cash.missing.empty() ? cash.missing : lot.commission.IsZero() ? std::string() : fee.missing;
@@ -238,6 +239,7 @@ private:
         s.proceedsRoubles = side.roubles;
         s.commission = side.commission;
         s.commissionRate = side.commissionRate;
+        s.commissionUnits = side.commissionUnits;
         s.commissionRoubles = side.commissionRoubles;
         s.optionRoubles = side.premium;
         s.refusal = c.saleSide.refusal;

@@ -106,6 +106,7 @@ struct MatchedLot {
     Money roubles;
     Money commission;  // in the currency
     Money commissionRate;
+    int32_t commissionUnits = 1;
     Money commissionRoubles;
     Money premium;     // roubles of an assigned or exercised option moved into this trade's cost
     std::string note;  // "дробление 4:1", ...
@@ -128,6 +129,7 @@ struct SaleResult {
     Money proceedsRoubles;
     Money commission;  // the sale's own, in the currency
     Money commissionRate;
+    int32_t commissionUnits = 1;
     Money commissionRoubles;
     Money optionRoubles;  // premium of an assigned or exercised option moved into this trade
     std::vector<MatchedLot> lots;

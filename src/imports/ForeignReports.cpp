@@ -48,6 +48,45 @@ std::string CountRefusal(size_t present, const ForeignImport& result) {
     return "в декларации не может быть больше " + std::to_string(kMaxImportedRecords) + " доходов за пределами РФ";
 }
 
+mTTradeLot LotDetail(const MatchedLot& l) {
+    mTTradeLot d;
+    d.TradeDate = l.tradeDate;
+    d.PaidDate = l.cashDate;
+    d.Quantity = l.quantity;
+    d.Amount = l.amount;
+    d.Rate = l.rate;
+    d.Units = l.units;
+    d.Roubles = l.roubles;
+    d.Commission = l.commission;
+    d.CommissionRate = l.commissionRate;
+    d.CommissionUnits = l.commissionUnits;
+    d.CommissionRoubles = l.commissionRoubles;
+    d.Premium = l.premium;
+    d.Note = l.note;
+    return d;
+}
+
+// What the record keeps of a sale, for the register of the calculation report.
+mTTradeSale SaleDetail(const SaleResult& s) {
+    mTTradeSale d;
+    d.TradeDate = s.tradeDate;
+    d.IncomeDate = s.incomeDate;
+    d.ShortClose = s.shortClose;
+    d.Quantity = s.quantity;
+    d.Proceeds = s.proceeds;
+    d.Rate = s.rate;
+    d.Units = s.units;
+    d.ProceedsRoubles = s.proceedsRoubles;
+    d.Commission = s.commission;
+    d.CommissionRate = s.commissionRate;
+    d.CommissionUnits = s.commissionUnits;
+    d.CommissionRoubles = s.commissionRoubles;
+    d.Premium = s.optionRoubles;
+    for (const MatchedLot& l : s.lots)
+        d.Lots.push_back(LotDetail(l));
+    return d;
+}
+
 class TradeRecords {
 public:
     TradeRecords(const StatementEvents& events, const CurrencyRates& rates, size_t present, ForeignImport& into)
@@ -67,7 +106,10 @@ public:
                 proceeds += b.proceeds;
                 cost += b.CostRoubles();
             }
-            Add(a, proceeds, cost, last - first);
+            std::vector<mTTradeSale> detail;
+            for (size_t i = first; i < last; ++i)
+                detail.push_back(SaleDetail(sales[i]));
+            Add(a, proceeds, cost, last - first, std::move(detail));
         }
     }
 
@@ -115,7 +157,7 @@ private:
         return r;
     }
 
-    void Add(const SaleResult& s, Money proceeds, Money cost, size_t count) {
+    void Add(const SaleResult& s, Money proceeds, Money cost, size_t count, std::vector<mTTradeSale> detail) {
         const int32_t code = s.derivative ? kDerivativeCode : kSaleCode;
         const IncomeEntry* income = IncomeCodeDict::Embedded().FindIncome(std::to_string(code));
         const Currency* currency = m_rates.FindCurrencyByCodeOrAlpha(s.currency);
@@ -137,6 +179,7 @@ private:
         r.SetTaxInCurrency(Money());
         r.DeductionCode = s.derivative ? kDerivativeExpenseCode : kSaleExpenseCode;
         r.DeductionAmount = cost;
+        r.Trades = std::move(detail);
         if (!Keep(r, s.where))
             return;
         m_into.imported.push_back(s.where.Text() + ": " + date.ToText() + " " + s.security +

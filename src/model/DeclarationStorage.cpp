@@ -111,6 +111,70 @@ uint64_t listSize(const OwnedList<T>& list, F size) {
     return total;
 }
 
+// The sales behind the foreign incomes made by the broker import, after everything else: a file
+// without them is byte for byte what it was before they existed, and an older reader never meets
+// them. The stream holds the count of records that have sales, then for each its position in the
+// list and its sales.
+constexpr std::string_view kTradesStream = "@ForeignTrades";
+
+size_t recordsWithTrades(const mTDeclaration& d) {
+    if (!d.HasIncome(kIncomeForeign))
+        return 0;
+    size_t n = 0;
+    for (const mTCurrencyIncome& r : d.CurrencyIncomes())
+        n += r.Trades.empty() ? 0 : 1;
+    return n;
+}
+
+template <class Io>
+void writeTrades(const mTDeclaration& d, Io& io) {
+    const size_t count = recordsWithTrades(d);
+    if (count == 0)
+        return;
+    io.Stream(kTradesStream);
+    io.Word(recordio::WordCount(count));
+    for (size_t i = 0; i < d.CurrencyIncomeCount(); ++i) {
+        const mTCurrencyIncome& r = d.CurrencyIncome(i);
+        if (r.Trades.empty())
+            continue;
+        io.Word(static_cast<uint16_t>(i));
+        io.List(r.Trades, 1, [&](const mTTradeSale& sale) { recordio::TransferTradeSale(io, sale); });
+    }
+}
+
+// Only the stream right behind the tax payments is the sales': a text of the same spelling
+// elsewhere in the file is a value of some record. Positions must rise and name a record, and no
+// record has an empty list of sales, as the writer keeps them.
+void readTrades(mTDeclaration& d, mTDocumentStorage& s) {
+    if (!d.HasIncome(kIncomeForeign))
+        return;
+    const size_t before = s.Position();
+    try {
+        s.OpenStreamForRead(kTradesStream);
+    } catch (const mEPrivBase& e) {
+        if (e.ErrorNumber() == 210)
+            return;
+        throw;
+    }
+    if (s.Position() != before + mTDocumentStorage::StringFieldSize(kTradesStream))
+        return;
+    recordio::Reader io(s);
+    uint16_t count = 0;
+    io.Word(count);
+    if (count == 0)
+        RaiseStorageError(68);
+    long last = -1;
+    for (uint16_t k = 0; k < count; ++k) {
+        uint16_t position = 0;
+        io.Word(position);
+        if (static_cast<long>(position) <= last || position >= d.CurrencyIncomeCount())
+            RaiseStorageError(68);
+        last = position;
+        io.List(d.CurrencyIncome(position).Trades, 1,
+                [&](mTTradeSale& sale) { recordio::TransferTradeSale(io, sale); });
+    }
+}
+
 }  // namespace
 
 int EditionYear(std::string_view documentName) {
@@ -160,6 +224,7 @@ uint64_t mTDeclaration::ComputeFileSize() const {
     }
     io.Stream("@Nalog");
     io.Add(listSize(m_taxPayments, [](auto& e, uint16_t i) { return e.ComputeSize(i); }));
+    writeTrades(*this, io);
     return io.Total();
 }
 
@@ -197,6 +262,7 @@ void mTDeclaration::SaveToStorage(mTDocumentStorage& s) const {
     }
     io.Stream("@Nalog");
     writeList(s, m_taxPayments, [&](auto& e, uint16_t i) { e.SaveToStorage(s, i); });
+    writeTrades(*this, io);
 }
 
 void mTDeclaration::LoadFromStorage(mTDocumentStorage& s) {
@@ -244,6 +310,7 @@ void mTDeclaration::LoadFromStorage(mTDocumentStorage& s) {
     }
     io.Stream("@Nalog");
     readList(s, m_taxPayments, [&](auto& e, uint16_t i) { e.LoadFromStorage(s, i); });
+    readTrades(*this, s);
 }
 
 namespace {

@@ -17,6 +17,16 @@ namespace zizaza::recordio {
 
 // The count of a list is written as a word; a longer list cannot be saved.
 inline constexpr uint16_t kErrListTooLong = 154;
+// A nested list shorter than the reader accepts is refused on writing, never written.
+inline constexpr uint16_t kErrListTooShort = 159;
+
+// The word that counts a list in the file.
+inline uint16_t WordCount(size_t n) {
+    if (n > 0xFFFF)
+        throw mEWriteStorage("Список содержит больше 65535 записей и не может быть сохранен в файле декларации.",
+                             kErrListTooLong);
+    return static_cast<uint16_t>(n);
+}
 
 class Writer {
 public:
@@ -46,6 +56,17 @@ public:
             m_s.WriteCurrency(v);
         else
             m_s.WriteString("a");
+    }
+
+    // A nested list: its count as a word, then each element.
+    template <class V, class F>
+    void List(const V& list, uint16_t minimum, F each) {
+        if (list.size() < minimum)
+            throw mEWriteStorage("Список короче допустимого и не может быть сохранен в файле декларации.",
+                                 kErrListTooShort);
+        m_s.WriteWord(WordCount(list.size()));
+        for (const auto& e : list)
+            each(e);
     }
 
     mTDocumentStorage& Storage() { return m_s; }
@@ -82,6 +103,18 @@ public:
         }
     }
 
+    // Fewer elements than the writers ever write make the file a damaged one.
+    template <class V, class F>
+    void List(V& list, uint16_t minimum, F each) {
+        const uint16_t count = m_s.ReadWord();
+        if (count < minimum)
+            RaiseStorageError(68);
+        list.clear();
+        list.resize(count);
+        for (auto& e : list)
+            each(e);
+    }
+
     mTDocumentStorage& Storage() { return m_s; }
 
 private:
@@ -103,6 +136,13 @@ public:
     void ProtectedFlag(const bool& v) { Flag(v); }
     void Slot(bool filled, Money v) {
         m_total += filled ? mTDocumentStorage::CurrencyFieldSize(v) : mTDocumentStorage::StringFieldSize("a");
+    }
+
+    template <class V, class F>
+    void List(const V& list, uint16_t /*minimum*/, F each) {
+        m_total += mTDocumentStorage::WordFieldSize(static_cast<uint16_t>(list.size()));
+        for (const auto& e : list)
+            each(e);
     }
 
     void Add(uint64_t bytes) { m_total += bytes; }
@@ -155,14 +195,6 @@ void WithCaller(uint16_t caller, F&& f) {
         e.SetCallerNumber(caller);
         throw;
     }
-}
-
-// The word that counts a list in the file.
-inline uint16_t WordCount(size_t n) {
-    if (n > 0xFFFF)
-        throw mEWriteStorage("Список содержит больше 65535 записей и не может быть сохранен в файле декларации.",
-                             kErrListTooLong);
-    return static_cast<uint16_t>(n);
 }
 
 }  // namespace zizaza::recordio

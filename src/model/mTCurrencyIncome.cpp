@@ -37,6 +37,27 @@ void mTCurrencyIncome::SetTaxInCurrency(Money value) {
     TaxInRoubles = ToRoubles(value, TaxUnits, TaxRate);
 }
 
+Money mTTradeSale::CostRoubles() const {
+    Money cost = CommissionRoubles + Premium;
+    for (const mTTradeLot& lot : Lots)
+        cost += lot.Roubles + lot.CommissionRoubles + lot.Premium;
+    return cost;
+}
+
+bool mTCurrencyIncome::TradesAgree() const {
+    if (Trades.empty())
+        return false;
+    Money proceeds, cost;
+    for (const mTTradeSale& s : Trades) {
+        if (s.Rate != IncomeRate || s.Units != IncomeUnits)
+            return false;
+        proceeds += s.Proceeds;
+        cost += s.CostRoubles();
+    }
+    return proceeds == IncomeInCurrency && cost == DeductionAmount &&
+           ToRoubles(IncomeInCurrency, IncomeUnits, IncomeRate) == IncomeInRoubles;
+}
+
 namespace {
 
 template <class Self, class Io>

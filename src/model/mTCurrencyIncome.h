@@ -1,11 +1,13 @@
 #pragma once
 
 #include "model/TaxFacts.h"
+#include "model/mTTradeSale.h"
 #include "storage/Date.h"
 #include "storage/Money.h"
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 namespace zizaza {
 
@@ -37,6 +39,14 @@ public:
     int32_t DeductionPercent = 0;
     uint16_t CfcProfitRule = 0;  // 1 by the CFC's statements, 2 by the rules for Russian companies
     std::string CfcNumber;       // "Номер КИК"
+    // The sales behind a record made by the broker import, lot by lot; empty for a record typed
+    // in. Kept in the stream "@ForeignTrades" of the declaration, not in the record's own.
+    std::vector<mTTradeSale> Trades;
+
+    // Whether the sales still give the record's amounts: the proceeds in the currency, the rate,
+    // the roubles and the deduction. A record changed by hand afterwards no longer agrees, and
+    // its sales are then not shown as its computation.
+    bool TradesAgree() const;
 
     // Store the amount in currency and recompute the amount in roubles with the current rate and
     // units (0 roubles when the units are 0).

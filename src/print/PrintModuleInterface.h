@@ -60,6 +60,9 @@ public:
 inline constexpr const char* kRecipientNameParam = "Наименование налогового органа-получателя";
 // The parameter under which the program passes the declaration's file (empty for a new one).
 inline constexpr const char* kDocumentFileParam = "Имя файла декларации";
+// The parameter under which a program without windows asks PrintData for the pages written so
+// far on its standard output, a terminal ("1"; otherwise nothing is written there).
+inline constexpr const char* kTerminalProgressParam = "Ход записи на терминал";
 
 // Base name of the plug-in file (libzizaza-print.so on Linux) and its exported entry points:
 //   extern "C" int ZizazaPrintModuleVersion();            returns kPrintModuleInterfaceVersion

@@ -23,11 +23,14 @@ struct TradeRegisterGroup {
     Money expenses;
 };
 std::vector<TradeRegisterGroup> ForeignTradeRegister(const mTDeclaration& doc);
+// Whether the group's total takes the record's deduction as an expense.
+bool TradeRegisterCountsExpenses(const TradeRegisterGroup& g, const mTCurrencyIncome& r);
 
 namespace report {
-// "Реестр сделок": each sale's date, security, proceeds in the currency, rate and roubles, its
-// expenses and result, the totals of each group beside the sheet's figures. The lots of each sale
-// are in the import report, which the program keeps apart (the declaration file holds the records).
+// "Реестр сделок": per record of a group the sales the broker import stored with it (date,
+// quantity, proceeds in the currency, rate, roubles; each matched lot with its date, quantity, rate
+// and roubles; the commissions; the result), then the record's own line as the securities sheet
+// takes it, and the totals of each group beside the sheet's figures.
 void WriteTradeRegister(HtmlText& appendix, const mTDeclaration& doc, const kTSvodSum& sum);
 }  // namespace report
 

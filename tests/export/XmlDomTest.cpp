@@ -51,6 +51,34 @@ TEST(XmlDom, CharactersOutsideTheEncodingBecomeReferences) {
     EXPECT_NE(bytes.find("\x88"), std::string::npos);  // the euro sign has a byte
     EXPECT_NE(bytes.find("&#10003;"), std::string::npos) << bytes;
     EXPECT_EQ(XmlDocument::Parse(bytes).Root().Child("Документ").Attribute("Наим"), "€ and ✓");
+    // U+0098, which the declaration file keeps as byte 0x98, has no character in the encoding.
+    bytes = SampleDocument("x\u0098y").SaveToText("windows-1251");
+    EXPECT_NE(bytes.find("x&#152;y"), std::string::npos) << bytes;
+}
+
+// The program's own writer gives libxml2's bytes (libxml2 saves under another spelling of the
+// encoding's name): layout, text beside elements, escapes, characters the encoding lacks, depth.
+TEST(XmlDom, TheOwnWriterWritesAsLibxml2) {
+    XmlDocument doc;
+    XmlElement root = doc.CreateRoot("Файл");
+    root.SetAttribute("Наим", "кавычки \" < > & ' \t\r\n ✓ € \u0098");
+    XmlElement mixed = root.AppendElement("Текст");
+    mixed.AppendText("до <&> \r\n ✓");
+    mixed.AppendElement("Внутри").AppendElement("Глубже").SetAttribute("a", "1");
+    mixed.AppendText("");
+    root.AppendElement("Пустой");
+    XmlElement deep = root;
+    for (int level = 0; level < 35; ++level)
+        deep = deep.AppendElement("d");
+    deep.SetAttribute("x", "y");
+    root.AppendElement("После").AppendText("");
+    for (const auto& [own, libxml] : {std::pair{"windows-1251", "CP1251"}, std::pair{"UTF-8", "utf-8"}}) {
+        std::string byLibxml = doc.SaveToText(libxml);
+        const std::string prolog = std::string("encoding=\"") + libxml + "\"";
+        ASSERT_NE(byLibxml.find(prolog), std::string::npos) << byLibxml;
+        byLibxml.replace(byLibxml.find(prolog), prolog.size(), std::string("encoding=\"") + own + "\"");
+        EXPECT_EQ(doc.SaveToText(own), byLibxml) << own;
+    }
 }
 
 TEST(XmlDom, RefusesWhatXmlCannotHold) {

@@ -101,12 +101,61 @@ TEST(DeclarationSafety, ValuesTheReaderRefusesAreNeverWritten) {
         [](mTDeclaration& d) { d.Person.Document.BirthDate = Date(1.797e308); },
         [](mTDeclaration& d) { d.DocumentDate = Date::Ymd(2100, 1, 1); },
         [](mTDeclaration& d) { d.Person.Name.Surname = std::string("Ив\0анов", 13); },
+        [](mTDeclaration& d) {  // a sale that matched no lot
+            d.SetIncomeFlags(d.IncomeFlags() | kIncomeForeign);
+            d.CurrencyIncome(d.AddCurrencyIncome()).Trades.emplace_back();
+        },
     };
     for (const auto& f1 : damage) {
         auto doc = sample();
         f1(*doc);
         EXPECT_THROW(doc->Save(f), mEWriteStorage);
         EXPECT_EQ(ReadBytes(f), before);
+    }
+}
+
+// The sales of a broker import follow the tax payments; only what the writer writes reads back.
+TEST(DeclarationSafety, TheSalesOfRecordsReadOnlyAsWritten) {
+    TempDir dir;
+    const std::string f = dir.file("decl.tv7");
+    auto doc = sample();
+    doc->SetIncomeFlags(doc->IncomeFlags() | kIncomeForeign);
+    doc->AddCurrencyIncome();
+    doc->CurrencyIncome(doc->AddCurrencyIncome()).Trades.emplace_back().Lots.emplace_back();
+    doc->Save(f);
+    const std::string good = ReadBytes(f);
+    const std::string head = Field("@ForeignTrades") + Field("1") + Field("1") + Field("1");
+    ASSERT_EQ(good.rfind(Field("@ForeignTrades")), good.find(head));
+    const std::string older = good.substr(0, good.find(head));
+    struct Case {
+        const char* what;
+        std::string bytes;
+        uint16_t error;
+        int withSales;  // the record that has them, when the file loads
+    };
+    const Case cases[] = {
+        {"as written", good, 0, 1},
+        {"an older file without them", older, 0, -1},
+        {"the record before", replaced(good, head, Field("@ForeignTrades") + Field("1") + Field("0") + Field("1")), 0,
+         0},
+        {"no record with sales", replaced(good, head, Field("@ForeignTrades") + Field("0") + Field("1") + Field("1")),
+         68, -1},
+        {"a record beyond the list",
+         replaced(good, head, Field("@ForeignTrades") + Field("1") + Field("2") + Field("1")), 68, -1},
+        {"a record without sales", replaced(good, head, Field("@ForeignTrades") + Field("1") + Field("1") + Field("0")),
+         68, -1},
+        {"the name as a value elsewhere", older + Field("x") + Field("@ForeignTrades"), 0, -1},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        WriteBytes(f, c.bytes);
+        EXPECT_EQ(loadError(f).first, c.error);
+        if (c.error != 0)
+            continue;
+        mTDeclaration loaded;
+        loaded.Load(f);
+        for (size_t i = 0; i < loaded.CurrencyIncomeCount(); ++i)
+            EXPECT_EQ(loaded.CurrencyIncome(i).Trades.size(), static_cast<int>(i) == c.withSales ? 1u : 0u);
     }
 }
 

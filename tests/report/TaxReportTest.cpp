@@ -210,10 +210,33 @@ TEST(TaxReport, TradeRegisterTotalsAreTheSecuritiesSheets) {
     EXPECT_EQ(groups[1].income, sum.PrilJ().ДохПФИОргЦБ.ДохСовОпер);
     EXPECT_EQ(groups[1].expenses, sum.PrilJ().ДохПФИОргЦБ.РасхРеалПФИ);
     EXPECT_FALSE(groups[0].income.IsZero());
-    const std::string html = TaxReportHtml(doc, sum);
+    // The lots and commissions stored by the import add up to the sheet's expenses to the kopeck.
+    Money lots;
+    for (const TradeRegisterGroup& g : groups)
+        for (const mTCurrencyIncome* r : g.sales) {
+            EXPECT_TRUE(r->TradesAgree()) << r->SourceName;
+            for (const mTTradeSale& s : r->Trades)
+                lots += s.CostRoubles();
+        }
+    EXPECT_EQ(lots, groups[0].expenses + groups[1].expenses);
+    std::string html = TaxReportHtml(doc, sum);
     EXPECT_TRUE(contains(html, "Реестр: доходы " + MoneyText(groups[0].income, "\u00a0") + " руб., расходы " +
                                    MoneyText(groups[0].expenses, "\u00a0") + " руб."))
         << html;
+    // The lot of 2016 of the 2016 statement, at the rate of its day.
+    EXPECT_TRUE(contains(html,
+                         "<td>18.03.2016 (сделка 15.03.2016)</td><td>лот по ФИФО</td><td align=\"right\">40"
+                         "</td><td align=\"right\">4168 Доллар США</td><td align=\"right\">68,5598</td><td></td>"
+                         "<td align=\"right\">285\u00a0757,25</td>"))
+        << html;
+    // A deduction typed over the import's: its sales are no longer shown as its computation.
+    for (size_t i = 0; i < doc.CurrencyIncomeCount(); ++i)
+        if (!doc.CurrencyIncome(i).Trades.empty()) {
+            doc.CurrencyIncome(i).DeductionAmount += Money::Roubles(1);
+            break;
+        }
+    html = TaxReportHtml(doc, sum);
+    EXPECT_TRUE(contains(html, "сделки не показаны: доход или расход изменен после загрузки")) << html;
 }
 
 }  // namespace

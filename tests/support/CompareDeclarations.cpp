@@ -61,6 +61,30 @@ private:
     CompareMode m_mode;
 };
 
+// The stored fields of a value as texts, in the order of its transfer function.
+struct FieldTexts {
+    static constexpr bool kLoading = false;
+    std::string texts;
+    void add(const std::string& t) { texts += t + "|"; }
+    void Text(const std::string& v) { add(show(v)); }
+    void Integer(const int32_t& v) { add(show(v)); }
+    void Flag(const bool& v) { add(show(v)); }
+    void Currency(const Money& v) { add(show(v)); }
+    void DateTime(const Date& v) { add(show(v)); }
+    template <class V, class F>
+    void List(const V& list, uint16_t, F each) {
+        add("#" + std::to_string(list.size()));
+        for (const auto& e : list)
+            each(e);
+    }
+};
+
+std::string saleTexts(const mTTradeSale& s) {
+    FieldTexts io;
+    recordio::TransferTradeSale(io, s);
+    return io.texts;
+}
+
 void comparePerson(Comparer& c, const std::string& p, const mTPersonInformation& a, const mTPersonInformation& b) {
     c(p + ".Name.Surname", a.Name.Surname, b.Name.Surname);
     c(p + ".Name.FirstName", a.Name.FirstName, b.Name.FirstName);
@@ -184,6 +208,9 @@ void compareCurrency(Comparer& c, const std::string& p, const mTCurrencyIncome& 
     c(p + ".DeductionPercent", a.DeductionPercent, b.DeductionPercent);
     c(p + ".CfcProfitRule", a.CfcProfitRule, b.CfcProfitRule);
     c(p + ".CfcNumber", a.CfcNumber, b.CfcNumber);
+    c(p + ".Trades.Count", a.Trades.size(), b.Trades.size());
+    for (size_t i = 0; i < std::min(a.Trades.size(), b.Trades.size()); ++i)
+        c(p + ".Trades[" + std::to_string(i) + "]", saleTexts(a.Trades[i]), saleTexts(b.Trades[i]));
 }
 
 void compareBusiness(Comparer& c, const std::string& p, const mTBusinessNew& a, const mTBusinessNew& b) {

@@ -220,6 +220,29 @@ void RandomFields::Fill(mTCurrencyIncome& r) {
     r.DeductionPercent = Integer();
     r.CfcProfitRule = Word();
     r.CfcNumber = Text();
+    // About half the records carry the sales of a broker import; a sale has a lot at least.
+    for (size_t n = Between(0, 3) < 2 ? 0 : Between(1, 2); n > 0; --n) {
+        mTTradeSale& sale = r.Trades.emplace_back();
+        sale.TradeDate = Day();
+        sale.IncomeDate = Day();
+        sale.ShortClose = Flag();
+        for (Money* m : {&sale.Quantity, &sale.Proceeds, &sale.Rate, &sale.ProceedsRoubles, &sale.Commission,
+                         &sale.CommissionRate, &sale.CommissionRoubles, &sale.Premium})
+            *m = Amount();
+        sale.Units = Integer();
+        sale.CommissionUnits = Integer();
+        for (size_t k = Between(1, 2); k > 0; --k) {
+            mTTradeLot& lot = sale.Lots.emplace_back();
+            lot.TradeDate = Day();
+            lot.PaidDate = Day();
+            for (Money* m : {&lot.Quantity, &lot.Amount, &lot.Rate, &lot.Roubles, &lot.Commission, &lot.CommissionRate,
+                             &lot.CommissionRoubles, &lot.Premium})
+                *m = Amount();
+            lot.Units = Integer();
+            lot.CommissionUnits = Integer();
+            lot.Note = Text();
+        }
+    }
 }
 
 void RandomFields::Fill(mTBusinessNew& r) {

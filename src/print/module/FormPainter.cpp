@@ -4,12 +4,18 @@
 #include "print/module/PdfFile.h"
 #include "print/module/TextMeasure.h"
 
+#include <QGlyphRun>
+#include <QHash>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
 #include <QPrinter>
+#include <QRawFont>
+#include <QTextLayout>
+#include <QVarLengthArray>
 
 #include <algorithm>
+#include <array>
 #include <numeric>
 
 namespace zizaza::print {
@@ -19,14 +25,139 @@ constexpr double kMmPerInch = 25.4;
 constexpr double kPointsPerInch = 72.0;
 
 // Fonts sized for the page's scale rather than for the device, so that a page painted into a
-// thumbnail keeps its proportions.
+// thumbnail keeps its proportions. Each size of each style is made once.
 QFont scaledFont(TextStyle style, double pxPerMm, const QPainter& painter) {
-    QFont font = FontFor(style);
-    double deviceDpi = painter.device()->logicalDpiY();
-    double points = font.pointSizeF() * pxPerMm * kMmPerInch / deviceDpi;
-    font.setPointSizeF(points);
-    return font;
+    const double deviceDpi = painter.device()->logicalDpiY();
+    const double points = FontFor(style).pointSizeF() * pxPerMm * kMmPerInch / deviceDpi;
+    static QHash<QPair<int, double>, QFont> fonts;
+    const QPair<int, double> key(static_cast<int>(style), points);
+    auto it = fonts.constFind(key);
+    if (it == fonts.cend()) {
+        QFont font = FontFor(style);
+        font.setPointSizeF(points);
+        it = fonts.insert(key, font);
+    }
+    return *it;
 }
+
+// One line of text laid out for a font on a device: its glyphs, its advance and its height.
+// The form repeats the same labels and characters on every page, and laying out a text (shaping
+// included) costs far more than drawing its glyphs: each is laid out once.
+struct LaidOutLine {
+    QList<QGlyphRun> runs;
+    double advance = 0;
+    double height = 0;
+};
+
+struct LineKey {
+    QString text;
+    int style;
+    double points;
+    int dpiX, dpiY;
+    bool operator==(const LineKey&) const = default;
+};
+
+size_t qHash(const LineKey& k, size_t seed = 0) {
+    return qHashMulti(seed, k.text, k.style, k.points, k.dpiX, k.dpiY);
+}
+
+const LaidOutLine& laidOut(const QString& text, TextStyle style, const QFont& font, QPaintDevice* device) {
+    static QHash<LineKey, LaidOutLine> lines;
+    // Bounded as the measures are: the whole cache goes when it grows past this.
+    constexpr qsizetype kMaxRemembered = 20000;
+    if (lines.size() > kMaxRemembered)
+        lines.clear();
+    const LineKey key{text, static_cast<int>(style), font.pointSizeF(), device->logicalDpiX(), device->logicalDpiY()};
+    auto it = lines.constFind(key);
+    if (it != lines.cend())
+        return *it;
+    QTextLayout layout(text, font, device);
+    layout.beginLayout();
+    QTextLine line = layout.createLine();
+    LaidOutLine laid;
+    if (line.isValid()) {
+        line.setLineWidth(0x01000000);
+        line.setPosition(QPointF(0, 0));
+        laid.advance = line.horizontalAdvance();
+        laid.height = line.height();
+    }
+    layout.endLayout();
+    laid.runs = layout.glyphRuns();
+    return *lines.insert(key, std::move(laid));
+}
+
+// Lines placed on the page and drawn together: one run of glyphs per font, so that the page
+// holds one text object for a whole row of cells or a whole label, not one for each character.
+class GlyphBatch {
+public:
+    // drawText(rect, align, text) for one line without laying the line out each time: the glyphs
+    // go where Qt's own alignment puts them (left, right or centred; top, bottom or centred).
+    void Add(QPainter& painter, const QRectF& r, int align, const QString& text, TextStyle style, const QFont& font) {
+        if (text.contains(QLatin1Char('\n')) || text.contains(QLatin1Char('\t'))) {
+            m_laidOutByQt.append({r, align, text});
+            return;
+        }
+        const LaidOutLine& line = laidOut(text, style, font, painter.device());
+        double x = r.x();
+        if (align & Qt::AlignRight)
+            x += r.width() - line.advance;
+        else if (align & Qt::AlignHCenter)
+            x += (r.width() - line.advance) / 2;
+        double y = r.y();
+        if (align & Qt::AlignBottom)
+            y += r.height() - line.height;
+        else if (align & Qt::AlignVCenter)
+            y += (r.height() - line.height) / 2;
+        for (const QGlyphRun& run : line.runs) {
+            Run& into = RunOf(run.rawFont());
+            const QList<QPointF> positions = run.positions();
+            into.glyphs.append(run.glyphIndexes());
+            for (const QPointF& p : positions)
+                into.positions.append(p + QPointF(x, y));
+        }
+    }
+
+    bool IsEmpty() const { return m_runs.isEmpty() && m_laidOutByQt.isEmpty(); }
+
+    // With the painter's current pen and font.
+    void Draw(QPainter& painter) {
+        for (const Line& line : m_laidOutByQt)
+            painter.drawText(line.rect, line.align | Qt::TextDontClip, line.text);
+        m_laidOutByQt.clear();
+        for (Run& r : m_runs) {
+            QGlyphRun run;
+            run.setRawFont(r.font);
+            run.setGlyphIndexes(r.glyphs);
+            run.setPositions(r.positions);
+            painter.drawGlyphRun(QPointF(0, 0), run);
+        }
+        m_runs.clear();
+    }
+
+private:
+    struct Run {
+        QRawFont font;
+        QList<quint32> glyphs;
+        QList<QPointF> positions;
+    };
+
+    Run& RunOf(const QRawFont& font) {
+        for (Run& r : m_runs)
+            if (r.font == font)
+                return r;
+        m_runs.append(Run{font, {}, {}});
+        return m_runs.back();
+    }
+
+    struct Line {
+        QRectF rect;
+        int align;
+        QString text;
+    };
+
+    QVarLengthArray<Run, 2> m_runs;
+    QList<Line> m_laidOutByQt;  // lines with tabs or breaks, which Qt's own layout expands
+};
 
 class Scaler {
 public:
@@ -43,42 +174,62 @@ private:
     double m_scale;
 };
 
-void paintCells(QPainter& painter, const Scaler& s, const CellItem& item) {
-    const QColor line = item.forOfficer ? QColor(150, 150, 150) : QColor(40, 40, 40);
-    painter.setPen(QPen(line, s.Length(0.15)));
+// What a page's cells and texts become: the cell frames in two pens (the taxpayer's and the
+// lighter officer's), then all characters of the cells, then the texts of each style, each set
+// drawn at once. A pen or font changed for each item, and a text object for each, would be
+// written to the page every time; a long declaration's PDF is mostly these.
+struct PageInk {
+    QVarLengthArray<QRectF, 256> frames;
+    QVarLengthArray<QRectF, 256> officerFrames;
+    GlyphBatch cellGlyphs;
+    std::array<GlyphBatch, static_cast<size_t>(TextStyle::Cell) + 1> texts;
+};
+
+void addCells(QPainter& painter, const Scaler& s, const CellItem& item, const QFont& font, PageInk& ink) {
+    auto& frames = item.forOfficer ? ink.officerFrames : ink.frames;
     double x = item.x;
     for (size_t g = 0; g < item.groups.size(); ++g) {
         if (g > 0) {
-            if (!item.separator.isNull()) {
-                QRectF gap(x, item.y, CellItem::kSeparatorGap, item.cellHeight);
-                painter.setPen(Qt::black);
-                painter.drawText(s.Rect(gap), Qt::AlignHCenter | Qt::AlignBottom, QString(item.separator));
-                painter.setPen(QPen(line, s.Length(0.15)));
-            }
+            if (!item.separator.isNull())
+                ink.cellGlyphs.Add(painter, s.Rect(QRectF(x, item.y, CellItem::kSeparatorGap, item.cellHeight)),
+                                   Qt::AlignHCenter | Qt::AlignBottom, QString(item.separator), TextStyle::Cell, font);
             x += CellItem::kSeparatorGap;
         }
         for (QChar ch : item.groups[g]) {
-            QRectF cell(x, item.y, item.cellWidth, item.cellHeight);
-            painter.drawRect(s.Rect(cell));
-            if (!ch.isSpace()) {
-                painter.setPen(Qt::black);
-                painter.drawText(s.Rect(cell), Qt::AlignCenter, QString(ch).toUpper());
-                painter.setPen(QPen(line, s.Length(0.15)));
-            }
+            const QRectF cell = s.Rect(QRectF(x, item.y, item.cellWidth, item.cellHeight));
+            frames.append(cell);
+            if (!ch.isSpace())
+                ink.cellGlyphs.Add(painter, cell, Qt::AlignCenter, QString(ch).toUpper(), TextStyle::Cell, font);
             x += item.cellWidth;
         }
     }
 }
 
-void paintText(QPainter& painter, const Scaler& s, const TextItem& item) {
-    painter.setFont(scaledFont(item.style, s.Scale(), painter));
-    painter.setPen(Qt::black);
+void addText(QPainter& painter, const Scaler& s, const TextItem& item, PageInk& ink) {
+    const QFont font = scaledFont(item.style, s.Scale(), painter);
     const double lineHeight = LineHeight(item.style);
     double y = item.rect.y();
+    GlyphBatch& batch = ink.texts[static_cast<size_t>(item.style)];
     for (const QString& line : item.lines) {
         QRectF rect(item.rect.x(), y, item.rect.width(), lineHeight);
-        painter.drawText(s.Rect(rect), static_cast<int>(item.align | Qt::AlignTop) | Qt::TextDontClip, line);
+        batch.Add(painter, s.Rect(rect), static_cast<int>(item.align | Qt::AlignTop), line, item.style, font);
         y += lineHeight;
+    }
+}
+
+void drawInk(QPainter& painter, const Scaler& s, PageInk& ink, const QFont& cellFont) {
+    painter.setPen(QPen(QColor(40, 40, 40), s.Length(0.15)));
+    painter.drawRects(ink.frames.constData(), static_cast<int>(ink.frames.size()));
+    painter.setPen(QPen(QColor(150, 150, 150), s.Length(0.15)));
+    painter.drawRects(ink.officerFrames.constData(), static_cast<int>(ink.officerFrames.size()));
+    painter.setPen(Qt::black);
+    painter.setFont(cellFont);
+    ink.cellGlyphs.Draw(painter);
+    for (size_t style = 0; style < ink.texts.size(); ++style) {
+        if (ink.texts[style].IsEmpty())
+            continue;
+        painter.setFont(scaledFont(static_cast<TextStyle>(style), s.Scale(), painter));
+        ink.texts[style].Draw(painter);
     }
 }
 
@@ -98,11 +249,13 @@ void PaintFormPage(QPainter& painter, const FormPage& page, const QRectF& target
         painter.drawRect(s.Rect(frame));
     for (const QLineF& rule : page.rules)
         painter.drawLine(s.Point(rule.x1(), rule.y1()), s.Point(rule.x2(), rule.y2()));
-    painter.setFont(scaledFont(TextStyle::Cell, s.Scale(), painter));
+    const QFont cellFont = scaledFont(TextStyle::Cell, s.Scale(), painter);
+    PageInk ink;
     for (const CellItem& cells : page.cells)
-        paintCells(painter, s, cells);
+        addCells(painter, s, cells, cellFont, ink);
     for (const TextItem& text : page.texts)
-        paintText(painter, s, text);
+        addText(painter, s, text, ink);
+    drawInk(painter, s, ink, cellFont);
     painter.restore();
 }
 

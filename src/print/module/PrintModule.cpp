@@ -13,6 +13,10 @@
 #include <QPrinterInfo>
 #include <QStandardPaths>
 
+#include <chrono>
+#include <cstdio>
+#include <memory>
+
 namespace zizaza::print {
 namespace {
 
@@ -73,6 +77,24 @@ QString fileBaseName(const std::string& xmlText) {
     } catch (const PrintModuleError&) {
     }
     return QStringLiteral("Декларация");
+}
+
+// The pages written so far on one line of the terminal, renewed at most a few times a second and
+// only once the job lasts long enough to be noticed; the line is ended when the last page is done.
+PageProgress terminalProgress() {
+    using Clock = std::chrono::steady_clock;
+    const Clock::time_point start = Clock::now();
+    auto shown = std::make_shared<Clock::time_point>(start);
+    return [start, shown](int done, int total) {
+        const Clock::time_point now = Clock::now();
+        const bool last = done == total;
+        if (now - start < std::chrono::milliseconds(500) || (!last && now - *shown < std::chrono::milliseconds(200)))
+            return true;
+        *shown = now;
+        std::printf("\rЗаписано страниц: %d из %d%s", done, total, last ? "\n" : "");
+        std::fflush(stdout);
+        return true;
+    };
 }
 
 }  // namespace
@@ -155,7 +177,9 @@ void PrintModule::PrintData(const std::string& xmlText, const std::string& outpu
         requireApplication(false);
         std::vector<FormPage> pages = Render(xmlText);
         if (!outputFile.empty()) {
-            SavePdfFile(OutputPath(outputFile), pages, fileBaseName(xmlText));
+            auto progress = m_params.find(kTerminalProgressParam);
+            SavePdfFile(OutputPath(outputFile), pages, fileBaseName(xmlText),
+                        progress != m_params.end() && progress->second == "1" ? terminalProgress() : PageProgress());
             return;
         }
         QPrinter printer(QPrinter::HighResolution);

@@ -10,6 +10,8 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 
+#include <unistd.h>
+
 #include <cstdio>
 #include <string>
 
@@ -83,6 +85,10 @@ int main(int argc, char** argv) {
     try {
         if (!recipient.isEmpty())
             module->SetPrintTiffParam(zizaza::kRecipientNameParam, recipient.toStdString());
+        // A long declaration takes seconds: the pages written so far are shown when a person
+        // watches (zizaza-cli passes its own output on).
+        if (::isatty(STDOUT_FILENO))
+            module->SetPrintTiffParam(zizaza::kTerminalProgressParam, "1");
         module->PrintTiffFolder(QCoreApplication::applicationDirPath().toStdString());
         // The module takes relative names from its working folder; the user means the current one.
         const QString output = QFileInfo(args[1]).absoluteFilePath();
