@@ -13,6 +13,7 @@ class mTDocumentStorage;
 // One property object of the property deduction.
 class mTConstructionDeductObj {
 public:
+    bool operator==(const mTConstructionDeductObj&) const = default;
     int32_t ObjectKind = 0;     // 1 house ... 8 share in house and land
     int32_t OwnershipKind = 0;  // 1 individual, 2 shared, 3 joint, 4 of a minor child
     std::string Number;         // "Номер" of the object

@@ -14,6 +14,7 @@ class mTDocumentStorage;
 // One income received abroad, in a foreign currency.
 class mTCurrencyIncome {
 public:
+    bool operator==(const mTCurrencyIncome&) const = default;
     int32_t RateCode = 0;  // "Stav" attribute of the income code (13, 14, 99, ...)
     int32_t IncomeCode = 0;
     std::string IncomeName;

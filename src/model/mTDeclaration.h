@@ -53,6 +53,7 @@ int EditionYear(std::string_view documentName);
 // i is freed and the later ones move up). A position outside the list raises std::out_of_range.
 class mTDeclaration {
 public:
+    bool operator==(const mTDeclaration&) const = default;
     mTDeclaration();
 
     // Header fields, in the order of "@TavoInfo".

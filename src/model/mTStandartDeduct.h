@@ -13,6 +13,7 @@ class mTDocumentStorage;
 // month's index 0 to 11 (January is 0).
 class mTStandartDeduct {
 public:
+    bool operator==(const mTStandartDeduct&) const = default;
     using MonthlyCounts = std::array<int32_t, 12>;
 
     bool Granted = true;         // "Предоставить стандартные вычеты"
