@@ -8,11 +8,11 @@
 namespace zizaza {
 namespace {
 
-constexpr int kPersonalChanged = 110;
+constexpr auto kPersonalChanged = PersonalDeductionCode::ChangedDuringYear;
 
-constexpr int kChildTwoParents = 101;
-constexpr int kChildSingleParent = 102;
-constexpr int kChildChanged = 103;
+constexpr auto kChildTwoParents = ChildDeductionStatus::Parent;
+constexpr auto kChildSingleParent = ChildDeductionStatus::SingleParent;
+constexpr auto kChildChanged = ChildDeductionStatus::ChangedDuringYear;
 
 struct ChildGroup {
     bool constant;
@@ -96,9 +96,9 @@ bool kTSvodSumPrilE1::Compute(const mTDeclaration& doc) {
         DeductionMonthsWithin350000 = lastChildMonth - firstIncome + 1;
 
     const int deductionMonths = firstIncome < 0 ? 0 : lastIncome - firstIncome + 1;
-    if (sd.PersonalCode == kPersonalDeduction104.Code) {
+    if (static_cast<int>(sd.PersonalCode) == kPersonalDeduction104.Code) {
         ВычСт218_1_2 = kPersonalDeduction104.Monthly * deductionMonths;
-    } else if (sd.PersonalCode == kPersonalDeduction105.Code) {
+    } else if (static_cast<int>(sd.PersonalCode) == kPersonalDeduction105.Code) {
         ВычСт218_1_1 = kPersonalDeduction105.Monthly * deductionMonths;
     } else if (sd.PersonalCode == kPersonalChanged && firstIncome >= 0) {
         for (int m = firstIncome; m <= lastIncome; ++m) {
@@ -109,7 +109,7 @@ bool kTSvodSumPrilE1::Compute(const mTDeclaration& doc) {
         }
     }  // 103 or any other: no personal deduction
 
-    if (sd.ChildStatus != 0 && firstIncome >= 0) {
+    if (static_cast<int32_t>(sd.ChildStatus) != 0 && firstIncome >= 0) {
         const ChildGroup groups[] = {
             {sd.ChildrenConstant, sd.ChildrenCount, sd.MonthlyChildren, kChildDeductionFirstChildren, &ВычСтРеб,
              &ВычСтРебЕд},

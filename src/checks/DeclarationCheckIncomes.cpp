@@ -63,7 +63,7 @@ std::optional<std::string_view> CfcProblem(const mTCurrencyIncome& income) {
         return kNoCfcNumber;
     if (CharCount(income.CfcNumber) != 8)
         return kBadCfcNumber;
-    if (income.CfcProfitRule == 0)
+    if (income.CfcProfitRule == CfcProfitRule::NotChosen)
         return kNoCfcProfitRule;
     return std::nullopt;
 }
@@ -335,7 +335,7 @@ uint16_t CheckCurrencyScreen(const mTDeclaration& declaration, IAreaCheckDialog&
             const bool noNumber = IsBlank(income.CfcNumber);
             bool shown = run.Problem(noNumber, kNoCfcNumber, item);
             shown |= run.Problem(!noNumber && !IsCfcNumber(income.CfcNumber), kBadCfcNumber, item);
-            shown |= run.Problem(income.CfcProfitRule == 0, kNoCfcProfitRule, item);
+            shown |= run.Problem(income.CfcProfitRule == CfcProfitRule::NotChosen, kNoCfcProfitRule, item);
             if (shown)
                 return run.Result();
         }

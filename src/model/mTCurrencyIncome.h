@@ -11,6 +11,13 @@ namespace zizaza {
 
 class mTDocumentStorage;
 
+// "Порядок определения прибыли КИК". The file keeps the value as a word.
+enum class CfcProfitRule : uint16_t {
+    NotChosen = 0,
+    ByStatements = 1,    // by the financial statements of the CFC
+    ByRussianRules = 2,  // by the rules for Russian companies
+};
+
 // One income received abroad, in a foreign currency.
 class mTCurrencyIncome {
 public:
@@ -36,8 +43,8 @@ public:
     int32_t DeductionCode = 0;
     Money DeductionAmount;
     int32_t DeductionPercent = 0;
-    uint16_t CfcProfitRule = 0;  // 1 by the CFC's statements, 2 by the rules for Russian companies
-    std::string CfcNumber;       // "Номер КИК"
+    zizaza::CfcProfitRule CfcProfitRule = CfcProfitRule::NotChosen;
+    std::string CfcNumber;  // "Номер КИК"
 
     // Store the amount in currency and recompute the amount in roubles with the current rate and
     // units (0 roubles when the units are 0).

@@ -90,7 +90,7 @@ TEST(DeclarationCheckCurrency, ControlledForeignCompany) {
         AddCurrencyIncome(*doc);
         mTCurrencyIncome& cfc = AddCurrencyIncome(*doc, 1000);
         cfc.CfcNumber = c.number;
-        cfc.CfcProfitRule = c.rule;
+        cfc.CfcProfitRule = static_cast<CfcProfitRule>(c.rule);
         if (c.message)
             ExpectSingle(*doc, {c.message, 7, 2});
         else

@@ -277,7 +277,7 @@ TEST_F(ForeignIncomesTest, CheckOfTheControlledCompany) {
     EXPECT_EQ(ui.checkMessages, QStringList({QStringLiteral("По данному источнику необходимо указать номер КИК")}));
 
     window->Declaration().CurrencyIncome(1).CfcNumber = "АБ 12345";
-    window->Declaration().CurrencyIncome(1).CfcProfitRule = 2;
+    window->Declaration().CurrencyIncome(1).CfcProfitRule = CfcProfitRule::ByRussianRules;
     ui.checkMessages.clear();
     EXPECT_EQ(screen.CheckScreen(), 0);
     EXPECT_TRUE(ui.checkMessages.isEmpty());
@@ -335,7 +335,7 @@ TEST_F(ForeignIncomesTest, CompanyEntriesFollowTheIncomeCode) {
     mTDeclaration doc = Declaration();
     mTCurrencyIncome& cfc = Add(doc, "Company", 1000);
     cfc.CfcNumber = "АБ 12345";
-    cfc.CfcProfitRule = 1;
+    cfc.CfcProfitRule = CfcProfitRule::ByStatements;
     Add(doc, "Liquidation", 1001).CfcNumber = "ВГ 54321";
     Open(doc);
     Select(0);
@@ -349,7 +349,7 @@ TEST_F(ForeignIncomesTest, CompanyEntriesFollowTheIncomeCode) {
     // Leaving a row keeps what it shows.
     Select(0);
     EXPECT_EQ(Record(1).CfcNumber, "ВГ 54321");
-    EXPECT_EQ(Record(0).CfcProfitRule, 1);
+    EXPECT_EQ(Record(0).CfcProfitRule, CfcProfitRule::ByStatements);
 }
 
 TEST_F(ForeignIncomesTest, CopyKeepsTheWholeRecord) {
@@ -364,7 +364,7 @@ TEST_F(ForeignIncomesTest, CopyKeepsTheWholeRecord) {
     r.SetIncomeInCurrency(Amount("100"));
     r.AutomaticRate = true;
     r.CfcNumber = "АБ 12345";
-    r.CfcProfitRule = 2;
+    r.CfcProfitRule = CfcProfitRule::ByRussianRules;
     Open(doc);
     Select(0);
     Edit("meTaxCurrencySum")->setText(QStringLiteral("7"));

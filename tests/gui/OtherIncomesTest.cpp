@@ -44,7 +44,7 @@ void Set(QDialog& dialog, const Fields& fields) {
 
 class OtherIncomesTest : public MainWindowTest {
 protected:
-    static mTDeclaration Declaration(uint16_t form = kForm3Ndfl) {
+    static mTDeclaration Declaration(DeclarationForm form = kForm3Ndfl) {
         mTDeclaration doc;
         doc.InspectionCode = "7701";
         doc.DeclarationForm = form;

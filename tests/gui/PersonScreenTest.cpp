@@ -35,7 +35,7 @@ ScriptedUi::ModalHandler ChooseRow(const QString& code) {
 class PersonScreenTest : public MainWindowTest {
 protected:
     // A declaration that passes the initial data screen, with the person record given.
-    static mTDeclaration Declaration(uint16_t form = kForm3Ndfl) {
+    static mTDeclaration Declaration(DeclarationForm form = kForm3Ndfl) {
         mTDeclaration doc;
         doc.InspectionCode = "7701";
         doc.DeclarationForm = form;

@@ -22,7 +22,7 @@ mTSourseIncome Line(int code, int64_t roubles, uint16_t month, int deduction = 0
 
 class ThirteenPercentTest : public MainWindowTest {
 protected:
-    static mTDeclaration Declaration(uint16_t form = kForm3Ndfl) {
+    static mTDeclaration Declaration(DeclarationForm form = kForm3Ndfl) {
         mTDeclaration doc;
         doc.InspectionCode = "7701";
         doc.DeclarationForm = form;

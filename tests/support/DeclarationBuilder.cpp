@@ -16,7 +16,8 @@ Money Amount(const char* text) {
     return *m;
 }
 
-std::unique_ptr<mTDeclaration> NewDeclaration(uint16_t form, uint16_t incomeFlags, const std::string& personOktmo) {
+std::unique_ptr<mTDeclaration> NewDeclaration(DeclarationForm form, uint16_t incomeFlags,
+                                              const std::string& personOktmo) {
     auto doc = std::make_unique<mTDeclaration>();
     doc->DocumentDate = Date::Ymd(2018, 3, 1);
     doc->DeclarationForm = form;

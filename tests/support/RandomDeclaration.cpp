@@ -218,7 +218,7 @@ void RandomFields::Fill(mTCurrencyIncome& r) {
     r.DeductionCode = Integer();
     r.DeductionAmount = Amount();
     r.DeductionPercent = Integer();
-    r.CfcProfitRule = Word();
+    r.CfcProfitRule = static_cast<CfcProfitRule>(Word());
     r.CfcNumber = Text();
 }
 
@@ -247,8 +247,8 @@ void RandomFields::Fill(mTStandartDeduct& r) {
     r.Granted = Between(0, 7) != 0;
     if (!r.Granted)
         return;
-    r.PersonalCode = Integer();
-    r.ChildStatus = Integer();
+    r.PersonalCode = static_cast<PersonalDeductionCode>(Integer());
+    r.ChildStatus = static_cast<ChildDeductionStatus>(Integer());
     auto counts = [&](bool& constant, int32_t& count, mTStandartDeduct::MonthlyCounts& months) {
         constant = Flag();
         if (constant) {
@@ -358,7 +358,7 @@ std::unique_ptr<mTDeclaration> RandomDeclaration(uint32_t seed, const RandomDecl
     d->DocumentDate = rnd.Day();
     d->SignerKind = static_cast<SignerKind>(rnd.Word());
     d->TaxpayerCategory = static_cast<TaxpayerCategory>(rnd.Word());
-    d->DeclarationForm = rnd.Word();
+    d->DeclarationForm = static_cast<DeclarationForm>(rnd.Word());
     d->AppendixCountLocked = rnd.Byte();
     d->AppendixCount = rnd.Integer();
     d->ForeignAppendixValue = rnd.Integer();
