@@ -1,5 +1,6 @@
 #include "ExportTestSupport.h"
 #include "GoldenScenarios.h"
+#include "support/GoldenFiles.h"
 #include "support/TempFiles.h"
 
 #include <gtest/gtest.h>
@@ -22,7 +23,7 @@ fs::path GoldenDir() {
 }
 
 bool Updating() {
-    return std::getenv("ZIZAZA_UPDATE_GOLDEN") != nullptr;
+    return testsupport::UpdatingGoldenFiles();
 }
 
 void CompareWithGolden(const std::string& name, const std::string& bytes) {
