@@ -260,24 +260,23 @@ void CheckStandardDeductions(DeclarationCheckRun& run) {
 // The object dialog's own messages, in its order: what the structure of the export needs of an
 // object (an object of an earlier edition or of another tool may lack it).
 std::optional<std::string_view> PropertyObjectProblem(const mTConstructionDeductObj& o) {
-    if (o.ObjectKind < 1 || o.ObjectKind > 8)
+    if (!IsListed(o.ObjectKind))
         return "Не введено наименование объекта";
-    if (o.OwnershipKind < 1 || o.OwnershipKind > 6)
+    if (!IsListed(o.OwnershipKind))
         return "Не введен вид собственности";
-    if (o.TaxpayerSign < 1 || o.TaxpayerSign > 5)
+    if (!IsListed(o.TaxpayerSign))
         return "Не введен признак налогоплательщика";
-    if (o.NumberKind < 1 || o.NumberKind > 4)
+    if (!IsListed(o.NumberKind))
         return "Не введен код номера объекта";
-    if (o.NumberKind != 4 && IsBlank(o.Number))
+    if (o.NumberKind != PropertyNumberKind::NoNumber && IsBlank(o.Number))
         return "Не введен номер объекта";
-    if (o.NumberKind == 4 && IsBlank(o.Place))
+    if (o.NumberKind == PropertyNumberKind::NoNumber && IsBlank(o.Place))
         return "Не указано место нахождения объекта";
     // The dates the export writes for the object: those of the tax service's formats lie in 1900 to 2099.
     auto unset = [](Date d) { return d.Year() < 1900 || d.Year() > 2099; };
-    if (!o.ByInvestment && o.ObjectKind >= 5 && unset(o.LandRegistrationDate))
+    if (!o.ByInvestment && HasLand(o.ObjectKind) && unset(o.LandRegistrationDate))
         return "Не введена дата регистрации права собственности на земельный участок";
-    if ((o.OwnershipKind == 3 || o.OwnershipKind == 6 || (o.OwnershipKind == 1 && o.TaxpayerSign == 2)) &&
-        unset(o.ApplicationDate))
+    if (NeedsApplication(o.OwnershipKind, o.TaxpayerSign) && unset(o.ApplicationDate))
         return "Не введена дата заявления о распределении имущественного вычета";
     return std::nullopt;
 }

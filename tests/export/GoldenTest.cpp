@@ -213,10 +213,10 @@ std::unique_ptr<mTDeclaration> EveryElementDeclaration() {
     d->SocialDeductions.Granted = true;
     d->PropertyDeductions.Granted = true;
     auto o = std::make_unique<mTConstructionDeductObj>();
-    o->ObjectKind = 6;
-    o->OwnershipKind = 3;
-    o->TaxpayerSign = 2;
-    o->NumberKind = 2;
+    o->ObjectKind = PropertyObjectKind::LandWithHouse;
+    o->OwnershipKind = PropertyOwnership::Joint;
+    o->TaxpayerSign = PropertyTaxpayerSign::OwnersSpouse;
+    o->NumberKind = PropertyNumberKind::Conditional;
     o->Number = "50-50-01/001/2012-001";
     o->ShareNumerator = 1;
     o->ShareDenominator = 3;

@@ -249,7 +249,7 @@ TEST_F(UndoTest, UndoingBackToTheSavedStateMarksItSavedAgain) {
 TEST_F(UndoTest, ADeletedPropertyObjectComesBackInOneNamedStepWithItsRowSelected) {
     mTDeclaration two = Everything();
     auto second = std::make_unique<mTConstructionDeductObj>();
-    second->ObjectKind = 2;
+    second->ObjectKind = PropertyObjectKind::Flat;
     second->Place = "Тверь, ул. Советская, 5";
     second->Number = "69:40:0002";
     second->Cost = Money::Roubles(1500000);

@@ -137,12 +137,12 @@ mTBusinessNew& AddBusiness(mTDeclaration& doc, Money income, Money expenses, boo
 mTConstructionDeductObj& AddPropertyObject(mTDeclaration& doc, Money cost, Money interest, int year,
                                            int32_t shareNumerator, int32_t shareDenominator) {
     auto o = std::make_unique<mTConstructionDeductObj>();
-    o->ObjectKind = 2;
-    o->OwnershipKind = shareDenominator > 1 ? 2 : 1;
+    o->ObjectKind = PropertyObjectKind::Flat;
+    o->OwnershipKind = shareDenominator > 1 ? PropertyOwnership::Shared : PropertyOwnership::Individual;
     o->Number = "77:01:0001001:1001";
     o->Place = "г. Москва, ул. Тверская, д. 1, кв. 1";
-    o->NumberKind = 1;
-    o->TaxpayerSign = 1;
+    o->NumberKind = PropertyNumberKind::Cadastral;
+    o->TaxpayerSign = PropertyTaxpayerSign::Owner;
     o->OwnershipRegistrationDate = Date::Ymd(year, 6, 15);
     o->FirstYearOfUse = Date::Ymd(2017, 1, 1);
     o->ShareNumerator = shareNumerator;

@@ -303,12 +303,12 @@ void RandomFields::Fill(mTSocialDeduct& r) {
 }
 
 void RandomFields::Fill(mTConstructionDeductObj& r) {
-    r.ObjectKind = Integer();
-    r.OwnershipKind = Integer();
+    r.ObjectKind = static_cast<PropertyObjectKind>(Integer());
+    r.OwnershipKind = static_cast<PropertyOwnership>(Integer());
     r.Number = Text(30);
     r.Place = Text(80);
-    r.NumberKind = Integer();
-    r.TaxpayerSign = Integer();
+    r.NumberKind = static_cast<PropertyNumberKind>(Integer());
+    r.TaxpayerSign = static_cast<PropertyTaxpayerSign>(Integer());
     r.OwnershipRegistrationDate = Day();
     r.LandRegistrationDate = Day();
     r.TransferActDate = Day();
