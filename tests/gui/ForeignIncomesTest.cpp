@@ -51,12 +51,7 @@ ScriptedUi::ModalHandler Answer(int answer) {
 
 class ForeignIncomesTest : public MainWindowTest {
 protected:
-    static mTDeclaration Declaration() {
-        mTDeclaration doc;
-        doc.InspectionCode = "7701";
-        doc.SetIncomeFlags(kIncomeForeign);
-        return doc;
-    }
+    static mTDeclaration Declaration() { return ScreenDeclaration(kIncomeForeign); }
     // A record that passes the screen's check.
     static mTCurrencyIncome& Add(mTDeclaration& doc, const char* name, int32_t incomeCode = 1010) {
         mTCurrencyIncome& r = doc.CurrencyIncome(doc.AddCurrencyIncome());
@@ -72,13 +67,8 @@ protected:
     TfrCurrency& Open(const mTDeclaration& doc) {
         folder.Write(QStringLiteral("CurrencyRates.xml"), QByteArray(kRatesXml));
         folder.Write(QStringLiteral("Oksm.xml"), QByteArray(kCountriesXml));
-        const QString file = files.path() + QStringLiteral("/foreign.tv7");
-        doc.Save(file.toStdString());
-        Start({file}, false);
-        window->ScreenButton(ScreenId::ForeignIncome)->click();
-        auto* screen = dynamic_cast<TfrCurrency*>(window->CurrentScreen());
-        EXPECT_NE(screen, nullptr) << "the foreign incomes screen is not shown";
-        return *screen;
+        OpenDeclaration(doc, QStringLiteral("foreign.tv7"));
+        return ShowScreen<TfrCurrency>(ScreenId::ForeignIncome);
     }
     template <typename T = QWidget>
     T* W(const char* name) {

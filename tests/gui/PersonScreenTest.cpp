@@ -37,11 +37,7 @@ class PersonScreenTest : public MainWindowTest {
 protected:
     // A declaration that passes the initial data screen, with the person record given.
     static mTDeclaration Declaration(DeclarationForm form = kForm3Ndfl) {
-        mTDeclaration doc;
-        doc.InspectionCode = "7701";
-        doc.DeclarationForm = form;
-        doc.SetIncomeFlags(form == kForm4Ndfl ? kIncomeBusiness : kIncomeRussia);
-        return doc;
+        return ScreenDeclaration(form == kForm4Ndfl ? kIncomeBusiness : kIncomeRussia, form);
     }
     static mTDeclaration Filled() {
         mTDeclaration doc = Declaration();
@@ -61,8 +57,6 @@ protected:
 
     // Starts with the declaration and switches to the person screen.
     TfrPersonNaim& Open(const mTDeclaration& doc, bool withCountries = false) {
-        const QString file = files.path() + QStringLiteral("/person.tv7");
-        doc.Save(file.toStdString());
         if (withCountries) {
             folder.Write(QStringLiteral("Oksm.xml"),
                          QByteArrayLiteral("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<Oksm>"
@@ -70,15 +64,10 @@ protected:
                                            "<Country Code=\"112\">БЕЛАРУСЬ</Country>"
                                            "<Country Code=\"156\">КИТАЙ</Country></Oksm>"));
         }
-        Start({file}, false);
-        window->ScreenButton(ScreenId::PersonInfo)->click();
-        return Screen();
+        OpenDeclaration(doc, QStringLiteral("person.tv7"));
+        return ShowScreen<TfrPersonNaim>(ScreenId::PersonInfo);
     }
-    TfrPersonNaim& Screen() {
-        auto* screen = dynamic_cast<TfrPersonNaim*>(window->CurrentScreen());
-        EXPECT_NE(screen, nullptr) << "the person screen is not shown";
-        return *screen;
-    }
+    TfrPersonNaim& Screen() { return ShownScreen<TfrPersonNaim>(); }
     template <typename T = QWidget>
     T* W(const char* name) {
         return Find<T>(window.get(), name);

@@ -75,9 +75,7 @@ void FillPurchase(QDialog& dialog, int regYear, const QString& cost, const QStri
 class PropertyDeductionsTest : public MainWindowTest {
 protected:
     static mTDeclaration Declaration(std::vector<mTConstructionDeductObj> objects = {}, bool granted = true) {
-        mTDeclaration doc;
-        doc.InspectionCode = "7701";
-        doc.SetIncomeFlags(kIncomeRussia);
+        mTDeclaration doc = ScreenDeclaration();
         doc.PropertyDeductions.Granted = granted;
         for (const auto& o : objects)
             doc.PropertyDeductions.AddObject(std::make_unique<mTConstructionDeductObj>(o));
@@ -85,19 +83,11 @@ protected:
     }
     // Opens the declaration, its deductions and the property tab.
     TfrMultyConstructionDeduct& Open(const mTDeclaration& doc) {
-        const QString file = files.path() + QStringLiteral("/property.tv7");
-        doc.Save(file.toStdString());
-        Start({file}, false);
+        OpenDeclaration(doc, QStringLiteral("property.tv7"));
         return Reopen();
     }
     TfrMultyConstructionDeduct& Reopen() {
-        window->ScreenButton(ScreenId::Deduction)->click();
-        W<TFlashButton>("fbConstruction")->click();
-        auto* container = dynamic_cast<TfrFrameDeductData*>(window->CurrentScreen());
-        EXPECT_NE(container, nullptr);
-        auto* screen = dynamic_cast<TfrMultyConstructionDeduct*>(container->CurrentSubScreen());
-        EXPECT_NE(screen, nullptr) << "the property tab is not shown";
-        return *screen;
+        return ShowScreen<TfrMultyConstructionDeduct>(ScreenId::Deduction, "fbConstruction");
     }
     void Leave() { window->ScreenButton(ScreenId::InitialData)->click(); }
     template <typename T = TMaskedEdit>

@@ -25,25 +25,13 @@ const char* const kMonths[12] = {"Jan", "Feb", "Mar", "Apr", "May", "Jun", "Jul"
 
 class StandardDeductionsTest : public MainWindowTest {
 protected:
-    static mTDeclaration Declaration(uint16_t flags = kIncomeRussia) {
-        mTDeclaration doc;
-        doc.InspectionCode = "7701";
-        doc.SetIncomeFlags(flags);
-        return doc;
-    }
+    static mTDeclaration Declaration(uint16_t flags = kIncomeRussia) { return ScreenDeclaration(flags); }
     // Opens the declaration and its deductions.
     TfrFrameDeductData& Open(const mTDeclaration& doc) {
-        const QString file = files.path() + QStringLiteral("/deductions.tv7");
-        doc.Save(file.toStdString());
-        Start({file}, false);
+        OpenDeclaration(doc, QStringLiteral("deductions.tv7"));
         return Reopen();
     }
-    TfrFrameDeductData& Reopen() {
-        window->ScreenButton(ScreenId::Deduction)->click();
-        auto* container = dynamic_cast<TfrFrameDeductData*>(window->CurrentScreen());
-        EXPECT_NE(container, nullptr) << "the deductions are not shown";
-        return *container;
-    }
+    TfrFrameDeductData& Reopen() { return ShowScreen<TfrFrameDeductData>(ScreenId::Deduction); }
     // Leaves the deductions for the initial data screen, which saves them.
     void Leave() { window->ScreenButton(ScreenId::InitialData)->click(); }
     template <typename T = TMaskedEdit>

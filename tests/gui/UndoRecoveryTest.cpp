@@ -69,11 +69,7 @@ mTDeclaration Everything() {
 
 class UndoTest : public MainWindowTest {
 protected:
-    void Open(const mTDeclaration& doc) {
-        m_file = files.path() + QStringLiteral("/declaration.tv7");
-        doc.Save(m_file.toStdString());
-        Start({m_file}, false);
-    }
+    void Open(const mTDeclaration& doc) { m_file = OpenDeclaration(doc); }
     // The declaration as Save As writes it.
     QByteArray SavedBytes(const QString& name) {
         const QString path = files.path() + QLatin1Char('/') + name;
