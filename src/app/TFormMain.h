@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "app/TfmHelp.h"
+#include "checks/NavigationCode.h"
 #include "dictionaries/CodeList.h"
 #include "dictionaries/CurrencyRates.h"
 #include "dictionaries/Okved.h"
@@ -101,7 +102,7 @@ public:
     // Saves the current screen into the document and runs the whole-declaration check:
     // 0 no problem (the command may go on), 1 the user chose "Исправить" and the screen of the
     // problem is open at its item, 2 problems were shown and not fixed (or the check failed).
-    int RunDeclarationCheck();
+    CheckOutcome RunDeclarationCheck();
     // "Экспорт в xml": the check, the folder picker, the XML file written into the folder and
     // its result told to the user.
     void ExportDeclaration();

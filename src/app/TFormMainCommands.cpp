@@ -397,7 +397,7 @@ TThinkingFrame* TFormMain::ShowScreen(ScreenId id, int subScreen) {
     return subScreen >= 0 ? screen->ShowSubScreen(subScreen) : screen;
 }
 
-int TFormMain::RunDeclarationCheck() {
+CheckOutcome TFormMain::RunDeclarationCheck() {
     uint32_t code = 0;
     try {
         FinishEdits();
@@ -407,16 +407,16 @@ int TFormMain::RunDeclarationCheck() {
         code = CheckDeclaration(*m_doc, dialog);
     } catch (const std::exception& e) {
         m_ui->Error(QString::fromStdString(e.what()));
-        return static_cast<int>(CheckOutcome::GaveUp);
+        return CheckOutcome::GaveUp;
     }
     const CheckOutcome outcome = DecideCheckOutcome(code);
     if (outcome == CheckOutcome::FixRequested)
         Navigate(code);
-    return static_cast<int>(outcome);
+    return outcome;
 }
 
 void TFormMain::CheckCommand() {
-    if (RunDeclarationCheck() == static_cast<int>(CheckOutcome::Passed))
+    if (RunDeclarationCheck() == CheckOutcome::Passed)
         m_ui->Inform(QStringLiteral("Проверка декларации завершена успешно"));
 }
 

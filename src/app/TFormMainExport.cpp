@@ -50,7 +50,7 @@ bool Writable(const QString& folder) {
 }  // namespace
 
 void TFormMain::ExportDeclaration() {
-    if (RunDeclarationCheck() != static_cast<int>(CheckOutcome::Passed))
+    if (RunDeclarationCheck() != CheckOutcome::Passed)
         return;
     DisabledWhile disabled(*this);
     const QString chosen =
@@ -97,7 +97,7 @@ std::unique_ptr<IPrintModule> TFormMain::PrintModuleOrTell() {
 }
 
 void TFormMain::PrintOrPreview(PrintMode mode) {
-    if (RunDeclarationCheck() != static_cast<int>(CheckOutcome::Passed))
+    if (RunDeclarationCheck() != CheckOutcome::Passed)
         return;
     DisabledWhile disabled(*this);
     std::unique_ptr<IPrintModule> module = PrintModuleOrTell();

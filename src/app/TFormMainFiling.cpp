@@ -45,7 +45,7 @@ void TFormMain::KeepExportCopy(const QString& exportedFile) {
 }
 
 void TFormMain::CorrectionCommand() {
-    if (RunDeclarationCheck() != static_cast<int>(CheckOutcome::Passed))
+    if (RunDeclarationCheck() != CheckOutcome::Passed)
         return;
     const std::optional<std::string> last = archive().Last(m_fileName.toStdString(), m_doc->Person.Name.Inn);
     QString filedPath;
@@ -150,7 +150,7 @@ bool TFormMain::HasRefundLines() const {
 }
 
 void TFormMain::RefundApplicationCommand() {
-    if (RunDeclarationCheck() != static_cast<int>(CheckOutcome::Passed))
+    if (RunDeclarationCheck() != CheckOutcome::Passed)
         return;
     const std::optional<FiledDeclaration> facts = ExportedFacts();
     if (!facts)

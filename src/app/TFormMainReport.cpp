@@ -8,7 +8,7 @@
 namespace zizaza {
 
 void TFormMain::ShowTaxReport() {
-    if (RunDeclarationCheck() != static_cast<int>(CheckOutcome::Passed))
+    if (RunDeclarationCheck() != CheckOutcome::Passed)
         return;
     kTSvodSum sum;
     sum.Compute(*m_doc);

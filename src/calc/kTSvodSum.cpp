@@ -156,10 +156,10 @@ Money kTSvodSum::incomeReductions() const {
 
 void kTSvodSum::computeSection2(const mTDeclaration& doc) {
     const bool resident = doc.DeclarationForm == kForm3Ndfl;
-    m_list1.Ставка = "13";
-    m_listKik.Ставка = "13";
-    m_listDiv.Ставка = "13";
-    m_list2.Ставка = "30";
+    m_list1.Ставка = RateCode(kRatePercent13);
+    m_listKik.Ставка = RateCode(kRatePercent13);
+    m_listDiv.Ставка = RateCode(kRatePercent13);
+    m_list2.Ставка = RateCode(kRatePercent30);
     if (resident) {
         computeResident13(doc);
         computeCfc();
@@ -248,7 +248,7 @@ void kTSvodSum::compute30() {
 
 void kTSvodSum::compute35() {
     kTSvodSumList& b = m_list3;
-    b.Ставка = "35";
+    b.Ставка = RateCode(kRatePercent35);
     b.ДоходОбщ = m_prilA35->TotalIncome + m_prilB35->OtherIncome;
     b.ДоходОбщНеНал = m_prilM->NonTaxablePrizesTotal();
     b.ДоходОбщНал = AtLeastZero(b.ДоходОбщ - b.ДоходОбщНеНал);
@@ -260,7 +260,7 @@ void kTSvodSum::compute35() {
 
 void kTSvodSum::compute9() {
     kTSvodSumList& b = m_list4;
-    b.Ставка = "09";
+    b.Ставка = RateCode(kRatePercent9);
     b.ДоходОбщ = m_prilA9->TotalIncome + m_prilB9->OtherIncome;
     b.ДоходОбщНал = b.ДоходОбщ;
     b.УдержОбщ = m_prilA9->TaxWithheld;
@@ -270,7 +270,7 @@ void kTSvodSum::compute9() {
 
 void kTSvodSum::compute15() {
     kTSvodSumList& b = m_list5;
-    b.Ставка = "15";
+    b.Ставка = RateCode(kRatePercent15);
     b.ДоходОбщ = m_prilA15->TaxableAmount;
     b.ДоходОбщНал = b.ДоходОбщ;
     b.УдержОбщ = m_prilA15->TaxWithheld;

@@ -45,7 +45,7 @@ DohodCur kTSvodSumPrilB::lineOf(const mTCurrencyIncome& record) const {
     line.TaxInRoubles = record.TaxInRoubles;
     line.IncomeKind = record.IncomeCode == kIncomeCodeCfcProfit ? "1" : "2";
     line.CfcNumber = record.CfcNumber;
-    line.CfcProfitRule = static_cast<uint8_t>(record.CfcProfitRule & 0xFF);
+    line.CfcProfitRule = static_cast<uint8_t>(static_cast<uint16_t>(record.CfcProfitRule) & 0xFF);
 
     Money base = AtLeastZero(record.IncomeInRoubles - record.DeductionAmount);
     line.RussianTaxComputed = PercentInKopecks(base, m_rate);

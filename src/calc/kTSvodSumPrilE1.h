@@ -8,6 +8,7 @@
 namespace zizaza {
 
 class mTDeclaration;
+class mTStandartDeduct;
 
 // Standard deductions of a resident, month by month: the personal deductions of codes 104 and 105
 // and the deductions for children, for the months from the first to the last with income; the
@@ -36,6 +37,20 @@ public:
     // Resets, then computes when the standard deductions are granted on a resident declaration.
     // Always succeeds.
     bool Compute(const mTDeclaration& doc);
+
+private:
+    using IncomeMonths = std::array<bool, 12>;
+    // Month indexes, -1 where there is none.
+    struct DeductionMonths {
+        int first = -1;      // the first month with income
+        int last = -1;       // the last month with income
+        int lastChild = -1;  // the last month of the children's deductions
+    };
+    IncomeMonths takeEntrepreneurMonths(const mTStandartDeduct& sd);
+    IncomeMonths takeWorkplaceMonths(const mTDeclaration& doc);
+    DeductionMonths deductionMonths(const IncomeMonths& incomeMonth);
+    void computePersonal(const mTStandartDeduct& sd, const DeductionMonths& months);
+    void computeChildren(const mTStandartDeduct& sd, const DeductionMonths& months);
 };
 
 // Whether the declaration has entrepreneurial income: only then do the monthly incomes, expenses and

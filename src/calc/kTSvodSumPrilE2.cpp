@@ -15,13 +15,17 @@ bool kTSvodSumPrilE2::Compute(const mTDeclaration& doc, const kTSvodSumPrilE3& e
     if (!sd.Granted || doc.DeclarationForm != kForm3Ndfl)
         return true;
 
-    // Charity is limited to a quarter of the income; an income below 0 allows none.
+    // Charity is limited to a share of the income; an income below 0 allows none.
+    static_assert(100 % kCharityIncomeSharePercent == 0, "the share is a whole part of the income");
     const Money income = in.Income13 + in.ForeignOtherIncome13 + in.BusinessIncome + e3.ИнвВычПредВосст -
                          in.ForeignLiquidationIncome13 - in.ExemptTotal;
     СумБлагЦел = sd.Charity;
-    if (sd.Charity * 4 > income)  // checked: a product beyond the range of amounts is an error
-        СумБлагЦел =
-            Max(Money::FromRaw(income.raw() / 100 * 25 + income.raw() % 100 * 25 / 100).TruncKopecks(), Money());
+    if (sd.Charity * (100 / kCharityIncomeSharePercent) >
+        income)  // checked: a product beyond the range of amounts is an error
+        СумБлагЦел = Max(Money::FromRaw(income.raw() / 100 * kCharityIncomeSharePercent +
+                                        income.raw() % 100 * kCharityIncomeSharePercent / 100)
+                             .TruncKopecks(),
+                         Money());
 
     СумОбуч = sd.OwnEducation;
     for (size_t i = 0; i < sd.ChildEducationCount(); ++i)

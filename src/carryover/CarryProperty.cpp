@@ -15,14 +15,14 @@ int IntOf(const xmlNode* node, const char* name, int fallback = 0) {
     return ec == std::errc() && end == text.data() + text.size() ? value : fallback;
 }
 
-int TaxpayerSign(const std::string& code) {
+PropertyTaxpayerSign TaxpayerSign(const std::string& code) {
     if (code == "13")
-        return 4;
+        return PropertyTaxpayerSign::SharedWithChild;
     if (code == "23")
-        return 5;
+        return PropertyTaxpayerSign::SpouseSharedWithChild;
     int sign = 0;
     std::from_chars(code.data(), code.data() + code.size(), sign);
-    return sign;
+    return static_cast<PropertyTaxpayerSign>(sign);
 }
 
 // Format 5.10 gives the object's address in parts and no object number.
@@ -70,12 +70,12 @@ void ReadShare(const xmlNode* e, mTConstructionDeductObj& o) {
 
 void ReadNumberAndPlace(PriorYearFormat format, const xmlNode* e, mTConstructionDeductObj& o, CarryOverReport& report) {
     if (format == PriorYearFormat::V510) {
-        o.NumberKind = 4;
+        o.NumberKind = PropertyNumberKind::NoNumber;
         o.Place = AddressText(Child(e, "АдрОбъект"), report);
         return;
     }
     const xmlNode* number = Child(e, "СведОбъект");
-    o.NumberKind = IntOf(number, "КодНомерОб");
+    o.NumberKind = static_cast<PropertyNumberKind>(IntOf(number, "КодНомерОб"));
     o.Number = CarriedText(number, "НомерОб", "Номер объекта", report);
     o.Place = CarriedText(number, "СведМНОб", "Место нахождения объекта", report);
 }
@@ -85,8 +85,8 @@ std::unique_ptr<mTConstructionDeductObj> ReadObject(PriorYearFormat format, cons
         return CarriedDate(node, name, "Дата по объекту", report);
     };
     auto o = std::make_unique<mTConstructionDeductObj>();
-    o->ObjectKind = IntOf(e, "КодНаимОб");
-    o->OwnershipKind = IntOf(e, "ВидСобствОб");
+    o->ObjectKind = static_cast<PropertyObjectKind>(IntOf(e, "КодНаимОб"));
+    o->OwnershipKind = static_cast<PropertyOwnership>(IntOf(e, "ВидСобствОб"));
     o->TaxpayerSign = TaxpayerSign(AttributeOr(e, "ПризнакНП"));
     o->Pensioner = AttributeOr(e, "ВычЗаяв220.10") == "1";
     if (auto act = DateOf(e, "ДатаАкт")) {
@@ -113,7 +113,8 @@ std::unique_ptr<mTConstructionDeductObj> ReadObject(PriorYearFormat format, cons
 }
 
 std::string ObjectLine(size_t index, const mTConstructionDeductObj& o) {
-    std::string line = "Объект " + std::to_string(index + 1) + ": код наименования " + std::to_string(o.ObjectKind);
+    std::string line = "Объект " + std::to_string(index + 1) + ": код наименования " +
+                       std::to_string(static_cast<int32_t>(o.ObjectKind));
     if (!o.Number.empty())
         line += ", номер " + o.Number;
     if (!o.Place.empty())

@@ -64,7 +64,7 @@ std::optional<std::string_view> CfcProblem(const mTCurrencyIncome& income) {
         return kNoCfcNumber;
     if (CharCount(income.CfcNumber) != 8)
         return kBadCfcNumber;
-    if (income.CfcProfitRule == 0)
+    if (income.CfcProfitRule == CfcProfitRule::NotChosen)
         return kNoCfcProfitRule;
     return std::nullopt;
 }
@@ -265,10 +265,9 @@ std::optional<std::string> PropertyObjectProblem(const mTConstructionDeductObj& 
         return entry.front().message;
     // The dates the export writes for the object: those of the tax service's formats lie in 1900 to 2099.
     auto unset = [](Date d) { return d.Year() < 1900 || d.Year() > 2099; };
-    if (!o.ByInvestment && o.ObjectKind >= 5 && unset(o.LandRegistrationDate))
+    if (!o.ByInvestment && HasLand(o.ObjectKind) && unset(o.LandRegistrationDate))
         return "Не введена дата регистрации права собственности на земельный участок";
-    if ((o.OwnershipKind == 3 || o.OwnershipKind == 6 || (o.OwnershipKind == 1 && o.TaxpayerSign == 2)) &&
-        unset(o.ApplicationDate))
+    if (NeedsApplication(o.OwnershipKind, o.TaxpayerSign) && unset(o.ApplicationDate))
         return "Не введена дата заявления о распределении имущественного вычета";
     return std::nullopt;
 }
@@ -317,7 +316,7 @@ uint16_t CheckCurrencyScreen(const mTDeclaration& declaration, IAreaCheckDialog&
             const bool noNumber = IsBlank(income.CfcNumber);
             bool shown = run.Problem(noNumber, kNoCfcNumber, item);
             shown |= run.Problem(!noNumber && !IsCfcNumber(income.CfcNumber), kBadCfcNumber, item);
-            shown |= run.Problem(income.CfcProfitRule == 0, kNoCfcProfitRule, item);
+            shown |= run.Problem(income.CfcProfitRule == CfcProfitRule::NotChosen, kNoCfcProfitRule, item);
             if (shown)
                 return run.Result();
         }

@@ -182,22 +182,18 @@ EntryProblems CurrencySourceProblems(const mTCurrencyIncome& income) {
 
 EntryProblems PropertyObjectProblems(const mTConstructionDeductObj& o) {
     // An object with a gap would reach the declaration without its kind, ownership or number.
-    constexpr int kNoNumber = 4;
-    const int kind = static_cast<int>(o.ObjectKind);
-    const int ownership = static_cast<int>(o.OwnershipKind);
-    const int taxpayer = static_cast<int>(o.TaxpayerSign);
-    const int numberKind = static_cast<int>(o.NumberKind);
+    const bool noNumber = o.NumberKind == PropertyNumberKind::NoNumber;
     EntryProblems problems;
     auto refuse = [&problems](bool failing, const char* message, uint16_t item) {
         if (failing && problems.empty())
             problems.push_back(Refusal(message, item));
     };
-    refuse(kind < 1 || kind > 8, "Не введено наименование объекта", kObjectKind);
-    refuse(ownership < 1 || ownership > 6, "Не введен вид собственности", kObjectOwnership);
-    refuse(taxpayer < 1 || taxpayer > 5, "Не введен признак налогоплательщика", kObjectTaxpayer);
-    refuse(numberKind < 1 || numberKind > 4, "Не введен код номера объекта", kObjectNumberKind);
-    refuse(numberKind != kNoNumber && IsBlank(o.Number), "Не введен номер объекта", kObjectNumber);
-    refuse(numberKind == kNoNumber && IsBlank(o.Place), "Не указано место нахождения объекта", kObjectPlace);
+    refuse(!IsListed(o.ObjectKind), "Не введено наименование объекта", kObjectKind);
+    refuse(!IsListed(o.OwnershipKind), "Не введен вид собственности", kObjectOwnership);
+    refuse(!IsListed(o.TaxpayerSign), "Не введен признак налогоплательщика", kObjectTaxpayer);
+    refuse(!IsListed(o.NumberKind), "Не введен код номера объекта", kObjectNumberKind);
+    refuse(!noNumber && IsBlank(o.Number), "Не введен номер объекта", kObjectNumber);
+    refuse(noNumber && IsBlank(o.Place), "Не указано место нахождения объекта", kObjectPlace);
     return problems;
 }
 

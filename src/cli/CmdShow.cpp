@@ -15,7 +15,7 @@ constexpr const char* kUsage =
     "ОКТМО, ненулевые показатели раздела 2; --raw: разделы 1 и 2 целиком под внутренними именами объектов "
     "расчета, по одному значению в строке; --sheets: то же и все листы расчета";
 
-const char* formName(uint16_t form) {
+const char* formName(DeclarationForm form) {
     switch (form) {
         case kForm3Ndfl:
             return "3-НДФЛ";

@@ -14,29 +14,29 @@
 namespace zizaza {
 namespace {
 
-std::string ObjectKindCode(int32_t kind) {
-    return kind == 8 ? "4" : std::to_string(kind);
+std::string ObjectKindCode(PropertyObjectKind kind) {
+    return kind == PropertyObjectKind::LandShare ? "4" : std::to_string(static_cast<int32_t>(kind));
 }
 
-std::string OwnershipCode(int32_t kind) {
+std::string OwnershipCode(PropertyOwnership kind) {
     switch (kind) {
-        case 5:
+        case PropertyOwnership::JointWithoutApplication:
             return "3";  // joint ownership without an application on distribution
-        case 6:
+        case PropertyOwnership::SpousesShared:
             return "2";  // shared ownership of spouses
         default:
-            return std::to_string(kind);
+            return std::to_string(static_cast<int32_t>(kind));
     }
 }
 
-std::string TaxpayerSignCode(int32_t sign) {
+std::string TaxpayerSignCode(PropertyTaxpayerSign sign) {
     switch (sign) {
-        case 4:
+        case PropertyTaxpayerSign::SharedWithChild:
             return "13";
-        case 5:
+        case PropertyTaxpayerSign::SpouseSharedWithChild:
             return "23";
         default:
-            return PadZeros(std::to_string(sign), 2);
+            return PadZeros(std::to_string(static_cast<int32_t>(sign)), 2);
     }
 }
 
@@ -50,10 +50,10 @@ void WritePropertyObject(XmlElement parent, const mTConstructionDeductObj& o, kT
         PutAttribute(e, "ДатаАкт", o.TransferActDate.ToText());
     } else {
         PutAttribute(e, "ДатаРегЖил", o.OwnershipRegistrationDate.ToText());
-        if (o.ObjectKind >= 5 && o.ObjectKind <= 8)
+        if (HasLand(o.ObjectKind))
             PutAttribute(e, "ДатаРегЗем", o.LandRegistrationDate.ToText());
     }
-    if (o.OwnershipKind == 3 || o.OwnershipKind == 6 || (o.OwnershipKind == 1 && o.TaxpayerSign == 2))
+    if (NeedsApplication(o.OwnershipKind, o.TaxpayerSign))
         PutAttribute(e, "ДатаЗаявВыч", o.ApplicationDate.ToText());
     // The calculation marks the objects whose deduction follows the rules before 2014.
     if (figures.RuleMarker != 0)
@@ -63,8 +63,8 @@ void WritePropertyObject(XmlElement parent, const mTConstructionDeductObj& o, kT
     PutKopecks(e, "СумФактУплПроц", figures.Interest);
 
     XmlElement number = AppendElement(e, "СведОбъект");
-    PutAttribute(number, "КодНомерОб", std::to_string(o.NumberKind));
-    if (o.NumberKind == 4) {
+    PutAttribute(number, "КодНомерОб", std::to_string(static_cast<int32_t>(o.NumberKind)));
+    if (o.NumberKind == PropertyNumberKind::NoNumber) {
         PutAttribute(number, "СведМНОб", o.Place);
     } else {
         PutAttribute(number, "НомерОб", o.Number);

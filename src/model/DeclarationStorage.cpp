@@ -19,18 +19,6 @@ bool isEarlierEdition(std::string_view name) {
     return year >= 2004 && year < kTaxYear;
 }
 
-// A coded field kept as a word: any stored value, known or not, comes back as it was.
-template <class Io, class Code>
-void codedWord(Io& io, Code& code) {
-    if constexpr (Io::kLoading) {
-        uint16_t word = 0;
-        io.Word(word);
-        code = static_cast<Code>(word);
-    } else {
-        io.Word(static_cast<uint16_t>(code));
-    }
-}
-
 template <class Self, class Io>
 void transferInfo(Self& d, Io& io) {
     io.Stream("@TavoInfo");
@@ -39,9 +27,9 @@ void transferInfo(Self& d, Io& io) {
     io.Byte(d.ReservedByte);
     io.Integer(d.CorrectionNumber);
     io.DateTime(d.DocumentDate);
-    codedWord(io, d.SignerKind);
-    codedWord(io, d.TaxpayerCategory);
-    io.Word(d.DeclarationForm);
+    recordio::Coded(io, d.SignerKind);
+    recordio::Coded(io, d.TaxpayerCategory);
+    recordio::Coded(io, d.DeclarationForm);
     if constexpr (Io::kLoading) {
         uint16_t flags = 0;
         io.Word(flags);

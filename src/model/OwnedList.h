@@ -56,6 +56,17 @@ public:
     }
     void Clear() { m_items.clear(); }
 
+    // Equal when the counts are and the elements are pairwise (the element type's ==).
+    bool operator==(const OwnedList& other) const {
+        if (m_items.size() != other.m_items.size())
+            return false;
+        for (size_t i = 0; i < m_items.size(); ++i) {
+            if (!(*m_items[i] == *other.m_items[i]))
+                return false;
+        }
+        return true;
+    }
+
     // Iteration over the elements (as references) for readers such as the calculation.
     template <class It, class Ref>
     class Iter {

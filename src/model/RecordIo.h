@@ -12,6 +12,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <type_traits>
 
 namespace zizaza::recordio {
 
@@ -194,6 +195,28 @@ void WithCaller(uint16_t caller, F&& f) {
     } catch (mEPrivBase& e) {
         e.SetCallerNumber(caller);
         throw;
+    }
+}
+
+// A coded field (an enum class) kept as its underlying word or integer: any stored value, known
+// or not, comes back as it was.
+template <class Io, class Code>
+void Coded(Io& io, Code& code) {
+    using Raw = std::underlying_type_t<Code>;
+    static_assert(std::is_same_v<Raw, uint16_t> || std::is_same_v<Raw, int32_t>);
+    if constexpr (Io::kLoading) {
+        Raw raw = 0;
+        if constexpr (std::is_same_v<Raw, uint16_t>)
+            io.Word(raw);
+        else
+            io.Integer(raw);
+        code = static_cast<Code>(raw);
+    } else {
+        const Raw raw = static_cast<Raw>(code);
+        if constexpr (std::is_same_v<Raw, uint16_t>)
+            io.Word(raw);
+        else
+            io.Integer(raw);
     }
 }
 

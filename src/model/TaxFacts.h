@@ -85,6 +85,27 @@ inline constexpr int kRatePercent35 = 35;
 inline constexpr int kRatePercent9 = 9;
 inline constexpr int kRatePercent15 = 15;
 
+// A rate as section 2 and the export write it ("Ставка"): two digits.
+constexpr const char* RateCode(int percent) {
+    switch (percent) {
+        case kRatePercent9:
+            return "09";
+        case kRatePercent13:
+            return "13";
+        case kRatePercent15:
+            return "15";
+        case kRatePercent30:
+            return "30";
+        case kRatePercent35:
+            return "35";
+        default:
+            return "";
+    }
+}
+
+// Charity is deductible up to this share of the year's income (art. 219 p. 1 pp. 1), in percent.
+inline constexpr int kCharityIncomeSharePercent = 25;
+
 // Entrepreneurs and farm heads who cannot document their expenses deduct this share of their
 // business income instead (art. 221 p. 1), in percent.
 inline constexpr int kBusinessExpenseNormPercent = 20;

@@ -22,6 +22,13 @@ enum class TaxpayerCategory : uint16_t {
     ArbitrationManager = 6,
 };
 
+// "Форма декларации". The file keeps the value as a word.
+enum class DeclarationForm : uint16_t {
+    Ndfl3 = 0,             // 3-НДФЛ of a resident
+    Ndfl3NonResident = 1,  // 3-НДФЛ of a non-resident
+    Ndfl4 = 2,             // 4-НДФЛ
+};
+
 // Entrepreneurs, farm heads, notaries, lawyers and arbitration managers: they pay under the KBK
 // of private practice and file a declaration in any case (ст. 227, 229 НК РФ).
 constexpr bool IsPrivatePractice(TaxpayerCategory category) {

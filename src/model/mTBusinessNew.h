@@ -13,6 +13,7 @@ class mTDocumentStorage;
 // One kind of entrepreneurial or private-practice activity with its income and expenses.
 class mTBusinessNew {
 public:
+    bool operator==(const mTBusinessNew&) const = default;
     mTBusinessNew() { Clear(); }
 
     std::string ActivityKind;                 // ВидДеят

@@ -14,6 +14,7 @@ class mTDocumentStorage;
 // ("@IISDeduct"), which uses only the losses of 2015 and 2016.
 class mTCBDeduct {
 public:
+    bool operator==(const mTCBDeduct&) const = default;
     enum class Kind { Securities, Iis };
 
     explicit mTCBDeduct(Kind kind = Kind::Securities) : m_kind(kind) {}

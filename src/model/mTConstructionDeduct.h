@@ -13,6 +13,7 @@ class mTDocumentStorage;
 // The property deduction on purchase with its list of objects.
 class mTConstructionDeduct {
 public:
+    bool operator==(const mTConstructionDeduct&) const = default;
     bool Granted = false;         // "Предоставить имущественный налоговый вычет"
     Money FirstCarried;           // stored; copied into the property sheet of the calculation
     Money FirstWorking;           // not stored

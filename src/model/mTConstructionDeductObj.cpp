@@ -8,9 +8,9 @@ namespace {
 template <class Self, class Io>
 void transfer(Self& r, Io& io, uint16_t position) {
     io.Stream(recordio::Numbered("@ConstructionDeductObj", position));
-    io.Integer(r.ObjectKind);
-    io.Integer(r.OwnershipKind);
-    io.Integer(r.TaxpayerSign);
+    recordio::Coded(io, r.ObjectKind);
+    recordio::Coded(io, r.OwnershipKind);
+    recordio::Coded(io, r.TaxpayerSign);
     io.DateTime(r.OwnershipRegistrationDate);
     io.DateTime(r.TransferActDate);
     io.DateTime(r.FirstYearOfUse);
@@ -22,7 +22,7 @@ void transfer(Self& r, Io& io, uint16_t position) {
     io.Flag(r.Pensioner);
     io.Currency(r.Cost);
     io.Currency(r.Interest);
-    io.Integer(r.NumberKind);
+    recordio::Coded(io, r.NumberKind);
     io.Text(r.Number);
     io.Text(r.Place);
 }

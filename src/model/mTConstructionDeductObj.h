@@ -10,15 +10,82 @@ namespace zizaza {
 
 class mTDocumentStorage;
 
+// The codes of a property object, each kept in the file as an integer; 0 is none chosen, and a
+// value of another edition survives loading and saving unchanged.
+// "Наименование объекта".
+enum class PropertyObjectKind : int32_t {
+    None = 0,
+    House = 1,
+    Flat = 2,
+    Room = 3,
+    HousingShare = 4,    // a share in a house, flat or room
+    LandForHousing = 5,  // land for individual housing construction
+    LandWithHouse = 6,   // land under a house bought
+    HouseWithLand = 7,
+    LandShare = 8,
+};
+// "Вид собственности".
+enum class PropertyOwnership : int32_t {
+    None = 0,
+    Individual = 1,
+    Shared = 2,
+    Joint = 3,  // with an application on the distribution of the deduction
+    MinorChild = 4,
+    JointWithoutApplication = 5,
+    SpousesShared = 6,  // shared by spouses, with an application on the distribution
+};
+// "Код номера объекта".
+enum class PropertyNumberKind : int32_t {
+    None = 0,
+    Cadastral = 1,
+    Conditional = 2,
+    Inventory = 3,
+    NoNumber = 4,  // the place stands for the number
+};
+// "Признак налогоплательщика".
+enum class PropertyTaxpayerSign : int32_t {
+    None = 0,
+    Owner = 1,
+    OwnersSpouse = 2,
+    MinorOwnersParent = 3,
+    SharedWithChild = 4,
+    SpouseSharedWithChild = 5,
+};
+
+// Whether a code is one of the list's (an object of an earlier edition or of another tool may hold
+// another).
+constexpr bool IsListed(PropertyObjectKind k) {
+    return k >= PropertyObjectKind::House && k <= PropertyObjectKind::LandShare;
+}
+constexpr bool IsListed(PropertyOwnership k) {
+    return k >= PropertyOwnership::Individual && k <= PropertyOwnership::SpousesShared;
+}
+constexpr bool IsListed(PropertyNumberKind k) {
+    return k >= PropertyNumberKind::Cadastral && k <= PropertyNumberKind::NoNumber;
+}
+constexpr bool IsListed(PropertyTaxpayerSign k) {
+    return k >= PropertyTaxpayerSign::Owner && k <= PropertyTaxpayerSign::SpouseSharedWithChild;
+}
+// The kinds that include land: their land registration date is written.
+constexpr bool HasLand(PropertyObjectKind k) {
+    return k >= PropertyObjectKind::LandForHousing && k <= PropertyObjectKind::LandShare;
+}
+// The deduction is distributed by an application: joint or spouses' ownership, or an owner's spouse.
+constexpr bool NeedsApplication(PropertyOwnership ownership, PropertyTaxpayerSign sign) {
+    return ownership == PropertyOwnership::Joint || ownership == PropertyOwnership::SpousesShared ||
+           (ownership == PropertyOwnership::Individual && sign == PropertyTaxpayerSign::OwnersSpouse);
+}
+
 // One property object of the property deduction.
 class mTConstructionDeductObj {
 public:
-    int32_t ObjectKind = 0;     // 1 house ... 8 share in house and land
-    int32_t OwnershipKind = 0;  // 1 individual, 2 shared, 3 joint, 4 of a minor child
-    std::string Number;         // "Номер" of the object
-    std::string Place;          // "Место" (address)
-    int32_t NumberKind = 0;     // 1 cadastral, 2 conditional, 3 inventory, 4 none
-    int32_t TaxpayerSign = 0;   // 1 owner ... 5
+    bool operator==(const mTConstructionDeductObj&) const = default;
+    PropertyObjectKind ObjectKind = PropertyObjectKind::None;
+    PropertyOwnership OwnershipKind = PropertyOwnership::None;
+    std::string Number;  // "Номер" of the object
+    std::string Place;   // "Место" (address)
+    PropertyNumberKind NumberKind = PropertyNumberKind::None;
+    PropertyTaxpayerSign TaxpayerSign = PropertyTaxpayerSign::None;
     Date OwnershipRegistrationDate = Date::Ymd(2003, 1, 1);
     Date LandRegistrationDate;
     Date TransferActDate = Date::Ymd(2003, 1, 1);

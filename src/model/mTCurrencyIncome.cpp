@@ -84,7 +84,7 @@ void transfer(Self& r, Io& io, uint16_t position) {
     io.Integer(r.DeductionCode);
     io.Currency(r.DeductionAmount);
     io.Integer(r.DeductionPercent);
-    io.Word(r.CfcProfitRule);
+    recordio::Coded(io, r.CfcProfitRule);
     io.Text(r.CfcNumber);
 }
 

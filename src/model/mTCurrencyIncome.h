@@ -13,9 +13,17 @@ namespace zizaza {
 
 class mTDocumentStorage;
 
+// "Порядок определения прибыли КИК". The file keeps the value as a word.
+enum class CfcProfitRule : uint16_t {
+    NotChosen = 0,
+    ByStatements = 1,    // by the financial statements of the CFC
+    ByRussianRules = 2,  // by the rules for Russian companies
+};
+
 // One income received abroad, in a foreign currency.
 class mTCurrencyIncome {
 public:
+    bool operator==(const mTCurrencyIncome&) const = default;
     int32_t RateCode = 0;  // "Stav" attribute of the income code (13, 14, 99, ...)
     int32_t IncomeCode = 0;
     std::string IncomeName;
@@ -37,8 +45,8 @@ public:
     int32_t DeductionCode = 0;
     Money DeductionAmount;
     int32_t DeductionPercent = 0;
-    uint16_t CfcProfitRule = 0;  // 1 by the CFC's statements, 2 by the rules for Russian companies
-    std::string CfcNumber;       // "Номер КИК"
+    zizaza::CfcProfitRule CfcProfitRule = CfcProfitRule::NotChosen;
+    std::string CfcNumber;  // "Номер КИК"
     // The sales behind a record made by the broker import, lot by lot; empty for a record typed
     // in. Kept in the stream "@ForeignTrades" of the declaration, not in the record's own.
     std::vector<mTTradeSale> Trades;

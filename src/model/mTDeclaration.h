@@ -34,9 +34,10 @@ inline constexpr uint16_t kIncomeUnused = 8;      // no screen uses it; it holds
 inline constexpr uint16_t kIncomeInvestTov = 16;  // investment partnerships: InvestPartnershipIncomes
 
 // DeclarationForm values.
-inline constexpr uint16_t kForm3Ndfl = 0;
-inline constexpr uint16_t kForm3NdflNonResident = 1;
-inline constexpr uint16_t kForm4Ndfl = 2;
+// The names the code gives the forms.
+inline constexpr DeclarationForm kForm3Ndfl = DeclarationForm::Ndfl3;
+inline constexpr DeclarationForm kForm3NdflNonResident = DeclarationForm::Ndfl3NonResident;
+inline constexpr DeclarationForm kForm4Ndfl = DeclarationForm::Ndfl4;
 
 // The document name this edition writes into the file header.
 inline constexpr const char* kDocumentName = "Tavo2017";
@@ -53,6 +54,7 @@ int EditionYear(std::string_view documentName);
 // i is freed and the later ones move up). A position outside the list raises std::out_of_range.
 class mTDeclaration {
 public:
+    bool operator==(const mTDeclaration&) const = default;
     mTDeclaration();
 
     // Header fields, in the order of "@TavoInfo".
@@ -63,7 +65,7 @@ public:
     Date DocumentDate;             // today, when constructed
     zizaza::SignerKind SignerKind = SignerKind::InPerson;
     zizaza::TaxpayerCategory TaxpayerCategory = TaxpayerCategory::Other;
-    uint16_t DeclarationForm = kForm3Ndfl;
+    zizaza::DeclarationForm DeclarationForm = kForm3Ndfl;
     // IncomeFlags (field 9) is changed only by SetIncomeFlags.
     uint8_t AppendixCountLocked = 0;  // 1 until saved from the initial data screen; locks SetAppendixCount
     int32_t AppendixCount = 0;

@@ -11,6 +11,7 @@ namespace zizaza {
 // An investment partnership (list InvestPartnershipIncomes) with its operation lines.
 class mTInvestTov : public mTSourseIncomeInfo {
 public:
+    bool operator==(const mTInvestTov&) const = default;
     Money TaxComputed;
     Money TaxableAmount;
 

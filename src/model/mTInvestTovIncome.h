@@ -8,6 +8,7 @@ namespace zizaza {
 
 // One operation line of an investment partnership.
 struct mTInvestTovIncome {
+    bool operator==(const mTInvestTovIncome&) const = default;
     // 1 to 6: the items of "Вид операций" (points 1 to 6 of sheet И).
     int32_t OperationKind = 0;
     Money Income;        // "Сумма доходов"

@@ -12,6 +12,7 @@ class mTDocumentStorage;
 // A tax payment. Nothing creates or edits them; a file that holds some keeps them.
 class mTNalog {
 public:
+    bool operator==(const mTNalog&) const = default;
     std::string FirstText;
     std::string SecondText;
     Money Amount;

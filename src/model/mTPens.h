@@ -13,6 +13,7 @@ class mTDocumentStorage;
 // A pension or insurance contract of the social deductions.
 class mTPens {
 public:
+    bool operator==(const mTPens&) const = default;
     // 1 non-state pension, 2 voluntary pension insurance, 3 voluntary life insurance,
     // 4 additional contributions to the funded pension.
     int32_t ContractKind = 0;

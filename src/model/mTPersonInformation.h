@@ -11,6 +11,7 @@ namespace zizaza {
 class mTDocumentStorage;
 
 struct mTPersonName {
+    bool operator==(const mTPersonName&) const = default;
     std::string Surname;          // "Фамилия"
     std::string FirstName;        // "Имя"
     std::string Patronymic;       // "Отчество"
@@ -20,6 +21,7 @@ struct mTPersonName {
 };
 
 struct mTPersonDoc {
+    bool operator==(const mTPersonDoc&) const = default;
     uint16_t KindCode = 0;  // identity-document dictionary code; 0 = none chosen
     std::string KindName;
     std::string SeriesNumber;
@@ -30,6 +32,7 @@ struct mTPersonDoc {
 };
 
 struct mTForeigner {
+    bool operator==(const mTForeigner&) const = default;
     std::string CitizenshipKind;  // "1" citizen, "2" stateless; empty reads as citizen
     std::string CountryName = "РОССИЯ";
     std::string AddressAbroad;        // exported as АдрИно when not blank
@@ -38,6 +41,7 @@ struct mTForeigner {
 
 // Only the OKTMO is used by the current edition; the rest is kept from earlier editions.
 struct mTPersonAddress {
+    bool operator==(const mTPersonAddress&) const = default;
     uint8_t AddressKind = 0;
     std::string RegionName;
     uint16_t RegionCode = 0;
@@ -46,6 +50,7 @@ struct mTPersonAddress {
 };
 
 struct mTPersonPhone {
+    bool operator==(const mTPersonPhone&) const = default;
     std::string Code;
     std::string Number;
 };
@@ -54,6 +59,7 @@ struct mTPersonPhone {
 // earlier yearly editions.
 class mTPersonInformation {
 public:
+    bool operator==(const mTPersonInformation&) const = default;
     mTPersonName Name;
     mTPersonDoc Document;
     mTForeigner Foreigner;

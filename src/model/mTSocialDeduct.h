@@ -14,6 +14,7 @@ class mTDocumentStorage;
 // Social deductions ("Социальные налоговые вычеты") with the pension and insurance contracts.
 class mTSocialDeduct {
 public:
+    bool operator==(const mTSocialDeduct&) const = default;
     bool Granted = false;  // "Предоставить социальные налоговые вычеты"
     Money Charity;
     Money OwnEducation;

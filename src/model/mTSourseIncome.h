@@ -9,6 +9,7 @@ namespace zizaza {
 
 // One income line of a 13% source.
 struct mTSourseIncome {
+    bool operator==(const mTSourseIncome&) const = default;
     int32_t IncomeCode = 0;  // income dictionary code
     std::string IncomeName;
     Money IncomeAmount;

@@ -13,6 +13,7 @@ class mTDocumentStorage;
 // kind and position (and one more per income line where it has lines).
 class mTSourseIncomeInfo {
 public:
+    bool operator==(const mTSourseIncomeInfo&) const = default;
     virtual ~mTSourseIncomeInfo() = default;
 
     std::string Inn;

@@ -98,8 +98,8 @@ void transfer(Self& r, Io& io) {
     io.Flag(r.Granted);
     if (!r.Granted)
         return;
-    io.Integer(r.PersonalCode);
-    io.Integer(r.ChildStatus);
+    recordio::Coded(io, r.PersonalCode);
+    recordio::Coded(io, r.ChildStatus);
     transferCount(io, r.ChildrenConstant, r.ChildrenCount, r.MonthlyChildren);
     transferCount(io, r.DisabledConstant, r.DisabledCount, r.MonthlyDisabled);
     io.ProtectedFlag(r.EntrepreneurMonthsPresent);

@@ -9,15 +9,31 @@ namespace zizaza {
 
 class mTDocumentStorage;
 
+// The deduction for the taxpayer himself. The file keeps the value as an integer.
+enum class PersonalDeductionCode : int32_t {
+    None = 103,
+    Code104 = 104,
+    Code105 = 105,
+    ChangedDuringYear = 110,  // the months say which
+};
+
+// Who claims the children's deductions. The file keeps the value as an integer.
+enum class ChildDeductionStatus : int32_t {
+    Parent = 101,
+    SingleParent = 102,
+    ChangedDuringYear = 103,  // the months say when single
+};
+
 // Standard deductions ("Стандартные налоговые вычеты"). Every monthly array is addressed by the
 // month's index 0 to 11 (January is 0).
 class mTStandartDeduct {
 public:
+    bool operator==(const mTStandartDeduct&) const = default;
     using MonthlyCounts = std::array<int32_t, 12>;
 
-    bool Granted = true;         // "Предоставить стандартные вычеты"
-    int32_t PersonalCode = 103;  // 103 none, 104, 105, 110 changed during the year
-    int32_t ChildStatus = 101;   // 101 child, 102 single parent, 103 changed during the year
+    bool Granted = true;  // "Предоставить стандартные вычеты"
+    PersonalDeductionCode PersonalCode = PersonalDeductionCode::None;
+    ChildDeductionStatus ChildStatus = ChildDeductionStatus::Parent;
     bool ChildrenConstant = true;
     int32_t ChildrenCount = 0;
     MonthlyCounts MonthlyChildren{};

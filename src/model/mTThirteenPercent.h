@@ -13,6 +13,7 @@ namespace zizaza {
 // use the variant false, non-resident ones (NonResidentIncomes13) the variant true.
 class mTThirteenPercent : public mTSourseIncomeInfo {
 public:
+    bool operator==(const mTThirteenPercent&) const = default;
     // "Расчет стандартных вычетов вести по этому источнику".
     bool WorkplaceFlag = false;
     Money TaxComputed;    // "Сумма налога исчисленная"

@@ -7,6 +7,7 @@ namespace zizaza {
 // A source of incomes at 35% (list Incomes35). TotalIncome is the income amount typed in.
 class mTThirtyFivePercent : public mTSourseIncomeInfo {
 public:
+    bool operator==(const mTThirtyFivePercent&) const = default;
     int32_t IncomeCode = 0;
     Money TotalIncome;
     int32_t DeductionCode = 0;

@@ -8,6 +8,7 @@ namespace zizaza {
 // variant false).
 class mTThirtyPercent : public mTSourseIncomeInfo {
 public:
+    bool operator==(const mTThirtyPercent&) const = default;
     int32_t IncomeCode = 0;  // the dividend screen sets 1010, the 9% screen 1011
     Money TotalIncome;
     Money TaxComputed;

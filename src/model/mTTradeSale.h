@@ -26,6 +26,8 @@ struct mTTradeLot {
     Money CommissionRoubles;
     Money Premium;     // roubles of an option assigned or exercised into this lot
     std::string Note;  // "дробление 4:1 15.06.2017", ...
+
+    bool operator==(const mTTradeLot&) const = default;
 };
 
 // One sale abroad behind a foreign income record, as the broker import computed it: what the
@@ -45,6 +47,8 @@ struct mTTradeSale {
     Money CommissionRoubles;
     Money Premium;  // roubles of an option assigned or exercised into this sale
     std::vector<mTTradeLot> Lots;
+
+    bool operator==(const mTTradeSale&) const = default;
 
     // The lots with their commissions, the sale's commission and the premiums, in roubles.
     Money CostRoubles() const;

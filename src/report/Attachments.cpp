@@ -83,8 +83,8 @@ std::vector<DocumentsToAttach> AttachmentsFor(const mTDeclaration& doc) {
         for (size_t i = 0; i < property.ObjectCount(); ++i) {
             const mTConstructionDeductObj& object = property.Object(i);
             interest = interest || positive(object.Interest);
-            child = child || object.OwnershipKind == 4;
-            joint = joint || object.OwnershipKind == 3;
+            child = child || object.OwnershipKind == PropertyOwnership::MinorChild;
+            joint = joint || object.OwnershipKind == PropertyOwnership::Joint;
         }
         list.push_back({"Имущественный вычет на приобретение жилья",
                         "договор о приобретении жилья (доли), акт о его передаче или выписка из ЕГРН о "

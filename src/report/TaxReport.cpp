@@ -91,89 +91,149 @@ int rateOf(const kTSvodSumList& b) {
     return b.Ставка.empty() ? 0 : std::stoi(b.Ставка);
 }
 
-// Where the figures of a block that are gathered from the sheets come from.
+// What an explanation of a figure gathered from the sheets reads.
+struct SheetInput {
+    const kTSvodSum& s;
+    bool resident;
+};
+
+std::string creditOfSheetB(Money credit) {
+    return "зачет по листу Б " + HtmlText::Figure(credit) + ", округлено до полного рубля";
+}
+
+std::string deductions13(const SheetInput& in) {
+    const kTSvodSum& s = in.s;
+    if (!in.resident)
+        return sumOf({{"продажа имущества, ст. 220 п. 2", s.PrilH1().ВычетОбщ},
+                      {"профессиональные вычеты, ст. 221", s.PrilG().РасходОбщИт}}) +
+               "; не больше облагаемого дохода";
+    const kTSvodSumPrilZ& z = s.PrilZ();
+    return sumOf({{"стандартные, ст. 218", s.PrilE1().ОбщВычСтанд},
+                  {"социальные, ст. 219", s.PrilE2().ОбщВычСоциал},
+                  {"социальные у работодателя, ст. 219 п. 2", s.PrilE2().ОбщСНВОтчПерНА},
+                  {"инвестиционный, ст. 219.1", s.PrilE3().СумИнвВыч219},
+                  {"продажа имущества, ст. 220 п. 2", s.PrilH1().ВычетОбщ},
+                  {"покупка жилья, ст. 220 п. 3", z.РасхНовВычНД},
+                  {"проценты по займу, ст. 220 п. 4", z.ПроцВычНД},
+                  {"покупка жилья у работодателя", z.ВычНАУвед},
+                  {"проценты у работодателя", z.ПроцНАУвед},
+                  {"расходы предпринимателя, ст. 221", s.PrilV1().BusinessExpenses},
+                  {"профессиональные вычеты, ст. 221", s.PrilG().РасходОбщИт + s.PrilG_In().РасходОбщИт}}) +
+           "; не больше облагаемого дохода за минусом расходов";
+}
+
+std::string incomeReduction(const SheetInput& in) {
+    return sumOf({{"ценные бумаги и ПФИ", in.s.PrilJ().IncomeReduction()},
+                  {"ценные бумаги на ИИС", in.s.PrilJIis().IncomeReduction()},
+                  {"инвестиционные товарищества", in.s.PrilI().IncomeReduction()}});
+}
+
+std::string bySources(const SheetInput&) {
+    return "сумма по источникам выплаты";
+}
+
+// Where the figures of a block that are gathered from the sheets come from, by block and figure.
+struct SheetExplanation {
+    std::string_view block;
+    std::string_view name;
+    std::string (*explain)(const SheetInput&);
+};
+
+const SheetExplanation kSheetExplanations[] = {
+    {"13", "ДоходОбщ",
+     [](const SheetInput& in) {
+         const kTSvodSum& s = in.s;
+         return sumOf({{"источники в РФ", s.PrilA13().TotalIncome},
+                       {"предпринимательская деятельность", in.resident ? s.PrilV1().BusinessIncome : Money()},
+                       {"доходы за пределами РФ", in.resident ? s.PrilB13().OtherIncome : Money()},
+                       {"восстановленный инвестиционный вычет, ст. 219.1 п. 4",
+                        in.resident ? s.PrilE3().ИнвВычПредВосст : Money()}});
+     }},
+    {"13", "ДоходОбщНеНал",
+     [](const SheetInput& in) {
+         return sumOf({{"освобожденные доходы в пределах лимитов", in.s.PrilM().NonTaxableIncomesTotal()},
+                       {"доход от ликвидации иностранной организации, код 1001, ст. 217 п. 60.2",
+                        in.s.PrilB13().LiquidationIncome}});
+     }},
+    {"13", "СумНалВыч", deductions13},
+    {"13", "СумРасхУм", incomeReduction},
+    {"13", "УдержОбщ",
+     [](const SheetInput& in) {
+         return sumOf({{"налоговые агенты, лист А", in.s.PrilA13().TaxWithheld}});
+     }},
+    {"13", "ТСУплПерЗач",
+     [](const SheetInput& in) {
+         return "уплачен торговый сбор " + HtmlText::Figure(in.s.PrilV1().TradeFee) +
+                "; к зачету не больше налога с доходов от предпринимательской деятельности";
+     }},
+    {"13", "ОбщАвУплЗач227.1",
+     [](const SheetInput&) { return "фиксированные авансовые платежи по патенту " + ForTaxYear(); }},
+    {"13", "УплАвФакт",
+     [](const SheetInput& in) {
+         return sumOf({{"лист В", in.s.PrilV1().ActualPrepayments}});
+     }},
+    {"13", "УплИнПодлЗач", [](const SheetInput& in) { return creditOfSheetB(in.s.PrilB13().OtherCredit); }},
+    {"KIK", "СумДохДивКИК",
+     [](const SheetInput& in) {
+         return sumOf({{"прибыль КИК, код 1000", in.s.PrilB13().CfcIncome}});
+     }},
+    {"KIK", "УплИнПодлЗач", [](const SheetInput& in) { return creditOfSheetB(in.s.PrilB13().CfcCredit); }},
+    {"Div", "ДоходОбщ",
+     [](const SheetInput& in) {
+         return sumOf({{"дивиденды российских организаций", in.s.PrilA13().DividendTaxableAmount},
+                       {"дивиденды иностранных организаций, коды 1010 и 1012", in.s.PrilB13().DividendIncome}});
+     }},
+    {"Div", "ДоходОбщНеНал",
+     [](const SheetInput& in) {
+         return sumOf({{"дивиденды из прибыли КИК, код 1012, ст. 217 п. 66", in.s.PrilB13().CfcDividendIncome}});
+     }},
+    {"Div", "УдержОбщ",
+     [](const SheetInput& in) {
+         return sumOf({{"налоговые агенты", in.s.PrilA13().DividendTaxWithheld}});
+     }},
+    {"Div", "УплИнПодлЗач", [](const SheetInput& in) { return creditOfSheetB(in.s.PrilB13().DividendCredit); }},
+    {"30", "ДоходОбщ",
+     [](const SheetInput& in) {
+         return sumOf({{"источники в РФ", in.s.PrilA30().TotalIncome}});
+     }},
+    {"30", "ДоходОбщНеНал",
+     [](const SheetInput& in) {
+         return sumOf({{"освобожденные доходы", in.s.PrilM().NonTaxableIncomesTotal()},
+                       {"освобожденные призы", in.s.PrilM().NonTaxablePrizesTotal()}});
+     }},
+    {"30", "СумРасхУм", incomeReduction},
+    {"30", "УдержОбщ", bySources},
+    {"35", "ДоходОбщ",
+     [](const SheetInput& in) {
+         return sumOf(
+             {{"источники в РФ", in.s.PrilA35().TotalIncome}, {"доходы за пределами РФ", in.s.PrilB35().OtherIncome}});
+     }},
+    {"35", "ДоходОбщНеНал",
+     [](const SheetInput& in) {
+         return sumOf({{"призы в пределах " + LimitText(kExemptLimit217p28) + ", ст. 217 п. 28",
+                        in.s.PrilM().NonTaxablePrizesTotal()}});
+     }},
+    {"35", "УплИнПодлЗач", [](const SheetInput& in) { return creditOfSheetB(in.s.PrilB35().OtherCredit); }},
+    {"35", "УдержОбщ", bySources},
+    {"9", "ДоходОбщ",
+     [](const SheetInput& in) {
+         return sumOf(
+             {{"источники в РФ", in.s.PrilA9().TotalIncome}, {"доходы за пределами РФ", in.s.PrilB9().OtherIncome}});
+     }},
+    {"9", "УплИнПодлЗач", [](const SheetInput& in) { return creditOfSheetB(in.s.PrilB9().OtherCredit); }},
+    {"9", "УдержОбщ", bySources},
+    {"15", "ДоходОбщ",
+     [](const SheetInput& in) {
+         return sumOf({{"облагаемые дивиденды", in.s.PrilA15().TaxableAmount}});
+     }},
+    {"15", "УдержОбщ", bySources},
+};
+
 std::string sheetExplanation(const mTDeclaration& doc, const kTSvodSum& s, std::string_view key,
                              std::string_view name) {
-    const bool resident = doc.DeclarationForm == kForm3Ndfl;
-    const std::string k = std::string(key) + "." + std::string(name);
-    if (k == "13.ДоходОбщ")
-        return sumOf({{"источники в РФ", s.PrilA13().TotalIncome},
-                      {"предпринимательская деятельность", resident ? s.PrilV1().BusinessIncome : Money()},
-                      {"доходы за пределами РФ", resident ? s.PrilB13().OtherIncome : Money()},
-                      {"восстановленный инвестиционный вычет, ст. 219.1 п. 4",
-                       resident ? s.PrilE3().ИнвВычПредВосст : Money()}});
-    if (k == "13.ДоходОбщНеНал")
-        return sumOf({{"освобожденные доходы в пределах лимитов", s.PrilM().NonTaxableIncomesTotal()},
-                      {"доход от ликвидации иностранной организации, код 1001, ст. 217 п. 60.2",
-                       s.PrilB13().LiquidationIncome}});
-    if (k == "13.СумНалВыч") {
-        if (!resident)
-            return sumOf({{"продажа имущества, ст. 220 п. 2", s.PrilH1().ВычетОбщ},
-                          {"профессиональные вычеты, ст. 221", s.PrilG().РасходОбщИт}}) +
-                   "; не больше облагаемого дохода";
-        const kTSvodSumPrilZ& z = s.PrilZ();
-        return sumOf({{"стандартные, ст. 218", s.PrilE1().ОбщВычСтанд},
-                      {"социальные, ст. 219", s.PrilE2().ОбщВычСоциал},
-                      {"социальные у работодателя, ст. 219 п. 2", s.PrilE2().ОбщСНВОтчПерНА},
-                      {"инвестиционный, ст. 219.1", s.PrilE3().СумИнвВыч219},
-                      {"продажа имущества, ст. 220 п. 2", s.PrilH1().ВычетОбщ},
-                      {"покупка жилья, ст. 220 п. 3", z.РасхНовВычНД},
-                      {"проценты по займу, ст. 220 п. 4", z.ПроцВычНД},
-                      {"покупка жилья у работодателя", z.ВычНАУвед},
-                      {"проценты у работодателя", z.ПроцНАУвед},
-                      {"расходы предпринимателя, ст. 221", s.PrilV1().BusinessExpenses},
-                      {"профессиональные вычеты, ст. 221", s.PrilG().РасходОбщИт + s.PrilG_In().РасходОбщИт}}) +
-               "; не больше облагаемого дохода за минусом расходов";
-    }
-    if (k == "13.СумРасхУм" || k == "30.СумРасхУм")
-        return sumOf({{"ценные бумаги и ПФИ", s.PrilJ().IncomeReduction()},
-                      {"ценные бумаги на ИИС", s.PrilJIis().IncomeReduction()},
-                      {"инвестиционные товарищества", s.PrilI().IncomeReduction()}});
-    if (k == "13.УдержОбщ")
-        return sumOf({{"налоговые агенты, лист А", s.PrilA13().TaxWithheld}});
-    if (k == "13.ТСУплПерЗач")
-        return "уплачен торговый сбор " + HtmlText::Figure(s.PrilV1().TradeFee) +
-               "; к зачету не больше налога с доходов от предпринимательской деятельности";
-    if (k == "13.ОбщАвУплЗач227.1")
-        return "фиксированные авансовые платежи по патенту " + ForTaxYear();
-    if (k == "13.УплАвФакт")
-        return sumOf({{"лист В", s.PrilV1().ActualPrepayments}});
-    if (k == "13.УплИнПодлЗач")
-        return "зачет по листу Б " + HtmlText::Figure(s.PrilB13().OtherCredit) + ", округлено до полного рубля";
-    if (k == "KIK.СумДохДивКИК")
-        return sumOf({{"прибыль КИК, код 1000", s.PrilB13().CfcIncome}});
-    if (k == "KIK.УплИнПодлЗач")
-        return "зачет по листу Б " + HtmlText::Figure(s.PrilB13().CfcCredit) + ", округлено до полного рубля";
-    if (k == "Div.ДоходОбщ")
-        return sumOf({{"дивиденды российских организаций", s.PrilA13().DividendTaxableAmount},
-                      {"дивиденды иностранных организаций, коды 1010 и 1012", s.PrilB13().DividendIncome}});
-    if (k == "Div.ДоходОбщНеНал")
-        return sumOf({{"дивиденды из прибыли КИК, код 1012, ст. 217 п. 66", s.PrilB13().CfcDividendIncome}});
-    if (k == "Div.УдержОбщ")
-        return sumOf({{"налоговые агенты", s.PrilA13().DividendTaxWithheld}});
-    if (k == "Div.УплИнПодлЗач")
-        return "зачет по листу Б " + HtmlText::Figure(s.PrilB13().DividendCredit) + ", округлено до полного рубля";
-    if (k == "30.ДоходОбщ")
-        return sumOf({{"источники в РФ", s.PrilA30().TotalIncome}});
-    if (k == "30.ДоходОбщНеНал")
-        return sumOf({{"освобожденные доходы", s.PrilM().NonTaxableIncomesTotal()},
-                      {"освобожденные призы", s.PrilM().NonTaxablePrizesTotal()}});
-    if (k == "35.ДоходОбщ")
-        return sumOf(
-            {{"источники в РФ", s.PrilA35().TotalIncome}, {"доходы за пределами РФ", s.PrilB35().OtherIncome}});
-    if (k == "35.ДоходОбщНеНал")
-        return sumOf({{"призы в пределах " + LimitText(kExemptLimit217p28) + ", ст. 217 п. 28",
-                       s.PrilM().NonTaxablePrizesTotal()}});
-    if (k == "35.УплИнПодлЗач")
-        return "зачет по листу Б " + HtmlText::Figure(s.PrilB35().OtherCredit) + ", округлено до полного рубля";
-    if (k == "9.ДоходОбщ")
-        return sumOf({{"источники в РФ", s.PrilA9().TotalIncome}, {"доходы за пределами РФ", s.PrilB9().OtherIncome}});
-    if (k == "9.УплИнПодлЗач")
-        return "зачет по листу Б " + HtmlText::Figure(s.PrilB9().OtherCredit) + ", округлено до полного рубля";
-    if (k == "15.ДоходОбщ")
-        return sumOf({{"облагаемые дивиденды", s.PrilA15().TaxableAmount}});
-    if (k == "30.УдержОбщ" || k == "35.УдержОбщ" || k == "9.УдержОбщ" || k == "15.УдержОбщ")
-        return "сумма по источникам выплаты";
+    for (const SheetExplanation& e : kSheetExplanations)
+        if (e.block == key && e.name == name)
+            return e.explain({s, doc.DeclarationForm == kForm3Ndfl});
     return {};
 }
 

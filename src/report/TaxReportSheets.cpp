@@ -163,7 +163,8 @@ void standardDeductions(HtmlText& out, const mTStandartDeduct& input, const kTSv
 
 void socialDeductions(HtmlText& out, const kTSvodSumPrilE2& e, const kTSvodSumPrilE3& e3) {
     ruleTable(out, "Социальные вычеты (ст. 219 НК РФ)",
-              {{"благотворительность", e.СумБлагЦел, "не более 25% дохода, ст. 219 п. 1 пп. 1"},
+              {{"благотворительность", e.СумБлагЦел,
+                "не более " + PercentText(kCharityIncomeSharePercent) + " дохода, ст. 219 п. 1 пп. 1"},
                {"обучение детей", e.СумОбучБезЛим,
                 "до " + LimitText(kChildEducationLimit) + " на ребенка, ст. 219 п. 1 пп. 2"},
                {"дорогостоящее лечение", e.СумЛеченБезЛим, "без ограничения, ст. 219 п. 1 пп. 3"},

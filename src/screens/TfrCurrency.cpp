@@ -124,14 +124,16 @@ void TfrCurrency::LoadCfc(const mTCurrencyIncome& r) {
     if (IsCfcIncomeCode(r.IncomeCode))
         meKIKNum->SetStoredText(QString::fromStdString(r.CfcNumber));
     if (r.IncomeCode == kIncomeCodeCfcProfit) {
-        rb1->setChecked(r.CfcProfitRule == 1);
-        rb2->setChecked(r.CfcProfitRule == 2);
+        rb1->setChecked(r.CfcProfitRule == CfcProfitRule::ByStatements);
+        rb2->setChecked(r.CfcProfitRule == CfcProfitRule::ByRussianRules);
     }
 }
 
 void TfrCurrency::SaveCfc(mTCurrencyIncome& r) const {
     r.CfcNumber = meKIKNum->text().toStdString();
-    r.CfcProfitRule = rb1->isChecked() ? 1 : rb2->isChecked() ? 2 : 0;
+    r.CfcProfitRule = rb1->isChecked()   ? CfcProfitRule::ByStatements
+                      : rb2->isChecked() ? CfcProfitRule::ByRussianRules
+                                         : CfcProfitRule::NotChosen;
 }
 
 void TfrCurrency::LoadIncome(const mTCurrencyIncome& r) {

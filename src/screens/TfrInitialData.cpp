@@ -283,7 +283,7 @@ void TfrInitialData::Choose(QRadioButton* radio) {
         OnSignerChosen();
 }
 
-uint16_t TfrInitialData::CheckedForm() const {
+DeclarationForm TfrInitialData::CheckedForm() const {
     return rb4ndfl->isChecked() ? kForm4Ndfl : rbNeRez->isChecked() ? kForm3NdflNonResident : kForm3Ndfl;
 }
 
@@ -317,7 +317,7 @@ void TfrInitialData::SetEstimatedIncomeEnabled(bool enabled) {
 }
 
 void TfrInitialData::OnFormChosen() {
-    const uint16_t form = CheckedForm();
+    const DeclarationForm form = CheckedForm();
     const bool fourNdfl = form == kForm4Ndfl;
     if (form == kForm3NdflNonResident) {
         SetTick(chbIncomeCurrency, false);

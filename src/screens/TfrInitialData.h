@@ -60,7 +60,7 @@ private:
     void OnSignerChosen();
     void UpdateDeductionsByAnyTick();
     bool AnyIncomeTicked() const;
-    uint16_t CheckedForm() const;
+    DeclarationForm CheckedForm() const;
     SignerKind CheckedSigner() const;
     // The category radio buttons with the categories they choose.
     std::array<std::pair<QRadioButton*, TaxpayerCategory>, 6> CategoryChoices() const;

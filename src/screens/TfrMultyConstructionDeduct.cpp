@@ -104,7 +104,7 @@ TfrMultyConstructionDeduct::TfrMultyConstructionDeduct(ScreenHost& owner, QWidge
     if (Record().Granted) {
         m_kindTexts.clear();
         for (size_t i = 0; i < Record().ObjectCount(); ++i)
-            m_kindTexts.push_back(ShortKind(Record().Object(i).ObjectKind));
+            m_kindTexts.push_back(ShortKind(static_cast<int32_t>(Record().Object(i).ObjectKind)));
         m_objects->Rebuild();
         RefreshTotals();
         if (Record().ObjectCount() > 0)
@@ -225,7 +225,8 @@ void TfrMultyConstructionDeduct::BindAmounts() {
 
 QStringList TfrMultyConstructionDeduct::RowTexts(int record) const {
     const size_t i = static_cast<size_t>(record);
-    const QString kind = i < m_kindTexts.size() ? m_kindTexts[i] : ShortKind(Record().Object(i).ObjectKind);
+    const QString kind =
+        i < m_kindTexts.size() ? m_kindTexts[i] : ShortKind(static_cast<int32_t>(Record().Object(i).ObjectKind));
     return {kind, QString::fromStdString(Record().Object(i).Number), QString::fromStdString(Record().Object(i).Place)};
 }
 

@@ -26,7 +26,7 @@ TThinkingFrame* Make(ScreenHost& host, QWidget* parent, DeclarationSlot& slot) {
 TfrRussianIncome::TfrRussianIncome(ScreenHost& owner, QWidget* parent, DeclarationSlot& slot)
     : TContainerFrame(owner, parent, slot) {
     setObjectName(QStringLiteral("frRussianIncome"));
-    const uint16_t form = Doc().DeclarationForm;
+    const DeclarationForm form = Doc().DeclarationForm;
     const bool nonResident = form == kForm3NdflNonResident;
 
     TFlashButton* first =

@@ -123,7 +123,7 @@ TEST(PrilB, LineCopiesTheRecordWithRateTexts) {
     r.IncomeDate = Date::Ymd(2017, 3, 15);
     r.TaxPaymentDate = Date::Ymd(2017, 4, 1);
     r.CfcNumber = "7";
-    r.CfcProfitRule = 0x0102;
+    r.CfcProfitRule = static_cast<CfcProfitRule>(0x0102);
     kTSvodSumPrilB b(13);
     b.Compute(*doc);
     ASSERT_EQ(b.LineCount(), 1u);

@@ -35,7 +35,7 @@ void entrepreneurJanuary(mTDeclaration& doc) {
     sd.EntrepreneurMonthsPresent = true;
     sd.SetMonthlyIncome(0, Rub(10000));
     sd.SetMonthMark(0, true);
-    sd.PersonalCode = 105;
+    sd.PersonalCode = PersonalDeductionCode::Code105;
 }
 
 class PrilE1Cases : public testing::TestWithParam<E1Case> {};
@@ -43,7 +43,7 @@ class PrilE1Cases : public testing::TestWithParam<E1Case> {};
 TEST_P(PrilE1Cases, Totals) {
     const E1Case& c = GetParam();
     auto doc = NewDeclaration();
-    doc->StandardDeductions.ChildStatus = 101;
+    doc->StandardDeductions.ChildStatus = ChildDeductionStatus::Parent;
     c.setUp(*doc);
     kTSvodSumPrilE1 e1;
     ASSERT_TRUE(e1.Compute(*doc));
@@ -63,19 +63,19 @@ const E1Case kE1Cases[] = {
     {"Code104AllYear",
      [](mTDeclaration& d) {
          salary(d, 40000);
-         d.StandardDeductions.PersonalCode = 104;
+         d.StandardDeductions.PersonalCode = PersonalDeductionCode::Code104;
      },
      0, 6000, 0, 0, 0, 0, 6000, 8},
     {"Code105AllYear",
      [](mTDeclaration& d) {
          salary(d, 40000);
-         d.StandardDeductions.PersonalCode = 105;
+         d.StandardDeductions.PersonalCode = PersonalDeductionCode::Code105;
      },
      36000, 0, 0, 0, 0, 0, 36000, 8},
     {"Code105OnlyIncomeMonths",
      [](mTDeclaration& d) {
          salary(d, 10000, 3, 7);
-         d.StandardDeductions.PersonalCode = 105;
+         d.StandardDeductions.PersonalCode = PersonalDeductionCode::Code105;
      },
      15000, 0, 0, 0, 0, 0, 15000, 5},
     // Every month of the tax period from the first to the last with income counts, months without
@@ -85,27 +85,27 @@ const E1Case kE1Cases[] = {
          salary(d, 40000, 1, 3);
          AddMonthlyLines(d.ResidentIncome13(0), 2000, Rub(40000), 7, 12);
          d.StandardDeductions.SetChildrenCount(1);
-         d.StandardDeductions.PersonalCode = 104;
+         d.StandardDeductions.PersonalCode = PersonalDeductionCode::Code104;
      },
      0, 12 * 500, 11 * 1400, 0, 0, 0, 21400, 11},
     {"Code105FromTheFirstToTheLastIncomeMonth",
      [](mTDeclaration& d) {
          AddLine(AddSource13(d, "45000000", Rub(0), true), 2000, Rub(10000), 2);
          AddLine(d.ResidentIncome13(0), 2000, Rub(10000), 5);
-         d.StandardDeductions.PersonalCode = 105;
+         d.StandardDeductions.PersonalCode = PersonalDeductionCode::Code105;
      },
      4 * 3000, 0, 0, 0, 0, 0, 12000, 4},
     {"TotalLimitedToYearIncome",
      [](mTDeclaration& d) {
          salary(d, 800, 1, 11);
          AddLine(d.ResidentIncome13(0), 2000, Rub(1200), 12);
-         d.StandardDeductions.PersonalCode = 105;
+         d.StandardDeductions.PersonalCode = PersonalDeductionCode::Code105;
      },
      36000, 0, 0, 0, 0, 0, 10000, 12},
     {"NoWorkplaceSourceNothing",
      [](mTDeclaration& d) {
          AddMonthlyLines(AddSource13(d, "45000000", Rub(0), false), 2000, Rub(40000));
-         d.StandardDeductions.PersonalCode = 105;
+         d.StandardDeductions.PersonalCode = PersonalDeductionCode::Code105;
          d.StandardDeductions.SetChildrenCount(2);
      },
      0, 0, 0, 0, 0, 0, 0, 0},
@@ -118,7 +118,7 @@ const E1Case kE1Cases[] = {
     {"TwoChildrenSingleParent",
      [](mTDeclaration& d) {
          salary(d, 40000);
-         d.StandardDeductions.ChildStatus = 102;
+         d.StandardDeductions.ChildStatus = ChildDeductionStatus::SingleParent;
          d.StandardDeductions.SetChildrenCount(2);
      },
      0, 0, 0, 44800, 0, 0, 44800, 8},
@@ -126,7 +126,7 @@ const E1Case kE1Cases[] = {
      [](mTDeclaration& d) {
          salary(d, 40000);
          auto& sd = d.StandardDeductions;
-         sd.ChildStatus = 103;
+         sd.ChildStatus = ChildDeductionStatus::ChangedDuringYear;
          sd.SetChildrenCount(2);
          sd.MonthlyStatusPresent = true;
          for (int m = 0; m < 12; ++m)
@@ -156,7 +156,7 @@ const E1Case kE1Cases[] = {
     {"DisabledChildSingleGuardian",
      [](mTDeclaration& d) {
          salary(d, 40000);
-         d.StandardDeductions.ChildStatus = 102;
+         d.StandardDeductions.ChildStatus = ChildDeductionStatus::SingleParent;
          d.StandardDeductions.SetDisabledCount(1);
          d.StandardDeductions.Guardian = true;
      },
@@ -179,7 +179,7 @@ const E1Case kE1Cases[] = {
      [](mTDeclaration& d) {
          salary(d, 400000, 1, 1);
          d.StandardDeductions.SetChildrenCount(1);
-         d.StandardDeductions.PersonalCode = 104;
+         d.StandardDeductions.PersonalCode = PersonalDeductionCode::Code104;
      },
      0, 500, 0, 0, 0, 0, 500, 0},
     {"LineDeductionReducesMonthIncome",
@@ -194,7 +194,7 @@ const E1Case kE1Cases[] = {
      [](mTDeclaration& d) {
          salary(d, 10000);
          auto& sd = d.StandardDeductions;
-         sd.PersonalCode = 110;
+         sd.PersonalCode = PersonalDeductionCode::ChangedDuringYear;
          sd.MonthlyCodesPresent = true;
          for (int m = 0; m < 12; ++m)
              sd.SetMonthlyPersonalCode(m, m < 4 ? 1 : (m < 10 ? 2 : 0));
@@ -217,14 +217,14 @@ const E1Case kE1Cases[] = {
      [](mTDeclaration& d) {
          salary(d, 40000);
          d.StandardDeductions.Granted = false;
-         d.StandardDeductions.PersonalCode = 105;
+         d.StandardDeductions.PersonalCode = PersonalDeductionCode::Code105;
      },
      0, 0, 0, 0, 0, 0, 0, 0},
     {"NonResidentNothing",
      [](mTDeclaration& d) {
          salary(d, 40000);
          d.DeclarationForm = kForm3NdflNonResident;
-         d.StandardDeductions.PersonalCode = 105;
+         d.StandardDeductions.PersonalCode = PersonalDeductionCode::Code105;
      },
      0, 0, 0, 0, 0, 0, 0, 0},
 };
@@ -260,7 +260,7 @@ TEST(PrilE1, EntrepreneurMonthsCarryLosses) {
 TEST(PrilE1, ComputeAgainStartsFromZero) {
     auto doc = NewDeclaration();
     salary(*doc, 40000);
-    doc->StandardDeductions.PersonalCode = 105;
+    doc->StandardDeductions.PersonalCode = PersonalDeductionCode::Code105;
     kTSvodSumPrilE1 e1;
     e1.Compute(*doc);
     e1.Compute(*doc);

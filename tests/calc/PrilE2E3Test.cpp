@@ -189,7 +189,7 @@ TEST(PrilE2, PensionContributionsShareTheLimit) {
 }
 
 TEST(PrilE2, NotGrantedOrNonResidentLeavesZeroAndDocumentUnchanged) {
-    for (uint16_t form : {kForm3Ndfl, kForm3NdflNonResident}) {
+    for (DeclarationForm form : {kForm3Ndfl, kForm3NdflNonResident}) {
         auto doc = NewDeclaration(form);
         doc->SocialDeductions.Granted = form != kForm3Ndfl;
         doc->SocialDeductions.Medical = Rub(10000);

@@ -299,7 +299,7 @@ void useTellingCodes(mTDeclaration& doc, uint32_t seed) {
 class SheetWrites : public testing::TestWithParam<uint32_t> {};
 
 TEST_P(SheetWrites, NoFieldOfTheDocumentChanges) {
-    for (uint16_t form : {kForm3Ndfl, kForm3NdflNonResident}) {
+    for (DeclarationForm form : {kForm3Ndfl, kForm3NdflNonResident}) {
         auto doc = testsupport::RandomDeclaration(GetParam());
         doc->DeclarationForm = form;
         useTellingCodes(*doc, GetParam());
@@ -308,7 +308,7 @@ TEST_P(SheetWrites, NoFieldOfTheDocumentChanges) {
         ASSERT_TRUE(s.Compute(*doc));
         // The sheets only read the document.
         for (const std::string& d : testsupport::CompareDeclarations(before, *doc, testsupport::CompareMode::All))
-            ADD_FAILURE() << "form " << form << ": " << d;
+            ADD_FAILURE() << "form " << static_cast<int>(form) << ": " << d;
         // Computing again gives the same document and the same sheets.
         mTDeclaration once(*doc);
         Sheets again;

@@ -286,7 +286,8 @@ TEST(SvodSum, NonResident30RefundReachesThePartnerships) {
 // Rules of the 13% block that span several sheets.
 struct Block13Case {
     const char* name;
-    uint16_t form, flags;
+    DeclarationForm form;
+    uint16_t flags;
     std::function<void(mTDeclaration&)> fill;
     int64_t taxableIncome, deductions, base, tax, tradeFee, toPay, toRefund;
 };

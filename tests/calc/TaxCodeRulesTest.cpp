@@ -24,7 +24,7 @@ using testsupport::Rub;
 
 struct RuleCase {
     std::string name;
-    uint16_t form;
+    DeclarationForm form;
     uint16_t incomeFlags;
     std::function<void(mTDeclaration&)> setUp;
     // The 13% block of a resident, the 30% block of a non-resident.
@@ -96,7 +96,7 @@ const RuleCase kRuleCases[] = {
          mTThirteenPercent& work = AddSource13(d, "45000000", Rub(46800), true);
          AddMonthlyLines(work, 2000, Rub(40000), 1, 3);
          AddMonthlyLines(work, 2000, Rub(40000), 7, 12);
-         d.StandardDeductions.ChildStatus = 101;
+         d.StandardDeductions.ChildStatus = ChildDeductionStatus::Parent;
          d.StandardDeductions.SetChildrenCount(1);
      },
      15400, 344600, 44798, 0, 2002},

@@ -201,21 +201,22 @@ TEST(PriorYear510, ObjectDataTakenOver) {
     CarriedDeclaration c = Carry(File510(kPropertyCases[1].calc));
     const mTConstructionDeductObj& bought = c.declaration->PropertyDeductions.Object(0);
     const mTConstructionDeductObj& invested = c.declaration->PropertyDeductions.Object(1);
-    EXPECT_EQ(bought.ObjectKind, 2);
-    EXPECT_EQ(bought.OwnershipKind, 2);
-    EXPECT_EQ(bought.TaxpayerSign, 1);
+    EXPECT_EQ(bought.ObjectKind, PropertyObjectKind::Flat);
+    EXPECT_EQ(bought.OwnershipKind, PropertyOwnership::Shared);
+    EXPECT_EQ(bought.TaxpayerSign, PropertyTaxpayerSign::Owner);
     EXPECT_FALSE(bought.ByInvestment);
     EXPECT_EQ(bought.OwnershipRegistrationDate, Date::Ymd(2015, 3, 20));
     EXPECT_EQ(bought.FirstYearOfUse, Date::Ymd(2015, 1, 1));
     EXPECT_EQ(bought.ShareNumerator * 10 + bought.ShareDenominator, 11);
     EXPECT_EQ(bought.Cost, Rub(1200000));
     EXPECT_EQ(bought.Interest, Rub(50000));
-    EXPECT_EQ(bought.NumberKind, 4);  // format 5.10 has no object number: the address is its place
+    EXPECT_EQ(bought.NumberKind,
+              PropertyNumberKind::NoNumber);  // format 5.10 has no object number: the address is its place
     EXPECT_EQ(bought.Place, "190000, регион 78, Санкт-Петербург, Невский пр., д. 1");
 
-    EXPECT_EQ(invested.ObjectKind, 4);
-    EXPECT_EQ(invested.OwnershipKind, 3);
-    EXPECT_EQ(invested.TaxpayerSign, 4);
+    EXPECT_EQ(invested.ObjectKind, PropertyObjectKind::HousingShare);
+    EXPECT_EQ(invested.OwnershipKind, PropertyOwnership::Joint);
+    EXPECT_EQ(invested.TaxpayerSign, PropertyTaxpayerSign::SharedWithChild);
     EXPECT_TRUE(invested.Pensioner);
     EXPECT_TRUE(invested.ByInvestment);
     EXPECT_EQ(invested.TransferActDate, Date::Ymd(2016, 12, 1));

@@ -53,10 +53,10 @@ std::unique_ptr<mTDeclaration> ExportedDeclarationOfTheYear() {
     pd.PreviousYearsInterest = Rub(40000);
     pd.AgentPurchase = Rub(100000);
     auto& flat = AddPropertyObject(*d, Rub(2500000), Rub(230000), 2015);
-    flat.ObjectKind = 2;
-    flat.OwnershipKind = 1;
-    flat.TaxpayerSign = 1;
-    flat.NumberKind = 1;
+    flat.ObjectKind = PropertyObjectKind::Flat;
+    flat.OwnershipKind = PropertyOwnership::Individual;
+    flat.TaxpayerSign = PropertyTaxpayerSign::Owner;
+    flat.NumberKind = PropertyNumberKind::Cadastral;
     flat.Number = "77:01:0001001:1001";
     flat.Place = "Г. МОСКВА, УЛ. АРБАТ, Д. 1";
     flat.FirstYearOfUse = Date::Ymd(2015, 1, 1);
@@ -111,7 +111,7 @@ TEST(PriorYearRound, ExportedDeclarationCarriedOver) {
     const mTConstructionDeductObj& flat = pd.Object(0);
     EXPECT_EQ(flat.Cost, Rub(2000000));  // the cost within the limit, as the file gives it
     EXPECT_EQ(flat.Interest, Rub(230000));
-    EXPECT_EQ(flat.NumberKind, 1);
+    EXPECT_EQ(flat.NumberKind, PropertyNumberKind::Cadastral);
     EXPECT_EQ(flat.Number, "77:01:0001001:1001");
     EXPECT_EQ(flat.Place, "Г. МОСКВА, УЛ. АРБАТ, Д. 1");
     EXPECT_EQ(flat.OwnershipRegistrationDate, last->PropertyDeductions.Object(0).OwnershipRegistrationDate);

@@ -90,7 +90,7 @@ TEST(DeclarationCheckCurrency, ControlledForeignCompany) {
         AddCurrencyIncome(*doc);
         mTCurrencyIncome& cfc = AddCurrencyIncome(*doc, 1000);
         cfc.CfcNumber = c.number;
-        cfc.CfcProfitRule = c.rule;
+        cfc.CfcProfitRule = static_cast<CfcProfitRule>(c.rule);
         if (c.message)
             ExpectSingle(*doc, {c.message, 7, 2});
         else
@@ -264,10 +264,10 @@ TEST(DeclarationCheckStandard, TwoPlacesOfWorkAtOnce) {
 TEST(DeclarationCheckProperty, ObjectFieldsTheExportNeeds) {
     auto complete = [] {
         mTConstructionDeductObj o;
-        o.ObjectKind = 2;
-        o.OwnershipKind = 1;
-        o.TaxpayerSign = 1;
-        o.NumberKind = 1;
+        o.ObjectKind = PropertyObjectKind::Flat;
+        o.OwnershipKind = PropertyOwnership::Individual;
+        o.TaxpayerSign = PropertyTaxpayerSign::Owner;
+        o.NumberKind = PropertyNumberKind::Cadastral;
         o.Number = "77:01:0001001:1001";
         o.Place = "г. Москва";
         return o;
@@ -276,14 +276,16 @@ TEST(DeclarationCheckProperty, ObjectFieldsTheExportNeeds) {
         void (*change)(mTConstructionDeductObj&);
         const char* message;
     } cases[] = {
-        {[](mTConstructionDeductObj& o) { o.NumberKind = 0; }, "Не введен код номера объекта"},
-        {[](mTConstructionDeductObj& o) { o.NumberKind = 5; }, "Не введен код номера объекта"},
-        {[](mTConstructionDeductObj& o) { o.ObjectKind = 0; }, "Не введено наименование объекта"},
-        {[](mTConstructionDeductObj& o) { o.OwnershipKind = 9; }, "Не введен вид собственности"},
-        {[](mTConstructionDeductObj& o) { o.TaxpayerSign = 0; }, "Не введен признак налогоплательщика"},
+        {[](mTConstructionDeductObj& o) { o.NumberKind = PropertyNumberKind::None; }, "Не введен код номера объекта"},
+        {[](mTConstructionDeductObj& o) { o.NumberKind = PropertyNumberKind{5}; }, "Не введен код номера объекта"},
+        {[](mTConstructionDeductObj& o) { o.ObjectKind = PropertyObjectKind::None; },
+         "Не введено наименование объекта"},
+        {[](mTConstructionDeductObj& o) { o.OwnershipKind = PropertyOwnership{9}; }, "Не введен вид собственности"},
+        {[](mTConstructionDeductObj& o) { o.TaxpayerSign = PropertyTaxpayerSign::None; },
+         "Не введен признак налогоплательщика"},
         {[](mTConstructionDeductObj& o) { o.Number = " "; }, "Не введен номер объекта"},
         {[](mTConstructionDeductObj& o) {
-             o.NumberKind = 4;
+             o.NumberKind = PropertyNumberKind::NoNumber;
              o.Place.clear();
          },
          "Не указано место нахождения объекта"},
@@ -347,10 +349,10 @@ TEST(DeclarationCheckExport, RefusesWhatTheFileCannotHold) {
          [](mTDeclaration& d) {
              d.PropertyDeductions.Granted = true;
              auto o = std::make_unique<mTConstructionDeductObj>();
-             o->ObjectKind = 7;
-             o->OwnershipKind = 1;
-             o->TaxpayerSign = 1;
-             o->NumberKind = 1;
+             o->ObjectKind = PropertyObjectKind::HouseWithLand;
+             o->OwnershipKind = PropertyOwnership::Individual;
+             o->TaxpayerSign = PropertyTaxpayerSign::Owner;
+             o->NumberKind = PropertyNumberKind::Cadastral;
              o->Number = "77:01:0001001:1001";
              d.PropertyDeductions.AddObject(std::move(o));
          },

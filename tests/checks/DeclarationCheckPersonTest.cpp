@@ -167,7 +167,7 @@ TEST(DeclarationCheckPerson, ListAllShowsEveryPersonProblem) {
 struct OktmoCase {
     const char* oktmo;
     bool required;
-    uint16_t form;
+    DeclarationForm form;
     const char* message;
 };
 

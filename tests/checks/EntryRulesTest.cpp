@@ -66,11 +66,11 @@ mTPens Contract(int32_t kind, const char* number, int64_t contribution, int64_t 
     return contract;
 }
 
-mTConstructionDeductObj Object(int32_t numberKind, const char* number, const char* place) {
+mTConstructionDeductObj Object(PropertyNumberKind numberKind, const char* number, const char* place) {
     mTConstructionDeductObj object;
-    object.ObjectKind = 2;
-    object.OwnershipKind = 1;
-    object.TaxpayerSign = 1;
+    object.ObjectKind = PropertyObjectKind::Flat;
+    object.OwnershipKind = PropertyOwnership::Individual;
+    object.TaxpayerSign = PropertyTaxpayerSign::Owner;
     object.NumberKind = numberKind;
     object.Number = number;
     object.Place = place;
@@ -78,7 +78,7 @@ mTConstructionDeductObj Object(int32_t numberKind, const char* number, const cha
 }
 
 mTConstructionDeductObj Registered(int registered, int firstYear, bool pensioner = false) {
-    mTConstructionDeductObj object = Object(1, "77:01:1", "");
+    mTConstructionDeductObj object = Object(PropertyNumberKind::Cadastral, "77:01:1", "");
     object.OwnershipRegistrationDate = Date::Ymd(registered, 5, 1);
     object.FirstYearOfUse = Date::Ymd(firstYear, 1, 1);
     object.Pensioner = pensioner;
@@ -150,10 +150,10 @@ TEST(EntryRulesTest, GiveTheDialogsProblemsInTheirOrder) {
          [] { return PropertyObjectProblems(mTConstructionDeductObj{}); },
          {{"Не введено наименование объекта", kObjectKind, true}}},
         {"an object without its number",
-         [] { return PropertyObjectProblems(Object(1, "", "")); },
+         [] { return PropertyObjectProblems(Object(PropertyNumberKind::Cadastral, "", "")); },
          {{"Не введен номер объекта", kObjectNumber, true}}},
         {"an object without number and place",
-         [] { return PropertyObjectProblems(Object(4, "", " ")); },
+         [] { return PropertyObjectProblems(Object(PropertyNumberKind::NoNumber, "", " ")); },
          {{"Не указано место нахождения объекта", kObjectPlace, true}}},
         {"deduction used before the registration",
          [] { return PropertyStartYearProblems(Registered(2015, 2014)); },

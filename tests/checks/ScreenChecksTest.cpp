@@ -52,7 +52,7 @@ TEST(ScreenChecksTest, ShowTheAreasProblemsInTheirOrderAndReturnTheFixedItem) {
         return [number](mTDeclaration& doc) {
             mTCurrencyIncome& income = AddCurrencyIncome(doc, 1000);
             income.CfcNumber = number;
-            income.CfcProfitRule = 1;
+            income.CfcProfitRule = CfcProfitRule::ByStatements;
         };
     };
     const Case cases[] = {

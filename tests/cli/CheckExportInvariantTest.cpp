@@ -208,8 +208,20 @@ const std::vector<Mutation>& Mutations() {
              if (d.PropertyDeductions.ObjectCount() == 0)
                  return false;
              mTConstructionDeductObj& o = d.PropertyDeductions.Object(0);
-             int32_t* codes[] = {&o.NumberKind, &o.ObjectKind, &o.OwnershipKind, &o.TaxpayerSign};
-             *codes[std::uniform_int_distribution<size_t>(0, 3)(rng)] = std::uniform_int_distribution<int>(-1, 9)(rng);
+             const int32_t code = std::uniform_int_distribution<int32_t>(-1, 9)(rng);
+             switch (std::uniform_int_distribution<int>(0, 3)(rng)) {
+                 case 0:
+                     o.NumberKind = static_cast<PropertyNumberKind>(code);
+                     break;
+                 case 1:
+                     o.ObjectKind = static_cast<PropertyObjectKind>(code);
+                     break;
+                 case 2:
+                     o.OwnershipKind = static_cast<PropertyOwnership>(code);
+                     break;
+                 default:
+                     o.TaxpayerSign = static_cast<PropertyTaxpayerSign>(code);
+             }
              return true;
          }},
         {"amount near the money range",

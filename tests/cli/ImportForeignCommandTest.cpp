@@ -1,6 +1,7 @@
 // zizaza-cli import-foreign: the sample template into a declaration, in place or into another
 // file, and a report with a refused line that leaves the declaration as it was.
 #include "model/mTDeclaration.h"
+#include "support/GoldenFiles.h"
 #include "support/TempFiles.h"
 
 #include <sys/wait.h>
@@ -59,7 +60,7 @@ TEST(ImportForeignCommandTest, AllOrNothing) {
 
 // The sample declaration made by the import: the statements of 2017 and 2016 (in that order, the
 // 2017 one repeating a 2016 trade) into a resident's declaration, with the trades register written
-// beside it. ZIZAZA_WRITE_SAMPLES=1 rewrites the sample and its summary.
+// beside it. ZIZAZA_UPDATE_GOLDEN=1 rewrites the sample and its summary.
 TEST(ImportForeignCommandTest, BrokerStatementsMakeTheSampleDeclaration) {
     TempDir dir;
     const std::string data = std::string(ZIZAZA_TEST_DATA_DIR);
@@ -79,8 +80,7 @@ TEST(ImportForeignCommandTest, BrokerStatementsMakeTheSampleDeclaration) {
         << registerText;
 
     const std::string sample = data + "/declarations/foreign_broker_trades";
-    const char* rewrite = std::getenv("ZIZAZA_WRITE_SAMPLES");
-    const bool rewriting = rewrite && std::string(rewrite) == "1";
+    const bool rewriting = testsupport::UpdatingGoldenFiles();
     if (rewriting)
         WriteBytes(sample + ".tv7", ReadBytes(declaration));
     EXPECT_EQ(ReadBytes(declaration), ReadBytes(sample + ".tv7"));

@@ -1,6 +1,7 @@
 // zizaza-cli show on the sample declarations of tests/data/declarations: the files are what the
 // builders save, and the command prints the expected sections (checked by hand).
-// ZIZAZA_WRITE_SAMPLES=1 rewrites the files and the expected texts from the builders.
+// ZIZAZA_UPDATE_GOLDEN=1 rewrites the files and the expected texts from the builders.
+#include "support/GoldenFiles.h"
 #include "support/SampleDeclarations.h"
 
 #include <sys/wait.h>
@@ -39,8 +40,7 @@ std::string quote(const std::string& s) {
 }
 
 bool rewriting() {
-    const char* v = std::getenv("ZIZAZA_WRITE_SAMPLES");
-    return v && std::string(v) == "1";
+    return testsupport::UpdatingGoldenFiles();
 }
 
 struct CliRun {

@@ -8,7 +8,7 @@ namespace {
 
 using Attrs = std::vector<std::pair<std::string, std::string>>;
 
-std::unique_ptr<mTDeclaration> Declaration(uint16_t form = kForm3Ndfl) {
+std::unique_ptr<mTDeclaration> Declaration(DeclarationForm form = kForm3Ndfl) {
     auto d = std::make_unique<mTDeclaration>();
     d->DeclarationForm = form;
     d->SetIncomeFlags(kIncomeRussia);
@@ -20,10 +20,10 @@ std::unique_ptr<mTDeclaration> Declaration(uint16_t form = kForm3Ndfl) {
 
 mTConstructionDeductObj& AddObject(mTDeclaration& d) {
     auto o = std::make_unique<mTConstructionDeductObj>();
-    o->ObjectKind = 2;
-    o->OwnershipKind = 1;
-    o->TaxpayerSign = 1;
-    o->NumberKind = 1;
+    o->ObjectKind = PropertyObjectKind::Flat;
+    o->OwnershipKind = PropertyOwnership::Individual;
+    o->TaxpayerSign = PropertyTaxpayerSign::Owner;
+    o->NumberKind = PropertyNumberKind::Cadastral;
     o->Number = "77:01:0001001:1001";
     o->Place = "г. Москва, ул. Тверская, д. 1, кв. 2";
     o->OwnershipRegistrationDate = Date::Ymd(2016, 3, 1);
@@ -68,12 +68,12 @@ TEST(PurchaseDeduction, ObjectAttributesAndCodes) {
                                                          {"СведМНОб", "Г. МОСКВА, УЛ. ТВЕРСКАЯ, Д. 1, КВ. 2"}}));
 
     // A house with land by a contract of sale: both registration dates; by investment: the act only.
-    flat.ObjectKind = 7;
-    flat.OwnershipKind = 5;
-    flat.TaxpayerSign = 4;
+    flat.ObjectKind = PropertyObjectKind::HouseWithLand;
+    flat.OwnershipKind = PropertyOwnership::JointWithoutApplication;
+    flat.TaxpayerSign = PropertyTaxpayerSign::SharedWithChild;
     flat.Pensioner = true;
     f.prilZ.Objects[0].RuleMarker = -1;
-    flat.NumberKind = 4;
+    flat.NumberKind = PropertyNumberKind::NoNumber;
     XmlDocument y = ExportDocument(*d, f);
     XmlElement house = At(y, "Документ/НДФЛ3/ИмущНалВычНов/РасчИмущВыч/СвОбъектРасх");
     EXPECT_EQ(AttributeNames(house),
@@ -88,9 +88,9 @@ TEST(PurchaseDeduction, ObjectAttributesAndCodes) {
               (Attrs{{"КодНомерОб", "4"}, {"СведМНОб", "Г. МОСКВА, УЛ. ТВЕРСКАЯ, Д. 1, КВ. 2"}}));
 
     flat.ByInvestment = true;
-    flat.ObjectKind = 8;
-    flat.OwnershipKind = 6;
-    flat.TaxpayerSign = 5;
+    flat.ObjectKind = PropertyObjectKind::LandShare;
+    flat.OwnershipKind = PropertyOwnership::SpousesShared;
+    flat.TaxpayerSign = PropertyTaxpayerSign::SpouseSharedWithChild;
     XmlDocument z = ExportDocument(*d, f);
     XmlElement share = At(z, "Документ/НДФЛ3/ИмущНалВычНов/РасчИмущВыч/СвОбъектРасх");
     EXPECT_EQ(Attr(share, "КодНаимОб"), "4");
@@ -112,8 +112,8 @@ TEST(PurchaseDeduction, ApplicationDateOnlyForJointSharedOrAnOwnersSpouse) {
         auto d = Declaration();
         d->PropertyDeductions.Granted = true;
         mTConstructionDeductObj& o = AddObject(*d);
-        o.OwnershipKind = c.ownership;
-        o.TaxpayerSign = c.sign;
+        o.OwnershipKind = static_cast<PropertyOwnership>(c.ownership);
+        o.TaxpayerSign = static_cast<PropertyTaxpayerSign>(c.sign);
         XmlDocument x = ExportDocument(*d, TestFigures());
         EXPECT_EQ(At(x, "Документ/НДФЛ3/ИмущНалВычНов/РасчИмущВыч/СвОбъектРасх").Attribute("ДатаЗаявВыч").has_value(),
                   c.written)

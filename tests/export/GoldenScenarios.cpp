@@ -135,7 +135,7 @@ std::unique_ptr<mTDeclaration> ForeignDividends() {
     cfc.CountryCode = "196";
     cfc.CurrencyCode = "978";
     cfc.CfcNumber = "1";
-    cfc.CfcProfitRule = 1;
+    cfc.CfcProfitRule = CfcProfitRule::ByStatements;
     return d;
 }
 

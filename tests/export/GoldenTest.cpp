@@ -1,5 +1,6 @@
 #include "ExportTestSupport.h"
 #include "GoldenScenarios.h"
+#include "support/GoldenFiles.h"
 #include "support/TempFiles.h"
 
 #include <gtest/gtest.h>
@@ -22,7 +23,7 @@ fs::path GoldenDir() {
 }
 
 bool Updating() {
-    return std::getenv("ZIZAZA_UPDATE_GOLDEN") != nullptr;
+    return testsupport::UpdatingGoldenFiles();
 }
 
 void CompareWithGolden(const std::string& name, const std::string& bytes) {
@@ -212,10 +213,10 @@ std::unique_ptr<mTDeclaration> EveryElementDeclaration() {
     d->SocialDeductions.Granted = true;
     d->PropertyDeductions.Granted = true;
     auto o = std::make_unique<mTConstructionDeductObj>();
-    o->ObjectKind = 6;
-    o->OwnershipKind = 3;
-    o->TaxpayerSign = 2;
-    o->NumberKind = 2;
+    o->ObjectKind = PropertyObjectKind::LandWithHouse;
+    o->OwnershipKind = PropertyOwnership::Joint;
+    o->TaxpayerSign = PropertyTaxpayerSign::OwnersSpouse;
+    o->NumberKind = PropertyNumberKind::Conditional;
     o->Number = "50-50-01/001/2012-001";
     o->ShareNumerator = 1;
     o->ShareDenominator = 3;

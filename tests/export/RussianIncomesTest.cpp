@@ -6,7 +6,7 @@
 namespace zizaza::exporttest {
 namespace {
 
-std::unique_ptr<mTDeclaration> Declaration(uint16_t form = kForm3Ndfl) {
+std::unique_ptr<mTDeclaration> Declaration(DeclarationForm form = kForm3Ndfl) {
     auto d = std::make_unique<mTDeclaration>();
     d->DeclarationForm = form;
     d->SetIncomeFlags(kIncomeRussia);

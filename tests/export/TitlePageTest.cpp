@@ -7,7 +7,7 @@
 namespace zizaza::exporttest {
 namespace {
 
-std::unique_ptr<mTDeclaration> Person3(uint16_t form = kForm3Ndfl) {
+std::unique_ptr<mTDeclaration> Person3(DeclarationForm form = kForm3Ndfl) {
     auto d = std::make_unique<mTDeclaration>();
     d->DeclarationForm = form;
     d->SetIncomeFlags(kIncomeRussia);

@@ -83,12 +83,7 @@ protected:
         a.OtherExpenses = Amount(other);
         return a;
     }
-    static mTDeclaration Declaration() {
-        mTDeclaration doc;
-        doc.InspectionCode = "7701";
-        doc.SetIncomeFlags(kIncomeBusiness);
-        return doc;
-    }
+    static mTDeclaration Declaration() { return ScreenDeclaration(kIncomeBusiness); }
     // A declaration with an entrepreneur by the norm, a notary and an arbitration manager.
     static mTDeclaration ThreeActivities() {
         mTDeclaration doc = Declaration();
@@ -107,13 +102,8 @@ protected:
     TfrBusinessNew& Open(const mTDeclaration& doc, bool withOkved = true) {
         if (withOkved)
             folder.Write(QStringLiteral("Sp_OKVED2.xml"), QByteArray(kOkvedXml));
-        const QString file = files.path() + QStringLiteral("/business.tv7");
-        doc.Save(file.toStdString());
-        Start({file}, false);
-        window->ScreenButton(ScreenId::BusinessIncome)->click();
-        auto* screen = dynamic_cast<TfrBusinessNew*>(window->CurrentScreen());
-        EXPECT_NE(screen, nullptr) << "the business screen is not shown";
-        return *screen;
+        OpenDeclaration(doc, QStringLiteral("business.tv7"));
+        return ShowScreen<TfrBusinessNew>(ScreenId::BusinessIncome);
     }
     template <typename T = QWidget>
     T* W(const char* name) {

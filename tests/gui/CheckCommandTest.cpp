@@ -50,7 +50,7 @@ TEST_F(CheckCommandTest, AFixOutsideTheCurrentScreenSwitchesToIt) {
 // "Исправить" on a source whose INN the export would write invalid opens its list at that source.
 TEST_F(CheckCommandTest, AFixOnASourceIdentifierSelectsTheSource) {
     const struct {
-        uint16_t form;
+        DeclarationForm form;
         const char* screen;
         const char* title;
     } cases[] = {

@@ -60,12 +60,7 @@ protected:
         // The splitter's place and the dates of trades are kept in the program's settings.
         QSettings().clear();
     }
-    static mTDeclaration Declaration() {
-        mTDeclaration doc;
-        doc.InspectionCode = "7701";
-        doc.SetIncomeFlags(kIncomeForeign);
-        return doc;
-    }
+    static mTDeclaration Declaration() { return ScreenDeclaration(kIncomeForeign); }
     // A record that passes the screen's check.
     static mTCurrencyIncome& Add(mTDeclaration& doc, const char* name, int32_t incomeCode = 1010) {
         mTCurrencyIncome& r = doc.CurrencyIncome(doc.AddCurrencyIncome());
@@ -81,13 +76,8 @@ protected:
     TfrCurrency& Open(const mTDeclaration& doc) {
         folder.Write(QStringLiteral("CurrencyRates.xml"), QByteArray(kRatesXml));
         folder.Write(QStringLiteral("Oksm.xml"), QByteArray(kCountriesXml));
-        const QString file = files.path() + QStringLiteral("/foreign.tv7");
-        doc.Save(file.toStdString());
-        Start({file}, false);
-        window->ScreenButton(ScreenId::ForeignIncome)->click();
-        auto* screen = dynamic_cast<TfrCurrency*>(window->CurrentScreen());
-        EXPECT_NE(screen, nullptr) << "the foreign incomes screen is not shown";
-        return *screen;
+        OpenDeclaration(doc, QStringLiteral("foreign.tv7"));
+        return ShowScreen<TfrCurrency>(ScreenId::ForeignIncome);
     }
     template <typename T = QWidget>
     T* W(const char* name) {
@@ -289,7 +279,7 @@ TEST_F(ForeignIncomesTest, CheckOfTheControlledCompany) {
     EXPECT_EQ(ui.checkMessages, QStringList({QStringLiteral("По данному источнику необходимо указать номер КИК")}));
 
     window->Declaration().CurrencyIncome(1).CfcNumber = "АБ 12345";
-    window->Declaration().CurrencyIncome(1).CfcProfitRule = 2;
+    window->Declaration().CurrencyIncome(1).CfcProfitRule = CfcProfitRule::ByRussianRules;
     ui.checkMessages.clear();
     EXPECT_EQ(screen.CheckScreen(), 0);
     EXPECT_TRUE(ui.checkMessages.isEmpty());
@@ -349,7 +339,7 @@ TEST_F(ForeignIncomesTest, CompanyEntriesFollowTheIncomeCode) {
     mTDeclaration doc = Declaration();
     mTCurrencyIncome& cfc = Add(doc, "Company", 1000);
     cfc.CfcNumber = "АБ 12345";
-    cfc.CfcProfitRule = 1;
+    cfc.CfcProfitRule = CfcProfitRule::ByStatements;
     Add(doc, "Liquidation", 1001).CfcNumber = "ВГ 54321";
     Open(doc);
     Select(0);
@@ -363,7 +353,7 @@ TEST_F(ForeignIncomesTest, CompanyEntriesFollowTheIncomeCode) {
     // Leaving a row keeps what it shows.
     Select(0);
     EXPECT_EQ(Record(1).CfcNumber, "ВГ 54321");
-    EXPECT_EQ(Record(0).CfcProfitRule, 1);
+    EXPECT_EQ(Record(0).CfcProfitRule, CfcProfitRule::ByStatements);
 }
 
 TEST_F(ForeignIncomesTest, CopyKeepsTheWholeRecord) {
@@ -378,7 +368,7 @@ TEST_F(ForeignIncomesTest, CopyKeepsTheWholeRecord) {
     r.SetIncomeInCurrency(Amount("100"));
     r.AutomaticRate = true;
     r.CfcNumber = "АБ 12345";
-    r.CfcProfitRule = 2;
+    r.CfcProfitRule = CfcProfitRule::ByRussianRules;
     Open(doc);
     Select(0);
     Edit("meTaxCurrencySum")->setText(QStringLiteral("7"));

@@ -193,6 +193,21 @@ void MainWindowTest::Restart(QStringList arguments) {
     Start(std::move(arguments));
 }
 
+mTDeclaration MainWindowTest::ScreenDeclaration(uint16_t incomeFlags, DeclarationForm form) {
+    mTDeclaration doc;
+    doc.InspectionCode = "7701";
+    doc.DeclarationForm = form;
+    doc.SetIncomeFlags(incomeFlags);
+    return doc;
+}
+
+QString MainWindowTest::OpenDeclaration(const mTDeclaration& doc, const QString& name) {
+    const QString path = files.path() + QLatin1Char('/') + name;
+    doc.Save(path.toStdString());
+    Start({path}, false);
+    return path;
+}
+
 QString MainWindowTest::SavedDeclaration(const QString& name, const std::string& inspection, uint16_t flags) {
     mTDeclaration doc;
     doc.InspectionCode = inspection;

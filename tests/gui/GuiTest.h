@@ -10,6 +10,7 @@
 
 #include "ScriptedUi.h"
 #include "app/TFormMain.h"
+#include "model/mTDeclaration.h"
 #include "screens/ScreenCatalog.h"
 #include "screens/TContainerFrame.h"
 #include "screens/TThinkingFrame.h"
@@ -97,6 +98,33 @@ protected:
     // A saved declaration that passes the whole-declaration check: inspection 7701, a taxpayer
     // with surname, first name, a valid INN and an OKTMO.
     QString CleanDeclaration(const QString& name);
+
+    // A declaration the initial data screen passes: inspection 7701, the income bits and form given.
+    static mTDeclaration ScreenDeclaration(uint16_t incomeFlags = kIncomeRussia, DeclarationForm form = kForm3Ndfl);
+    // Saves the declaration in the test's folder and starts the window on it with the real screens;
+    // gives the file's path.
+    QString OpenDeclaration(const mTDeclaration& doc, const QString& name = QStringLiteral("declaration.tv7"));
+    // Shows the screen of the button and gives it as T; with a flash button's name, clicks it too
+    // and gives the container's sub-screen.
+    template <typename T>
+    T& ShowScreen(ScreenId id, const char* flashButton = nullptr) {
+        window->ScreenButton(id)->click();
+        if (flashButton)
+            Find<TFlashButton>(window.get(), flashButton)->click();
+        return ShownScreen<T>();
+    }
+    // The screen shown, or the sub-screen of the container shown, as T.
+    template <typename T>
+    T& ShownScreen() {
+        QWidget* shown = window->CurrentScreen();
+        if (!dynamic_cast<T*>(shown)) {
+            if (auto* container = dynamic_cast<TContainerFrame*>(shown))
+                shown = container->CurrentSubScreen();
+        }
+        auto* screen = dynamic_cast<T*>(shown);
+        EXPECT_NE(screen, nullptr) << "the screen is not shown";
+        return *screen;
+    }
 
     ScriptedUi ui;
     // Handed to the window as its print module factory; empty: the plug-in beside the tests.

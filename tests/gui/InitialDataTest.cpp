@@ -84,10 +84,10 @@ TEST_F(InitialDataTest, AFourNdflFileKeepsItsEstimatedIncome) {
 
 TEST_F(InitialDataTest, TheScreenButtonsOfAnOpenedFileMatchItsTicks) {
     const uint16_t allIncomes = kIncomeRussia | kIncomeForeign | kIncomeBusiness | kIncomeInvestTov;
-    const std::pair<uint16_t, uint16_t> declarations[] = {{kForm4Ndfl, kIncomeBusiness},
-                                                          {kForm4Ndfl, allIncomes},
-                                                          {kForm3NdflNonResident, allIncomes},
-                                                          {kForm3Ndfl, kIncomeForeign | kIncomeBusiness}};
+    const std::pair<DeclarationForm, uint16_t> declarations[] = {{kForm4Ndfl, kIncomeBusiness},
+                                                                 {kForm4Ndfl, allIncomes},
+                                                                 {kForm3NdflNonResident, allIncomes},
+                                                                 {kForm3Ndfl, kIncomeForeign | kIncomeBusiness}};
     const std::pair<const char*, ScreenId> ticks[] = {{"chbIncomeInquiry", ScreenId::RussianIncome},
                                                       {"chbIncomeCurrency", ScreenId::ForeignIncome},
                                                       {"chbIncomeBusiness", ScreenId::BusinessIncome},
@@ -96,12 +96,13 @@ TEST_F(InitialDataTest, TheScreenButtonsOfAnOpenedFileMatchItsTicks) {
         mTDeclaration doc;
         doc.DeclarationForm = form;
         doc.SetIncomeFlags(flags);
-        const QString file = files.path() + QStringLiteral("/form%1.tv7").arg(form);
+        const QString file = files.path() + QStringLiteral("/form%1.tv7").arg(static_cast<int>(form));
         doc.Save(file.toStdString());
         const auto expectButtonsMatch = [&](const char* how) {
             for (auto [tick, id] : ticks)
-                EXPECT_EQ(window->ScreenButton(id)->isEnabled(), Checked(tick)) << how << form << ", " << tick;
-            EXPECT_EQ(DeductionsOn(), form == kForm3Ndfl) << how << form;
+                EXPECT_EQ(window->ScreenButton(id)->isEnabled(), Checked(tick))
+                    << how << static_cast<int>(form) << ", " << tick;
+            EXPECT_EQ(DeductionsOn(), form == kForm3Ndfl) << how << static_cast<int>(form);
         };
         Start({file});
         expectButtonsMatch("started with form ");

@@ -44,19 +44,12 @@ void Set(QDialog& dialog, const Fields& fields) {
 
 class OtherIncomesTest : public MainWindowTest {
 protected:
-    static mTDeclaration Declaration(uint16_t form = kForm3Ndfl) {
-        mTDeclaration doc;
-        doc.InspectionCode = "7701";
-        doc.DeclarationForm = form;
-        doc.SetIncomeFlags(kIncomeRussia);
-        return doc;
+    static mTDeclaration Declaration(DeclarationForm form = kForm3Ndfl) {
+        return ScreenDeclaration(kIncomeRussia, form);
     }
     TContainerFrame& Open(const mTDeclaration& doc) {
-        const QString file = files.path() + QStringLiteral("/incomes.tv7");
-        doc.Save(file.toStdString());
-        Start({file}, false);
-        window->ScreenButton(ScreenId::RussianIncome)->click();
-        return *Container();
+        OpenDeclaration(doc, QStringLiteral("incomes.tv7"));
+        return ShowScreen<TContainerFrame>(ScreenId::RussianIncome);
     }
     TContainerFrame* Container() {
         auto* container = dynamic_cast<TContainerFrame*>(window->CurrentScreen());

@@ -29,11 +29,11 @@ Money Roubles(int64_t roubles) {
 mTConstructionDeductObj Object(int regYear, int64_t cost, int64_t interest = 0, bool investment = false,
                                int32_t num = 1, int32_t den = 1) {
     mTConstructionDeductObj o;
-    o.ObjectKind = 2;
-    o.OwnershipKind = 1;
-    o.NumberKind = 1;
+    o.ObjectKind = PropertyObjectKind::Flat;
+    o.OwnershipKind = PropertyOwnership::Individual;
+    o.NumberKind = PropertyNumberKind::Cadastral;
     o.Number = "77:01:" + std::to_string(regYear);
-    o.TaxpayerSign = 1;
+    o.TaxpayerSign = PropertyTaxpayerSign::Owner;
     o.ByInvestment = investment;
     o.OwnershipRegistrationDate = Date::Ymd(investment ? 2017 : regYear, 3, 1);
     o.TransferActDate = Date::Ymd(investment ? regYear : 2017, 3, 1);
@@ -75,9 +75,7 @@ void FillPurchase(QDialog& dialog, int regYear, const QString& cost, const QStri
 class PropertyDeductionsTest : public MainWindowTest {
 protected:
     static mTDeclaration Declaration(std::vector<mTConstructionDeductObj> objects = {}, bool granted = true) {
-        mTDeclaration doc;
-        doc.InspectionCode = "7701";
-        doc.SetIncomeFlags(kIncomeRussia);
+        mTDeclaration doc = ScreenDeclaration();
         doc.PropertyDeductions.Granted = granted;
         for (const auto& o : objects)
             doc.PropertyDeductions.AddObject(std::make_unique<mTConstructionDeductObj>(o));
@@ -85,19 +83,11 @@ protected:
     }
     // Opens the declaration, its deductions and the property tab.
     TfrMultyConstructionDeduct& Open(const mTDeclaration& doc) {
-        const QString file = files.path() + QStringLiteral("/property.tv7");
-        doc.Save(file.toStdString());
-        Start({file}, false);
+        OpenDeclaration(doc, QStringLiteral("property.tv7"));
         return Reopen();
     }
     TfrMultyConstructionDeduct& Reopen() {
-        window->ScreenButton(ScreenId::Deduction)->click();
-        W<TFlashButton>("fbConstruction")->click();
-        auto* container = dynamic_cast<TfrFrameDeductData*>(window->CurrentScreen());
-        EXPECT_NE(container, nullptr);
-        auto* screen = dynamic_cast<TfrMultyConstructionDeduct*>(container->CurrentSubScreen());
-        EXPECT_NE(screen, nullptr) << "the property tab is not shown";
-        return *screen;
+        return ShowScreen<TfrMultyConstructionDeduct>(ScreenId::Deduction, "fbConstruction");
     }
     void Leave() { window->ScreenButton(ScreenId::InitialData)->click(); }
     template <typename T = TMaskedEdit>
@@ -185,8 +175,8 @@ TEST_F(PropertyDeductionsTest, ObjectRowsShowKindNumberAndAddress) {
     mTConstructionDeductObj flat = Object(2015, 1'000'000);
     flat.Place = "г. Москва, ул. Лесная, д. 5, кв. 12";
     mTConstructionDeductObj land = Object(2016, 500'000);
-    land.ObjectKind = 5;
-    land.NumberKind = 4;
+    land.ObjectKind = PropertyObjectKind::LandForHousing;
+    land.NumberKind = PropertyNumberKind::NoNumber;
     land.Number.clear();
     land.Place = "Московская обл., д. Ивановка, уч. 7";
     Open(Declaration({flat, land}));
@@ -456,9 +446,9 @@ TEST_F(PropertyDeductionsTest, ObjectDialogFollowsTheAcquisitionAndTheDates) {
     ASSERT_EQ(Record().ObjectCount(), 1u);
     const mTConstructionDeductObj& o = Record().Object(0);
     EXPECT_TRUE(o.ByInvestment);
-    EXPECT_EQ(o.ObjectKind, 2);
-    EXPECT_EQ(o.OwnershipKind, 1);
-    EXPECT_EQ(o.NumberKind, 4);
+    EXPECT_EQ(o.ObjectKind, PropertyObjectKind::Flat);
+    EXPECT_EQ(o.OwnershipKind, PropertyOwnership::Individual);
+    EXPECT_EQ(o.NumberKind, PropertyNumberKind::NoNumber);
     EXPECT_EQ(o.Place, "г. Тверь");
     EXPECT_EQ(o.TransferActDate, Date::Ymd(2013, 5, 5));
     EXPECT_EQ(o.FirstYearOfUse, Date::Ymd(2015, 1, 1));

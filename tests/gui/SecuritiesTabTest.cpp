@@ -12,17 +12,10 @@ namespace {
 
 class SecuritiesTabTest : public MainWindowTest {
 protected:
-    static mTDeclaration Declaration() {
-        mTDeclaration doc;
-        doc.InspectionCode = "7701";
-        doc.SetIncomeFlags(kIncomeRussia);
-        return doc;
-    }
+    static mTDeclaration Declaration() { return ScreenDeclaration(); }
     // Opens the declaration, its deductions and there the securities tab.
     TfrCB& Open(const mTDeclaration& doc) {
-        const QString file = files.path() + QStringLiteral("/securities.tv7");
-        doc.Save(file.toStdString());
-        Start({file}, false);
+        OpenDeclaration(doc, QStringLiteral("securities.tv7"));
         return Reopen();
     }
     TfrCB& Reopen() {

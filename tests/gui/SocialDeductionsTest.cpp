@@ -33,31 +33,17 @@ struct ContractEntry {
 class SocialDeductionsTest : public MainWindowTest {
 protected:
     static mTDeclaration Declaration(bool granted = true) {
-        mTDeclaration doc;
-        doc.InspectionCode = "7701";
-        doc.SetIncomeFlags(kIncomeRussia);
+        mTDeclaration doc = ScreenDeclaration();
         doc.SocialDeductions.Granted = granted;
         return doc;
     }
     // Opens the declaration at its social deductions tab.
     TfrFramePensDeduct& Open(const mTDeclaration& doc) {
-        const QString file = files.path() + QStringLiteral("/social.tv7");
-        doc.Save(file.toStdString());
-        Start({file}, false);
+        OpenDeclaration(doc, QStringLiteral("social.tv7"));
         return Reopen();
     }
-    TfrFramePensDeduct& Reopen() {
-        window->ScreenButton(ScreenId::Deduction)->click();
-        W<TFlashButton>("fbSocial")->click();
-        return Screen();
-    }
-    TfrFramePensDeduct& Screen() {
-        auto* container = dynamic_cast<TfrFrameDeductData*>(window->CurrentScreen());
-        EXPECT_NE(container, nullptr) << "the deductions are not shown";
-        auto* screen = container ? dynamic_cast<TfrFramePensDeduct*>(container->CurrentSubScreen()) : nullptr;
-        EXPECT_NE(screen, nullptr) << "the social tab is not shown";
-        return *screen;
-    }
+    TfrFramePensDeduct& Reopen() { return ShowScreen<TfrFramePensDeduct>(ScreenId::Deduction, "fbSocial"); }
+    TfrFramePensDeduct& Screen() { return ShownScreen<TfrFramePensDeduct>(); }
     // Leaves the deductions, which saves and checks the tab.
     void Leave() { window->ScreenButton(ScreenId::InitialData)->click(); }
     bool Left() const { return window->CurrentScreen()->objectName() == QStringLiteral("frInitialData"); }

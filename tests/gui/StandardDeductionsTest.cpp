@@ -25,25 +25,13 @@ const char* const kMonths[12] = {"Jan", "Feb", "Mar", "Apr", "May", "Jun", "Jul"
 
 class StandardDeductionsTest : public MainWindowTest {
 protected:
-    static mTDeclaration Declaration(uint16_t flags = kIncomeRussia) {
-        mTDeclaration doc;
-        doc.InspectionCode = "7701";
-        doc.SetIncomeFlags(flags);
-        return doc;
-    }
+    static mTDeclaration Declaration(uint16_t flags = kIncomeRussia) { return ScreenDeclaration(flags); }
     // Opens the declaration and its deductions.
     TfrFrameDeductData& Open(const mTDeclaration& doc) {
-        const QString file = files.path() + QStringLiteral("/deductions.tv7");
-        doc.Save(file.toStdString());
-        Start({file}, false);
+        OpenDeclaration(doc, QStringLiteral("deductions.tv7"));
         return Reopen();
     }
-    TfrFrameDeductData& Reopen() {
-        window->ScreenButton(ScreenId::Deduction)->click();
-        auto* container = dynamic_cast<TfrFrameDeductData*>(window->CurrentScreen());
-        EXPECT_NE(container, nullptr) << "the deductions are not shown";
-        return *container;
-    }
+    TfrFrameDeductData& Reopen() { return ShowScreen<TfrFrameDeductData>(ScreenId::Deduction); }
     // Leaves the deductions for the initial data screen, which saves them.
     void Leave() { window->ScreenButton(ScreenId::InitialData)->click(); }
     template <typename T = TMaskedEdit>
@@ -141,13 +129,13 @@ TEST_F(StandardDeductionsTest, GrantTickEnablesTheScreen) {
     W<QRadioButton>("rb105")->click();
     Save();
     EXPECT_TRUE(Record().Granted);
-    EXPECT_EQ(Record().PersonalCode, 105);
+    EXPECT_EQ(Record().PersonalCode, PersonalDeductionCode::Code105);
 
     // Clearing the grant stores nothing but the flag.
     W<QCheckBox>("chbGrantingStanDeduct")->click();
     Save();
     EXPECT_FALSE(Record().Granted);
-    EXPECT_EQ(Record().PersonalCode, 105);
+    EXPECT_EQ(Record().PersonalCode, PersonalDeductionCode::Code105);
     EXPECT_TRUE(W("meChildrens")->text().isEmpty());
 }
 
@@ -327,8 +315,8 @@ TEST_F(StandardDeductionsTest, ChildrenCountsHaveUpperBounds) {
 // Cancelling the monthly dialog of a "changed" button just chosen keeps the earlier choice.
 TEST_F(StandardDeductionsTest, CancelledMonthlyDialogKeepsTheEarlierChoice) {
     mTDeclaration doc = Declaration();
-    doc.StandardDeductions.PersonalCode = 105;
-    doc.StandardDeductions.ChildStatus = 102;
+    doc.StandardDeductions.PersonalCode = PersonalDeductionCode::Code105;
+    doc.StandardDeductions.ChildStatus = ChildDeductionStatus::SingleParent;
     Open(doc);
     for (const auto& [changed, before] : {std::pair{"rbQ", "rb105"}, std::pair{"rbQ2", "rbOneParent"}}) {
         ui.Click(QStringLiteral("btNo"));
@@ -337,8 +325,8 @@ TEST_F(StandardDeductionsTest, CancelledMonthlyDialogKeepsTheEarlierChoice) {
         EXPECT_FALSE(W<QRadioButton>(changed)->isChecked()) << changed;
     }
     Save();
-    EXPECT_EQ(Record().PersonalCode, 105);
-    EXPECT_EQ(Record().ChildStatus, 102);
+    EXPECT_EQ(Record().PersonalCode, PersonalDeductionCode::Code105);
+    EXPECT_EQ(Record().ChildStatus, ChildDeductionStatus::SingleParent);
     EXPECT_FALSE(Record().MonthlyCodesPresent);
     EXPECT_FALSE(Record().MonthlyStatusPresent);
     EXPECT_TRUE(ui.NothingPending());
@@ -372,7 +360,7 @@ TEST_F(StandardDeductionsTest, ChangedCodeTakesTheMonthlyChoices) {
     EXPECT_EQ(Record().MonthlyPersonalCode(2), 2);
     EXPECT_TRUE(W<QRadioButton>("rbQ")->isChecked());
     Save();
-    EXPECT_EQ(Record().PersonalCode, 110);
+    EXPECT_EQ(Record().PersonalCode, PersonalDeductionCode::ChangedDuringYear);
     EXPECT_TRUE(ui.NothingPending());
 }
 
@@ -389,14 +377,14 @@ TEST_F(StandardDeductionsTest, ChangedStatusTakesTheMonthlyStatuses) {
     EXPECT_EQ(Record().MonthlySingleParentMark(11), 1);
     EXPECT_EQ(Record().MonthlySingleParentMark(4), 0);
     Save();
-    EXPECT_EQ(Record().ChildStatus, 103);
+    EXPECT_EQ(Record().ChildStatus, ChildDeductionStatus::ChangedDuringYear);
 
     // Choosing another kind keeps the monthly statuses; opening a screen shows no dialog.
     W<QRadioButton>("rbOneParent")->click();
     Leave();
-    EXPECT_EQ(Record().ChildStatus, 102);
+    EXPECT_EQ(Record().ChildStatus, ChildDeductionStatus::SingleParent);
     EXPECT_TRUE(Record().MonthlyStatusPresent);
-    window->Declaration().StandardDeductions.ChildStatus = 103;
+    window->Declaration().StandardDeductions.ChildStatus = ChildDeductionStatus::ChangedDuringYear;
     Reopen();
     EXPECT_TRUE(W<QRadioButton>("rbQ2")->isChecked());
     EXPECT_TRUE(ui.NothingPending());

@@ -23,12 +23,8 @@ mTSourseIncome Line(int code, int64_t roubles, uint16_t month, int deduction = 0
 
 class ThirteenPercentTest : public MainWindowTest {
 protected:
-    static mTDeclaration Declaration(uint16_t form = kForm3Ndfl) {
-        mTDeclaration doc;
-        doc.InspectionCode = "7701";
-        doc.DeclarationForm = form;
-        doc.SetIncomeFlags(kIncomeRussia);
-        return doc;
+    static mTDeclaration Declaration(DeclarationForm form = kForm3Ndfl) {
+        return ScreenDeclaration(kIncomeRussia, form);
     }
     static mTThirteenPercent& AddSource(mTDeclaration& doc, const std::string& name, int64_t withheld = 0) {
         mTThirteenPercent& source = doc.ResidentIncome13(doc.AddResidentIncome13());
@@ -49,19 +45,10 @@ protected:
     }
 
     TfrThirteenPercent& Open(const mTDeclaration& doc) {
-        const QString file = files.path() + QStringLiteral("/incomes.tv7");
-        doc.Save(file.toStdString());
-        Start({file}, false);
-        window->ScreenButton(ScreenId::RussianIncome)->click();
-        return Screen();
+        OpenDeclaration(doc, QStringLiteral("incomes.tv7"));
+        return ShowScreen<TfrThirteenPercent>(ScreenId::RussianIncome);
     }
-    TfrThirteenPercent& Screen() {
-        auto* container = dynamic_cast<TContainerFrame*>(window->CurrentScreen());
-        EXPECT_NE(container, nullptr) << "the Russian incomes are not shown";
-        auto* screen = container ? dynamic_cast<TfrThirteenPercent*>(container->CurrentSubScreen()) : nullptr;
-        EXPECT_NE(screen, nullptr) << "the 13% screen is not shown";
-        return *screen;
-    }
+    TfrThirteenPercent& Screen() { return ShownScreen<TfrThirteenPercent>(); }
     template <typename T = QWidget>
     T* W(const char* name) {
         return Find<T>(window.get(), name);

@@ -69,11 +69,7 @@ mTDeclaration Everything() {
 
 class UndoTest : public MainWindowTest {
 protected:
-    void Open(const mTDeclaration& doc) {
-        m_file = files.path() + QStringLiteral("/declaration.tv7");
-        doc.Save(m_file.toStdString());
-        Start({m_file}, false);
-    }
+    void Open(const mTDeclaration& doc) { m_file = OpenDeclaration(doc); }
     // The declaration as Save As writes it.
     QByteArray SavedBytes(const QString& name) {
         const QString path = files.path() + QLatin1Char('/') + name;
@@ -249,7 +245,7 @@ TEST_F(UndoTest, UndoingBackToTheSavedStateMarksItSavedAgain) {
 TEST_F(UndoTest, ADeletedPropertyObjectComesBackInOneNamedStepWithItsRowSelected) {
     mTDeclaration two = Everything();
     auto second = std::make_unique<mTConstructionDeductObj>();
-    second->ObjectKind = 2;
+    second->ObjectKind = PropertyObjectKind::Flat;
     second->Place = "Тверь, ул. Советская, 5";
     second->Number = "69:40:0002";
     second->Cost = Money::Roubles(1500000);

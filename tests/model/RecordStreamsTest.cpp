@@ -247,7 +247,7 @@ TEST(StandardDeductions, PresenceFlagThatIsNotANumberReadsAsZero) {
     loaded.EntrepreneurMonthsPresent = true;
     readBody(body, [&](auto& s) { loaded.LoadFromStorage(s); });
     EXPECT_FALSE(loaded.EntrepreneurMonthsPresent);
-    EXPECT_EQ(loaded.PersonalCode, 104);
+    EXPECT_EQ(loaded.PersonalCode, PersonalDeductionCode::Code104);
     EXPECT_EQ(loaded.ChildrenCount, 2);
     EXPECT_EQ(loaded.DisabledCount, 1);
     EXPECT_EQ(loaded.ThirdCount, 3);

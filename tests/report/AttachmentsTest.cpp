@@ -35,7 +35,7 @@ TEST(Attachments, EachClaimHasItsDocumentsAndArticle) {
     doc->StandardDeductions.SetChildrenCount(2);
     doc->SocialDeductions.Medical = Rub(30000);
     doc->SocialDeductions.AddChildEducation(Rub(20000));
-    AddPropertyObject(*doc, Rub(3000000), Rub(150000), 2017).OwnershipKind = 4;
+    AddPropertyObject(*doc, Rub(3000000), Rub(150000), 2017).OwnershipKind = PropertyOwnership::MinorChild;
     AddForeignIncome(*doc, 840, 1010, Rub(10000), Rub(1000));
     EXPECT_EQ(articles(*doc), (std::vector<std::string>{
                                   "подпункт 4 пункта 1 статьи 218 НК РФ",

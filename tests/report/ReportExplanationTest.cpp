@@ -118,7 +118,7 @@ TEST(ReportExplanation, PersonalDeductionsNameTheirAmountAndArticle) {
         auto doc = testsupport::NewDeclaration();
         testsupport::AddMonthlyLines(testsupport::AddSource13(*doc, "45000000", Money(), true), 2000,
                                      testsupport::Rub(40000));
-        doc->StandardDeductions.PersonalCode = fact.Code;
+        doc->StandardDeductions.PersonalCode = static_cast<PersonalDeductionCode>(fact.Code);
         kTSvodSum sum;
         sum.Compute(*doc);
         const Money total = fact.Monthly * 12;

@@ -16,7 +16,8 @@ Money Amount(const char* text) {
     return *m;
 }
 
-std::unique_ptr<mTDeclaration> NewDeclaration(uint16_t form, uint16_t incomeFlags, const std::string& personOktmo) {
+std::unique_ptr<mTDeclaration> NewDeclaration(DeclarationForm form, uint16_t incomeFlags,
+                                              const std::string& personOktmo) {
     auto doc = std::make_unique<mTDeclaration>();
     doc->DocumentDate = Date::Ymd(2018, 3, 1);
     doc->DeclarationForm = form;
@@ -136,12 +137,12 @@ mTBusinessNew& AddBusiness(mTDeclaration& doc, Money income, Money expenses, boo
 mTConstructionDeductObj& AddPropertyObject(mTDeclaration& doc, Money cost, Money interest, int year,
                                            int32_t shareNumerator, int32_t shareDenominator) {
     auto o = std::make_unique<mTConstructionDeductObj>();
-    o->ObjectKind = 2;
-    o->OwnershipKind = shareDenominator > 1 ? 2 : 1;
+    o->ObjectKind = PropertyObjectKind::Flat;
+    o->OwnershipKind = shareDenominator > 1 ? PropertyOwnership::Shared : PropertyOwnership::Individual;
     o->Number = "77:01:0001001:1001";
     o->Place = "г. Москва, ул. Тверская, д. 1, кв. 1";
-    o->NumberKind = 1;
-    o->TaxpayerSign = 1;
+    o->NumberKind = PropertyNumberKind::Cadastral;
+    o->TaxpayerSign = PropertyTaxpayerSign::Owner;
     o->OwnershipRegistrationDate = Date::Ymd(year, 6, 15);
     o->FirstYearOfUse = Date::Ymd(2017, 1, 1);
     o->ShareNumerator = shareNumerator;

@@ -24,7 +24,7 @@ Money Amount(const char* text);
 
 // A declaration of the given form with the given income bits, the person's OKTMO set and nothing
 // else: the starting point of the calculation tests and of the sample declarations.
-std::unique_ptr<mTDeclaration> NewDeclaration(uint16_t form = kForm3Ndfl, uint16_t incomeFlags = kIncomeRussia,
+std::unique_ptr<mTDeclaration> NewDeclaration(DeclarationForm form = kForm3Ndfl, uint16_t incomeFlags = kIncomeRussia,
                                               const std::string& personOktmo = "45000000");
 
 // Appends a resident 13% source (a 30% source of a non-resident).

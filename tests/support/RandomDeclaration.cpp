@@ -218,7 +218,7 @@ void RandomFields::Fill(mTCurrencyIncome& r) {
     r.DeductionCode = Integer();
     r.DeductionAmount = Amount();
     r.DeductionPercent = Integer();
-    r.CfcProfitRule = Word();
+    r.CfcProfitRule = static_cast<CfcProfitRule>(Word());
     r.CfcNumber = Text();
     // About half the records carry the sales of a broker import; a sale has a lot at least.
     for (size_t n = Between(0, 3) < 2 ? 0 : Between(1, 2); n > 0; --n) {
@@ -270,8 +270,8 @@ void RandomFields::Fill(mTStandartDeduct& r) {
     r.Granted = Between(0, 7) != 0;
     if (!r.Granted)
         return;
-    r.PersonalCode = Integer();
-    r.ChildStatus = Integer();
+    r.PersonalCode = static_cast<PersonalDeductionCode>(Integer());
+    r.ChildStatus = static_cast<ChildDeductionStatus>(Integer());
     auto counts = [&](bool& constant, int32_t& count, mTStandartDeduct::MonthlyCounts& months) {
         constant = Flag();
         if (constant) {
@@ -326,12 +326,12 @@ void RandomFields::Fill(mTSocialDeduct& r) {
 }
 
 void RandomFields::Fill(mTConstructionDeductObj& r) {
-    r.ObjectKind = Integer();
-    r.OwnershipKind = Integer();
+    r.ObjectKind = static_cast<PropertyObjectKind>(Integer());
+    r.OwnershipKind = static_cast<PropertyOwnership>(Integer());
     r.Number = Text(30);
     r.Place = Text(80);
-    r.NumberKind = Integer();
-    r.TaxpayerSign = Integer();
+    r.NumberKind = static_cast<PropertyNumberKind>(Integer());
+    r.TaxpayerSign = static_cast<PropertyTaxpayerSign>(Integer());
     r.OwnershipRegistrationDate = Day();
     r.LandRegistrationDate = Day();
     r.TransferActDate = Day();
@@ -381,7 +381,7 @@ std::unique_ptr<mTDeclaration> RandomDeclaration(uint32_t seed, const RandomDecl
     d->DocumentDate = rnd.Day();
     d->SignerKind = static_cast<SignerKind>(rnd.Word());
     d->TaxpayerCategory = static_cast<TaxpayerCategory>(rnd.Word());
-    d->DeclarationForm = rnd.Word();
+    d->DeclarationForm = static_cast<DeclarationForm>(rnd.Word());
     d->AppendixCountLocked = rnd.Byte();
     d->AppendixCount = rnd.Integer();
     d->ForeignAppendixValue = rnd.Integer();

@@ -6,7 +6,7 @@ namespace zizaza::testsupport {
 namespace {
 
 // Taxpayer data every sample shares.
-std::unique_ptr<mTDeclaration> person(uint16_t form, uint16_t flags, const std::string& oktmo = "45000000") {
+std::unique_ptr<mTDeclaration> person(DeclarationForm form, uint16_t flags, const std::string& oktmo = "45000000") {
     auto doc = NewDeclaration(form, flags, oktmo);
     doc->InspectionCode = "7701";
     doc->Person.Name.Surname = "Петрова";
