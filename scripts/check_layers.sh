@@ -59,6 +59,11 @@ done
 # at; income codes compared with a value (c == 2010) are codes, not years.
 fact_pattern='\b(200[4-9]|201[0-9])\b|Money::Roubles\([0-9]+\)|[0-9] [0-9]{3} руб|[0-9]{4,} руб'
 fact_pattern+='|(ApplyBaseSteps|ComputeTax|TaxAtRate|PercentInWholeRoubles|kTSvodSumPrilB>)\(.*\b(9|13|15|20|30|35)\)'
+# The amounts of the facts header itself, written bare anywhere else (400000, 2000000 ...): the
+# larger ones only, as smaller round figures (1000, 3000, 10000) are also lengths, times and scales.
+fact_amounts="$(grep -oE 'Money::Roubles\([0-9]+\)' model/TaxFacts.h | grep -oE '[0-9]+' |
+  awk '$1 >= 12000' | sort -u | paste -sd'|')"
+[ -n "$fact_amounts" ] && fact_pattern+="|\\b($fact_amounts)\\b"
 # FILE:TEXT pairs that hold such a literal and are no tax fact, each with its reason.
 fact_allowed=(
   # The years of the program's own copyright.
