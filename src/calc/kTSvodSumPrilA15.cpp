@@ -20,7 +20,8 @@ bool kTSvodSumPrilA15::Compute(const mTDeclaration& declaration) {
         KindCodes.Set(SourceList::Incomes30, i, "08");
         TotalIncome += source.TotalIncome;
         TaxableAmount += source.TaxableAmount;
-        TaxComputed += PercentInWholeRoubles(source.TaxableAmount, kRatePercent15);
+        SourceTax.push_back(PercentInWholeRoubles(source.TaxableAmount, kRatePercent15));
+        TaxComputed += SourceTax.back();
         TaxWithheld += WholeRoubles(source.TaxWithheld);
     }
     return true;

@@ -3,6 +3,8 @@
 #include "calc/kTIncomeKindCodes.h"
 #include "storage/Money.h"
 
+#include <vector>
+
 namespace zizaza {
 
 class mTDeclaration;
@@ -17,7 +19,11 @@ public:
     // sources' own tax computed is not used.
     Money TaxComputed;
     Money TaxableAmount;
+    // Each source's tax at 15%, in the order of Incomes30: what the export writes for the source.
+    std::vector<Money> SourceTax;
     kTIncomeKindCodes KindCodes;  // of the sources it takes
+
+    Money SourceTaxOf(size_t index) const { return index < SourceTax.size() ? SourceTax[index] : Money(); }
 
     void Reset();
     // Always succeeds; reads the document only.

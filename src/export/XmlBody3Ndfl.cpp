@@ -6,10 +6,11 @@
 namespace zizaza {
 
 XmlFigures XmlFigures::Of(const kTSvodSum& c) {
-    return XmlFigures{c.List6(),  c.ListDiv(),  c.ListKIK(), c.List1(),    c.List2(),  c.List3(),          c.List4(),
-                      c.List5(),  c.PrilA13(),  c.PrilA30(), c.PrilA35(),  c.PrilB9(), c.PrilB13(),        c.PrilB35(),
-                      c.PrilV1(), c.PrilM(),    c.PrilZ(),   c.PrilH1(),   c.PrilE1(), c.PrilE2(),         c.PrilE3(),
-                      c.PrilG(),  c.PrilG_In(), c.PrilJ(),   c.PrilJIis(), c.PrilI(),  c.IncomeKindCodes()};
+    return XmlFigures{c.List6(),  c.ListDiv(),  c.ListKIK(), c.List1(),          c.List2(),   c.List3(),
+                      c.List4(),  c.List5(),    c.PrilA13(), c.PrilA15(),        c.PrilA30(), c.PrilA35(),
+                      c.PrilB9(), c.PrilB13(),  c.PrilB35(), c.PrilV1(),         c.PrilM(),   c.PrilZ(),
+                      c.PrilH1(), c.PrilE1(),   c.PrilE2(),  c.PrilE3(),         c.PrilG(),   c.PrilG_In(),
+                      c.PrilJ(),  c.PrilJIis(), c.PrilI(),   c.IncomeKindCodes()};
 }
 
 void Write3NdflBody(XmlElement document, const mTDeclaration& d, const XmlFigures& f) {

@@ -16,6 +16,7 @@ class kTSvodSumList4;
 class kTSvodSumList5;
 class kTSvodSumList6;
 class kTSvodSumPrilA13;
+class kTSvodSumPrilA15;
 class kTSvodSumPrilA30;
 class kTSvodSumPrilA35;
 class kTSvodSumPrilB;
@@ -43,6 +44,7 @@ struct XmlFigures {
     const kTSvodSumList4& list4;
     const kTSvodSumList5& list5;
     const kTSvodSumPrilA13& prilA13;
+    const kTSvodSumPrilA15& prilA15;
     const kTSvodSumPrilA30& prilA30;
     const kTSvodSumPrilA35& prilA35;
     const kTSvodSumPrilB& prilB9;

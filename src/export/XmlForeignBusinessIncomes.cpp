@@ -3,6 +3,7 @@
 #include "calc/kTSvodSumPrilV1.h"
 #include "export/XmlBody3Ndfl.h"
 #include "export/XmlExportText.h"
+#include "model/TaxFacts.h"
 #include "model/mTDeclaration.h"
 
 #include <array>
@@ -77,11 +78,11 @@ void WriteForeignIncomes(XmlElement ndfl3, const mTDeclaration& d, const XmlFigu
     const kTSvodSumPrilB& b13 = f.prilB13;
     const kTSvodSumPrilB& b35 = f.prilB35;
     if (b9.OtherIncome > Money())
-        WriteForeignRate(ndfl3, b9, "09", false);
+        WriteForeignRate(ndfl3, b9, RateCode(kRatePercent9), false);
     if (b13.OtherIncome > Money() || b13.CfcIncome > Money() || b13.DividendIncome > Money())
-        WriteForeignRate(ndfl3, b13, "13", true);
+        WriteForeignRate(ndfl3, b13, RateCode(kRatePercent13), true);
     if (b35.OtherIncome > Money())
-        WriteForeignRate(ndfl3, b35, "35", false);
+        WriteForeignRate(ndfl3, b35, RateCode(kRatePercent35), false);
 }
 
 void WriteBusinessIncome(XmlElement ndfl3, const mTDeclaration& d, const XmlFigures& f) {

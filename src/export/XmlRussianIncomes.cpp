@@ -2,6 +2,7 @@
 #include "calc/kTIncomeKindCodes.h"
 #include "calc/kTSvodSumList.h"
 #include "calc/kTSvodSumList6.h"
+#include "calc/kTSvodSumPrilA15.h"
 #include "calc/kTSvodSumPrilA35.h"
 #include "export/XmlBody3Ndfl.h"
 #include "export/XmlExportText.h"
@@ -142,27 +143,27 @@ void WriteRussianIncomes(XmlElement ndfl3, const mTDeclaration& d, const XmlFigu
         return;
 
     if (d.DeclarationForm == kForm3Ndfl) {
-        WriteSources(ndfl3, d.Incomes9(), SourceList::Incomes9, f, "09");
-        WriteSources(ndfl3, d.ResidentIncomes13(), SourceList::ResidentIncomes13, f, "13");
-        WriteSources(ndfl3, d.InvestPartnershipIncomes(), SourceList::InvestPartnerships, f, "13");
-        WriteSources(ndfl3, d.Incomes30(), SourceList::Incomes30, f, "13");
+        WriteSources(ndfl3, d.Incomes9(), SourceList::Incomes9, f, RateCode(kRatePercent9));
+        WriteSources(ndfl3, d.ResidentIncomes13(), SourceList::ResidentIncomes13, f, RateCode(kRatePercent13));
+        WriteSources(ndfl3, d.InvestPartnershipIncomes(), SourceList::InvestPartnerships, f, RateCode(kRatePercent13));
+        WriteSources(ndfl3, d.Incomes30(), SourceList::Incomes30, f, RateCode(kRatePercent13));
     } else if (d.DeclarationForm == kForm3NdflNonResident) {
-        WriteSources(ndfl3, d.NonResidentIncomes13(), SourceList::NonResidentIncomes13, f, "13");
+        WriteSources(ndfl3, d.NonResidentIncomes13(), SourceList::NonResidentIncomes13, f, RateCode(kRatePercent13));
         for (size_t i = 0; i < d.Income30Count(); ++i) {
             const mTThirtyPercent& s = d.Income30(i);
-            WriteSourceIncome(ndfl3, s, f.kindCodes.Of(SourceList::Incomes30, i), "15", s.TaxableAmount,
-                              PercentInWholeRoubles(s.TaxableAmount, kRatePercent15));
+            WriteSourceIncome(ndfl3, s, f.kindCodes.Of(SourceList::Incomes30, i), RateCode(kRatePercent15),
+                              s.TaxableAmount, f.prilA15.SourceTaxOf(i));
         }
-        WriteSources(ndfl3, d.ResidentIncomes13(), SourceList::ResidentIncomes13, f, "30");
-        WriteSources(ndfl3, d.InvestPartnershipIncomes(), SourceList::InvestPartnerships, f, "30");
+        WriteSources(ndfl3, d.ResidentIncomes13(), SourceList::ResidentIncomes13, f, RateCode(kRatePercent30));
+        WriteSources(ndfl3, d.InvestPartnershipIncomes(), SourceList::InvestPartnerships, f, RateCode(kRatePercent30));
     }
     if (d.DeclarationForm == kForm3Ndfl && total35 > Money()) {
         for (size_t i = 0; i < d.Income35Count(); ++i) {
             const mTThirtyFivePercent& s = d.Income35(i);
             const kTSourceTax35 tax = f.prilA35.Source(i);
             if (s.IncomeCode != kIncomeCodeMaterialBenefit)
-                WriteSourceIncome(ndfl3, s, f.kindCodes.Of(SourceList::Incomes35, i), "35", tax.TaxableAmount,
-                                  tax.TaxComputed);
+                WriteSourceIncome(ndfl3, s, f.kindCodes.Of(SourceList::Incomes35, i), RateCode(kRatePercent35),
+                                  tax.TaxableAmount, tax.TaxComputed);
         }
     }
 }

@@ -4,6 +4,7 @@
 #include "calc/kTSvodSumList.h"
 #include "calc/kTSvodSumList6.h"
 #include "calc/kTSvodSumPrilA13.h"
+#include "calc/kTSvodSumPrilA15.h"
 #include "calc/kTSvodSumPrilA30.h"
 #include "calc/kTSvodSumPrilA35.h"
 #include "calc/kTSvodSumPrilB.h"
@@ -49,6 +50,7 @@ struct TestFigures {
     kTSvodSumList4 list4;
     kTSvodSumList5 list5;
     kTSvodSumPrilA13 prilA13;
+    kTSvodSumPrilA15 prilA15;
     kTSvodSumPrilA30 prilA30;
     kTSvodSumPrilA35 prilA35;
     kTSvodSumPrilB prilB9{9};
@@ -71,9 +73,9 @@ struct TestFigures {
     TestFigures() { list1.Ставка = "13"; }
 
     XmlFigures View() const {
-        return XmlFigures{list6,   listDiv, listKik, list1,   list2,   list3,  list4,    list5, prilA13,
-                          prilA30, prilA35, prilB9,  prilB13, prilB35, prilV1, prilM,    prilZ, prilH1,
-                          prilE1,  prilE2,  prilE3,  prilG,   prilGIn, prilJ,  prilJIis, prilI, kindCodes};
+        return XmlFigures{list6,   listDiv, listKik, list1,   list2,   list3,    list4, list5,    prilA13, prilA15,
+                          prilA30, prilA35, prilB9,  prilB13, prilB35, prilV1,   prilM, prilZ,    prilH1,  prilE1,
+                          prilE2,  prilE3,  prilG,   prilGIn, prilJ,   prilJIis, prilI, kindCodes};
     }
 };
 

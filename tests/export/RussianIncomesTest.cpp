@@ -167,7 +167,10 @@ TEST(RussianIncomes, NonResidentDividendsAt15PercentRoundedHalfUp) {
         mTThirtyPercent& s = d->Income30(d->AddIncome30());
         s.TaxableAmount = *Money::Parse(c.taxable);
         s.TaxComputed = Rub(999);  // not used at 15%
-        XmlDocument x = ExportDocument(*d, TestFigures());
+        // The export writes the tax the calculation's 15% sheet computed for the source.
+        TestFigures f;
+        f.prilA15.Compute(*d);
+        XmlDocument x = ExportDocument(*d, f);
         XmlElement income = At(x, "Документ/НДФЛ3/ДоходИстРФ");
         EXPECT_EQ(Attr(income, "Ставка"), "15");
         EXPECT_EQ(Attr(income, "НалИсчисл"), c.tax) << c.taxable;
