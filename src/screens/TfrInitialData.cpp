@@ -213,6 +213,8 @@ void TfrInitialData::BindFields() {
     m_fields.TextWhenEnabled(meOsn, &D::RepresentativeDocument);
     m_fields.TextWhenEnabled(meUL, &D::RepresentativeOrganization);
     m_fields.Integer(meNumVer, &D::CorrectionNumber);
+    // The arrows stand at the number shown.
+    m_fields.Then([this] { updCorr->SetPosition(static_cast<int>(IntegerFieldValue(meNumVer->text()))); });
     m_fields.RadioGroup(Choices(this, std::array{std::pair{rbGiveSelf, SignerKind::InPerson},
                                                  std::pair{rbGiveTrustFase, SignerKind::Representative},
                                                  std::pair{rbGiveByMail, SignerKind::RepresentativeOrganization}}),
@@ -259,7 +261,6 @@ void TfrInitialData::FillFromDocument() {
     const mTDeclaration& doc = Doc();
     m_fields.Load(doc);
     meNumVer->setEnabled(true);
-    updCorr->SetPosition(doc.CorrectionNumber);
     bnInspection->setEnabled(Host().InspectionsPicker() != nullptr);
 }
 
