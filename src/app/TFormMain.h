@@ -69,7 +69,7 @@ public:
     QString FileName() const { return m_fileName; }
     // Where the file dialogs start: the declaration's folder (the documents folder for a
     // declaration not saved yet); and the name they propose, without extension.
-    QString DocumentFolder() const;
+    QString DocumentFolder() const override;
     QString DocumentBaseName() const;
     bool Saved() const { return m_saved; }
     TThinkingFrame* CurrentScreen() const;

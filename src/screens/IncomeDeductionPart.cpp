@@ -45,12 +45,6 @@ IncomeDeductionPart::IncomeDeductionPart(QWidget* parent, ScreenHost& host, Opti
     TMaskedEdit* code = parts::ChosenField(parent, "meIncomeCode");
     code->SetupDigits(4);
     code->setReadOnly(false);
-    connect(code, &QLineEdit::textEdited, this, &IncomeDeductionPart::OnIncomeCodeTyped);
-    connect(code, &QLineEdit::editingFinished, this, [this, code] {
-        if (code->text() != m_incomeCode)
-            code->setText(m_incomeCode);
-        ShowIncomeName(m_incomeName);
-    });
     c.incomeCode = code;
     c.incomeChooser = parts::CodeChooser(parent, "bnIncomeCode");
     c.incomeName = Named(new QLabel(parent), "lbIncomeName");
@@ -93,6 +87,16 @@ void IncomeDeductionPart::Build(const Controls& c) {
         lbIncomeSum->setEnabled(false);
     meIncomeSum->setEnabled(false);
     SetDeductionPartEnabled(false);
+    // An editable code field takes a typed code of the picker's list at once; on leaving it shows
+    // the code taken again.
+    if (auto* code = qobject_cast<QLineEdit*>(meIncomeCode); code && !code->isReadOnly()) {
+        connect(code, &QLineEdit::textEdited, this, &IncomeDeductionPart::OnIncomeCodeTyped);
+        connect(code, &QLineEdit::editingFinished, this, [this, code] {
+            if (code->text() != m_incomeCode)
+                code->setText(m_incomeCode);
+            ShowIncomeName(m_incomeName);
+        });
+    }
     connect(bnIncomeCode, &QPushButton::clicked, this, &IncomeDeductionPart::ChooseIncomeCode);
     connect(bnDeductCode, &QPushButton::clicked, this, &IncomeDeductionPart::ChooseDeductCode);
     if (m_options.watchIncome)
@@ -103,10 +107,14 @@ void IncomeDeductionPart::Build(const Controls& c) {
 void IncomeDeductionPart::Fill(int incomeCode, const QString& incomeName, Money incomeAmount, int deductionCode,
                                Money deductionAmount) {
     const ScopedFlag updating(m_updating);
-    meIncomeSum->setText(MoneyToScreen(incomeAmount));
+    const bool empty = m_options.incomeEmptyAtZero && (incomeCode == 0 || incomeAmount.IsZero());
+    meIncomeSum->setText(empty ? QString() : MoneyToScreen(incomeAmount));
     if (incomeCode != 0) {
         ShowIncome(incomeCode, incomeName);
         FillDeduction(deductionCode, deductionAmount);
+    } else if (HasIncomeCode()) {
+        // The part shows another line than before.
+        Clear();
     }
 }
 

@@ -59,9 +59,11 @@ public:
         bool amountWithPart = false;
         // The part follows the typed income itself; otherwise its owner calls IncomeChanged.
         bool watchIncome = true;
+        // A stored line shows its income amount empty at 0 and without an income code.
+        bool incomeEmptyAtZero = false;
     };
-    // Controls a screen made and laid out itself; the code fields may be labels. A missing
-    // income label is left out.
+    // Controls a screen made and laid out itself; the code fields may be labels, an editable
+    // income code field takes typed codes. A missing income label is left out.
     struct Controls {
         QWidget* incomeCode = nullptr;
         QPushButton* incomeChooser = nullptr;

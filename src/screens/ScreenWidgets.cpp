@@ -1,5 +1,7 @@
 #include "screens/ScreenWidgets.h"
 
+#include <QFormLayout>
+#include <QGridLayout>
 #include <QLabel>
 #include <QPushButton>
 
@@ -63,6 +65,42 @@ QLabel* TotalDisplay(QWidget* parent, const char* name) {
     label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     label->setFixedWidth(140);
     return label;
+}
+
+int AddRows(QGridLayout* grid, QWidget* parent, std::initializer_list<FieldRow> rows, int first, bool wrap) {
+    int row = first;
+    for (const FieldRow& r : rows) {
+        QLabel* label = r.label;
+        if (!label && !r.caption.isEmpty()) {
+            label = new QLabel(r.caption, parent);
+            label->setWordWrap(wrap);
+        }
+        if (!r.hint.isEmpty()) {
+            if (label)
+                label->setToolTip(r.hint);
+            if (r.field)
+                r.field->setToolTip(r.hint);
+        }
+        const int column = label ? 1 : 0;
+        const int span = label ? 1 : 2;
+        if (label)
+            grid->addWidget(label, row, 0);
+        if (r.field)
+            grid->addWidget(r.field, row, column, 1, span, r.align);
+        else if (r.layout)
+            grid->addLayout(r.layout, row, column, 1, span, r.align);
+        ++row;
+    }
+    return row;
+}
+
+void AddRows(QFormLayout* form, std::initializer_list<FieldRow> rows) {
+    for (const FieldRow& r : rows) {
+        if (r.label)
+            form->addRow(r.label, r.field);
+        else
+            form->addRow(r.caption, r.field);
+    }
 }
 
 }  // namespace zizaza::parts

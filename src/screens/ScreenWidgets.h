@@ -2,8 +2,12 @@
 
 #include <QGroupBox>
 #include <QString>
+#include <initializer_list>
 
+class QFormLayout;
+class QGridLayout;
 class QLabel;
+class QLayout;
 class QPushButton;
 
 // Small helpers for building screen layouts.
@@ -40,6 +44,23 @@ QPushButton* CodeChooser(QWidget* parent, const char* name);
 QLabel* TotalDisplay(QWidget* parent, const char* name);
 // A button of a list (add, delete, edit, repeat) with its hint; Enter does not press it.
 QPushButton* ListButton(QWidget* parent, const char* name, const QString& caption, const QString& hint);
+
+// One row of a dialog's label and field table. The label is a caption (made into a label) or a
+// label the dialog keeps; a row without either has its field span both columns. The field is a
+// widget or a layout, placed with align; a hint is the tooltip of both.
+struct FieldRow {
+    QString caption = {};
+    QLabel* label = nullptr;
+    QWidget* field = nullptr;
+    QLayout* layout = nullptr;
+    Qt::Alignment align = {};
+    QString hint = {};
+};
+// Lays the rows out in the two columns of grid from the row first on, labels made as children of
+// parent (wrapped when wrap is set); returns the row after the last.
+int AddRows(QGridLayout* grid, QWidget* parent, std::initializer_list<FieldRow> rows, int first = 0, bool wrap = false);
+// The same rows in a form: each caption becomes the label of its field.
+void AddRows(QFormLayout* form, std::initializer_list<FieldRow> rows);
 
 }  // namespace parts
 

@@ -5,6 +5,7 @@
 #include <QKeyEvent>
 #include <QTreeWidget>
 
+#include "screens/ScopedFlag.h"
 #include "ui/ScreenHost.h"
 
 namespace zizaza {
@@ -140,12 +141,11 @@ void TListScreenHelper::SetRow(int record) {
 void TListScreenHelper::Rebuild(int select) {
     {
         LoadingGuard guard(m_host);
-        m_handlingSelection = true;
+        const ScopedFlag handling(m_handlingSelection);
         m_view->clear();
         const int n = m_ops.count();
         for (int i = 0; i < n; ++i)
             SetRow(i);
-        m_handlingSelection = false;
     }
     Select(select);
 }
@@ -184,13 +184,12 @@ void TListScreenHelper::FocusFirst() {
 void TListScreenHelper::OnSelectionChanged() {
     if (m_handlingSelection)
         return;
-    m_handlingSelection = true;
     if (m_ops.selected) {
+        const ScopedFlag handling(m_handlingSelection);
         // Filling the dependent controls is no change by the user.
         LoadingGuard guard(m_host);
         m_ops.selected(Selected());
     }
-    m_handlingSelection = false;
     UpdateEnabling();
 }
 
@@ -234,9 +233,10 @@ void TListScreenHelper::Remove() {
         return;
     m_removedName = StepName("удаление", record);
     m_ops.remove(record);
-    m_handlingSelection = true;
-    delete m_view->takeTopLevelItem(record);
-    m_handlingSelection = false;
+    {
+        const ScopedFlag handling(m_handlingSelection);
+        delete m_view->takeTopLevelItem(record);
+    }
     Select(m_view->topLevelItemCount() == 0 ? -1 : std::max(0, record - 1));
     if (m_ops.refreshTotals)
         m_ops.refreshTotals();

@@ -1,6 +1,7 @@
 #include "screens/TfmForeignImport.h"
 
 #include <QComboBox>
+#include <QDir>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
@@ -119,7 +120,10 @@ void TfmForeignImport::DatesChosen() {
 void TfmForeignImport::SaveReport() {
     const std::string text = DescribeForeignImport(m_result);
     FileDialogRequest request;
-    request.title = QStringLiteral("Сохранить отчет о загрузке");
+    request.title = QStringLiteral("Сохранить отчет о загрузке доходов в текстовый файл");
+    // Beside the declaration the payments go into.
+    request.folder = Host().DocumentFolder();
+    request.name = QStringLiteral("Отчет о загрузке.txt");
     request.defaultSuffix = QStringLiteral("txt");
     request.types = {{QStringLiteral("Текст (*.txt)"), QStringLiteral("*.txt")}};
     const QString file = Host().Ui().ChooseSaveFile(request);
@@ -129,7 +133,10 @@ void TfmForeignImport::SaveReport() {
         WriteFileAtomically(file.toStdString(), text);
     } catch (const std::exception& e) {
         Host().Ui().Error(QString::fromStdString(e.what()));
+        return;
     }
+    TellFileWritten(Host().Ui(), QStringLiteral("Отчет о загрузке сохранен в файл ") + QDir::toNativeSeparators(file),
+                    file);
 }
 
 void TfmForeignImport::keyPressEvent(QKeyEvent* event) {

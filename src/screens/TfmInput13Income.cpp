@@ -27,6 +27,27 @@
 
 namespace zizaza {
 
+namespace {
+
+// The income part's options for the dialog's mode.
+IncomeDeductionPart::Options PartOptions(TfmInput13Income::Mode mode) {
+    using Mode = TfmInput13Income::Mode;
+    IncomeDeductionPart::Options options;
+    options.incomeRateFilter = mode == Mode::NonResident ? QStringLiteral("100") : QStringLiteral("13");
+    options.nonResident13Incomes = mode == Mode::NonResident13;
+    options.allDeductions = mode != Mode::NonResident;
+    options.follow =
+        mode == Mode::NonResident13 ? IncomeDeductionPart::Follow::Typed : IncomeDeductionPart::Follow::ByEntry;
+    options.capWhileTyping = true;
+    if (mode == Mode::NonResident)
+        options.mayDeduct = NonResidentMayDeduct;
+    options.deductCodeCaption = QStringLiteral("Код вычета (расхода)");
+    options.deductSumCaption = QStringLiteral("Сумма вычета (расхода)");
+    return options;
+}
+
+}  // namespace
+
 TfmInput13Income::TfmInput13Income(ScreenHost& host, bool nonResident)
     : TfmInput13Income(host, nonResident ? Mode::NonResident : Mode::Resident) {}
 
@@ -49,26 +70,11 @@ TfmInput13Income::TfmInput13Income(ScreenHost& host, Mode mode)
 void TfmInput13Income::BuildLayout() {
     gbIncome = Named(new QGroupBox(QStringLiteral("Сведения о полученном доходе"), this), "gbIncome");
     auto* grid = new QGridLayout(gbIncome);
-    IncomeDeductionPart::Options options;
-    options.incomeRateFilter = m_mode == Mode::NonResident ? QStringLiteral("100") : QStringLiteral("13");
-    options.nonResident13Incomes = m_mode == Mode::NonResident13;
-    options.allDeductions = m_mode != Mode::NonResident;
-    options.follow =
-        m_mode == Mode::NonResident13 ? IncomeDeductionPart::Follow::Typed : IncomeDeductionPart::Follow::ByEntry;
-    options.capWhileTyping = true;
-    if (m_mode == Mode::NonResident)
-        options.mayDeduct = NonResidentMayDeduct;
-    options.deductCodeCaption = QStringLiteral("Код вычета (расхода)");
-    options.deductSumCaption = QStringLiteral("Сумма вычета (расхода)");
-    m_part = new IncomeDeductionPart(gbIncome, Host(), std::move(options));
+    m_part = new IncomeDeductionPart(gbIncome, Host(), PartOptions(m_mode));
     auto* codeRow = new QHBoxLayout;
     codeRow->addWidget(m_part->meIncomeCode);
     codeRow->addWidget(m_part->bnIncomeCode);
     codeRow->addWidget(m_part->lbIncomeName, 1);
-    grid->addWidget(new QLabel(QStringLiteral("Код дохода"), gbIncome), 0, 0);
-    grid->addLayout(codeRow, 0, 1);
-    grid->addWidget(m_part->lbIncomeSum, 1, 0);
-    grid->addWidget(m_part->meIncomeSum, 1, 1, Qt::AlignLeft);
 
     pnlProperty = Named(new QWidget(gbIncome), "pnlProperty");
     auto* property = new QGridLayout(pnlProperty);
@@ -84,29 +90,28 @@ void TfmInput13Income::BuildLayout() {
     meCadValue = parts::MoneyEdit(pnlProperty, "meCadValue");
     lbPrice = Named(new QLabel(QStringLiteral("Цена объекта по договору продажи"), pnlProperty), "lbPrice");
     mePrice = parts::MoneyEdit(pnlProperty, "mePrice");
-    property->addWidget(cbAfter2016, 0, 0, 1, 2);
-    property->addWidget(lbCadNumber, 1, 0);
-    property->addWidget(meCadNumber, 1, 1);
-    property->addWidget(lbCadValue, 2, 0);
-    property->addWidget(meCadValue, 2, 1, Qt::AlignLeft);
-    property->addWidget(lbPrice, 3, 0);
-    property->addWidget(mePrice, 3, 1, Qt::AlignLeft);
-    grid->addWidget(pnlProperty, 2, 0, 1, 2);
+    const Qt::Alignment left = Qt::AlignLeft;
+    parts::AddRows(property, pnlProperty,
+                   {{.field = cbAfter2016},
+                    {.label = lbCadNumber, .field = meCadNumber},
+                    {.label = lbCadValue, .field = meCadValue, .align = left},
+                    {.label = lbPrice, .field = mePrice, .align = left}});
 
     auto* deductRow = new QHBoxLayout;
     deductRow->addWidget(m_part->meDeductCode);
     deductRow->addWidget(m_part->bnDeductCode);
     deductRow->addStretch();
-    grid->addWidget(m_part->lbDeductCode, 3, 0);
-    grid->addLayout(deductRow, 3, 1);
-    grid->addWidget(m_part->lbDeductSum, 4, 0);
-    grid->addWidget(m_part->meDeductSum, 4, 1, Qt::AlignLeft);
     lbMonth = Named(new QLabel(QStringLiteral("Месяц получения дохода"), gbIncome), "lbMonth");
     meMonth = Named(new TMaskedEdit(gbIncome), "meMonth");
     meMonth->SetupDigits(2);
     meMonth->setFixedWidth(40);
-    grid->addWidget(lbMonth, 5, 0);
-    grid->addWidget(meMonth, 5, 1, Qt::AlignLeft);
+    parts::AddRows(grid, gbIncome,
+                   {{.caption = QStringLiteral("Код дохода"), .layout = codeRow},
+                    {.label = m_part->lbIncomeSum, .field = m_part->meIncomeSum, .align = left},
+                    {.field = pnlProperty},
+                    {.label = m_part->lbDeductCode, .layout = deductRow},
+                    {.label = m_part->lbDeductSum, .field = m_part->meDeductSum, .align = left},
+                    {.label = lbMonth, .field = meMonth, .align = left}});
     Content()->addWidget(gbIncome);
     // Tab goes down the rows: the property panel before the deduction.
     const std::initializer_list<QWidget*> tabOrder = {
@@ -115,6 +120,10 @@ void TfmInput13Income::BuildLayout() {
     for (auto it = tabOrder.begin(); it + 1 != tabOrder.end(); ++it)
         QWidget::setTabOrder(*it, *(it + 1));
 
+    Bind();
+}
+
+void TfmInput13Income::Bind() {
     using R = mTSourseIncome;
     // The non-resident 13% lines keep the code only, not its name.
     BindIncomeDeduction(m_line, m_part, &R::IncomeCode, &R::IncomeAmount, &R::DeductionCode, &R::DeductionAmount,

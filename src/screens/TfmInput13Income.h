@@ -65,6 +65,7 @@ protected:
 
 private:
     void BuildLayout();
+    void Bind();
     // What follows a newly chosen income code: the month and the property panel.
     void OnIncomeCodeTaken();
     void SetMonthEnabled(bool enabled);

@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QRadioButton>
 #include <algorithm>
+#include <initializer_list>
 
 #include "checks/EntryRules.h"
 #include "checks/ui/SourceCheckDialog.h"
@@ -86,6 +87,18 @@ TDtpPanel* DatePanel(QWidget* parent, const char* name) {
     return Named(new TDtpPanel(parent), name);
 }
 
+// Widgets side by side as one field of the table (spacing -1: the style's).
+QWidget* SideBySide(QWidget* parent, std::initializer_list<QWidget*> widgets, int spacing = -1) {
+    auto* box = new QWidget(parent);
+    auto* row = new QHBoxLayout(box);
+    row->setContentsMargins(0, 0, 0, 0);
+    if (spacing >= 0)
+        row->setSpacing(spacing);
+    for (QWidget* widget : widgets)
+        row->addWidget(widget);
+    return box;
+}
+
 // "Доля": an empty or zero part counts as 1, and a share is never more than the whole.
 void NormalizeShare(int32_t& num, int32_t& den) {
     num = std::max(num, 0);
@@ -119,19 +132,7 @@ TfmInputConstruction::TfmInputConstruction(ScreenHost& host) : TEntryDialog(host
     ApplyDatesRule();
 }
 
-void TfmInputConstruction::BuildLayout() {
-    auto* box = Named(new QGroupBox(QStringLiteral(" Сведения об объекте"), this), "gbObject");
-    auto* grid = new QGridLayout(box);
-    int row = 0;
-    auto add = [&](const QString& caption, QWidget* field, const QString& hint = {}) {
-        auto* label = new QLabel(caption, box);
-        label->setWordWrap(true);
-        label->setToolTip(hint);
-        field->setToolTip(hint);
-        grid->addWidget(label, row, 0);
-        grid->addWidget(field, row++, 1, Qt::AlignLeft);
-    };
-
+void TfmInputConstruction::MakeFields(QWidget* box) {
     rbInvestment = Named(new QRadioButton(QStringLiteral("инвестирование"), box), "rbInvestment");
     rbPurchase = Named(new QRadioButton(QStringLiteral("договор купли-продажи"), box), "rbPurchase");
     rbPurchase->setToolTip(QStringLiteral("а также самостоятельное строительство"));
@@ -139,41 +140,23 @@ void TfmInputConstruction::BuildLayout() {
     m_acquisition = new QButtonGroup(this);
     m_acquisition->addButton(rbPurchase, 0);
     m_acquisition->addButton(rbInvestment, 1);
-    auto* acquisition = new QHBoxLayout;
-    acquisition->addWidget(rbInvestment);
-    acquisition->addWidget(rbPurchase);
-    acquisition->addStretch();
-    grid->addLayout(acquisition, row++, 0, 1, 2);
 
     cbObjectNaim = Choice(box, "cbObjectNaim");
-    add(QStringLiteral("Наименование объекта"), cbObjectNaim);
     cbVidSob = Choice(box, "cbVidSob");
-    add(QStringLiteral("Вид собственности"), cbVidSob);
     cbKodNomSob = Choice(box, "cbKodNomSob");
     SetItems(cbKodNomSob, kNumberKinds);
-    add(QStringLiteral("Код номера объекта"), cbKodNomSob);
     meNom = Named(new TMaskedEdit(box), "meNom");
     meNom->SetupText(100);
     meNom->setMinimumWidth(300);
-    add(QStringLiteral("Номер объекта"), meNom);
     meMesto = Named(new TMaskedEdit(box), "meMesto");
     meMesto->SetupText(255);
     meMesto->setMinimumWidth(300);
-    add(QStringLiteral("Место нахождения"), meMesto);
     cbPrizNal = Choice(box, "cbPrizNal");
     SetItems(cbPrizNal, kTaxpayerSigns);
-    add(QStringLiteral("Признак налогоплательщика"), cbPrizNal);
-
     dtpRegRightDate = DatePanel(box, "dtpRegRightDate");
-    add(QStringLiteral("Дата регистрации права собственности на жилой дом, квартиру, комнату"), dtpRegRightDate,
-        QStringLiteral("указывается при приобретении по договору купли-продажи"));
     dtpRegZemDate = DatePanel(box, "dtpRegZemDate");
-    add(QStringLiteral("Дата регистрации права собственности на земельный участок"), dtpRegZemDate);
     dtpBuyDate = DatePanel(box, "dtpBuyDate");
-    add(QStringLiteral("Дата акта о передаче квартиры, комнаты или доли в них"), dtpBuyDate,
-        QStringLiteral("указывается при приобретении по договору инвестирования"));
     dtpAppDate = DatePanel(box, "dtpAppDate");
-    add(QStringLiteral("Дата заявления о распределении имущественного вычета / расходов"), dtpAppDate);
 
     // The year is changed only by the arrows.
     meBeginningUsePrivilegeDate = parts::DigitsEdit(box, "meBeginningUsePrivilegeDate", 4);
@@ -181,36 +164,60 @@ void TfmInputConstruction::BuildLayout() {
     meBeginningUsePrivilegeDate->setFixedWidth(50);
     udBeginningUsePrivilegeDate =
         Named(new TUpDown(meBeginningUsePrivilegeDate, 1992, kLatestPensionerYear, box), "udBeginningUsePrivilegeDate");
-    auto* yearBox = new QWidget(box);
-    auto* year = new QHBoxLayout(yearBox);
-    year->setContentsMargins(0, 0, 0, 0);
-    year->setSpacing(0);
-    year->addWidget(meBeginningUsePrivilegeDate);
-    year->addWidget(udBeginningUsePrivilegeDate);
-    add(QStringLiteral("Год начала использования вычета"), yearBox);
-
     meDol1 = parts::DigitsEdit(box, "meDol1", 6);
     meDol2 = parts::DigitsEdit(box, "meDol2", 6);
-    auto* shareBox = new QWidget(box);
-    auto* share = new QHBoxLayout(shareBox);
-    share->setContentsMargins(0, 0, 0, 0);
     for (TMaskedEdit* part : {meDol1, meDol2})
         part->setFixedWidth(70);
-    share->addWidget(meDol1);
-    share->addWidget(new QLabel(QStringLiteral("/"), shareBox));
-    share->addWidget(meDol2);
-    add(QStringLiteral("Доля"), shareBox);
-
     meObsch = parts::MoneyEdit(box, "meObsch");
     meObsch->SetWholeLength(8);
-    add(QStringLiteral("Стоимость объекта (доли)"), meObsch);
     meobschip = parts::MoneyEdit(box, "meobschip");
     meobschip->SetWholeLength(8);
-    add(QStringLiteral("Проценты по кредитам за все годы"), meobschip,
-        QStringLiteral("Заполняются только по одному объекту"));
-
     chbPensioner = Named(new QCheckBox(QStringLiteral("Являюсь пенсионером"), box), "chbPensioner");
-    grid->addWidget(chbPensioner, row++, 0, 1, 2);
+}
+
+void TfmInputConstruction::BuildLayout() {
+    auto* box = Named(new QGroupBox(QStringLiteral(" Сведения об объекте"), this), "gbObject");
+    auto* grid = new QGridLayout(box);
+    MakeFields(box);
+    auto* acquisition = new QHBoxLayout;
+    acquisition->addWidget(rbInvestment);
+    acquisition->addWidget(rbPurchase);
+    acquisition->addStretch();
+    QWidget* year = SideBySide(box, {meBeginningUsePrivilegeDate, udBeginningUsePrivilegeDate}, 0);
+    QWidget* share = SideBySide(box, {meDol1, new QLabel(QStringLiteral("/"), box), meDol2});
+
+    const Qt::Alignment left = Qt::AlignLeft;
+    parts::AddRows(grid, box,
+                   {{.layout = acquisition},
+                    {.caption = QStringLiteral("Наименование объекта"), .field = cbObjectNaim, .align = left},
+                    {.caption = QStringLiteral("Вид собственности"), .field = cbVidSob, .align = left},
+                    {.caption = QStringLiteral("Код номера объекта"), .field = cbKodNomSob, .align = left},
+                    {.caption = QStringLiteral("Номер объекта"), .field = meNom, .align = left},
+                    {.caption = QStringLiteral("Место нахождения"), .field = meMesto, .align = left},
+                    {.caption = QStringLiteral("Признак налогоплательщика"), .field = cbPrizNal, .align = left},
+                    {.caption = QStringLiteral("Дата регистрации права собственности на жилой дом, квартиру, комнату"),
+                     .field = dtpRegRightDate,
+                     .align = left,
+                     .hint = QStringLiteral("указывается при приобретении по договору купли-продажи")},
+                    {.caption = QStringLiteral("Дата регистрации права собственности на земельный участок"),
+                     .field = dtpRegZemDate,
+                     .align = left},
+                    {.caption = QStringLiteral("Дата акта о передаче квартиры, комнаты или доли в них"),
+                     .field = dtpBuyDate,
+                     .align = left,
+                     .hint = QStringLiteral("указывается при приобретении по договору инвестирования")},
+                    {.caption = QStringLiteral("Дата заявления о распределении имущественного вычета / расходов"),
+                     .field = dtpAppDate,
+                     .align = left},
+                    {.caption = QStringLiteral("Год начала использования вычета"), .field = year, .align = left},
+                    {.caption = QStringLiteral("Доля"), .field = share, .align = left},
+                    {.caption = QStringLiteral("Стоимость объекта (доли)"), .field = meObsch, .align = left},
+                    {.caption = QStringLiteral("Проценты по кредитам за все годы"),
+                     .field = meobschip,
+                     .align = left,
+                     .hint = QStringLiteral("Заполняются только по одному объекту")},
+                    {.field = chbPensioner}},
+                   0, true);
     grid->setColumnStretch(1, 1);
     Content()->addWidget(box);
 }

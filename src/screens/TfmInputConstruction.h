@@ -57,6 +57,8 @@ private:
         kItemYear = kObjectStartYear,
     };
 
+    // The object's fields, made as children of box; BuildLayout lays them out in its rows.
+    void MakeFields(QWidget* box);
     void BuildLayout();
     void Connect();
     void Bind();

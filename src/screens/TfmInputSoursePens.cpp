@@ -82,14 +82,14 @@ TfmInputSoursePens::TfmInputSoursePens(ScreenHost& host) : TEntryDialog(host, QS
     meNA = parts::MoneyEdit(this, "meNA");
 
     m_form = new QFormLayout;
-    m_form->addRow(QStringLiteral("Наименование организации или фонда"), meSourseName);
-    m_form->addRow(QStringLiteral("ИНН"), meINN);
-    m_form->addRow(QStringLiteral("КПП"), meKPP);
-    m_form->addRow(QStringLiteral("Номер договора"), meNomDog);
-    m_form->addRow(QStringLiteral("Дата договора"), dtpDatDog);
-    m_form->addRow(QStringLiteral("Сумма взноса"), meVZSum);
-    m_form->addRow(QStringLiteral("Сумма взноса к вычету"), meVichSum);
-    m_form->addRow(Named(new QLabel(this), "lbNA"), meNA);
+    parts::AddRows(m_form, {{.caption = QStringLiteral("Наименование организации или фонда"), .field = meSourseName},
+                            {.caption = QStringLiteral("ИНН"), .field = meINN},
+                            {.caption = QStringLiteral("КПП"), .field = meKPP},
+                            {.caption = QStringLiteral("Номер договора"), .field = meNomDog},
+                            {.caption = QStringLiteral("Дата договора"), .field = dtpDatDog},
+                            {.caption = QStringLiteral("Сумма взноса"), .field = meVZSum},
+                            {.caption = QStringLiteral("Сумма взноса к вычету"), .field = meVichSum},
+                            {.label = Named(new QLabel(this), "lbNA"), .field = meNA}});
     // The amount to deduct is kept with the contract but not entered here.
     m_form->setRowVisible(meVichSum, false);
     Content()->addLayout(m_form);

@@ -218,28 +218,33 @@ void TfrBusinessNew::BuildDeclarationFields(QGroupBox* box) {
 
 void TfrBusinessNew::BindFields() {
     using A = mTBusinessNew;
+    m_activity.Check(chbIsConfirmedExpensies, &A::Itemized);
     m_activity.Fields(
         [this](const A& activity) {
             // Only the kinds that may take the norm show the tick; the others itemize their expenses.
             const bool mayUseNorm = MayUseNorm(activity.ActivityKind);
-            chbIsConfirmedExpensies->setChecked(!mayUseNorm || activity.Itemized);
+            if (!mayUseNorm)
+                chbIsConfirmedExpensies->setChecked(true);
             chbIsConfirmedExpensies->setVisible(mayUseNorm);
             ShowExpensesKind();
         },
-        [this](A& activity) { activity.Itemized = chbIsConfirmedExpensies->isChecked(); });
+        [](A&) {});
     m_activity.Money(MaskedEdit1, &A::Income);
     // The itemized expenses or the norm, whichever the activity takes, are kept.
     m_activity.Fields(
         [this](const A& activity) {
             m_expenses.Load(activity);
-            pnlNormExpensies->setText(MoneyToScreen(activity.NormExpenses));
+            m_normExpenses.Load(activity);
         },
         [this](A& activity) {
             if (activity.Itemized)
                 m_expenses.Save(activity);
             else
-                activity.NormExpenses = MoneyFieldValue(pnlNormExpensies->text());
+                m_normExpenses.Save(activity);
         });
+    m_normExpenses.Custom(
+        &A::NormExpenses, [this](Money norm) { pnlNormExpensies->setText(MoneyToScreen(norm)); },
+        [this] { return MoneyFieldValue(pnlNormExpensies->text()); });
     const std::pair<TMaskedEdit*, Money A::*> expenses[] = {
         {m_itemizedEdits[0], &A::ExpensesTotal},   {m_itemizedEdits[1], &A::MaterialExpenses},
         {m_itemizedEdits[2], &A::Depreciation},    {m_itemizedEdits[3], &A::Labour},

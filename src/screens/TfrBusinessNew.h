@@ -64,6 +64,8 @@ private:
     // The selected activity: its income, the kind of its expenses and the expenses it keeps.
     RecordBindings<mTBusinessNew> m_activity;
     RecordBindings<mTBusinessNew> m_expenses;
+    // The norm of expenses, kept while the activity does not itemize them.
+    RecordBindings<mTBusinessNew> m_normExpenses;
     RecordBindings<mTDeclaration> m_declaration;
 
     QTreeWidget* lvSourseIncomeInfo = nullptr;

@@ -18,6 +18,7 @@
 #include "dictionaries/IncomeCodeDict.h"
 #include "model/mTDeclaration.h"
 #include "screens/IncomeDeductionPart.h"
+#include "screens/ScopedFlag.h"
 #include "screens/ScreenFormat.h"
 #include "screens/ScreenWidgets.h"
 #include "screens/controls/TDtpPanel.h"
@@ -26,14 +27,6 @@
 #include "ui/UserInterface.h"
 
 namespace zizaza {
-
-namespace {
-
-QString MoneyOrEmpty(Money value) {
-    return value.IsZero() ? QString() : MoneyToScreen(value);
-}
-
-}  // namespace
 
 TfrCurrency::TfrCurrency(ScreenHost& owner, QWidget* parent, DeclarationSlot& slot)
     : TThinkingFrame(owner, parent, slot), m_dict(IncomeCodeDict::Embedded()) {
@@ -46,8 +39,9 @@ TfrCurrency::TfrCurrency(ScreenHost& owner, QWidget* parent, DeclarationSlot& sl
     // Shown for the declaration only; nothing depends on it.
     meAppB = Named(new TMaskedEdit(this), "meAppB");
     meAppB->SetupDigits(10);
-    meAppB->setText(IntegerToScreen(Doc().ForeignAppendixValue));
     meAppB->setVisible(false);
+    m_declarationFields.Integer(meAppB, &mTDeclaration::ForeignAppendixValue);
+    m_declarationFields.Load(Doc());
 
     BuildIncomePart();
     ConnectRules();
@@ -91,8 +85,53 @@ void TfrCurrency::Bind() {
         &R::AutomaticRate, [this](bool automatic) { ShowAutomaticRate(automatic); },
         [this] { return chbAutoExchange->isChecked() || m_autoPending; });
     m_fields.MoneyOrEmpty(meTaxCurrencySum, &R::TaxInCurrency);
-    m_fields.Fields([this](const R& r) { LoadCfc(r); }, [this](R& r) { SaveCfc(r); });
-    m_fields.Fields([this](const R& r) { LoadIncome(r); }, [this](R& r) { SaveIncome(r); });
+    // The deduction follows the income in roubles: the rates above are shown first.
+    BindIncomeDeduction(m_fields, m_part, &R::IncomeCode, &R::IncomeInCurrency, &R::DeductionCode, &R::DeductionAmount,
+                        &R::IncomeName);
+    m_fields.Custom(
+        &R::DeductionPercent, [](int32_t) {},
+        [this] { return m_part->Deduction() ? static_cast<int32_t>(m_part->Deduction()->Percent()) : 0; });
+    // The rate of an income the dictionary knows is the dictionary's.
+    m_fields.Custom(
+        &R::RateCode,
+        [this](int32_t stored) {
+            const IncomeEntry* income =
+                m_part->HasIncomeCode() ? m_dict.FindIncome(std::to_string(m_part->IncomeCode())) : nullptr;
+            m_rateCode = income ? PickedIncomeRate("", *income) : stored;
+        },
+        [this] { return m_rateCode; });
+    // The amounts in roubles at the rates saved with them.
+    m_fields.Fields([](const R&) {},
+                    [](R& r) {
+                        r.SetIncomeInCurrency(r.IncomeInCurrency);
+                        r.SetTaxInCurrency(r.TaxInCurrency);
+                    });
+    m_fields.Then([this] {
+        pnlIncomeRublSum->setText(MoneyToScreen(RoublesOf(meIncomeCurrencySum, RateDate::Income)));
+        pnlTaxRoubleSum->setText(MoneyToScreen(RoublesOf(meTaxCurrencySum, RateDate::Tax)));
+        ApplyCfcRules(m_part->IncomeCode());
+    });
+    // By the income code, not by the controls: the entries are still disabled while a row is taken.
+    m_fields.Custom(
+        &R::CfcNumber,
+        [this](const std::string& number) {
+            if (IsCfcIncomeCode(m_part->IncomeCode()))
+                meKIKNum->SetStoredText(QString::fromStdString(number));
+        },
+        [this] { return meKIKNum->text().toStdString(); });
+    m_fields.Custom(
+        &R::CfcProfitRule,
+        [this](CfcProfitRule rule) {
+            if (m_part->IncomeCode() != kIncomeCodeCfcProfit)
+                return;
+            rb1->setChecked(rule == CfcProfitRule::ByStatements);
+            rb2->setChecked(rule == CfcProfitRule::ByRussianRules);
+        },
+        [this] {
+            return rb1->isChecked()   ? CfcProfitRule::ByStatements
+                   : rb2->isChecked() ? CfcProfitRule::ByRussianRules
+                                      : CfcProfitRule::NotChosen;
+        });
 }
 
 void TfrCurrency::SaveRecord(mTCurrencyIncome& r) const {
@@ -100,10 +139,9 @@ void TfrCurrency::SaveRecord(mTCurrencyIncome& r) const {
 }
 
 void TfrCurrency::LoadRecord(const mTCurrencyIncome& r) {
-    m_filling = true;
+    const ScopedFlag filling(m_filling);
     m_fields.Load(r);
     m_shownIncomeDate = r.IncomeDate;
-    m_filling = false;
 }
 
 void TfrCurrency::ShowAutomaticRate(bool automatic) {
@@ -118,52 +156,8 @@ void TfrCurrency::ShowAutomaticRate(bool automatic) {
     }
 }
 
-void TfrCurrency::LoadCfc(const mTCurrencyIncome& r) {
-    ApplyCfcRules(r.IncomeCode);
-    // By the code, not by the controls: the entries are still disabled while a row is taken.
-    if (IsCfcIncomeCode(r.IncomeCode))
-        meKIKNum->SetStoredText(QString::fromStdString(r.CfcNumber));
-    if (r.IncomeCode == kIncomeCodeCfcProfit) {
-        rb1->setChecked(r.CfcProfitRule == CfcProfitRule::ByStatements);
-        rb2->setChecked(r.CfcProfitRule == CfcProfitRule::ByRussianRules);
-    }
-}
-
-void TfrCurrency::SaveCfc(mTCurrencyIncome& r) const {
-    r.CfcNumber = meKIKNum->text().toStdString();
-    r.CfcProfitRule = rb1->isChecked()   ? CfcProfitRule::ByStatements
-                      : rb2->isChecked() ? CfcProfitRule::ByRussianRules
-                                         : CfcProfitRule::NotChosen;
-}
-
-void TfrCurrency::LoadIncome(const mTCurrencyIncome& r) {
-    m_rateCode = r.RateCode;
-    const bool hasIncome = r.IncomeCode != 0;
-    m_part->ShowIncome(r.IncomeCode, QString::fromStdString(r.IncomeName));
-    meIncomeCurrencySum->setText(hasIncome ? MoneyOrEmpty(r.IncomeInCurrency) : QString());
-    const IncomeEntry* income = hasIncome ? m_dict.FindIncome(std::to_string(r.IncomeCode)) : nullptr;
-    if (income)
-        m_rateCode = PickedIncomeRate("", *income);
-    pnlIncomeRublSum->setText(MoneyToScreen(RoublesOf(meIncomeCurrencySum, RateDate::Income)));
-    pnlTaxRoubleSum->setText(MoneyToScreen(RoublesOf(meTaxCurrencySum, RateDate::Tax)));
-    m_part->FillDeduction(r.DeductionCode, r.DeductionAmount);
-}
-
-void TfrCurrency::SaveIncome(mTCurrencyIncome& r) const {
-    const IncomeDeduction line = m_part->Value();
-    r.IncomeCode = line.IncomeCode;
-    r.RateCode = m_rateCode;
-    r.IncomeName = m_part->IncomeName().toStdString();
-    // The amounts in roubles at the rates saved with them.
-    r.SetIncomeInCurrency(line.Income);
-    r.SetTaxInCurrency(r.TaxInCurrency);
-    r.DeductionCode = line.DeductionCode;
-    r.DeductionAmount = line.Deduction;
-    r.DeductionPercent = m_part->Deduction() ? m_part->Deduction()->Percent() : 0;
-}
-
 void TfrCurrency::ClearEntries() {
-    m_filling = true;
+    const ScopedFlag filling(m_filling);
     m_autoPending = false;
     m_rateCode = 0;
     m_part->Clear();
@@ -179,7 +173,6 @@ void TfrCurrency::ClearEntries() {
     dtSubtractDate->SetDate(m_shownIncomeDate);
     chbAutoExchange->setChecked(false);
     ApplyCfcRules(0);
-    m_filling = false;
 }
 
 void TfrCurrency::ShowEntryHints() {

@@ -26,6 +26,7 @@ class ForeignIncomeModel;
 class TMaskedDocEdit;
 class TMaskedEdit;
 class mTCurrencyIncome;
+class mTDeclaration;
 struct CurrencyRate;
 struct DeductionEntry;
 
@@ -100,10 +101,6 @@ private:
     void LoadRecord(const mTCurrencyIncome& r);
     // The automatic box; the rates it takes from the dictionary are read-only.
     void ShowAutomaticRate(bool automatic);
-    void LoadCfc(const mTCurrencyIncome& r);
-    void SaveCfc(mTCurrencyIncome& r) const;
-    void LoadIncome(const mTCurrencyIncome& r);
-    void SaveIncome(mTCurrencyIncome& r) const;
     void ClearEntries();
 
     // Rules of the entries (TfrCurrencyRules.cpp).
@@ -145,6 +142,8 @@ private:
     // The selected source (-1: none); its values are in the entries.
     int m_selected = -1;
     RecordBindings<mTCurrencyIncome> m_fields;
+    // The declaration's own fields the screen shows.
+    RecordBindings<mTDeclaration> m_declarationFields;
     // Set while entries are filled by the program, so that their change events do not cascade.
     bool m_filling = false;
     // The record asks for the automatic rate, but its currency and dates have none yet: the box
@@ -177,7 +176,7 @@ private:
     QLabel* lbNoDeduction = nullptr;
     QLabel* lbNoCfc = nullptr;
 
-    QLabel* pnlIncomeCod = nullptr;
+    TMaskedEdit* pnlIncomeCod = nullptr;
     QPushButton* bnIncomeCod = nullptr;
     QLabel* lbIncomeName = nullptr;
     TDtpPanel* dtIncomeGetDate = nullptr;

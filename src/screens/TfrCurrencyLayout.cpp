@@ -15,6 +15,7 @@
 #include <QSplitter>
 #include <QTableView>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <array>
 #include <tuple>
 
@@ -118,8 +119,10 @@ void TfrCurrency::BuildList(QGroupBox* box) {
 
     // The totals on a line of their own, each label whole before its figure.
     auto* totals = new QHBoxLayout;
-    lbTotalIncome = Display(box, "lbTotalIncome", TotalWidth(box));
-    lbTotalTax = Display(box, "lbTotalTax", TotalWidth(box));
+    lbTotalIncome = parts::TotalDisplay(box, "lbTotalIncome");
+    lbTotalTax = parts::TotalDisplay(box, "lbTotalTax");
+    for (QLabel* total : {lbTotalIncome, lbTotalTax})
+        total->setFixedWidth(std::max(total->width(), TotalWidth(box)));
     totals->addWidget(new QLabel(QStringLiteral("Итого в рублях: доход"), box));
     totals->addWidget(lbTotalIncome);
     totals->addSpacing(12);
@@ -215,7 +218,10 @@ QWidget* TfrCurrency::BuildEntries() {
 QGroupBox* TfrCurrency::BuildIncome() {
     QGroupBox* box = ScreenGroup(this, "gbIncome", QStringLiteral("Сведения о полученном доходе"));
     auto* grid = new QGridLayout(box);
-    pnlIncomeCod = Display(box, "pnlIncomeCod", 60);
+    // The code may be typed as well as chosen: a code of the picker's list is taken at once.
+    pnlIncomeCod = parts::ChosenField(box, "pnlIncomeCod");
+    pnlIncomeCod->SetupDigits(4);
+    pnlIncomeCod->setReadOnly(false);
     bnIncomeCod = parts::CodeChooser(box, "bnIncomeCod");
     lbIncomeName = Named(new QLabel(box), "lbIncomeName");
     lbIncomeName->setWordWrap(true);

@@ -13,6 +13,7 @@
 #include "model/TaxFacts.h"
 #include "model/mTDeclaration.h"
 #include "screens/ForeignIncomeModel.h"
+#include "screens/ScopedFlag.h"
 #include "screens/ScreenFormat.h"
 #include "screens/TfmInputCurrencySourseIncome.h"
 #include "screens/TfrCurrency.h"
@@ -57,13 +58,12 @@ void TfrCurrency::SelectRecord(int record) {
 void TfrCurrency::ListSelectionChanged() {
     if (m_listing)
         return;
-    m_listing = true;
     {
+        const ScopedFlag listing(m_listing);
         // Filling the entries is no change by the user.
         const LoadingGuard loading(Host());
         SourceSelected(CurrentRecord());
     }
-    m_listing = false;
     UpdateListEnabling();
 }
 
@@ -80,9 +80,8 @@ void TfrCurrency::UpdateListEnabling() {
 void TfrCurrency::ReloadList(int select) {
     {
         const LoadingGuard loading(Host());
-        m_listing = true;
+        const ScopedFlag listing(m_listing);
         m_model->Reload();
-        m_listing = false;
     }
     // The scroll range follows the new rows at once, so that the row selected next is shown whole.
     lvSourseIncomeInfo->doItemsLayout();

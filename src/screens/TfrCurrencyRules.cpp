@@ -16,6 +16,7 @@
 #include "model/IncomeCodes.h"
 #include "model/mTCurrencyIncome.h"
 #include "screens/IncomeDeductionPart.h"
+#include "screens/ScopedFlag.h"
 #include "screens/ScreenFormat.h"
 #include "screens/TfrCurrency.h"
 #include "screens/controls/TDtpPanel.h"
@@ -52,6 +53,7 @@ void TfrCurrency::BuildIncomePart() {
     options.amountWithPart = true;
     // The rates change the income in roubles too: IncomeAmountChanged tells the part.
     options.watchIncome = false;
+    options.incomeEmptyAtZero = true;
     IncomeDeductionPart::Controls controls;
     controls.incomeCode = pnlIncomeCod;
     controls.incomeChooser = bnIncomeCod;
@@ -68,11 +70,12 @@ void TfrCurrency::BuildIncomePart() {
 }
 
 void TfrCurrency::OnIncomeCodeTaken() {
-    m_filling = true;
-    const IncomeEntry* income = m_dict.FindIncome(std::to_string(m_part->IncomeCode()));
-    m_rateCode = income ? PickedIncomeRate("", *income) : 0;
-    ApplyCfcRules(m_part->IncomeCode());
-    m_filling = false;
+    {
+        const ScopedFlag filling(m_filling);
+        const IncomeEntry* income = m_dict.FindIncome(std::to_string(m_part->IncomeCode()));
+        m_rateCode = income ? PickedIncomeRate("", *income) : 0;
+        ApplyCfcRules(m_part->IncomeCode());
+    }
     ShowEntryHints();
 }
 

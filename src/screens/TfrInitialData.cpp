@@ -213,6 +213,8 @@ void TfrInitialData::BindFields() {
     m_fields.TextWhenEnabled(meOsn, &D::RepresentativeDocument);
     m_fields.TextWhenEnabled(meUL, &D::RepresentativeOrganization);
     m_fields.Integer(meNumVer, &D::CorrectionNumber);
+    // The arrows stand at the number shown.
+    m_fields.Then([this] { updCorr->SetPosition(static_cast<int>(IntegerFieldValue(meNumVer->text()))); });
     m_fields.RadioGroup(Choices(this, std::array{std::pair{rbGiveSelf, SignerKind::InPerson},
                                                  std::pair{rbGiveTrustFase, SignerKind::Representative},
                                                  std::pair{rbGiveByMail, SignerKind::RepresentativeOrganization}}),
@@ -242,15 +244,23 @@ void TfrInitialData::BindFields() {
                                  std::pair{rb4ndfl, kForm4Ndfl}}),
         &D::DeclarationForm);
     m_fields.Then([this] { OnFormChosen(); });
+    // The sheet count typed is kept; while it is counted automatically the stored one stays.
+    m_sheetCount.Integer(meAppendixes, &D::AppendixCount);
+    m_fields.Fields(
+        [this](const D& doc) {
+            m_sheetCount.Load(doc);
+            chbAutoCount->setChecked(false);
+        },
+        [this](D& doc) {
+            if (!chbAutoCount->isChecked())
+                m_sheetCount.Save(doc);
+        });
 }
 
 void TfrInitialData::FillFromDocument() {
     const mTDeclaration& doc = Doc();
     m_fields.Load(doc);
     meNumVer->setEnabled(true);
-    updCorr->SetPosition(doc.CorrectionNumber);
-    meAppendixes->setText(IntegerToScreen(doc.AppendixCount));
-    chbAutoCount->setChecked(false);
     bnInspection->setEnabled(Host().InspectionsPicker() != nullptr);
 }
 
@@ -393,8 +403,6 @@ void TfrInitialData::SaveToDocument() {
     mTDeclaration& doc = Doc();
     doc.AppendixCountLocked = 0;
     m_fields.Save(doc);
-    if (!chbAutoCount->isChecked())
-        doc.SetAppendixCount(static_cast<int32_t>(IntegerFieldValue(meAppendixes->text())));
 }
 
 uint16_t TfrInitialData::CheckScreen() {

@@ -67,6 +67,7 @@ private:
     void SetEstimatedIncomeEnabled(bool enabled);
 
     RecordBindings<mTDeclaration> m_fields;
+    RecordBindings<mTDeclaration> m_sheetCount;
     QString m_inspectionName;
 
     QRadioButton* rbSimple = nullptr;

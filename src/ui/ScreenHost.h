@@ -76,6 +76,9 @@ public:
     virtual const CurrencyRates* Rates() const { return nullptr; }
     // The program's folder, with a trailing separator.
     virtual QString ProgramFolder() const = 0;
+    // Where the screens' file dialogs start: the declaration's folder (the documents folder for a
+    // declaration not saved yet); empty for hosts without a document file.
+    virtual QString DocumentFolder() const { return {}; }
     // Opens the help window at a page of the program's help ("runprogramm.htm").
     virtual void ShowHelpTopic(const QString& page) = 0;
     // The window that dialogs of the screens belong to.

@@ -1,16 +1,19 @@
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
 #include <QFile>
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QItemSelectionModel>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSettings>
 #include <QSplitter>
 #include <QTableView>
+#include <QTest>
 #include <array>
 #include <functional>
 #include <tuple>
@@ -84,7 +87,12 @@ protected:
         return Find<T>(window.get(), name);
     }
     TMaskedEdit* Edit(const char* name) { return W<TMaskedEdit>(name); }
-    QString Label(const char* name) { return W<QLabel>(name)->text(); }
+    // The text of a label or of a field shown like one.
+    QString Label(const char* name) {
+        if (auto* edit = window->findChild<QLineEdit*>(QString::fromLatin1(name)))
+            return edit->text();
+        return W<QLabel>(name)->text();
+    }
     QTableView* List() { return W<QTableView>("lvSourseIncomeInfo"); }
     // Rows as the list shows them, sorted or not.
     void Select(int row, QItemSelectionModel::SelectionFlags how = QItemSelectionModel::ClearAndSelect) {
@@ -333,6 +341,26 @@ TEST_F(ForeignIncomesTest, EquivalentDeductionFollowsTheIncomeUpToItsCap) {
     EXPECT_EQ(Record(0).DeductionCode, 501);
     EXPECT_EQ(Record(0).DeductionAmount, Amount("4000"));
     EXPECT_EQ(Record(0).IncomeInRoubles, Amount("6000"));
+}
+
+TEST_F(ForeignIncomesTest, TypedIncomeCodeIsTakenWithItsName) {
+    mTDeclaration doc = Declaration();
+    Add(doc, "Gift", 0).RateCode = 0;
+    Add(doc, "Other");
+    Open(doc);
+    Select(0);
+    TMaskedEdit* code = Edit("pnlIncomeCod");
+    QTest::keyClicks(code, QStringLiteral("272"));
+    EXPECT_TRUE(Label("lbIncomeName").isEmpty());
+    EXPECT_FALSE(Edit("meIncomeCurrencySum")->isEnabled()) << "a part of a code is no code";
+    QTest::keyClicks(code, QStringLiteral("0"));
+    EXPECT_FALSE(Label("lbIncomeName").isEmpty()) << "the name shows as the code is typed";
+    EXPECT_TRUE(Edit("meIncomeCurrencySum")->isEnabled());
+    EXPECT_TRUE(W<QPushButton>("bnSubtractCod")->isEnabled());
+    EXPECT_TRUE(Label("lbNeedIncomeCode").isEmpty());
+    Select(1);
+    EXPECT_EQ(Label("pnlIncomeCod"), QStringLiteral("1010"));
+    EXPECT_EQ(window->Declaration().CurrencyIncome(0).IncomeCode, 2720);
 }
 
 TEST_F(ForeignIncomesTest, CompanyEntriesFollowTheIncomeCode) {
@@ -752,6 +780,8 @@ TEST_F(ForeignIncomesTest, ImportOfSeveralStatementsMatchesTheTrades) {
     QFile register_(saved);
     ASSERT_TRUE(register_.open(QIODevice::ReadOnly));
     EXPECT_EQ(QString::fromUtf8(register_.readAll()), shown);
+    EXPECT_EQ(ui.writtenFiles,
+              QStringList({QStringLiteral("Отчет о загрузке сохранен в файл ") + QDir::toNativeSeparators(saved)}));
     EXPECT_TRUE(shown.contains(QStringLiteral("лот a.csv, строка 2, сделка 05.01.2017, оплата 10.01.2017")));
     window->Undo();
     EXPECT_EQ(window->Declaration().CurrencyIncomeCount(), 0u);
