@@ -77,8 +77,8 @@ TfmForeignImport::TfmForeignImport(ScreenHost& host, ForeignImport result, Forei
     teImportReport->setLineWrapMode(QPlainTextEdit::NoWrap);
     teImportReport->setMinimumSize(640, 320);
     Content()->addWidget(teImportReport, 1);
-    // The report with every sale and its lots is the trades register an inspector asks for: the
-    // declaration file keeps only the records.
+    // The report with every sale and its lots, the open lots and what was ignored or refused, kept
+    // as a file beside the declaration (which keeps the sales of its records, not the rest).
     auto* save = Named(new QPushButton(QStringLiteral("Сохранить отчет..."), this), "btSaveReport");
     save->setAutoDefault(false);
     Content()->addWidget(save, 0, Qt::AlignLeft);
