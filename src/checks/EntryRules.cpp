@@ -22,9 +22,7 @@ constexpr const char* kNoIncome = "Не указана сумма дохода";
 constexpr const char* kNoDeductionCode = "Не выбран вычет";
 
 // Material benefit on loans for new housing: not taxed, so it needs no amount.
-constexpr int32_t kUntaxedBenefit = 2620;
-// The additional contributions to the funded pension have no organisation or contract number.
-constexpr int32_t kAdditionalContributions = 4;
+constexpr int32_t kUntaxedBenefit = kIncomeCodeMaterialBenefit;
 // How far the tax computed on dividends may lie from the rate applied to the taxable amount.
 constexpr int64_t kToleranceRoubles = 10;
 
@@ -159,7 +157,7 @@ EntryProblems DividendProblems(const mTThirtyPercent& source, int rate) {
 
 EntryProblems PensionContractProblems(const mTPens& contract) {
     EntryProblems problems;
-    if (contract.ContractKind != kAdditionalContributions && IsBlank(contract.ContractNumber))
+    if (contract.ContractKind != mTPens::kAdditionalContributions && IsBlank(contract.ContractNumber))
         problems.push_back(Refusal("Введите номер договора", kContractNumber));
     if (contract.Contribution < contract.AgentDeduction)
         problems.push_back(Refusal("Сумма взносов меньше суммы предоставленного вычета", kContractContribution));

@@ -17,6 +17,8 @@ public:
     // 1 non-state pension, 2 voluntary pension insurance, 3 voluntary life insurance,
     // 4 additional contributions to the funded pension.
     int32_t ContractKind = 0;
+    // The kind without an organisation or contract number of its own.
+    static constexpr int32_t kAdditionalContributions = 4;
     std::string OrganizationName;  // "Наименование организации или фонда"
     std::string Inn;
     std::string Kpp;

@@ -114,7 +114,7 @@ int TfmInputSoursePens::Kind() const {
 }
 
 void TfmInputSoursePens::ApplyKind() {
-    const bool organization = Kind() != kAdditionalContributions;
+    const bool organization = Kind() != mTPens::kAdditionalContributions;
     for (QWidget* field : std::initializer_list<QWidget*>{meSourseName, meINN, meKPP, meNomDog, dtpDatDog}) {
         field->setEnabled(organization);
         if (QWidget* label = m_form->labelForField(field))
@@ -139,7 +139,7 @@ void TfmInputSoursePens::Apply(mTPens& contract) const {
 
 int TfmInputSoursePens::CheckEntries() {
     ContractCheckDialog dialog(Host().Ui(), this);
-    if (Kind() != kAdditionalContributions) {
+    if (Kind() != mTPens::kAdditionalContributions) {
         const SourceField field = CheckOrganizationSource(dialog, kSectionPensionContracts, Std(meSourseName),
                                                           kPensionContractOktmo, Std(meKPP), Std(meINN));
         if (field != SourceField::None)

@@ -22,7 +22,6 @@ class TfmInputSoursePens : public TEntryDialog {
 public:
     // Fields that the checks send the focus to: 1 to 3 are the source check's.
     enum Item { kItemNumber = kContractNumber, kItemContribution = kContractContribution };
-    static constexpr int kAdditionalContributions = 4;
 
     explicit TfmInputSoursePens(ScreenHost& host);
 

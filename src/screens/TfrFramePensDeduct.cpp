@@ -197,7 +197,7 @@ void TfrFramePensDeduct::BuildLists() {
 
 QString TfrFramePensDeduct::ContractText(int record) const {
     const mTPens& contract = Record().Contract(size_t(record));
-    if (contract.ContractKind == TfmInputSoursePens::kAdditionalContributions)
+    if (contract.ContractKind == mTPens::kAdditionalContributions)
         return QStringLiteral("Дополнительные страховые взносы на накопительную пенсию");
     return QString::fromStdString(contract.OrganizationName);
 }
@@ -272,7 +272,7 @@ bool TfrFramePensDeduct::EditChildAmount(int record) {
 bool TfrFramePensDeduct::AddContract() {
     TfmInputSoursePens dialog(Host());
     if (!dialog.Run() ||
-        (dialog.TrimmedName().isEmpty() && dialog.Kind() != TfmInputSoursePens::kAdditionalContributions))
+        (dialog.TrimmedName().isEmpty() && dialog.Kind() != mTPens::kAdditionalContributions))
         return false;
     dialog.Apply(Record().Contract(Record().AddContract()));
     return true;
@@ -283,7 +283,7 @@ bool TfrFramePensDeduct::EditContract(int record) {
     TfmInputSoursePens dialog(Host());
     dialog.Fill(contract);
     if (!dialog.Run() ||
-        (dialog.TrimmedName().isEmpty() && dialog.Kind() != TfmInputSoursePens::kAdditionalContributions))
+        (dialog.TrimmedName().isEmpty() && dialog.Kind() != mTPens::kAdditionalContributions))
         return false;
     dialog.Apply(contract);
     return true;
