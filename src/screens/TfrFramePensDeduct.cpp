@@ -271,8 +271,7 @@ bool TfrFramePensDeduct::EditChildAmount(int record) {
 
 bool TfrFramePensDeduct::AddContract() {
     TfmInputSoursePens dialog(Host());
-    if (!dialog.Run() ||
-        (dialog.TrimmedName().isEmpty() && dialog.Kind() != mTPens::kAdditionalContributions))
+    if (!dialog.Run() || (dialog.TrimmedName().isEmpty() && dialog.Kind() != mTPens::kAdditionalContributions))
         return false;
     dialog.Apply(Record().Contract(Record().AddContract()));
     return true;
@@ -282,8 +281,7 @@ bool TfrFramePensDeduct::EditContract(int record) {
     mTPens& contract = Record().Contract(size_t(record));
     TfmInputSoursePens dialog(Host());
     dialog.Fill(contract);
-    if (!dialog.Run() ||
-        (dialog.TrimmedName().isEmpty() && dialog.Kind() != mTPens::kAdditionalContributions))
+    if (!dialog.Run() || (dialog.TrimmedName().isEmpty() && dialog.Kind() != mTPens::kAdditionalContributions))
         return false;
     dialog.Apply(contract);
     return true;
