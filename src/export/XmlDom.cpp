@@ -107,40 +107,9 @@ struct XmlTree {
 
 namespace {
 
-// The attribute value as libxml2's serializer writes it: the markup characters and the white
-// space that an attribute would lose as character references.
-void AppendAttributeText(std::string& out, std::string_view value) {
-    for (char c : value) {
-        switch (c) {
-            case '<':
-                out += "&lt;";
-                break;
-            case '>':
-                out += "&gt;";
-                break;
-            case '&':
-                out += "&amp;";
-                break;
-            case '"':
-                out += "&quot;";
-                break;
-            case '\n':
-                out += "&#10;";
-                break;
-            case '\r':
-                out += "&#13;";
-                break;
-            case '\t':
-                out += "&#9;";
-                break;
-            default:
-                out += c;
-        }
-    }
-}
-
-// A text node as libxml2's serializer writes it.
-void AppendText(std::string& out, std::string_view text) {
+// A text node or an attribute value as libxml2's serializer writes it: the markup characters as
+// entities; in an attribute also the quote and the white space it would lose, as references.
+void AppendEscaped(std::string& out, std::string_view text, bool attribute) {
     for (char c : text) {
         switch (c) {
             case '<':
@@ -154,6 +123,24 @@ void AppendText(std::string& out, std::string_view text) {
                 break;
             case '\r':
                 out += "&#13;";
+                break;
+            case '"':
+                if (attribute)
+                    out += "&quot;";
+                else
+                    out += c;
+                break;
+            case '\n':
+                if (attribute)
+                    out += "&#10;";
+                else
+                    out += c;
+                break;
+            case '\t':
+                if (attribute)
+                    out += "&#9;";
+                else
+                    out += c;
                 break;
             default:
                 out += c;
@@ -177,7 +164,7 @@ void AppendElement(std::string& out, const XmlNode& node, int level, bool format
         out += ' ';
         out += name;
         out += "=\"";
-        AppendAttributeText(out, value);
+        AppendEscaped(out, value, true);
         out += '"';
     }
     if (node.children.empty()) {
@@ -195,7 +182,7 @@ void AppendElement(std::string& out, const XmlNode& node, int level, bool format
         if (c.element)
             AppendElement(out, *c.element, level + 1, childFormat);
         else
-            AppendText(out, c.text);
+            AppendEscaped(out, c.text, false);
         if (childFormat)
             out += '\n';
     }
